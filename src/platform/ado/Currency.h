@@ -1,0 +1,41 @@
+#pragma once
+// Fixed-point money value: a 64-bit integer scaled by 10^4, as the suite's server stores amounts.
+
+#include <QString>
+#include <QtGlobal>
+#include <compare>
+#include <optional>
+
+namespace ado {
+
+class Currency {
+public:
+    static constexpr qint64 kScale = 10000;
+
+    constexpr Currency() = default;
+    static constexpr Currency fromScaled(qint64 scaled) { Currency c; c.m_scaled = scaled; return c; }
+    static Currency fromLong(qint64 units) { return fromScaled(units * kScale); }
+    // Rounds half to even at the fourth decimal, as the server's money conversion does.
+    static Currency fromDouble(double value);
+    // Exact decimal text ("-1234.5", "12", "0.0001", "1e3" is refused); blanks around are ignored.
+    static std::optional<Currency> parse(const QString& text);
+
+    constexpr qint64 scaled() const { return m_scaled; }
+    double toDouble() const { return double(m_scaled) / kScale; }
+    // Plain decimal text without trailing zeros and without thousands separators ("1234.5", "-0.01", "0").
+    QString toString() const;
+    // Rounds half to even to the given number of decimals (0..4).
+    Currency rounded(int decimals) const;
+
+    constexpr Currency operator-() const { return fromScaled(-m_scaled); }
+    constexpr Currency operator+(Currency o) const { return fromScaled(m_scaled + o.m_scaled); }
+    constexpr Currency operator-(Currency o) const { return fromScaled(m_scaled - o.m_scaled); }
+    Currency& operator+=(Currency o) { m_scaled += o.m_scaled; return *this; }
+    Currency& operator-=(Currency o) { m_scaled -= o.m_scaled; return *this; }
+    constexpr auto operator<=>(const Currency&) const = default;
+
+private:
+    qint64 m_scaled = 0;
+};
+
+} // namespace ado
