@@ -9,6 +9,15 @@ function(conc_add_library target)
   file(GLOB sources CONFIGURE_DEPENDS
        "${CMAKE_CURRENT_SOURCE_DIR}/*.cpp" "${CMAKE_CURRENT_SOURCE_DIR}/*.h"
        "${CMAKE_CURRENT_SOURCE_DIR}/*.qrc")
+  set(compiled ${sources})
+  list(FILTER compiled INCLUDE REGEX "\\.cpp$")
+  if(NOT compiled)
+    # Headers only so far.
+    add_library(${target} INTERFACE)
+    target_include_directories(${target} INTERFACE "${PROJECT_SOURCE_DIR}/src")
+    target_link_libraries(${target} INTERFACE ${ARG_DEPS})
+    return()
+  endif()
   add_library(${target} STATIC ${sources})
   target_include_directories(${target} PUBLIC "${PROJECT_SOURCE_DIR}/src")
   target_compile_options(${target} PRIVATE ${CONC_WARNINGS})
