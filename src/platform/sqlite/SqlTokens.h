@@ -1,0 +1,59 @@
+#pragma once
+// A T-SQL text cut into tokens, so that rewrites and batch splitting never look inside a literal,
+// a bracketed name or a comment. Joining the tokens gives back the text exactly.
+
+#include <QString>
+#include <QStringView>
+#include <initializer_list>
+#include <vector>
+
+namespace sqlcompat {
+
+enum class TokenKind {
+    Space,        // blanks, tabs, line breaks
+    Comment,      // -- to the end of the line, or /* ... */
+    String,       // '...' with '' inside
+    Bracketed,    // [name] with ]] inside
+    Quoted,       // "name"
+    Number,       // 12, 12.5, .5, 1e5, 0x1F
+    Word,         // names and keywords
+    Variable,     // @name
+    Operator,     // punctuation: ( ) , ; + - * / = <> <= >= != || ...
+};
+
+struct Token {
+    TokenKind kind;
+    QString text;
+
+    bool isSignificant() const { return kind != TokenKind::Space && kind != TokenKind::Comment; }
+    bool isWord(QStringView word) const
+    {
+        return kind == TokenKind::Word && text.compare(word, Qt::CaseInsensitive) == 0;
+    }
+    bool isAnyWord(std::initializer_list<QStringView> words) const
+    {
+        for (QStringView w : words) {
+            if (isWord(w))
+                return true;
+        }
+        return false;
+    }
+    bool isOperator(QStringView op) const { return kind == TokenKind::Operator && text == op; }
+    // A name a statement can act on: word, [bracketed] or "quoted".
+    bool isName() const
+    {
+        return kind == TokenKind::Word || kind == TokenKind::Bracketed || kind == TokenKind::Quoted;
+    }
+};
+
+using Tokens = std::vector<Token>;
+
+// An unterminated literal, name or comment runs to the end of the text (the engine then reports it).
+Tokens Tokenize(QStringView sql);
+QString Join(const Tokens& tokens);
+
+// Index of the next / previous significant token from `from` (exclusive), or -1.
+int NextSignificant(const Tokens& tokens, int from);
+int PreviousSignificant(const Tokens& tokens, int from);
+
+} // namespace sqlcompat

@@ -1,0 +1,288 @@
+// Token-level rewrite of one T-SQL statement into SQLite's dialect. Literals, [names] and comments are
+// single tokens, so nothing inside them is ever touched.
+
+#include "SqlTokens.h"
+#include "TsqlCompat.h"
+
+#include <vector>
+
+namespace sqlcompat {
+
+namespace {
+
+Token word(const QString& text) { return {TokenKind::Word, text}; }
+Token blank() { return {TokenKind::Space, QStringLiteral(" ")}; }
+
+// Words that end an operand: a "+" chain never runs across them.
+bool isClauseWord(const Token& t)
+{
+    return t.isAnyWord({u"SELECT", u"FROM", u"WHERE", u"AND", u"OR", u"NOT", u"AS", u"ON", u"JOIN", u"THEN",
+                        u"ELSE", u"WHEN", u"CASE", u"END", u"IS", u"LIKE", u"IN", u"BETWEEN", u"ORDER",
+                        u"GROUP", u"BY", u"HAVING", u"SET", u"VALUES", u"DISTINCT", u"TOP", u"LIMIT", u"OFFSET",
+                        u"UNION", u"ALL", u"EXCEPT", u"INTERSECT", u"ESCAPE", u"ASC", u"DESC", u"LEFT", u"RIGHT",
+                        u"INNER", u"OUTER", u"CROSS", u"FULL", u"WITH", u"INTO", u"UPDATE", u"DELETE",
+                        u"INSERT", u"EXISTS", u"GLOB", u"MATCH", u"REGEXP"});
+}
+
+bool isComparisonOrSeparator(const Token& t)
+{
+    if (t.kind != TokenKind::Operator)
+        return false;
+    for (QStringView op : {u",", u";", u"=", u"==", u"<", u">", u"<=", u">=", u"<>", u"!=", u"!<", u"!>"}) {
+        if (t.text == op)
+            return true;
+    }
+    return false;
+}
+
+// Index of the ")" matching the "(" at `open`, or -1.
+int matchingParen(const Tokens& tokens, int open)
+{
+    int depth = 0;
+    for (int i = open; i < int(tokens.size()); ++i) {
+        if (tokens[i].isOperator(u"("))
+            ++depth;
+        else if (tokens[i].isOperator(u")") && --depth == 0)
+            return i;
+    }
+    return -1;
+}
+
+// First significant tokens of each statement (the text may still hold several, separated by ";").
+std::vector<int> statementStarts(const Tokens& tokens)
+{
+    std::vector<int> starts;
+    bool atStart = true;
+    for (int i = 0; i < int(tokens.size()); ++i) {
+        if (!tokens[i].isSignificant())
+            continue;
+        if (atStart)
+            starts.push_back(i);
+        atStart = tokens[i].isOperator(u";");
+    }
+    return starts;
+}
+
+// "len(cuenta)<=6and(": the engine reads "6and" as one bad token.
+void separateGluedNumbers(Tokens& tokens)
+{
+    for (int i = int(tokens.size()) - 2; i >= 0; --i) {
+        if (tokens[i].kind == TokenKind::Number && tokens[i + 1].kind == TokenKind::Word)
+            tokens.insert(tokens.begin() + i + 1, blank());
+    }
+}
+
+// ISNULL is a postfix operator in SQLite; IFNULL gives the same result.
+void replaceIsNull(Tokens& tokens)
+{
+    for (int i = 0; i < int(tokens.size()); ++i) {
+        const int next = NextSignificant(tokens, i);
+        if (tokens[i].isWord(u"ISNULL") && next >= 0 && tokens[next].isOperator(u"("))
+            tokens[i].text = QStringLiteral("IFNULL");
+    }
+}
+
+// "DELETE t WHERE" and "INSERT t (...)" at the start of a statement; transaction words.
+void completeStatementHeads(Tokens& tokens)
+{
+    const std::vector<int> starts = statementStarts(tokens);
+    for (auto it = starts.rbegin(); it != starts.rend(); ++it) {
+        const Token& head = tokens[*it];
+        const int next = NextSignificant(tokens, *it);
+        if (next < 0)
+            continue;
+        Token& second = tokens[next];
+        if (head.isWord(u"DELETE") && second.isName() && !second.isAnyWord({u"FROM", u"TOP"})) {
+            tokens.insert(tokens.begin() + next, {word(QStringLiteral("FROM")), blank()});
+        } else if (head.isWord(u"INSERT") && second.isName() && !second.isAnyWord({u"INTO", u"OR"})) {
+            tokens.insert(tokens.begin() + next, {word(QStringLiteral("INTO")), blank()});
+        } else if (head.isAnyWord({u"BEGIN", u"COMMIT", u"ROLLBACK"})
+                   && second.isAnyWord({u"TRAN", u"TRANSACTION"})) {
+            second.text = QStringLiteral("TRANSACTION");
+            // Taking the write lock at once lets the busy timeout wait for another station's
+            // transaction instead of failing at the first write.
+            if (head.isWord(u"BEGIN"))
+                tokens.insert(tokens.begin() + next, {word(QStringLiteral("IMMEDIATE")), blank()});
+        }
+    }
+}
+
+// The limit of "TOP n" / "TOP (n)" after the SELECT at `select`, as LIMIT text and the last index of the
+// TOP clause; empty when there is none or it is a form without a LIMIT counterpart (PERCENT, WITH TIES),
+// which is left for the engine to reject.
+QString topLimit(const Tokens& tokens, int select, int* top, int* last)
+{
+    int i = NextSignificant(tokens, select);
+    if (i >= 0 && tokens[i].isAnyWord({u"ALL", u"DISTINCT"}))
+        i = NextSignificant(tokens, i);
+    if (i < 0 || !tokens[i].isWord(u"TOP"))
+        return {};
+    *top = i;
+    const int value = NextSignificant(tokens, i);
+    if (value < 0)
+        return {};
+    QString limit;
+    if (tokens[value].kind == TokenKind::Number || tokens[value].kind == TokenKind::Variable) {
+        limit = tokens[value].text;
+        *last = value;
+    } else if (tokens[value].isOperator(u"(")) {
+        *last = matchingParen(tokens, value);
+        if (*last < 0)
+            return {};
+        const Tokens inner(tokens.begin() + value + 1, tokens.begin() + *last);
+        const int first = NextSignificant(inner, -1);
+        const bool single = first >= 0 && NextSignificant(inner, first) < 0;
+        limit = single ? inner[first].text : QLatin1Char('(') + Join(inner).trimmed() + QLatin1Char(')');
+    } else {
+        return {};
+    }
+    const int after = NextSignificant(tokens, *last);
+    if (after >= 0 && tokens[after].isAnyWord({u"PERCENT", u"WITH"}))
+        return {};
+    return limit;
+}
+
+// End (exclusive) of the SELECT whose clauses follow `from`: its closing parenthesis, ";", a compound
+// operator (the LIMIT then stays with its own SELECT and the engine rejects the text) or the end.
+int selectEnd(const Tokens& tokens, int from)
+{
+    int depth = 0;
+    for (int i = from; i < int(tokens.size()); ++i) {
+        const Token& t = tokens[i];
+        if (t.isOperator(u"(")) {
+            ++depth;
+        } else if (t.isOperator(u")")) {
+            if (depth-- == 0)
+                return i;
+        } else if (depth == 0 && (t.isOperator(u";") || t.isAnyWord({u"UNION", u"EXCEPT", u"INTERSECT"}))) {
+            return i;
+        }
+    }
+    return int(tokens.size());
+}
+
+// "SELECT TOP 1  * FROM t ORDER BY x" -> "SELECT * FROM t ORDER BY x LIMIT 1", at any depth.
+void moveTopToLimit(Tokens& tokens)
+{
+    for (int select = int(tokens.size()) - 1; select >= 0; --select) {
+        if (!tokens[select].isWord(u"SELECT"))
+            continue;
+        int top = -1;
+        int last = -1;
+        const QString limit = topLimit(tokens, select, &top, &last);
+        if (limit.isEmpty())
+            continue;
+        const int end = selectEnd(tokens, last + 1);
+        const int lastClause = PreviousSignificant(tokens, end);
+        tokens.insert(tokens.begin() + lastClause + 1,
+                      {blank(), word(QStringLiteral("LIMIT")), blank(), {TokenKind::Number, limit}});
+        int eraseEnd = last + 1;
+        while (eraseEnd < int(tokens.size()) && tokens[eraseEnd].kind == TokenKind::Space)
+            ++eraseEnd;
+        tokens.erase(tokens.begin() + top, tokens.begin() + eraseEnd);
+    }
+}
+
+// Text "+": T-SQL concatenates when its operands are texts, SQLite always adds numbers. A chain of
+// operands joined by "+" at one parenthesis level (bounded by commas, comparisons, clause words and the
+// level's parentheses) is a concatenation when one of its operands holds a quoted text literal at that
+// level, or is a parenthesised group that is itself such a chain. Every "+" of that chain becomes "||".
+// Columns and function results alone never make a chain text, so numeric sums stay sums.
+class ConcatenationRewriter {
+public:
+    explicit ConcatenationRewriter(Tokens& tokens) : m_tokens(tokens) {}
+
+    void run()
+    {
+        m_frames.assign(1, Frame{});
+        for (int i = 0; i < int(m_tokens.size()); ++i) {
+            const Token& t = m_tokens[i];
+            if (t.isSignificant())
+                visit(i, t);
+        }
+        while (!m_frames.empty()) {
+            finishChain(m_frames.back());
+            m_frames.pop_back();
+        }
+    }
+
+private:
+    struct Frame {
+        std::vector<int> pluses;
+        bool chainIsText = false;
+        bool operandHasText = false;
+        int operandTokens = 0;
+        bool isGroup = true;       // a parenthesised expression, not a function's arguments
+        bool sawBoundary = false;
+    };
+
+    void visit(int i, const Token& t)
+    {
+        Frame& f = m_frames.back();
+        if (t.isOperator(u"(")) {
+            const int before = PreviousSignificant(m_tokens, i);
+            const bool call = before >= 0 && m_tokens[before].isName() && !isClauseWord(m_tokens[before]);
+            ++f.operandTokens;
+            Frame inner;
+            inner.isGroup = !call;
+            m_frames.push_back(inner);
+        } else if (t.isOperator(u")") && m_frames.size() > 1) {
+            Frame inner = m_frames.back();
+            m_frames.pop_back();
+            const bool text = finishChain(inner);
+            if (inner.isGroup && !inner.sawBoundary && text)
+                m_frames.back().operandHasText = true;
+        } else if (t.isOperator(u"+")) {
+            if (f.operandTokens == 0)
+                return;    // a sign, not an operator
+            closeOperand(f);
+            f.pluses.push_back(i);
+        } else if (isComparisonOrSeparator(t) || isClauseWord(t)) {
+            finishChain(f);
+            f.sawBoundary = true;
+        } else {
+            ++f.operandTokens;
+            if (t.kind == TokenKind::String)
+                f.operandHasText = true;
+        }
+    }
+
+    static void closeOperand(Frame& f)
+    {
+        if (f.operandHasText)
+            f.chainIsText = true;
+        f.operandHasText = false;
+        f.operandTokens = 0;
+    }
+
+    bool finishChain(Frame& f)
+    {
+        closeOperand(f);
+        const bool text = f.chainIsText;
+        if (text) {
+            for (int plus : f.pluses)
+                m_tokens[plus].text = QStringLiteral("||");
+        }
+        f.pluses.clear();
+        f.chainIsText = false;
+        return text;
+    }
+
+    Tokens& m_tokens;
+    std::vector<Frame> m_frames;
+};
+
+} // namespace
+
+QString Rewrite(const QString& statement)
+{
+    Tokens tokens = Tokenize(statement);
+    separateGluedNumbers(tokens);
+    replaceIsNull(tokens);
+    completeStatementHeads(tokens);
+    ConcatenationRewriter(tokens).run();
+    moveTopToLimit(tokens);
+    return Join(tokens);
+}
+
+} // namespace sqlcompat
