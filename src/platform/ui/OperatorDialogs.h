@@ -8,6 +8,7 @@
 #include <QStringList>
 #include <functional>
 #include <optional>
+#include <stdexcept>
 
 class QDialog;
 class QMenu;
@@ -63,6 +64,12 @@ void installDialogs(OperatorDialogs* impl);
 // Thrown by ScriptedDialogs::EndProgram so that a test can observe the end of the program.
 struct ProgramEnded {
     int exitCode = 0;
+};
+
+// Thrown by ScriptedDialogs on a prompt its script did not expect. Error handlers let it through, so the
+// test fails at the prompt instead of going on with an invented answer.
+struct UnexpectedPrompt : std::runtime_error {
+    using std::runtime_error::runtime_error;
 };
 
 } // namespace ui
