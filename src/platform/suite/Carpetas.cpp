@@ -1,0 +1,40 @@
+#include "Carpetas.h"
+
+#include "Estacion.h"
+#include "Utilidades.h"
+
+#include <QDir>
+#include <QStandardPaths>
+
+namespace suite {
+
+namespace {
+
+QString creada(const QString& carpeta)
+{
+    QDir().mkpath(carpeta);
+    return Utilidades::NormalizarCarpeta(QDir::cleanPath(carpeta));
+}
+
+} // namespace
+
+QString CarpetaDelPrograma()
+{
+    const QString home = qEnvironmentVariable("CONCCUENTAS_HOME").trimmed();
+    return creada(home.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) : home);
+}
+
+QString CarpetaTemporalDelPrograma()
+{
+    const QString temp = qEnvironmentVariable("TEMP").trimmed();
+    return temp.isEmpty() ? Estacion::CarpetaTemporal() : creada(temp);
+}
+
+QString RutaEnCarpetaDelPrograma(const QString& archivo)
+{
+    if (QDir::isAbsolutePath(archivo))
+        return archivo;
+    return CarpetaDelPrograma() + archivo;
+}
+
+} // namespace suite

@@ -1,0 +1,100 @@
+#include "Progreso.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace suite {
+
+Progreso::Progreso(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint)
+    , m_titulo(new QLabel(this))
+    , m_texto1(new QLabel(this))
+    , m_texto2(new QLabel(this))
+    , m_cancelar(new QPushButton(QStringLiteral("&Cancelar"), this))
+{
+    setObjectName(QStringLiteral("Progreso"));
+    m_titulo->setObjectName(QStringLiteral("lblTitulo"));
+    m_texto1->setObjectName(QStringLiteral("lblTexto1"));
+    m_texto2->setObjectName(QStringLiteral("lblTexto2"));
+    m_cancelar->setObjectName(QStringLiteral("cmdCancelar"));
+    QFont negrita = m_titulo->font();
+    negrita.setBold(true);
+    m_titulo->setFont(negrita);
+    for (QLabel* l : {m_titulo, m_texto1, m_texto2})
+        l->setAlignment(Qt::AlignCenter);
+    m_cancelar->setAutoDefault(false);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_titulo);
+    layout->addWidget(m_texto1);
+    layout->addWidget(m_texto2);
+    layout->addWidget(m_cancelar, 0, Qt::AlignHCenter);
+    setMinimumWidth(360);
+    setModal(false);
+
+    connect(m_cancelar, &QPushButton::clicked, this, &Progreso::PedirCancelar);
+}
+
+void Progreso::Iniciar(const QString& Caption, bool PermiteCancelar)
+{
+    setWindowTitle(Caption);
+    m_cancelado = false;
+    for (QString& t : m_pendientes)
+        t.clear();
+    MostrarTextos();
+    m_cancelar->setVisible(PermiteCancelar);
+    m_cancelar->setEnabled(PermiteCancelar);
+    m_presupuesto.Reiniciar();
+    show();
+    raise();
+}
+
+void Progreso::Avanzar(bool& Cancelar, const QString& Titulo, const QString& Texto1, const QString& Texto2)
+{
+    m_pendientes[0] = Titulo;
+    m_pendientes[1] = Texto1;
+    m_pendientes[2] = Texto2;
+    if (m_cancelarEn > 0 && --m_cancelarEn == 0)
+        m_cancelar->click();
+    if (isVisible() && m_presupuesto.Vencido()) {
+        MostrarTextos();
+        QCoreApplication::processEvents();
+    }
+    if (m_cancelado)
+        Cancelar = true;
+}
+
+void Progreso::Terminar()
+{
+    hide();
+}
+
+void Progreso::closeEvent(QCloseEvent* event)
+{
+    // Closing the window is the operator asking to stop; the loop closes it through Terminar.
+    event->ignore();
+    PedirCancelar();
+}
+
+void Progreso::reject()
+{
+    PedirCancelar();
+}
+
+void Progreso::PedirCancelar()
+{
+    if (m_cancelar->isEnabled())
+        m_cancelado = true;
+}
+
+void Progreso::MostrarTextos()
+{
+    m_titulo->setText(m_pendientes[0]);
+    m_texto1->setText(m_pendientes[1]);
+    m_texto2->setText(m_pendientes[2]);
+}
+
+} // namespace suite

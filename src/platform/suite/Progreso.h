@@ -1,0 +1,55 @@
+#pragma once
+// The suite's progress window (`gProgreso`): a caption, a title and two lines of text, and a cancel
+// button whose press the loop learns from its next `Avanzar`. Texts are shown and window events let run
+// on a time budget, so a loop may call `Avanzar` for every row.
+//
+//     gProgreso.Iniciar("Comparando", true);
+//     for (...) { gProgreso.Avanzar(cancelar, "Realizando Comparación", general, parcial); if (cancelar) break; }
+//     gProgreso.Terminar();
+
+#include "PresupuestoTiempo.h"
+
+#include <QDialog>
+
+class QLabel;
+class QPushButton;
+
+namespace suite {
+
+class Progreso : public QDialog {
+    Q_OBJECT
+public:
+    explicit Progreso(QWidget* parent = nullptr);
+
+    // Opens (or reopens) the window with this caption and forgets an earlier cancel.
+    void Iniciar(const QString& Caption, bool PermiteCancelar = true);
+    // Shows the texts and lets window events run when the budget allows; sets Cancelar to True once the
+    // operator has asked to cancel (leaves it alone otherwise).
+    void Avanzar(bool& Cancelar, const QString& Titulo, const QString& Texto1, const QString& Texto2);
+    // Closes the window; harmless when it was never opened.
+    void Terminar();
+
+    bool CancelacionPedida() const { return m_cancelado; }
+
+    // For tests: the n-th call of Avanzar from now presses the cancel button before it reports (0: never).
+    void CancelarEnAvance(int n) { m_cancelarEn = n; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void reject() override;
+
+private:
+    void PedirCancelar();
+    void MostrarTextos();
+
+    QLabel* m_titulo;
+    QLabel* m_texto1;
+    QLabel* m_texto2;
+    QPushButton* m_cancelar;
+    QString m_pendientes[3];
+    bool m_cancelado = false;
+    int m_cancelarEn = 0;
+    PresupuestoTiempo m_presupuesto;
+};
+
+} // namespace suite
