@@ -1,16 +1,24 @@
 #pragma once
 // The shared database connection, shaped like the ADO Connection the program was written against.
-// Connection texts:
-//   "Provider=SQLOLEDB;...;Data Source=<server>;Initial Catalog=<db>;User Id=..;Password=.."  SQL Server (ODBC)
-//   "Provider=OraOLEDB.Oracle.1;...;Data Source=<server>;..."                               Oracle (ODBC)
-//   a Data Source equal to "sqlite" (any case) opens the embedded engine on the file named by Initial Catalog.
-// User and password may also be given apart from the text; they never go into an ODBC text unquoted.
+// Connection texts (ConnectionText.h has the reading rules):
+//   "PROVIDER=SQLOLEDB;Server=<host>;Database =<db>;UId=<user>;Pwd=<password>;"  SQL Server through ODBC
+//   "Provider=OraOLEDB.Oracle.1;Data Source=<tns>;User Id=<user>;Password=<pw>;"  Oracle through ODBC
+//   a server equal to "sqlite" (any case) opens the embedded engine on the file named by the database,
+//   which must exist.
+// The ODBC driver is CONCCUENTAS_ODBC_SQLSERVER (default "FreeTDS") or CONCCUENTAS_ODBC_ORACLE. User and
+// password may also be given apart from the text (they then win); in an ODBC text they are put in braces
+// whenever they hold ";" or braces, so they cannot break it.
+// Every failure raises ado::Error and leaves that error alone in Errors() (see Error.h for when it empties).
+// On the embedded engine every text goes through sqlcompat::SplitBatch and sqlcompat::Rewrite; a batch runs
+// its statements in order and stops at the first that fails (an open transaction stays open for the
+// caller's ROLLBACK). On ODBC the text goes to the server unchanged.
 
 #include "Error.h"
 #include "Variant.h"
 
 #include <QString>
 #include <QStringList>
+#include <QVector>
 #include <functional>
 #include <memory>
 
@@ -40,9 +48,11 @@ public:
     int State() const;
     BackendKind Kind() const;
 
-    // Runs one statement or a batch; recordsAffected receives the rows the last action statement touched.
+    // Runs one statement or a batch; recordsAffected receives the rows the last action statement touched
+    // (-1 when none ran).
     void Execute(const QString& sql, qint64* recordsAffected = nullptr, int options = -1);
 
+    // IsolationLevel 256 (read uncommitted) is applied here on SQL Server, as ADO applies it at BeginTrans.
     void BeginTrans();
     void CommitTrans();
     void RollbackTrans();
@@ -52,9 +62,11 @@ public:
     const Errors& errors() const { return m_errors; }
 
     QString ConnectionString() const { return m_connectionString; }
-    int CursorLocation = adUseClient;
-    int CommandTimeout = 30;
+    int CursorLocation = adUseClient;    // recordsets are always client-side; kept for the program to read
+    int CommandTimeout = 30;             // not applied: the embedded engine waits 360 s for a lock, and Qt's
+                                         // ODBC driver has no statement timeout
     int IsolationLevel = 4096;           // adXactCursorStability; 256 asks for read-uncommitted
+    // The database named in the connection text once open. Setting another one on SQL Server runs USE.
     QString DefaultDatabase() const { return m_defaultDatabase; }
     void setDefaultDatabase(const QString& name);
 
@@ -65,13 +77,19 @@ public:
     // Statement log for tests and diagnostics: every text sent to the backend, after any rewriting of ours.
     void setStatementLog(std::function<void(const QString&)> sink) { m_log = std::move(sink); }
 
-    // Used by Recordset.
+    // Used by Recordset: the rows of a query; one new row; one changed row, found by the key values
+    // (raises kErrRowNotLocated when no row has them). Values are bound, names quoted.
     RowSet Query(const QString& sql);
-    // The underlying Qt connection (for benchmarks and the data generator).
+    void InsertRow(const QString& table, const QStringList& columns, const QVector<Variant>& values);
+    void UpdateRow(const QString& table, const QStringList& columns, const QVector<Variant>& values,
+                   const QStringList& keyColumns, const QVector<Variant>& keyValues);
+    QStringList PrimaryKey(const QString& table);
+    // The underlying Qt connection (for benchmarks and the data generator); invalid when closed.
     QSqlDatabase database() const;
 
 private:
-    void fail(const Error& e);
+    [[noreturn]] void fail(const Error& e);
+    Backend& backend();   // raises 3709 when closed
     void log(const QString& sql) { if (m_log) m_log(sql); }
 
     std::unique_ptr<Backend> m_backend;

@@ -5,6 +5,7 @@
 #include <QtGlobal>
 #include <compare>
 #include <optional>
+#include <string_view>
 
 namespace ado {
 
@@ -15,10 +16,13 @@ public:
     constexpr Currency() = default;
     static constexpr Currency fromScaled(qint64 scaled) { Currency c; c.m_scaled = scaled; return c; }
     static Currency fromLong(qint64 units) { return fromScaled(units * kScale); }
-    // Rounds half to even at the fourth decimal, as the server's money conversion does.
+    // Rounds half to even at the fourth decimal, as the server's money conversion does. The double is taken
+    // as its shortest decimal text (0.1 + 0.2 gives 0.3). Raises Error 6 when out of range or not a number.
     static Currency fromDouble(double value);
-    // Exact decimal text ("-1234.5", "12", "0.0001", "1e3" is refused); blanks around are ignored.
+    // Exact decimal text ("-1234.5", "12", "0.0001"; "1e3" and "1,5" are refused); blanks around are ignored;
+    // digits past the fourth decimal round half to even. Empty when the text is no number or out of range.
     static std::optional<Currency> parse(const QString& text);
+    static std::optional<Currency> parse(std::string_view text);
 
     constexpr qint64 scaled() const { return m_scaled; }
     double toDouble() const { return double(m_scaled) / kScale; }

@@ -2,10 +2,23 @@
 // A client-side recordset: Open reads every row into memory, so RecordCount, AbsolutePosition, BOF/EOF and
 // every Move are exact whatever the cursor type. Fields are found by name without regard to case; with
 // duplicate names the first wins; an unknown name raises Error 3265.
+// As ADO: a closed recordset raises 3704 (RecordCount gives -1); reading a field at BOF or EOF, moving
+// past EOF or BOF, MoveFirst/MoveLast on an empty result and GetRows at EOF raise 3021. Opening an open
+// recordset closes it first; a failed Open leaves it closed.
+// Writing (lock type other than read-only, query on a single table): AddNew then Fields(x).setValue(...)
+// then Update sends one INSERT; setValue on the current row then Update sends one UPDATE of the columns
+// set, found by the table's primary key (or, without one, by every column read except amounts and
+// doubles). A Move, AddNew or Close with a change pending: the Move and AddNew save it first, Close drops it.
 
 #include "Connection.h"
 #include "Variant.h"
 
+// The C library's EOF macro would swallow the method EOF(): take it in first (its header is guarded, so it
+// is not defined again), then remove it. Code that includes this header uses std::char_traits<char>::eof().
+#include <cstdio>
+#undef EOF
+
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QVector>
@@ -17,8 +30,10 @@ enum LockTypeEnum { adLockReadOnly = 1, adLockPessimistic = 2, adLockOptimistic 
 
 struct FieldInfo {
     QString name;
-    int definedSize = 0;   // declared width of a text column; 0 when unknown
-    int type = 0;          // ADO type number (3 Long, 5 Double, 6 Currency, 7 Date, 11 Boolean, 200 varchar...)
+    int definedSize = 0;   // declared width of a text column (2147483647 unbounded, 255 for an expression);
+                           // the storage size of others (4 Long, 8 Double/Currency, 16 Date, 2 Boolean)
+    int type = 0;          // ADO type number (3 Long, 5 Double, 6 Currency, 7 Date, 11 Boolean, 200 varchar...);
+                           // 0 for a column of an expression that gave only Nulls
 };
 
 struct RowSet {
@@ -62,7 +77,7 @@ public:
     void MoveNext();
     void MovePrevious();
     qint64 RecordCount() const;        // -1 when closed
-    qint64 AbsolutePosition() const;   // 1-based; -2 at BOF, -3 at EOF (as ADO)
+    qint64 AbsolutePosition() const;   // 1-based; -2 at BOF, -3 at EOF, -1 when empty (as ADO)
 
     int FieldCount() const;
     Field Fields(const QString& name);
@@ -84,7 +99,12 @@ public:
 private:
     friend class Field;
     const Variant& cell(int index) const;
+    void setCell(int index, const Variant& value);
     void requireOpen() const;
+    void requireRow() const;
+    void requireUpdatable() const;
+    void savePending();
+    QStringList updateKey(QVector<Variant>* keyValues);
 
     bool m_open = false;
     QString m_source;
@@ -92,8 +112,10 @@ private:
     RowSet m_data;
     qint64 m_pos = 0;                   // 0-based row index; == rows.size() at EOF; -1 at BOF
     bool m_adding = false;
+    bool m_editing = false;
     QVector<Variant> m_newRow;
     QVector<bool> m_newSet;
+    QHash<QString, int> m_fieldIndex;   // case-folded name -> first field of that name
 };
 
 } // namespace ado

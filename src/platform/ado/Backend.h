@@ -1,0 +1,70 @@
+#pragma once
+// What a Connection needs from a database engine. Every method raises ado::Error on failure; the
+// Connection records the error in its Errors list.
+
+#include "Connection.h"
+#include "Recordset.h"
+
+#include <QSqlDatabase>
+#include <QString>
+#include <QStringList>
+#include <QVector>
+#include <functional>
+#include <memory>
+
+namespace ado {
+
+struct ConnectionTarget;
+
+class Backend {
+public:
+    virtual ~Backend() = default;
+
+    virtual BackendKind kind() const = 0;
+
+    // Runs a statement or a batch; the rows the last INSERT/UPDATE/DELETE touched, -1 when none ran.
+    // A batch stops at its first failing statement.
+    virtual qint64 execute(const QString& sql) = 0;
+    // Reads every row of the first statement of the text that returns columns.
+    virtual RowSet query(const QString& sql) = 0;
+    // One statement with "?" markers bound to the values in order; the rows it touched.
+    virtual qint64 executeBound(const QString& sql, const QVector<Variant>& values) = 0;
+
+    virtual void beginTransaction() = 0;
+    virtual void commitTransaction() = 0;
+    virtual void rollbackTransaction() = 0;
+    virtual bool inTransaction() const = 0;
+
+    virtual QStringList tableNames() = 0;
+    virtual QStringList columnNames(const QString& table) = 0;
+    virtual QStringList primaryKey(const QString& table) = 0;
+    virtual QString quoteName(const QString& name) const = 0;
+
+    // The connection's DefaultDatabase was set.
+    virtual void useDatabase(const QString& name) = 0;
+    // Read uncommitted (ADO's 256) or the engine's default, for the next transaction.
+    virtual void setReadUncommitted(bool on) = 0;
+
+    virtual QSqlDatabase database() const = 0;
+
+    // Receives every text sent to the engine.
+    std::function<void(const QString&)> log;
+
+protected:
+    void logText(const QString& sql) const
+    {
+        if (log)
+            log(sql);
+    }
+};
+
+// The embedded engine on a file that must exist.
+std::unique_ptr<Backend> OpenSqliteBackend(const QString& file);
+// SQL Server or Oracle through ODBC; the driver comes from CONCCUENTAS_ODBC_SQLSERVER (default "FreeTDS")
+// or CONCCUENTAS_ODBC_ORACLE.
+std::unique_ptr<Backend> OpenOdbcBackend(const ConnectionTarget& target);
+
+// A name no other open connection of this process uses.
+QString UniqueConnectionName(const char* prefix);
+
+} // namespace ado

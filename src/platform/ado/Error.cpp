@@ -1,0 +1,15 @@
+#include "Error.h"
+
+namespace ado {
+
+Error::Error(qint64 number, QString description, QString source, QString sqlState, qint64 nativeError)
+    : Number(number),
+      Description(std::move(description)),
+      Source(std::move(source)),
+      SQLState(std::move(sqlState)),
+      NativeError(nativeError),
+      m_what(Description.toStdString())
+{
+}
+
+} // namespace ado

@@ -1,0 +1,313 @@
+// SQL Server and Oracle through Qt's ODBC driver. Statements go to the server as they are (the server reads
+// T-SQL batches itself); decimals arrive as text and are read exactly.
+
+#include "Backend.h"
+#include "ColumnType.h"
+#include "ConnectionText.h"
+#include "DateText.h"
+#include "ErrorMapping.h"
+#include "OdbcDiagnostic.h"
+#include "SelectTable.h"
+
+#include <QSqlError>
+#include <QSqlField>
+#include <QSqlIndex>
+#include <QSqlQuery>
+#include <QSqlRecord>
+
+namespace ado {
+
+namespace {
+
+QString driverFor(BackendKind kind)
+{
+    if (kind == BackendKind::Oracle)
+        return qEnvironmentVariable("CONCCUENTAS_ODBC_ORACLE").trimmed();
+    const QString name = qEnvironmentVariable("CONCCUENTAS_ODBC_SQLSERVER").trimmed();
+    return name.isEmpty() ? QStringLiteral("FreeTDS") : name;
+}
+
+Variant fromQt(const QVariant& v, ColumnKind kind)
+{
+    if (v.isNull())
+        return Variant::Null();
+    switch (kind) {
+    case ColumnKind::Boolean:
+        return v.toBool();
+    case ColumnKind::Long: {
+        bool ok = false;
+        const qint64 n = v.toLongLong(&ok);
+        if (ok)
+            return n;
+        break;
+    }
+    case ColumnKind::Double: {
+        bool ok = false;
+        const double d = v.toDouble(&ok);
+        if (ok)
+            return d;
+        break;
+    }
+    case ColumnKind::Currency: {
+        const QString text = v.toString();
+        if (auto c = Currency::parse(text))
+            return *c;
+        bool ok = false;
+        const double d = text.toDouble(&ok);
+        if (ok)
+            return d;
+        break;
+    }
+    case ColumnKind::Date: {
+        if (v.metaType().id() == QMetaType::QDate)
+            return NaiveDateTime(v.toDate());
+        if (v.metaType().id() == QMetaType::QDateTime) {
+            const QDateTime d = v.toDateTime();
+            return NaiveDateTime(d.date(), d.time());
+        }
+        if (auto d = ParseDateText(v.toString()))
+            return *d;
+        break;
+    }
+    case ColumnKind::Auto:
+    case ColumnKind::String:
+        break;
+    }
+    return v.toString();
+}
+
+QVariant toQt(const Variant& v)
+{
+    switch (v.type()) {
+    case VarType::Empty:
+    case VarType::Null: return QVariant(QMetaType::fromType<QString>());
+    case VarType::Boolean: return v.toBool() ? 1 : 0;
+    case VarType::Long: return v.toLong();
+    case VarType::Double: return v.toDouble();
+    case VarType::Currency: return v.toCurrency().toString();
+    case VarType::Date: {
+        const QDateTime d = v.toDate();
+        return QDateTime(d.date(), d.time());
+    }
+    case VarType::String: return v.toString();
+    }
+    return QVariant();
+}
+
+class OdbcBackend final : public Backend {
+public:
+    OdbcBackend(BackendKind kind, QString name, QSqlDatabase db, QString database, QString source)
+        : m_kind(kind), m_name(std::move(name)), m_db(std::move(db)), m_database(std::move(database)),
+          m_source(std::move(source))
+    {
+    }
+
+    ~OdbcBackend() override
+    {
+        m_db.close();
+        m_db = QSqlDatabase();
+        QSqlDatabase::removeDatabase(m_name);
+    }
+
+    BackendKind kind() const override { return m_kind; }
+
+    qint64 execute(const QString& sql) override
+    {
+        QSqlQuery q(m_db);
+        q.setForwardOnly(true);
+        logText(sql);
+        if (!q.exec(sql))
+            fail(q);
+        qint64 affected = q.isSelect() ? -1 : q.numRowsAffected();
+        // Later statements of a batch report (and fail) as their results are reached.
+        while (q.nextResult()) {
+            if (!q.isSelect() && q.numRowsAffected() >= 0)
+                affected = q.numRowsAffected();
+        }
+        if (q.lastError().type() != QSqlError::NoError)
+            fail(q);
+        return affected;
+    }
+
+    RowSet query(const QString& sql) override
+    {
+        QSqlQuery q(m_db);
+        q.setForwardOnly(true);
+        q.setNumericalPrecisionPolicy(QSql::HighPrecision);
+        logText(sql);
+        if (!q.exec(sql))
+            fail(q);
+        while (!q.isSelect() && q.nextResult()) {
+        }
+        if (q.lastError().type() != QSqlError::NoError)
+            fail(q);
+        RowSet result;
+        if (!q.isSelect())
+            return result;
+        result.table = SingleTableOf(sql);
+        const QSqlRecord record = q.record();
+        const int n = record.count();
+        QVector<ColumnKind> kinds(n);
+        for (int i = 0; i < n; ++i) {
+            const QSqlField f = record.field(i);
+            const ColumnType t = ColumnTypeFromOdbc(f.typeID(), f.length());
+            kinds[i] = t.kind;
+            result.fields.append({f.name(), t.definedSize, t.adoType});
+        }
+        while (q.next()) {
+            QVector<Variant> row;
+            row.reserve(n);
+            for (int i = 0; i < n; ++i)
+                row.append(fromQt(q.value(i), kinds[i]));
+            result.rows.append(std::move(row));
+        }
+        if (q.lastError().type() != QSqlError::NoError)
+            fail(q);
+        return result;
+    }
+
+    qint64 executeBound(const QString& sql, const QVector<Variant>& values) override
+    {
+        QSqlQuery q(m_db);
+        logText(sql);
+        if (!q.prepare(sql))
+            fail(q);
+        for (const Variant& v : values)
+            q.addBindValue(toQt(v));
+        if (!q.exec())
+            fail(q);
+        return q.numRowsAffected();
+    }
+
+    void beginTransaction() override
+    {
+        if (m_readUncommitted && m_kind == BackendKind::SqlServer)
+            execute(QStringLiteral("SET TRANSACTION ISOLATION LEVEL READ UNCOMMITTED"));
+        logText(QStringLiteral("BEGIN TRANSACTION"));
+        if (!m_db.transaction())
+            failConnection();
+        m_inTransaction = true;
+    }
+
+    void commitTransaction() override
+    {
+        logText(QStringLiteral("COMMIT TRANSACTION"));
+        if (!m_db.commit())
+            failConnection();
+        m_inTransaction = false;
+    }
+
+    void rollbackTransaction() override
+    {
+        logText(QStringLiteral("ROLLBACK TRANSACTION"));
+        if (!m_db.rollback())
+            failConnection();
+        m_inTransaction = false;
+    }
+
+    bool inTransaction() const override { return m_inTransaction; }
+
+    QStringList tableNames() override { return m_db.tables(QSql::AllTables); }
+
+    QStringList columnNames(const QString& table) override
+    {
+        QStringList names;
+        const QSqlRecord r = m_db.record(table);
+        for (int i = 0; i < r.count(); ++i)
+            names << r.fieldName(i);
+        return names;
+    }
+
+    QStringList primaryKey(const QString& table) override
+    {
+        QStringList names;
+        const QSqlIndex index = m_db.primaryIndex(table);
+        for (int i = 0; i < index.count(); ++i)
+            names << index.fieldName(i);
+        return names;
+    }
+
+    QString quoteName(const QString& name) const override
+    {
+        QString n = name;
+        if (m_kind == BackendKind::Oracle) {
+            n.replace(QLatin1Char('"'), QLatin1String("\"\""));
+            return QLatin1Char('"') + n + QLatin1Char('"');
+        }
+        n.replace(QLatin1Char(']'), QLatin1String("]]"));
+        return QLatin1Char('[') + n + QLatin1Char(']');
+    }
+
+    void useDatabase(const QString& name) override
+    {
+        // The connection text already named the database; only another one needs a USE.
+        if (m_kind != BackendKind::SqlServer || name.trimmed().isEmpty()
+            || name.trimmed().compare(m_database, Qt::CaseInsensitive) == 0)
+            return;
+        execute(QStringLiteral("USE ") + quoteName(name.trimmed()));
+        m_database = name.trimmed();
+    }
+
+    void setReadUncommitted(bool on) override { m_readUncommitted = on; }
+
+    QSqlDatabase database() const override { return m_db; }
+
+private:
+    [[noreturn]] void fail(const QSqlQuery& q) const
+    {
+        const QSqlError e = q.lastError();
+        const OdbcDiagnostic d = StatementDiagnostic(q);
+        const QString message = !e.databaseText().isEmpty() ? e.databaseText()
+                              : !d.message.isEmpty()         ? d.message
+                                                             : e.text();
+        const qint64 native = e.nativeErrorCode().isEmpty() ? d.nativeError : e.nativeErrorCode().toLongLong();
+        throw OdbcError(m_kind, d.sqlState, native, message, m_source);
+    }
+
+    [[noreturn]] void failConnection() const
+    {
+        const QSqlError e = m_db.lastError();
+        throw OdbcError(m_kind, QString(), e.nativeErrorCode().toLongLong(),
+                        e.databaseText().isEmpty() ? e.text() : e.databaseText(), m_source);
+    }
+
+    BackendKind m_kind;
+    QString m_name;
+    QSqlDatabase m_db;
+    QString m_database;
+    QString m_source;
+    bool m_inTransaction = false;
+    bool m_readUncommitted = false;
+};
+
+} // namespace
+
+std::unique_ptr<Backend> OpenOdbcBackend(const ConnectionTarget& target)
+{
+    const QString driver = driverFor(target.kind);
+    const QString source = QStringLiteral("ODBC %1").arg(driver);
+    const auto cannotConnect = [&source](const QString& why, qint64 native = 0) {
+        return Error(kErrOther, why, source, QStringLiteral("08001"), native);
+    };
+    if (driver.isEmpty())
+        throw cannotConnect(QStringLiteral("No ODBC driver is named for Oracle: set CONCCUENTAS_ODBC_ORACLE."));
+    if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QODBC")))
+        throw cannotConnect(QStringLiteral("Qt's ODBC driver (QODBC) is not installed."));
+    const QString name = UniqueConnectionName("conc-ado-odbc");
+    QSqlError error;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QODBC"), name);
+        db.setDatabaseName(OdbcConnectionText(target, driver));
+        if (db.open())
+            return std::make_unique<OdbcBackend>(target.kind, name, db, target.database.trimmed(), source);
+        error = db.lastError();
+    }
+    QSqlDatabase::removeDatabase(name);
+    QString why = error.databaseText().trimmed();
+    if (why.isEmpty())
+        why = QStringLiteral("The ODBC driver \"%1\" could not connect to \"%2\".")
+                  .arg(driver, target.kind == BackendKind::Oracle ? target.server : target.server + QLatin1Char('/') + target.database);
+    throw cannotConnect(why, error.nativeErrorCode().toLongLong());
+}
+
+} // namespace ado

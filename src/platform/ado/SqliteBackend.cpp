@@ -1,0 +1,361 @@
+// The embedded engine: opened through QSQLITE (with the T-SQL compatibility installed on it), driven
+// through SQLite's own API on the same handle. The API gives what QSqlQuery hides: the declared type of
+// each result column (dates and amounts), doubles at full precision, extended error codes, and reading
+// every row without a QVariant per cell.
+
+#include "Backend.h"
+#include "ColumnType.h"
+#include "DateText.h"
+#include "ErrorMapping.h"
+#include "SelectTable.h"
+#include "platform/sqlite/TsqlCompat.h"
+
+#include <QFileInfo>
+#include <QSqlDriver>
+#include <sqlite3.h>
+#include <cstring>
+#include <limits>
+#include <string_view>
+
+namespace ado {
+
+namespace {
+
+class Statement {
+public:
+    Statement() = default;
+    ~Statement() { sqlite3_finalize(m_stmt); }
+    Statement(const Statement&) = delete;
+    Statement& operator=(const Statement&) = delete;
+    sqlite3_stmt** out() { return &m_stmt; }
+    sqlite3_stmt* get() const { return m_stmt; }
+
+private:
+    sqlite3_stmt* m_stmt = nullptr;
+};
+
+bool startsWithWord(const char* sql, const char* word)
+{
+    while (*sql == ' ' || *sql == '\t' || *sql == '\r' || *sql == '\n' || *sql == '(')
+        ++sql;
+    const size_t n = strlen(word);
+    return sqlite3_strnicmp(sql, word, int(n)) == 0;
+}
+
+bool changesRows(sqlite3_stmt* st)
+{
+    const char* sql = sqlite3_sql(st);
+    return startsWithWord(sql, "INSERT") || startsWithWord(sql, "UPDATE") || startsWithWord(sql, "DELETE")
+        || startsWithWord(sql, "REPLACE");
+}
+
+Variant readCell(sqlite3_stmt* st, int i, ColumnKind kind)
+{
+    switch (sqlite3_column_type(st, i)) {
+    case SQLITE_NULL:
+        return Variant::Null();
+    case SQLITE_INTEGER: {
+        const qint64 v = sqlite3_column_int64(st, i);
+        switch (kind) {
+        case ColumnKind::Currency:
+            if (v <= std::numeric_limits<qint64>::max() / Currency::kScale
+                && v >= std::numeric_limits<qint64>::min() / Currency::kScale)
+                return Currency::fromLong(v);
+            return double(v);
+        case ColumnKind::Boolean: return v != 0;
+        case ColumnKind::Double: return double(v);
+        default: return v;
+        }
+    }
+    case SQLITE_FLOAT: {
+        const double v = sqlite3_column_double(st, i);
+        if (kind == ColumnKind::Currency) {
+            try {
+                return Currency::fromDouble(v);
+            } catch (const Error&) {
+                return v;   // beyond the money range: keep the number rather than fail the read
+            }
+        }
+        return v;
+    }
+    default: {
+        const char* text = reinterpret_cast<const char*>(sqlite3_column_text(st, i));
+        const int bytes = sqlite3_column_bytes(st, i);
+        if (kind == ColumnKind::Date) {
+            if (auto d = ParseDateText(std::string_view(text, size_t(bytes))))
+                return *d;
+        } else if (kind == ColumnKind::Currency) {
+            if (auto c = Currency::parse(std::string_view(text, size_t(bytes))))
+                return *c;
+        }
+        return QString::fromUtf8(text, bytes);
+    }
+    }
+}
+
+class SqliteBackend final : public Backend {
+public:
+    SqliteBackend(QString name, QSqlDatabase db, sqlite3* handle)
+        : m_name(std::move(name)), m_db(std::move(db)), m_h(handle)
+    {
+    }
+
+    ~SqliteBackend() override
+    {
+        m_db.close();
+        m_db = QSqlDatabase();
+        QSqlDatabase::removeDatabase(m_name);
+    }
+
+    BackendKind kind() const override { return BackendKind::Sqlite; }
+
+    qint64 execute(const QString& sql) override
+    {
+        qint64 affected = -1;
+        for (const QString& part : sqlcompat::SplitBatch(sql)) {
+            run(sqlcompat::Rewrite(part), [&](sqlite3_stmt* st) {
+                stepToEnd(st);
+                if (changesRows(st))
+                    affected = sqlite3_changes64(m_h);
+            });
+        }
+        return affected;
+    }
+
+    RowSet query(const QString& sql) override
+    {
+        RowSet result;
+        bool read = false;
+        for (const QString& part : sqlcompat::SplitBatch(sql)) {
+            run(sqlcompat::Rewrite(part), [&](sqlite3_stmt* st) {
+                if (!read && sqlite3_column_count(st) > 0) {
+                    readAll(st, &result);
+                    result.table = SingleTableOf(part);
+                    read = true;
+                } else {
+                    stepToEnd(st);
+                }
+            });
+        }
+        return result;
+    }
+
+    qint64 executeBound(const QString& sql, const QVector<Variant>& values) override
+    {
+        qint64 affected = 0;
+        run(sql, [&](sqlite3_stmt* st) {
+            for (int i = 0; i < values.size(); ++i)
+                bind(st, i + 1, values.at(i));
+            stepToEnd(st);
+            affected = sqlite3_changes64(m_h);
+        });
+        return affected;
+    }
+
+    void beginTransaction() override { run(QStringLiteral("BEGIN"), stepToEndOf()); }
+    void commitTransaction() override { run(QStringLiteral("COMMIT"), stepToEndOf()); }
+    void rollbackTransaction() override { run(QStringLiteral("ROLLBACK"), stepToEndOf()); }
+    bool inTransaction() const override { return sqlite3_get_autocommit(m_h) == 0; }
+
+    QStringList tableNames() override
+    {
+        return firstColumn(QStringLiteral("SELECT name FROM sqlite_master WHERE type IN ('table', 'view') "
+                                          "AND name NOT LIKE 'sqlite!_%' ESCAPE '!' ORDER BY name"),
+                           {});
+    }
+
+    QStringList columnNames(const QString& table) override
+    {
+        return firstColumn(QStringLiteral("SELECT name FROM pragma_table_info(?) ORDER BY cid"), {table});
+    }
+
+    QStringList primaryKey(const QString& table) override
+    {
+        return firstColumn(QStringLiteral("SELECT name FROM pragma_table_info(?) WHERE pk > 0 ORDER BY pk"),
+                           {table});
+    }
+
+    QString quoteName(const QString& name) const override
+    {
+        QString n = name;
+        n.replace(QLatin1Char('"'), QLatin1String("\"\""));
+        return QLatin1Char('"') + n + QLatin1Char('"');
+    }
+
+    void useDatabase(const QString&) override {}        // one file is one database
+    void setReadUncommitted(bool) override {}           // one writer at a time; readers never block it
+
+    QSqlDatabase database() const override { return m_db; }
+
+private:
+    [[noreturn]] void fail() const
+    {
+        throw SqliteError(sqlite3_extended_errcode(m_h), QString::fromUtf8(sqlite3_errmsg(m_h)));
+    }
+
+    void stepToEnd(sqlite3_stmt* st) const
+    {
+        int rc;
+        while ((rc = sqlite3_step(st)) == SQLITE_ROW) {
+        }
+        if (rc != SQLITE_DONE)
+            fail();
+    }
+
+    std::function<void(sqlite3_stmt*)> stepToEndOf() const
+    {
+        return [this](sqlite3_stmt* st) { stepToEnd(st); };
+    }
+
+    // Prepares every statement of the text in turn and hands each to `use`.
+    template <class Use>
+    void run(const QString& sql, Use&& use)
+    {
+        if (sql.trimmed().isEmpty())
+            return;
+        logText(sql);
+        const QByteArray utf8 = sql.toUtf8();
+        const char* p = utf8.constData();
+        const char* end = p + utf8.size();
+        while (p < end) {
+            Statement st;
+            const char* tail = nullptr;
+            if (sqlite3_prepare_v2(m_h, p, int(end - p), st.out(), &tail) != SQLITE_OK)
+                fail();
+            if (st.get())
+                use(st.get());
+            if (!tail || tail <= p)
+                break;
+            p = tail;
+        }
+    }
+
+    void readAll(sqlite3_stmt* st, RowSet* out) const
+    {
+        const int n = sqlite3_column_count(st);
+        QVector<ColumnKind> kinds(n);
+        QVector<int> untyped;
+        for (int i = 0; i < n; ++i) {
+            const ColumnType t = ColumnTypeFromDeclared(sqlite3_column_decltype(st, i));
+            kinds[i] = t.kind;
+            if (t.kind == ColumnKind::Auto)
+                untyped << i;
+            out->fields.append({QString::fromUtf8(sqlite3_column_name(st, i)), t.definedSize, t.adoType});
+        }
+        int rc;
+        while ((rc = sqlite3_step(st)) == SQLITE_ROW) {
+            QVector<Variant> row;
+            row.reserve(n);
+            for (int i = 0; i < n; ++i)
+                row.append(readCell(st, i, kinds[i]));
+            out->rows.append(std::move(row));
+        }
+        if (rc != SQLITE_DONE)
+            fail();
+        // An expression column reports the type of its first value that is not Null.
+        for (int i : untyped) {
+            for (const auto& row : std::as_const(out->rows)) {
+                if (!row.at(i).isNull()) {
+                    const ColumnType t = ColumnTypeFromValue(row.at(i).type());
+                    out->fields[i].type = t.adoType;
+                    out->fields[i].definedSize = t.definedSize;
+                    break;
+                }
+            }
+        }
+    }
+
+    void bind(sqlite3_stmt* st, int index, const Variant& v) const
+    {
+        int rc = SQLITE_OK;
+        switch (v.type()) {
+        case VarType::Empty:
+        case VarType::Null:
+            rc = sqlite3_bind_null(st, index);
+            break;
+        case VarType::Boolean:
+            rc = sqlite3_bind_int(st, index, v.toBool() ? 1 : 0);
+            break;
+        case VarType::Long:
+            rc = sqlite3_bind_int64(st, index, v.toLong());
+            break;
+        case VarType::Double:
+            rc = sqlite3_bind_double(st, index, v.toDouble());
+            break;
+        case VarType::Currency: {
+            const Currency c = v.toCurrency();
+            rc = c.scaled() % Currency::kScale == 0 ? sqlite3_bind_int64(st, index, c.scaled() / Currency::kScale)
+                                                    : sqlite3_bind_double(st, index, c.toDouble());
+            break;
+        }
+        case VarType::Date:
+            rc = bindText(st, index, IsoDateText(v.toDate()));
+            break;
+        case VarType::String:
+            rc = bindText(st, index, v.toString());
+            break;
+        }
+        if (rc != SQLITE_OK)
+            fail();
+    }
+
+    static int bindText(sqlite3_stmt* st, int index, const QString& text)
+    {
+        const QByteArray utf8 = text.toUtf8();
+        return sqlite3_bind_text(st, index, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT);
+    }
+
+    QStringList firstColumn(const QString& sql, const QStringList& params)
+    {
+        QStringList names;
+        run(sql, [&](sqlite3_stmt* st) {
+            for (int i = 0; i < params.size(); ++i) {
+                if (bindText(st, i + 1, params.at(i)) != SQLITE_OK)
+                    fail();
+            }
+            int rc;
+            while ((rc = sqlite3_step(st)) == SQLITE_ROW)
+                names << QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, 0)));
+            if (rc != SQLITE_DONE)
+                fail();
+        });
+        return names;
+    }
+
+    QString m_name;
+    QSqlDatabase m_db;
+    sqlite3* m_h;
+};
+
+} // namespace
+
+std::unique_ptr<Backend> OpenSqliteBackend(const QString& file)
+{
+    const auto cannotOpen = [&file](const QString& why) {
+        return Error(kErrOther, QStringLiteral("Cannot open the database \"%1\": %2").arg(file, why),
+                     QStringLiteral("SQLite"), QStringLiteral("08001"), SQLITE_CANTOPEN);
+    };
+    if (file.trimmed().isEmpty())
+        throw cannotOpen(QStringLiteral("no file named."));
+    if (!QFileInfo(file).isFile())
+        throw cannotOpen(QStringLiteral("the file does not exist."));
+    const QString name = UniqueConnectionName("conc-ado-sqlite");
+    QString why;
+    sqlite3* handle = nullptr;
+    {
+        QSqlDatabase db = sqlcompat::Open(file, name, &why);
+        if (db.isOpen()) {
+            const QVariant v = db.driver()->handle();
+            if (v.isValid() && qstrcmp(v.typeName(), "sqlite3*") == 0)
+                handle = *static_cast<sqlite3* const*>(v.constData());
+            if (handle)
+                return std::make_unique<SqliteBackend>(name, db, handle);
+            why = QStringLiteral("the driver gave no engine handle.");
+        }
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(name);
+    throw cannotOpen(why.isEmpty() ? QStringLiteral("unknown failure.") : why);
+}
+
+} // namespace ado
