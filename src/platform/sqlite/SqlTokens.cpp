@@ -131,7 +131,8 @@ Tokens Tokenize(QStringView s)
         } else {
             end = endOfOperator(s, i);
         }
-        tokens.push_back({kind, s.mid(i, end - i).toString()});
+        // No copy: the tokens live no longer than the text they were cut from.
+        tokens.push_back({kind, QString::fromRawData(s.data() + i, end - i)});
         i = end;
     }
     return tokens;

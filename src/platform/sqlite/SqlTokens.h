@@ -28,7 +28,8 @@ struct Token {
     bool isSignificant() const { return kind != TokenKind::Space && kind != TokenKind::Comment; }
     bool isWord(QStringView word) const
     {
-        return kind == TokenKind::Word && text.compare(word, Qt::CaseInsensitive) == 0;
+        return kind == TokenKind::Word && text.size() == word.size()
+               && text.compare(word, Qt::CaseInsensitive) == 0;
     }
     bool isAnyWord(std::initializer_list<QStringView> words) const
     {
@@ -49,6 +50,7 @@ struct Token {
 using Tokens = std::vector<Token>;
 
 // An unterminated literal, name or comment runs to the end of the text (the engine then reports it).
+// The tokens refer to `sql` without copying it: it must outlive them.
 Tokens Tokenize(QStringView sql);
 QString Join(const Tokens& tokens);
 

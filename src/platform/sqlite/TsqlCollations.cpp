@@ -148,18 +148,23 @@ bool readDate(QByteArrayView s, Moment& m)
     if (first < 0 || pos >= s.size())
         return false;
     const char sep = s[pos];
-    if (sep != '-' && sep != '/' && sep != '.')
-        return false;
-    if (pos == 4) {
-        if (sep != '-')
+    if (pos == 4 && sep >= '0' && sep <= '9') {
+        // yyyymmdd
+        m.year = first;
+        m.month = readNumber(s, pos, 2, 2);
+        m.day = readNumber(s, pos, 2, 2);
+        if (m.month < 0 || (pos < s.size() && s[pos] >= '0' && s[pos] <= '9'))
             return false;
+    } else if (sep != '-' && sep != '/' && sep != '.') {
+        return false;
+    } else if (pos == 4) {
         m.year = first;
         ++pos;
-        m.month = readNumber(s, pos, 2, 2);
-        if (m.month < 0 || pos >= s.size() || s[pos] != '-')
+        m.month = readNumber(s, pos, 1, 2);
+        if (m.month < 0 || pos >= s.size() || s[pos] != sep)
             return false;
         ++pos;
-        m.day = readNumber(s, pos, 2, 2);
+        m.day = readNumber(s, pos, 1, 2);
     } else {
         if (pos > 2)
             return false;

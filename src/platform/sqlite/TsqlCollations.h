@@ -12,9 +12,9 @@ namespace sqlcompat {
 // <0, 0, >0. Case folded (Unicode, so 'Ñ' = 'ñ', 'Á' = 'á'; accents still count), trailing blanks ignored.
 int CompareText(QByteArrayView a, QByteArrayView b);
 
-// The form dates are compared in: 'yyyy-mm-dd hh:mm:ss[.f]' for 'yyyy-mm-dd[( |T)hh:mm[:ss[.f]]]' and
-// 'd/m/yy[yy][ h:mm[:ss]][ AM|PM]' (also with '-' or '.' between day, month and year; two-digit years
-// 00-49 are 20xx); any other text as itself without trailing blanks.
+// The form dates are compared in, 'yyyy-mm-dd hh:mm:ss[.f]', for 'yyyy-mm-dd', 'yyyy/mm/dd', 'yyyymmdd' and
+// 'd/m/yy[yy]' (also 'd-m-yyyy', 'd.m.yyyy'; two-digit years 00-49 are 20xx), each optionally followed
+// by ' ' or 'T' and 'h:mm[:ss[.f]][ AM|PM]'; any other text as itself without leading or trailing blanks.
 QByteArray DateKey(QByteArrayView text);
 
 // <0, 0, >0 on DateKey of both sides.

@@ -4,6 +4,8 @@
 #include "SqlTokens.h"
 #include "TsqlCompat.h"
 
+#include <algorithm>
+#include <string_view>
 #include <vector>
 
 namespace sqlcompat {
@@ -16,12 +18,25 @@ Token blank() { return {TokenKind::Space, QStringLiteral(" ")}; }
 // Words that end an operand: a "+" chain never runs across them.
 bool isClauseWord(const Token& t)
 {
-    return t.isAnyWord({u"SELECT", u"FROM", u"WHERE", u"AND", u"OR", u"NOT", u"AS", u"ON", u"JOIN", u"THEN",
-                        u"ELSE", u"WHEN", u"CASE", u"END", u"IS", u"LIKE", u"IN", u"BETWEEN", u"ORDER",
-                        u"GROUP", u"BY", u"HAVING", u"SET", u"VALUES", u"DISTINCT", u"TOP", u"LIMIT", u"OFFSET",
-                        u"UNION", u"ALL", u"EXCEPT", u"INTERSECT", u"ESCAPE", u"ASC", u"DESC", u"LEFT", u"RIGHT",
-                        u"INNER", u"OUTER", u"CROSS", u"FULL", u"WITH", u"INTO", u"UPDATE", u"DELETE",
-                        u"INSERT", u"EXISTS", u"GLOB", u"MATCH", u"REGEXP"});
+    static constexpr std::string_view kWords[] = {
+        "ALL",    "AND",    "AS",     "ASC",    "BETWEEN", "BY",     "CASE",   "CROSS",     "DELETE",
+        "DESC",   "DISTINCT", "ELSE", "END",    "ESCAPE",  "EXCEPT", "EXISTS", "FROM",      "FULL",
+        "GLOB",   "GROUP",  "HAVING", "IN",     "INNER",   "INSERT", "INTERSECT", "INTO",   "IS",
+        "JOIN",   "LEFT",   "LIKE",   "LIMIT",  "MATCH",   "NOT",    "OFFSET", "ON",        "OR",
+        "ORDER",  "OUTER",  "REGEXP", "RIGHT",  "SELECT",  "SET",    "THEN",   "TOP",       "UNION",
+        "UPDATE", "VALUES", "WHEN",   "WHERE",  "WITH"};
+    static_assert(std::is_sorted(std::begin(kWords), std::end(kWords)));
+    constexpr qsizetype kLongest = 9;
+    if (t.kind != TokenKind::Word || t.text.size() > kLongest)
+        return false;
+    char upper[kLongest];
+    for (qsizetype i = 0; i < t.text.size(); ++i) {
+        const char16_t c = t.text[i].unicode();
+        if (c > 127)
+            return false;
+        upper[i] = char(c >= 'a' && c <= 'z' ? c - ('a' - 'A') : c);
+    }
+    return std::binary_search(std::begin(kWords), std::end(kWords), std::string_view(upper, t.text.size()));
 }
 
 bool isComparisonOrSeparator(const Token& t)
@@ -272,10 +287,42 @@ private:
     std::vector<Frame> m_frames;
 };
 
+// Cheap look for anything a rule could act on; most statements have nothing and are left as they are.
+bool mayNeedRewrite(const QString& s)
+{
+    const qsizetype n = s.size();
+    const char16_t* d = reinterpret_cast<const char16_t*>(s.constData());
+    auto lower = [](char16_t c) { return c >= u'A' && c <= u'Z' ? char16_t(c + 32) : c; };
+    auto isDigit = [](char16_t c) { return c >= u'0' && c <= u'9'; };
+    auto wordAt = [&](qsizetype i, std::string_view w) {
+        if (i + qsizetype(w.size()) > n)
+            return false;
+        for (size_t k = 0; k < w.size(); ++k) {
+            if (lower(d[i + qsizetype(k)]) != char16_t(w[k]))
+                return false;
+        }
+        return true;
+    };
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t c = lower(d[i]);
+        if (c == u'+')
+            return true;
+        const bool wordStart = (c >= u'a' && c <= u'z') || c == u'_' || c == u'#' || (c > 127 && QChar(c).isLetter());
+        if (wordStart && i > 0 && (isDigit(d[i - 1]) || (d[i - 1] == u'.' && i >= 2 && isDigit(d[i - 2]))))
+            return true;
+        if ((c == u't' && (wordAt(i, "top") || wordAt(i, "tran"))) || (c == u'i' && (wordAt(i, "isnull") || wordAt(i, "insert")))
+            || (c == u'd' && wordAt(i, "delete")))
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 QString Rewrite(const QString& statement)
 {
+    if (!mayNeedRewrite(statement))
+        return statement;
     Tokens tokens = Tokenize(statement);
     separateGluedNumbers(tokens);
     replaceIsNull(tokens);

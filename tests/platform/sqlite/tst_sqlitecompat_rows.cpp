@@ -88,6 +88,7 @@ private slots:
     void transactionCommittedByLaterExecute();
     void transactionRolledBackAfterFailure_data();
     void transactionRolledBackAfterFailure();
+    void openReportsFailure_data();
     void openReportsFailure();
 
 private:
@@ -289,13 +290,28 @@ void TstSqliteCompatRows::transactionRolledBackAfterFailure()
     QCOMPARE(run(m_db, check), QStringList{"1|0"});
 }
 
+void TstSqliteCompatRows::openReportsFailure_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QByteArray>("content");
+    QTest::newRow("missing folder") << "missing/folder/empresa.db" << QByteArray();
+    QTest::newRow("not a database") << "notes.db" << QByteArray("these are notes, not a database\n").repeated(200);
+}
+
 void TstSqliteCompatRows::openReportsFailure()
 {
+    QFETCH(QString, file);
+    QFETCH(QByteArray, content);
+    const QString path = m_dir->filePath(file);
+    if (!content.isEmpty()) {
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(content);
+    }
     QString error;
-    const QSqlDatabase db =
-        sqlcompat::Open(m_dir->filePath(QStringLiteral("missing/folder/empresa.db")), QStringLiteral("bad"), &error);
+    const QSqlDatabase db = sqlcompat::Open(path, QStringLiteral("bad"), &error);
     QVERIFY(!db.isOpen());
-    QVERIFY(!error.isEmpty());
+    QVERIFY(error.contains(path));
     QVERIFY(!QSqlDatabase::contains(QStringLiteral("bad")));
 }
 

@@ -55,6 +55,10 @@ void TstTsqlCollations::dateKey_data()
     QTest::newRow("iso date and time") << "2026-03-01 10:30:05" << "2026-03-01 10:30:05";
     QTest::newRow("iso with T and fraction") << "2026-03-01T10:30:05.500" << "2026-03-01 10:30:05.5";
     QTest::newRow("zero fraction") << "2026-03-01 10:30:05.000" << "2026-03-01 10:30:05";
+    QTest::newRow("year first with slashes") << "2026/3/1" << "2026-03-01 00:00:00";
+    QTest::newRow("unseparated") << "20260301 08:00" << "2026-03-01 08:00:00";
+    QTest::newRow("unseparated, too long") << "202603011" << "202603011";
+    QTest::newRow("year first, mixed separators") << "2026-03/01" << "2026-03/01";
     QTest::newRow("day month year") << "01/03/2026" << "2026-03-01 00:00:00";
     QTest::newRow("short day and month") << "1/3/2026" << "2026-03-01 00:00:00";
     QTest::newRow("two-digit year, this century") << "15/03/26 14:05" << "2026-03-15 14:05:00";
