@@ -15,13 +15,7 @@ namespace {
 bool startsStatement(const Token& t)
 {
     return t.isAnyWord({u"SELECT", u"INSERT", u"UPDATE", u"DELETE", u"BEGIN", u"COMMIT", u"ROLLBACK",
-                       u"CREATE", u"DROP", u"ALTER"});
-}
-
-// Statements whose end a following keyword can mark; others (CREATE, WITH, ...) end only at ";".
-bool endsAtKeyword(const Token& first)
-{
-    return first.isAnyWord({u"SELECT", u"INSERT", u"UPDATE", u"DELETE", u"BEGIN", u"COMMIT", u"ROLLBACK"});
+                        u"CREATE", u"DROP", u"ALTER"});
 }
 
 class Splitter {
@@ -37,7 +31,7 @@ public:
                 flush();
                 continue;
             }
-            if (m_first && m_depth == 0 && startsStatement(t) && keywordEndsCurrent(t))
+            if (m_first && m_depth == 0 && m_block == 0 && startsStatement(t) && keywordEndsCurrent(t))
                 flush();
             track(t);
             m_current.push_back(t);
@@ -47,14 +41,24 @@ public:
     }
 
 private:
+    // Whether statement keyword `t`, outside parentheses and trigger bodies, starts a new statement
+    // rather than continuing the current one ("INSERT OR ROLLBACK", "ON DELETE", "AS SELECT", ...).
     bool keywordEndsCurrent(const Token& t) const
     {
-        if (!endsAtKeyword(*m_first))
+        // Other statements (PRAGMA, WITH, EXPLAIN, ...) end only at ";".
+        if (!startsStatement(*m_first))
             return false;
-        if (m_previous && m_previous->isAnyWord({u"OR", u"DO", u"AS", u"UNION", u"ALL", u"EXCEPT", u"INTERSECT"}))
+        if (m_previous->isAnyWord({u"OR", u"DO", u"AS", u"UNION", u"ALL", u"EXCEPT", u"INTERSECT", u"ON", u"OF",
+                                   u"AFTER", u"BEFORE"}))
             return false;
         // INSERT ... SELECT: the SELECT gives the rows, unless VALUES did already.
         if (t.isWord(u"SELECT") && m_first->isWord(u"INSERT") && !m_sawValues)
+            return false;
+        // ALTER TABLE t DROP COLUMN c, but a DROP after the ALTER's own action starts a statement.
+        if (t.isWord(u"DROP") && m_first->isWord(u"ALTER") && !m_alterActed)
+            return false;
+        // The body of CREATE TRIGGER.
+        if (t.isWord(u"BEGIN") && m_first->isWord(u"CREATE"))
             return false;
         return true;
     }
@@ -71,6 +75,8 @@ private:
             --m_depth;
         else if (t.isWord(u"VALUES"))
             m_sawValues = true;
+        else if (m_first->isWord(u"ALTER") && t.isAnyWord({u"ADD", u"DROP", u"RENAME"}))
+            m_alterActed = true;
         else if (m_isCreate && (t.isWord(u"BEGIN") || t.isWord(u"CASE")))
             ++m_block;
         else if (m_isCreate && t.isWord(u"END") && m_block > 0)
@@ -89,7 +95,7 @@ private:
         m_first.reset();
         m_previous.reset();
         m_depth = m_block = 0;
-        m_isCreate = m_sawValues = false;
+        m_isCreate = m_sawValues = m_alterActed = false;
     }
 
     QStringList m_statements;
@@ -100,6 +106,7 @@ private:
     int m_block = 0;
     bool m_isCreate = false;
     bool m_sawValues = false;
+    bool m_alterActed = false;
 };
 
 } // namespace

@@ -109,6 +109,8 @@ void TstTsqlCompat::rewrite_data()
     QTest::newRow("comment stays") << "SELECT a FROM t -- isnull( top 1 + 'x'\n"
                                    << "SELECT a FROM t -- isnull( top 1 + 'x'\n";
     QTest::newRow("unterminated literal stays") << "SELECT 'abc + top 1" << "SELECT 'abc + top 1";
+    QTest::newRow("quote glued to a keyword stays") << "SELECT a FROM t Where TC='FC  'and cuenta <> '1101'"
+                                                    << "SELECT a FROM t Where TC='FC  'and cuenta <> '1101'";
     QTest::newRow("empty") << "" << "";
 }
 
@@ -158,6 +160,22 @@ void TstTsqlCompat::splitBatch_data()
                        "CREATE VIEW w AS SELECT a FROM t"};
     QTest::newRow("table with on delete clause") << "CREATE TABLE t (a REFERENCES u ON DELETE CASCADE ON UPDATE SET NULL)"
                                                  << QStringList{"CREATE TABLE t (a REFERENCES u ON DELETE CASCADE ON UPDATE SET NULL)"};
+    QTest::newRow("trigger with a condition")
+        << "CREATE TRIGGER x AFTER INSERT ON t FOR EACH ROW WHEN new.a > 0 BEGIN DELETE FROM u; END\nSELECT 1"
+        << QStringList{"CREATE TRIGGER x AFTER INSERT ON t FOR EACH ROW WHEN new.a > 0 BEGIN DELETE FROM u; END",
+                       "SELECT 1"};
+    QTest::newRow("definitions on separate lines")
+        << "CREATE TABLE t (a INT)\nCREATE INDEX i ON t (a)\nALTER TABLE t ADD b INT\nUPDATE t SET b = 0\n"
+           "ALTER TABLE t DROP COLUMN b\nDROP TABLE t"
+        << QStringList{"CREATE TABLE t (a INT)", "CREATE INDEX i ON t (a)", "ALTER TABLE t ADD b INT",
+                       "UPDATE t SET b = 0", "ALTER TABLE t DROP COLUMN b", "DROP TABLE t"};
+    QTest::newRow("view over a union") << "CREATE VIEW v AS SELECT a FROM t UNION SELECT a FROM u\nDELETE t WHERE a = 1"
+                                       << QStringList{"CREATE VIEW v AS SELECT a FROM t UNION SELECT a FROM u",
+                                                      "DELETE t WHERE a = 1"};
+    QTest::newRow("pragma value is no statement") << "PRAGMA journal_mode=DELETE"
+                                                  << QStringList{"PRAGMA journal_mode=DELETE"};
+    QTest::newRow("upsert") << "INSERT INTO t (a) VALUES (1) ON CONFLICT (a) DO UPDATE SET n = n + 1"
+                            << QStringList{"INSERT INTO t (a) VALUES (1) ON CONFLICT (a) DO UPDATE SET n = n + 1"};
     QTest::newRow("only blanks and comments") << " \r\n -- nothing\r\n" << QStringList{};
 }
 
