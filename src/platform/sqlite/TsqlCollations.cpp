@@ -25,6 +25,39 @@ int sign(qsizetype v)
     return v < 0 ? -1 : (v > 0 ? 1 : 0);
 }
 
+// The code point at `pos` of UTF-8 text, moving `pos` past it. A byte that starts no valid sequence
+// stands for itself, above every character, so that any text still has one place in the order.
+char32_t nextCodePoint(QByteArrayView s, qsizetype& pos)
+{
+    const auto byte = [&](qsizetype i) { return static_cast<unsigned char>(s[i]); };
+    const unsigned char lead = byte(pos);
+    int extra = 0;
+    char32_t cp = lead;
+    if (lead >= 0xF0 && lead <= 0xF4) {
+        extra = 3;
+        cp = lead & 0x07;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        extra = 2;
+        cp = lead & 0x0F;
+    } else if (lead >= 0xC2 && lead <= 0xDF) {
+        extra = 1;
+        cp = lead & 0x1F;
+    }
+    if (lead >= 0x80 && extra == 0) {
+        ++pos;
+        return 0x110000 + lead;
+    }
+    for (int k = 1; k <= extra; ++k) {
+        if (pos + k >= s.size() || (byte(pos + k) & 0xC0) != 0x80) {
+            ++pos;
+            return 0x110000 + lead;
+        }
+        cp = (cp << 6) | (byte(pos + k) & 0x3F);
+    }
+    pos += 1 + extra;
+    return cp;
+}
+
 } // namespace
 
 int CompareText(QByteArrayView a, QByteArrayView b)
@@ -46,9 +79,15 @@ int CompareText(QByteArrayView a, QByteArrayView b)
     }
     if (i == common)
         return sign(a.size() - b.size());
-    const QString ra = QString::fromUtf8(a.sliced(i)).toCaseFolded();
-    const QString rb = QString::fromUtf8(b.sliced(i)).toCaseFolded();
-    return sign(ra.compare(rb));
+    qsizetype ia = i;
+    qsizetype ib = i;
+    while (ia < a.size() && ib < b.size()) {
+        const char32_t ca = QChar::toCaseFolded(nextCodePoint(a, ia));
+        const char32_t cb = QChar::toCaseFolded(nextCodePoint(b, ib));
+        if (ca != cb)
+            return ca < cb ? -1 : 1;
+    }
+    return sign((a.size() - ia) - (b.size() - ib));
 }
 
 namespace {
@@ -93,7 +132,7 @@ bool startsWithNoCase(QByteArrayView s, qsizetype pos, const char* word)
 
 struct Moment {
     int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
-    QByteArray fraction;    // digits after the seconds, trailing zeros dropped
+    QByteArrayView fraction;    // digits after the seconds, trailing zeros dropped
 };
 
 // " hh:mm[:ss[.f]][ AM|PM]" or "Thh:..." after a date; true when the rest of the text is one (or empty).
@@ -122,7 +161,7 @@ bool readTime(QByteArrayView s, qsizetype pos, Moment& m)
             const qsizetype start = pos;
             while (pos < s.size() && s[pos] >= '0' && s[pos] <= '9')
                 ++pos;
-            m.fraction = s.sliced(start, pos - start).toByteArray();
+            m.fraction = s.sliced(start, pos - start);
             while (m.fraction.endsWith('0'))
                 m.fraction.chop(1);
         }
@@ -188,36 +227,70 @@ bool readDate(QByteArrayView s, Moment& m)
 
 } // namespace
 
-QByteArray DateKey(QByteArrayView text)
+namespace {
+
+constexpr qsizetype kCanonical = 19;    // yyyy-mm-dd hh:mm:ss
+constexpr qsizetype kLongestKey = 64;   // with a fraction of seconds, cut there
+
+void writeDigits(char* out, int value, int digits)
+{
+    for (int i = digits - 1; i >= 0; --i) {
+        out[i] = char('0' + value % 10);
+        value /= 10;
+    }
+}
+
+// The compared form of `text`, written into `buffer` when the text is a date, else the trimmed text.
+QByteArrayView keyOf(QByteArrayView text, char (&buffer)[kLongestKey])
 {
     qsizetype start = 0;
     while (start < text.size() && text[start] == ' ')
         ++start;
     const QByteArrayView s = withoutTrailingBlanks(text.sliced(start));
     Moment m;
-    if (!readDate(s, m))
-        return s.toByteArray();
-    char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02d %02d:%02d:%02d", m.year, m.month, m.day, m.hour,
-                  m.minute, m.second);
-    QByteArray key(buffer);
-    if (!m.fraction.isEmpty())
-        key += '.' + m.fraction;
-    return key;
+    if (!readDate(s, m) || m.year > 9999)
+        return s;
+    char* out = buffer;
+    writeDigits(out, m.year, 4);
+    out[4] = '-';
+    writeDigits(out + 5, m.month, 2);
+    out[7] = '-';
+    writeDigits(out + 8, m.day, 2);
+    out[10] = ' ';
+    writeDigits(out + 11, m.hour, 2);
+    out[13] = ':';
+    writeDigits(out + 14, m.minute, 2);
+    out[16] = ':';
+    writeDigits(out + 17, m.second, 2);
+    qsizetype size = kCanonical;
+    if (!m.fraction.isEmpty()) {
+        const qsizetype digits = qMin(m.fraction.size(), kLongestKey - kCanonical - 1);
+        out[size++] = '.';
+        std::memcpy(out + size, m.fraction.data(), size_t(digits));
+        size += digits;
+    }
+    return QByteArrayView(buffer, size);
+}
+
+} // namespace
+
+QByteArray DateKey(QByteArrayView text)
+{
+    char buffer[kLongestKey];
+    return keyOf(text, buffer).toByteArray();
 }
 
 int CompareDates(QByteArrayView a, QByteArrayView b)
 {
     // Stored values are already in the compared form; only literals need reading.
-    static constexpr qsizetype kCanonical = 19;
     auto canonical = [](QByteArrayView s) {
         return s.size() == kCanonical && s[4] == '-' && s[7] == '-' && s[10] == ' ' && s[13] == ':';
     };
     if (canonical(a) && canonical(b))
         return sign(std::memcmp(a.data(), b.data(), kCanonical));
-    const QByteArray ka = DateKey(a);
-    const QByteArray kb = DateKey(b);
-    return sign(QByteArrayView(ka).compare(kb));
+    char bufferA[kLongestKey];
+    char bufferB[kLongestKey];
+    return sign(keyOf(a, bufferA).compare(keyOf(b, bufferB)));
 }
 
 namespace {

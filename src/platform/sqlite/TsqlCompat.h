@@ -15,15 +15,31 @@ inline constexpr char kTextCollation[] = "TSQLTEXT";
 // Collation of date columns: ISO text, also reading 'dd/mm/yyyy' literals.
 inline constexpr char kDateCollation[] = "TSQLDATE";
 
-// Splits a batch into its statements, outside literals, bracketed names and comments.
+// Splits a batch into its statements, outside literals, bracketed names and comments: at ";" and where
+// SELECT, INSERT, UPDATE, DELETE, BEGIN, COMMIT, ROLLBACK, CREATE, DROP or ALTER starts a statement
+// outside parentheses ("BEGIN TRANSACTION" CR LF "DELETE t WHERE ID = 5" CR LF "UPDATE ..." gives three).
+// A trigger's BEGIN ... END body stays whole. Statements come back trimmed; empty ones are dropped.
 QStringList SplitBatch(const QString& sql);
 
-// Rewrites one T-SQL statement into SQLite's dialect (TOP, ISNULL, DELETE/INSERT without FROM/INTO,
-// "6and", text + text, [names] kept, transaction words...).
+// Rewrites one T-SQL statement into SQLite's dialect, never inside literals, [names] or comments:
+//   SELECT [DISTINCT] TOP n / TOP (n) ...      -> SELECT ... LIMIT n (after its last clause, also in a
+//                                                 subquery); TOP ... PERCENT / WITH TIES left to fail
+//   ISNULL(                                    -> IFNULL(
+//   DELETE t WHERE / INSERT t (...)            -> DELETE FROM t WHERE / INSERT INTO t (...)
+//   6and                                       -> 6 and
+//   a + 'x'                                    -> a || 'x': every "+" of a chain of operands joined by
+//                                                 "+" at one parenthesis level turns into "||" when an
+//                                                 operand holds a quoted literal (or is a parenthesised
+//                                                 such chain); sums of columns stay sums
+//   BEGIN TRAN[SACTION]                        -> BEGIN IMMEDIATE TRANSACTION (waits on the busy timeout)
+//   COMMIT / ROLLBACK TRAN                     -> ... TRANSACTION
+// Text with nothing of the above comes back unchanged.
 QString Rewrite(const QString& statement);
 
 // Registers collations and functions on a raw handle and sets the pragmas (automatic_index off, WAL,
-// busy timeout 360 s). Returns false with a reason when something could not be registered.
+// busy timeout 360 s, foreign keys on). Functions: len(x) (characters without trailing blanks) and
+// like(), so that LIKE folds case as the text collation does and knows [a-z] / [^a] classes.
+// Returns false with a reason when something could not be registered.
 bool Install(sqlite3* db, QString* error = nullptr);
 
 // Opens (creating when missing) an SQLite file as a named Qt connection with everything installed.

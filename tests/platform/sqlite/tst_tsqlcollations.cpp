@@ -9,6 +9,7 @@ class TstTsqlCollations : public QObject {
 private slots:
     void compareText_data();
     void compareText();
+    void compareTextOfBrokenUtf8();
     void dateKey_data();
     void dateKey();
     void compareDates_data();
@@ -44,6 +45,15 @@ void TstTsqlCollations::compareText()
     QFETCH(int, expected);
     QCOMPARE(sqlcompat::CompareText(a.toUtf8(), b.toUtf8()), expected);
     QCOMPARE(sqlcompat::CompareText(b.toUtf8(), a.toUtf8()), -expected);
+}
+
+void TstTsqlCollations::compareTextOfBrokenUtf8()
+{
+    // A cut or stray byte still has one place in the order, after every character.
+    QCOMPARE(sqlcompat::CompareText("ab\xc3", "AB\xc3  "), 0);
+    QCOMPARE(sqlcompat::CompareText("a\xff", "a\xc3\xb1"), 1);
+    QCOMPARE(sqlcompat::CompareText("a\xc3\xb1", "a\xff"), -1);
+    QCOMPARE(sqlcompat::CompareText("\xe2\x82", "\xe2\x82\xac"), 1);
 }
 
 void TstTsqlCollations::dateKey_data()
