@@ -1,5 +1,7 @@
 #include "SqlTokens.h"
 
+#include <algorithm>
+
 namespace sqlcompat {
 
 namespace {
@@ -140,9 +142,16 @@ Tokens Tokenize(QStringView s)
 
 QString Join(const Tokens& tokens)
 {
-    QString out;
+    // Copies the characters: the result must not share the raw text the tokens point into.
+    qsizetype size = 0;
     for (const Token& t : tokens)
-        out += t.text;
+        size += t.text.size();
+    QString out(size, Qt::Uninitialized);
+    QChar* at = out.data();
+    for (const Token& t : tokens) {
+        std::copy(t.text.cbegin(), t.text.cend(), at);
+        at += t.text.size();
+    }
     return out;
 }
 

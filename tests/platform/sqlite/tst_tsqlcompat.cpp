@@ -11,6 +11,7 @@ private slots:
     void rewrite();
     void splitBatch_data();
     void splitBatch();
+    void resultsOutliveTheirSource();
 };
 
 void TstTsqlCompat::rewrite_data()
@@ -184,6 +185,20 @@ void TstTsqlCompat::splitBatch()
     QFETCH(QString, batch);
     QFETCH(QStringList, expected);
     QCOMPARE(sqlcompat::SplitBatch(batch), expected);
+}
+
+void TstTsqlCompat::resultsOutliveTheirSource()
+{
+    QStringList parts;
+    QString rewritten;
+    {
+        QString batch = QStringLiteral("COMMIT");
+        parts = sqlcompat::SplitBatch(batch);
+        rewritten = sqlcompat::Rewrite(QStringLiteral("ROLLBACK TRAN"));
+        batch.fill(u'x');
+    }
+    QCOMPARE(parts, QStringList{"COMMIT"});
+    QCOMPARE(rewritten, QStringLiteral("ROLLBACK TRANSACTION"));
 }
 
 QTEST_APPLESS_MAIN(TstTsqlCompat)
