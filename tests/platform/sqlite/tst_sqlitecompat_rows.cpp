@@ -143,7 +143,7 @@ void TstSqliteCompatRows::query_data()
     QTest::newRow("isnull over no rows")
         << "Select isnull(Sum(Saldo), 0) As Saldo From VE_SALDOSCTAAC where cuenta ='9999'" << QStringList{"0"};
     QTest::newRow("number glued to and, len")
-        << "Select cuenta, isnull(sum(saldo),0) as Saldo From ve_saldosctaAC where  len(cuenta)<=4and( "
+        << "Select cuenta, isnull(sum(saldo),0) as Saldo From ve_saldosctaAC where  len(cuenta)<=6and( "
            "unidadnegocio  = '02' ) group by cuenta order by cuenta"
         << QStringList{"1101|400", "2101|6400"};
     QTest::newRow("len ignores trailing blanks")
