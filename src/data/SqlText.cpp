@@ -1,0 +1,141 @@
+#include "SqlText.h"
+
+#include <QRegularExpression>
+
+namespace sqltext {
+
+bool Contiene(const QString& text, const QString& what)
+{
+    return text.contains(what, Qt::CaseInsensitive);
+}
+
+QString Reemplazar(QString text, const QString& what, const QString& with)
+{
+    if (what.isEmpty())
+        return text;
+    return text.replace(what, with, Qt::CaseInsensitive);
+}
+
+QList<Literal> Literales(const QString& text)
+{
+    QList<Literal> out;
+    int i = 0;
+    const int n = int(text.size());
+    while (i < n) {
+        if (text[i] != QLatin1Char('\'')) {
+            ++i;
+            continue;
+        }
+        Literal lit;
+        lit.start = i;
+        int j = i + 1;
+        lit.closed = false;
+        while (j < n) {
+            if (text[j] == QLatin1Char('\'')) {
+                if (j + 1 < n && text[j + 1] == QLatin1Char('\'')) {
+                    j += 2;   // a doubled quote stays inside the literal
+                    continue;
+                }
+                lit.closed = true;
+                ++j;
+                break;
+            }
+            ++j;
+        }
+        lit.length = j - i;
+        out.append(lit);
+        i = j;
+    }
+    return out;
+}
+
+bool DentroDeLiteral(const QList<Literal>& literals, int pos)
+{
+    for (const Literal& l : literals) {
+        if (pos >= l.start && pos < l.end())
+            return true;
+        if (l.start > pos)
+            break;
+    }
+    return false;
+}
+
+QString FueraDeLiterales(const QString& text, const std::function<QString(const QString&)>& code)
+{
+    QString out;
+    int from = 0;
+    for (const Literal& l : Literales(text)) {
+        out += code(text.mid(from, l.start - from));
+        out += text.mid(l.start, l.length);
+        from = l.end();
+    }
+    out += code(text.mid(from));
+    return out;
+}
+
+static bool esDeIdentificador(QChar c)
+{
+    return c.isLetterOrNumber() || c == QLatin1Char('_') || c == QLatin1Char('@') || c == QLatin1Char('#')
+        || c == QLatin1Char('$');
+}
+
+bool PalabraFueraDeLiterales(const QString& text, const QString& word)
+{
+    const QList<Literal> literals = Literales(text);
+    int pos = 0;
+    while ((pos = int(text.indexOf(word, pos, Qt::CaseInsensitive))) >= 0) {
+        const int after = pos + int(word.size());
+        const bool startOk = pos == 0 || !esDeIdentificador(text[pos - 1]);
+        const bool endOk = after >= text.size() || !esDeIdentificador(text[after]);
+        if (startOk && endOk && !DentroDeLiteral(literals, pos))
+            return true;
+        pos = after;
+    }
+    return false;
+}
+
+double NumeroDeTexto(const QString& text)
+{
+    QString s;
+    for (QChar c : text) {
+        if (c != QLatin1Char(' ') && c != QLatin1Char('\t') && c != QLatin1Char('\n') && c != QLatin1Char('\r'))
+            s += c;
+    }
+    static const QRegularExpression number(QStringLiteral("^[+-]?(\\d+\\.?\\d*|\\.\\d+)([eEdD][+-]?\\d+)?"));
+    const QRegularExpressionMatch m = number.match(s);
+    if (!m.hasMatch())
+        return 0.0;
+    QString t = m.captured(0);
+    t.replace(QLatin1Char('d'), QLatin1Char('e')).replace(QLatin1Char('D'), QLatin1Char('e'));
+    bool ok = false;
+    const double v = t.toDouble(&ok);
+    return ok ? v : 0.0;
+}
+
+QString TextoDeNumero(double value)
+{
+    if (value == 0.0)
+        return QStringLiteral("0");
+    return QString::number(value, 'g', 15);
+}
+
+QString TextoDeValor(const ado::Variant& valor)
+{
+    switch (valor.type()) {
+    case ado::VarType::Long:
+    case ado::VarType::Double:
+    case ado::VarType::Currency:
+        return valor.toString();
+    default:
+        return valor.toText();
+    }
+}
+
+QString Entrecomillar(const QString& value)
+{
+    QString v = value;
+    v.replace(QLatin1Char('\''), QStringLiteral("''"));
+    return QLatin1Char('\'') + v + QLatin1Char('\'');
+}
+
+} // namespace sqltext
