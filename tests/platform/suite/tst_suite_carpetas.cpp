@@ -1,0 +1,105 @@
+// The program and temporary folders from the environment, and the station's identity.
+#include "platform/suite/Carpetas.h"
+#include "platform/suite/Estacion.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTest>
+#include <optional>
+
+using suite::Estacion;
+
+class TstCarpetas : public QObject {
+    Q_OBJECT
+private slots:
+    void init()
+    {
+        m_temp = guardar("TEMP");
+        m_home = guardar("CONCCUENTAS_HOME");
+    }
+    void cleanup()
+    {
+        reponer("TEMP", m_temp);
+        reponer("CONCCUENTAS_HOME", m_home);
+    }
+
+    void tempSeUsaRecortado()
+    {
+        QTemporaryDir dir;
+        qputenv("TEMP", ("  " + dir.path() + "  ").toLocal8Bit());
+        QCOMPARE(suite::CarpetaTemporalDelPrograma(), dir.path() + "/");
+    }
+    void tempQueFaltaSeCrea()
+    {
+        QTemporaryDir dir;
+        const QString dentro = dir.filePath("a/b");
+        qputenv("TEMP", dentro.toLocal8Bit());
+        QCOMPARE(suite::CarpetaTemporalDelPrograma(), dentro + "/");
+        QVERIFY(QFileInfo(dentro).isDir());
+    }
+    void tempEnBlancoUsaLaCarpetaDeLaEstacion_data()
+    {
+        QTest::addColumn<bool>("definida");
+        QTest::newRow("unset") << false;
+        QTest::newRow("blanks only") << true;
+    }
+    void tempEnBlancoUsaLaCarpetaDeLaEstacion()
+    {
+        QFETCH(bool, definida);
+        if (definida)
+            qputenv("TEMP", "   ");
+        else
+            qunsetenv("TEMP");
+        const QString carpeta = suite::CarpetaTemporalDelPrograma();
+        QCOMPARE(carpeta, Estacion::CarpetaTemporal());
+        QVERIFY(carpeta.startsWith(QDir::tempPath() + "/"));
+        QVERIFY(carpeta.endsWith("/"));
+        QVERIFY(!carpeta.endsWith("//"));
+        QVERIFY(QFileInfo(carpeta).isDir());
+    }
+
+    void carpetaDelProgramaDesdeElEntorno()
+    {
+        QTemporaryDir dir;
+        const QString home = dir.filePath("datos");
+        qputenv("CONCCUENTAS_HOME", home.toLocal8Bit());
+        QCOMPARE(suite::CarpetaDelPrograma(), home + "/");
+        QVERIFY(QFileInfo(home).isDir());
+        QCOMPARE(suite::RutaEnCarpetaDelPrograma("CN000pr.INI"), home + "/CN000pr.INI");
+        QCOMPARE(suite::RutaEnCarpetaDelPrograma("/x/y.ini"), "/x/y.ini");
+    }
+
+    void identidadDeLaEstacionEnMayusculas()
+    {
+        const QString nombre = Estacion::NombreEstacion();
+        const QString usuario = Estacion::UsuarioEstacion();
+        QVERIFY(!nombre.isEmpty());
+        QVERIFY(!usuario.isEmpty());
+        QCOMPARE(nombre, nombre.toUpper());
+        QCOMPARE(usuario, usuario.toUpper());
+        const QByteArray antes = qgetenv("USER");
+        qputenv("USER", "operador1");
+        QCOMPARE(Estacion::UsuarioEstacion(), "OPERADOR1");
+        qputenv("USER", antes);
+    }
+
+private:
+    static std::optional<QByteArray> guardar(const char* variable)
+    {
+        return qEnvironmentVariableIsSet(variable) ? std::optional(qgetenv(variable)) : std::nullopt;
+    }
+    static void reponer(const char* variable, const std::optional<QByteArray>& valor)
+    {
+        if (valor)
+            qputenv(variable, *valor);
+        else
+            qunsetenv(variable);
+    }
+
+    std::optional<QByteArray> m_temp;
+    std::optional<QByteArray> m_home;
+};
+
+QTEST_GUILESS_MAIN(TstCarpetas)
+#include "tst_suite_carpetas.moc"
