@@ -79,4 +79,13 @@ int LegacyShift(Qt::KeyboardModifiers modifiers)
     return mask;
 }
 
+bool offerKeyDown(const QKeyEvent& event, const std::function<void(int& keyCode, int shift)>& keyDown)
+{
+    int keyCode = LegacyKeyCode(event);
+    if (keyCode == 0)
+        return true;
+    keyDown(keyCode, LegacyShift(event.modifiers()));
+    return keyCode != 0;
+}
+
 } // namespace ui

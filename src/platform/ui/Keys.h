@@ -4,6 +4,7 @@
 // The Cancel key (code 3, Ctrl+Break on the original keyboards) is Qt's Cancel key or Ctrl+Pause here.
 
 #include <Qt>
+#include <functional>
 
 class QKeyEvent;
 
@@ -21,5 +22,8 @@ enum ShiftMask : int { vbShiftMask = 1, vbCtrlMask = 2, vbAltMask = 4 };
 int LegacyKeyCode(const QKeyEvent& event);
 int LegacyKeyCode(int qtKey, Qt::KeyboardModifiers modifiers);
 int LegacyShift(Qt::KeyboardModifiers modifiers);
+// Hands a key press to a KeyDown handler in the program's codes. False when the handler ate the key by
+// setting its code to 0; the control then leaves it alone.
+bool offerKeyDown(const QKeyEvent& event, const std::function<void(int& keyCode, int shift)>& keyDown);
 
 } // namespace ui

@@ -349,17 +349,13 @@ void ListView::Refresh()
 
 void ListView::keyPressEvent(QKeyEvent* event)
 {
-    int keyCode = LegacyKeyCode(*event);
-    if (keyCode != 0) {
-        emit KeyDown(keyCode, LegacyShift(event->modifiers()));
-        if (keyCode == 0) {
-            event->accept();
-            return;
-        }
+    if (!offerKeyDown(*event, [this](int& keyCode, int shift) { emit KeyDown(keyCode, shift); })) {
+        event->accept();
+        return;
     }
     // Space toggles the current row's mark whichever cell has the focus.
     const QModelIndex current = currentIndex();
-    if (keyCode == vbKeySpace && Checkboxes() && current.isValid()) {
+    if (LegacyKeyCode(*event) == vbKeySpace && Checkboxes() && current.isValid()) {
         const QModelIndex box = m_model->index(current.row(), 0);
         m_model->setData(box, m_model->checked(m_model->idAt(current.row())) ? Qt::Unchecked : Qt::Checked,
                          Qt::CheckStateRole);

@@ -83,6 +83,7 @@ private:
 
 class ColumnHeader {
 public:
+    ColumnHeader() = default;              // Nothing
     QString Text() const;
     void setText(const QString& text);
     QString Key() const;
@@ -97,8 +98,8 @@ private:
     friend class ColumnHeaderCollection;
     friend class ListView;
     ColumnHeader(ListView* view, int index0) : m_view(view), m_index(index0) {}
-    ListView* m_view;
-    int m_index;
+    ListView* m_view = nullptr;
+    int m_index = 0;
 };
 
 class ColumnHeaderCollection {

@@ -1,6 +1,7 @@
 // The list view: columns, items and sub-items, check marks and their event, sorting, styles, selection,
 // key and mouse events, and a large load.
 #include "platform/ui/ControlErrors.h"
+#include "platform/ui/ErrorNumberOf.h"
 #include "platform/ui/ImageList.h"
 #include "platform/ui/ListView.h"
 #include "platform/ui/PaintHold.h"
@@ -48,16 +49,6 @@ struct ThreeColumnList {
         return out;
     }
 };
-
-qint64 errorNumberOf(const std::function<void()>& f)
-{
-    try {
-        f();
-    } catch (const ErrorInfo& e) {
-        return e.number;
-    }
-    return 0;
-}
 
 } // namespace
 
