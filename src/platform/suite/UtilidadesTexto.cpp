@@ -1,7 +1,6 @@
 // Text operations of the utility object: field texts, separators, replacing, fixed widths, folders.
 #include "Utilidades.h"
 
-#include <QLocale>
 #include <QRegularExpression>
 
 namespace suite {
@@ -33,8 +32,6 @@ const QString kClave = QStringLiteral("Kormidan2");
 
 QString Utilidades::TextoCampo(const ado::Variant& valor)
 {
-    if (esNumero(valor))
-        return valor.toString().replace(u'.', QLocale().decimalPoint());
     return valor.toText();
 }
 
