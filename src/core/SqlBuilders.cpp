@@ -1,5 +1,6 @@
 #include "SqlBuilders.h"
 
+#include "data/DB_Dll.h"
 #include "platform/ado/Variant.h"
 
 #include <exception>
@@ -7,6 +8,18 @@
 namespace ModGlobal {
 
 QVector<CampoValor> gCampos;
+
+void AgregarCampo(const QString& Campo, const QString& Valor, const QString& Tipo, bool Nuevo)
+{
+    if (Nuevo || gCampos.isEmpty())
+        gCampos = QVector<CampoValor>(1);
+    else
+        gCampos.append(CampoValor{});
+    CampoValor& ultimo = gCampos.last();
+    ultimo.Campo = Campo;
+    ultimo.Valor = Valor.compare(QLatin1String("NULL"), Qt::CaseInsensitive) == 0
+        ? QStringLiteral("Null") : DB_Dll::SQLValue(ado::Variant(Valor), Tipo);
+}
 
 void ArmarSQL(QString& Sentencia, QVector<CampoValor>& Campos, const QString& Tabla, bool EsUpdate,
               QString& Condicion, bool ConservarCampos)
