@@ -1,0 +1,161 @@
+// MenuExes: the sibling program started beside this one with its own arguments and the launch string.
+
+#include "core/Globals.h"
+#include "core/LaunchString.h"
+#include "core/SuitePrograms.h"
+#include "data/DB_Dll.h"
+#include "platform/ui/ScriptedDialogs.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace ModGlobal;
+
+class MenuExesTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void startsSiblingWithLaunchString();
+    void programNameInAnyCaseWithExe();
+    void oracleServerKeepsItsMarker_data();
+    void oracleServerKeepsItsMarker();
+    void missingProgramAbort();
+    void missingProgramIgnore();
+    void programByPath();
+
+private:
+    // Starts the address and returns the arguments the sibling received (without its own name).
+    QStringList arrancar(const QString& direccion, qint64& id);
+    QTemporaryDir m_carpeta;
+    QString m_salida;
+};
+
+void MenuExesTest::initTestCase()
+{
+    QVERIFY(m_carpeta.isValid());
+    qputenv("CONCCUENTAS_HOME", m_carpeta.path().toUtf8());
+    m_salida = m_carpeta.filePath("argumentos.txt");
+    qputenv("CONC_CORE_ECHO", m_salida.toUtf8());
+    DB_Dll& db = gDB();
+    db.gServidor = "SRVSQL";
+    db.gDBName = "/datos/empresa demo.db";
+    db.gUsuario = "ana";
+    db.gUserPassWord = "clave con = y blancos";
+    db.gPlataforma = Plataforma::SqlServer;
+    gUsuarioLogeado = "ANA";
+    gCaja = "3";
+}
+
+void MenuExesTest::init()
+{
+    QFile::remove(m_salida);
+}
+
+QStringList MenuExesTest::arrancar(const QString& direccion, qint64& id)
+{
+    MenuExes(direccion, QString(), id);
+    if (!QTest::qWaitFor([&] { return QFile::exists(m_salida); }, 20000))
+        return {QStringLiteral("(the program wrote nothing)")};
+    QFile f(m_salida);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    QStringList lineas = QString::fromUtf8(f.readAll()).split('\n');
+    lineas.removeLast();   // after the last line end
+    lineas.removeFirst();  // the program's own name
+    return lineas;
+}
+
+void MenuExesTest::startsSiblingWithLaunchString()
+{
+    ui::ScriptedDialogs d;
+    qint64 id = 0;
+    const QStringList args = arrancar("shell:core_echo_arguments @idarticulo=A-77", id);
+    QVERIFY(id > 0);
+    QCOMPARE(args.size(), 2);
+    QCOMPARE(args.at(0), QString("@idarticulo=A-77"));
+    QCOMPARE(args.at(1), QString(" ; @server=SRVSQL; @dbname=/datos/empresa demo.db; @usuario=ana; "
+                                 "@Password=clave con = y blancos; @ParametroAdicional=; tesp@ ; "
+                                 "@UsuarioLogeado = ANA; @Caja=3;"));
+    // The sibling reads its arguments joined by blanks as its launch string.
+    const ParametrosLanzamiento p = LeerParametros(TextoDeArgumentos(args));
+    QCOMPARE(p.Servidor, QString("SRVSQL"));
+    QCOMPARE(p.DbName, QString("/datos/empresa demo.db"));
+    QCOMPARE(p.Usuario, QString("ana"));
+    QCOMPARE(p.Password, QString("clave con = y blancos"));
+    QCOMPARE(p.UsuarioLogeado, QString("ANA"));
+    QCOMPARE(p.Caja, QString("3"));
+    QCOMPARE(LeerParametro(TextoDeArgumentos(args), "@idarticulo"), std::optional<QString>("A-77"));
+    QVERIFY(d.verifyDone());
+}
+
+void MenuExesTest::programNameInAnyCaseWithExe()
+{
+    ui::ScriptedDialogs d;
+    qint64 id = 0;
+    const QStringList args = arrancar("shell:CORE_Echo_Arguments.exe", id);
+    QVERIFY(id > 0);
+    QCOMPARE(args.size(), 1);
+    QVERIFY(args.at(0).startsWith(" ; @server=SRVSQL;"));
+    QVERIFY(d.verifyDone());
+}
+
+void MenuExesTest::oracleServerKeepsItsMarker_data()
+{
+    QTest::addColumn<QString>("servidor");
+    QTest::newRow("made by the launch string, without #") << "ORCL";
+    QTest::newRow("made by the connection dialog, with #") << "#ORCL";
+}
+
+void MenuExesTest::oracleServerKeepsItsMarker()
+{
+    QFETCH(QString, servidor);
+    DB_Dll& db = gDB();
+    const QString antes = db.gServidor;
+    db.gServidor = servidor;
+    db.gPlataforma = Plataforma::Oracle;
+    const QString cadena = CadenaLanzamientoActual(QString());
+    db.gServidor = antes;
+    db.gPlataforma = Plataforma::SqlServer;
+    QVERIFY(cadena.startsWith(" ; @server=#ORCL; @dbname="));
+}
+
+void MenuExesTest::missingProgramAbort()
+{
+    ui::ScriptedDialogs d;
+    d.expectMsgBox(ui::vbAbort).containing("no_existe_este_programa").withStyle(18);
+    qint64 id = 5;
+    MenuExes("shell:no_existe_este_programa", QString(), id);
+    QCOMPARE(id, qint64(5));
+    QVERIFY(d.log().at(0).title.contains("MenuExes"));
+    QVERIFY(d.verifyDone());
+}
+
+void MenuExesTest::missingProgramIgnore()
+{
+    ui::ScriptedDialogs d;
+    d.expectMsgBox(ui::vbIgnore).containing("no_existe_este_programa");
+    d.expectMsgBox(ui::vbOK)
+        .withText("Opcion no Implementada!\rComuniquese con su proveedor de sistemas")
+        .withTitle("Atención")
+        .withStyle(ui::vbCritical);
+    qint64 id = 0;
+    MenuExes("shell:no_existe_este_programa", QString(), id);
+    QCOMPARE(id, qint64(0));
+    QVERIFY(d.verifyDone());
+}
+
+void MenuExesTest::programByPath()
+{
+    ui::ScriptedDialogs d;
+    qint64 id = 0;
+    const QString ruta = QCoreApplication::applicationDirPath() + "/core_echo_arguments";
+    const QStringList args = arrancar("shell:" + ruta + " propio", id);
+    QVERIFY(id > 0);
+    QCOMPARE(args.value(0), QString("propio"));
+    QVERIFY(d.verifyDone());
+}
+
+QTEST_GUILESS_MAIN(MenuExesTest)
+#include "core_menu_exes.moc"

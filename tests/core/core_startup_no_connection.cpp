@@ -1,0 +1,53 @@
+// Without a connection the start-up road ends the program, with no message of its own.
+
+#include "core/Globals.h"
+#include "core/Startup.h"
+#include "data/DB_Dll.h"
+#include "platform/ui/ScriptedDialogs.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+class StartupNoConnectionTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void failedOpenRetryDeclined();
+    void dialogCancelled();
+
+private:
+    QTemporaryDir m_carpeta;
+};
+
+void StartupNoConnectionTest::initTestCase()
+{
+    QVERIFY(m_carpeta.isValid());
+    qputenv("CONCCUENTAS_HOME", m_carpeta.path().toUtf8());
+}
+
+void StartupNoConnectionTest::failedOpenRetryDeclined()
+{
+    ui::ScriptedDialogs d;
+    d.expectMsgBox(ui::vbNo).containing("Desea Intentarlo Nuevamente");
+    QString conexion;
+    const QString lanzamiento = "@Server=sqlite;@DbName=" + m_carpeta.filePath("no/existe/empresa.db") + ";@Usuario=admin;";
+    QVERIFY_THROWS_EXCEPTION(ui::ProgramEnded, ModGlobal::Inicializar(false, lanzamiento, conexion, 3));
+    QVERIFY(!gDB().gOpenFlag);
+    QVERIFY(d.verifyDone());
+    QCOMPARE(d.log().size(), 2);   // the retry question, then the end: nothing of the road's own
+    QCOMPARE(d.log().last().kind, ui::PromptKind::EndProgram);
+}
+
+void StartupNoConnectionTest::dialogCancelled()
+{
+    // No server: the connection dialog asks; cancelling it ends the program.
+    ui::ScriptedDialogs d;
+    d.onModal([](QDialog&) { return int(QDialog::Rejected); });
+    QString conexion;
+    QVERIFY_THROWS_EXCEPTION(ui::ProgramEnded, ModGlobal::Inicializar(false, "@DbName=x;@Usuario=admin;", conexion, 3));
+    QVERIFY(d.verifyDone());
+    QCOMPARE(d.log().last().kind, ui::PromptKind::EndProgram);
+}
+
+QTEST_MAIN(StartupNoConnectionTest)
+#include "core_startup_no_connection.moc"
