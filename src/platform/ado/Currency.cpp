@@ -19,7 +19,7 @@ bool roundsUp(int cmp, bool keptIsOdd) { return cmp > 0 || (cmp == 0 && keptIsOd
 
 } // namespace
 
-std::optional<Currency> Currency::parse(std::string_view text)
+std::optional<Currency> Currency::parseAscii(std::string_view text)
 {
     while (!text.empty() && isBlank(text.front()))
         text.remove_prefix(1);
@@ -85,18 +85,26 @@ std::optional<Currency> Currency::parse(const QString& text)
             return std::nullopt;
     }
     const QByteArray ascii = text.toLatin1();
-    return parse(std::string_view(ascii.constData(), size_t(ascii.size())));
+    return parseAscii(std::string_view(ascii.constData(), size_t(ascii.size())));
 }
 
 Currency Currency::fromDouble(double value)
 {
+    if (std::fabs(value) < 1e9) {
+        // Quick road: well inside the range and clearly away from a half unit, the product rounds to what
+        // the decimal text would.
+        const double units = value * double(kScale);
+        const double nearest = std::nearbyint(units);
+        if (std::fabs(units - nearest) < 0.25)
+            return fromScaled(qint64(nearest));
+    }
     if (std::isfinite(value)) {
         // The shortest fixed text that reads back as the same double: the decimal the value was meant to be.
         std::array<char, 400> buffer;
         const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
                                           std::chars_format::fixed);
         if (result.ec == std::errc()) {
-            if (auto c = parse(std::string_view(buffer.data(), size_t(result.ptr - buffer.data()))))
+            if (auto c = parseAscii(std::string_view(buffer.data(), size_t(result.ptr - buffer.data()))))
                 return *c;
         }
     }

@@ -22,7 +22,7 @@ public:
     // Exact decimal text ("-1234.5", "12", "0.0001"; "1e3" and "1,5" are refused); blanks around are ignored;
     // digits past the fourth decimal round half to even. Empty when the text is no number or out of range.
     static std::optional<Currency> parse(const QString& text);
-    static std::optional<Currency> parse(std::string_view text);
+    static std::optional<Currency> parseAscii(std::string_view text);   // the same on 8-bit text
 
     constexpr qint64 scaled() const { return m_scaled; }
     double toDouble() const { return double(m_scaled) / kScale; }

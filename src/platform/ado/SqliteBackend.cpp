@@ -13,7 +13,9 @@
 #include <QFileInfo>
 #include <QSqlDriver>
 #include <sqlite3.h>
+#include <array>
 #include <cstring>
+#include <vector>
 #include <limits>
 #include <string_view>
 
@@ -49,46 +51,100 @@ bool changesRows(sqlite3_stmt* st)
         || startsWithWord(sql, "REPLACE");
 }
 
-Variant readCell(sqlite3_stmt* st, int i, ColumnKind kind)
+// Columns of codes (account, branch, voucher type, user...) repeat a few values on every row: the text of a
+// recent value is shared instead of decoded and stored again. A column whose values rarely repeat stops
+// looking.
+class RepeatedText {
+public:
+    QString get(const char* utf8, int bytes)
+    {
+        const bool look = m_looking && bytes <= kMaxBytes;
+        if (look) {
+            for (const Entry& e : m_entries) {
+                if (e.bytes == bytes && memcmp(e.utf8, utf8, size_t(bytes)) == 0) {
+                    ++m_hits;
+                    return e.text;
+                }
+            }
+        }
+        QString text = QString::fromUtf8(utf8, bytes);
+        if (look) {
+            Entry& e = m_entries[m_next++ % kEntries];
+            memcpy(e.utf8, utf8, size_t(bytes));
+            e.bytes = bytes;
+            e.text = text;
+            if (++m_misses > 64 && m_misses > 4 * m_hits)
+                m_looking = false;
+        }
+        return text;
+    }
+
+private:
+    static constexpr int kMaxBytes = 24;
+    static constexpr int kEntries = 4;
+    struct Entry {
+        char utf8[kMaxBytes];
+        int bytes = -1;
+        QString text;
+    };
+    std::array<Entry, kEntries> m_entries;
+    int m_next = 0;
+    int m_hits = 0;
+    int m_misses = 0;
+    bool m_looking = true;
+};
+
+// Appends the value of column i, built in place: no Variant is made and then moved.
+void appendCell(QVector<Variant>& row, sqlite3_stmt* st, int i, ColumnKind kind, RepeatedText& texts)
 {
     switch (sqlite3_column_type(st, i)) {
     case SQLITE_NULL:
-        return Variant::Null();
+        row.append(Variant::Null());
+        return;
     case SQLITE_INTEGER: {
         const qint64 v = sqlite3_column_int64(st, i);
         switch (kind) {
         case ColumnKind::Currency:
             if (v <= std::numeric_limits<qint64>::max() / Currency::kScale
                 && v >= std::numeric_limits<qint64>::min() / Currency::kScale)
-                return Currency::fromLong(v);
-            return double(v);
-        case ColumnKind::Boolean: return v != 0;
-        case ColumnKind::Double: return double(v);
-        default: return v;
+                row.emplaceBack(Currency::fromLong(v));
+            else
+                row.emplaceBack(double(v));
+            return;
+        case ColumnKind::Boolean: row.emplaceBack(v != 0); return;
+        case ColumnKind::Double: row.emplaceBack(double(v)); return;
+        default: row.emplaceBack(v); return;
         }
     }
     case SQLITE_FLOAT: {
         const double v = sqlite3_column_double(st, i);
         if (kind == ColumnKind::Currency) {
             try {
-                return Currency::fromDouble(v);
+                row.emplaceBack(Currency::fromDouble(v));
+                return;
             } catch (const Error&) {
-                return v;   // beyond the money range: keep the number rather than fail the read
+                // beyond the money range: keep the number rather than fail the read
             }
         }
-        return v;
+        row.emplaceBack(v);
+        return;
     }
     default: {
         const char* text = reinterpret_cast<const char*>(sqlite3_column_text(st, i));
         const int bytes = sqlite3_column_bytes(st, i);
         if (kind == ColumnKind::Date) {
-            if (auto d = ParseDateText(std::string_view(text, size_t(bytes))))
-                return *d;
+            if (auto d = ParseDateText(std::string_view(text, size_t(bytes)))) {
+                row.emplaceBack(*d);
+                return;
+            }
         } else if (kind == ColumnKind::Currency) {
-            if (auto c = Currency::parse(std::string_view(text, size_t(bytes))))
-                return *c;
+            if (auto c = Currency::parseAscii(std::string_view(text, size_t(bytes)))) {
+                row.emplaceBack(*c);
+                return;
+            }
         }
-        return QString::fromUtf8(text, bytes);
+        row.emplaceBack(texts.get(text, bytes));
+        return;
     }
     }
 }
@@ -234,6 +290,7 @@ private:
     {
         const int n = sqlite3_column_count(st);
         QVector<ColumnKind> kinds(n);
+        std::vector<RepeatedText> texts(static_cast<size_t>(n));
         QVector<int> untyped;
         for (int i = 0; i < n; ++i) {
             const ColumnType t = ColumnTypeFromDeclared(sqlite3_column_decltype(st, i));
@@ -247,7 +304,7 @@ private:
             QVector<Variant> row;
             row.reserve(n);
             for (int i = 0; i < n; ++i)
-                row.append(readCell(st, i, kinds[i]));
+                appendCell(row, st, i, kinds[i], texts[size_t(i)]);
             out->rows.append(std::move(row));
         }
         if (rc != SQLITE_DONE)

@@ -58,3 +58,6 @@ private:
 };
 
 } // namespace ado
+
+// Moving a Variant in memory keeps it valid (its members are), so containers of them may move it as bytes.
+Q_DECLARE_TYPEINFO(ado::Variant, Q_RELOCATABLE_TYPE);

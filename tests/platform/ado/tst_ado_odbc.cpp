@@ -1,0 +1,127 @@
+// The ODBC road for real, through the SQLite3 ODBC driver standing in for SQL Server's: open from the
+// program's text, a query into a recordset, an action statement with its row count, failures with their
+// numbers. Skipped, saying why, when Qt's ODBC plugin or that driver is not installed.
+
+#include "AdoFixture.h"
+#include "platform/ado/Recordset.h"
+
+#include <QProcess>
+#include <QtTest>
+
+using namespace ado;
+
+class TestAdoOdbc : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+
+    QString textFor(const QString& file) const
+    {
+        return QStringLiteral("PROVIDER=SQLOLEDB;Server=localhost;Database =%1;UId=sa;Pwd=a;b}c;").arg(file);
+    }
+
+    // Empty when the road can run; otherwise why not.
+    static QString missingPiece()
+    {
+        if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QODBC")))
+            return QStringLiteral("Qt's ODBC plugin (QODBC, Debian package libqt6sql6-odbc) is not installed");
+        QProcess odbcinst;
+        odbcinst.start(QStringLiteral("odbcinst"), {QStringLiteral("-q"), QStringLiteral("-d")});
+        if (!odbcinst.waitForFinished(10000))
+            return QStringLiteral("odbcinst (unixODBC) could not be run to list the ODBC drivers");
+        if (!QString::fromLocal8Bit(odbcinst.readAllStandardOutput()).contains(QLatin1String("[SQLite3]")))
+            return QStringLiteral("the SQLite3 ODBC driver is not installed: odbcinst -q -d lists no [SQLite3] "
+                                  "(Debian package libsqliteodbc)");
+        return QString();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        const QString why = missingPiece();
+        if (!why.isEmpty())
+            QSKIP(qPrintable(why));
+        qputenv("CONCCUENTAS_ODBC_SQLSERVER", "SQLite3");
+    }
+
+    void openQueryActionAndErrors()
+    {
+        const QString file = m_dir.filePath(QStringLiteral("odbc.db"));
+        Connection cn;
+        cn.Open(textFor(file));
+        QCOMPARE(cn.Kind(), BackendKind::SqlServer);
+        QCOMPARE(cn.DefaultDatabase(), file);
+        cn.setDefaultDatabase(file);   // the database the text named: nothing to switch
+        cn.Execute(QStringLiteral("CREATE TABLE movs (k INTEGER PRIMARY KEY, cuenta VARCHAR(15), "
+                                  "importe NUMERIC(18,4))"));
+        cn.Execute(QStringLiteral("INSERT INTO movs VALUES (1, '1110', 0.1)"));
+        cn.Execute(QStringLiteral("INSERT INTO movs VALUES (2, '1110', 0.2)"));
+        cn.Execute(QStringLiteral("INSERT INTO movs VALUES (3, '2220', NULL)"));
+
+        qint64 affected = 0;
+        cn.Execute(QStringLiteral("UPDATE movs SET cuenta = '9999' WHERE k < 3"), &affected);
+        QCOMPARE(affected, qint64(2));
+
+        Recordset rs;
+        rs.Open(QStringLiteral("SELECT k, cuenta, importe FROM movs ORDER BY k"), &cn);
+        QCOMPARE(rs.RecordCount(), qint64(3));
+        QCOMPARE(rs.Fields(QStringLiteral("CUENTA")).Value().toString(), QStringLiteral("9999"));
+        QCOMPARE(rs.Fields(QStringLiteral("Cuenta")).DefinedSize(), 15);
+        QCOMPARE(rs.Fields(QStringLiteral("k")).Value().toLong(), qint64(1));
+        const Currency first = rs.Fields(QStringLiteral("importe")).Value().toCurrency();
+        rs.MoveNext();
+        QCOMPARE(first + rs.Fields(QStringLiteral("importe")).Value().toCurrency(), *Currency::parse("0.3"));
+        rs.MoveLast();
+        QVERIFY(rs.Fields(QStringLiteral("importe")).Value().isNull());
+        QVERIFY(cn.TableNames().contains(QStringLiteral("movs")));
+
+        QCOMPARE(AdoErrorNumber([&] { cn.Execute(QStringLiteral("INSERT INTO movs VALUES (1, 'dup', 0)")); }),
+                 kErrIntegrity);
+        QCOMPARE(cn.errors().Count(), 1);
+        QVERIFY(!cn.errors().Item(0).SQLState.isEmpty());
+        QCOMPARE(cn.errors().Item(0).NativeError, qint64(19));
+        QVERIFY(cn.errors().Item(0).Source.contains(QLatin1String("SQLite3")));
+
+        QCOMPARE(AdoErrorNumber([&] { rs.Open(QStringLiteral("SELECT * FROM no_table"), &cn); }),
+                 kErrMissingObject);
+        QCOMPARE(AdoErrorNumber([&] { cn.Execute(QStringLiteral("SELEC 1")); }), kErrSyntax);
+        cn.Execute(QStringLiteral("DELETE FROM movs WHERE k = 3"));
+        QCOMPARE(cn.errors().Count(), 0);
+    }
+
+    void addNewThroughOdbcBindsItsValues()
+    {
+        const QString file = m_dir.filePath(QStringLiteral("odbc-write.db"));
+        Connection cn;
+        cn.Open(textFor(file));
+        cn.Execute(QStringLiteral("CREATE TABLE cfg (clave VARCHAR(50) PRIMARY KEY, valor VARCHAR(255))"));
+        Recordset rs;
+        rs.Open(QStringLiteral("SELECT * FROM cfg WHERE clave = 'K'"), &cn, adOpenDynamic, adLockOptimistic);
+        rs.AddNew();
+        rs.Fields(QStringLiteral("clave")).setValue(QStringLiteral("K"));
+        rs.Fields(QStringLiteral("valor")).setValue(QStringLiteral("it's; {fine}"));
+        rs.Update();
+        rs.Open(QStringLiteral("SELECT * FROM cfg WHERE clave = 'K'"), &cn, adOpenDynamic, adLockOptimistic);
+        rs.Fields(QStringLiteral("valor")).setValue(QStringLiteral("changed"));
+        rs.Update();
+        Recordset check;
+        check.Open(QStringLiteral("SELECT valor FROM cfg"), &cn);
+        QCOMPARE(check.RecordCount(), qint64(1));
+        QCOMPARE(check.Fields(0).Value().toString(), QStringLiteral("changed"));
+    }
+
+    void unknownDriverIsAConnectionError()
+    {
+        qputenv("CONCCUENTAS_ODBC_SQLSERVER", "No Such Driver");
+        Connection cn;
+        QCOMPARE(AdoErrorNumber([&] { cn.Open(textFor(m_dir.filePath(QStringLiteral("x.db")))); }), kErrOther);
+        qputenv("CONCCUENTAS_ODBC_SQLSERVER", "SQLite3");
+        QCOMPARE(cn.State(), int(adStateClosed));
+        QCOMPARE(cn.errors().Count(), 1);
+        QCOMPARE(cn.errors().Item(0).SQLState, QStringLiteral("08001"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestAdoOdbc)
+#include "tst_ado_odbc.moc"
