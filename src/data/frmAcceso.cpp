@@ -64,8 +64,13 @@ void frmAcceso::bcAceptar_Click()
 
 void frmAcceso::bcCancelar_Click()
 {
-    Aceptar = false;
     reject();
+}
+
+void frmAcceso::reject()
+{
+    Aceptar = false;
+    QDialog::reject();
 }
 
 void frmAcceso::showEvent(QShowEvent* event)

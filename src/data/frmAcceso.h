@@ -28,6 +28,9 @@ public:
     void bcAceptar_Click();
     void bcCancelar_Click();
 
+    // Escape and the close box count as Cancelar.
+    void reject() override;
+
 protected:
     void showEvent(QShowEvent* event) override;
 };

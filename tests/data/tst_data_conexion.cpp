@@ -1,0 +1,294 @@
+// Opening the shared connection: connection texts, the administrator flag, the connection dialog and the retry
+// loop, with scripted operator answers.
+#include "BaseDePrueba.h"
+#include "data/frmAcceso.h"
+#include "platform/ui/ScriptedDialogs.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+using ui::ScriptedDialogs;
+
+namespace {
+
+// The operator fills the dialog and presses a button.
+auto Rellenar(const QString& servidor, const QString& base, int plataforma = 0, bool aceptar = true)
+{
+    return [=](frmAcceso& f) {
+        f.TxtServidor->setText(servidor);
+        f.TxtDbName->setText(base);
+        f.CboPlataformaDB->setCurrentIndex(plataforma);
+        (aceptar ? f.bcAceptar : f.bcCancelar)->click();
+        return f.result();
+    };
+}
+
+} // namespace
+
+class TstConexion : public QObject {
+    Q_OBJECT
+private slots:
+    void administrador_data()
+    {
+        QTest::addColumn<QString>("usuario");
+        QTest::addColumn<bool>("validaAdmin");
+        QTest::addColumn<bool>("esAdmin");
+        QTest::newRow("administrator") << "admin" << true << true;
+        QTest::newRow("administrator, blanks") << "  admin " << true << true;
+        QTest::newRow("operator") << "operador" << true << false;
+        QTest::newRow("flag other than 1") << "otro" << true << false;
+        QTest::newRow("unknown user") << "nadie" << true << false;
+        QTest::newRow("user with a quote") << "o'neil" << true << false;
+        QTest::newRow("no check makes everyone administrator") << "operador" << false << true;
+    }
+    void administrador()
+    {
+        QFETCH(QString, usuario);
+        QFETCH(bool, validaAdmin);
+        QFETCH(bool, esAdmin);
+        BaseDePrueba base;
+        ScriptedDialogs d;
+        DB_Dll db;
+        db.gServidor = QStringLiteral("sqlite");
+        db.gDBName = base.archivo;
+        db.gUsuario = usuario;
+        db.OpenServerADODB(false, 3, QString(), validaAdmin);
+        QVERIFY(db.gOpenFlag);
+        QCOMPARE(db.gEsAdmin, esAdmin);
+        QVERIFY(!db.HuboError());
+        QVERIFY(d.verifyDone());
+    }
+
+    void sinTablaDeUsuariosElIndicadorNoCambia()
+    {
+        QTemporaryDir dir;
+        ScriptedDialogs d;
+        DB_Dll db;
+        db.gServidor = QStringLiteral("SQLite");
+        db.gDBName = dir.filePath(QStringLiteral("vacia.db"));
+        QFile vacia(db.gDBName);
+        QVERIFY(vacia.open(QIODevice::WriteOnly));   // an empty file is an empty database
+        vacia.close();
+        db.gUsuario = QStringLiteral("x");
+        db.gEsAdmin = true;
+        db.OpenServerADODB(false, 3, QString(), true);
+        QVERIFY(db.gOpenFlag);
+        QVERIFY(db.gEsAdmin);
+        QVERIFY(d.verifyDone());
+    }
+
+    void cadenaArmadaYPlataforma()
+    {
+        BaseDePrueba base;
+        DB_Dll db;
+        base.Abrir(db, QStringLiteral("admin"));
+        QCOMPARE(db.gConnString, QStringLiteral("PROVIDER=SQLOLEDB;Server=sqlite;Database =") + base.archivo
+                                     + QStringLiteral(";UId=admin;Pwd=;"));
+        QCOMPARE(db.gProveedor, QStringLiteral("SQLOLEDB"));
+        QCOMPARE(db.gPlataforma, Plataforma::Sqlite);
+        QCOMPARE(db.gCnn.CursorLocation, 3);
+        QVERIFY(!db.EsOracle());
+    }
+
+    void cadenaDadaSeUsaSinCambios()
+    {
+        BaseDePrueba base;
+        ScriptedDialogs d;
+        DB_Dll db;
+        const QString dada = QStringLiteral("Provider=SQLOLEDB;Data Source=SQLITE;Initial Catalog=") + base.archivo
+            + QStringLiteral(";Persist Security Info=False");
+        db.gServidor = QStringLiteral("ignorado");
+        db.OpenServerADODB(false, 3, dada, false);
+        QCOMPARE(db.gConnString, dada);
+        QCOMPARE(db.gCnn.State(), int(ado::adStateOpen));
+        // The platform is the one the connection opened, not the one the server text names.
+        QCOMPARE(db.gPlataforma, Plataforma::Sqlite);
+        QVERIFY(d.verifyDone());
+    }
+
+    void dialogoReemplazaLaCadenaDada()
+    {
+        BaseDePrueba base;
+        ScriptedDialogs d;
+        DB_Dll db;
+        db.gServidor = QStringLiteral("antes");
+        db.gDBName = QStringLiteral("otra");
+        db.gUsuario = QStringLiteral("admin");
+        db.gUserPassWord = QStringLiteral("a;b");
+        d.onModal<frmAcceso>([&](frmAcceso& f) {
+            // The dialog opens on the members and on the first platform.
+            [&] {
+                QCOMPARE(f.TxtServidor->text(), QStringLiteral("antes"));
+                QCOMPARE(f.TxtDbName->text(), QStringLiteral("otra"));
+                QCOMPARE(f.TxtUserId->text(), QStringLiteral("admin"));
+                QCOMPARE(f.TxtUserPassword->text(), QStringLiteral("a;b"));
+                QCOMPARE(f.CboPlataformaDB->currentIndex(), 0);
+            }();
+            return Rellenar(QStringLiteral("sqlite"), base.archivo)(f);
+        });
+        db.OpenServerADODB(true, 3, QStringLiteral("Provider=SQLOLEDB;Server=x;"), true);
+        QVERIFY(d.verifyDone());
+        QVERIFY(db.gOpenFlag);
+        QCOMPARE(db.gConnString, QStringLiteral("PROVIDER=SQLOLEDB;Server=sqlite;Database =") + base.archivo
+                                     + QStringLiteral(";UId=admin;Pwd={a;b};"));
+        QCOMPARE(db.gCnn.State(), int(ado::adStateOpen));
+        QVERIFY(db.gEsAdmin);
+    }
+
+    void cancelarNoAbreNiMuestraNada()
+    {
+        ScriptedDialogs d;
+        DB_Dll db;
+        d.onModal<frmAcceso>(Rellenar(QStringLiteral("sqlite"), QStringLiteral("x.db"), 0, false));
+        db.OpenServerADODB(true, 3, QString(), true);
+        QVERIFY(d.verifyDone());
+        QVERIFY(!db.gOpenFlag);
+        QCOMPARE(db.gCnn.State(), int(ado::adStateClosed));
+        QCOMPARE(db.gServidor, QString());   // nothing read back from a cancelled dialog
+    }
+
+    void oracleElegidoEnElDialogo()
+    {
+        ScriptedDialogs d;
+        DB_Dll db;
+        d.onModal<frmAcceso>(Rellenar(QStringLiteral("SRV"), QStringLiteral("ORCL"), 1));
+        d.expectMsgBox(ui::vbNo).withTitle(QStringLiteral(" Error de Conexion a Base de Datos"));
+        db.gUsuario = QStringLiteral("u");
+        db.OpenServerADODB(true, 3, QString(), true);
+        QVERIFY(d.verifyDone());
+        QCOMPARE(db.gServidor, QStringLiteral("#SRV"));
+        QCOMPARE(db.gProveedor, QStringLiteral("OraOLEDB.Oracle.1"));
+        QCOMPARE(db.gConnString, QStringLiteral("Provider=OraOLEDB.Oracle.1;Data Source=ORCL;User Id=u;Password=;"));
+        QCOMPARE(db.gPlataforma, Plataforma::Oracle);
+        QVERIFY(!db.gOpenFlag);
+    }
+
+    void sqlServerNoQuitaElNumeral()
+    {
+        ScriptedDialogs d;
+        DB_Dll db;
+        db.gServidor = QStringLiteral("#ORA");
+        db.gProveedor = QStringLiteral("OraOLEDB.Oracle.1");
+        d.onModal<frmAcceso>([](frmAcceso& f) {
+            f.bcAceptar->click();
+            return f.result();
+        });
+        d.expectMsgBox(ui::vbNo);
+        db.OpenServerADODB(true, 3, QString(), false);
+        QVERIFY(d.verifyDone());
+        QCOMPARE(db.gServidor, QStringLiteral("#ORA"));
+        QCOMPARE(db.gProveedor, QStringLiteral("SQLOLEDB"));
+        QVERIFY(db.gConnString.startsWith(QStringLiteral("Provider=OraOLEDB.Oracle.1;")));
+    }
+
+    // A failed open offers to try again; Yes opens the dialog, and the corrected settings connect.
+    void reintentoSiYLuegoUnServidorBueno()
+    {
+        BaseDePrueba base;
+        ScriptedDialogs d;
+        DB_Dll db;
+        db.gServidor = QStringLiteral("sqlite");
+        db.gDBName = base.dir.filePath(QStringLiteral("no/existe/empresa.db"));
+        db.gUsuario = QStringLiteral("admin");
+        d.expectMsgBox(ui::vbYes)
+            .withTitle(QStringLiteral(" Error de Conexion a Base de Datos"))
+            .withStyle(ui::vbYesNo + ui::vbCritical)
+            .containing(QStringLiteral("\r - Desea Intentarlo Nuevamente??? "));
+        d.onModal<frmAcceso>(Rellenar(QStringLiteral("sqlite"), base.archivo));
+        db.OpenServerADODB(false, 3, QString(), true);
+        QVERIFY(d.verifyDone());
+        QVERIFY(db.gOpenFlag);
+        QCOMPARE(db.gCnn.State(), int(ado::adStateOpen));
+        QVERIFY(db.gEsAdmin);
+        QCOMPARE(db.gCnn.errors().Count(), 0);
+
+        const QString texto = d.log().at(0).text;
+        const QStringList lineas = texto.split(QLatin1Char('\r'));
+        QCOMPARE(lineas.size(), 5);
+        QVERIFY(lineas[0].startsWith(QStringLiteral(" Estado de Sql: ")));
+        QCOMPARE(lineas[1], QStringLiteral("Numero de Error: ") + QString::number(ado::kErrOther));
+        QVERIFY(lineas[2].startsWith(QStringLiteral("Descripcion: ")));
+        QVERIFY(lineas[3].startsWith(QStringLiteral("Codigo Nativo: ")));
+        QCOMPARE(lineas[4], QStringLiteral(" - Desea Intentarlo Nuevamente??? "));
+    }
+
+    // The operator's road through the retry loop: "si"/"no" answer the retry box, "mala"/"buena" accept the
+    // dialog with a database that cannot or can be opened, "cancelar" cancels it.
+    void reintento_data()
+    {
+        QTest::addColumn<QStringList>("respuestas");
+        QTest::addColumn<bool>("conectado");
+        QTest::newRow("No") << QStringList{"no"} << false;
+        QTest::newRow("Yes, then cancel") << QStringList{"si", "cancelar"} << false;
+        QTest::newRow("Yes, then a good server") << QStringList{"si", "buena"} << true;
+        QTest::newRow("Yes twice") << QStringList{"si", "mala", "si", "buena"} << true;
+        QTest::newRow("Yes, then No") << QStringList{"si", "mala", "no"} << false;
+    }
+    void reintento()
+    {
+        QFETCH(QStringList, respuestas);
+        QFETCH(bool, conectado);
+        BaseDePrueba base;
+        ScriptedDialogs d;
+        DB_Dll db;
+        const QString mala = base.dir.filePath(QStringLiteral("no/existe/empresa.db"));
+        db.gServidor = QStringLiteral("sqlite");
+        db.gDBName = mala;
+        for (const QString& r : respuestas) {
+            if (r == QLatin1String("si") || r == QLatin1String("no"))
+                d.expectMsgBox(r == QLatin1String("si") ? ui::vbYes : ui::vbNo);
+            else
+                d.onModal<frmAcceso>(Rellenar(QStringLiteral("sqlite"), r == QLatin1String("buena") ? base.archivo : mala, 0,
+                                              r != QLatin1String("cancelar")));
+        }
+        db.OpenServerADODB(false, 3, QString(), false);
+        QVERIFY(d.verifyDone());
+        QCOMPARE(db.gOpenFlag, conectado);
+        QCOMPARE(db.gCnn.State(), int(conectado ? ado::adStateOpen : ado::adStateClosed));
+    }
+
+    void ventanaDeAcceso()
+    {
+        frmAcceso f;
+        QCOMPARE(f.windowTitle(), QStringLiteral("Control de Acceso"));
+        QCOMPARE(f.CboPlataformaDB->count(), 2);
+        QCOMPARE(f.CboPlataformaDB->itemText(0), QStringLiteral("SQL Server"));
+        QCOMPARE(f.CboPlataformaDB->itemText(1), QStringLiteral("ORACLE"));
+        QCOMPARE(f.TxtUserPassword->echoMode(), QLineEdit::Password);
+        QCOMPARE(f.bcAceptar->text(), QStringLiteral("Aceptar"));
+        QCOMPARE(f.bcCancelar->text(), QStringLiteral("Cancelar"));
+        QStringList etiquetas;
+        for (const QLabel* l : f.framAcceso->findChildren<QLabel*>())
+            etiquetas << l->text();
+        QCOMPARE(etiquetas, (QStringList{QStringLiteral("&Servidor"), QStringLiteral("&Base de Datos"),
+                                         QStringLiteral("&Usuario"), QStringLiteral("&Contraseña")}));
+        QCOMPARE(f.findChild<QLabel*>(QString(), Qt::FindChildrenRecursively)->buddy(), f.TxtServidor);
+
+        f.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        f.bcAceptar->click();
+        QVERIFY(f.Aceptar);
+        QVERIFY(!f.isVisible());
+        f.show();
+        QTest::keyClick(&f, Qt::Key_Escape);
+        QVERIFY(!f.Aceptar);
+        QVERIFY(!f.isVisible());
+    }
+
+    void objetoCompartido()
+    {
+        DB_Dll& a = gDB();
+        QCOMPARE(&gDB(), &a);
+        QVERIFY(!a.gOpenFlag);
+        QCOMPARE(a.gCnn.State(), int(ado::adStateClosed));
+        QCOMPARE(a.pSQLOLEDB(), QStringLiteral("SQLOLEDB"));
+        QCOMPARE(a.pJETOLEDB40(), QStringLiteral("Microsoft.Jet.OLEDB.4.0"));
+        QCOMPARE(a.pJETOLEDB35(), QStringLiteral("Microsoft.Jet.OLEDB.3.51"));
+    }
+};
+
+QTEST_MAIN(TstConexion)
+#include "tst_data_conexion.moc"
