@@ -2,6 +2,7 @@
 
 #include "platform/suite/Estacion.h"
 #include "platform/suite/Progreso.h"
+#include "platform/suite/Reporte.h"
 
 #include <memory>
 
@@ -24,6 +25,7 @@ suite::Controles gControles;
 
 namespace {
 std::unique_ptr<suite::Estacion> g_form;
+std::unique_ptr<suite::Reporte> g_reporte;
 // A window: never destroyed by static teardown, which runs after the application object is gone.
 suite::Progreso* g_progreso = nullptr;
 } // namespace
@@ -42,11 +44,19 @@ suite::Progreso& gProgreso()
     return *g_progreso;
 }
 
+suite::Reporte& gReporte()
+{
+    if (!g_reporte)
+        g_reporte = std::make_unique<suite::Reporte>();
+    return *g_reporte;
+}
+
 void LiberarObjetosCompartidos()
 {
     delete g_progreso;
     g_progreso = nullptr;
     g_form.reset();
+    g_reporte.reset();
 }
 
 } // namespace ModGlobal

@@ -12,6 +12,7 @@
 namespace suite {
 class Estacion;
 class Progreso;
+class Reporte;
 }
 
 namespace ModGlobal {
@@ -27,15 +28,17 @@ extern qint32 gColorFondo;           // background of a focused field, a BGR num
 extern qint32 gColorLetra;           // text colour of a focused field, a BGR number
 extern qint64 gIdAcceso;             // the access record of this session (0: none)
 
-// The utility library's objects. Their operations are static, so these are plain objects; the station and
-// the progress window hold state and are made on first use.
+// The utility library's objects. Their operations are static, so these are plain objects; the station, the
+// progress window and the report printer hold state and are made on first use.
 extern suite::Utilidades gUtil;
 extern suite::ArchivoIni gIni;
 extern suite::Controles gControles;
 suite::Estacion& gForm();
 suite::Progreso& gProgreso();
+// The report printer; its folder and connection are set by the start-up road.
+suite::Reporte& gReporte();
 
-// Releases the station object and the progress window (made anew on next use).
+// Releases the station object, the progress window and the report printer (made anew on next use).
 void LiberarObjetosCompartidos();
 
 } // namespace ModGlobal

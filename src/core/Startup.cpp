@@ -8,6 +8,7 @@
 #include "data/SqlText.h"
 #include "platform/suite/Carpetas.h"
 #include "platform/suite/Estacion.h"
+#include "platform/suite/Reporte.h"
 #include "platform/ui/Routine.h"
 
 #include <QCoreApplication>
@@ -145,6 +146,10 @@ void Inicializar(bool UsarIni, const QString& Parametros, QString& ConnString, i
             const DB_Dll& db = gDB();
             gCadenaDsn = QStringLiteral("DSN=") + db.gDBName + QStringLiteral("; UID=") + db.gUsuario
                 + QStringLiteral("; PWD=") + db.gUserPassWord;
+        },
+        [&] {
+            gReporte().Carpeta = carpeta;
+            gReporte().setConexion(&gDB().gCnn);
         },
         [&] { gDB().gCnn.setDefaultDatabase(gDB().gDBName); },
         [&] { PrepararMascaras(carpeta); },

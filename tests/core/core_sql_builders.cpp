@@ -1,8 +1,14 @@
 // The INSERT/UPDATE builder over the field/value list, the condition builder and the splitter.
 
 #include "core/SqlBuilders.h"
+#include "data/CadenaConexion.h"
+#include "platform/ado/Connection.h"
+#include "platform/ado/Recordset.h"
 #include "platform/ado/Variant.h"
+#include "schema/DemoDatabase.h"
 
+#include <QLocale>
+#include <QTemporaryDir>
 #include <QtTest>
 
 using ModGlobal::CampoValor;
@@ -10,6 +16,11 @@ using ModGlobal::CampoValor;
 class SqlBuildersTest : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase();
+    void agregarCampo_data();
+    void agregarCampo();
+    void agregarCampoStartsOrExtendsTheList();
+    void builtInsertKeepsApostrophesOnTheDatabase();
     void armarSQL_data();
     void armarSQL();
     void armarSQLKeepsOrResetsFields();
@@ -19,6 +30,76 @@ private slots:
     void separar_data();
     void separar();
 };
+
+void SqlBuildersTest::initTestCase()
+{
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+}
+
+void SqlBuildersTest::agregarCampo_data()
+{
+    QTest::addColumn<QString>("valor");
+    QTest::addColumn<QString>("tipo");
+    QTest::addColumn<QString>("literal");
+    QTest::newRow("text") << "Banco" << "'" << "'Banco'";
+    QTest::newRow("apostrophes kept and doubled") << "D'Angelo's" << "'" << "'D''Angelo''s'";
+    QTest::newRow("null in lower case") << "null" << "'" << "Null";
+    QTest::newRow("NULL as an amount") << "NULL" << "@" << "Null";
+    QTest::newRow("amount") << "1234.5" << "@" << "1234.5";
+    QTest::newRow("bare number") << "12" << "" << "12";
+    QTest::newRow("text reading null inside is a text") << "nullo" << "'" << "'nullo'";
+}
+
+void SqlBuildersTest::agregarCampo()
+{
+    QFETCH(QString, valor);
+    QFETCH(QString, tipo);
+    QFETCH(QString, literal);
+    const QString original = valor;
+    ModGlobal::AgregarCampo("CAMPO", valor, tipo, true);
+    QCOMPARE(ModGlobal::gCampos, (QVector<CampoValor>{{"CAMPO", literal}}));
+    QCOMPARE(valor, original);
+}
+
+void SqlBuildersTest::agregarCampoStartsOrExtendsTheList()
+{
+    ModGlobal::AgregarCampo("A", "1", "", true);
+    ModGlobal::AgregarCampo("B", "x", "'", false);
+    QCOMPARE(ModGlobal::gCampos, (QVector<CampoValor>{{"A", "1"}, {"B", "'x'"}}));
+    ModGlobal::AgregarCampo("C", "2", "", true);
+    QCOMPARE(ModGlobal::gCampos, (QVector<CampoValor>{{"C", "2"}}));
+}
+
+void SqlBuildersTest::builtInsertKeepsApostrophesOnTheDatabase()
+{
+    QTemporaryDir carpeta;
+    const QString archivo = carpeta.filePath("vacia.db");
+    QString error;
+    QVERIFY2(schema::CreateEmptyDatabase(archivo, &error), qPrintable(error));
+    ado::Connection cnn;
+    cnn.Open(conexion::CadenaServidor("sqlite", archivo, "", "", ""));
+
+    const QString observacion = "Cheque de O'Brien; 'urgente'";
+    ModGlobal::AgregarCampo("CLAVE", "OBS", "'", true);
+    ModGlobal::AgregarCampo("VALOR", observacion, "'", false);
+    ModGlobal::AgregarCampo("ValorAux", "null", "'", false);
+    QString sentencia, condicion;
+    ModGlobal::ArmarSQL(sentencia, ModGlobal::gCampos, "TA_CONFIGURACION", false, condicion, false);
+    cnn.Execute(sentencia);
+
+    ModGlobal::AgregarCampo("Grupo", "l'equipe", "'", true);
+    condicion = "CLAVE = 'OBS'";
+    sentencia.clear();
+    ModGlobal::ArmarSQL(sentencia, ModGlobal::gCampos, "TA_CONFIGURACION", true, condicion, false);
+    cnn.Execute(sentencia);
+
+    ado::Recordset rs;
+    rs.Open("SELECT VALOR, ValorAux, Grupo FROM TA_CONFIGURACION WHERE CLAVE = 'OBS'", &cnn);
+    QVERIFY(!rs.EOF());
+    QCOMPARE(rs["VALOR"].toString(), observacion);
+    QVERIFY(rs["ValorAux"].isNull());
+    QCOMPARE(rs["Grupo"].toString(), QString("l'equipe"));
+}
 
 void SqlBuildersTest::armarSQL_data()
 {

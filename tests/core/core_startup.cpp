@@ -7,6 +7,7 @@
 #include "core/LookupHook.h"
 #include "data/DB_Dll.h"
 #include "platform/suite/Estacion.h"
+#include "platform/suite/Reporte.h"
 #include "platform/ui/ScriptedDialogs.h"
 
 #include <QDir>
@@ -101,6 +102,8 @@ void StartupTest::firstRunConnectsOnce()
     const QString seccion = (suite::Estacion::NombreEstacion().toUpper() + "|" + suite::Estacion::UsuarioEstacion().toUpper()).left(50);
     QCOMPARE(gSeccionIni, seccion);
     QCOMPARE(gFlatToolbars, 2.0);
+    QCOMPARE(QDir::cleanPath(gReporte().Carpeta), QDir::cleanPath(m_db.carpeta.path()));
+    QCOMPARE(gReporte().Conexion(), &gDB().gCnn);
 
     QCOMPARE(m_configuraciones, 1);
     QCOMPARE(m_conexionRecibida, db.gConnString);
@@ -209,6 +212,7 @@ void StartupTest::finalizarReleasesSharedObjects()
     ui::ScriptedDialogs d;
     Finalizar();
     QVERIFY(gForm().FormulariosRegistrados().isEmpty());
+    QVERIFY(gReporte().Carpeta.isEmpty());   // a new printer: the old one was released
     QVERIFY(d.verifyDone());
 }
 
