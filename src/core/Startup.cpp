@@ -39,15 +39,6 @@ ui::ErrorHandler manejadorInicio()
     };
 }
 
-QString seccionEstacion()
-{
-    QString seccion = suite::Estacion::NombreEstacion().toUpper() + QLatin1Char('|')
-        + suite::Estacion::UsuarioEstacion().toUpper();
-    if (seccion.trimmed().size() > 50)
-        seccion = seccion.left(50);
-    return seccion;
-}
-
 // Reads the launch items and opens the connection; ends the program when none results.
 void Conectar(const QString& texto, QString& ConnString, int CursorLocation)
 {
@@ -92,6 +83,14 @@ void PrepararMascaras(const QString& carpeta)
 
 } // namespace
 
+QString SeccionEstacion(const QString& nombre, const QString& usuario)
+{
+    QString seccion = nombre.toUpper() + QLatin1Char('|') + usuario.toUpper();
+    if (seccion.trimmed().size() > 50)
+        seccion = seccion.left(50);
+    return seccion;
+}
+
 QString TextoLanzamientoDeEstacion()
 {
     using suite::Utilidades;
@@ -129,7 +128,7 @@ void Inicializar(bool UsarIni, const QString& Parametros, QString& ConnString, i
             if (texto.trimmed().isEmpty() && UsarIni)
                 texto = TextoLanzamientoDeEstacion();
         },
-        [&] { gSeccionIni = seccionEstacion(); },
+        [&] { gSeccionIni = SeccionEstacion(suite::Estacion::NombreEstacion(), suite::Estacion::UsuarioEstacion()); },
         [&] {
             gFlatToolbars = sqltext::NumeroDeTexto(
                 suite::ArchivoIni::LeerIni(kArchivoIni, gSeccionIni, QStringLiteral("FlatToolbars"), QStringLiteral("1")));

@@ -32,6 +32,9 @@ void Finalizar();
 QString FormatoFecha();   // "dd/mm/yy"
 QString FormatoHora();    // "hh:mm"
 
+// The station's section of the station file: "NAME|USER" in upper case, cut to 50 characters.
+QString SeccionEstacion(const QString& nombre, const QString& usuario);
+
 // The launch text the station file gives when UsarIni is set and no launch text came.
 QString TextoLanzamientoDeEstacion();
 

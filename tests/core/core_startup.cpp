@@ -26,6 +26,9 @@ private slots:
     void secondRunRefreshesOnly();
     void maskFileFailureReportedAndConfigurationStillLoads();
     void withoutLookupHookNothingIsAttempted();
+    void stationLaunchText();
+    void stationSection_data();
+    void stationSection();
     void inicializarFormulario();
     void registrarEgreso();
     void finalizarReleasesSharedObjects();
@@ -49,7 +52,10 @@ void StartupTest::initTestCase()
     QFile ini(m_db.archivoEnCarpeta("CN000pr.INI"));
     QVERIFY(ini.open(QIODevice::WriteOnly));
     const QString seccion = suite::Estacion::NombreEstacion() + "|" + suite::Estacion::UsuarioEstacion();
-    ini.write(QString("[Iconos]\r\nIconoDelSistema=NINGUNO\r\n[%1]\r\nflattoolbars = 2\r\n").arg(seccion.toLower()).toUtf8());
+    ini.write(QString("[Iconos]\r\nIconoDelSistema=NINGUNO\r\n[%1]\r\nflattoolbars = 2\r\n"
+                      "[%2BaseDeDatos]\r\nServidor=PC01|SRVSQL\r\nDbName=|Empresa\r\n")
+                  .arg(seccion.toLower(), seccion.toUpper())
+                  .toUtf8());
     ini.close();
 
     core::lookupHook().configure = [this](const QString& conexion, const QString& archivo) {
@@ -99,8 +105,7 @@ void StartupTest::firstRunConnectsOnce()
     QCOMPARE(db.gCnn.CommandTimeout, 360);
     QCOMPARE(db.gCnn.IsolationLevel, 256);
     QCOMPARE(gCadenaDsn, "DSN=" + m_db.archivo + "; UID=admin; PWD=");
-    const QString seccion = (suite::Estacion::NombreEstacion().toUpper() + "|" + suite::Estacion::UsuarioEstacion().toUpper()).left(50);
-    QCOMPARE(gSeccionIni, seccion);
+    QCOMPARE(gSeccionIni, SeccionEstacion(suite::Estacion::NombreEstacion(), suite::Estacion::UsuarioEstacion()));
     QCOMPARE(gFlatToolbars, 2.0);
     QCOMPARE(QDir::cleanPath(gReporte().Carpeta), QDir::cleanPath(m_db.carpeta.path()));
     QCOMPARE(gReporte().Conexion(), &gDB().gCnn);
@@ -168,6 +173,32 @@ void StartupTest::withoutLookupHookNothingIsAttempted()
     QVERIFY(!QFileInfo::exists(mascara()));
     QCOMPARE(registroErrores(), antes);
     QCOMPARE(gPeriodo, schema::kPeriodo);
+}
+
+void StartupTest::stationLaunchText()
+{
+    // Server and database after their "|"; user and password missing: the suite's default station login.
+    const QString texto = TextoLanzamientoDeEstacion();
+    QCOMPARE(texto, QString("@server=SRVSQL; @dbname= Empresa; @usuario= Vostrel; @Password= pardelo; "
+                            "@ParametroAdicional=; @Caja=1;tesp@"));
+}
+
+void StartupTest::stationSection_data()
+{
+    QTest::addColumn<QString>("nombre");
+    QTest::addColumn<QString>("usuario");
+    QTest::addColumn<QString>("seccion");
+    QTest::newRow("upper case") << "pc01" << "ana" << "PC01|ANA";
+    QTest::newRow("exactly 50") << QString(25, 'a') << QString(24, 'b') << QString(25, 'A') + "|" + QString(24, 'B');
+    QTest::newRow("cut to 50") << QString(30, 'a') << QString(30, 'b') << (QString(30, 'A') + "|" + QString(19, 'B'));
+}
+
+void StartupTest::stationSection()
+{
+    QFETCH(QString, nombre);
+    QFETCH(QString, usuario);
+    QFETCH(QString, seccion);
+    QCOMPARE(SeccionEstacion(nombre, usuario), seccion);
 }
 
 void StartupTest::inicializarFormulario()
