@@ -250,6 +250,27 @@ private slots:
         QCOMPARE(db.gCnn.State(), int(conectado ? ado::adStateOpen : ado::adStateClosed));
     }
 
+    void aperturaLocal()
+    {
+        BaseDePrueba base;
+        ScriptedDialogs d;
+        DB_Dll db;
+        const QString cadena = QStringLiteral("Provider=SQLOLEDB;Server=sqlite;Database=") + base.archivo;
+        db.OpenLocalADODB(cadena);
+        QCOMPARE(db.gCnn.State(), int(ado::adStateOpen));
+        QCOMPARE(db.gConnString, cadena);
+        QVERIFY(!db.gOpenFlag);   // the local opener leaves the start-up flag alone
+
+        DB_Dll otra;
+        d.expectMsgBox(ui::vbOK)
+            .withStyle(ui::vbCritical + ui::vbOKOnly)
+            .containing(QString::number(ado::kErrOther) + QStringLiteral("  Cannot open"));
+        otra.OpenLocalADODB(QStringLiteral("Provider=SQLOLEDB;Server=sqlite;Database=") + base.dir.filePath(QStringLiteral("no/hay.db")));
+        QVERIFY(d.verifyDone());
+        QCOMPARE(otra.gCnn.State(), int(ado::adStateClosed));
+        QCOMPARE(otra.gConnString, QString());
+    }
+
     void ventanaDeAcceso()
     {
         frmAcceso f;
