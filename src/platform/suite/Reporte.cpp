@@ -1,0 +1,245 @@
+#include "Reporte.h"
+
+#include "Carpetas.h"
+#include "ReporteConciliacion.h"
+#include "Utilidades.h"
+
+#include "platform/ado/Connection.h"
+#include "platform/ado/Error.h"
+#include "platform/ui/OperatorDialogs.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QGuiApplication>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPdfWriter>
+#include <QRegularExpression>
+#include <QSaveFile>
+#include <QTextDocument>
+#include <QUrl>
+
+namespace suite {
+
+namespace {
+
+bool esIdentificador(const QString& nombre)
+{
+    static const QRegularExpression patron(QStringLiteral("^[A-Za-z_][A-Za-z0-9_ ]*$"));
+    return patron.match(nombre).hasMatch();
+}
+
+// Reads the value that starts at `i` and leaves `i` after it.
+std::optional<ado::Variant> leerValor(const QString& formula, qsizetype& i)
+{
+    const qsizetype n = formula.size();
+    if (i < n && formula.at(i) == u'\'') {
+        QString texto;
+        for (++i; i < n; ++i) {
+            if (formula.at(i) != u'\'') {
+                texto += formula.at(i);
+            } else if (i + 1 < n && formula.at(i + 1) == u'\'') {
+                texto += u'\'';
+                ++i;
+            } else {
+                ++i;
+                return ado::Variant(texto);
+            }
+        }
+        return std::nullopt;   // no closing quote
+    }
+    const qsizetype inicio = i;
+    while (i < n && (formula.at(i).isLetterOrNumber() || formula.at(i) == u'.' || formula.at(i) == u'-'))
+        ++i;
+    const QString palabra = formula.mid(inicio, i - inicio);
+    if (palabra.compare(QLatin1String("TRUE"), Qt::CaseInsensitive) == 0)
+        return ado::Variant(true);
+    if (palabra.compare(QLatin1String("FALSE"), Qt::CaseInsensitive) == 0)
+        return ado::Variant(false);
+    if (const auto numero = ado::Currency::parse(palabra))
+        return ado::Variant(*numero);
+    return std::nullopt;
+}
+
+std::function<void(const QString&)>& abridorInstalado()
+{
+    static std::function<void(const QString&)> abridor;
+    return abridor;
+}
+
+bool aperturaSuprimida()
+{
+    const QByteArray no = qgetenv("CONCCUENTAS_NO_OPEN");
+    if (!no.isEmpty() && no != "0")
+        return true;
+    const QString plataforma = QGuiApplication::platformName();
+    return plataforma == QLatin1String("offscreen") || plataforma == QLatin1String("minimal");
+}
+
+QString carpetaDeDocumentos(const QString& carpeta)
+{
+    const QString dada = carpeta.trimmed();
+    if (dada.isEmpty())
+        return CarpetaTemporalDelPrograma();
+    const QString normalizada = Utilidades::NormalizarCarpeta(dada);
+    if (!QDir().mkpath(normalizada))
+        throw ErrorReporte(QStringLiteral("No se puede crear la carpeta %1").arg(QDir::toNativeSeparators(normalizada)));
+    return normalizada;
+}
+
+QHash<QString, QString> formulasNombradas(const QStringList& formulas)
+{
+    QHash<QString, QString> nombradas;
+    for (const QString& f : formulas) {
+        if (f.trimmed().isEmpty())
+            continue;
+        const auto leida = LeerFormula(f);
+        if (!leida)
+            throw ErrorReporte(QStringLiteral("No se entiende la fórmula del reporte:\n") + f.trimmed());
+        nombradas.insert(leida->nombre.toUpper(), leida->valor);
+    }
+    return nombradas;
+}
+
+} // namespace
+
+std::optional<QList<CondicionSeleccion>> LeerSeleccion(const QString& formula)
+{
+    QList<CondicionSeleccion> condiciones;
+    const qsizetype n = formula.size();
+    qsizetype i = 0;
+    const auto blancos = [&] {
+        while (i < n && formula.at(i).isSpace())
+            ++i;
+    };
+    blancos();
+    if (i == n)
+        return condiciones;
+    for (;;) {
+        if (i >= n || formula.at(i) != u'{')
+            return std::nullopt;
+        const qsizetype cierre = formula.indexOf(u'}', i);
+        if (cierre < 0)
+            return std::nullopt;
+        const QString nombre = formula.mid(i + 1, cierre - i - 1);
+        const qsizetype punto = nombre.indexOf(u'.');
+        CondicionSeleccion c{nombre.left(punto).trimmed(), nombre.mid(punto + 1).trimmed(), {}};
+        if (punto < 0 || !esIdentificador(c.tabla) || !esIdentificador(c.campo))
+            return std::nullopt;
+        i = cierre + 1;
+        blancos();
+        if (i >= n || formula.at(i) != u'=')
+            return std::nullopt;
+        ++i;
+        blancos();
+        const auto valor = leerValor(formula, i);
+        if (!valor)
+            return std::nullopt;
+        c.valor = *valor;
+        condiciones << c;
+        blancos();
+        if (i == n)
+            return condiciones;
+        const bool y = formula.mid(i, 3).compare(QLatin1String("AND"), Qt::CaseInsensitive) == 0 && i + 3 < n
+                       && (formula.at(i + 3).isSpace() || formula.at(i + 3) == u'{');
+        if (!y)
+            return std::nullopt;
+        i += 3;
+        blancos();
+    }
+}
+
+std::optional<FormulaNombrada> LeerFormula(const QString& formula)
+{
+    const qsizetype igual = formula.indexOf(u'=');
+    if (igual < 0)
+        return std::nullopt;
+    FormulaNombrada f{formula.left(igual).trimmed(), formula.mid(igual + 1).trimmed()};
+    if (f.nombre.isEmpty())
+        return std::nullopt;
+    if (f.valor.size() >= 2 && f.valor.startsWith(u'\'') && f.valor.endsWith(u'\''))
+        f.valor = f.valor.mid(1, f.valor.size() - 2);
+    return f;
+}
+
+void EscribirPdf(const QString& html, const QString& archivo, const QString& titulo,
+                 const OpcionesDocumento& opciones)
+{
+    QSaveFile salida(archivo);
+    if (!salida.open(QIODevice::WriteOnly))
+        throw ErrorReporte(QStringLiteral("No se puede escribir el archivo %1:\n%2")
+                               .arg(QDir::toNativeSeparators(archivo), salida.errorString()));
+    {
+        QPdfWriter pdf(&salida);
+        pdf.setTitle(titulo);
+        pdf.setCreator(QCoreApplication::applicationName());
+        // Wider margins than this would leave no room on an A4 page.
+        const qreal margen = qBound(0, opciones.margenMm, 50);
+        pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4),
+                                      opciones.apaisado ? QPageLayout::Landscape : QPageLayout::Portrait,
+                                      QMarginsF(margen, margen, margen, margen), QPageLayout::Millimeter));
+        QTextDocument documento;
+        documento.setHtml(html);
+        documento.print(&pdf);
+    }
+    if (!salida.commit())
+        throw ErrorReporte(QStringLiteral("No se puede escribir el archivo %1:\n%2")
+                               .arg(QDir::toNativeSeparators(archivo), salida.errorString()));
+}
+
+QString Reporte::Imprimir(const QString& reporte, const QStringList& formulas, const QString& seleccion,
+                          const QString& /*cadenaDsn*/, const QString& formulaEmpresa,
+                          const QVariant& /*opcional1*/, const QVariant& /*opcional2*/,
+                          const QVariant& /*opcional3*/, const QVariant& /*opcional4*/,
+                          const QString& /*texto1*/, const QString& /*texto2*/, const QString& /*texto3*/)
+{
+    const QString nombre = reporte.trimmed();
+    const QString tituloAviso = nombre.isEmpty() ? QStringLiteral("Reporte") : nombre;
+    try {
+        if (nombre.compare(QLatin1String(kReporteConciliacion), Qt::CaseInsensitive) != 0)
+            throw ErrorReporte(QStringLiteral("No existe el reporte \"%1\".").arg(nombre));
+        const auto condiciones = LeerSeleccion(seleccion);
+        if (!condiciones)
+            throw ErrorReporte(QStringLiteral("No se entiende la fórmula de selección del reporte:\n")
+                               + seleccion.trimmed());
+        const QHash<QString, QString> nombradas = formulasNombradas(formulas + QStringList{formulaEmpresa});
+        if (!m_conexion || m_conexion->State() != ado::adStateOpen)
+            throw ErrorReporte(QStringLiteral("El reporte no tiene conexión con la base de datos."));
+
+        const OpcionesDocumento opciones{Apaisado, MostrarFechaImpresion, Margen};
+        const DatosConciliacion datos = LeerConciliacion(*m_conexion, *condiciones, nombradas);
+        const QString archivo = carpetaDeDocumentos(Carpeta) + QLatin1String(kReporteConciliacion)
+                                + QStringLiteral(".pdf");
+        EscribirPdf(HtmlConciliacion(datos, opciones, QDateTime::currentDateTime()), archivo,
+                    QLatin1String(kReporteConciliacion), opciones);
+        if (VistaPrevia)
+            AbrirDocumento(archivo);
+        return archivo;
+    } catch (const ErrorReporte& e) {
+        ui::dialogs().MsgBox(e.mensaje(), ui::vbCritical, tituloAviso);
+    } catch (const ado::Error& e) {
+        ui::dialogs().MsgBox(e.Description, ui::vbCritical, tituloAviso);
+    }
+    return {};
+}
+
+void Reporte::AbrirDocumento(const QString& archivo)
+{
+    if (abridorInstalado()) {
+        abridorInstalado()(archivo);
+        return;
+    }
+    if (aperturaSuprimida())
+        return;
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(archivo)))
+        ui::dialogs().MsgBox(QStringLiteral("No se puede abrir el documento %1").arg(QDir::toNativeSeparators(archivo)),
+                             ui::vbExclamation, QStringLiteral("Reporte"));
+}
+
+void Reporte::setAbridorDeDocumentos(std::function<void(const QString&)> abridor)
+{
+    abridorInstalado() = std::move(abridor);
+}
+
+} // namespace suite
