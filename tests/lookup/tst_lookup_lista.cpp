@@ -1,0 +1,440 @@
+// The lookup driver and its list window on the demo company database: the mask road and the road built from
+// the table's columns, searching (with a quote in the typed text), choosing with Enter, a double click and
+// check boxes, cancelling, and what the driver leaves behind after each lookup.
+#include "BaseConsultas.h"
+#include "ArchivosPrueba.h"
+
+#include "lookup/AnchosColumnas.h"
+#include "lookup/Lib_FrmCons3.h"
+#include "lookup/MascaraConsulta.h"
+#include "platform/ui/ListView.h"
+
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+// The row whose cell in the column at 1-based position `columna` begins with `texto`.
+ui::ListItem fila(Lib_FrmCons3& w, int columna, const QString& texto)
+{
+    const int r = w.Busqueda(columna - 1, texto);
+    return r == 0 ? ui::ListItem() : w.ListView1->ListItems().Item(r);
+}
+
+QStringList titulos(Lib_FrmCons3& w)
+{
+    QStringList t;
+    for (int c = 1; c <= w.ListView1->ColumnHeaders().Count(); ++c)
+        t << w.ListView1->ColumnHeaders().Item(c).Text();
+    return t;
+}
+
+void teclear(QComboBox* caja, const QString& texto)
+{
+    caja->setFocus();
+    caja->lineEdit()->clear();
+    QTest::keyClicks(caja->lineEdit(), texto);
+}
+
+void dobleClic(Lib_FrmCons3& w, const ui::ListItem& item)
+{
+    w.ListView1->Refresh();
+    const QModelIndex indice = w.ListView1->model()->index(item.Index() - 1, 0);
+    const QRect celda = w.ListView1->visualRect(indice);
+    QTest::mouseDClick(w.ListView1->viewport(), Qt::LeftButton, {}, celda.center());
+}
+
+} // namespace
+
+class TstLookupLista : public QObject {
+    Q_OBJECT
+
+    BaseConsultas base;
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(base.iniciar());
+        QVERIFY(QFile::exists(base.archivoEnCarpeta("consultas.qxd")));
+        QCOMPARE(gConsultas().gRutaMascaraConsultas, base.archivoEnCarpeta("consultas.qxd"));
+        base.ejecutar("INSERT INTO VT_CLIENTES (CODIGO, RAZON_SOCIAL, CONTACTO, Dada_De_Baja) VALUES "
+                      "('999', 'O''Higgins Hnos.', 'Pedro', 0), ('998', 'Baja S.A.', 'Nadie', 1)");
+    }
+
+    void maskRoadChoosesWithEnter()
+    {
+        ui::ScriptedDialogs d;
+        QString sql, elegido;
+        QStringList columnas;
+        int filas = 0;
+        d.onModal<Lib_FrmCons3>([&](Lib_FrmCons3& w) {
+            sql = w.SQL;
+            columnas = titulos(w);
+            filas = w.ListView1->ListItems().Count();
+            teclear(w.CmbSearch.at(0), "distri");
+            elegido = w.ListView1->SelectedItem().Text();
+            QTest::keyClick(w.ListView1, Qt::Key_Return);
+            return 1;
+        });
+        Lib_ClsCons3& c = gConsultas();
+        c.CampoDevuelto = "CODIGO";
+        QString busqueda;
+        c.ConsultaSearch("VT_CLIENTES", nullptr, nullptr, &busqueda);
+        QVERIFY(d.verifyDone());
+        QCOMPARE(sql, QString(" SELECT TOP 1000 RAZON_SOCIAL,CODIGO,CONTACTO FROM VT_CLIENTES "
+                              "WHERE Dada_De_Baja = 0 ORDER BY RAZON_SOCIAL"));
+        QCOMPARE(columnas, (QStringList{"RAZON_SOCIAL", "CODIGO", "CONTACTO"}));
+        QCOMPARE(filas, base.valor("SELECT COUNT(*) FROM VT_CLIENTES WHERE Dada_De_Baja = 0").toInt());
+        QCOMPARE(busqueda, QString("RAZON_SOCIAL"));
+        QCOMPARE(elegido, QString("Distribuidora del Sur S.R.L."));
+        QCOMPARE(c.ValorDevuelto, QString("110302"));
+        QCOMPARE(c.CampoDevuelto, QString());
+        QVERIFY(!c.Checks);
+    }
+
+    void columnsRoadChoosesWithADoubleClick()
+    {
+        ui::ScriptedDialogs d;
+        QStringList columnas;
+        bool ordenaSola = true;
+        int filas = 0;
+        d.onModal<Lib_FrmCons3>([&](Lib_FrmCons3& w) {
+            columnas = titulos(w);
+            ordenaSola = w.OrdenarPorLwv;
+            filas = w.ListView1->ListItems().Count();
+            dobleClic(w, fila(w, 4, "Caja"));
+            return 1;
+        });
+        Lib_ClsCons3& c = gConsultas();
+        c.CampoDevuelto = "Codigo";
+        QString where = " titulo=0 ";
+        QString busqueda = "CODIGO";
+        c.ConsultaSearch("MA_CUENTAS", nullptr, nullptr, &busqueda, &where);
+        QVERIFY(d.verifyDone());
+        QCOMPARE(columnas, (QStringList{"TIPOVISTA", "DADA_DE_BAJA", "Titulo", "Descripcion", "CodigoOpcional",
+                                        "Codigo"}));
+        QVERIFY(!ordenaSola);
+        QCOMPARE(filas, base.valor("SELECT COUNT(*) FROM MA_CUENTAS WHERE Titulo = 0").toInt());
+        QCOMPARE(where, QString(" ( titulo=0 ) "));
+        QCOMPARE(busqueda, QString("Descripcion"));
+        QCOMPARE(c.ValorDevuelto, QString("1102"));
+    }
+
+    void typedTextWithAQuoteFiltersOnTheServer()
+    {
+        ui::ScriptedDialogs d;
+        QString sql;
+        int filas = 0;
+        d.onModal<Lib_FrmCons3>([&](Lib_FrmCons3& w) {
+            teclear(w.CmbSearch.at(0), "O'Hig");
+            QTest::keyClick(w.CmbSearch.at(0)->lineEdit(), Qt::Key_F5);
+            sql = w.SQL;
+            filas = w.ListView1->ListItems().Count();
+            QTest::keyClick(w.ListView1, Qt::Key_Return);
+            return 1;
+        });
+        Lib_ClsCons3& c = gConsultas();
+        c.CampoDevuelto = "CODIGO";
+        c.ConsultaSearch("VT_CLIENTES");
+        QVERIFY(d.verifyDone());
+        const QString patron = c.UsaConsultaLike() ? "'%O''Hig%'" : "'O''Hig%'";
+        QVERIFY2(sql.contains("WHERE Dada_De_Baja = 0  and RAZON_SOCIAL like " + patron + " ORDER BY RAZON_SOCIAL"),
+                 qPrintable(sql));
+        QCOMPARE(filas, 1);
+        QCOMPARE(c.ValorDevuelto, QString("999"));
+    }
+
+    void newSearchUndoesTheServerFilters()
+    {
+        ui::ScriptedDialogs d;
+        QString inicial, despues;
+        int filtradas = 0, todas = 0;
+        d.onModal<Lib_FrmCons3>([&](Lib_FrmCons3& w) {
+            inicial = w.SQLInicial();
+            teclear(w.CmbSearch.at(1), "1103");
+            QTest::keyClick(w.CmbSearch.at(1)->lineEdit(), Qt::Key_F5);
+            filtradas = w.ListView1->ListItems().Count();
+            QTest::mouseClick(w.CmdNueva, Qt::LeftButton);
+            despues = w.SQL;
+            todas = w.ListView1->ListItems().Count();
+            QTest::mouseClick(w.cmdCancelar, Qt::LeftButton);
+            return 0;
+        });
+        gConsultas().ConsultaSearch("VT_CLIENTES");
+        QVERIFY(d.verifyDone());
+        QCOMPARE(filtradas, base.valor("SELECT COUNT(*) FROM VT_CLIENTES WHERE CODIGO LIKE '1103%' AND "
+                                       "Dada_De_Baja = 0").toInt());
+        QVERIFY(todas > filtradas);
+        QCOMPARE(despues, QLatin1Char(' ') + inicial);
+    }
+
+    void checkBoxesReturnTheCheckedRows()
+    {
+        ui::ScriptedDialogs d;
+        QStringList marcadasAlCargar;
+        d.onModal<Lib_FrmCons3>([&](Lib_FrmCons3& w) {
+            for (int i = 1; i <= w.ListView1->ListItems().Count(); ++i)
+                if (w.ListView1->ListItems().Item(i).Checked())
+                    marcadasAlCargar << w.ListView1->ListItems().Item(i).Text();
+            w.ListView1->setSelectedItem(fila(w, 1, "3101"));
+            w.ListView1->setFocus();
+            QTest::keyClick(w.ListView1, Qt::Key_Space);
+            QTest::mouseClick(w.CmdAceptar, Qt::LeftButton);
+            return 1;
+        });
+        Lib_ClsCons3& c = gConsultas();
+        c.Checks = true;
+        c.CampoDevuelto = "Codigo";
+        // "1101" is only part of "11012": whole elements count.
+        QString defecto = "11012, 1102";
+        c.ConsultaSearch("select Codigo, Descripcion from MA_CUENTAS where Titulo = 0 order by Codigo", nullptr,
+                         nullptr, nullptr, nullptr, nullptr, false, &defecto);
+        QVERIFY(d.verifyDone());
+        QCOMPARE(marcadasAlCargar, QStringList{"1102"});
+        QCOMPARE(c.Valores, (QStringList{"1102", "3101"}));
+        QCOMPARE(c.ValorDevuelto, QString());
+        QVERIFY(!c.Checks);
+    }
+
+    void returnedColumnsAndTheCallersCollection()
+    {
+        ui::ScriptedDialogs d;
+        d.onModal<Lib_FrmCons3>([&](Lib_FrmCons3& w) {
+            w.ListView1->setSelectedItem(fila(w, 1, "1101"));
+            QTest::keyClick(w.ListView1, Qt::Key_Return);
+            return 1;
+        });
+        Lib_ClsCons3& c = gConsultas();
+        c.CampoDevuelto = "Codigo";
+        QStringList campos{"Descripcion", "CodigoOpcional"};
+        c.ConsultaSearch("select Codigo, Descripcion, CodigoOpcional from MA_CUENTAS order by Codigo", &campos);
+        QVERIFY(d.verifyDone());
+        QCOMPARE(c.Valores, (QStringList{"Banco cuenta corriente", "1.1.01"}));
+        QCOMPARE(c.ValorDevuelto, QString("1101"));
+        QVERIFY(campos.isEmpty());
+    }
+
+    void cancelReturnsNothing()
+    {
+        Lib_ClsCons3& c = gConsultas();
+        c.ValorDevuelto = "de antes";
+        c.Valores = QStringList{"de antes"};
+        ui::ScriptedDialogs d;
+        d.onModal<Lib_FrmCons3>([&](Lib_FrmCons3& w) {
+            w.ListView1->setSelectedItem(w.ListView1->ListItems().Item(2));
+            QTest::keyClick(w.ListView1, Qt::Key_Escape);
+            return 0;
+        });
+        c.CampoDevuelto = "CODIGO";
+        c.ConsultaSearch("VT_PROVEEDORES");
+        QVERIFY(d.verifyDone());
+        QCOMPARE(c.ValorDevuelto, QString());
+        QVERIFY(c.Valores.isEmpty());
+    }
+
+    void maskWithoutSearchColumnShowsTheMessage()
+    {
+        lookup::MascaraConsulta m;
+        m.Titulo = "CENTROS";
+        m.Tabla = "TA_CCOSTO";
+        m.Campos = "|descripcion|";
+        QFile f(gConsultas().gRutaMascaraConsultas);
+        QVERIFY(f.open(QIODevice::Append));
+        f.write(lookup::CodificarMascara(m));
+        f.close();
+
+        Lib_ClsCons3& c = gConsultas();
+        c.ValorDevuelto = "de la consulta anterior";
+        ui::ScriptedDialogs d;
+        d.expectMsgBox(ui::vbOK).withText("Debe configurar la consulta para esta tabla").withTitle("Aviso al operador")
+            .withStyle(ui::vbInformation);
+        c.CampoDevuelto = "codigo";
+        c.ConsultaSearch("ta_ccosto");
+        QVERIFY(d.verifyDone());
+        QCOMPARE(c.ValorDevuelto, QString());
+        QCOMPARE(c.CampoDevuelto, QString("codigo"));
+
+        // With the caller's search column the one-column mask works.
+        QString sql;
+        d.onModal<Lib_FrmCons3>([&](Lib_FrmCons3& w) {
+            sql = w.SQL;
+            return 0;
+        });
+        QString busqueda = "descripcion";
+        c.ConsultaSearch("TA_CCOSTO", nullptr, nullptr, &busqueda);
+        QVERIFY(d.verifyDone());
+        QCOMPARE(sql, QString(" SELECT TOP 1000 descripcion FROM TA_CCOSTO ORDER BY descripcion"));
+    }
+
+    void callersStatementEndingWithItsTable()
+    {
+        ui::ScriptedDialogs d;
+        QString sql, tabla;
+        bool ordenada = false;
+        QStringList orden;
+        d.onModal<Lib_FrmCons3>([&](Lib_FrmCons3& w) {
+            sql = w.SQL;
+            tabla = w.Tabla();
+            ordenada = w.ListView1->Sorted();
+            for (int i = 1; i <= 3; ++i)
+                orden << w.ListView1->ListItems().Item(i).Text();
+            return 0;
+        });
+        QString where = " SUSPENDIDO = 1 ";
+        gConsultas().ConsultaSearch("select DESCRIPCION, IDARTICULO from V_MA_ARTICULOS", nullptr, nullptr, nullptr,
+                                    &where);
+        QVERIFY(d.verifyDone());
+        QCOMPARE(sql, QString(" select DESCRIPCION, IDARTICULO from VT_MA_ARTICULOS"));
+        QCOMPARE(tabla, QString("VT_MA_ARTICULOS"));
+        QVERIFY(ordenada);
+        QStringList esperado = orden;
+        std::sort(esperado.begin(), esperado.end(),
+                  [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
+        QCOMPARE(orden, esperado);
+    }
+
+    void typingInTheListGoesToTheSearchBox()
+    {
+        ui::ScriptedDialogs d;
+        QString texto, elegido;
+        bool cajaConFoco = false;
+        int claveOrden = -1, sentido = -1;
+        d.onModal<Lib_FrmCons3>([&](Lib_FrmCons3& w) {
+            w.ListView1->setFocus();
+            QTest::keyClicks(w.ListView1, "v");
+            QTest::keyClick(w.ListView1, Qt::Key_E);
+            texto = w.CmbSearch.at(0)->currentText();
+            cajaConFoco = w.focusWidget() == w.CmbSearch.at(0) || w.focusWidget() == w.CmbSearch.at(0)->lineEdit();
+            elegido = w.ListView1->SelectedItem().Text();
+            const QHeaderView* cabecera = w.ListView1->header();
+            QTest::mouseClick(cabecera->viewport(), Qt::LeftButton, {},
+                              QPoint(cabecera->sectionViewportPosition(1) + 20, cabecera->height() / 2));
+            claveOrden = w.ListView1->SortKey();
+            sentido = w.ListView1->SortOrder();
+            return 0;
+        });
+        gConsultas().ConsultaSearch("V_TA_VENDEDORES");
+        QVERIFY(d.verifyDone());
+        QCOMPARE(texto, QString("VE"));
+        QVERIFY(cajaConFoco);
+        QCOMPARE(elegido, QString("Valeria Domínguez"));
+        QCOMPARE(claveOrden, 1);
+        QCOMPARE(sentido, 1);
+    }
+
+    void savedWidthsAndAlignedSearchBoxes()
+    {
+        QVERIFY(writeFile(base.archivoEnCarpeta(lookup::kArchivoAnchos), "\"VT_PROVEEDORES\",\"3000|1500|\"\r\n"));
+        ui::ScriptedDialogs d;
+        double ancho1 = 0, ancho2 = 0;
+        int cajaX = -1, columnaX = -2, cajaAncho = 0, columnaAncho = 0;
+        d.onModal<Lib_FrmCons3>([&](Lib_FrmCons3& w) {
+            ancho1 = w.ListView1->ColumnHeaders().Item(1).Width();
+            ancho2 = w.ListView1->ColumnHeaders().Item(2).Width();
+            const QHeaderView* cabecera = w.ListView1->header();
+            cajaX = w.CmbSearch.at(1)->x();
+            columnaX = w.ListView1->viewport()->x() + cabecera->sectionViewportPosition(1);
+            cajaAncho = w.CmbSearch.at(1)->width();
+            columnaAncho = cabecera->sectionSize(1);
+            return 0;
+        });
+        gConsultas().ConsultaSearch("VT_PROVEEDORES");
+        QVERIFY(d.verifyDone());
+        QFile::remove(base.archivoEnCarpeta(lookup::kArchivoAnchos));
+        QCOMPARE(ancho1, 3000.0);
+        QCOMPARE(ancho2, 1500.0);
+        QCOMPARE(cajaX, columnaX);
+        QVERIFY(cajaAncho < columnaAncho && cajaAncho > columnaAncho - 10);
+    }
+
+    void missingArticleIsWrittenQuoted()
+    {
+        base.ejecutar("INSERT INTO VT_MA_ARTICULOS (IDARTICULO, DESCRIPCION, SUSPENDIDO, PUNTOPEDIDO, Stock) VALUES "
+                      "('T''14', 'Tornillo 1/4'' x 2', 0, 10, 3)");
+        Lib_ClsCons3& c = gConsultas();
+        c.MuestraStock = "si";
+        c.StkNivel2 = "16711680";
+        c.StkNivel3 = "255";
+        ui::ScriptedDialogs d;
+        qint32 colorBajo = 0, colorAlto = 0;
+        bool negrita = false;
+        d.onModal<Lib_FrmCons3>([&](Lib_FrmCons3& w) {
+            const ui::ListItem bajo = fila(w, 1, "Tornillo");
+            colorBajo = bajo.ListSubItems(1).ForeColor();
+            negrita = bajo.Bold();
+            colorAlto = w.ListView1->ListItems().Item(1).ForeColor();
+            w.ListView1->setSelectedItem(bajo);
+            QTest::keyClick(w.ListView1, Qt::Key_F12);
+            QTest::mouseClick(w.cmdCancelar, Qt::LeftButton);
+            return 0;
+        });
+        d.expectMsgBox(ui::vbYes)
+            .withText("Desea informar el articulo T'14 Tornillo 1/4' x 2\r\ncomo un faltante de stock?")
+            .withTitle("Atención!");
+        c.ConsultaSearch("select DESCRIPCION, IDARTICULO, PUNTOPEDIDO, Stock from V_MA_ARTICULOS");
+        QVERIFY(d.verifyDone());
+        c.MuestraStock.clear();
+        QCOMPARE(colorBajo, 255);
+        QVERIFY(negrita);
+        QCOMPARE(colorAlto, 16711680);
+        QCOMPARE(base.valor("SELECT Descripcion FROM V_MV_FALTANTES"), QString("Tornillo 1/4' x 2"));
+        QCOMPARE(base.valor("SELECT IdArticulo || '|' FROM V_MV_FALTANTES"), QString("T'14").leftJustified(25) + "|");
+        QCOMPARE(base.valor("SELECT Usuario FROM V_MV_FALTANTES"), gDB().gUsuario);
+        QCOMPARE(base.valor("SELECT COUNT(*) FROM V_MV_FALTANTES WHERE FechaHora >= '" +
+                            QDate::currentDate().toString("dd/MM/yyyy") + "'"),
+                 QString("1"));
+    }
+
+    void quantitiesKeys()
+    {
+        ui::ScriptedDialogs d;
+        QStringList cantidades;
+        QList<bool> marcas;
+        d.onModal<Lib_FrmCons3>([&](Lib_FrmCons3& w) {
+            ui::ListItem item = w.ListView1->ListItems().Item(1);
+            w.ListView1->setSelectedItem(item);
+            QTest::keyClick(w.ListView1, Qt::Key_Insert);
+            cantidades << item.SubItems(1);
+            marcas << item.Checked();
+            QTest::keyClick(w.ListView1, Qt::Key_Insert, Qt::ShiftModifier);
+            cantidades << item.SubItems(1);
+            item.setSubItems(1, "1");
+            QTest::keyClick(w.ListView1, Qt::Key_Delete);
+            cantidades << item.SubItems(1);
+            marcas << item.Checked();
+            return 0;
+        });
+        d.expectInput("7").withTitle("Carga de Datos");
+        Lib_ClsCons3& c = gConsultas();
+        c.UsaCantidades = true;
+        c.ConsultaSearch("select DESCRIPCION, 2 as Cantidad from VT_MA_ARTICULOS");
+        c.UsaCantidades = false;
+        QVERIFY(d.verifyDone());
+        QCOMPARE(cantidades, (QStringList{"3.0", "7.00", "0.00"}));
+        QCOMPARE(marcas, (QList<bool>{true, false}));
+    }
+
+    void optionPickers()
+    {
+        ui::ScriptedDialogs d;
+        d.onModal<Lib_FrmCons3>([&](Lib_FrmCons3& w) {
+            QTest::mouseClick(w.CmdAceptar, Qt::LeftButton);
+            return 1;
+        });
+        Lib_ClsCons3& c = gConsultas();
+        QCOMPARE(c.CheckOpciones("Columnas", nullptr, {"1Fecha", "0Importe", "1Detalle"}), QString());
+        QCOMPARE(c.Valores, (QStringList{"Fecha", "Detalle"}));
+        d.onModal<Lib_FrmCons3>([&](Lib_FrmCons3& w) {
+            w.ListView1->setSelectedItem(w.ListView1->ListItems().Item(2));
+            QTest::keyClick(w.ListView1, Qt::Key_Return);
+            return 1;
+        });
+        QCOMPARE(c.MenuOpciones("Orden", {"Fecha", "Importe"}), QString("Importe"));
+        QVERIFY(d.verifyDone());
+    }
+};
+
+QTEST_MAIN(TstLookupLista)
+#include "tst_lookup_lista.moc"
