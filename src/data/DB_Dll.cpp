@@ -194,12 +194,15 @@ void DB_Dll::OpenLocalADODB(const QString& ConnString, const QString& CadenaID, 
             const QString aviso = QString::number(error.Number) + QStringLiteral("  ") + error.Description;
             const QString estado = gCnn.errors().Count() > 0 ? gCnn.errors().Item(0).SQLState : QString();
             if (estado == QLatin1String("3024") || estado == QLatin1String("3051") || estado == QLatin1String("3044")) {
-                const QString archivo = ui::dialogs().OpenFileName(
-                    QStringLiteral("Buscar Base de Datos"), QString(),
-                    QStringLiteral("Base de Datos de Microsoft Access |*.MDB"));
-                if (archivo.isEmpty() || (!ConnString.isEmpty() && archivo == gDBName))
+                CmdDlg.Titulo = QStringLiteral("Buscar Base de Datos");
+                CmdDlg.Filtro = QStringLiteral("Base de Datos de Microsoft Access |*.MDB");
+                CmdDlg.Mostrar();
+                if (CmdDlg.Cancelado)
                     return;
-                gDBName = archivo;
+                gDBName = CmdDlg.NombreArchivo;
+                // A given connection text does not change with the file: asking again would never end.
+                if (!ConnString.isEmpty())
+                    return;
                 continue;
             }
             // A wrong password is asked for (or taken from gUserPassWord) once; a second refusal ends here.

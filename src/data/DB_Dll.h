@@ -11,6 +11,7 @@
 #include "platform/ado/Connection.h"
 #include "platform/ado/Recordset.h"
 #include "platform/ado/Variant.h"
+#include "platform/suite/DialogoArchivo.h"
 #include "platform/ui/Routine.h"
 
 #include <QString>
@@ -24,6 +25,7 @@ public:
     DB_Dll& operator=(const DB_Dll&) = delete;
 
     // ---- public data (every member starts empty) ----
+    suite::DialogoArchivo CmdDlg;      // open-file dialog of OpenLocalADODB
     bool gOpenFlag = false;            // True from the start of OpenServerADODB; False after a cancel or a declined retry
     ado::Variant gIgnoraPassWord;      // OpenLocalADODB: answer a password error with gUserPassWord
     ado::Connection gCnn;              // the one connection

@@ -4,6 +4,7 @@
 
 #include "ConsultasTabla.h"
 #include "SqlText.h"
+#include "platform/suite/Utilidades.h"
 
 namespace {
 
@@ -101,7 +102,7 @@ QString DB_Dll::DatosTabla(const QString& Tabla, const QString& ValorBuscado, co
         [&] { AbrirRecordset(sql, rs, nullptr, ado::adOpenForwardOnly, ado::adLockReadOnly, -1); },
         [&] {
             if (!rs.EOF())
-                valor = rs.Fields(CampoDevuelto).Value().toText();
+                valor = suite::Utilidades::TextoCampo(rs.Fields(CampoDevuelto).Value());
         },
         [&] { CierraRecordset(rs); },
     });

@@ -3,6 +3,7 @@
 #include "DB_Dll.h"
 
 #include "SqlText.h"
+#include "platform/suite/Utilidades.h"
 
 #include <initializer_list>
 
@@ -18,18 +19,11 @@ bool esUnoDe(const ado::Variant& qtype, std::initializer_list<int> numeros)
     return false;
 }
 
-// The utility library's text-to-amount reading: the value's own amount, or the number its text spells
-// ("." or "," as decimal point).
 ado::Currency aMoneda(const ado::Variant& valor)
 {
-    if (valor.type() != ado::VarType::String)
-        return valor.isEmpty() ? ado::Currency() : valor.toCurrency();
-    const QString t = valor.toString().trimmed();
-    if (const auto c = ado::Currency::parse(t))
-        return *c;
-    if (const auto c = ado::Currency::parse(QString(t).replace(QLatin1Char(','), QLatin1Char('.'))))
-        return *c;
-    return ado::Currency::fromDouble(sqltext::NumeroDeTexto(t));
+    if (valor.type() == ado::VarType::String)
+        return suite::Utilidades::TextoAMoneda(valor.toString());
+    return valor.isEmpty() ? ado::Currency() : valor.toCurrency();
 }
 
 } // namespace
@@ -40,7 +34,7 @@ QString DB_Dll::SQLValue(const ado::Variant& Valor, const QString& Tipo)
     if (Valor.isNull())
         return importe ? QStringLiteral("0") : QStringLiteral("NULL");
     if (importe)
-        return aMoneda(Valor).toString().replace(QLatin1Char(','), QLatin1Char('.'));
+        return suite::Utilidades::Reemplazar(aMoneda(Valor).toString(), QStringLiteral(","), QStringLiteral("."));
     if (Tipo == QLatin1String("'"))
         return sqltext::Entrecomillar(sqltext::TextoDeValor(Valor));
     return sqltext::TextoDeValor(Valor);

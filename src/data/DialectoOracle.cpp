@@ -1,6 +1,7 @@
 #include "DialectoOracle.h"
 
 #include "SqlText.h"
+#include "platform/suite/Utilidades.h"
 
 #include <QRegularExpression>
 
@@ -8,9 +9,12 @@
 
 namespace oracle {
 
-using sqltext::Reemplazar;
+using suite::Utilidades;
 
 namespace {
+
+// Every occurrence, without regard to case.
+constexpr auto Reemplazar = &Utilidades::ReemplazarTexto;
 
 const QString kPatronFecha = QStringLiteral("'DD/MM/YYYY'");
 
@@ -117,16 +121,6 @@ QString estilo103(const QString& s)
     return out;
 }
 
-bool esPalabraSuelta(const QString& s)
-{
-    const QString t = s.trimmed();
-    for (QChar c : t) {
-        if (c.isSpace())
-            return false;
-    }
-    return true;
-}
-
 } // namespace
 
 QString LimitarFilas(const QString& texto)
@@ -179,7 +173,7 @@ bool LeeComoFecha(const QString& texto, QDate* fecha)
 
 QString Traducir(const QString& valor)
 {
-    if (esPalabraSuelta(valor))
+    if (Utilidades::ClasificarTexto(valor) <= 1)
         return valor.trimmed().compare(QStringLiteral("LEN"), Qt::CaseInsensitive) == 0 ? QStringLiteral("LENGTH")
                                                                                          : valor;
     QString s = LimitarFilas(valor);

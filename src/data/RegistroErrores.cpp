@@ -1,6 +1,6 @@
 #include "RegistroErrores.h"
 
-#include "CarpetaPrograma.h"
+#include "platform/suite/Carpetas.h"
 
 #include <QFile>
 #include <QStringEncoder>
@@ -31,7 +31,7 @@ QString Archivo(const QString& archivo)
 {
     if (!archivo.isEmpty())
         return archivo;
-    return CarpetaPrograma() + QLatin1Char('/') + kArchivoPorDefecto;
+    return suite::RutaEnCarpetaDelPrograma(kArchivoPorDefecto);
 }
 
 bool Agregar(const QString& archivo, const QString& linea)

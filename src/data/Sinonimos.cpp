@@ -1,6 +1,6 @@
 #include "Sinonimos.h"
 
-#include "SqlText.h"
+#include "platform/suite/Utilidades.h"
 
 namespace sinonimos {
 
@@ -31,7 +31,7 @@ const QString kMarca = QStringLiteral("@Admin_");
 
 QString QuitarMarcaAdmin(const QString& sql)
 {
-    return sqltext::Reemplazar(sql, kMarca, QString());
+    return suite::Utilidades::ReemplazarTexto(sql, kMarca, QString());
 }
 
 QString Reescribir(const QString& sql, bool esAdmin)
@@ -45,11 +45,11 @@ QString Reescribir(const QString& sql, bool esAdmin)
         for (const auto& v : kVecinos) {
             const QString antes = QLatin1String(v[0]);
             const QString despues = QLatin1String(v[1]);
-            out = sqltext::Reemplazar(out, antes + tabla + despues, antes + vista + despues);
+            out = suite::Utilidades::ReemplazarTexto(out, antes + tabla + despues, antes + vista + despues);
         }
         if (tabla == QLatin1String("MA_CUENTAS")) {
-            out = sqltext::Reemplazar(out, QStringLiteral("{MA_CUENTAS."), QStringLiteral("{SS_MA_CUENTAS."));
-            out = sqltext::Reemplazar(out, QStringLiteral("@Admin_MA_CUENTAS"), QStringLiteral("MA_CUENTAS"));
+            out = suite::Utilidades::ReemplazarTexto(out, QStringLiteral("{MA_CUENTAS."), QStringLiteral("{SS_MA_CUENTAS."));
+            out = suite::Utilidades::ReemplazarTexto(out, QStringLiteral("@Admin_MA_CUENTAS"), QStringLiteral("MA_CUENTAS"));
         }
     }
     return QuitarMarcaAdmin(out);

@@ -9,13 +9,6 @@ bool Contiene(const QString& text, const QString& what)
     return text.contains(what, Qt::CaseInsensitive);
 }
 
-QString Reemplazar(QString text, const QString& what, const QString& with)
-{
-    if (what.isEmpty())
-        return text;
-    return text.replace(what, with, Qt::CaseInsensitive);
-}
-
 QList<Literal> Literales(const QString& text)
 {
     QList<Literal> out;

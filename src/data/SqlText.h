@@ -11,8 +11,6 @@
 namespace sqltext {
 
 bool Contiene(const QString& text, const QString& what);
-// Replaces every occurrence, left to right, without regard to case.
-QString Reemplazar(QString text, const QString& what, const QString& with);
 
 // A quoted literal 'like ''this''' from its opening quote to its closing quote (an unclosed one runs
 // to the end of the text).

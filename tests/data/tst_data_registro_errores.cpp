@@ -1,5 +1,4 @@
 // The error log line, byte for byte, and where the log lives.
-#include "data/CarpetaPrograma.h"
 #include "data/RegistroErrores.h"
 
 #include <QtTest>
@@ -81,9 +80,10 @@ private slots:
         QCOMPARE(registro::Archivo(QStringLiteral("/tmp/otro.log")), QStringLiteral("/tmp/otro.log"));
         qunsetenv("CONCCUENTAS_HOME");
         QStandardPaths::setTestModeEnabled(true);
-        const QString porDefecto = CarpetaPrograma();
-        QCOMPARE(porDefecto, QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation));
-        QVERIFY(QFileInfo(porDefecto).isDir());
+        const QString porDefecto = registro::Archivo(QString());
+        QCOMPARE(porDefecto, QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation)
+                                 + QStringLiteral("/QXERR.LOG"));
+        QVERIFY(QFileInfo(QFileInfo(porDefecto).path()).isDir());
     }
 };
 
