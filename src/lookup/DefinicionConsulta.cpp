@@ -3,7 +3,7 @@
 #include "Lib_ClsCons3.h"
 #include "MascaraConsulta.h"
 
-#include "data/CarpetaPrograma.h"
+#include "platform/suite/Carpetas.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -147,7 +147,7 @@ const QList<Fila>& tablaDefiniciones()
 // share this routine keep it closed by their executable name; this program names none.
 bool caminoMascara()
 {
-    return QFileInfo(QDir(CarpetaPrograma()).filePath(kArchivoMascaras)).isFile();
+    return QFileInfo(QDir(suite::CarpetaDelPrograma()).filePath(kArchivoMascaras)).isFile();
 }
 
 } // namespace

@@ -5,7 +5,7 @@
 #include "ReglasLista.h"
 
 #include "core/Configuration.h"
-#include "data/CarpetaPrograma.h"
+#include "platform/suite/Carpetas.h"
 #include "data/DB_Dll.h"
 #include "platform/suite/Utilidades.h"
 #include "platform/ui/Keys.h"
@@ -292,7 +292,7 @@ void Lib_FrmCons3::resizeEvent(QResizeEvent* event)
 void Lib_FrmCons3::CargarAnchos()
 {
     m_Tabla = lookup::ClaveAnchos(m_Tabla);
-    const QString archivo = lookup::ArchivoAnchosEn(CarpetaPrograma());
+    const QString archivo = lookup::ArchivoAnchosEn(suite::CarpetaDelPrograma());
     const QList<double> anchos = lookup::LeerAnchos(archivo, m_Tabla);
     ui::ColumnHeaderCollection& columnas = ListView1->ColumnHeaders();
     for (int c = 1; c <= columnas.Count() && c <= anchos.size(); ++c)
@@ -306,7 +306,7 @@ void Lib_FrmCons3::GrabarAnchos()
     for (int c = 1; c <= columnas.Count(); ++c)
         anchos << columnas.Item(c).Width();
     QString error;
-    if (!lookup::GrabarAnchos(CarpetaPrograma(), lookup::ClaveAnchos(m_Tabla), anchos, &error))
+    if (!lookup::GrabarAnchos(suite::CarpetaDelPrograma(), lookup::ClaveAnchos(m_Tabla), anchos, &error))
         ui::dialogs().MsgBox(error, ui::vbCritical, QStringLiteral("Aviso al Operador"));
 }
 

@@ -1,6 +1,7 @@
 #include "SentenciaConsulta.h"
 
 #include "data/SqlText.h"
+#include "platform/suite/Utilidades.h"
 
 #include <cmath>
 
@@ -39,7 +40,8 @@ bool EsSentencia(const QString& sql)
 
 QString ConVistaArticulos(const QString& sql)
 {
-    return sqltext::Reemplazar(sql, QStringLiteral("V_MA_ARTICULOS"), QStringLiteral("VT_MA_ARTICULOS"));
+    return suite::Utilidades::ReemplazarTexto(sql, QStringLiteral("V_MA_ARTICULOS"),
+                                              QStringLiteral("VT_MA_ARTICULOS"));
 }
 
 std::optional<QString> SentenciaDeMascara(const MascaraConsulta& mascara, int tope, const QString& where,
