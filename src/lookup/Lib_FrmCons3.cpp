@@ -109,6 +109,8 @@ QComboBox* Lib_FrmCons3::cargarCaja(int index)
     while (CmbSearch.size() <= index) {
         const int i = int(CmbSearch.size());
         QComboBox* caja = lookup::CajaBusqueda(m_filaBusqueda);
+        // The box has the focus and hands keys on to its text field: watch both.
+        caja->installEventFilter(this);
         caja->lineEdit()->installEventFilter(this);
         connect(caja, &QComboBox::editTextChanged, this, [this, i] { CmbSearch_Change(i); });
         connect(caja, &QComboBox::activated, this, [this, i] { CmbSearch_Change(i); });
@@ -333,7 +335,7 @@ bool Lib_FrmCons3::eventFilter(QObject* watched, QEvent* event)
             CmbSearch_KeyDown(caja, KeyCode, Shift);
         if (KeyCode == 0)
             return true;
-    } else if (caja >= 0 && watched == CmbSearch.at(caja)->lineEdit()) {
+    } else if (caja >= 0) {
         if (event->type() == QEvent::FocusIn)
             CmbSearch_GotFocus(caja);
         else if (event->type() == QEvent::FocusOut)

@@ -45,6 +45,7 @@ Lib_FrmCons3Tree::Lib_FrmCons3Tree(QWidget* parent)
 
     QComboBox* caja = lookup::CajaBusqueda(this);
     caja->setToolTip(QStringLiteral("F5 realiza nueva busqueda"));
+    caja->installEventFilter(this);
     caja->lineEdit()->installEventFilter(this);
     CmbSearch << caja;
     connect(caja, &QComboBox::editTextChanged, this, [this] { CmbSearch_Change(0); });
@@ -242,7 +243,8 @@ void Lib_FrmCons3Tree::CmdNueva_Click()
 
 bool Lib_FrmCons3Tree::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == CmbSearch.at(0)->lineEdit() && event->type() == QEvent::KeyPress) {
+    const bool caja = watched == CmbSearch.at(0) || watched == CmbSearch.at(0)->lineEdit();
+    if (caja && event->type() == QEvent::KeyPress) {
         auto* tecla = static_cast<QKeyEvent*>(event);
         int KeyCode = ui::LegacyKeyCode(*tecla);
         CmbSearch_KeyDown(0, KeyCode, ui::LegacyShift(tecla->modifiers()));

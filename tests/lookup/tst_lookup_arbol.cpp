@@ -63,10 +63,10 @@ private slots:
                   [&](Lib_FrmCons3Tree& w) {
                       nodos = estructura(*w.TreeV);
                       raiz = w.TreeV->Nodes().Item(1).Text();
-                      QTest::keyClicks(w.CmbSearch.at(0)->lineEdit(), "1104");
+                      QTest::keyClicks(w.CmbSearch.at(0), "1104");
                       porCodigo = w.TreeV->SelectedItem().Text();
                       w.CmbSearch.at(0)->lineEdit()->clear();
-                      QTest::keyClicks(w.CmbSearch.at(0)->lineEdit(), "muebles");
+                      QTest::keyClicks(w.CmbSearch.at(0), "muebles");
                       porDescripcion = w.TreeV->SelectedItem().Text();
                       QTest::keyClick(w.TreeV, Qt::Key_Escape);
                   },
@@ -160,7 +160,7 @@ private slots:
         QStringList filtrado, nodos;
         consultar("select Codigo, Descripcion from MA_CUENTAS order by Codigo", "CODIGO", false,
                   [&](Lib_FrmCons3Tree& w) {
-                      QLineEdit* caja = w.CmbSearch.at(0)->lineEdit();
+                      QComboBox* caja = w.CmbSearch.at(0);
                       QTest::keyClicks(caja, "ban");
                       QTest::keyClick(caja, Qt::Key_F5);
                       sql1 = w.SQL;

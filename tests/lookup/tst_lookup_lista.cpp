@@ -9,6 +9,7 @@
 #include "lookup/MascaraConsulta.h"
 #include "platform/ui/ListView.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLineEdit>
@@ -35,7 +36,7 @@ void teclear(QComboBox* caja, const QString& texto)
 {
     caja->setFocus();
     caja->lineEdit()->clear();
-    QTest::keyClicks(caja->lineEdit(), texto);
+    QTest::keyClicks(caja, texto);
 }
 
 void dobleClic(Lib_FrmCons3& w, const ui::ListItem& item)
@@ -94,6 +95,22 @@ private slots:
         QVERIFY(!c.Checks);
     }
 
+    void initialSearchTextSelectsTheFirstMatch()
+    {
+        ui::ScriptedDialogs d;
+        QString caja, elegido;
+        d.onModal<Lib_FrmCons3>([&](Lib_FrmCons3& w) {
+            caja = w.CmbSearch.at(0)->currentText();
+            elegido = w.ListView1->SelectedItem().Text();
+            return 0;
+        });
+        QString clave = "trans";
+        gConsultas().ConsultaSearch("VT_CLIENTES", nullptr, &clave);
+        QVERIFY(d.verifyDone());
+        QCOMPARE(caja, QString("trans"));
+        QCOMPARE(elegido, QString("Transportes La Costera S.A."));
+    }
+
     void columnsRoadChoosesWithADoubleClick()
     {
         ui::ScriptedDialogs d;
@@ -129,7 +146,7 @@ private slots:
         int filas = 0;
         d.onModal<Lib_FrmCons3>([&](Lib_FrmCons3& w) {
             teclear(w.CmbSearch.at(0), "O'Hig");
-            QTest::keyClick(w.CmbSearch.at(0)->lineEdit(), Qt::Key_F5);
+            QTest::keyClick(w.CmbSearch.at(0), Qt::Key_F5);
             sql = w.SQL;
             filas = w.ListView1->ListItems().Count();
             QTest::keyClick(w.ListView1, Qt::Key_Return);
@@ -154,7 +171,7 @@ private slots:
         d.onModal<Lib_FrmCons3>([&](Lib_FrmCons3& w) {
             inicial = w.SQLInicial();
             teclear(w.CmbSearch.at(1), "1103");
-            QTest::keyClick(w.CmbSearch.at(1)->lineEdit(), Qt::Key_F5);
+            QTest::keyClick(w.CmbSearch.at(1), Qt::Key_F5);
             filtradas = w.ListView1->ListItems().Count();
             QTest::mouseClick(w.CmdNueva, Qt::LeftButton);
             despues = w.SQL;
@@ -300,8 +317,18 @@ private slots:
         ui::ScriptedDialogs d;
         QString texto, elegido;
         bool cajaConFoco = false;
-        int claveOrden = -1, sentido = -1;
+        int claveOrden = -1, sentido = -1, indice = -1;
+        QColor fondo;
+        QString segunda;
         d.onModal<Lib_FrmCons3>([&](Lib_FrmCons3& w) {
+            QApplication::setActiveWindow(&w);
+            w.CmbSearch.at(1)->setFocus();
+            indice = w.IndiceBusqueda();
+            fondo = w.CmbSearch.at(1)->palette().color(QPalette::Base);
+            w.ListView1->setFocus();
+            QTest::keyClicks(w.ListView1, "2");
+            segunda = w.CmbSearch.at(1)->currentText();
+            w.CmbSearch.at(0)->setFocus();
             w.ListView1->setFocus();
             QTest::keyClicks(w.ListView1, "v");
             QTest::keyClick(w.ListView1, Qt::Key_E);
@@ -317,6 +344,9 @@ private slots:
         });
         gConsultas().ConsultaSearch("V_TA_VENDEDORES");
         QVERIFY(d.verifyDone());
+        QCOMPARE(indice, 1);
+        QCOMPARE(fondo, QColor(Qt::cyan));
+        QCOMPARE(segunda, QString("2"));
         QCOMPARE(texto, QString("VE"));
         QVERIFY(cajaConFoco);
         QCOMPARE(elegido, QString("Valeria Domínguez"));
@@ -338,10 +368,15 @@ private slots:
             columnaX = w.ListView1->viewport()->x() + cabecera->sectionViewportPosition(1);
             cajaAncho = w.CmbSearch.at(1)->width();
             columnaAncho = cabecera->sectionSize(1);
+            // A caller that asks for it keeps the widths the operator left.
+            w.GrabarCfg = true;
+            w.ListView1->ColumnHeaders().Item(2).setWidth(2400);
             return 0;
         });
         gConsultas().ConsultaSearch("VT_PROVEEDORES");
         QVERIFY(d.verifyDone());
+        QCOMPARE(readFile(base.archivoEnCarpeta(lookup::kArchivoAnchos)),
+                 QByteArray("\"VT_PROVEEDORES\",\"3000|2400|\"\r\n"));
         QFile::remove(base.archivoEnCarpeta(lookup::kArchivoAnchos));
         QCOMPARE(ancho1, 3000.0);
         QCOMPARE(ancho2, 1500.0);
@@ -360,7 +395,9 @@ private slots:
         ui::ScriptedDialogs d;
         qint32 colorBajo = 0, colorAlto = 0;
         bool negrita = false;
+        QString tituloPrecio;
         d.onModal<Lib_FrmCons3>([&](Lib_FrmCons3& w) {
+            tituloPrecio = w.ListView1->ColumnHeaders().Item(5).Text();
             const ui::ListItem bajo = fila(w, 1, "Tornillo");
             colorBajo = bajo.ListSubItems(1).ForeColor();
             negrita = bajo.Bold();
@@ -373,9 +410,10 @@ private slots:
         d.expectMsgBox(ui::vbYes)
             .withText("Desea informar el articulo T'14 Tornillo 1/4' x 2\r\ncomo un faltante de stock?")
             .withTitle("Atención!");
-        c.ConsultaSearch("select DESCRIPCION, IDARTICULO, PUNTOPEDIDO, Stock from V_MA_ARTICULOS");
+        c.ConsultaSearch("select DESCRIPCION, IDARTICULO, PUNTOPEDIDO, Stock, precio2 from STK_MA_ARTICULOS");
         QVERIFY(d.verifyDone());
         c.MuestraStock.clear();
+        QCOMPARE(tituloPrecio, QString("Lista mayorista"));
         QCOMPARE(colorBajo, 255);
         QVERIFY(negrita);
         QCOMPARE(colorAlto, 16711680);
