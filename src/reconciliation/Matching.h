@@ -1,0 +1,60 @@
+#pragma once
+// Automatic matching ("Comparar"): per unmarked left row, in list order, the first unmarked right row in list
+// order that agrees on every chosen field is marked with it and both are painted black; rows that agree in
+// part are painted red. Text fields agree when equal without regard to letter case (blanks count); amounts,
+// when chosen, agree when equal or no further apart than the tolerance, and an amount disagreement rules the
+// pair out entirely. Only the screen changes: marks and colours; nothing is linked or written.
+//
+// Comparar reaches exactly the marks and colours of the pair-by-pair rule (MatchingReference.h) through an
+// index, in about n log n. The window recomputes all totals with CalcularTotales afterwards.
+
+#include "WorkbenchRow.h"
+
+#include <array>
+#include <functional>
+
+namespace conciliacion {
+
+// The boxes of chkCamposComp; box k compares list column k + 1.
+enum CajaComparar : int { cajaFecha = 0, cajaVencimiento, cajaTC, cajaComprobante, cajaImporte, cajaConcepto,
+                          kCantidadCajas };
+
+struct OpcionesComparacion {
+    std::array<bool, kCantidadCajas> cajas{};   // true for a box whose value is 1
+    ado::Currency tolerancia;                   // txtTolerancia read as money
+};
+
+enum class EstadoComparacion { Terminada, ListaIzquierdaVacia, ListaDerechaVacia };
+
+struct ResultadoComparacion {
+    EstadoComparacion estado = EstadoComparacion::Terminada;
+    bool todasLasCajas = false;   // no box was chosen, so all six were: the window ticks them on screen
+    bool cancelada = false;
+    qint64 pares = 0;             // pairs marked
+};
+
+// Progress: the left rows handled so far and the left row count. Called on a time budget (about every
+// 50 ms, and once at the start), not per row; answering true cancels, keeping the pairs made so far.
+using AvanceComparacion = std::function<bool(qsizetype hechas, qsizetype total)>;
+
+ResultadoComparacion Comparar(WorkbenchRows& izquierda, WorkbenchRows& derecha,
+                              const OpcionesComparacion& opciones, const AvanceComparacion& avance = {});
+
+// The boxes that take part: those chosen, or all six when none is (then `todas` is set).
+std::array<bool, kCantidadCajas> CajasElegidas(const OpcionesComparacion& opciones, bool& todas);
+// The cell a text box compares.
+const QString& TextoCaja(const WorkbenchRow& fila, int caja);
+// The refusal for empty lists, checked left first; Terminada when both lists have rows.
+EstadoComparacion ComprobarListas(const WorkbenchRows& izquierda, const WorkbenchRows& derecha);
+
+inline const QString kTituloAvisoOperador = QStringLiteral("Aviso al Operador");
+inline const QString kTituloAvisoUsuario = QStringLiteral("Aviso al Usuario");
+inline const QString kMensajeIzquierdaVacia =
+    QStringLiteral("Imposible realizar la comparación porque la Lista Izquierda está vacía!!!");
+inline const QString kMensajeDerechaVacia =
+    QStringLiteral("Imposible realizar la comparación porque la Lista Derecha está vacía!!!");
+inline const QString kMensajeComparacionTerminada = QStringLiteral("Comparación Terminada!!!");
+inline const QString kTituloProgresoComparacion = QStringLiteral("Comparando");
+inline const QString kLeyendaProgresoComparacion = QStringLiteral("Realizando Comparación");
+
+} // namespace conciliacion

@@ -1,0 +1,18 @@
+#pragma once
+// AgruparConciliados: row icons and link groups. Marked rows get icon 1 and unmarked ones 106; each left row
+// that opens a group hands the next group icon to the later left rows with the same link list and to the
+// right rows its list names (as whole elements). Group icons run 2, 3, ..., 105, 106, 1, 2, ... when some
+// left row is marked (1, 2, ... when none is), one number skipped for every left row already in a group.
+// Both lists end sorted by their icon as text (1, 10, 100, ..., 106, 11, ..., 2, ...), stable within a group.
+
+#include "WorkbenchRow.h"
+
+namespace conciliacion {
+
+// Sets SmallIcon, Grupo and Orden of every row and reorders both vectors as the lists show them.
+void AgruparConciliados(WorkbenchRows& izquierda, WorkbenchRows& derecha);
+
+// The row text a group icon gives: 100 blanks followed by the icon number.
+QString TextoOrden(int icono);
+
+} // namespace conciliacion

@@ -1,0 +1,74 @@
+#include "WorkbenchTotals.h"
+
+#include "core/Money.h"
+
+#include <QLocale>
+
+namespace conciliacion {
+
+int DecimalesEtiquetas()
+{
+    const QString cero = ModGlobal::FmtMoneda(ado::Currency(), -1);
+    const qsizetype separador = cero.indexOf(QLocale().decimalPoint());
+    return separador < 0 ? 0 : int(cero.size() - separador - 1);
+}
+
+ado::Currency RedondeoEtiqueta(ado::Currency valor, int decimales)
+{
+    return decimales < 4 ? valor.rounded(decimales) : valor;
+}
+
+namespace {
+
+// Beyond any amount the money type holds (and beyond what it can convert).
+constexpr double kToleranciaSinLimite = 1e14;
+
+void Sumar(const WorkbenchRows& filas, int decimales, ado::Currency& marcadas, ado::Currency& sinMarcar)
+{
+    marcadas = sinMarcar = ado::Currency();
+    for (const WorkbenchRow& fila : filas) {
+        ado::Currency& total = fila.Checked ? marcadas : sinMarcar;
+        total = RedondeoEtiqueta(total + fila.ImporteMostrado(), decimales);
+    }
+}
+
+} // namespace
+
+Totales CalcularTotales(const WorkbenchRows& izquierda, const WorkbenchRows& derecha, int decimales)
+{
+    Totales t;
+    Sumar(izquierda, decimales, t.Conc, t.NConc);
+    Sumar(derecha, decimales, t.Conc2, t.NConc2);
+    t.Dif = RedondeoEtiqueta(t.Conc - t.Conc2, decimales);
+    return t;
+}
+
+EtiquetaDiferencia TextoDiferencia(ado::Currency dif)
+{
+    if (dif < ado::Currency()) {
+        QString plano = (-dif).toString();
+        plano.replace(u'.', QLocale().decimalPoint());
+        return {plano, kColorRojo};
+    }
+    return {TextoTotal(dif), kColorAzul};
+}
+
+QString TextoTotal(ado::Currency total)
+{
+    return ModGlobal::FmtMoneda(total, -1);
+}
+
+bool TotalesCuadran(ado::Currency conciliadoIzquierda, ado::Currency conciliadoDerecha, double tolerancia)
+{
+    if (conciliadoIzquierda == conciliadoDerecha)
+        return true;
+    if (!(tolerancia >= 0))   // negative or not a number
+        return false;
+    if (tolerancia >= kToleranciaSinLimite)
+        return true;
+    const ado::Currency diferencia = conciliadoDerecha - conciliadoIzquierda;
+    const ado::Currency absoluta = diferencia < ado::Currency() ? -diferencia : diferencia;
+    return absoluta <= ado::Currency::fromDouble(tolerancia);
+}
+
+} // namespace conciliacion
