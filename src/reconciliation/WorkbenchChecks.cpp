@@ -38,6 +38,8 @@ CambiosMarca ResolverItemCheck(Lado lado, WorkbenchRows& izquierda, WorkbenchRow
     WorkbenchRows& propias = lado == Lado::Izquierda ? izquierda : derecha;
     WorkbenchRows& otras = lado == Lado::Izquierda ? derecha : izquierda;
     CambiosMarca cambios;
+    if (fila < 0 || fila >= qsizetype(propias.size()))
+        return cambios;
     std::vector<qsizetype>& cambiosPropios = lado == Lado::Izquierda ? cambios.izquierda : cambios.derecha;
     std::vector<qsizetype>& cambiosOtros = lado == Lado::Izquierda ? cambios.derecha : cambios.izquierda;
 

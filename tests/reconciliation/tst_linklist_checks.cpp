@@ -181,6 +181,7 @@ void LinkListChecksTest::noQuestionChangesNothing()
     WorkbenchRows der = Filas({{7, "1", "", "", true, "1"}});
     QVERIFY(ResolverItemCheck(Lado::Izquierda, izq, der, 0, true).izquierda.empty());   // marked: nothing asked
     QVERIFY(ResolverItemCheck(Lado::Izquierda, izq, der, 1, true).izquierda.empty());   // unlinked
+    QVERIFY(ResolverItemCheck(Lado::Derecha, izq, der, 5, true).izquierda.empty());     // no such row
     QVERIFY(der[0].Checked);
     QCOMPARE(izq[0].ConciliadoCon, QStringLiteral("7"));
 }
