@@ -139,6 +139,43 @@ private slots:
         QCOMPARE(c.ValorDevuelto, QString("1102"));
     }
 
+    void withoutMaskFileTheColumnsRoadServes()
+    {
+        const QString mascaras = gConsultas().gRutaMascaraConsultas;
+        QVERIFY(QFile::rename(mascaras, mascaras + ".aparte"));
+        ui::ScriptedDialogs d;
+        QString sql;
+        d.onModal<Lib_FrmCons3>([&](Lib_FrmCons3& w) {
+            sql = w.SQL;
+            return 0;
+        });
+        gConsultas().ConsultaSearch("VT_CLIENTES");
+        QVERIFY(QFile::rename(mascaras + ".aparte", mascaras));
+        QVERIFY(d.verifyDone());
+        // No DESCRIPCION, NOMBRE or DETALLE: the first field searches and sorts.
+        QCOMPARE(sql, QString(" SELECT TOP 1000 Dada_De_Baja,CONTACTO,RAZON_SOCIAL,CODIGO FROM VT_CLIENTES "
+                              "ORDER BY CODIGO"));
+    }
+
+    void missingTableIsReportedAndTheListStaysEmpty()
+    {
+        // Reported once when the driver learns the fields, once when the window opens the statement.
+        ui::ScriptedDialogs d;
+        d.expectErrorDialog(ui::vbAbort).withRoutine("AbrirRecordset");
+        d.expectErrorDialog(ui::vbAbort).withRoutine("AbrirRecordset");
+        QString sql;
+        int filas = -1;
+        d.onModal<Lib_FrmCons3>([&](Lib_FrmCons3& w) {
+            sql = w.SQL;
+            filas = w.ListView1->ListItems().Count();
+            return 0;
+        });
+        gConsultas().ConsultaSearch("NO_EXISTE");
+        QVERIFY(d.verifyDone());
+        QCOMPARE(sql, QString(" SELECT TOP 1000  *  FROM NO_EXISTE"));
+        QCOMPARE(filas, 0);
+    }
+
     void typedTextWithAQuoteFiltersOnTheServer()
     {
         ui::ScriptedDialogs d;
