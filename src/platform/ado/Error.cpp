@@ -7,9 +7,14 @@ Error::Error(qint64 number, QString description, QString source, QString sqlStat
       Description(std::move(description)),
       Source(std::move(source)),
       SQLState(std::move(sqlState)),
-      NativeError(nativeError),
-      m_what(Description.toStdString())
+      NativeError(nativeError)
 {
+}
+
+const char* Error::what() const noexcept
+{
+    m_what = Description.toStdString();
+    return m_what.c_str();
 }
 
 } // namespace ado

@@ -37,10 +37,11 @@ public:
     QString SQLState;
     qint64 NativeError = 0;
 
-    const char* what() const noexcept override { return m_what.c_str(); }
+    // The description as it is now (callers may fill the members after construction).
+    const char* what() const noexcept override;
 
 private:
-    std::string m_what;
+    mutable std::string m_what;
 };
 
 // The connection's error list. It is emptied at the start of every call that reaches the database through
