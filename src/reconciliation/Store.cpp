@@ -1,0 +1,57 @@
+#include "Store.h"
+
+#include "core/Globals.h"
+#include "data/DB_Dll.h"
+#include "data/DialectoOracle.h"
+#include "data/Sinonimos.h"
+#include "platform/suite/Estacion.h"
+
+namespace conciliacion {
+
+QString PropietarioEstacion()
+{
+    return suite::Estacion::NombreEstacion() + QLatin1Char('|') + ModGlobal::gUsuarioLogeado;
+}
+
+ReconciliationStore::ReconciliationStore() = default;
+
+ReconciliationStore::ReconciliationStore(ado::Connection& conexion, bool esAdministrador)
+    : m_conexion(&conexion), m_esAdmin(esAdministrador)
+{
+}
+
+ado::Connection& ReconciliationStore::cn()
+{
+    return m_conexion ? *m_conexion : gDB().gCnn;
+}
+
+bool ReconciliationStore::esAdmin() const
+{
+    return m_esAdmin.value_or(gDB().gEsAdmin);
+}
+
+QString ReconciliationStore::adaptar(const QString& sentencia) const
+{
+    const QString texto = sinonimos::Reescribir(sentencia, esAdmin());
+    const ado::BackendKind tipo = m_conexion ? m_conexion->Kind() : gDB().gCnn.Kind();
+    return tipo == ado::BackendKind::Oracle ? oracle::Traducir(texto) : texto;
+}
+
+bool ReconciliationStore::likeConCorchetes()
+{
+    return cn().Kind() != ado::BackendKind::Oracle;
+}
+
+qint64 ReconciliationStore::ejecutar(const QString& sentencia)
+{
+    qint64 filas = 0;
+    cn().Execute(adaptar(sentencia), &filas);
+    return filas;
+}
+
+ado::RowSet ReconciliationStore::leer(const QString& consulta)
+{
+    return cn().Query(adaptar(consulta));
+}
+
+} // namespace conciliacion

@@ -1,0 +1,114 @@
+#pragma once
+// Every statement the workbench sends to the database, without widgets: the next number, the header, the
+// edit lock, registering a panel's free journal lines, loading a saved reconciliation, saving marks and
+// links, releasing lines, deleting and finalizing.
+//
+// Failures raise ado::Error. An operation that writes more than one statement runs in one transaction, so
+// a failure leaves nothing of it behind and running it again is safe. Outcomes that are not failures (a
+// finalized reconciliation, another station's lock) are returned. Nothing here shows a dialog.
+//
+// Values from the operator or the journal go into SQL as quoted literals with their quotes doubled, or are
+// copied by the engine from table to table. Line statements are restricted to the reconciliation's own
+// rows, so a stale ID can never touch another reconciliation.
+
+#include "StoreTypes.h"
+#include "platform/ado/Connection.h"
+
+#include <optional>
+
+namespace ado { class Recordset; }
+
+namespace conciliacion {
+
+// The edit lock's owner text of this workstation: the station name, "|" and the logged user.
+QString PropietarioEstacion();
+
+class ReconciliationStore {
+public:
+    // On the program's connection gDB().gCnn; table names follow gDB().gEsAdmin at each call.
+    ReconciliationStore();
+    // On another connection, for a user who is or is not an administrator.
+    ReconciliationStore(ado::Connection& conexion, bool esAdministrador);
+
+    // ---- numbers and the header ----
+    // One more than the highest number held by a header or a line of either side: never the number of an
+    // existing reconciliation, whether it has lines or not.
+    qint64 ProximaConciliacion();
+    // The header of the number; none when it has no header row.
+    std::optional<Cabecera> LeerCabecera(qint64 numero);
+
+    // ---- the edit lock (V_MV_CTROL_CPTE) ----
+    // The owner text of a lock row of the number held by another station or user (owners compare without
+    // regard to case; a row with an empty owner blocks nobody); "" when there is none.
+    QString TitularBloqueo(qint64 numero, const QString& propietario);
+    // Administrador = 1 in the user's ta_usuarios row.
+    bool EsAdministrador(const QString& usuario);
+    // Writes this owner's lock row unless another owner holds the number; `tomarDeOtro` (an administrator
+    // who answered Yes) writes it beside the other owner's row. Holding it already counts as taken.
+    ResultadoBloqueo TomarBloqueo(qint64 numero, const QString& propietario, bool tomarDeOtro = false);
+    // Deletes this owner's lock row of the number, and no other.
+    void SoltarBloqueo(qint64 numero, const QString& propietario);
+
+    // ---- loading a panel from the journal ----
+    // Opens the journal query of the header's period, account, filters and side.
+    void AbrirDiario(const Cabecera& cabecera, Lado lado, ado::Recordset& rs);
+    // In one transaction: writes the header when the number has none (an existing header is left as it is),
+    // then registers under the number every line of the side's journal query that no reconciliation holds,
+    // and returns them as list rows (unmarked, icon 106, their new IDs) in the query's order. A finalized
+    // reconciliation gets nothing. Two stations loading the same account at once register each line once.
+    ResultadoRegistro RegistrarLibres(const Cabecera& cabecera, Lado lado);
+
+    // ---- a saved reconciliation ----
+    // The side's saved lines of the number as list rows, in stored order: unmarked lines always, marked ones
+    // (checked) only with `incluirConciliadas`. Empty when the number has no header.
+    WorkbenchRows CargarLineas(qint64 numero, Lado lado, bool incluirConciliadas);
+
+    // ---- writing ----
+    // Saves the rows' marks and link lists and the header (not finalized), in one transaction. Pass the rows
+    // that changed since they were loaded or saved (passing all is right too). A finalized reconciliation is
+    // refused and nothing is written.
+    Resultado Guardar(const Cabecera& cabecera, const EstadosFilas& izquierda, const EstadosFilas& derecha);
+    // The reconcile button's writes in one transaction: the save above, the link rows of every unmarked line
+    // of the reconciliation removed, then the new left rows' link rows replaced by `vinculos.pares`.
+    Resultado Conciliar(const Cabecera& cabecera, const EstadosFilas& izquierda, const EstadosFilas& derecha,
+                        const VinculosAGrabar& vinculos);
+    // Releases lines of one side (deletes their rows, so other reconciliations can take the journal lines),
+    // with their link rows, and takes their IDs out of the other side's link lists; one transaction.
+    Resultado Liberar(qint64 numero, Lado lado, const std::vector<qint64>& ids);
+    // Deletes the whole reconciliation in one transaction: all its link rows, its lines of both sides, its
+    // header and this owner's lock row. A finalized reconciliation is refused.
+    Resultado Borrar(qint64 numero, const QString& propietario);
+    // Finalizes in one transaction: the save above, then every unmarked line of the reconciliation (shown or
+    // not) released, every marked left line and the header flagged finalized, and this owner's lock row
+    // deleted. An already finalized reconciliation is refused and nothing is written.
+    Resultado Finalizar(const Cabecera& cabecera, const EstadosFilas& izquierda, const EstadosFilas& derecha,
+                        const QString& propietario);
+
+private:
+    ado::Connection& cn();
+    bool esAdmin() const;
+    // The statement as this user's connection must read it: synonyms for non-administrators, Oracle's dialect.
+    QString adaptar(const QString& sentencia) const;
+    bool likeConCorchetes();
+    // The statement adapted and run; the rows it touched.
+    qint64 ejecutar(const QString& sentencia);
+    // The rows of the query, adapted.
+    ado::RowSet leer(const QString& consulta);
+
+    // Pieces run inside a caller's transaction.
+    // Inserts the header when the number has none; true when it did.
+    bool escribirCabeceraNueva(const Cabecera& cabecera);
+    // Updates an existing header that is not finalized (leaving it not finalized); true when it did.
+    bool actualizarCabecera(const Cabecera& cabecera);
+    Resultado guardarEn(const Cabecera& cabecera, const EstadosFilas& izquierda, const EstadosFilas& derecha);
+    void guardarFilas(qint64 numero, Lado lado, const EstadosFilas& estados);
+    void liberarEn(qint64 numero, Lado lado, const std::vector<qint64>& ids);
+    void desvincularSinMarca(qint64 numero);
+    void grabarVinculos(const VinculosAGrabar& vinculos);
+    bool cabeceraFinalizada(qint64 numero);
+
+    ado::Connection* m_conexion = nullptr;
+    std::optional<bool> m_esAdmin;
+};
+
+} // namespace conciliacion

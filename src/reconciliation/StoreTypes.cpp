@@ -1,0 +1,51 @@
+#include "StoreTypes.h"
+
+#include "platform/suite/Utilidades.h"
+
+namespace conciliacion {
+
+QString NumeroTabla(qint64 numero)
+{
+    return suite::Utilidades::FormatoAncho(ado::Variant(numero), 15);
+}
+
+QString NumeroBloqueo(qint64 numero)
+{
+    return QStringLiteral("%1").arg(numero, 8, 10, QLatin1Char('0'));
+}
+
+qint64 NumeroDeTexto(const QString& texto)
+{
+    const QString t = texto.trimmed();
+    qsizetype fin = 0;
+    while (fin < t.size() && t.at(fin).isDigit() && fin < 18)
+        ++fin;
+    return fin == 0 ? 0 : t.left(fin).toLongLong();
+}
+
+const DescripcionLado& Describir(Lado lado)
+{
+    static const DescripcionLado izquierda{QStringLiteral("MV_CONCILIACION"), QStringLiteral("CONCILIADO"),
+                                           QStringLiteral("CONCILIADOCON"), QStringLiteral("IDCPTE"),
+                                           QStringLiteral("D")};
+    static const DescripcionLado derecha{QStringLiteral("MV_CONCILIACION_AUX"), QStringLiteral("FINALIZADA"),
+                                         QStringLiteral("CONCILIA"), QStringLiteral("IDCPTEaux"),
+                                         QStringLiteral("H")};
+    return lado == Lado::Izquierda ? izquierda : derecha;
+}
+
+Lado OtroLado(Lado lado)
+{
+    return lado == Lado::Izquierda ? Lado::Derecha : Lado::Izquierda;
+}
+
+EstadosFilas Estados(const WorkbenchRows& filas)
+{
+    EstadosFilas estados;
+    estados.reserve(filas.size());
+    for (const WorkbenchRow& f : filas)
+        estados.push_back({f.ID, f.Checked, f.ConciliadoCon});
+    return estados;
+}
+
+} // namespace conciliacion

@@ -1,0 +1,88 @@
+#pragma once
+// Plain types of the reconciliation store: a reconciliation's header, a line's saved state, a link pair, the
+// outcomes that are not failures, and the two ways a reconciliation number is written into SQL.
+
+#include "WorkbenchRow.h"
+
+#include <QString>
+#include <vector>
+
+namespace conciliacion {
+
+// The number as the reconciliation tables hold it: padded to 15 by FormatoAncho (blanks on the left, so that
+// text order follows the number).
+QString NumeroTabla(qint64 numero);
+// The number as the edit-lock row holds it: eight digits with leading zeros.
+QString NumeroBloqueo(qint64 numero);
+// The number at the start of a stored or typed number text, blanks skipped; 0 when none.
+qint64 NumeroDeTexto(const QString& texto);
+
+// One row of MV_CONCILIACION_CAB. Dates are day/month/year texts as the header fields show them ("" for
+// none); `tipo` is "CTA" for reconciliations made here, "BCO" for the bank-reconciliation program's.
+struct Cabecera {
+    qint64 numero = 0;
+    QString tipo = QStringLiteral("CTA");
+    QString cuenta;
+    QString fecha;
+    QString observaciones;
+    QString fechaDesde;
+    QString fechaHasta;
+    QString unegocio;       // journal filter by business unit; blank: none
+    QString usuario;        // journal filter by the user who keyed the entry; blank: none
+    bool finalizada = false;
+};
+
+// What a save writes for one line: its mark (the row's check box) and its link list.
+struct EstadoFila {
+    qint64 id = 0;
+    bool marcada = false;
+    QString vinculo;
+};
+using EstadosFilas = std::vector<EstadoFila>;
+
+// The states of every row of a list, in list order.
+EstadosFilas Estados(const WorkbenchRows& filas);
+
+struct ParVinculo {
+    qint64 izquierda = 0;   // MV_CONCILIACION.ID
+    qint64 derecha = 0;     // MV_CONCILIACION_AUX.ID
+};
+
+// The link-table rows a reconciling run writes: every new left row loses its old link rows and gets one row
+// per right row it is linked with now.
+struct VinculosAGrabar {
+    std::vector<qint64> izquierdasNuevas;
+    std::vector<ParVinculo> pares;
+};
+
+// The tables and columns of one side.
+struct DescripcionLado {
+    QString tabla;          // the side's lines: MV_CONCILIACION / MV_CONCILIACION_AUX
+    QString marca;          // the reconciled mark: CONCILIADO / FINALIZADA
+    QString vinculo;        // the link list: CONCILIADOCON / CONCILIA
+    QString enlace;         // the link table's column naming a line of this side: IDCPTE / IDCPTEaux
+    QString debeHaber;      // the journal side: 'D' / 'H'
+};
+const DescripcionLado& Describir(Lado lado);
+Lado OtroLado(Lado lado);
+
+// Outcomes of the operations that change a reconciliation.
+enum class Resultado {
+    Hecho,
+    Finalizada,     // the reconciliation is finalized: nothing was written
+};
+
+// Outcome of asking for the edit lock.
+struct ResultadoBloqueo {
+    bool tomado = false;
+    QString titular;        // when not taken: the owner text of the station that holds it
+};
+
+// What registering a panel's free journal lines left.
+struct ResultadoRegistro {
+    bool cabeceraCreada = false;    // the header did not exist and was written with this call
+    bool finalizada = false;        // the reconciliation is finalized: nothing was registered
+    WorkbenchRows filas;            // the lines registered now, in the journal query's order
+};
+
+} // namespace conciliacion
