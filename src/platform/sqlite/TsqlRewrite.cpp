@@ -287,6 +287,30 @@ private:
     std::vector<Frame> m_frames;
 };
 
+// A text function's result has no collation of its own, so "LTRIM(RTRIM(col)) = 'x'" would compare
+// case-sensitively; the server compares it as it compares the column. The outermost call gets the text
+// collation back.
+void collateTextFunctions(Tokens& tokens)
+{
+    for (int i = 0; i < int(tokens.size()); ++i) {
+        if (!tokens[i].isAnyWord({u"LTRIM", u"RTRIM", u"UPPER", u"LOWER", u"SUBSTRING", u"SUBSTR", u"LEFT",
+                                  u"RIGHT", u"REPLACE"}))
+            continue;
+        const int open = NextSignificant(tokens, i);
+        if (open < 0 || !tokens[open].isOperator(u"("))
+            continue;
+        const int close = matchingParen(tokens, open);
+        if (close < 0)
+            continue;
+        const int after = NextSignificant(tokens, close);
+        if (after < 0 || !tokens[after].isWord(u"COLLATE")) {
+            tokens.insert(tokens.begin() + close + 1,
+                          {blank(), word(QStringLiteral("COLLATE")), blank(), word(QString::fromLatin1(kTextCollation))});
+        }
+        i = close;   // calls nested inside this one need nothing more
+    }
+}
+
 // Cheap look for anything a rule could act on; most statements have nothing and are left as they are.
 bool mayNeedRewrite(const QString& s)
 {
@@ -310,8 +334,10 @@ bool mayNeedRewrite(const QString& s)
         const bool wordStart = (c >= u'a' && c <= u'z') || c == u'_' || c == u'#' || (c > 127 && QChar(c).isLetter());
         if (wordStart && i > 0 && (isDigit(d[i - 1]) || (d[i - 1] == u'.' && i >= 2 && isDigit(d[i - 2]))))
             return true;
-        if ((c == u't' && (wordAt(i, "top") || wordAt(i, "tran"))) || (c == u'i' && (wordAt(i, "isnull") || wordAt(i, "insert")))
-            || (c == u'd' && wordAt(i, "delete")))
+        if ((c == u't' && (wordAt(i, "top") || wordAt(i, "tran") || wordAt(i, "trim(")))
+            || (c == u'i' && (wordAt(i, "isnull") || wordAt(i, "insert"))) || (c == u'd' && wordAt(i, "delete"))
+            || (c == u'u' && wordAt(i, "upper")) || (c == u'l' && (wordAt(i, "lower") || wordAt(i, "left")))
+            || (c == u's' && wordAt(i, "substr")) || (c == u'r' && (wordAt(i, "right") || wordAt(i, "replace"))))
             return true;
     }
     return false;
@@ -328,6 +354,7 @@ QString Rewrite(const QString& statement)
     replaceIsNull(tokens);
     completeStatementHeads(tokens);
     ConcatenationRewriter(tokens).run();
+    collateTextFunctions(tokens);
     moveTopToLimit(tokens);
     return Join(tokens);
 }

@@ -137,6 +137,8 @@ void TstSqliteCompatRows::query_data()
         << "SELECT TOP 1 Codigo FROM MA_CUENTAS ORDER BY Codigo DESC" << QStringList{"2101"};
     QTest::newRow("TOP 1 with two blanks")
         << "SELECT TOP 1  * FROM MA_CUENTAS WHERE LTRIM(RTRIM(Codigo)) ='1102'" << QStringList{"1102|Bancos|0"};
+    QTest::newRow("trimmed text compared without regard to case")
+        << "SELECT Codigo FROM MA_CUENTAS WHERE LTRIM(RTRIM(Descripcion)) = 'BANCOS'" << QStringList{"1102"};
     QTest::newRow("lower-case top")
         << "select top 1 Descripcion from MA_CUENTAS where Titulo = 0 order by Codigo" << QStringList{"Caja"};
 

@@ -25,7 +25,7 @@ void TstTsqlCompat::rewrite_data()
         << "SELECT IDCONCILIACION FROM MV_CONCILIACION ORDER BY IDCONCILIACION DESC LIMIT 1";
     QTest::newRow("top with two blanks")
         << "SELECT TOP 1  * FROM MA_CUENTAS WHERE LTRIM(RTRIM(Codigo)) ='1101'"
-        << "SELECT * FROM MA_CUENTAS WHERE LTRIM(RTRIM(Codigo)) ='1101' LIMIT 1";
+        << "SELECT * FROM MA_CUENTAS WHERE LTRIM(RTRIM(Codigo)) COLLATE TSQLTEXT ='1101' LIMIT 1";
     QTest::newRow("lower-case top") << "select top 1 * from MA_CUENTAS" << "select * from MA_CUENTAS LIMIT 1";
     QTest::newRow("top in parentheses") << "SELECT top(5)* FROM t" << "SELECT * FROM t LIMIT 5";
     QTest::newRow("top with expression") << "SELECT TOP (2+3) a FROM t" << "SELECT a FROM t LIMIT (2+3)";
@@ -91,7 +91,14 @@ void TstTsqlCompat::rewrite_data()
     QTest::newRow("function arguments do not make text") << "SELECT len('abc') + 1 FROM t"
                                                          << "SELECT len('abc') + 1 FROM t";
     QTest::newRow("literal as a function argument next to plus") << "SELECT LTRIM(a + ' ') + 2 FROM t"
-                                                                 << "SELECT LTRIM(a || ' ') + 2 FROM t";
+                                                                 << "SELECT LTRIM(a || ' ') COLLATE TSQLTEXT + 2 FROM t";
+    QTest::newRow("text function keeps the text collation")
+        << "SELECT Nombre FROM ta_usuarios WHERE UPPER(LTRIM(RTRIM(Nombre))) = 'ADMIN' ORDER BY RIGHT(x, 2)"
+        << "SELECT Nombre FROM ta_usuarios WHERE UPPER(LTRIM(RTRIM(Nombre))) COLLATE TSQLTEXT = 'ADMIN' ORDER BY RIGHT(x, 2) COLLATE TSQLTEXT";
+    QTest::newRow("explicit collation left alone") << "SELECT a FROM t WHERE LTRIM(a) COLLATE NOCASE = 'x'"
+                                                   << "SELECT a FROM t WHERE LTRIM(a) COLLATE NOCASE = 'x'";
+    QTest::newRow("left join is no function") << "SELECT a FROM t LEFT JOIN u ON t.a = u.a"
+                                              << "SELECT a FROM t LEFT JOIN u ON t.a = u.a";
     QTest::newRow("sign is no operator") << "SELECT +'a' FROM t" << "SELECT +'a' FROM t";
     QTest::newRow("alias without as") << "SELECT CODIGO + '  ' C FROM t" << "SELECT CODIGO || '  ' C FROM t";
 
