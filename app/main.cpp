@@ -1,12 +1,21 @@
+// The workbench program: the reconciliation window is the program. Its load handler runs the start-up road
+// with the launch string given on the command line.
+
+#include "core/LaunchString.h"
+#include "lookup/InstalacionConsultas.h"
+#include "platform/ui/OperatorDialogs.h"
+#include "reconciliation/FrmConcCuentas.h"
+
 #include <QApplication>
-#include <QMainWindow>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("conccuentas"));
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("Conciliación de Cuentas"));
-    window.show();
+    ui::installDialogs(nullptr);
+    lookup::InstallHook();
+    FrmConcCuentas& ventana = frmConcCuentas();
+    ventana.Parametros = ModGlobal::TextoDeArgumentos(QApplication::arguments().mid(1));
+    ventana.Show();
     return app.exec();
 }

@@ -54,6 +54,9 @@ ResultadoBloqueo ReconciliationStore::TomarBloqueo(qint64 numero, const QString&
         if (e.Number != ado::kErrIntegrity)   // another station wrote the same row in between: look again
             throw;
     }
+    // Nothing written: this owner's row stands already (all a take-over needs), or another owner holds it.
+    if (tomarDeOtro)
+        return {true, {}};
     const QString titular = TitularBloqueo(numero, propietario);
     return {titular.isEmpty(), titular};
 }

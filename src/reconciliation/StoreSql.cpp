@@ -84,10 +84,7 @@ bool Filas::Verdad(qsizetype fila, int columna) const
 
 Transaccion::Transaccion(ado::Connection& cn) : m_cn(cn)
 {
-    if (m_cn.InTransaction())
-        return;
     m_cn.BeginTrans();
-    m_propia = true;
     m_abierta = true;
 }
 
@@ -104,8 +101,6 @@ Transaccion::~Transaccion()
 
 void Transaccion::Confirmar()
 {
-    if (!m_propia)
-        return;
     m_cn.CommitTrans();
     m_abierta = false;
 }

@@ -37,8 +37,8 @@ private:
 };
 
 // A transaction on the connection for the life of the object: Confirmar commits it; leaving the scope
-// without it (a raised error, an early return) rolls it back. When the connection already has a
-// transaction open, the object joins it and leaves commit and rollback to its owner.
+// without it (a raised error, an early return) rolls it back. The store's operations never nest: beginning
+// one while the connection has a transaction open raises the engine's error.
 //
 // On the embedded engine a transaction that reads before it writes cannot wait for another writer, so the
 // store's operations make a write their first statement.
@@ -52,7 +52,6 @@ public:
 
 private:
     ado::Connection& m_cn;
-    bool m_propia = false;
     bool m_abierta = false;
 };
 

@@ -48,4 +48,16 @@ EstadosFilas Estados(const WorkbenchRows& filas)
     return estados;
 }
 
+VinculosAGrabar ParaGrabar(const VinculosNuevos& nuevos, const WorkbenchRows& izquierda,
+                           const WorkbenchRows& derecha)
+{
+    VinculosAGrabar v;
+    v.izquierdasNuevas.reserve(nuevos.izquierda.size());
+    for (qsizetype i : nuevos.izquierda)
+        v.izquierdasNuevas.push_back(izquierda[size_t(i)].ID);
+    v.pares.reserve(size_t(nuevos.Cantidad()));
+    RecorrerParesNuevos(nuevos, izquierda, derecha, [&v](qint64 l, qint64 r) { v.pares.push_back({l, r}); });
+    return v;
+}
+
 } // namespace conciliacion

@@ -2,6 +2,7 @@
 // Plain types of the reconciliation store: a reconciliation's header, a line's saved state, a link pair, the
 // outcomes that are not failures, and the two ways a reconciliation number is written into SQL.
 
+#include "LinkListReconcile.h"
 #include "WorkbenchRow.h"
 
 #include <QString>
@@ -65,6 +66,11 @@ struct DescripcionLado {
 };
 const DescripcionLado& Describir(Lado lado);
 Lado OtroLado(Lado lado);
+
+// The link rows of a reconciling run, from the new rows the lists' linking found (positions in the lists as
+// they stand).
+VinculosAGrabar ParaGrabar(const VinculosNuevos& nuevos, const WorkbenchRows& izquierda,
+                           const WorkbenchRows& derecha);
 
 // Outcomes of the operations that change a reconciliation.
 enum class Resultado {

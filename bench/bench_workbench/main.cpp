@@ -1,0 +1,185 @@
+// Loading both panels of the benchmark account (N free debit and N free credit lines) through the
+// reconciliation store's registration, beside bare SQLite inserting the same rows into the same tables in one
+// transaction with one prepared statement per table. Then saving a mark on every loaded line. Prints:
+//   lines/side=N  store=… ms  bare=… ms  ratio=…
+//   save all marks: lines=2N  … ms  (… µs per line)
+// Each figure is the best of a few runs, each on a fresh copy of the database. Usage: bench_workbench [N]
+// (default 20000). The aim for loading is a ratio within 3.
+
+#include "reconciliation/Store.h"
+#include "schema/DemoDatabase.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QSqlDatabase>
+#include <QSqlDriver>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <sqlite3.h>
+
+namespace {
+
+constexpr int kRuns = 3;
+
+QString textoConexion(const QString& file)
+{
+    return QStringLiteral("PROVIDER=SQLOLEDB;Server=sqlite;Database =%1;UId=;Pwd=;").arg(file);
+}
+
+sqlite3* handleOf(ado::Connection& cn)
+{
+    const QVariant v = cn.database().driver()->handle();
+    return *static_cast<sqlite3* const*>(v.constData());
+}
+
+conciliacion::Cabecera header()
+{
+    conciliacion::Cabecera c;
+    c.numero = 1;
+    c.cuenta = QString::fromLatin1(schema::kBenchAccount);
+    c.fecha = QStringLiteral("18/04/2026");
+    c.fechaDesde = schema::DemoFirstDay().toString(QStringLiteral("dd/MM/yyyy"));
+    c.fechaHasta = schema::DemoLastDay().toString(QStringLiteral("dd/MM/yyyy"));
+    return c;
+}
+
+// One journal line's values as the registration row takes them, read before the timing starts.
+struct Row {
+    qint64 secuencia, mes, asiento, periodo;
+    QByteArray tipoReg, fecha, vencimiento, tc, comprobante, concepto, tcOrigen, cpteOrigen;
+    double importe;
+};
+
+std::vector<Row> journalRows(sqlite3* db, const char* side)
+{
+    const QByteArray sql = QByteArray("SELECT SECUENCIA, MES_OPERATIVO, [NUMERO ASIENTO], PERIODO, TIPO_REG, FECHA, "
+                                      "VENCIMIENTO, TC, IFNULL(SUCURSAL,'')||IFNULL(NUMERO,'')||IFNULL(LETRA,''), "
+                                      "IFNULL(IMPORTE,0), DETALLE, TC_ORIGEN, CPTE_ORIGEN FROM MV_ASIENTOS "
+                                      "WHERE CUENTA = '")
+                           + schema::kBenchAccount + "' AND [DEBE-HABER] = '" + side + "' ORDER BY FECHA, TC, SUCURSAL, NUMERO";
+    sqlite3_stmt* st = nullptr;
+    std::vector<Row> rows;
+    if (sqlite3_prepare_v2(db, sql.constData(), -1, &st, nullptr) != SQLITE_OK)
+        return rows;
+    const auto text = [st](int i) {
+        return QByteArray(reinterpret_cast<const char*>(sqlite3_column_text(st, i)), sqlite3_column_bytes(st, i));
+    };
+    while (sqlite3_step(st) == SQLITE_ROW) {
+        rows.push_back({sqlite3_column_int64(st, 0), sqlite3_column_int64(st, 1), sqlite3_column_int64(st, 2),
+                        sqlite3_column_int64(st, 3), text(4), text(5), text(6), text(7), text(8), text(10), text(11),
+                        text(12), sqlite3_column_double(st, 9)});
+    }
+    sqlite3_finalize(st);
+    return rows;
+}
+
+// Bare SQLite: one transaction, one prepared INSERT per table, the values bound.
+bool bareInsert(sqlite3* db, const std::vector<Row>& left, const std::vector<Row>& right)
+{
+    const char* cols = "(IDCONCILIACION,FECHA,CUENTA,SECUENCIA,MES_OPERATIVO,[NUMERO ASIENTO],PERIODO,TIPO_REG,"
+                       "FINALIZADA,FECHAMOV,VENCIMIENTO,TC,COMPROBANTE,IMPORTE,CONCEPTO,TC_ORIGEN,CPTE_ORIGEN) "
+                       "VALUES (1,'2026-04-18',?,?,?,?,?,?,0,?,?,?,?,?,?,?,?)";
+    if (sqlite3_exec(db, "BEGIN", nullptr, nullptr, nullptr) != SQLITE_OK)
+        return false;
+    bool ok = true;
+    for (const auto& [table, rows] : {std::pair{"MV_CONCILIACION", &left}, std::pair{"MV_CONCILIACION_AUX", &right}}) {
+        sqlite3_stmt* st = nullptr;
+        const QByteArray sql = QByteArray("INSERT INTO ") + table + " " + cols;
+        ok = ok && sqlite3_prepare_v2(db, sql.constData(), -1, &st, nullptr) == SQLITE_OK;
+        for (const Row& r : *rows) {
+            if (!ok)
+                break;
+            const auto bindText = [st](int i, const QByteArray& t) {
+                sqlite3_bind_text(st, i, t.constData(), int(t.size()), SQLITE_STATIC);
+            };
+            sqlite3_bind_text(st, 1, schema::kBenchAccount, -1, SQLITE_STATIC);
+            sqlite3_bind_int64(st, 2, r.secuencia);
+            sqlite3_bind_int64(st, 3, r.mes);
+            sqlite3_bind_int64(st, 4, r.asiento);
+            sqlite3_bind_int64(st, 5, r.periodo);
+            bindText(6, r.tipoReg);
+            bindText(7, r.fecha);
+            bindText(8, r.vencimiento);
+            bindText(9, r.tc);
+            bindText(10, r.comprobante);
+            sqlite3_bind_double(st, 11, r.importe);
+            bindText(12, r.concepto);
+            bindText(13, r.tcOrigen);
+            bindText(14, r.cpteOrigen);
+            ok = sqlite3_step(st) == SQLITE_DONE;
+            sqlite3_reset(st);
+        }
+        sqlite3_finalize(st);
+    }
+    return sqlite3_exec(db, ok ? "COMMIT" : "ROLLBACK", nullptr, nullptr, nullptr) == SQLITE_OK && ok;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    QTextStream out(stdout);
+    const int n = argc > 1 ? QString::fromLocal8Bit(argv[1]).toInt() : 20000;
+    QTemporaryDir dir;
+    const QString plantilla = dir.filePath(QStringLiteral("plantilla.db"));
+    schema::Options options;
+    options.linesPerSide = n;
+    QString why;
+    if (!schema::CreateCompanyDatabase(plantilla, options, &why)) {
+        out << "cannot build the database: " << why << Qt::endl;
+        return 1;
+    }
+    int copia = 0;
+    const auto fresh = [&] {
+        const QString f = dir.filePath(QStringLiteral("copia%1.db").arg(++copia));
+        QFile::copy(plantilla, f);
+        return f;
+    };
+
+    double storeMs = 1e300, bareMs = 1e300, saveMs = 1e300;
+    size_t registered = 0, saved = 0;
+    bool bareOk = true;
+    for (int run = 0; run < kRuns; ++run) {
+        {
+            ado::Connection cn;
+            cn.Open(textoConexion(fresh()));
+            conciliacion::ReconciliationStore store(cn, true);
+            QElapsedTimer t;
+            t.start();
+            conciliacion::WorkbenchRows left = store.RegistrarLibres(header(), conciliacion::Lado::Izquierda).filas;
+            conciliacion::WorkbenchRows right = store.RegistrarLibres(header(), conciliacion::Lado::Derecha).filas;
+            storeMs = qMin(storeMs, t.nsecsElapsed() / 1e6);
+            registered = left.size() + right.size();
+
+            // Every line marked and linked with one partner, then one save.
+            for (size_t i = 0; i < left.size() && i < right.size(); ++i) {
+                left[i].Checked = right[i].Checked = true;
+                left[i].ConciliadoCon = QString::number(right[i].ID);
+                right[i].ConciliadoCon = QString::number(left[i].ID);
+            }
+            t.restart();
+            store.Guardar(header(), conciliacion::Estados(left), conciliacion::Estados(right));
+            saveMs = qMin(saveMs, t.nsecsElapsed() / 1e6);
+            saved = left.size() + right.size();
+        }
+        {
+            ado::Connection cn;
+            cn.Open(textoConexion(fresh()));
+            sqlite3* db = handleOf(cn);
+            const std::vector<Row> left = journalRows(db, "D");
+            const std::vector<Row> right = journalRows(db, "H");
+            QElapsedTimer t;
+            t.start();
+            bareOk = bareInsert(db, left, right) && bareOk;
+            bareMs = qMin(bareMs, t.nsecsElapsed() / 1e6);
+        }
+    }
+    out << "lines/side=" << n << "  registered=" << registered << "  store=" << QString::number(storeMs, 'f', 1)
+        << " ms  bare=" << QString::number(bareMs, 'f', 1) << " ms  ratio="
+        << QString::number(storeMs / bareMs, 'f', 2) << (bareOk ? "" : "  (bare insert failed)") << Qt::endl;
+    out << "save all marks: lines=" << saved << "  " << QString::number(saveMs, 'f', 1) << " ms  ("
+        << QString::number(saveMs * 1000 / qMax<size_t>(saved, 1), 'f', 1) << " us per line)" << Qt::endl;
+    return 0;
+}

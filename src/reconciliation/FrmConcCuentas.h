@@ -1,0 +1,276 @@
+#pragma once
+// The account reconciliation workbench ("Brenquil"): the program's main window. Its load handler runs the
+// start-up road. The header (txtFields) names the reconciliation, its date, the account, the period and two
+// optional filters; the left list Lvw holds the account's debit journal lines, the right list Lvw2 its credit
+// lines, with the totals of the marked ("Conciliado:") and unmarked ("No Conciliado:") lines under them.
+//
+// The database work goes through the reconciliation store (Store.h); the list rows are copied to and from
+// plain rows (WorkbenchRow.h), on which the matching, linking, grouping and totals routines work.
+//
+// Files: FrmConcCuentas.cpp (load, reset, columns, mode), FrmConcCuentasDiseno.cpp (controls and layout),
+// FrmConcCuentasCabecera.cpp (header validation), FrmConcCuentasCampos.cpp (field editing and lookups),
+// FrmConcCuentasBloqueo.cpp (edit lock), FrmConcCuentasApertura.cpp (opening a saved reconciliation),
+// FrmConcCuentasConfiguracion.cpp (comparison settings), FrmConcCuentasCarga.cpp (loading a panel),
+// FrmConcCuentasListas.cpp (rows in the lists, totals, groups), FrmConcCuentasSegundaMitad.cpp (matching,
+// marking, reconciling, saving, finalizing, the command bar's actions and the line menu).
+
+#include "Store.h"
+#include "WorkbenchRow.h"
+#include "platform/ado/Variant.h"
+#include "platform/suite/ControlArray.h"
+#include "platform/ui/ImageList.h"
+#include "platform/ui/ListView.h"
+
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+#include <optional>
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QSplitter;
+class QTabWidget;
+class QToolButton;
+
+namespace suite {
+class Brakmo;
+class PictureBox;
+}
+
+// The connection data the window hands to the suite's data components at load. Nothing reads it afterwards.
+struct DatosConexion {
+    QString DbName;
+    QString Servidor;
+    QString Usuario;
+    QString Password;
+    QString Seccion;
+    bool Conectado = false;
+    void Conectar() { Conectado = !DbName.isEmpty(); }
+};
+
+class FrmConcCuentas : public QWidget {
+    Q_OBJECT
+public:
+    explicit FrmConcCuentas(QWidget* parent = nullptr);
+    ~FrmConcCuentas() override;
+
+    // The launch string the load handler hands to the start-up road; "" reads the program's arguments.
+    QString Parametros;
+
+    // Loads the window the first time (Form_Load), then shows it maximised.
+    void Show();
+    bool Cargado() const { return m_cargado; }
+
+    // ---------------------------------------------------------------------------------------------------
+    // Controls
+    suite::Brakmo* Brakmo1 = nullptr;
+    QTabWidget* SSTab1 = nullptr;          // 0 "Movimientos a Conciliar", 1 "Configuracion"
+    QGroupBox* Frame1 = nullptr;           // header fields
+    QGroupBox* FrmFiltros = nullptr;       // "Filtros de busqueda"
+    QGroupBox* Frame3 = nullptr;           // "Campos a Comparar "
+    QGroupBox* frmHelp = nullptr;          // help panel
+    QLabel* LblCpte = nullptr;
+    QLabel* LblDescCuenta = nullptr;
+    QLabel* Label1 = nullptr;              // "Dif.:"
+    QLabel* Label2 = nullptr;              // "$ de Tolerancia"
+    QLabel* LblDif2 = nullptr;
+    QLabel* lblTitConc = nullptr;
+    QLabel* lblTotConc = nullptr;
+    QLabel* lblTitNConc = nullptr;
+    QLabel* lblTotNConc = nullptr;
+    QLabel* lblTitConc2 = nullptr;
+    QLabel* lblTotConc2 = nullptr;
+    QLabel* lblTitNConc2 = nullptr;
+    QLabel* lblTotNConc2 = nullptr;
+    QPushButton* CmdEjecutar = nullptr;    // "&Ejecutar Consulta >>>"
+    QPushButton* cmdFind = nullptr;
+    QPushButton* cmdRefresh = nullptr;
+    QPushButton* cmdComparar = nullptr;
+    QPushButton* CmdConciliar = nullptr;   // "Aplicar"
+    QPushButton* cmdFinalizar = nullptr;
+    QPushButton* CmdQuitarI = nullptr;
+    QPushButton* CmdQuitarD = nullptr;
+    QPushButton* cmdGrabaCfg = nullptr;
+    QCheckBox* ChkConciliados = nullptr;   // "&Ver Movimientos Conciliados"
+    QLineEdit* txtTolerancia = nullptr;
+    QToolButton* PicHelp = nullptr;
+    suite::PictureBox* PicImg = nullptr;   // progress strip
+    QSplitter* picNivel = nullptr;         // the bar between the lists moves them when released
+    ui::ListView* Lvw = nullptr;           // left: debit lines, MV_CONCILIACION
+    ui::ListView* Lvw2 = nullptr;          // right: credit lines, MV_CONCILIACION_AUX
+    ui::ImageList ImageList1;              // row icons 1..106
+
+    // Members found by their data-field name: IdConciliacion, Fecha, CUENTA, OBS, FechaD, FechaH, UNegocio,
+    // Usuario (indices 0..7).
+    suite::ControlArray<QLineEdit> txtFields{QStringLiteral("txtFields")};
+    suite::ControlArray<QLabel> lblTitulo{QStringLiteral("lblTitulo")};
+    // Fecha, Vencimiento, TC, Comprobante, Importe, Concepto (indices 0..5).
+    suite::ControlArray<QCheckBox> chkCamposComp{QStringLiteral("chkCamposComp")};
+
+    // ---------------------------------------------------------------------------------------------------
+    // Window state
+    bool FHayError = false;                // the last header validation (or save) failed
+    bool FGrabando = false;                // the save key is validating the header
+    bool FEjecutando = false;              // the load command is validating the header
+    bool FFinalizada = false;              // the open reconciliation is finalized
+    double FTolerancia = 0;                // "ToleranciaRedondeo": the reconcile button's balance tolerance
+    QPointer<QLineEdit> FCampoActual;      // the header field that last got the focus or a click
+    QPointer<ui::ListView> FListaActiva;   // the list that last got the focus
+    QString FTablaReporte;                 // table of the report's selection formula
+    DatosConexion FConexion;
+    ado::Variant FAbortar;                 // abort request of the saved-reconciliation loader (never raised)
+    // The number whose edit lock this window holds; released whenever the window leaves it.
+    std::optional<qint64> FBloqueo;
+
+    conciliacion::ReconciliationStore& Store() { return m_store; }
+
+    // ---------------------------------------------------------------------------------------------------
+    // Start-up, reset, columns and mode (FrmConcCuentas.cpp)
+    void Form_Load();
+    void Inicializa();
+    void ArmarColumnas(bool Izquierda, bool Derecha);
+    void ProximaConciliacion();
+    void DetalleOn(bool Off);
+    QString DescripcionCuenta(const QString& Codigo);
+
+    // Header (FrmConcCuentasCabecera.cpp)
+    void CampoValida(QLineEdit* Texto);
+    bool DatosValidos();
+    // The member of txtFields with that data-field name (letter case aside); nullptr when none.
+    QLineEdit* Campo(const QString& dataField) const;
+    int IndiceCampo(const QString& dataField) const;
+    QString TextoCampo(const QString& dataField) const;
+    // The number in the IdConciliacion field; 0 when it holds none.
+    qint64 NumeroConciliacion() const;
+    // The header as the fields show it.
+    conciliacion::Cabecera CabeceraDeCampos() const;
+
+    // Field editing and lookups (FrmConcCuentasCampos.cpp)
+    void txtFields_GotFocus(int Index);
+    void txtFields_LostFocus(int Index);
+    void txtFields_MouseDown(int Index);
+    void txtFields_KeyPress(int Index, int& KeyAscii);
+    void txtFields_KeyDown(int Index, int KeyCode, int Shift);
+    void CmdConsultar();
+
+    // Edit lock (FrmConcCuentasBloqueo.cpp)
+    // Takes the lock of the number for this station (beside another owner's row when `deOtro`), first
+    // releasing a lock held on another number. False, with the holder, when another station has it.
+    bool TomarBloqueo(qint64 numero, bool deOtro, QString* titular = nullptr);
+    // Releases the lock this window holds, whatever number the field shows now.
+    void SoltarBloqueo();
+    // "El usuario: <owner>, esta modificando este comprobante!" and the line after it.
+    static QString MensajeBloqueo(const QString& titular, const QString& segundaLinea);
+
+    // Opening a saved reconciliation (FrmConcCuentasApertura.cpp)
+    void AbrirConciliacion(bool TomarDeOtro = false);
+    void CargarConciliacion(bool Izquierda, bool Derecha);
+
+    // Comparison settings (FrmConcCuentasConfiguracion.cpp)
+    void LeerCfg();
+    void cmdGrabaCfg_Click();
+
+    // Loading the panels from the journal (FrmConcCuentasCarga.cpp)
+    void CmdEjecutar_Click();
+    void CargarPanel(bool Izquierda, bool Derecha, bool ArmarCols);
+
+    // Rows, totals and groups (FrmConcCuentasListas.cpp)
+    ui::ListView& Lista(conciliacion::Lado lado) const;
+    // The list's rows in display order.
+    conciliacion::WorkbenchRows FilasDeLista(conciliacion::Lado lado) const;
+    // Replaces the list's rows.
+    void MostrarFilas(conciliacion::Lado lado, const conciliacion::WorkbenchRows& filas);
+    static void AgregarFila(ui::ListView& lista, const conciliacion::WorkbenchRow& fila);
+    // The side's two totals from its rows; the difference label is left alone.
+    void MostrarTotalesLado(conciliacion::Lado lado);
+    // All four totals and the difference label from the marks of both lists.
+    void CalcularTotales();
+    // Row icons and link groups of both lists, sorted by group.
+    void AgruparConciliados();
+
+    // Layout (FrmConcCuentasDiseno.cpp)
+    void PicHelp_Click();
+
+    // While a long loop runs, the window takes no command (the progress window's cancel still works).
+    class Ocupado {
+    public:
+        explicit Ocupado(FrmConcCuentas& ventana);
+        ~Ocupado();
+        Ocupado(const Ocupado&) = delete;
+        Ocupado& operator=(const Ocupado&) = delete;
+
+    private:
+        FrmConcCuentas& m_ventana;
+    };
+    bool EstaOcupado() const { return m_ocupado > 0; }
+
+    // ---------------------------------------------------------------------------------------------------
+    // Second half: marking, matching, reconciling, saving, finalizing, the command bar and the line menu.
+    // FrmConcCuentasSegundaMitad.cpp holds placeholders until they are built.
+    void Lvw_ItemCheck(ui::ListItem Item);
+    void Lvw2_ItemCheck(ui::ListItem Item);
+    void Lvw_ColumnClick(ui::ColumnHeader ColumnHeader);
+    void Lvw2_ColumnClick(ui::ColumnHeader ColumnHeader);
+    void Lvw_KeyDown(int& KeyCode, int Shift);
+    void Lvw2_KeyDown(int& KeyCode, int Shift);
+    void Lvw_MouseDown(int Button, int Shift, double X, double Y);
+    void Lvw2_MouseDown(int Button, int Shift, double X, double Y);
+    void Lvw_GotFocus();
+    void Lvw2_GotFocus();
+    void MarcarSel(ui::ListView* lv);
+    void Quitar(bool Izquierda, bool SoloSeleccionados);
+    int IndexList(const QString& Titulo);
+    void CmdQuitarI_Click();
+    void CmdQuitarD_Click();
+    void cmdRefresh_Click();
+    void ChkConciliados_Click();
+    void cmdFind_Click();
+    void ActualizarDatos();
+    void cmdComparar_Click();
+    void CmdConciliar_Click();
+    void cmdFinalizar_Click();
+    void Brakmo1_Click(const QString& key);
+    // The window sees every key before its controls; setting KeyCode to 0 uses the key up.
+    void Form_KeyDown(int& KeyCode, int Shift);
+    void Form_Unload();
+    void MostarComprobante(ui::ListView* lv);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // FrmConcCuentasDiseno.cpp
+    void CrearControles();
+    QWidget* CrearPestanaMovimientos();
+    QWidget* CrearPestanaConfiguracion();
+    QGroupBox* CrearCabecera();
+    QGroupBox* CrearFiltros();
+    QWidget* CrearBandaTotales();
+    void CrearListas();
+    void CrearAyuda(QWidget* pestana);
+    void CrearIconos();
+    QLineEdit* CrearCampo(int index, const QString& dataField, const QString& tag, int maxLength);
+    void ConectarEventos();
+    void UbicarAyuda();
+    void ListasEnMitades();
+    // Hands a key of a header field to its handlers; true when the key was used up.
+    bool TeclaEnCampo(QLineEdit* campo, QKeyEvent* tecla);
+
+    // FrmConcCuentasCarga.cpp
+    // Lists the rows with progress and cancel; the rows not listed after a confirmed cancel come back.
+    conciliacion::WorkbenchRows ListarConProgreso(conciliacion::Lado lado, const conciliacion::WorkbenchRows& filas,
+                                                  const QString& titulo);
+
+    conciliacion::ReconciliationStore m_store;
+    bool m_cargado = false;
+    int m_ocupado = 0;
+};
+
+// The window's one instance, created on first use.
+FrmConcCuentas& frmConcCuentas();

@@ -1,0 +1,230 @@
+// The header fields: finding them by data-field name, validating one (CampoValida) or all of them
+// (DatosValidos). Validating the number meets the edit lock and opens an existing reconciliation; validating
+// the account loads its description and comparison settings and proposes the current month as the period.
+
+#include "FrmConcCuentas.h"
+
+#include "core/AccountLookup.h"
+#include "core/Globals.h"
+#include "platform/ado/Error.h"
+#include "platform/ado/Recordset.h"
+#include "platform/suite/Controles.h"
+#include "platform/suite/Utilidades.h"
+#include "platform/ui/Routine.h"
+
+#include <QDate>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRegularExpression>
+
+using conciliacion::Cabecera;
+
+namespace {
+
+const QString kTituloAviso = QStringLiteral("Aviso al operador...");
+
+bool mismoNombre(const QString& a, const char* b)
+{
+    return a.compare(QLatin1String(b), Qt::CaseInsensitive) == 0;
+}
+
+// The observations and the two journal filters may stay blank; every other field must be filled.
+bool obligatorio(const QString& dataField)
+{
+    return !mismoNombre(dataField, "OBS") && !mismoNombre(dataField, "UNegocio") && !mismoNombre(dataField, "Usuario");
+}
+
+bool esFecha(const QString& texto)
+{
+    try {
+        suite::Utilidades::FechaSQL(texto);
+        return true;
+    } catch (const ado::Error&) {
+        return false;
+    }
+}
+
+// A reconciliation number is a whole number, as typed (a sign allowed, so that a negative one gets its own
+// message); a fraction would name one number in the lock and another in the tables.
+bool esNumeroEntero(const QString& texto, qint64& numero)
+{
+    static const QRegularExpression entero(QStringLiteral("^[+-]?[0-9]{1,18}$"));
+    if (!entero.match(texto).hasMatch())
+        return false;
+    numero = texto.toLongLong();
+    return true;
+}
+
+} // namespace
+
+QLineEdit* FrmConcCuentas::Campo(const QString& dataField) const
+{
+    const int index = IndiceCampo(dataField);
+    return index < 0 ? nullptr : txtFields(index);
+}
+
+int FrmConcCuentas::IndiceCampo(const QString& dataField) const
+{
+    return suite::Controles::IndiceControl(dataField, txtFields);
+}
+
+QString FrmConcCuentas::TextoCampo(const QString& dataField) const
+{
+    const QLineEdit* campo = Campo(dataField);
+    return campo ? campo->text() : QString();
+}
+
+qint64 FrmConcCuentas::NumeroConciliacion() const
+{
+    return conciliacion::NumeroDeTexto(TextoCampo(QStringLiteral("IdConciliacion")));
+}
+
+Cabecera FrmConcCuentas::CabeceraDeCampos() const
+{
+    Cabecera c;
+    c.numero = NumeroConciliacion();
+    c.fecha = TextoCampo(QStringLiteral("Fecha")).trimmed();
+    c.cuenta = TextoCampo(QStringLiteral("CUENTA")).trimmed();
+    c.observaciones = TextoCampo(QStringLiteral("OBS"));
+    c.fechaDesde = TextoCampo(QStringLiteral("FechaD")).trimmed();
+    c.fechaHasta = TextoCampo(QStringLiteral("FechaH")).trimmed();
+    c.unegocio = TextoCampo(QStringLiteral("UNegocio"));
+    c.usuario = TextoCampo(QStringLiteral("Usuario"));
+    c.finalizada = FFinalizada;
+    return c;
+}
+
+bool FrmConcCuentas::DatosValidos()
+{
+    FHayError = false;
+    for (int i : txtFields.Indices()) {
+        CampoValida(txtFields(i));
+        if (FHayError)
+            break;
+    }
+    return !FHayError;
+}
+
+void FrmConcCuentas::CampoValida(QLineEdit* Texto)
+{
+    FHayError = false;
+    if (!Texto)
+        return;
+    const QString texto = Texto->text().trimmed();
+    const QString campo = suite::DataField(Texto).trimmed();
+    QString mensaje;
+    auto rechazar = [&](const QString& m) {
+        FHayError = true;
+        mensaje = m;
+    };
+    ui::Routine r(QStringLiteral("CAMPO_VALIDA"));
+
+    const bool periodo = mismoNombre(campo, "FechaD") || mismoNombre(campo, "FechaH");
+    if (periodo && FGrabando) {
+        // Saving does not look at the period.
+    } else if (texto.isEmpty() && obligatorio(campo)) {
+        rechazar(QStringLiteral("Se debe informar el Campo: ") + campo);
+    } else if (mismoNombre(campo, "IdConciliacion")) {
+        qint64 numero = 0;
+        if (!esNumeroEntero(texto, numero)) {
+            rechazar(QStringLiteral("Debe Ingresar un número!!!"));
+        } else if (numero < 0) {
+            rechazar(QStringLiteral("Debe Ingresar un número positivo!!!"));
+        } else {
+            const QString propietario = conciliacion::PropietarioEstacion();
+            QString titular;
+            bool deOtro = false;
+            bool esAdmin = false;
+            r.step([&] { titular = m_store.TitularBloqueo(numero, propietario); });
+            if (!r.left() && !titular.isEmpty()) {
+                r.step([&] { esAdmin = m_store.EsAdministrador(ModGlobal::gUsuarioLogeado); });
+                if (r.left()) {
+                    // Without knowing who the operator is, another station's lock stands.
+                } else if (esAdmin) {
+                    deOtro = ui::dialogs().MsgBox(MensajeBloqueo(titular, QStringLiteral("Desea modificarlo?")),
+                                                  ui::vbYesNo + ui::vbCritical + ui::vbDefaultButton2)
+                             == ui::vbYes;
+                    FHayError = !deOtro;
+                } else {
+                    ui::dialogs().MsgBox(MensajeBloqueo(titular, QStringLiteral("No puede modificarlo!")),
+                                         ui::vbOKOnly + ui::vbCritical);
+                    Texto->setText(QString::number(numero + 1));
+                    FHayError = true;
+                }
+            }
+            if (!r.left() && !FHayError && !FGrabando) {
+                std::optional<Cabecera> cabecera;
+                r.step([&] { cabecera = m_store.LeerCabecera(numero); });
+                if (r.left()) {
+                } else if (cabecera && cabecera->tipo.trimmed().compare(QLatin1String("BCO"), Qt::CaseInsensitive) == 0) {
+                    rechazar(QStringLiteral("La conciliación ingresada fue realizada desde Dostavar, para su "
+                                            "modificación dirígase a dicho menú."));
+                } else if (cabecera) {
+                    AbrirConciliacion(deOtro);
+                } else {
+                    // A new reconciliation is locked too, so that two stations shown the same proposal cannot
+                    // both start it.
+                    bool tomado = false;
+                    r.step([&] { tomado = TomarBloqueo(numero, deOtro, &titular); });
+                    if (!r.left() && !tomado) {
+                        ui::dialogs().MsgBox(MensajeBloqueo(titular, QStringLiteral("No puede modificarlo!")),
+                                             ui::vbOKOnly + ui::vbCritical);
+                        Texto->setText(QString::number(numero + 1));
+                        FHayError = true;
+                    }
+                }
+            }
+        }
+    } else if (mismoNombre(campo, "Fecha")) {
+        if (!texto.isEmpty() && !esFecha(texto))
+            rechazar(QStringLiteral("La Fecha Ingresada no es válida!!!"));
+    } else if (mismoNombre(campo, "CUENTA")) {
+        QString codigo = texto;
+        bool porOpcional = false;
+        bool hallada = false;
+        ado::Recordset rs;
+        r.step([&] { hallada = ModGlobal::BuscarCuenta(codigo, &rs, true, porOpcional); });
+        if (r.left()) {
+        } else if (!hallada) {
+            rechazar(QStringLiteral("Cuenta Inexistente..."));
+        } else {
+            Texto->setText(codigo);
+            bool titulo = false;
+            QString descripcion;
+            r.step([&] {
+                titulo = rs.Fields(QStringLiteral("Titulo")).Value().toBool();
+                descripcion = suite::Utilidades::TextoCampo(rs.Fields(QStringLiteral("Descripcion")).Value());
+            });
+            if (r.left()) {
+            } else if (titulo) {
+                rechazar(QStringLiteral("La Cuenta no es correcta!!\r\nEs Cuenta Titulo"));
+            } else if (!FGrabando) {
+                LblDescCuenta->setText(descripcion);
+                if (!FEjecutando) {
+                    r.step([&] {
+                        DetalleOn(true);
+                        LeerCfg();
+                    });
+                }
+                const QDate hoy = QDate::currentDate();
+                const QString mesAnio = hoy.toString(QStringLiteral("/MM/yyyy"));
+                if (TextoCampo(QStringLiteral("FechaD")).trimmed().isEmpty())
+                    Campo(QStringLiteral("FechaD"))->setText(QStringLiteral("01") + mesAnio);
+                if (TextoCampo(QStringLiteral("FechaH")).trimmed().isEmpty())
+                    Campo(QStringLiteral("FechaH"))
+                        ->setText(QStringLiteral("%1").arg(suite::Utilidades::DiasDelMes(hoy.month()), 2, 10,
+                                                           QLatin1Char('0'))
+                                  + mesAnio);
+            }
+        }
+    } else if (periodo) {
+        if (!texto.isEmpty() && !esFecha(texto))
+            rechazar(QStringLiteral("Fecha incorrecta..."));
+    }
+
+    // A check the operator left after a failure has not passed the field.
+    if (r.left())
+        FHayError = true;
+    if (FHayError && !mensaje.isEmpty())
+        ui::dialogs().MsgBox(mensaje, ui::vbOKOnly + ui::vbCritical, kTituloAviso);
+}

@@ -1,0 +1,128 @@
+// Editing the header fields: focus colour and selection, the key filter, confirming a field with Enter
+// (which validates it and moves on), and the lookup of the current field (CmdConsultar).
+
+#include "FrmConcCuentas.h"
+
+#include "lookup/Lib_ClsCons3.h"
+#include "platform/suite/Controles.h"
+#include "platform/suite/Utilidades.h"
+#include "platform/ui/Keys.h"
+#include "platform/ui/Units.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+
+namespace {
+
+bool esObservacion(const QLineEdit* campo)
+{
+    return suite::DataField(campo).trimmed().left(3).compare(QLatin1String("OBS"), Qt::CaseInsensitive) == 0;
+}
+
+void pintarFondo(QLineEdit* campo, qint32 bgr)
+{
+    QPalette paleta = campo->palette();
+    paleta.setColor(QPalette::Base, ui::FromBgr(bgr));
+    campo->setPalette(paleta);
+}
+
+} // namespace
+
+void FrmConcCuentas::txtFields_GotFocus(int Index)
+{
+    QLineEdit* campo = txtFields(Index);
+    FCampoActual = campo;
+    pintarFondo(campo, 0xFFFF00);
+    if (esObservacion(campo)) {
+        campo->setCursorPosition(0);
+        campo->deselect();
+    } else {
+        campo->selectAll();
+    }
+}
+
+void FrmConcCuentas::txtFields_LostFocus(int Index)
+{
+    pintarFondo(txtFields(Index), 0xFFFFFF);
+}
+
+void FrmConcCuentas::txtFields_MouseDown(int Index)
+{
+    FCampoActual = txtFields(Index);
+}
+
+void FrmConcCuentas::txtFields_KeyPress(int Index, int& KeyAscii)
+{
+    QLineEdit* campo = txtFields(Index);
+    if (!esObservacion(campo))
+        suite::Controles::FiltrarTecla(campo, KeyAscii);
+}
+
+void FrmConcCuentas::txtFields_KeyDown(int Index, int KeyCode, int /*Shift*/)
+{
+    QLineEdit* campo = txtFields(Index);
+    if (esObservacion(campo) || !suite::Controles::EsTeclaValidar(KeyCode))
+        return;
+    CampoValida(campo);
+    if (!FHayError)
+        suite::Controles::MoverFoco(KeyCode);
+}
+
+bool FrmConcCuentas::TeclaEnCampo(QLineEdit* campo, QKeyEvent* tecla)
+{
+    const int index = suite::IndexOf(campo);
+    const int codigo = ui::LegacyKeyCode(*tecla);
+    if (codigo != 0)
+        txtFields_KeyDown(index, codigo, ui::LegacyShift(tecla->modifiers()));
+    const QString texto = tecla->text();
+    if (texto.size() != 1 || texto.at(0).unicode() > 255)
+        return codigo == ui::vbKeyReturn;
+    int ascii = texto.at(0).unicode();
+    const int original = ascii;
+    txtFields_KeyPress(index, ascii);
+    if (ascii == original)
+        return false;
+    if (ascii != 0)
+        campo->insert(QString(QChar(ascii)));
+    return true;
+}
+
+void FrmConcCuentas::CmdConsultar()
+{
+    QLineEdit* campo = FCampoActual;
+    if (!campo)
+        return;
+    const QString tag = suite::Tag(campo).trimmed();
+    if (tag.isEmpty())
+        return;
+    auto es = [&](const char* nombre) { return tag.compare(QLatin1String(nombre), Qt::CaseInsensitive) == 0; };
+    if (es("fecha")) {
+        campo->setText(suite::Utilidades::SeleccionarFecha());
+    } else {
+        // The lookup driver takes its optional texts as the caller's variables, every one blank here.
+        Lib_ClsCons3& consultas = gConsultas();
+        auto buscar = [&](const QString& sql, const char* devuelto, QStringList* coleccion, const QString& filtro) {
+            consultas.CampoDevuelto = QString::fromLatin1(devuelto);
+            QString clave;
+            QString campoBusqueda;
+            QString condicion = filtro;
+            QString opcional;
+            QString valores;
+            consultas.ConsultaSearch(sql, coleccion, &clave, &campoBusqueda, &condicion, &opcional, false, &valores);
+        };
+        if (es("MA_CUENTASCTE"))
+            buscar(QStringLiteral("MA_CUENTAS"), "CODIGO", &consultas.CmpsDevueltos, QStringLiteral(" titulo=0 "));
+        else if (es("V_TA_UNIDADNEGOCIO"))
+            buscar(QStringLiteral("V_TA_UNIDADNEGOCIO"), "CODIGO", nullptr, QString());
+        else if (es("TA_USUARIOS"))
+            buscar(QStringLiteral("TA_USUARIOS"), "NOMBRE", nullptr, QString());
+        else if (es("TA_COMPROBANTES"))
+            buscar(QStringLiteral(" SELECT IDCONCILIACION, OBSERVACIONES FROM MV_CONCILIACION_CAB WHERE TIPO='CTA' OR "
+                                  "TIPO IS NULL GROUP BY IDCONCILIACION,OBSERVACIONES ORDER BY IDCONCILIACION"),
+                   "IdConciliacion", nullptr, QString());
+        else
+            return;
+        campo->setText(consultas.ValorDevuelto.trimmed());
+    }
+    txtFields_KeyDown(suite::IndexOf(campo), ui::vbKeyReturn, 0);
+}

@@ -1,0 +1,95 @@
+// The comparison settings of an account in the configuration table: stored, read back, and a failed save
+// reported as such.
+
+#include "data/DB_Dll.h"
+#include "platform/ui/ScriptedDialogs.h"
+#include "reconciliation/StoreSettings.h"
+#include "tst_store_fixture.h"
+
+#include <QSqlQuery>
+
+using namespace conciliacion;
+using namespace prueba;
+
+class StoreSettingsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void missingSettingsCompareTheAmountOnly();
+    void roundTrip_data();
+    void roundTrip();
+    void failedSaveIsReported();
+
+private:
+    Base m_base;
+    ui::ScriptedDialogs* m_dialogos = nullptr;
+};
+
+void StoreSettingsTest::initTestCase()
+{
+    DB_Dll& db = gDB();
+    db.gServidor = QStringLiteral("sqlite");
+    db.gDBName = m_base.archivo;
+    db.gUsuario = QStringLiteral("oper1");
+    db.OpenServerADODB(false, 3, QString(), true);
+    QVERIFY(db.gCnn.State() == ado::adStateOpen);
+}
+
+void StoreSettingsTest::init()
+{
+    m_dialogos = new ui::ScriptedDialogs;
+}
+
+void StoreSettingsTest::cleanup()
+{
+    const bool ok = m_dialogos->verifyDone();
+    delete m_dialogos;
+    QVERIFY(ok);
+}
+
+void StoreSettingsTest::missingSettingsCompareTheAmountOnly()
+{
+    const ConfiguracionComparacion cfg = LeerConfiguracion("1102");
+    QCOMPARE(ValorConfiguracion(cfg), QString("000010 "));
+}
+
+void StoreSettingsTest::roundTrip_data()
+{
+    QTest::addColumn<QString>("cuenta");
+    QTest::addColumn<QString>("guardado");
+    QTest::addColumn<QString>("leido");
+    QTest::newRow("comprobante and importe") << "1101" << "0001100" << "0001100";
+    QTest::newRow("importe not ticked still compared") << "1101" << "1000000,5" << "1000100,5";
+    QTest::newRow("all six, blanks around the account") << " 1102 " << "111111abc" << "111111abc";
+    QTest::newRow("no account") << "" << "0000100" << "0000100";
+}
+
+void StoreSettingsTest::roundTrip()
+{
+    QFETCH(QString, cuenta);
+    QFETCH(QString, guardado);
+    QFETCH(QString, leido);
+    QVERIFY(GrabarConfiguracion(cuenta, LeerValorConfiguracion(guardado)));
+    QCOMPARE(ValorConfiguracion(LeerConfiguracion(cuenta)), leido);
+    QCOMPARE(Contar(gDB().gCnn, "TA_CONFIGURACION WHERE CLAVE = '" + ClaveConfiguracion(cuenta) + "'"), qint64(1));
+    QCOMPARE(Lista(gDB().gCnn, "SELECT Grupo || '/' || PoliticaNegocio || '/' || IFNULL(ValorAux, '<null>') FROM "
+                               "TA_CONFIGURACION WHERE CLAVE = '" + ClaveConfiguracion(cuenta) + "'"),
+             QString("DATOS/0/<null>"));
+}
+
+void StoreSettingsTest::failedSaveIsReported()
+{
+    QSqlQuery q(gDB().gCnn.database());
+    QVERIFY(q.exec("CREATE TEMP TRIGGER rechazo BEFORE INSERT ON TA_CONFIGURACION "
+                   "BEGIN SELECT RAISE(ABORT, 'configuracion rechazada'); END"));
+    m_dialogos->expectMsgBox(ui::vbAbort).containing("configuracion rechazada");
+    const bool guardado = GrabarConfiguracion("1199", LeerValorConfiguracion("0000100"));
+    QVERIFY(q.exec("DROP TRIGGER rechazo"));
+    QVERIFY(!guardado);
+    QCOMPARE(Contar(gDB().gCnn, "TA_CONFIGURACION WHERE CLAVE = 'CONCCTAS_CFG1199'"), qint64(0));
+}
+
+QTEST_GUILESS_MAIN(StoreSettingsTest)
+#include "tst_store_settings.moc"

@@ -1,0 +1,191 @@
+#pragma once
+// A small company for the workbench window's tests: account 1101 with three debit and three credit journal
+// lines in March 2026 (D1..D3, C1..C3), a line outside the period, a line of another account, and a second
+// account (1102) whose texts hold quotes. Users oper1 (not an administrator) and admin1. The start-up road
+// connects once per process, so each test executable makes one of these, as one user.
+
+#include "core/Globals.h"
+#include "data/DB_Dll.h"
+#include "lookup/InstalacionConsultas.h"
+#include "platform/ado/Recordset.h"
+#include "platform/ui/ScriptedDialogs.h"
+#include "reconciliation/FrmConcCuentas.h"
+#include "schema/CompanyFile.h"
+#include "schema/DemoDatabase.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <memory>
+
+struct EmpresaDePrueba {
+    QTemporaryDir carpeta;
+    QString archivo;
+    QString lanzamiento;
+
+    bool crear(const QString& usuario)
+    {
+        QLocale::setDefault(QLocale::c());
+        if (!carpeta.isValid())
+            return false;
+        qputenv("CONCCUENTAS_HOME", carpeta.path().toUtf8());
+        archivo = carpeta.filePath(QStringLiteral("empresa.db"));
+        QString error;
+        if (!schema::CreateEmptyDatabase(archivo, &error)) {
+            qWarning("%s", qPrintable(error));
+            return false;
+        }
+        try {
+            schema::CompanyFile f(archivo);
+            f.open();
+            for (const QString& sql : filas())
+                f.exec(sql);
+        } catch (const schema::GenerationError& e) {
+            qWarning("%s", qPrintable(e.reason()));
+            return false;
+        }
+        lookup::InstallHook();
+        lanzamiento = QStringLiteral("@Server=sqlite;@DbName=%1;@Usuario=%2;@Password=;").arg(archivo, usuario);
+        // The first window's load opens the connection for the whole process.
+        return ventana() != nullptr && gDB().gCnn.State() == ado::adStateOpen;
+    }
+
+    // A window loaded as the program loads it (no prompt expected).
+    std::unique_ptr<FrmConcCuentas> ventana() const
+    {
+        ui::ScriptedDialogs sinPreguntas;
+        auto w = std::make_unique<FrmConcCuentas>();
+        w->Parametros = lanzamiento;
+        w->Form_Load();
+        if (!sinPreguntas.verifyDone())
+            return nullptr;
+        return w;
+    }
+
+    // Everything a test may have written: reconciliations, locks and comparison settings.
+    static void vaciar()
+    {
+        for (const char* tabla : {"MV_CONCILIACION_Cpte_AUX", "MV_CONCILIACION", "MV_CONCILIACION_AUX",
+                                  "MV_CONCILIACION_CAB", "V_MV_CTROL_CPTE"})
+            ejecutar(QStringLiteral("DELETE FROM ") + QLatin1String(tabla));
+        ejecutar(QStringLiteral("DELETE FROM TA_CONFIGURACION WHERE CLAVE LIKE 'CONCCTAS_CFG%'"));
+    }
+
+    static void ejecutar(const QString& sql) { gDB().gCnn.Execute(sql); }
+
+    // The rows of a query, each as its column texts joined by "|".
+    static QStringList filasDe(const QString& sql)
+    {
+        ado::Recordset rs;
+        rs.Open(sql, &gDB().gCnn);
+        QStringList filas;
+        for (; !rs.EOF(); rs.MoveNext()) {
+            QStringList celdas;
+            for (int i = 0; i < rs.FieldCount(); ++i)
+                celdas << rs.Fields(i).Value().toText();
+            filas << celdas.join(QLatin1Char('|'));
+        }
+        return filas;
+    }
+
+    static QString valor(const QString& sql)
+    {
+        const QStringList f = filasDe(sql);
+        return f.isEmpty() ? QString() : f.first();
+    }
+
+    static int cantidad(const QString& sql) { return valor(QStringLiteral("SELECT COUNT(*) FROM ") + sql).toInt(); }
+
+    // Journal line key (SECUENCIA) of the lines a reconciliation holds on one side, in ID order.
+    static QStringList secuencias(const QString& tabla, int numero)
+    {
+        return filasDe(QStringLiteral("SELECT SECUENCIA FROM %1 WHERE IDCONCILIACION = %2 ORDER BY ID")
+                           .arg(tabla)
+                           .arg(numero));
+    }
+
+private:
+    static QString asiento(int secuencia, const char* cuenta, const char* lado, const char* fecha,
+                           const char* vencimiento, const char* tc, const char* sucursal, const char* numero,
+                           const char* letra, const char* importe, const char* detalle, const char* usuario = "")
+    {
+        auto texto = [](const char* t) {
+            return *t ? QLatin1Char('\'') + QString::fromUtf8(t).replace(QLatin1Char('\''), QStringLiteral("''"))
+                            + QLatin1Char('\'')
+                      : QStringLiteral("NULL");
+        };
+        return QStringLiteral("INSERT INTO MV_ASIENTOS (CUENTA, SECUENCIA, MES_OPERATIVO, [NUMERO ASIENTO], PERIODO, "
+                              "TIPO_REG, FECHA, VENCIMIENTO, TC, SUCURSAL, NUMERO, LETRA, [DEBE-HABER], IMPORTE, DETALLE, "
+                              "TC_ORIGEN, CPTE_ORIGEN, UNEGOCIO, USUARIO_LOGEADO) VALUES (%1, %2, 3, %3, 2026, 'N', %4, "
+                              "%5, %6, %7, %8, %9, %10, %11, %12, %13, %14, '0001', %15)")
+            .arg(texto(cuenta))
+            .arg(secuencia)
+            .arg(100 + secuencia)
+            .arg(texto(fecha), texto(vencimiento), texto(tc), texto(sucursal), texto(numero), texto(letra),
+                 texto(lado), QString::fromLatin1(importe), texto(detalle), texto(tc), texto(numero),
+                 texto(usuario));
+    }
+
+    static QStringList filas()
+    {
+        return {
+            QStringLiteral("INSERT INTO TA_CONFIGURACION (CLAVE, VALOR, Grupo) VALUES ('ToleranciaRedondeo', '0.01', "
+                           "'CONTABILIDAD'), ('CantidadDecimales', '2', 'GENERAL'), ('NOMBRE', 'Empresa Demo', "
+                           "'GENERAL')"),
+            QStringLiteral("INSERT INTO ta_usuarios (nombre, Administrador) VALUES ('oper1', 0), ('admin1', 1)"),
+            QStringLiteral("INSERT INTO MA_CUENTAS (Codigo, Descripcion, Titulo) VALUES ('1101', 'Banco cuenta "
+                           "corriente', 0), ('11', 'Activo corriente', 1), ('1102', 'Caja', 0)"),
+            asiento(1, "1101", "D", "2026-03-05", "2026-03-05", "FC", "0001", "00000010", "A", "100.00", "Cobro FC 10"),
+            asiento(2, "1101", "D", "2026-03-10", "2026-03-10", "FC", "0001", "00000011", "A", "250.00", "Cobro FC 11"),
+            asiento(3, "1101", "D", "2026-03-12", "", "VJ", "0001", "00000077", "X", "40.00", "Ajuste"),
+            asiento(4, "1101", "H", "2026-03-05", "2026-03-05", "FC", "0001", "00000010", "A", "100.00", "Deposito 10"),
+            asiento(5, "1101", "H", "2026-03-15", "2026-03-15", "CB", "0002", "00000005", "X", "250.00", "Deposito 11"),
+            asiento(6, "1101", "H", "2026-03-20", "2026-03-20", "PG", "0001", "00000003", "X", "7.50", "Comision"),
+            asiento(7, "1101", "D", "2026-02-28", "2026-02-28", "FC", "0001", "00000009", "A", "10.00", "outside the period"),
+            asiento(8, "1102", "H", "2026-03-10", "2026-03-10", "FC", "0001", "00000012", "A", "10.00", "other account"),
+            asiento(9, "1102", "D", "2026-03-11", "", "FC", "0001", "00000013", "A", "20.00", "Cobro d'Alba", "o'brien"),
+        };
+    }
+};
+
+// Types a header field and confirms it with Enter, as the operator does.
+inline void confirmar(FrmConcCuentas& w, const char* campo, const QString& texto)
+{
+    const QString nombre = QString::fromLatin1(campo);
+    w.Campo(nombre)->setText(texto);
+    w.txtFields_KeyDown(w.IndiceCampo(nombre), 13, 0);
+}
+
+// A sub-item of the list row at a 1-based position, trimmed.
+inline QString celda(ui::ListView& lista, int fila, int subItem)
+{
+    ui::ListItem item = lista.ListItems()(fila);
+    return (subItem == 0 ? item.Text() : item.SubItems(subItem)).trimmed();
+}
+
+// A sub-item of every row of a list, in display order.
+inline QStringList columna(ui::ListView& lista, int subItem)
+{
+    QStringList textos;
+    for (int i = 1; i <= lista.ListItems().Count(); ++i)
+        textos << celda(lista, i, subItem);
+    return textos;
+}
+
+// Steps 1 to 5 of the road: number 1, the account, the March period, the observation, and the load.
+inline void cargarMarzo(FrmConcCuentas& w, const QString& numero = QStringLiteral("1"),
+                        const QString& cuenta = QStringLiteral("1101"))
+{
+    confirmar(w, "IdConciliacion", numero);
+    confirmar(w, "Fecha", w.TextoCampo(QStringLiteral("Fecha")));
+    confirmar(w, "CUENTA", cuenta);
+    w.Campo(QStringLiteral("FechaD"))->setText(QStringLiteral("01/03/2026"));
+    w.Campo(QStringLiteral("FechaH"))->setText(QStringLiteral("31/03/2026"));
+    w.Campo(QStringLiteral("OBS"))->setText(QStringLiteral("Marzo"));
+    w.CmdEjecutar_Click();
+}
