@@ -57,6 +57,8 @@ QString volcado(ado::Connection& cn)
 class StoreWorkflowTest : public QObject {
     Q_OBJECT
 private slots:
+    void init();
+    void cleanup();
     void roadToTheFinalState();
     void nextNumberIsNeverAnExistingOne_data();
     void nextNumberIsNeverAnExistingOne();
@@ -75,7 +77,28 @@ private:
         WorkbenchRows izquierda, derecha;
     };
     Conciliada conciliar(ReconciliationStore& store, qint64 numero = 1);
+    Conciliada conciliar() { return conciliar(*m_store); }
+
+    // A fresh fixture database with a store on its own connection, for every test but the road.
+    std::unique_ptr<Base> m_base;
+    std::unique_ptr<ado::Connection> m_cn;
+    std::unique_ptr<ReconciliationStore> m_store;
 };
+
+void StoreWorkflowTest::init()
+{
+    m_base = std::make_unique<Base>();
+    m_cn = std::make_unique<ado::Connection>();
+    m_base->Abrir(*m_cn);
+    m_store = std::make_unique<ReconciliationStore>(*m_cn, true);
+}
+
+void StoreWorkflowTest::cleanup()
+{
+    m_store.reset();
+    m_cn.reset();
+    m_base.reset();
+}
 
 StoreWorkflowTest::Conciliada StoreWorkflowTest::conciliar(ReconciliationStore& store, qint64 numero)
 {
@@ -231,24 +254,17 @@ void StoreWorkflowTest::nextNumberIsNeverAnExistingOne()
 {
     QFETCH(QStringList, sentencias);
     QFETCH(qint64, proximo);
-    Base b;
-    ado::Connection cn;
-    b.Abrir(cn);
     for (const QString& s : sentencias)
-        cn.Execute(s);
-    ReconciliationStore store(cn, true);
-    QCOMPARE(store.ProximaConciliacion(), proximo);
-    QVERIFY(!store.LeerCabecera(proximo));
+        m_cn->Execute(s);
+    QCOMPARE(m_store->ProximaConciliacion(), proximo);
+    QVERIFY(!m_store->LeerCabecera(proximo));
 }
 
 void StoreWorkflowTest::savedLinesComeBack()
 {
-    Base b;
-    ado::Connection cn;
-    b.Abrir(cn);
-    ReconciliationStore store(cn, true);
+    ReconciliationStore& store = *m_store;
     QVERIFY(store.CargarLineas(1, Lado::Izquierda, true).empty());   // no header: nothing
-    const Conciliada c = conciliar(store);
+    conciliar(store);
     const WorkbenchRows izquierda = store.CargarLineas(1, Lado::Izquierda, true);
     QCOMPARE(conceptos(izquierda), (QStringList{"Cobro FC 10+", "Cobro FC 11+", "Ajuste"}));
     QCOMPARE(izquierda[0].ConciliadoCon, QString("1,2"));
@@ -264,10 +280,8 @@ void StoreWorkflowTest::savedLinesComeBack()
 
 void StoreWorkflowTest::saveWritesOnlyThisReconciliationAndKeepsTheRightRule()
 {
-    Base b;
-    ado::Connection cn;
-    b.Abrir(cn);
-    ReconciliationStore store(cn, true);
+    ado::Connection& cn = *m_cn;
+    ReconciliationStore& store = *m_store;
     conciliar(store, 1);
     store.RegistrarLibres(Marzo(2), Lado::Izquierda);   // nothing left: every line is held by 1
     // A stale ID of reconciliation 1 saved under number 2 touches nothing; an unmarked right row keeps no list.
@@ -298,10 +312,8 @@ void StoreWorkflowTest::failingWritesChangeNothing()
 {
     QFETCH(QString, disparador);
     QFETCH(QString, operacion);
-    Base b;
-    ado::Connection cn;
-    b.Abrir(cn);
-    ReconciliationStore store(cn, true);
+    ado::Connection& cn = *m_cn;
+    ReconciliationStore& store = *m_store;
     Conciliada c = conciliar(store);
     QVERIFY(store.TomarBloqueo(1, kOper).tomado);
     // The operator's screen now: D1 and C2 unmarked and unlinked, D3 and C3 marked as new.
@@ -338,10 +350,8 @@ void StoreWorkflowTest::failingWritesChangeNothing()
 
 void StoreWorkflowTest::releaseLeavesNoDanglingLinks()
 {
-    Base b;
-    ado::Connection cn;
-    b.Abrir(cn);
-    ReconciliationStore store(cn, true);
+    ado::Connection& cn = *m_cn;
+    ReconciliationStore& store = *m_store;
     conciliar(store);
     // A partner list that names 1 as a whole element and as part of a longer ID.
     cn.Execute("UPDATE MV_CONCILIACION_AUX SET CONCILIA = '11,1,2' WHERE ID = 2");
@@ -360,10 +370,8 @@ void StoreWorkflowTest::releaseLeavesNoDanglingLinks()
 
 void StoreWorkflowTest::finalizeActsOnLinesNotShown()
 {
-    Base b;
-    ado::Connection cn;
-    b.Abrir(cn);
-    ReconciliationStore store(cn, true);
+    ado::Connection& cn = *m_cn;
+    ReconciliationStore& store = *m_store;
     conciliar(store);
     QVERIFY(store.TomarBloqueo(1, kOper).tomado);
     // Reopened with the reconciled lines hidden: the lists hold D3 and C3 only.
@@ -379,10 +387,8 @@ void StoreWorkflowTest::finalizeActsOnLinesNotShown()
 
 void StoreWorkflowTest::finalizedReconciliationIsRefused()
 {
-    Base b;
-    ado::Connection cn;
-    b.Abrir(cn);
-    ReconciliationStore store(cn, true);
+    ado::Connection& cn = *m_cn;
+    ReconciliationStore& store = *m_store;
     const Conciliada c = conciliar(store);
     QCOMPARE(store.Finalizar(Marzo(1), Estados(c.izquierda), Estados(c.derecha), kOper), Resultado::Hecho);
     QVERIFY(store.TomarBloqueo(1, kOper).tomado);
@@ -396,10 +402,8 @@ void StoreWorkflowTest::finalizedReconciliationIsRefused()
 
 void StoreWorkflowTest::deleteRemovesEveryLink()
 {
-    Base b;
-    ado::Connection cn;
-    b.Abrir(cn);
-    ReconciliationStore store(cn, true);
+    ado::Connection& cn = *m_cn;
+    ReconciliationStore& store = *m_store;
     conciliar(store);
     QVERIFY(store.TomarBloqueo(1, kOper).tomado);
     QVERIFY(store.TomarBloqueo(1, "STATION2|admin1", true).tomado);
