@@ -33,13 +33,18 @@ bool ReconciliationStore::esAdmin() const
 QString ReconciliationStore::adaptar(const QString& sentencia) const
 {
     const QString texto = sinonimos::Reescribir(sentencia, esAdmin());
-    const ado::BackendKind tipo = m_conexion ? m_conexion->Kind() : gDB().gCnn.Kind();
-    return tipo == ado::BackendKind::Oracle ? oracle::Traducir(texto) : texto;
+    const ado::Connection& conexion = m_conexion ? *m_conexion : gDB().gCnn;
+    return conexion.Kind() == ado::BackendKind::Oracle ? oracle::Traducir(texto) : texto;
 }
 
-bool ReconciliationStore::likeConCorchetes()
+bool ReconciliationStore::oracle()
 {
-    return cn().Kind() != ado::BackendKind::Oracle;
+    return cn().Kind() == ado::BackendKind::Oracle;
+}
+
+QString ReconciliationStore::sinTabla()
+{
+    return oracle() ? QStringLiteral(" FROM DUAL") : QString();
 }
 
 qint64 ReconciliationStore::ejecutar(const QString& sentencia)

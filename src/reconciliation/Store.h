@@ -56,6 +56,10 @@ public:
     // then registers under the number every line of the side's journal query that no reconciliation holds,
     // and returns them as list rows (unmarked, icon 106, their new IDs) in the query's order. A finalized
     // reconciliation gets nothing. Two stations loading the same account at once register each line once.
+    // One statement registers the whole side, so a load is fast; the list is filled from the rows returned.
+    // A load the operator cancels while the list fills keeps what it listed: release the rows it did not
+    // list with Liberar. Lines an earlier load of the same number registered are held by it and not returned
+    // again: CargarLineas lists them.
     ResultadoRegistro RegistrarLibres(const Cabecera& cabecera, Lado lado);
 
     // ---- a saved reconciliation ----
@@ -89,7 +93,9 @@ private:
     bool esAdmin() const;
     // The statement as this user's connection must read it: synonyms for non-administrators, Oracle's dialect.
     QString adaptar(const QString& sentencia) const;
-    bool likeConCorchetes();
+    bool oracle();
+    // What a SELECT of constants needs after its list: Oracle's " FROM DUAL", nothing elsewhere.
+    QString sinTabla();
     // The statement adapted and run; the rows it touched.
     qint64 ejecutar(const QString& sentencia);
     // The rows of the query, adapted.

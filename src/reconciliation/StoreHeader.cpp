@@ -79,7 +79,7 @@ bool ReconciliationStore::escribirCabeceraNueva(const Cabecera& cabecera)
         valores += (valores.isEmpty() ? QString() : QStringLiteral(",")) + c.Valor;
     }
     return ejecutar(QStringLiteral("INSERT INTO MV_CONCILIACION_CAB (") + columnas + QStringLiteral(") SELECT ")
-                    + valores + QStringLiteral(" WHERE NOT EXISTS (SELECT 1 FROM MV_CONCILIACION_CAB WHERE ")
+                    + valores + sinTabla() + QStringLiteral(" WHERE NOT EXISTS (SELECT 1 FROM MV_CONCILIACION_CAB WHERE ")
                     + sql::DelNumero(cabecera.numero) + QLatin1Char(')'))
            == 1;
 }

@@ -34,7 +34,7 @@ QString prefijoLiteral(const QString& texto, bool conCorchetes)
 
 } // namespace
 
-QString CondicionDiario(const Cabecera& cabecera, Lado lado, bool likeConCorchetes)
+QString CondicionDiario(const Cabecera& cabecera, Lado lado, bool oracle)
 {
     using suite::Utilidades;
     QString condicion;
@@ -54,7 +54,7 @@ QString CondicionDiario(const Cabecera& cabecera, Lado lado, bool likeConCorchet
     if (!cabecera.usuario.trimmed().isEmpty()) {
         agregarClausula(condicion,
                         QStringLiteral("MV_ASIENTOS.USUARIO_LOGEADO LIKE ")
-                            + sql::Texto(prefijoLiteral(cabecera.usuario.trimmed(), likeConCorchetes)
+                            + sql::Texto(prefijoLiteral(cabecera.usuario.trimmed(), !oracle)
                                          + QLatin1Char('%'))
                             + QStringLiteral(") "));
     }
@@ -63,13 +63,13 @@ QString CondicionDiario(const Cabecera& cabecera, Lado lado, bool likeConCorchet
     return condicion + QLatin1Char(')');
 }
 
-QString ConsultaDiario(const Cabecera& cabecera, Lado lado, bool likeConCorchetes)
+QString ConsultaDiario(const Cabecera& cabecera, Lado lado, bool oracle)
 {
-    return QStringLiteral("SELECT * FROM MV_ASIENTOS ") + CondicionDiario(cabecera, lado, likeConCorchetes)
+    return QStringLiteral("SELECT * FROM MV_ASIENTOS ") + CondicionDiario(cabecera, lado, oracle)
            + kOrden;
 }
 
-QString SentenciaRegistro(const Cabecera& cabecera, Lado lado, bool likeConCorchetes)
+QString SentenciaRegistro(const Cabecera& cabecera, Lado lado, bool oracle)
 {
     const DescripcionLado& d = Describir(lado);
     const bool izquierda = lado == Lado::Izquierda;
@@ -80,13 +80,17 @@ QString SentenciaRegistro(const Cabecera& cabecera, Lado lado, bool likeConCorch
         + QStringLiteral("TC_ORIGEN,CPTE_ORIGEN");
     // A Null voucher part reads as empty text and a Null amount as 0, as the list shows them. The voucher's
     // chain starts with a text literal so that the embedded engine's rewrite reads its "+" as joining texts.
+    QString comprobante = QStringLiteral("''+ISNULL(MV_ASIENTOS.SUCURSAL,'')+ISNULL(MV_ASIENTOS.NUMERO,'')"
+                                         "+ISNULL(MV_ASIENTOS.LETRA,'')");
+    if (oracle)
+        comprobante.replace(u'+', QStringLiteral("||"));
     const QString valores =
         sql::Texto(NumeroTabla(cabecera.numero)) + QLatin1Char(',') + sql::Fecha(cabecera.fecha)
         + QLatin1Char(',') + sql::Texto(cabecera.cuenta)
         + QStringLiteral(",MV_ASIENTOS.SECUENCIA,MV_ASIENTOS.MES_OPERATIVO,MV_ASIENTOS.[NUMERO ASIENTO],"
                          "MV_ASIENTOS.PERIODO,MV_ASIENTOS.TIPO_REG,0,MV_ASIENTOS.FECHA,MV_ASIENTOS.VENCIMIENTO,"
-                         "MV_ASIENTOS.TC,''+ISNULL(MV_ASIENTOS.SUCURSAL,'')+ISNULL(MV_ASIENTOS.NUMERO,'')"
-                         "+ISNULL(MV_ASIENTOS.LETRA,''),ISNULL(MV_ASIENTOS.IMPORTE,0),MV_ASIENTOS.DETALLE,")
+                         "MV_ASIENTOS.TC,")
+        + comprobante + QStringLiteral(",ISNULL(MV_ASIENTOS.IMPORTE,0),MV_ASIENTOS.DETALLE,")
         + (izquierda ? QStringLiteral("NULL,0,") : QString())
         + QStringLiteral("MV_ASIENTOS.TC_ORIGEN,MV_ASIENTOS.CPTE_ORIGEN");
     // Held by any reconciliation of this side: the journal key, as the side's unique index has it.
@@ -97,7 +101,7 @@ QString SentenciaRegistro(const Cabecera& cabecera, Lado lado, bool likeConCorch
                          " AND R.[NUMERO ASIENTO] = MV_ASIENTOS.[NUMERO ASIENTO]"
                          " AND R.PERIODO = MV_ASIENTOS.PERIODO AND R.TIPO_REG = MV_ASIENTOS.TIPO_REG)");
     return QStringLiteral("INSERT INTO ") + d.tabla + QStringLiteral(" (") + columnas + QStringLiteral(")  SELECT ")
-           + valores + QStringLiteral(" FROM MV_ASIENTOS ") + CondicionDiario(cabecera, lado, likeConCorchetes)
+           + valores + QStringLiteral(" FROM MV_ASIENTOS ") + CondicionDiario(cabecera, lado, oracle)
            + libre + kOrden;
 }
 

@@ -24,8 +24,8 @@ void ReconciliationStore::grabarVinculos(const VinculosAGrabar& vinculos)
     for (const QString& ids : sql::ListasDeIds(vinculos.izquierdasNuevas))
         ejecutar(QStringLiteral("DELETE FROM MV_CONCILIACION_Cpte_AUX WHERE IDCPTE IN (") + ids + QLatin1Char(')'));
 
-    // Several pairs per statement; a pair named twice is written once.
-    constexpr int kParesPorSentencia = 500;
+    // Several pairs per statement (Oracle takes one row per VALUES); a pair named twice is written once.
+    const int kParesPorSentencia = oracle() ? 1 : 500;
     QSet<QPair<qint64, qint64>> escritos;
     QString valores;
     int enSentencia = 0;

@@ -45,7 +45,7 @@ ResultadoBloqueo ReconciliationStore::TomarBloqueo(qint64 numero, const QString&
                                         : QStringLiteral("USUARIO <> ''");
     try {
         if (ejecutar(QStringLiteral("INSERT INTO V_MV_CTROL_CPTE (TC,SUCURSAL,NUMERO,LETRA,USUARIO) SELECT 'CCCC','0001','")
-                     + NumeroBloqueo(numero) + QStringLiteral("','X',") + sql::Texto(propietario)
+                     + NumeroBloqueo(numero) + QStringLiteral("','X',") + sql::Texto(propietario) + sinTabla()
                      + QStringLiteral(" WHERE NOT EXISTS (SELECT 1 FROM V_MV_CTROL_CPTE WHERE ") + filaDelNumero(numero)
                      + QStringLiteral(" AND ") + estorba + QLatin1Char(')'))
             == 1)

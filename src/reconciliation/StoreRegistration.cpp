@@ -9,13 +9,13 @@ namespace conciliacion {
 
 void ReconciliationStore::AbrirDiario(const Cabecera& cabecera, Lado lado, ado::Recordset& rs)
 {
-    rs.Open(adaptar(ConsultaDiario(cabecera, lado, likeConCorchetes())), &cn());
+    rs.Open(adaptar(ConsultaDiario(cabecera, lado, oracle())), &cn());
 }
 
 ResultadoRegistro ReconciliationStore::RegistrarLibres(const Cabecera& cabecera, Lado lado)
 {
     const QString tabla = Describir(lado).tabla;
-    const QString registro = SentenciaRegistro(cabecera, lado, likeConCorchetes());
+    const QString registro = SentenciaRegistro(cabecera, lado, oracle());
     constexpr int kIntentos = 3;
     for (int intento = 1;; ++intento) {
         try {

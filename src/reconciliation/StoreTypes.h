@@ -31,6 +31,9 @@ struct Cabecera {
     QString unegocio;       // journal filter by business unit; blank: none
     QString usuario;        // journal filter by the user who keyed the entry; blank: none
     bool finalizada = false;
+
+    // Made by the bank-reconciliation program, which alone may change it.
+    bool DeBanco() const { return tipo.trimmed().compare(QLatin1String("BCO"), Qt::CaseInsensitive) == 0; }
 };
 
 // What a save writes for one line: its mark (the row's check box) and its link list.

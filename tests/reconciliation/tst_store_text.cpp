@@ -34,38 +34,38 @@ void StoreTextTest::journalQuery_data()
     QTest::addColumn<QString>("unegocio");
     QTest::addColumn<QString>("usuario");
     QTest::addColumn<bool>("izquierda");
-    QTest::addColumn<bool>("corchetes");
+    QTest::addColumn<bool>("oracle");
     QTest::addColumn<QString>("consulta");
 
     QTest::newRow("period and account, left")
-        << "01/03/2026" << "31/03/2026" << " 1101 " << "" << "" << true << true
+        << "01/03/2026" << "31/03/2026" << " 1101 " << "" << "" << true << false
         << "SELECT * FROM MV_ASIENTOS  Where Fecha >= '2026-03-01' AND Fecha <= '2026-03-31' and "
            "(MV_ASIENTOS.CUENTA = '1101')  and (MV_ASIENTOS.[debe-haber] = 'D' )  order by  fecha,tc,sucursal, numero";
     QTest::newRow("no period")
-        << "" << "" << "1101" << "" << "" << true << true
+        << "" << "" << "1101" << "" << "" << true << false
         << "SELECT * FROM MV_ASIENTOS  where (MV_ASIENTOS.CUENTA = '1101')  and (MV_ASIENTOS.[debe-haber] = 'D' )  "
            "order by  fecha,tc,sucursal, numero";
     QTest::newRow("only the upper bound, right")
-        << "" << "31/03/2026" << "1101" << "" << "" << false << true
+        << "" << "31/03/2026" << "1101" << "" << "" << false << false
         << "SELECT * FROM MV_ASIENTOS  Where Fecha <= '2026-03-31' and (MV_ASIENTOS.CUENTA = '1101')  and "
            "(MV_ASIENTOS.[debe-haber] = 'H' )  order by  fecha,tc,sucursal, numero";
     QTest::newRow("blank filters are none")
-        << "01/03/2026" << "" << "1101" << "   " << "  " << true << true
+        << "01/03/2026" << "" << "1101" << "   " << "  " << true << false
         << "SELECT * FROM MV_ASIENTOS  Where Fecha >= '2026-03-01' and (MV_ASIENTOS.CUENTA = '1101')  and "
            "(MV_ASIENTOS.[debe-haber] = 'D' )  order by  fecha,tc,sucursal, numero";
     QTest::newRow("both filters")
-        << "01/03/2026" << "31/03/2026" << "1101" << "1" << " oper " << true << true
+        << "01/03/2026" << "31/03/2026" << "1101" << "1" << " oper " << true << false
         << "SELECT * FROM MV_ASIENTOS  Where Fecha >= '2026-03-01' AND Fecha <= '2026-03-31' and "
            "(MV_ASIENTOS.CUENTA = '1101')  and (MV_ASIENTOS.UNEGOCIO = '   1')  and "
            "(MV_ASIENTOS.USUARIO_LOGEADO LIKE 'oper%')  and (MV_ASIENTOS.[debe-haber] = 'D' )  "
            "order by  fecha,tc,sucursal, numero";
     QTest::newRow("quotes doubled, wildcards literal")
-        << "" << "" << "11'01" << "a'b" << "o'p_%[" << true << true
+        << "" << "" << "11'01" << "a'b" << "o'p_%[" << true << false
         << "SELECT * FROM MV_ASIENTOS  where (MV_ASIENTOS.CUENTA = '11''01')  and (MV_ASIENTOS.UNEGOCIO = 'a''b ')  and "
            "(MV_ASIENTOS.USUARIO_LOGEADO LIKE 'o''p[_][%][[]%')  and (MV_ASIENTOS.[debe-haber] = 'D' )  "
            "order by  fecha,tc,sucursal, numero";
-    QTest::newRow("no brackets where LIKE has none")
-        << "" << "" << "1101" << "" << "op_" << false << false
+    QTest::newRow("oracle: no brackets, LIKE has none")
+        << "" << "" << "1101" << "" << "op_" << false << true
         << "SELECT * FROM MV_ASIENTOS  where (MV_ASIENTOS.CUENTA = '1101')  and "
            "(MV_ASIENTOS.USUARIO_LOGEADO LIKE 'op_%')  and (MV_ASIENTOS.[debe-haber] = 'H' )  "
            "order by  fecha,tc,sucursal, numero";
@@ -79,7 +79,7 @@ void StoreTextTest::journalQuery()
     QFETCH(QString, unegocio);
     QFETCH(QString, usuario);
     QFETCH(bool, izquierda);
-    QFETCH(bool, corchetes);
+    QFETCH(bool, oracle);
     QFETCH(QString, consulta);
     Cabecera c;
     c.fechaDesde = desde;
@@ -87,7 +87,7 @@ void StoreTextTest::journalQuery()
     c.cuenta = cuenta;
     c.unegocio = unegocio;
     c.usuario = usuario;
-    QCOMPARE(ConsultaDiario(c, izquierda ? Lado::Izquierda : Lado::Derecha, corchetes), consulta);
+    QCOMPARE(ConsultaDiario(c, izquierda ? Lado::Izquierda : Lado::Derecha, oracle), consulta);
 }
 
 void StoreTextTest::registrationStatement()
@@ -113,6 +113,11 @@ void StoreTextTest::registrationStatement()
     QVERIFY(derecha.contains("MV_ASIENTOS.DETALLE,MV_ASIENTOS.TC_ORIGEN"));
     QVERIFY(derecha.contains("NOT EXISTS (SELECT 1 FROM MV_CONCILIACION_AUX R WHERE"));
     QVERIFY(derecha.contains("[debe-haber] = 'H' )"));
+    QVERIFY(izquierda.contains("MV_ASIENTOS.TC,''+ISNULL(MV_ASIENTOS.SUCURSAL,'')+ISNULL(MV_ASIENTOS.NUMERO,'')"
+                               "+ISNULL(MV_ASIENTOS.LETRA,''),ISNULL(MV_ASIENTOS.IMPORTE,0)"));
+    QVERIFY(SentenciaRegistro(c, Lado::Izquierda, true)
+                .contains("MV_ASIENTOS.TC,''||ISNULL(MV_ASIENTOS.SUCURSAL,'')||ISNULL(MV_ASIENTOS.NUMERO,'')"
+                          "||ISNULL(MV_ASIENTOS.LETRA,''),"));
 }
 
 void StoreTextTest::badPeriodRaises()

@@ -62,6 +62,8 @@ private slots:
     void roadToTheFinalState();
     void nextNumberIsNeverAnExistingOne_data();
     void nextNumberIsNeverAnExistingOne();
+    void headerKindAndState_data();
+    void headerKindAndState();
     void savedLinesComeBack();
     void saveWritesOnlyThisReconciliationAndKeepsTheRightRule();
     void failingWritesChangeNothing_data();
@@ -258,6 +260,31 @@ void StoreWorkflowTest::nextNumberIsNeverAnExistingOne()
         m_cn->Execute(s);
     QCOMPARE(m_store->ProximaConciliacion(), proximo);
     QVERIFY(!m_store->LeerCabecera(proximo));
+}
+
+void StoreWorkflowTest::headerKindAndState_data()
+{
+    QTest::addColumn<QString>("tipo");
+    QTest::addColumn<QString>("finalizada");
+    QTest::addColumn<bool>("deBanco");
+    QTest::addColumn<bool>("cerrada");
+    QTest::newRow("ours") << "'CTA'" << "0" << false << false;
+    QTest::newRow("bank, any letters") << "'bco'" << "NULL" << true << false;
+    QTest::newRow("no type, finalized") << "NULL" << "1" << false << true;
+}
+
+void StoreWorkflowTest::headerKindAndState()
+{
+    QFETCH(QString, tipo);
+    QFETCH(QString, finalizada);
+    QFETCH(bool, deBanco);
+    QFETCH(bool, cerrada);
+    m_cn->Execute(QStringLiteral("INSERT INTO MV_CONCILIACION_CAB (IDCONCILIACION, TIPO, FINALIZADA) "
+                                 "VALUES ('              3', %1, %2)").arg(tipo, finalizada));
+    const std::optional<Cabecera> c = m_store->LeerCabecera(3);
+    QVERIFY(c);
+    QCOMPARE(c->DeBanco(), deBanco);
+    QCOMPARE(c->finalizada, cerrada);
 }
 
 void StoreWorkflowTest::savedLinesComeBack()
