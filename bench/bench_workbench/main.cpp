@@ -1,8 +1,11 @@
 // Loading both panels of the benchmark account (N free debit and N free credit lines) through the
 // reconciliation store's registration, beside bare SQLite inserting the same rows into the same tables in one
-// transaction with one prepared statement per table. Then saving a mark on every loaded line. Prints:
+// transaction with one prepared statement per table. Then saving a mark on every loaded line, and, for the
+// data layer's per-statement cost, the same rows inserted one text statement each through
+// ado::Connection::Execute (on at most 5000 rows per side). Prints:
 //   lines/side=N  store=… ms  bare=… ms  ratio=…
-//   save all marks: lines=2N  … ms  (… µs per line)
+//   save all marks: lines=2N  … ms  (… us per line)
+//   one Execute per line: lines=…  … us per line  (bare … us per line, ratio …)
 // Each figure is the best of a few runs, each on a fresh copy of the database. Usage: bench_workbench [N]
 // (default 20000). The aim for loading is a ratio within 3.
 
@@ -115,6 +118,29 @@ bool bareInsert(sqlite3* db, const std::vector<Row>& left, const std::vector<Row
     return sqlite3_exec(db, ok ? "COMMIT" : "ROLLBACK", nullptr, nullptr, nullptr) == SQLITE_OK && ok;
 }
 
+QString quoted(const QByteArray& t)
+{
+    return u'\'' + QString::fromUtf8(t).replace(u'\'', QStringLiteral("''")) + u'\'';
+}
+
+// The rows inserted one text statement each through the data layer, in one transaction.
+void executePerLine(ado::Connection& cn, const std::vector<Row>& rows, size_t limit)
+{
+    cn.BeginTrans();
+    for (size_t i = 0; i < rows.size() && i < limit; ++i) {
+        const Row& r = rows[i];
+        cn.Execute(QStringLiteral("INSERT INTO MV_CONCILIACION (IDCONCILIACION,FECHA,CUENTA,SECUENCIA,MES_OPERATIVO,"
+                                  "[NUMERO ASIENTO],PERIODO,TIPO_REG,FINALIZADA,FECHAMOV,VENCIMIENTO,TC,COMPROBANTE,"
+                                  "IMPORTE,CONCEPTO,IDCONCAUX, CONCILIADO, TC_ORIGEN,CPTE_ORIGEN)  VALUES('              1',"
+                                  "'2026-04-18','%1',%2,%3,%4,'%5',%6,0,%7,%8,%9,%10,%11,%12,NULL,0,%13,%14)")
+                       .arg(QLatin1String(schema::kBenchAccount)).arg(r.secuencia).arg(r.mes).arg(r.asiento)
+                       .arg(r.periodo).arg(quoted(r.tipoReg), quoted(r.fecha), quoted(r.vencimiento), quoted(r.tc),
+                                           quoted(r.comprobante), QString::number(r.importe, 'f', 4),
+                                           quoted(r.concepto), quoted(r.tcOrigen), quoted(r.cpteOrigen)));
+    }
+    cn.CommitTrans();
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -138,7 +164,9 @@ int main(int argc, char** argv)
         return f;
     };
 
-    double storeMs = 1e300, bareMs = 1e300, saveMs = 1e300;
+    constexpr size_t kPerLine = 5000;
+    double storeMs = 1e300, bareMs = 1e300, saveMs = 1e300, perLineMs = 1e300;
+    size_t perLineRows = 0;
     size_t registered = 0, saved = 0;
     bool bareOk = true;
     for (int run = 0; run < kRuns; ++run) {
@@ -174,6 +202,11 @@ int main(int argc, char** argv)
             t.start();
             bareOk = bareInsert(db, left, right) && bareOk;
             bareMs = qMin(bareMs, t.nsecsElapsed() / 1e6);
+            cn.Execute(QStringLiteral("DELETE FROM MV_CONCILIACION"));
+            perLineRows = qMin(left.size(), kPerLine);
+            t.restart();
+            executePerLine(cn, left, kPerLine);
+            perLineMs = qMin(perLineMs, t.nsecsElapsed() / 1e6);
         }
     }
     out << "lines/side=" << n << "  registered=" << registered << "  store=" << QString::number(storeMs, 'f', 1)
@@ -181,5 +214,10 @@ int main(int argc, char** argv)
         << QString::number(storeMs / bareMs, 'f', 2) << (bareOk ? "" : "  (bare insert failed)") << Qt::endl;
     out << "save all marks: lines=" << saved << "  " << QString::number(saveMs, 'f', 1) << " ms  ("
         << QString::number(saveMs * 1000 / qMax<size_t>(saved, 1), 'f', 1) << " us per line)" << Qt::endl;
+    const double bareLine = bareMs * 1000 / qMax<size_t>(2 * size_t(n), 1);
+    const double executeLine = perLineMs * 1000 / qMax<size_t>(perLineRows, 1);
+    out << "one Execute per line: lines=" << perLineRows << "  " << QString::number(executeLine, 'f', 1)
+        << " us per line  (bare " << QString::number(bareLine, 'f', 1) << " us per line, ratio "
+        << QString::number(executeLine / bareLine, 'f', 1) << ")" << Qt::endl;
     return 0;
 }

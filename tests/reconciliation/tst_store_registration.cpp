@@ -14,6 +14,7 @@ using namespace prueba;
 class StoreRegistrationTest : public QObject {
     Q_OBJECT
 private slots:
+    void journalQueryRuns();
     void registersFreeLinesInQueryOrder();
     void listRowsCarryTheirOwnRows();
     void heldLinesAreSkipped_data();
@@ -27,6 +28,25 @@ private slots:
     void failedRegistrationLeavesNothing();
     void twoStationsAtOnceRegisterEachLineOnce();
 };
+
+void StoreRegistrationTest::journalQueryRuns()
+{
+    Base b;
+    ado::Connection cn;
+    b.Abrir(cn);
+    for (bool administrador : {true, false}) {
+        ReconciliationStore store(cn, administrador);
+        for (Lado lado : {Lado::Izquierda, Lado::Derecha}) {
+            ado::Recordset rs;
+            store.AbrirDiario(Marzo(1), lado, rs);
+            QStringList detalles;
+            for (; !rs.EOF(); rs.MoveNext())
+                detalles << rs.Fields("Detalle").Value().toText();
+            QCOMPARE(detalles.join('|'), QString(lado == Lado::Izquierda ? "Cobro FC 10|Cobro FC 11|Ajuste"
+                                                                          : "Deposito 10|Deposito 11|Comision"));
+        }
+    }
+}
 
 void StoreRegistrationTest::registersFreeLinesInQueryOrder()
 {

@@ -320,6 +320,9 @@ void StoreWorkflowTest::saveWritesOnlyThisReconciliationAndKeepsTheRightRule()
     // Saving a number that has no header yet writes it.
     QCOMPARE(store.Guardar(Marzo(7, "o'k"), {}, {}), Resultado::Hecho);
     QCOMPARE(store.LeerCabecera(7)->observaciones, QString("o'k"));
+    // Text that reads NULL is text.
+    QCOMPARE(store.Guardar(Marzo(8, "NULL"), {}, {}), Resultado::Hecho);
+    QCOMPARE(Lista(cn, "SELECT OBSERVACIONES FROM MV_CONCILIACION_CAB WHERE IDCONCILIACION = 8"), QString("NULL"));
 }
 
 void StoreWorkflowTest::failingWritesChangeNothing_data()
