@@ -59,7 +59,7 @@ QLabel* total(QWidget* padre, const char* nombre)
     return l;
 }
 
-// Icon 1 a mark, 106 an unmarked line, 2..105 a coloured disc per link group.
+// Icon 1 a tick, 106 (an unmarked line) a grey ring, 2..105 a coloured disc per link group.
 QIcon iconoDeFila(int numero)
 {
     QPixmap imagen(16, 16);
@@ -70,9 +70,9 @@ QIcon iconoDeFila(int numero)
         p.setPen(QPen(QColor(0, 128, 0), 2.5));
         p.drawPolyline(QPolygonF({QPointF(3, 8.5), QPointF(6.5, 12), QPointF(13, 4)}));
     } else if (numero == 106) {
-        p.setPen(QPen(QColor(128, 128, 128), 1));
-        p.setBrush(Qt::white);
-        p.drawRect(QRectF(3.5, 3.5, 9, 9));
+        p.setPen(QPen(QColor(150, 150, 150), 1.5));
+        p.setBrush(Qt::NoBrush);
+        p.drawEllipse(QRectF(4.5, 4.5, 7, 7));
     } else {
         p.setPen(Qt::NoPen);
         p.setBrush(QColor::fromHsv((numero * 47) % 360, 200, 220));

@@ -1,0 +1,115 @@
+// The header fields driven by keys on the shown window: Enter validates and moves on, a refused field keeps
+// the focus, date fields take only dates, and the focused field is the one the lookup acts on.
+
+#include "tst_window_fixture.h"
+
+#include <QApplication>
+#include <QDate>
+
+class TstWindowKeys : public QObject {
+    Q_OBJECT
+
+private:
+    EmpresaDePrueba empresa;
+    std::unique_ptr<FrmConcCuentas> w;
+
+    QLineEdit* campo(const char* nombre) { return w->Campo(QString::fromLatin1(nombre)); }
+
+    void enfocar(QLineEdit* c)
+    {
+        c->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), c);
+    }
+
+private slots:
+    void initTestCase() { QVERIFY(empresa.crear(QStringLiteral("oper1"))); }
+
+    void init()
+    {
+        EmpresaDePrueba::vaciar();
+        w = empresa.ventana();
+        QVERIFY(w);
+        w->Show();
+        w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w.get()));
+    }
+
+    void cleanup() { w.reset(); }
+
+    void enterValidatesAndMovesOn()
+    {
+        ui::ScriptedDialogs d;
+        enfocar(campo("IdConciliacion"));
+        QCOMPARE(w->FCampoActual.data(), campo("IdConciliacion"));
+        // Focus selects the whole text, so typing replaces it.
+        QTest::keyClicks(campo("IdConciliacion"), QStringLiteral("3"));
+        QCOMPARE(campo("IdConciliacion")->text(), QStringLiteral("3"));
+        QTest::keyClick(campo("IdConciliacion"), Qt::Key_Return);
+        QCOMPARE(EmpresaDePrueba::cantidad(QStringLiteral("V_MV_CTROL_CPTE WHERE NUMERO = '00000003'")), 1);
+        QCOMPARE(QApplication::focusWidget(), campo("Fecha"));
+        QTest::keyClick(campo("Fecha"), Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(), campo("CUENTA"));
+        QTest::keyClicks(campo("CUENTA"), QStringLiteral("1101"));
+        QTest::keyClick(campo("CUENTA"), Qt::Key_Return);
+        QVERIFY(d.verifyDone());
+        QCOMPARE(w->LblDescCuenta->text(), QStringLiteral("Banco cuenta corriente"));
+        QCOMPARE(QApplication::focusWidget(), campo("OBS"));
+        // Enter in the observations neither validates nor moves.
+        QTest::keyClick(campo("OBS"), Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(), campo("OBS"));
+    }
+
+    void refusedFieldKeepsTheFocus()
+    {
+        ui::ScriptedDialogs d;
+        enfocar(campo("IdConciliacion"));
+        QTest::keyClick(campo("IdConciliacion"), Qt::Key_Return);
+        enfocar(campo("CUENTA"));
+        QTest::keyClicks(campo("CUENTA"), QStringLiteral("11"));
+        d.expectMsgBox(ui::vbOK).containing(QStringLiteral("Es Cuenta Titulo"));
+        QTest::keyClick(campo("CUENTA"), Qt::Key_Return);
+        QVERIFY(d.verifyDone());
+        QTRY_COMPARE(QApplication::focusWidget(), campo("CUENTA"));
+    }
+
+    void dateFieldsTakeOnlyDates()
+    {
+        enfocar(campo("FechaD"));
+        campo("FechaD")->clear();
+        QTest::keyClicks(campo("FechaD"), QStringLiteral("1a5-0x3.2026"));
+        QCOMPARE(campo("FechaD")->text(), QStringLiteral("15/03/2026"));
+        // The observations take every key.
+        enfocar(campo("OBS"));
+        QTest::keyClicks(campo("OBS"), QStringLiteral("a-b.c"));
+        QCOMPARE(campo("OBS")->text(), QStringLiteral("a-b.c"));
+    }
+
+    void lookupOfTheFocusedDateField()
+    {
+        ui::ScriptedDialogs d;
+        enfocar(campo("IdConciliacion"));
+        QTest::keyClick(campo("IdConciliacion"), Qt::Key_Return);
+        enfocar(campo("Fecha"));
+        d.expectDate(QDate(2026, 3, 31));
+        w->CmdConsultar();
+        QVERIFY(d.verifyDone());
+        QCOMPARE(campo("Fecha")->text(), QStringLiteral("31/03/2026"));
+        QCOMPARE(QApplication::focusWidget(), campo("CUENTA"));
+    }
+
+    // A cancelled lookup empties the field and still validates it.
+    void cancelledDateLookupEmptiesTheField()
+    {
+        ui::ScriptedDialogs d;
+        enfocar(campo("Fecha"));
+        d.cancelDate();
+        d.expectMsgBox(ui::vbOK).withText(QStringLiteral("Se debe informar el Campo: Fecha"));
+        w->CmdConsultar();
+        QVERIFY(d.verifyDone());
+        QCOMPARE(campo("Fecha")->text(), QString());
+        QVERIFY(w->FHayError);
+    }
+};
+
+QTEST_MAIN(TstWindowKeys)
+#include "tst_window_keys.moc"

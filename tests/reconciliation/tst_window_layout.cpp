@@ -1,0 +1,84 @@
+// The workbench window on screen: maximised, the lists side by side at half the width each, the middle
+// buttons centred, the help panel toggled by its icon. With CONC_SCREENSHOT set to a file name the window
+// is also saved there as a picture, to look at the layout.
+
+#include "tst_window_fixture.h"
+
+#include <QGroupBox>
+#include <QSplitter>
+#include <QToolButton>
+
+class TstWindowLayout : public QObject {
+    Q_OBJECT
+
+private:
+    EmpresaDePrueba empresa;
+    std::unique_ptr<FrmConcCuentas> w;
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(empresa.crear(QStringLiteral("oper1")));
+        EmpresaDePrueba::vaciar();
+        w = empresa.ventana();
+        QVERIFY(w);
+        ui::ScriptedDialogs d;
+        w->Show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        cargarMarzo(*w);
+        QVERIFY(d.verifyDone());
+        QCoreApplication::processEvents();
+    }
+
+    void cleanupTestCase() { w.reset(); }
+
+    void maximisedWithItsCaption()
+    {
+        QCOMPARE(w->windowTitle(), QStringLiteral("Brenquil"));
+        QVERIFY(w->isMaximized());
+        w->showNormal();
+        QTRY_VERIFY(w->isMaximized());
+    }
+
+    void listsShareTheWidth()
+    {
+        w->picNivel->setSizes({100, 900});
+        w->resize(w->width() - 10, w->height());
+        QCoreApplication::processEvents();
+        QVERIFY(w->Lvw->width() > 100);
+        QVERIFY(qAbs(w->Lvw->width() - w->Lvw2->width()) <= 2);
+        QVERIFY(w->Lvw->geometry().right() < w->Lvw2->geometry().left());
+        QVERIFY(w->Lvw->mapTo(w.get(), QPoint(0, 0)).y() > w->lblTotNConc->mapTo(w.get(), QPoint(0, 0)).y());
+    }
+
+    void middleButtonsCentred()
+    {
+        const int centro = w->CmdConciliar->mapTo(w.get(), w->CmdConciliar->rect().center()).x();
+        QVERIFY2(qAbs(centro - w->width() / 2) <= w->CmdConciliar->width(), qPrintable(QString::number(centro)));
+        const int fila = w->CmdConciliar->mapTo(w.get(), QPoint(0, 0)).y();
+        QCOMPARE(w->CmdQuitarI->mapTo(w.get(), QPoint(0, 0)).y(), fila);
+        QCOMPARE(w->CmdQuitarD->mapTo(w.get(), QPoint(0, 0)).y(), fila);
+        QVERIFY(w->CmdQuitarI->mapTo(w.get(), QPoint(0, 0)).x() < w->CmdConciliar->mapTo(w.get(), QPoint(0, 0)).x());
+        QVERIFY(w->CmdQuitarD->mapTo(w.get(), QPoint(0, 0)).x() > w->CmdConciliar->mapTo(w.get(), QPoint(0, 0)).x());
+    }
+
+    void helpToggles()
+    {
+        QVERIFY(!w->frmHelp->isVisible());
+        w->PicHelp->click();
+        QVERIFY(w->frmHelp->isVisible());
+        w->PicHelp->click();
+        QVERIFY(!w->frmHelp->isVisible());
+    }
+
+    void picture()
+    {
+        const QString archivo = qEnvironmentVariable("CONC_SCREENSHOT");
+        if (archivo.isEmpty())
+            QSKIP("CONC_SCREENSHOT not set");
+        QVERIFY(w->grab().save(archivo));
+    }
+};
+
+QTEST_MAIN(TstWindowLayout)
+#include "tst_window_layout.moc"
