@@ -67,6 +67,15 @@ struct EmpresaDePrueba {
         return w;
     }
 
+    // A fresh window on a company emptied of what earlier tests wrote.
+    bool reiniciar(std::unique_ptr<FrmConcCuentas>& w) const
+    {
+        w.reset();
+        vaciar();
+        w = ventana();
+        return w != nullptr;
+    }
+
     // Everything a test may have written: reconciliations, locks and comparison settings.
     static void vaciar()
     {

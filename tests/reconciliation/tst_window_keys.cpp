@@ -26,9 +26,7 @@ private slots:
 
     void init()
     {
-        EmpresaDePrueba::vaciar();
-        w = empresa.ventana();
-        QVERIFY(w);
+        QVERIFY(empresa.reiniciar(w));
         w->Show();
         w->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(w.get()));

@@ -19,9 +19,7 @@ private slots:
 
     void init()
     {
-        EmpresaDePrueba::vaciar();
-        w = empresa.ventana();
-        QVERIFY(w);
+        QVERIFY(empresa.reiniciar(w));
     }
 
     void cleanup() { w.reset(); }
