@@ -11,8 +11,10 @@
 // FrmConcCuentasCabecera.cpp (header validation), FrmConcCuentasCampos.cpp (field editing and lookups),
 // FrmConcCuentasBloqueo.cpp (edit lock), FrmConcCuentasApertura.cpp (opening a saved reconciliation),
 // FrmConcCuentasConfiguracion.cpp (comparison settings), FrmConcCuentasCarga.cpp (loading a panel),
-// FrmConcCuentasListas.cpp (rows in the lists, totals, groups), FrmConcCuentasSegundaMitad.cpp (matching,
-// marking, reconciling, saving, finalizing, the command bar's actions and the line menu).
+// FrmConcCuentasListas.cpp (rows in the lists, totals, groups), FrmConcCuentasMarcas.cpp (mark handlers,
+// keys, sort), FrmConcCuentasQuitar.cpp (releasing, reloading, finding), FrmConcCuentasComparar.cpp
+// (matching), FrmConcCuentasConciliar.cpp (saving, reconciling), FrmConcCuentasFinalizar.cpp,
+// FrmConcCuentasComandos.cpp (command bar, keys, closing), FrmConcCuentasMenu.cpp (line menu).
 
 #include "Store.h"
 #include "WorkbenchRow.h"
@@ -38,6 +40,9 @@ class QToolButton;
 namespace suite {
 class Brakmo;
 class PictureBox;
+}
+namespace ui {
+class Routine;
 }
 
 // The connection data the window hands to the suite's data components at load. Nothing reads it afterwards.
@@ -190,6 +195,8 @@ public:
     void CalcularTotales();
     // Row icons and link groups of both lists, sorted by group.
     void AgruparConciliados();
+    // The list sorted by its row text (sub-item 0), ascending: the order of the link groups.
+    static void OrdenarPorGrupo(ui::ListView& lista);
 
     // Layout (FrmConcCuentasDiseno.cpp)
     void PicHelp_Click();
@@ -209,18 +216,21 @@ public:
 
     // ---------------------------------------------------------------------------------------------------
     // Second half: marking, matching, reconciling, saving, finalizing, the command bar and the line menu.
-    // FrmConcCuentasSegundaMitad.cpp holds placeholders until they are built.
+    // Every command is ignored while a long loop runs (EstaOcupado), so none starts in the middle of another.
+
+    // The lists (FrmConcCuentasMarcas.cpp): mark handlers with their link questions, Shift+arrow toggle,
+    // header sort, focus.
     void Lvw_ItemCheck(ui::ListItem Item);
     void Lvw2_ItemCheck(ui::ListItem Item);
     void Lvw_ColumnClick(ui::ColumnHeader ColumnHeader);
     void Lvw2_ColumnClick(ui::ColumnHeader ColumnHeader);
     void Lvw_KeyDown(int& KeyCode, int Shift);
     void Lvw2_KeyDown(int& KeyCode, int Shift);
-    void Lvw_MouseDown(int Button, int Shift, double X, double Y);
-    void Lvw2_MouseDown(int Button, int Shift, double X, double Y);
     void Lvw_GotFocus();
     void Lvw2_GotFocus();
     void MarcarSel(ui::ListView* lv);
+
+    // Releasing, reloading and finding lines (FrmConcCuentasQuitar.cpp).
     void Quitar(bool Izquierda, bool SoloSeleccionados);
     int IndexList(const QString& Titulo);
     void CmdQuitarI_Click();
@@ -228,15 +238,47 @@ public:
     void cmdRefresh_Click();
     void ChkConciliados_Click();
     void cmdFind_Click();
-    void ActualizarDatos();
+
+    // "Comparar" (FrmConcCuentasComparar.cpp).
     void cmdComparar_Click();
+
+    // Saving and reconciling (FrmConcCuentasConciliar.cpp).
+    void ActualizarDatos();
     void CmdConciliar_Click();
+
+    // Finalizing (FrmConcCuentasFinalizar.cpp).
     void cmdFinalizar_Click();
+
+    // The command bar, the window's keys and closing (FrmConcCuentasComandos.cpp).
     void Brakmo1_Click(const QString& key);
     // The window sees every key before its controls; setting KeyCode to 0 uses the key up.
     void Form_KeyDown(int& KeyCode, int Shift);
+    // Gives back the edit lock, hides the window and ends the program.
     void Form_Unload();
-    void MostarComprobante(ui::ListView* lv);
+
+    // The line menu and the document behind a line (FrmConcCuentasMenu.cpp).
+    void Lvw_MouseDown(int Button, int Shift, double X, double Y);
+    void Lvw2_MouseDown(int Button, int Shift, double X, double Y);
+    void MostarComprobante(const QString& iTC, const QString& iSucursal, const QString& iNumero,
+                           const QString& iLetra, const QString& CuentaFiltro);
+
+private:
+    // Writes to the list what differs between the rows as read (antes) and as changed (despues), row by row
+    // in list order: check mark, link list and text colour. Nothing runs a check handler.
+    void ActualizarFilas(conciliacion::Lado lado, const conciliacion::WorkbenchRows& antes,
+                         const conciliacion::WorkbenchRows& despues);
+    void ItemCheck(conciliacion::Lado lado, const ui::ListItem& Item);
+    void KeyDownLista(conciliacion::Lado lado, int KeyCode, int Shift);
+    void ColumnClick(conciliacion::Lado lado, const ui::ColumnHeader& ColumnHeader);
+    void MouseDownLista(conciliacion::Lado lado, int Button);
+    void QuitarConfirmando(conciliacion::Lado lado);
+    // Shows "CONCILIACION FINALIZADA, NO SEPUEDE MODIFICAR" when the open reconciliation is finalized.
+    bool AvisoFinalizada();
+    // The header validated as the save key validates it (the period is not checked).
+    bool ValidarParaGrabar();
+    void Grabar();
+    void Borrar();
+    void Reporte();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -245,6 +287,12 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // FrmConcCuentasCabecera.cpp: the checks of the number and the account; each returns the message that
+    // refuses the field ("" when none, or when it has told the operator itself and set FHayError).
+    QString ValidarNumero(QLineEdit* Texto, ui::Routine& r);
+    QString ValidarCuenta(QLineEdit* Texto, ui::Routine& r);
+    void RechazarPorBloqueo(QLineEdit* Texto, qint64 numero, const QString& titular);
+
     // FrmConcCuentasDiseno.cpp
     void CrearControles();
     QWidget* CrearPestanaMovimientos();

@@ -112,119 +112,124 @@ void FrmConcCuentas::CampoValida(QLineEdit* Texto)
         return;
     const QString texto = Texto->text().trimmed();
     const QString campo = suite::DataField(Texto).trimmed();
-    QString mensaje;
-    auto rechazar = [&](const QString& m) {
-        FHayError = true;
-        mensaje = m;
-    };
     ui::Routine r(QStringLiteral("CAMPO_VALIDA"));
-
+    QString mensaje;
     const bool periodo = mismoNombre(campo, "FechaD") || mismoNombre(campo, "FechaH");
     if (periodo && FGrabando) {
         // Saving does not look at the period.
     } else if (texto.isEmpty() && obligatorio(campo)) {
-        rechazar(QStringLiteral("Se debe informar el Campo: ") + campo);
+        mensaje = QStringLiteral("Se debe informar el Campo: ") + campo;
     } else if (mismoNombre(campo, "IdConciliacion")) {
-        qint64 numero = 0;
-        if (!esNumeroEntero(texto, numero)) {
-            rechazar(QStringLiteral("Debe Ingresar un número!!!"));
-        } else if (numero < 0) {
-            rechazar(QStringLiteral("Debe Ingresar un número positivo!!!"));
-        } else {
-            const QString propietario = conciliacion::PropietarioEstacion();
-            QString titular;
-            bool deOtro = false;
-            bool esAdmin = false;
-            r.step([&] { titular = m_store.TitularBloqueo(numero, propietario); });
-            if (!r.left() && !titular.isEmpty()) {
-                r.step([&] { esAdmin = m_store.EsAdministrador(ModGlobal::gUsuarioLogeado); });
-                if (r.left()) {
-                    // Without knowing who the operator is, another station's lock stands.
-                } else if (esAdmin) {
-                    deOtro = ui::dialogs().MsgBox(MensajeBloqueo(titular, QStringLiteral("Desea modificarlo?")),
-                                                  ui::vbYesNo + ui::vbCritical + ui::vbDefaultButton2)
-                             == ui::vbYes;
-                    FHayError = !deOtro;
-                } else {
-                    ui::dialogs().MsgBox(MensajeBloqueo(titular, QStringLiteral("No puede modificarlo!")),
-                                         ui::vbOKOnly + ui::vbCritical);
-                    Texto->setText(QString::number(numero + 1));
-                    FHayError = true;
-                }
-            }
-            if (!r.left() && !FHayError && !FGrabando) {
-                std::optional<Cabecera> cabecera;
-                r.step([&] { cabecera = m_store.LeerCabecera(numero); });
-                if (r.left()) {
-                } else if (cabecera && cabecera->tipo.trimmed().compare(QLatin1String("BCO"), Qt::CaseInsensitive) == 0) {
-                    rechazar(QStringLiteral("La conciliación ingresada fue realizada desde Dostavar, para su "
-                                            "modificación dirígase a dicho menú."));
-                } else if (cabecera) {
-                    AbrirConciliacion(deOtro);
-                } else {
-                    // A new reconciliation is locked too, so that two stations shown the same proposal cannot
-                    // both start it.
-                    bool tomado = false;
-                    r.step([&] { tomado = TomarBloqueo(numero, deOtro, &titular); });
-                    if (!r.left() && !tomado) {
-                        ui::dialogs().MsgBox(MensajeBloqueo(titular, QStringLiteral("No puede modificarlo!")),
-                                             ui::vbOKOnly + ui::vbCritical);
-                        Texto->setText(QString::number(numero + 1));
-                        FHayError = true;
-                    }
-                }
-            }
-        }
+        mensaje = ValidarNumero(Texto, r);
     } else if (mismoNombre(campo, "Fecha")) {
         if (!texto.isEmpty() && !esFecha(texto))
-            rechazar(QStringLiteral("La Fecha Ingresada no es válida!!!"));
+            mensaje = QStringLiteral("La Fecha Ingresada no es válida!!!");
     } else if (mismoNombre(campo, "CUENTA")) {
-        QString codigo = texto;
-        bool porOpcional = false;
-        bool hallada = false;
-        ado::Recordset rs;
-        r.step([&] { hallada = ModGlobal::BuscarCuenta(codigo, &rs, true, porOpcional); });
-        if (r.left()) {
-        } else if (!hallada) {
-            rechazar(QStringLiteral("Cuenta Inexistente..."));
-        } else {
-            Texto->setText(codigo);
-            bool titulo = false;
-            QString descripcion;
-            r.step([&] {
-                titulo = rs.Fields(QStringLiteral("Titulo")).Value().toBool();
-                descripcion = suite::Utilidades::TextoCampo(rs.Fields(QStringLiteral("Descripcion")).Value());
-            });
-            if (r.left()) {
-            } else if (titulo) {
-                rechazar(QStringLiteral("La Cuenta no es correcta!!\r\nEs Cuenta Titulo"));
-            } else if (!FGrabando) {
-                LblDescCuenta->setText(descripcion);
-                if (!FEjecutando) {
-                    r.step([&] {
-                        DetalleOn(true);
-                        LeerCfg();
-                    });
-                }
-                const QDate hoy = QDate::currentDate();
-                const QString mesAnio = hoy.toString(QStringLiteral("/MM/yyyy"));
-                if (TextoCampo(QStringLiteral("FechaD")).trimmed().isEmpty())
-                    Campo(QStringLiteral("FechaD"))->setText(QStringLiteral("01") + mesAnio);
-                if (TextoCampo(QStringLiteral("FechaH")).trimmed().isEmpty())
-                    Campo(QStringLiteral("FechaH"))
-                        ->setText(QStringLiteral("%1").arg(suite::Utilidades::DiasDelMes(hoy.month()), 2, 10,
-                                                           QLatin1Char('0'))
-                                  + mesAnio);
-            }
-        }
+        mensaje = ValidarCuenta(Texto, r);
     } else if (periodo) {
         if (!texto.isEmpty() && !esFecha(texto))
-            rechazar(QStringLiteral("Fecha incorrecta..."));
+            mensaje = QStringLiteral("Fecha incorrecta...");
     }
-
     // A check the operator left after a failure has not passed the field.
-    if (r.left())
+    if (!mensaje.isEmpty() || r.left())
         FHayError = true;
-    if (FHayError && !mensaje.isEmpty())
+    if (!mensaje.isEmpty())
         ui::dialogs().MsgBox(mensaje, ui::vbOKOnly + ui::vbCritical, kTituloAviso);
+}
+
+QString FrmConcCuentas::ValidarNumero(QLineEdit* Texto, ui::Routine& r)
+{
+    qint64 numero = 0;
+    if (!esNumeroEntero(Texto->text().trimmed(), numero))
+        return QStringLiteral("Debe Ingresar un número!!!");
+    if (numero < 0)
+        return QStringLiteral("Debe Ingresar un número positivo!!!");
+
+    // Another station's lock: an administrator may take it over, anyone else gets the next number.
+    const QString propietario = conciliacion::PropietarioEstacion();
+    QString titular;
+    if (!r.step([&] { titular = m_store.TitularBloqueo(numero, propietario); }))
+        return {};
+    bool deOtro = false;
+    if (!titular.isEmpty()) {
+        bool esAdmin = false;
+        if (!r.step([&] { esAdmin = m_store.EsAdministrador(ModGlobal::gUsuarioLogeado); }))
+            return {};
+        if (!esAdmin) {
+            RechazarPorBloqueo(Texto, numero, titular);
+            return {};
+        }
+        if (ui::dialogs().MsgBox(MensajeBloqueo(titular, QStringLiteral("Desea modificarlo?")),
+                                 ui::vbYesNo + ui::vbCritical + ui::vbDefaultButton2)
+            != ui::vbYes) {
+            FHayError = true;
+            return {};
+        }
+        deOtro = true;
+    }
+    if (FGrabando)   // saving does not open the reconciliation again
+        return {};
+
+    std::optional<conciliacion::Cabecera> cabecera;
+    if (!r.step([&] { cabecera = m_store.LeerCabecera(numero); }))
+        return {};
+    if (cabecera && cabecera->tipo.trimmed().compare(QLatin1String("BCO"), Qt::CaseInsensitive) == 0)
+        return QStringLiteral("La conciliación ingresada fue realizada desde Dostavar, para su modificación dirígase "
+                              "a dicho menú.");
+    if (cabecera) {
+        AbrirConciliacion(deOtro);
+        return {};
+    }
+    // A new reconciliation is locked too, so that two stations shown the same proposal cannot both start it.
+    bool tomado = false;
+    if (r.step([&] { tomado = TomarBloqueo(numero, deOtro, &titular); }) && !tomado)
+        RechazarPorBloqueo(Texto, numero, titular);
+    return {};
+}
+
+void FrmConcCuentas::RechazarPorBloqueo(QLineEdit* Texto, qint64 numero, const QString& titular)
+{
+    ui::dialogs().MsgBox(MensajeBloqueo(titular, QStringLiteral("No puede modificarlo!")), ui::vbOKOnly + ui::vbCritical);
+    Texto->setText(QString::number(numero + 1));
+    FHayError = true;
+}
+
+QString FrmConcCuentas::ValidarCuenta(QLineEdit* Texto, ui::Routine& r)
+{
+    QString codigo = Texto->text().trimmed();
+    bool porOpcional = false;
+    bool hallada = false;
+    ado::Recordset rs;
+    if (!r.step([&] { hallada = ModGlobal::BuscarCuenta(codigo, &rs, true, porOpcional); }))
+        return {};
+    if (!hallada)
+        return QStringLiteral("Cuenta Inexistente...");
+    Texto->setText(codigo);
+    bool titulo = false;
+    QString descripcion;
+    if (!r.step([&] {
+            titulo = rs.Fields(QStringLiteral("Titulo")).Value().toBool();
+            descripcion = suite::Utilidades::TextoCampo(rs.Fields(QStringLiteral("Descripcion")).Value());
+        }))
+        return {};
+    if (titulo)
+        return QStringLiteral("La Cuenta no es correcta!!\r\nEs Cuenta Titulo");
+    if (FGrabando)
+        return {};
+    LblDescCuenta->setText(descripcion);
+    if (!FEjecutando && !r.step([&] {
+            DetalleOn(true);
+            LeerCfg();
+        }))
+        return {};
+    // The current month, for a period not typed yet.
+    const QDate hoy = QDate::currentDate();
+    const QString mesAnio = hoy.toString(QStringLiteral("/MM/yyyy"));
+    if (TextoCampo(QStringLiteral("FechaD")).trimmed().isEmpty())
+        Campo(QStringLiteral("FechaD"))->setText(QStringLiteral("01") + mesAnio);
+    if (TextoCampo(QStringLiteral("FechaH")).trimmed().isEmpty())
+        Campo(QStringLiteral("FechaH"))
+            ->setText(QStringLiteral("%1").arg(suite::Utilidades::DiasDelMes(hoy.month()), 2, 10, QLatin1Char('0'))
+                      + mesAnio);
+    return {};
 }

@@ -90,8 +90,7 @@ void FrmConcCuentas::CargarPanel(bool Izquierda, bool Derecha, bool ArmarCols)
     }
     ModGlobal::gProgreso().Terminar();
     MostrarTotalesLado(lado);
-    Lvw->setSortKey(conciliacion::colOrden);
-    Lvw->setSorted(true);
+    OrdenarPorGrupo(*Lvw);
     SSTab1->setTabEnabled(1, true);
     Lvw->setFocus();
     CmdEjecutar->setEnabled(true);

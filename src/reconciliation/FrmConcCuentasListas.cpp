@@ -117,11 +117,20 @@ void FrmConcCuentas::AgruparConciliados()
     WorkbenchRows derecha = FilasDeLista(Lado::Derecha);
     conciliacion::AgruparConciliados(izquierda, derecha);
     for (Lado lado : {Lado::Izquierda, Lado::Derecha}) {
-        ui::ListView& lista = Lista(lado);
+        // Filled unsorted and sorted once: the rows come in the groups' order already.
+        Lista(lado).setSorted(false);
         MostrarFilas(lado, lado == Lado::Izquierda ? izquierda : derecha);
-        // The lists show the groups' order: by the row text that holds the icon.
-        lista.setSortKey(conciliacion::colOrden);
-        lista.setSortOrder(0);
-        lista.setSorted(true);
+        OrdenarPorGrupo(Lista(lado));
     }
+}
+
+void FrmConcCuentas::OrdenarPorGrupo(ui::ListView& lista)
+{
+    if (lista.Sorted() && lista.SortKey() == conciliacion::colOrden && lista.SortOrder() == 0)
+        return;
+    // Each change of a sort setting sorts a sorted list: change them while it is not sorted.
+    lista.setSorted(false);
+    lista.setSortKey(conciliacion::colOrden);
+    lista.setSortOrder(0);
+    lista.setSorted(true);
 }
