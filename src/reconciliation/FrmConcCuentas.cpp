@@ -274,6 +274,11 @@ bool FrmConcCuentas::eventFilter(QObject* watched, QEvent* event)
 
 void FrmConcCuentas::closeEvent(QCloseEvent* event)
 {
+    // A long loop works on the lists until it ends; the window closes after it.
+    if (EstaOcupado()) {
+        event->ignore();
+        return;
+    }
     Form_Unload();
     event->accept();
 }

@@ -28,7 +28,10 @@ void FrmConcCuentas::CmdConciliar_Click() {}
 void FrmConcCuentas::cmdFinalizar_Click() {}
 void FrmConcCuentas::Brakmo1_Click(const QString& /*key*/) {}
 void FrmConcCuentas::Form_KeyDown(int& /*KeyCode*/, int /*Shift*/) {}
-void FrmConcCuentas::MostarComprobante(ui::ListView* /*lv*/) {}
+void FrmConcCuentas::MostarComprobante(const QString& /*iTC*/, const QString& /*iSucursal*/, const QString& /*iNumero*/,
+                                       const QString& /*iLetra*/, const QString& /*CuentaFiltro*/)
+{
+}
 
 void FrmConcCuentas::Form_Unload()
 {
