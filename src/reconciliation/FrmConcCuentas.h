@@ -24,8 +24,10 @@
 #include "platform/ui/ListView.h"
 
 #include <QPointer>
+#include <QSet>
 #include <QString>
 #include <QWidget>
+#include <array>
 #include <optional>
 
 class QCheckBox;
@@ -277,8 +279,20 @@ private:
     // The header validated as the save key validates it (the period is not checked).
     bool ValidarParaGrabar();
     void Grabar();
-    void Borrar();
-    void Reporte();
+    void BorrarConciliacion();
+    void ImprimirReporte();
+    // Resets the window for a new reconciliation (giving back the lock) with the focus on the number.
+    void VolverAlNumero();
+    // After a write: true when the store wrote it (then nothing is left to save). A reconciliation the store
+    // found finalized (from another station meanwhile) is told and taken as finalized; false then.
+    bool Escrito(conciliacion::Resultado resultado);
+
+    // Rows whose mark or link list changed on screen since the last save, by ID and side: a save writes
+    // these only. Loads show stored states, so an ID left here by a reload is merely written once more.
+    std::array<QSet<qint64>, 2> m_cambiadas;
+    void AnotarCambio(conciliacion::Lado lado, qint64 id);
+    // The states to save of the rows that changed.
+    conciliacion::EstadosFilas EstadosCambiados(conciliacion::Lado lado, const conciliacion::WorkbenchRows& filas) const;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
