@@ -1,0 +1,276 @@
+// "Aplicar" and the save through the window: the balance check against the rounding tolerance, newly marked
+// lines linked each to each (earlier links kept, unmarked lines unlinked), the question before a very large
+// number of links, a failure that writes nothing and leaves the screen as it was, a finalized
+// reconciliation refused, and a save that writes only the lines whose mark or links changed.
+
+#include "tst_window_acciones.h"
+
+#include <QSqlError>
+#include <QSqlQuery>
+
+namespace {
+
+bool sql(const QString& texto)
+{
+    QSqlQuery q(gDB().gCnn.database());
+    if (q.exec(texto))
+        return true;
+    qWarning("%s", qPrintable(q.lastError().text()));
+    return false;
+}
+
+// Reconciliation `numero` with `izquierdas` left lines of 1.00 and `derechas` right lines sharing 101.00.
+bool muchasLineas(int numero, int izquierdas, int derechas)
+{
+    const QString lineas = QStringLiteral(
+        "INSERT INTO %1 (IDCONCILIACION, CUENTA, SECUENCIA, MES_OPERATIVO, [NUMERO ASIENTO], PERIODO, TIPO_REG, "
+        "FECHAMOV, TC, COMPROBANTE, IMPORTE, CONCEPTO, %2) WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 "
+        "FROM n WHERE i < %3) SELECT %4, '1101', 1000 + i, 3, 1000 + i, 2026, 'N', '2026-03-05', 'FC', "
+        "'000100000010A', %5, 'Linea ' || i, 0 FROM n");
+    return sql(QStringLiteral("INSERT INTO MV_CONCILIACION_CAB (IDCONCILIACION, TIPO, CUENTA, FECHA, FECHADESDE, "
+                              "FECHAHASTA, FINALIZADA) VALUES (%1, 'CTA', '1101', '2026-04-01', '2026-03-01', "
+                              "'2026-03-31', 0)")
+                   .arg(numero))
+           && sql(lineas.arg(QStringLiteral("MV_CONCILIACION"), QStringLiteral("CONCILIADO")).arg(izquierdas).arg(numero).arg(QStringLiteral("1")))
+           && sql(lineas.arg(QStringLiteral("MV_CONCILIACION_AUX"), QStringLiteral("FINALIZADA"))
+                      .arg(derechas)
+                      .arg(numero)
+                      .arg(QString::number(101.0 / derechas, 'f', 4)));
+}
+
+void marcarTodas(FrmConcCuentas& w, ui::ListView& lista)
+{
+    for (int i = 1; i <= lista.ListItems().Count(); ++i)
+        lista.ListItems()(i).setSelected(true);
+    w.MarcarSel(&lista);
+}
+
+} // namespace
+
+class TstWindowReconcile : public QObject {
+    Q_OBJECT
+
+private:
+    EmpresaDePrueba empresa;
+    std::unique_ptr<FrmConcCuentas> w;
+
+private slots:
+    void initTestCase() { QVERIFY(empresa.crear(QStringLiteral("oper1"))); }
+    void init() { QVERIFY(empresa.reiniciar(w)); }
+    void cleanup()
+    {
+        w.reset();
+        sql(QStringLiteral("DROP TRIGGER IF EXISTS rechazo"));
+        sql(QStringLiteral("DROP TRIGGER IF EXISTS contar_MV_CONCILIACION"));
+        sql(QStringLiteral("DROP TRIGGER IF EXISTS contar_MV_CONCILIACION_AUX"));
+        sql(QStringLiteral("DROP TABLE IF EXISTS escritas"));
+    }
+
+    // Two new left lines and three new right ones: each left line names the three, each right line the two,
+    // and the link table holds the six pairs.
+    void eachToEach()
+    {
+        ui::ScriptedDialogs d;
+        cargarMarzo(*w);
+        w->FTolerancia = 10;
+        for (const QString& c : {kD1, kD2})
+            tildar(*w->Lvw, c, true);
+        for (const QString& c : {kC1, kC2, kC3})
+            tildar(*w->Lvw2, c, true);
+        w->CmdConciliar_Click();
+        QVERIFY(d.verifyDone());
+        const QString L = idL(1) + ',' + idL(2), R = idR(4) + ',' + idR(5) + ',' + idR(6);
+        for (const QString& c : {kD1, kD2})
+            QCOMPARE(enOrden(vinculo(*w->Lvw, c)), R);
+        for (const QString& c : {kC1, kC2, kC3})
+            QCOMPARE(enOrden(vinculo(*w->Lvw2, c)), L);
+        QCOMPARE(enlaces().size(), 6);
+        QCOMPARE(EmpresaDePrueba::filasDe(QStringLiteral("SELECT DISTINCT CONCILIA FROM MV_CONCILIACION_AUX")).size(), 1);
+        QCOMPARE(enOrden(EmpresaDePrueba::valor(QStringLiteral("SELECT CONCILIA FROM MV_CONCILIACION_AUX"))), L);
+        // One group: the same icon on all five rows.
+        QCOMPARE(item(*w->Lvw, kD1).SmallIcon(), 2);
+        QCOMPARE(item(*w->Lvw2, kC3).SmallIcon(), 2);
+        QVERIFY(w->CmdConciliar->isEnabled());
+    }
+
+    // Lines linked by an earlier run keep their links; the new ones form a group of their own; lines unmarked
+    // since lose their link rows.
+    void laterRunsKeepEarlierLinks()
+    {
+        ui::ScriptedDialogs d;
+        conciliarMarzo(*w);
+        const QStringList antes = enlaces();
+        tildar(*w->Lvw, kD3, true);
+        tildar(*w->Lvw2, kC3, true);
+        w->FTolerancia = 40;
+        w->CmdConciliar_Click();
+        QVERIFY(d.verifyDone());
+        QCOMPARE(enlaces(), antes + QStringList{idL(3) + '|' + idR(6)});
+        QCOMPARE(vinculo(*w->Lvw, kD3), idR(6));
+        QCOMPARE(vinculo(*w->Lvw2, kC3), idL(3));
+        QCOMPARE(enOrden(vinculo(*w->Lvw, kD1)), idR(4) + ',' + idR(5));
+        QVERIFY(item(*w->Lvw, kD3).SmallIcon() != item(*w->Lvw, kD1).SmallIcon());
+
+        // C1 unmarked (the whole group undone), then Aplicar: only D3-C3 stay linked.
+        d.expectMsgBox(ui::vbYes).containing(QStringLiteral("planilla izquierda"));
+        tildar(*w->Lvw2, kC1, false);
+        w->CmdConciliar_Click();
+        QVERIFY(d.verifyDone());
+        QCOMPARE(enlaces(), QStringList{idL(3) + '|' + idR(6)});
+        QCOMPARE(EmpresaDePrueba::filasDe(QStringLiteral("SELECT SECUENCIA FROM MV_CONCILIACION WHERE CONCILIADO = 1")),
+                 QStringList{QStringLiteral("3")});
+    }
+
+    // New marks on one side only: the lines stay unlinked and no link row is written.
+    void newMarksOnOneSideOnly()
+    {
+        ui::ScriptedDialogs d;
+        cargarMarzo(*w);
+        w->FTolerancia = 100;
+        tildar(*w->Lvw, kD3, true);
+        w->CmdConciliar_Click();
+        QVERIFY(d.verifyDone());
+        QCOMPARE(vinculo(*w->Lvw, kD3), QString());
+        QCOMPARE(enlaces(), QStringList());
+        QCOMPARE(EmpresaDePrueba::valor(QStringLiteral("SELECT CONCILIADO FROM MV_CONCILIACION WHERE SECUENCIA = 3")),
+                 QStringLiteral("1"));
+        QCOMPARE(item(*w->Lvw, kD3).SmallIcon(), conciliacion::kIconoSinMarcar);
+    }
+
+    // More than 10,000 link rows: the operator is told how many and decides; No (the default) writes nothing.
+    void manyLinksAreAskedFor_data()
+    {
+        QTest::addColumn<int>("respuesta");
+        QTest::newRow("No") << int(ui::vbNo);
+        QTest::newRow("Yes") << int(ui::vbYes);
+    }
+
+    void manyLinksAreAskedFor()
+    {
+        QFETCH(int, respuesta);
+        ui::ScriptedDialogs d;
+        QVERIFY(muchasLineas(7, 101, 100));
+        confirmar(*w, "IdConciliacion", QStringLiteral("7"));
+        QCOMPARE(w->Lvw->ListItems().Count(), 101);
+        marcarTodas(*w, *w->Lvw);
+        marcarTodas(*w, *w->Lvw2);
+        QCOMPARE(w->LblDif2->text(), QStringLiteral("0.00"));
+        const QString antes = volcado();
+        d.expectMsgBox(respuesta)
+            .withText(QStringLiteral("Se vincularán 101 registros de la planilla izquierda con 100 registros de la planilla "
+                                     "derecha, cada uno con cada uno: se grabarán %1 vínculos.\r\n¿Confirma?")
+                          .arg(QLocale().toString(qint64(10100))))
+            .withStyle(ui::vbYesNo + ui::vbQuestion + ui::vbDefaultButton2)
+            .withTitle(QStringLiteral("ATENCIÓN"));
+        w->CmdConciliar_Click();
+        QVERIFY(d.verifyDone());
+        QVERIFY(w->CmdConciliar->isEnabled());
+        if (respuesta == ui::vbNo) {
+            QCOMPARE(volcado(), antes);
+            QCOMPARE(vinculo(*w->Lvw, QStringLiteral("Linea 1")), QString());
+        } else {
+            QCOMPARE(EmpresaDePrueba::cantidad(QStringLiteral("MV_CONCILIACION_Cpte_AUX")), 10100);
+            QCOMPARE(vinculo(*w->Lvw, QStringLiteral("Linea 1")).count(QLatin1Char(',')), 99);
+        }
+    }
+
+    // A refused statement: reported, nothing written, the screen as before, the button back.
+    void failureWritesNothing()
+    {
+        ui::ScriptedDialogs d;
+        cargarMarzo(*w);
+        for (const QString& c : {kD1, kD2})
+            tildar(*w->Lvw, c, true);
+        for (const QString& c : {kC1, kC2})
+            tildar(*w->Lvw2, c, true);
+        QVERIFY(sql(QStringLiteral("CREATE TEMP TRIGGER rechazo BEFORE INSERT ON MV_CONCILIACION_Cpte_AUX BEGIN "
+                                   "SELECT RAISE(ABORT, 'rechazado'); END")));
+        const QString antes = volcado();
+        d.expectErrorDialog(ui::vbAbort).withRoutine(QStringLiteral("CmdConciliar_Click"));
+        w->CmdConciliar_Click();
+        QVERIFY(d.verifyDone());
+        QVERIFY(d.log().last().error.description.contains(QStringLiteral("rechazado")));
+        QCOMPARE(volcado(), antes);
+        QCOMPARE(vinculo(*w->Lvw, kD1), QString());
+        QCOMPARE(marcadas(*w->Lvw), kD1 + ',' + kD2);
+        QVERIFY(w->CmdConciliar->isEnabled());
+
+        // Once the statement is accepted, the same marks are applied in full.
+        QVERIFY(sql(QStringLiteral("DROP TRIGGER rechazo")));
+        w->CmdConciliar_Click();
+        QVERIFY(d.verifyDone());
+        QCOMPARE(enlaces().size(), 4);
+        QCOMPARE(EmpresaDePrueba::cantidad(QStringLiteral("MV_CONCILIACION WHERE CONCILIADO = 1")), 2);
+    }
+
+    void finalizedIsRefused()
+    {
+        ui::ScriptedDialogs d;
+        cargarMarzo(*w);
+        tildar(*w->Lvw, kD1, true);
+        tildar(*w->Lvw2, kC1, true);
+        w->FFinalizada = true;
+        const QString antes = volcado();
+        d.expectMsgBox(ui::vbOK).withText(QStringLiteral("CONCILIACION FINALIZADA, NO SEPUEDE MODIFICAR")).withStyle(ui::vbOKOnly);
+        w->CmdConciliar_Click();
+        QVERIFY(d.verifyDone());
+        QCOMPARE(volcado(), antes);
+        QVERIFY(!w->CmdConciliar->isEnabled());
+    }
+
+    // A reconciliation another station finalized meanwhile: refused by the store, told, nothing written.
+    void finalizedMeanwhileIsRefused()
+    {
+        ui::ScriptedDialogs d;
+        cargarMarzo(*w);
+        tildar(*w->Lvw, kD1, true);
+        tildar(*w->Lvw2, kC1, true);
+        EmpresaDePrueba::ejecutar(QStringLiteral("UPDATE MV_CONCILIACION_CAB SET FINALIZADA = 1"));
+        const QString antes = volcado();
+        d.expectMsgBox(ui::vbOK).withText(QStringLiteral("CONCILIACION FINALIZADA, NO SEPUEDE MODIFICAR"));
+        w->CmdConciliar_Click();
+        QVERIFY(d.verifyDone());
+        QCOMPARE(volcado(), antes);
+        QVERIFY(w->FFinalizada);
+        QCOMPARE(vinculo(*w->Lvw, kD1), QString());
+    }
+
+    // The save writes the lines whose mark or links changed on screen, and the header.
+    void saveWritesOnlyChangedLines()
+    {
+        ui::ScriptedDialogs d;
+        conciliarMarzo(*w);
+        QVERIFY(sql(QStringLiteral("CREATE TEMP TABLE escritas (tabla, id)")));
+        for (const char* tabla : {"MV_CONCILIACION", "MV_CONCILIACION_AUX"})
+            QVERIFY(sql(QStringLiteral("CREATE TEMP TRIGGER contar_%1 AFTER UPDATE ON %1 BEGIN INSERT INTO escritas "
+                                       "VALUES ('%1', NEW.ID); END")
+                            .arg(QLatin1String(tabla))));
+        w->ActualizarDatos();
+        QVERIFY(!w->FHayError);
+        QCOMPARE(EmpresaDePrueba::cantidad(QStringLiteral("escritas")), 0);
+        tildar(*w->Lvw, kD3, true);
+        w->ActualizarDatos();
+        QVERIFY(d.verifyDone());
+        QCOMPARE(EmpresaDePrueba::filasDe(QStringLiteral("SELECT tabla, id FROM escritas")),
+                 QStringList{QStringLiteral("MV_CONCILIACION|") + idL(3)});
+        QCOMPARE(EmpresaDePrueba::valor(QStringLiteral("SELECT CONCILIADO FROM MV_CONCILIACION WHERE SECUENCIA = 3")),
+                 QStringLiteral("1"));
+    }
+
+    void saveOfAFinalizedReconciliationWritesNothing()
+    {
+        ui::ScriptedDialogs d;
+        cargarMarzo(*w);
+        tildar(*w->Lvw, kD1, true);
+        w->FFinalizada = true;
+        const QString antes = volcado();
+        d.expectMsgBox(ui::vbOK).withText(QStringLiteral("CONCILIACION FINALIZADA, NO SEPUEDE MODIFICAR"));
+        w->ActualizarDatos();
+        QVERIFY(d.verifyDone());
+        QCOMPARE(volcado(), antes);
+        QVERIFY(!w->FHayError);
+    }
+};
+
+QTEST_MAIN(TstWindowReconcile)
+#include "tst_window_reconcile.moc"
