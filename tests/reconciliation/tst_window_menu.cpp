@@ -1,0 +1,200 @@
+// The line menu of both lists: only a right click on a list with a selected line pops it; a menu closed
+// without a choice does nothing (not even the last choice again); marking and releasing the selected lines
+// (never of a finalized reconciliation); the voucher behind the line handed to the document viewer, cut into
+// branch, number and letter, and nothing for a line without voucher type or of type "VJ".
+
+#include "tst_window_acciones.h"
+
+#include "core/FrmMenus.h"
+#include "reconciliation/VisorDocumentos.h"
+
+namespace {
+
+const QString kMarcar = QStringLiteral("mnu_EmergenteZ1_MarcarSel");
+const QString kQuitar = QStringLiteral("mnu_EmergenteZ1_QuitarSel");
+const QString kVer = QStringLiteral("mnu_EmergenteZ1_VerAsiento");
+
+// A viewer that records what it was asked to open.
+struct VisorDePrueba final : conciliacion::VisorDocumentos {
+    QStringList abiertos;
+    VisorDePrueba() { conciliacion::instalarVisorDocumentos(this); }
+    ~VisorDePrueba() override { conciliacion::instalarVisorDocumentos(nullptr); }
+    void Mostrar(const conciliacion::Comprobante& c, const QString& cuentaFiltro) override
+    {
+        abiertos << QStringList{c.tc, c.sucursal, c.numero, c.letra, cuentaFiltro}.join(QLatin1Char('|'));
+    }
+};
+
+} // namespace
+
+class TstWindowMenu : public QObject {
+    Q_OBJECT
+
+private:
+    EmpresaDePrueba empresa;
+    std::unique_ptr<FrmConcCuentas> w;
+
+private slots:
+    void initTestCase() { QVERIFY(empresa.crear(QStringLiteral("oper1"))); }
+    void init()
+    {
+        QVERIFY(empresa.reiniciar(w));
+        ui::ScriptedDialogs d;
+        cargarMarzo(*w);
+        QVERIFY(d.verifyDone());
+    }
+    void cleanup() { w.reset(); }
+
+    void noMenuWithoutRightClickOnASelectedLine_data()
+    {
+        QTest::addColumn<int>("boton");
+        QTest::addColumn<bool>("conSeleccion");
+        QTest::newRow("left button") << 1 << true;
+        QTest::newRow("middle button") << 4 << true;
+        QTest::newRow("right button, nothing selected") << 2 << false;
+    }
+
+    void noMenuWithoutRightClickOnASelectedLine()
+    {
+        QFETCH(int, boton);
+        QFETCH(bool, conSeleccion);
+        ui::ScriptedDialogs d;   // any menu would be an unexpected prompt
+        seleccionar(*w->Lvw, conSeleccion ? QStringList{kD1} : QStringList{});
+        w->Lvw_MouseDown(boton, 0, 0, 0);
+        w->Lvw2_MouseDown(boton, 0, 0, 0);
+        QVERIFY(d.verifyDone());
+        QCOMPARE(marcadas(*w->Lvw), QString());
+    }
+
+    // A real right click on the shown list.
+    void rightClickMarksTheSelectedLines()
+    {
+        w->Show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        seleccionar(*w->Lvw2, {kC1, kC3});
+        ui::ScriptedDialogs d;
+        d.expectPopup(kMarcar);
+        w->Lvw2->listModel().sync();
+        const QRect fila1 = w->Lvw2->visualRect(w->Lvw2->listModel().index(0, 2));
+        QTest::mouseClick(w->Lvw2->viewport(), Qt::RightButton, {}, fila1.center());
+        QVERIFY(d.verifyDone());
+        QCOMPARE(marcadas(*w->Lvw2), kC3 + ',' + kC1);
+        QCOMPARE(w->lblTotConc2->text(), QStringLiteral("107.50"));
+        QCOMPARE(w->LblDif2->text(), QStringLiteral("107.5"));
+    }
+
+    void dismissedMenuDoesNothing()
+    {
+        ui::ScriptedDialogs d;
+        seleccionar(*w->Lvw, {kD1});
+        d.expectPopup(kMarcar);
+        w->Lvw_MouseDown(2, 0, 0, 0);
+        QCOMPARE(marcadas(*w->Lvw), kD1);
+        QCOMPARE(ModGlobal::frmMenus().PRespuesta, QStringLiteral("MarCarSel"));
+        // The same code is still in the answer slot: a dismissed menu must not repeat it.
+        seleccionar(*w->Lvw, {kD3});
+        d.dismissPopup();
+        w->Lvw_MouseDown(2, 0, 0, 0);
+        QVERIFY(d.verifyDone());
+        QCOMPARE(marcadas(*w->Lvw), kD1);
+        // Nor a release: D2 stays registered.
+        seleccionar(*w->Lvw, {kD2});
+        d.expectPopup(kQuitar);
+        w->Lvw_MouseDown(2, 0, 0, 0);
+        QCOMPARE(fila(*w->Lvw, kD2), 0);
+        seleccionar(*w->Lvw, {kD3});
+        d.dismissPopup();
+        w->Lvw_MouseDown(2, 0, 0, 0);
+        QVERIFY(d.verifyDone());
+        QVERIFY(fila(*w->Lvw, kD3) > 0);
+        QCOMPARE(EmpresaDePrueba::cantidad(QStringLiteral("MV_CONCILIACION")), 2);
+    }
+
+    void cancelarItemDoesNothing()
+    {
+        ui::ScriptedDialogs d;
+        seleccionar(*w->Lvw, {kD1});
+        const QString antes = volcado();
+        d.expectPopup(QStringLiteral("mnu_EmergenteZ1_Cancelar"));
+        w->Lvw_MouseDown(2, 0, 0, 0);
+        QVERIFY(d.verifyDone());
+        QCOMPARE(marcadas(*w->Lvw), QString());
+        QCOMPARE(volcado(), antes);
+    }
+
+    // Only the selected unmarked lines of the clicked list leave the reconciliation.
+    void quitarSelReleasesTheSelectedUnmarkedLines()
+    {
+        ui::ScriptedDialogs d;
+        tildar(*w->Lvw2, kC2, true);
+        seleccionar(*w->Lvw2, {kC1, kC2});
+        d.expectPopup(kQuitar);
+        w->Lvw2_MouseDown(2, 0, 0, 0);
+        QVERIFY(d.verifyDone());
+        QCOMPARE(EmpresaDePrueba::filasDe(QStringLiteral("SELECT SECUENCIA FROM MV_CONCILIACION_AUX ORDER BY SECUENCIA")),
+                 (QStringList{QStringLiteral("5"), QStringLiteral("6")}));
+        QCOMPARE(EmpresaDePrueba::cantidad(QStringLiteral("MV_CONCILIACION")), 3);
+        QCOMPARE(fila(*w->Lvw2, kC1), 0);
+    }
+
+    void quitarSelOfAFinalizedReconciliationIsRefused()
+    {
+        ui::ScriptedDialogs d;
+        w->FFinalizada = true;
+        seleccionar(*w->Lvw, {kD1, kD2});
+        const QString antes = volcado();
+        d.expectPopup(kQuitar);
+        d.expectMsgBox(ui::vbOK).withText(QStringLiteral("CONCILIACION FINALIZADA, NO SEPUEDE MODIFICAR"));
+        w->Lvw_MouseDown(2, 0, 0, 0);
+        QVERIFY(d.verifyDone());
+        QCOMPARE(volcado(), antes);
+        QCOMPARE(w->Lvw->ListItems().Count(), 3);
+    }
+
+    // Without a viewer installed the operator is told which voucher would open.
+    void voucherWithoutAViewer()
+    {
+        ui::ScriptedDialogs d;
+        w->Lvw2->setSelectedItem(item(*w->Lvw2, kC2));
+        d.expectPopup(kVer);
+        d.expectMsgBox(ui::vbOK).containing(QStringLiteral("CB 0002-00000005-X")).withTitle(QStringLiteral("Aviso al Usuario"));
+        w->Lvw2_MouseDown(2, 0, 0, 0);
+        QVERIFY(d.verifyDone());
+    }
+
+    void voucherHandedToTheViewer_data()
+    {
+        QTest::addColumn<QString>("tc");
+        QTest::addColumn<QString>("comprobante");
+        QTest::addColumn<QString>("abierto");
+        QTest::newRow("13 characters") << "FC" << "000100000010A" << "FC|0001|00000010|A|1101";
+        QTest::newRow("type in lower case") << "fcc" << "000200000099B" << "fcc|0002|00000099|B|1101";
+        QTest::newRow("12 characters: no letter") << "PG" << "000100000003" << "PG|0001|00000003||1101";
+        QTest::newRow("4 characters: branch only") << "XX" << "0001" << "XX|0001|||1101";
+        QTest::newRow("type VJ") << "VJ" << "000100000077X" << "";
+        QTest::newRow("type vj") << "vj" << "000100000077X" << "";
+        QTest::newRow("no type") << "" << "000100000077X" << "";
+        QTest::newRow("blank type") << "  " << "000100000077X" << "";
+    }
+
+    void voucherHandedToTheViewer()
+    {
+        QFETCH(QString, tc);
+        QFETCH(QString, comprobante);
+        QFETCH(QString, abierto);
+        VisorDePrueba visor;
+        ui::ScriptedDialogs d;
+        ui::ListItem linea = item(*w->Lvw, kD1);
+        linea.setSubItems(conciliacion::colTC, tc);
+        linea.setSubItems(conciliacion::colComprobante, comprobante);
+        w->Lvw->setSelectedItem(linea);
+        d.expectPopup(kVer);
+        w->Lvw_MouseDown(2, 0, 0, 0);
+        QVERIFY(d.verifyDone());
+        QCOMPARE(visor.abiertos, abierto.isEmpty() ? QStringList() : QStringList{abierto});
+        QCOMPARE(marcadas(*w->Lvw), QString());
+    }
+};
+
+QTEST_MAIN(TstWindowMenu)
+#include "tst_window_menu.moc"
