@@ -1,9 +1,9 @@
 #include "RegistroErrores.h"
 
 #include "platform/suite/Carpetas.h"
+#include "platform/suite/Windows1252.h"
 
 #include <QFile>
-#include <QStringEncoder>
 
 namespace registro {
 
@@ -39,8 +39,7 @@ bool Agregar(const QString& archivo, const QString& linea)
     QFile f(archivo);
     if (!f.open(QIODevice::WriteOnly | QIODevice::Append))
         return false;
-    QStringEncoder cp1252("windows-1252");
-    const QByteArray bytes = cp1252.isValid() ? QByteArray(cp1252.encode(linea)) : linea.toLatin1();
+    const QByteArray bytes = suite::toWindows1252(linea);
     return f.write(bytes) == bytes.size();
 }
 

@@ -1,6 +1,6 @@
 #include "AnchosColumnas.h"
 
-#include "Windows1252.h"
+#include "platform/suite/Windows1252.h"
 
 #include <QDir>
 #include <QFile>
@@ -54,7 +54,7 @@ QList<LineaAnchos> leerLineas(const QString& archivo)
     QFile f(archivo);
     if (!f.open(QIODevice::ReadOnly))
         return lineas;
-    const QString texto = fromWindows1252(f.readAll());
+    const QString texto = suite::fromWindows1252(f.readAll());
     for (QString linea : texto.split(QLatin1Char('\n'))) {
         if (linea.endsWith(QLatin1Char('\r')))
             linea.chop(1);
@@ -124,7 +124,7 @@ bool GrabarAnchos(const QString& carpeta, const QString& tabla, const QList<doub
     texto += escribirLinea(tabla, lista);
 
     QFile aux(auxiliar);
-    if (!aux.open(QIODevice::WriteOnly | QIODevice::Truncate) || aux.write(toWindows1252(texto)) < 0 || !aux.flush()) {
+    if (!aux.open(QIODevice::WriteOnly | QIODevice::Truncate) || aux.write(suite::toWindows1252(texto)) < 0 || !aux.flush()) {
         if (error)
             *error = aux.errorString();
         return false;

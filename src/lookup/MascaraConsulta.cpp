@@ -1,6 +1,6 @@
 #include "MascaraConsulta.h"
 
-#include "Windows1252.h"
+#include "platform/suite/Windows1252.h"
 
 #include <QFile>
 
@@ -9,7 +9,7 @@ namespace {
 
 QByteArray campoFijo(const QString& texto, int ancho)
 {
-    QByteArray bytes = toWindows1252(texto).left(ancho);
+    QByteArray bytes = suite::toWindows1252(texto).left(ancho);
     bytes.append(QByteArray(ancho - bytes.size(), ' '));
     return bytes;
 }
@@ -44,7 +44,7 @@ MascaraConsulta DecodificarMascara(const QByteArray& registro)
     MascaraConsulta m;
     int at = 0;
     auto next = [&](int ancho) {
-        QString s = fromWindows1252(r.mid(at, ancho));
+        QString s = suite::fromWindows1252(r.mid(at, ancho));
         at += ancho;
         return s;
     };

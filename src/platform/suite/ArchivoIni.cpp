@@ -1,9 +1,9 @@
 #include "ArchivoIni.h"
 
 #include "Carpetas.h"
+#include "Windows1252.h"
 
 #include <QFile>
-#include <QStringDecoder>
 
 namespace suite {
 
@@ -13,8 +13,7 @@ QString ArchivoIni::LeerIni(const QString& archivo, const QString& seccion, cons
     QFile f(RutaEnCarpetaDelPrograma(archivo));
     if (!f.open(QIODevice::ReadOnly))
         return porDefecto;
-    QStringDecoder decoder("windows-1252");
-    const QString texto = decoder.decode(f.readAll());
+    const QString texto = fromWindows1252(f.readAll());
     return LeerDeTexto(texto, seccion, clave, porDefecto);
 }
 

@@ -1,6 +1,6 @@
 #include "Windows1252.h"
 
-namespace lookup {
+namespace suite {
 namespace {
 
 // 0x80..0x9F; 0 marks the five bytes the code page leaves undefined (read back as the C1 control).
@@ -48,4 +48,4 @@ QString fromWindows1252(const QByteArray& bytes)
     return out;
 }
 
-} // namespace lookup
+} // namespace suite
