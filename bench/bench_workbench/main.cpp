@@ -6,13 +6,17 @@
 //   lines/side=N  store=… ms  bare=… ms  ratio=…
 //   save all marks: lines=2N  … ms  (… us per line)
 //   one Execute per line: lines=…  … us per line  (bare … us per line, ratio …)
-// Each figure is the best of a few runs, each on a fresh copy of the database. Usage: bench_workbench [N]
-// (default 20000). The aim for loading is a ratio within 3.
+// Each figure is the best of a few runs, each on a fresh copy of the database. Then the workbench window itself,
+// offscreen, on a fresh copy (ventana.cpp): "Comparar" beside the pair-by-pair reference, the save of all
+// marks, and "Aplicar" of one left line against 200 right lines.
+// Usage: bench_workbench [N] [reference n] (defaults 20000 and 4000). The aim for loading is a ratio within 3.
+
+#include "ventana.h"
 
 #include "reconciliation/Store.h"
 #include "schema/DemoDatabase.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QSqlDatabase>
@@ -145,10 +149,14 @@ void executePerLine(ado::Connection& cn, const std::vector<Row>& rows, size_t li
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
     QTextStream out(stdout);
     const int n = argc > 1 ? QString::fromLocal8Bit(argv[1]).toInt() : 20000;
+    const int nReferencia = argc > 2 ? QString::fromLocal8Bit(argv[2]).toInt() : 4000;
     QTemporaryDir dir;
+    qputenv("CONCCUENTAS_HOME", dir.path().toUtf8());
     const QString plantilla = dir.filePath(QStringLiteral("plantilla.db"));
     schema::Options options;
     options.linesPerSide = n;
@@ -219,5 +227,6 @@ int main(int argc, char** argv)
     out << "one Execute per line: lines=" << perLineRows << "  " << QString::number(executeLine, 'f', 1)
         << " us per line  (bare " << QString::number(bareLine, 'f', 1) << " us per line, ratio "
         << QString::number(executeLine / bareLine, 'f', 1) << ")" << Qt::endl;
+    MedirVentana(fresh, nReferencia, out);
     return 0;
 }

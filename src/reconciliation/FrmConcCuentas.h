@@ -291,8 +291,9 @@ private:
     // these only. Loads show stored states, so an ID left here by a reload is merely written once more.
     std::array<QSet<qint64>, 2> m_cambiadas;
     void AnotarCambio(conciliacion::Lado lado, qint64 id);
-    // The states to save of the rows that changed.
+    // The states to save of the rows that changed, from the rows given or from the list as it stands.
     conciliacion::EstadosFilas EstadosCambiados(conciliacion::Lado lado, const conciliacion::WorkbenchRows& filas) const;
+    conciliacion::EstadosFilas EstadosCambiados(conciliacion::Lado lado) const;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

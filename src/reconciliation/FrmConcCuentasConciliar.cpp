@@ -30,6 +30,23 @@ conciliacion::EstadosFilas FrmConcCuentas::EstadosCambiados(Lado lado, const Wor
     return estados;
 }
 
+conciliacion::EstadosFilas FrmConcCuentas::EstadosCambiados(Lado lado) const
+{
+    // Straight from the list's cells: a save after a few changes does not read every row in full.
+    const QSet<qint64>& cambiadas = m_cambiadas[lado == Lado::Izquierda ? 0 : 1];
+    conciliacion::EstadosFilas estados;
+    if (cambiadas.isEmpty())
+        return estados;
+    ui::ListModel& m = Lista(lado).listModel();
+    for (int p = 0; p < m.count(); ++p) {
+        const quint32 id = m.idAt(p);
+        const qint64 fila = m.cell(id, conciliacion::colID).toLongLong();
+        if (cambiadas.contains(fila))
+            estados.push_back({fila, m.checked(id), m.cell(id, conciliacion::colConciliadoCon)});
+    }
+    return estados;
+}
+
 void FrmConcCuentas::ActualizarDatos()
 {
     if (AvisoFinalizada())
@@ -38,8 +55,8 @@ void FrmConcCuentas::ActualizarDatos()
     Resultado resultado = Resultado::Hecho;
     bool hecho = false;
     r.step([&] {
-        resultado = m_store.Guardar(CabeceraDeCampos(), EstadosCambiados(Lado::Izquierda, FilasDeLista(Lado::Izquierda)),
-                                    EstadosCambiados(Lado::Derecha, FilasDeLista(Lado::Derecha)));
+        resultado = m_store.Guardar(CabeceraDeCampos(), EstadosCambiados(Lado::Izquierda),
+                                    EstadosCambiados(Lado::Derecha));
         hecho = true;
     });
     if (!hecho) {
