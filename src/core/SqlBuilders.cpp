@@ -1,6 +1,7 @@
 #include "SqlBuilders.h"
 
 #include "data/DB_Dll.h"
+#include "data/SqlText.h"
 #include "platform/ado/Variant.h"
 
 #include <exception>
@@ -55,7 +56,11 @@ QString ArmarCondicion(const QString& Campo, const QString& Operador, const QStr
     if (Valores.isEmpty())
         return QStringLiteral("1=1");
     try {
-        auto termino = [&](const QString& valor) { return Campo + Operador + Comilla + valor + Comilla; };
+        // Between single quotes a value's own quotes are doubled, so that a code like O'Higgins stays one value.
+        const bool entreComillas = Comilla == QLatin1String("'");
+        auto termino = [&](const QString& valor) {
+            return Campo + Operador + (entreComillas ? sqltext::Entrecomillar(valor) : Comilla + valor + Comilla);
+        };
         QString resultado = termino(Valores.first());
         for (qsizetype i = 1; i < Valores.size(); ++i) {
             if (!OmitirVacios || !Valores[i].trimmed().isEmpty())

@@ -33,6 +33,7 @@ void ArmarSQL(QString& Sentencia, QVector<CampoValor>& Campos, const QString& Ta
 
 // Campo Operador Comilla Valores(0) Comilla, then Conector and the same for each further value (blank ones
 // skipped when OmitirVacios), then Conector Campo " is null " when IncluirNulos is true (Null counts as false).
+// With the quote "'" every quote inside a value is doubled.
 // Any failure, an empty list among them, gives "1=1".
 QString ArmarCondicion(const QString& Campo, const QString& Operador, const QStringList& Valores,
                        const QString& Conector, const QString& Comilla, const ado::Variant& IncluirNulos,

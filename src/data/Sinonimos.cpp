@@ -1,5 +1,6 @@
 #include "Sinonimos.h"
 
+#include "SqlText.h"
 #include "platform/suite/Utilidades.h"
 
 namespace sinonimos {
@@ -27,18 +28,14 @@ constexpr const char* kVecinos[][2] = {{" ", " "}, {"(", " "}, {" ", "."}, {"(",
 
 const QString kMarca = QStringLiteral("@Admin_");
 
-} // namespace
-
-QString QuitarMarcaAdmin(const QString& sql)
+QString quitarMarca(const QString& codigo)
 {
-    return suite::Utilidades::ReemplazarTexto(sql, kMarca, QString());
+    return suite::Utilidades::ReemplazarTexto(codigo, kMarca, QString());
 }
 
-QString Reescribir(const QString& sql, bool esAdmin)
+QString reescribirCodigo(const QString& codigo)
 {
-    if (esAdmin)
-        return QuitarMarcaAdmin(sql);
-    QString out = sql;
+    QString out = codigo;
     for (const Sinonimo& s : kSinonimos) {
         const QString tabla = QLatin1String(s.tabla);
         const QString vista = QLatin1String(s.vista);
@@ -52,7 +49,21 @@ QString Reescribir(const QString& sql, bool esAdmin)
             out = suite::Utilidades::ReemplazarTexto(out, QStringLiteral("@Admin_MA_CUENTAS"), QStringLiteral("MA_CUENTAS"));
         }
     }
-    return QuitarMarcaAdmin(out);
+    return quitarMarca(out);
+}
+
+} // namespace
+
+// Names and markers are words of the statement: a quoted value that happens to hold one (an operator's
+// observation, a journal concept) is data and reaches the database as written.
+QString QuitarMarcaAdmin(const QString& sql)
+{
+    return sqltext::FueraDeLiterales(sql, quitarMarca);
+}
+
+QString Reescribir(const QString& sql, bool esAdmin)
+{
+    return sqltext::FueraDeLiterales(sql, esAdmin ? quitarMarca : reescribirCodigo);
 }
 
 } // namespace sinonimos

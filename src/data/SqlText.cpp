@@ -131,4 +131,16 @@ QString Entrecomillar(const QString& value)
     return QLatin1Char('\'') + v + QLatin1Char('\'');
 }
 
+QString NombreSql(const QString& name)
+{
+    bool simple = !name.isEmpty() && !name.at(0).isDigit();
+    for (QChar c : name)
+        simple = simple && esDeIdentificador(c);
+    if (simple)
+        return name;
+    QString n = name;
+    n.replace(QLatin1Char(']'), QStringLiteral("]]"));
+    return QLatin1Char('[') + n + QLatin1Char(']');
+}
+
 } // namespace sqltext

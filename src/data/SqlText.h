@@ -41,4 +41,8 @@ QString TextoDeValor(const ado::Variant& valor);
 // A text value between single quotes with every quote inside doubled.
 QString Entrecomillar(const QString& value);
 
+// A table or column name as a word of a statement: a plain name (letters, digits, "_", "@", "#", "$", not
+// starting with a digit) as it is, any other between brackets with "]" doubled: [NUMERO ASIENTO].
+QString NombreSql(const QString& name);
+
 } // namespace sqltext

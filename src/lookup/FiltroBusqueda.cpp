@@ -40,7 +40,8 @@ FiltroLista FiltrarLista(const QString& sql, const QString& sqlBase, const QStri
     if (base.contains(QLatin1String("v_ma_articulos."), Qt::CaseInsensitive))
         prefijo = QStringLiteral("v_ma_articulos.");
     r.textoCaja = usaConsultaLike ? texto : QString(texto).replace(QLatin1Char('*'), QLatin1Char('%'));
-    r.sql = base + PalabraUnion(sql) + prefijo + columna + PatronLike(r.textoCaja, usaConsultaLike) + r.orden;
+    r.sql = base + PalabraUnion(sql) + prefijo + sqltext::NombreSql(columna) + PatronLike(r.textoCaja, usaConsultaLike)
+            + r.orden;
     return r;
 }
 

@@ -20,7 +20,8 @@ QString PalabraUnion(const QString& sql);
 // " like '%text%' " (contains) or " like 'text%' " (begins with), quotes of the text doubled.
 QString PatronLike(const QString& texto, bool contiene);
 
-// The list window's F5: the star of the operator's text becomes "%" unless LIKE lookups are configured.
+// The list window's F5: the star of the operator's text becomes "%" unless LIKE lookups are configured. The
+// column is a field name of the list's statement, bracketed when it is no plain name.
 struct FiltroLista {
     QString sql;          // the new statement
     QString orden;        // the order tail cut off

@@ -90,16 +90,20 @@ QString SentenciaDeColumnas(const QString& tabla, const QStringList& campos, int
         if (descriptivos.contains(campo, Qt::CaseInsensitive))
             busqueda = campo;
     }
+    // The table's own field names, so a name with a blank or a dash is bracketed.
     QString columnas = QStringLiteral(" * ");
     if (!conservados.isEmpty()) {
-        columnas = conservados.join(QLatin1Char(','));
+        QStringList nombres;
+        for (const QString& campo : conservados)
+            nombres << sqltext::NombreSql(campo);
+        columnas = nombres.join(QLatin1Char(','));
         campoBusqueda = busqueda.isEmpty() ? conservados.constLast() : busqueda;
     }
     QString sql = QStringLiteral("SELECT TOP ") + QString::number(tope) + QLatin1Char(' ') + columnas
                   + QStringLiteral(" FROM ") + tabla;
     if (!esFiltroEnBlanco(where))
         sql += QStringLiteral(" WHERE ") + where;
-    return conOrden(sql, campoBusqueda);
+    return conOrden(sql, conservados.isEmpty() ? campoBusqueda : sqltext::NombreSql(campoBusqueda));
 }
 
 QString SentenciaCampos(const QString& tabla)

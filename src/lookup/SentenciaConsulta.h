@@ -27,8 +27,9 @@ QString ConVistaArticulos(const QString& sql);
 std::optional<QString> SentenciaDeMascara(const MascaraConsulta& mascara, int tope, const QString& where,
                                           QString& campoBusqueda);
 
-// The statement built from the table's own fields (in table order). `campoBusqueda` becomes the search column
-// worked out from the fields whenever one field is kept; with no field kept it stays as given.
+// The statement built from the table's own fields (in table order; a name that is no plain name bracketed).
+// `campoBusqueda` becomes the search column worked out from the fields whenever one field is kept; with no
+// field kept it stays as given.
 QString SentenciaDeColumnas(const QString& tabla, const QStringList& campos, int tope, const QString& where,
                             QString& campoBusqueda);
 

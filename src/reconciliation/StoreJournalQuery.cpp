@@ -16,20 +16,22 @@ void agregarClausula(QString& condicion, const QString& clausula)
     condicion += clausula;
 }
 
-// The user filter's own characters matched literally inside a LIKE prefix.
-QString prefijoLiteral(const QString& texto, bool conCorchetes)
+// The user filter as a LIKE prefix whose own characters match literally: "%", "_" and "[" bracketed as the
+// suite's server and the embedded engine read them; on Oracle, whose LIKE has no brackets, "%", "_" and the
+// escape character itself behind a backslash named by an ESCAPE clause.
+QString patronPrefijo(const QString& texto, bool oracle)
 {
-    if (!conCorchetes)
-        return texto;
     QString out;
     out.reserve(texto.size() + 8);
     for (QChar c : texto) {
-        if (c == u'%' || c == u'_' || c == u'[')
+        if (oracle && (c == u'%' || c == u'_' || c == u'\\'))
+            out += u'\\' + QString(c);
+        else if (!oracle && (c == u'%' || c == u'_' || c == u'['))
             out += u'[' + QString(c) + u']';
         else
             out += c;
     }
-    return out;
+    return sql::Texto(out + QLatin1Char('%')) + (oracle ? QStringLiteral(" ESCAPE '\\'") : QString());
 }
 
 } // namespace
@@ -54,9 +56,7 @@ QString CondicionDiario(const Cabecera& cabecera, Lado lado, bool oracle)
     if (!cabecera.usuario.trimmed().isEmpty()) {
         agregarClausula(condicion,
                         QStringLiteral("MV_ASIENTOS.USUARIO_LOGEADO LIKE ")
-                            + sql::Texto(prefijoLiteral(cabecera.usuario.trimmed(), !oracle)
-                                         + QLatin1Char('%'))
-                            + QStringLiteral(") "));
+                            + patronPrefijo(cabecera.usuario.trimmed(), oracle) + QStringLiteral(") "));
     }
     agregarClausula(condicion, QStringLiteral("MV_ASIENTOS.[debe-haber] = '") + Describir(lado).debeHaber
                                    + QStringLiteral("' "));

@@ -5,8 +5,9 @@
 //
 // Operator and header texts go in as quoted literals with their quotes doubled. The user filter is a
 // prefix match: its own "%", "_" and "[" are matched literally (bracketed, as the suite's server and the
-// embedded engine read them), except on Oracle, whose LIKE has no brackets. `oracle` also writes the
-// registration's text joins with "||"; the rest of Oracle's dialect is the data layer's translation.
+// embedded engine read them; on Oracle, whose LIKE has no brackets, escaped with a backslash named by an
+// ESCAPE clause). `oracle` also writes the registration's text joins with "||"; the rest of Oracle's
+// dialect is the data layer's translation.
 
 #include "StoreTypes.h"
 

@@ -13,6 +13,23 @@
 
 using ModGlobal::CampoValor;
 
+namespace {
+
+// A schema-only company database in the folder, opened on the embedded engine.
+bool abrirBaseVacia(const QTemporaryDir& carpeta, ado::Connection& cnn)
+{
+    const QString archivo = carpeta.filePath("vacia.db");
+    QString error;
+    if (!schema::CreateEmptyDatabase(archivo, &error)) {
+        qWarning("%s", qPrintable(error));
+        return false;
+    }
+    cnn.Open(conexion::CadenaServidor("sqlite", archivo, "", "", ""));
+    return true;
+}
+
+} // namespace
+
 class SqlBuildersTest : public QObject {
     Q_OBJECT
 private slots:
@@ -27,6 +44,7 @@ private slots:
     void armarSQLAppendsToSentence();
     void armarCondicion_data();
     void armarCondicion();
+    void armarCondicionFindsQuotedCodesOnTheDatabase();
     void separar_data();
     void separar();
 };
@@ -73,11 +91,8 @@ void SqlBuildersTest::agregarCampoStartsOrExtendsTheList()
 void SqlBuildersTest::builtInsertKeepsApostrophesOnTheDatabase()
 {
     QTemporaryDir carpeta;
-    const QString archivo = carpeta.filePath("vacia.db");
-    QString error;
-    QVERIFY2(schema::CreateEmptyDatabase(archivo, &error), qPrintable(error));
     ado::Connection cnn;
-    cnn.Open(conexion::CadenaServidor("sqlite", archivo, "", "", ""));
+    QVERIFY(abrirBaseVacia(carpeta, cnn));
 
     const QString observacion = "Cheque de O'Brien; 'urgente'";
     ModGlobal::AgregarCampo("CLAVE", "OBS", "'", true);
@@ -172,6 +187,8 @@ void SqlBuildersTest::armarCondicion_data()
     QTest::newRow("Null counts as false") << QStringList{"01"} << "null" << false << "UN='01'";
     QTest::newRow("no values") << QStringList{} << "true" << false << "1=1";
     QTest::newRow("flag that is no Boolean") << QStringList{"01"} << "quizas" << false << "1=1";
+    QTest::newRow("quotes inside a value doubled") << QStringList{"O'H", "'"} << "false" << false
+                                                   << "UN='O''H' OR UN=''''";
 }
 
 void SqlBuildersTest::armarCondicion()
@@ -185,6 +202,32 @@ void SqlBuildersTest::armarCondicion()
     QFETCH(bool, omitirVacios);
     QFETCH(QString, esperado);
     QCOMPARE(ModGlobal::ArmarCondicion("UN", "=", valores, " OR ", "'", flag, omitirVacios), esperado);
+}
+
+void SqlBuildersTest::armarCondicionFindsQuotedCodesOnTheDatabase()
+{
+    QTemporaryDir carpeta;
+    ado::Connection cnn;
+    QVERIFY(abrirBaseVacia(carpeta, cnn));
+    cnn.Execute("INSERT INTO TA_CONFIGURACION (CLAVE, VALOR) VALUES ('A', 'O''Higgins'), ('B', 'Centro'), "
+                "('C', 'x'' OR ''1''=''1')");
+
+    const QString condicion = ModGlobal::ArmarCondicion(" VALOR ", " = ", {"O'Higgins", "Centro"}, " OR ", "'",
+                                                        ado::Variant(false), false);
+    ado::Recordset rs;
+    rs.Open("SELECT CLAVE FROM TA_CONFIGURACION WHERE (" + condicion + ") ORDER BY CLAVE", &cnn);
+    QStringList claves;
+    for (; !rs.EOF(); rs.MoveNext())
+        claves << rs["CLAVE"].toString();
+    QCOMPARE(claves, (QStringList{"A", "B"}));
+
+    // A value shaped to widen the condition is one value like any other.
+    rs.Open("SELECT CLAVE FROM TA_CONFIGURACION WHERE ("
+                + ModGlobal::ArmarCondicion("VALOR", "=", {"x' OR '1'='1"}, " OR ", "'", ado::Variant(false), false)
+                + ")",
+            &cnn);
+    QCOMPARE(rs.RecordCount(), 1);
+    QCOMPARE(rs["CLAVE"].toString(), QString("C"));
 }
 
 void SqlBuildersTest::separar_data()

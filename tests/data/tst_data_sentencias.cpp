@@ -146,6 +146,29 @@ private slots:
         QCOMPARE(enviadas.contains(QStringLiteral("SS_MA_CUENTAS")), reescrita.contains(QStringLiteral("SS_MA_CUENTAS")));
     }
 
+    // Table names and the administrator marker inside a quoted value are the operator's text, not the
+    // statement's words: written and read back as typed, by a user who is no administrator.
+    void textosEntreComillasLleganComoSeEscribieron()
+    {
+        BaseDePrueba base;
+        ScriptedDialogs d;
+        DB_Dll db;
+        base.Abrir(db, QStringLiteral("operador"));
+        const QString texto = QStringLiteral("ver MV_ASIENTOS y (MA_CUENTAS.1101) de O'Brien @Admin_X ");
+        const QString literal = DB_Dll::SQLValue(texto, QStringLiteral("'"));
+        QVERIFY(db.EjecutaConsultaSQL(QStringLiteral("UPDATE MA_CUENTAS SET Descripcion = ") + literal
+                                      + QStringLiteral(" WHERE Codigo = '1102'")));
+        ado::Recordset rs;
+        QVERIFY(db.AbrirRecordset(QStringLiteral("SELECT Codigo, Descripcion FROM MA_CUENTAS WHERE Descripcion = ")
+                                      + literal,
+                                  rs));
+        QVERIFY(!rs.EOF());
+        QCOMPARE(rs.Fields(QStringLiteral("Codigo")).Value().toString(), QStringLiteral("1102"));
+        QCOMPARE(rs.Fields(QStringLiteral("Descripcion")).Value().toString(), texto);
+        QVERIFY(base.sentencias.last().contains(QStringLiteral("FROM SS_MA_CUENTAS ")));
+        QVERIFY(d.verifyDone());
+    }
+
     void filasAfectadas()
     {
         BaseDePrueba base;

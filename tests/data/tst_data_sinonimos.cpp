@@ -49,6 +49,15 @@ private slots:
         QTest::newRow("administrator: only the marker goes") << true
                                                              << "SELECT * FROM MA_CUENTAS , @Admin_MV_ASIENTOS X"
                                                              << "SELECT * FROM MA_CUENTAS , MV_ASIENTOS X";
+        QTest::newRow("quoted values are data")
+            << false << "UPDATE T SET OBS = 'ver MV_ASIENTOS y (MA_CUENTAS.X) @Admin_1' WHERE C = 'it''s MA_CUENTAS '"
+            << "UPDATE T SET OBS = 'ver MV_ASIENTOS y (MA_CUENTAS.X) @Admin_1' WHERE C = 'it''s MA_CUENTAS '";
+        QTest::newRow("names around a value are rewritten")
+            << false << "SELECT * FROM MA_CUENTAS WHERE X = ' MA_CUENTAS ' AND Y IN (SELECT A FROM MV_ASIENTOS )"
+            << "SELECT * FROM SS_MA_CUENTAS WHERE X = ' MA_CUENTAS ' AND Y IN (SELECT A FROM SS_MV_ASIENTOS )";
+        QTest::newRow("administrator: a marker inside a value stays")
+            << true << "SELECT * FROM @Admin_MA_CUENTAS WHERE D = '@Admin_X'"
+            << "SELECT * FROM MA_CUENTAS WHERE D = '@Admin_X'";
     }
     void reescribir()
     {
@@ -56,6 +65,11 @@ private slots:
         QFETCH(QString, sql);
         QFETCH(QString, esperado);
         QCOMPARE(sinonimos::Reescribir(sql, esAdmin), esperado);
+    }
+    void quitarMarcaAdminLeavesValues()
+    {
+        QCOMPARE(sinonimos::QuitarMarcaAdmin("INSERT INTO @Admin_T (A) VALUES ('@Admin_ y @ADMIN_')"),
+                 QString("INSERT INTO T (A) VALUES ('@Admin_ y @ADMIN_')"));
     }
 };
 

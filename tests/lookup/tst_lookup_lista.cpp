@@ -200,6 +200,35 @@ private slots:
         QCOMPARE(c.ValorDevuelto, QString("999"));
     }
 
+    // The journal has columns named with a blank and a dash: the columns road lists them and F5 filters on one.
+    void columnNamesThatAreNoPlainNamesAreBracketed()
+    {
+        const QString asiento = base.valor("SELECT [NUMERO ASIENTO] FROM MV_ASIENTOS WHERE CUENTA = '1101' "
+                                           "ORDER BY [NUMERO ASIENTO] DESC");
+        QVERIFY(!asiento.isEmpty());
+        ui::ScriptedDialogs d;
+        int todas = -1, filtradas = -1;
+        d.onModal<Lib_FrmCons3>([&](Lib_FrmCons3& w) {
+            todas = w.ListView1->ListItems().Count();
+            for (QComboBox* caja : w.CmbSearch) {
+                if (caja->property("Tag").toString() == "NUMERO ASIENTO") {
+                    teclear(caja, asiento);
+                    QTest::keyClick(caja, Qt::Key_F5);
+                    filtradas = w.ListView1->ListItems().Count();
+                }
+            }
+            return 0;
+        });
+        QString where = " CUENTA = '1101' ";
+        gConsultas().ConsultaSearch("MV_ASIENTOS", nullptr, nullptr, nullptr, &where);
+        QVERIFY(d.verifyDone());
+        QCOMPARE(todas, qMin(1000, base.valor("SELECT COUNT(*) FROM MV_ASIENTOS WHERE CUENTA = '1101'").toInt()));
+        const QString patron = gConsultas().UsaConsultaLike() ? "'%" + asiento + "%'" : "'" + asiento + "%'";
+        QCOMPARE(filtradas, base.valor("SELECT COUNT(*) FROM MV_ASIENTOS WHERE CUENTA = '1101' AND "
+                                       "[NUMERO ASIENTO] LIKE " + patron).toInt());
+        QVERIFY(filtradas > 0);
+    }
+
     void newSearchUndoesTheServerFilters()
     {
         ui::ScriptedDialogs d;

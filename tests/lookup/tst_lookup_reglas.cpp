@@ -40,6 +40,8 @@ private slots:
             << "7";
         QTest::newRow("no order") << " SELECT A FROM T" << "A" << "x" << false
             << " SELECT A FROM T where A like 'x%' " << "x";
+        QTest::newRow("column with a blank") << " SELECT A FROM T" << "NUMERO ASIENTO" << "12" << false
+            << " SELECT A FROM T where [NUMERO ASIENTO] like '12%' " << "12";
         QTest::newRow("articles prefix") << " SELECT v_ma_articulos.A FROM v_ma_articulos" << "A" << "x" << false
             << " SELECT v_ma_articulos.A FROM v_ma_articulos where v_ma_articulos.A like 'x%' " << "x";
     }

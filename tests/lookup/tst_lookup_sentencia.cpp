@@ -140,6 +140,12 @@ private slots:
             << "SELECT TOP 1000  *  FROM T" << "";
         QTest::newRow("table not readable keeps the caller's column") << QStringList{} << "" << "CODIGO"
             << "SELECT TOP 1000  *  FROM T ORDER BY CODIGO" << "CODIGO";
+        QTest::newRow("names with a blank or a dash bracketed")
+            << QStringList{"NUMERO ASIENTO", "DEBE-HABER", "DETALLE", "A]B"} << "" << ""
+            << "SELECT TOP 1000 [A]]B],DETALLE,[DEBE-HABER],[NUMERO ASIENTO] FROM T ORDER BY DETALLE" << "DETALLE";
+        QTest::newRow("searching by a bracketed name")
+            << QStringList{"NUMERO ASIENTO", "2X"} << "" << ""
+            << "SELECT TOP 1000 [2X],[NUMERO ASIENTO] FROM T ORDER BY [NUMERO ASIENTO]" << "NUMERO ASIENTO";
         QTest::newRow("wrapped filter") << QStringList{"CODIGO", "DESCRIPCION"} << " ( titulo=0 ) " << ""
             << "SELECT TOP 1000 DESCRIPCION,CODIGO FROM T WHERE  ( titulo=0 )  ORDER BY DESCRIPCION"
             << "DESCRIPCION";

@@ -2,6 +2,7 @@
 // IDs handed back, failures that leave nothing, and two stations loading the same account at once.
 
 #include "reconciliation/Store.h"
+#include "reconciliation/StoreJournalQuery.h"
 #include "tst_store_fixture.h"
 
 #include <QSqlQuery>
@@ -214,6 +215,7 @@ void StoreRegistrationTest::userFilterIsALiteralPrefix_data()
     QTest::newRow("underscore is not a wildcard") << "op_r" << "" << 0;
     QTest::newRow("percent is not a wildcard") << "%1" << "" << 0;
     QTest::newRow("quote") << "o'p" << "" << 0;
+    QTest::newRow("backslash") << "o\\per" << "" << 0;
     QTest::newRow("other unit") << "" << "0'2" << 0;
     QTest::newRow("blanks are no filter") << "   " << "   " << 3;
 }
@@ -230,6 +232,10 @@ void StoreRegistrationTest::userFilterIsALiteralPrefix()
     Cabecera c = Marzo(1);
     c.usuario = usuario;
     c.unegocio = unegocio;
+    // Oracle's form of the filter (an ESCAPE clause in place of brackets) keeps the same lines.
+    const ado::RowSet oracle =
+        cn.Query("SELECT COUNT(*) FROM MV_ASIENTOS " + CondicionDiario(c, Lado::Izquierda, true));
+    QCOMPARE(int(oracle.rows[0][0].toLong()), registrados);
     QCOMPARE(int(store.RegistrarLibres(c, Lado::Izquierda).filas.size()), registrados);
 }
 

@@ -64,10 +64,10 @@ void StoreTextTest::journalQuery_data()
         << "SELECT * FROM MV_ASIENTOS  where (MV_ASIENTOS.CUENTA = '11''01')  and (MV_ASIENTOS.UNEGOCIO = 'a''b ')  and "
            "(MV_ASIENTOS.USUARIO_LOGEADO LIKE 'o''p[_][%][[]%')  and (MV_ASIENTOS.[debe-haber] = 'D' )  "
            "order by  fecha,tc,sucursal, numero";
-    QTest::newRow("oracle: no brackets, LIKE has none")
-        << "" << "" << "1101" << "" << "op_" << false << true
+    QTest::newRow("oracle: no brackets, wildcards escaped")
+        << "" << "" << "1101" << "" << "o'p_%[\\" << false << true
         << "SELECT * FROM MV_ASIENTOS  where (MV_ASIENTOS.CUENTA = '1101')  and "
-           "(MV_ASIENTOS.USUARIO_LOGEADO LIKE 'op_%')  and (MV_ASIENTOS.[debe-haber] = 'H' )  "
+           "(MV_ASIENTOS.USUARIO_LOGEADO LIKE 'o''p\\_\\%[\\\\%' ESCAPE '\\')  and (MV_ASIENTOS.[debe-haber] = 'H' )  "
            "order by  fecha,tc,sucursal, numero";
 }
 

@@ -52,6 +52,8 @@ int runMessageBox(const QString& text, int style, const QString& title)
     const MsgBoxLayout layout = decodeMsgStyle(style);
     QMessageBox box(QApplication::activeWindow());
     box.setWindowTitle(titleOrApplication(title));
+    // Messages quote database texts and error descriptions: shown as written, never read as markup.
+    box.setTextFormat(Qt::PlainText);
     box.setText(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     box.setIcon(qtIcon(layout.icon));
     QHash<QAbstractButton*, int> answerOf;

@@ -85,6 +85,25 @@ private slots:
         QCOMPARE(defaultCaption, QString("No"));
     }
 
+    // A description that looks like markup is shown as the text it is.
+    void qtMessageBoxShowsPlainText()
+    {
+        const QString texto = "Desea informar el articulo <b>Tornillo</b> <img src=\"x.png\"> & Cia?";
+        Qt::TextFormat formato = Qt::RichText;
+        QString mostrado;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            formato = box->textFormat();
+            mostrado = box->text();
+            box->buttons().first()->click();
+        });
+        QtDialogs qt;
+        qt.MsgBox(texto, vbOKOnly);
+        QCOMPARE(formato, Qt::PlainText);
+        QCOMPARE(mostrado, texto);
+    }
+
     void qtMessageBoxEscapeGivesTheEscapeAnswer()
     {
         QTimer::singleShot(0, [] { QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Escape); });
