@@ -318,6 +318,9 @@ void FrmConcCuentas::CrearListas()
         l->setMultiSelect(true);
         l->setSmallIcons(&ImageList1);
         l->setAllColumnsShowFocus(true);
+        // Cells hold padded texts (the order column 100 blanks and an icon number, amounts 14 wide) so that
+        // they sort as texts; clipping instead of an ellipsis shows what matters of them.
+        l->setTextElideMode(Qt::ElideNone);
         picNivel->addWidget(l);
     }
 }
