@@ -265,6 +265,8 @@ bool FrmConcCuentas::eventFilter(QObject* watched, QEvent* event)
     case QEvent::MouseButtonPress:
         if (index >= 0)
             txtFields_MouseDown(index);
+        else if (control == Frame1 || control == frmHelp || control->objectName() == lblTitulo.Nombre())
+            frmHelp->setVisible(false);   // a click on the header frame, the help panel or a caption
         break;
     default:
         break;

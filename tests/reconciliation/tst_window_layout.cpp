@@ -71,6 +71,26 @@ private slots:
         QVERIFY(!w->frmHelp->isVisible());
     }
 
+    void clickElsewhereHidesHelp_data()
+    {
+        QTest::addColumn<QString>("donde");
+        QTest::newRow("header frame") << "Frame1";
+        QTest::newRow("help panel") << "frmHelp";
+        QTest::newRow("a caption of the panel") << "lblTitulo";
+    }
+
+    void clickElsewhereHidesHelp()
+    {
+        QFETCH(QString, donde);
+        w->PicHelp->click();
+        QVERIFY(w->frmHelp->isVisible());
+        QWidget* destino = donde == "Frame1"    ? static_cast<QWidget*>(w->Frame1)
+                           : donde == "frmHelp" ? static_cast<QWidget*>(w->frmHelp)
+                                                : static_cast<QWidget*>(w->lblTitulo(8));
+        QTest::mouseClick(destino, Qt::LeftButton, {}, QPoint(2, 2));
+        QVERIFY(!w->frmHelp->isVisible());
+    }
+
     void picture()
     {
         const QString archivo = qEnvironmentVariable("CONC_SCREENSHOT");
