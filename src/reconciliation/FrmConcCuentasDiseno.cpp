@@ -31,6 +31,7 @@ namespace {
 QLabel* etiqueta(const QString& texto, QWidget* padre, const char* nombre = nullptr)
 {
     auto* l = new QLabel(texto, padre);
+    l->setTextFormat(Qt::PlainText);   // labels show database texts (account descriptions) as written
     if (nombre)
         l->setObjectName(QString::fromLatin1(nombre));
     return l;

@@ -154,6 +154,7 @@ private slots:
         QVERIFY(d.verifyDone());
         QVERIFY(!w->FHayError);
         QCOMPARE(w->LblDescCuenta->text(), QStringLiteral("Banco cuenta corriente"));
+        QCOMPARE(w->LblDescCuenta->textFormat(), Qt::PlainText);   // a description is never read as markup
         QVERIFY(!w->Campo(QStringLiteral("IdConciliacion"))->isEnabled());
         QVERIFY(w->SSTab1->isTabEnabled(1));
         QVERIFY(w->cmdComparar->isEnabled());
