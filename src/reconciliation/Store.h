@@ -64,7 +64,7 @@ public:
 
     // ---- a saved reconciliation ----
     // The side's saved lines of the number as list rows, in stored order: unmarked lines always, marked ones
-    // (checked) only with `incluirConciliadas`. Empty when the number has no header.
+    // (checked) only with `incluirConciliadas`. The header is not looked at: the caller has read it already.
     WorkbenchRows CargarLineas(qint64 numero, Lado lado, bool incluirConciliadas);
 
     // ---- writing ----

@@ -8,8 +8,6 @@ namespace conciliacion {
 
 WorkbenchRows ReconciliationStore::CargarLineas(qint64 numero, Lado lado, bool incluirConciliadas)
 {
-    if (!LeerCabecera(numero))
-        return {};
     return FilasDeLineas(leer(QStringLiteral("SELECT * FROM ") + Describir(lado).tabla + QStringLiteral(" WHERE ")
                               + sql::DelNumero(numero)),
                          lado, incluirConciliadas);

@@ -290,7 +290,7 @@ void StoreWorkflowTest::headerKindAndState()
 void StoreWorkflowTest::savedLinesComeBack()
 {
     ReconciliationStore& store = *m_store;
-    QVERIFY(store.CargarLineas(1, Lado::Izquierda, true).empty());   // no header: nothing
+    QVERIFY(store.CargarLineas(1, Lado::Izquierda, true).empty());   // nothing stored: nothing
     conciliar(store);
     const WorkbenchRows izquierda = store.CargarLineas(1, Lado::Izquierda, true);
     QCOMPARE(conceptos(izquierda), (QStringList{"Cobro FC 10+", "Cobro FC 11+", "Ajuste"}));
