@@ -162,6 +162,11 @@ public:
     void txtFields_KeyPress(int Index, int& KeyAscii);
     void txtFields_KeyDown(int Index, int KeyCode, int Shift);
     void CmdConsultar();
+    // The position (1-based) of the first left row whose text (Clave < 1) or sub-item Clave begins with
+    // QueValor, letter case and blanks aside; 0 when none does.
+    int Busqueda(int Clave, const QString& QueValor);
+    // Clears the binding of a control named "TxtEdit2" (data field, tag, length limit); others are left alone.
+    static void TextPropiedades(QWidget* Texto, int Columna);
 
     // Edit lock (FrmConcCuentasBloqueo.cpp)
     // Takes the lock of the number for this station (beside another owner's row when `deOtro`), first

@@ -7,6 +7,7 @@
 #include "platform/suite/Controles.h"
 #include "platform/suite/Utilidades.h"
 #include "platform/ui/Keys.h"
+#include "platform/ui/OperatorDialogs.h"
 #include "platform/ui/Units.h"
 
 #include <QKeyEvent>
@@ -125,4 +126,30 @@ void FrmConcCuentas::CmdConsultar()
         campo->setText(consultas.ValorDevuelto.trimmed());
     }
     txtFields_KeyDown(suite::IndexOf(campo), ui::vbKeyReturn, 0);
+}
+
+int FrmConcCuentas::Busqueda(int Clave, const QString& QueValor)
+{
+    const QString buscado = QueValor.trimmed();
+    for (int i = 1; i <= Lvw->ListItems().Count(); ++i) {
+        // A row that cannot be read is passed over.
+        try {
+            const ui::ListItem fila = Lvw->ListItems()(i);
+            const QString texto = (Clave < 1 ? fila.Text() : fila.SubItems(Clave)).trimmed();
+            if (texto.left(buscado.size()).compare(buscado, Qt::CaseInsensitive) == 0)
+                return fila.Index();
+        } catch (const ui::ErrorInfo&) {
+        }
+    }
+    return 0;
+}
+
+void FrmConcCuentas::TextPropiedades(QWidget* Texto, int /*Columna*/)
+{
+    if (!Texto || Texto->objectName().trimmed().compare(QLatin1String("TxtEdit2"), Qt::CaseInsensitive) != 0)
+        return;
+    suite::SetDataField(Texto, QString());
+    suite::SetTag(Texto, QString());
+    if (auto* campo = qobject_cast<QLineEdit*>(Texto))
+        campo->setMaxLength(32767);   // no limit
 }

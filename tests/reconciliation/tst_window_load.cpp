@@ -88,6 +88,30 @@ private slots:
         QVERIFY(!w->FEjecutando);
     }
 
+    // A period without journal lines: the header is written all the same, the lists stay empty and the
+    // window is given back ready for another load.
+    void periodWithoutLines()
+    {
+        ui::ScriptedDialogs d;
+        confirmar(*w, "IdConciliacion", QStringLiteral("1"));
+        confirmar(*w, "CUENTA", QStringLiteral("1101"));
+        w->Campo(QStringLiteral("FechaD"))->setText(QStringLiteral("01/01/2025"));
+        w->Campo(QStringLiteral("FechaH"))->setText(QStringLiteral("31/01/2025"));
+        w->CmdEjecutar_Click();
+        QVERIFY(d.verifyDone());
+        QCOMPARE(EmpresaDePrueba::filasDe(QStringLiteral("SELECT CUENTA, FECHADESDE FROM MV_CONCILIACION_CAB")),
+                 QStringList{QStringLiteral("1101|01/01/2025")});
+        QCOMPARE(EmpresaDePrueba::cantidad(QStringLiteral("MV_CONCILIACION")), 0);
+        QCOMPARE(EmpresaDePrueba::cantidad(QStringLiteral("MV_CONCILIACION_AUX")), 0);
+        QCOMPARE(w->Lvw->ListItems().Count(), 0);
+        QCOMPARE(w->Lvw2->ListItems().Count(), 0);
+        QCOMPARE(w->Lvw->ColumnHeaders().Count(), conciliacion::kCantidadColumnas);
+        for (QLabel* total : {w->lblTotNConc, w->lblTotConc, w->lblTotNConc2, w->lblTotConc2})
+            QCOMPARE(total->text(), QStringLiteral("0.00"));
+        QVERIFY(w->CmdEjecutar->isEnabled());
+        QVERIFY(w->SSTab1->isTabEnabled(1));
+    }
+
     // The list row of a line is bound to the row inserted for it, whatever other rows the table holds.
     void rowsNameTheirOwnRegistration()
     {

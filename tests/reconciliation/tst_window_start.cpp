@@ -4,6 +4,7 @@
 #include "tst_window_fixture.h"
 
 #include "platform/suite/Brakmo.h"
+#include "platform/suite/ControlArray.h"
 #include "reconciliation/StoreSettings.h"
 
 #include <QDate>
@@ -138,6 +139,160 @@ private slots:
         QVERIFY(d.verifyDone());
         QVERIFY(w->FHayError);
         QCOMPARE(EmpresaDePrueba::cantidad(QStringLiteral("V_MV_CTROL_CPTE")), 0);
+    }
+
+    // Zero is no negative number: it passes the sign test and starts a new reconciliation.
+    void zeroPassesTheSignTest()
+    {
+        ui::ScriptedDialogs d;
+        confirmar(*w, "IdConciliacion", QStringLiteral("0"));
+        QVERIFY(d.verifyDone());
+        QVERIFY(!w->FHayError);
+        QCOMPARE(bloqueos(0), 1);
+    }
+
+    // An account found by its optional code is shown by its code.
+    void accountByItsOptionalCode()
+    {
+        EmpresaDePrueba::ejecutar(QStringLiteral("UPDATE MA_CUENTAS SET CodigoOpcional = 'BANCO' WHERE Codigo = '1101'"));
+        ui::ScriptedDialogs d;
+        confirmar(*w, "IdConciliacion", QStringLiteral("1"));
+        confirmar(*w, "CUENTA", QStringLiteral("BANCO"));
+        EmpresaDePrueba::ejecutar(QStringLiteral("UPDATE MA_CUENTAS SET CodigoOpcional = NULL WHERE Codigo = '1101'"));
+        QVERIFY(d.verifyDone());
+        QVERIFY(!w->FHayError);
+        QCOMPARE(w->TextoCampo(QStringLiteral("CUENTA")), QStringLiteral("1101"));
+        QCOMPARE(w->LblDescCuenta->text(), QStringLiteral("Banco cuenta corriente"));
+    }
+
+    // The save key's validation accepts the account and does nothing more; the load command's shows the
+    // description and fills an empty period, but neither switches the mode nor reloads the settings.
+    void accountValidatedBySaveOrLoad_data()
+    {
+        QTest::addColumn<bool>("grabando");
+        QTest::addColumn<QString>("descripcion");
+        QTest::addColumn<bool>("periodoPropuesto");
+        QTest::newRow("save key") << true << QStringLiteral("...") << false;
+        QTest::newRow("load command") << false << QStringLiteral("Banco cuenta corriente") << true;
+    }
+
+    void accountValidatedBySaveOrLoad()
+    {
+        QFETCH(bool, grabando);
+        QFETCH(QString, descripcion);
+        QFETCH(bool, periodoPropuesto);
+        EmpresaDePrueba::ejecutar(QStringLiteral("INSERT INTO TA_CONFIGURACION (CLAVE, VALOR, Grupo) VALUES "
+                                                 "('CONCCTAS_CFG1101', '1111115', 'DATOS')"));
+        ui::ScriptedDialogs d;
+        confirmar(*w, "IdConciliacion", QStringLiteral("1"));
+        w->Campo(QStringLiteral("FechaD"))->clear();
+        w->Campo(QStringLiteral("FechaH"))->clear();
+        w->Campo(QStringLiteral("CUENTA"))->setText(QStringLiteral("1101"));
+        (grabando ? w->FGrabando : w->FEjecutando) = true;
+        w->CampoValida(w->Campo(QStringLiteral("CUENTA")));
+        w->FGrabando = w->FEjecutando = false;
+        QVERIFY(d.verifyDone());
+        QVERIFY(!w->FHayError);
+        QCOMPARE(w->LblDescCuenta->text(), descripcion);
+        QCOMPARE(w->TextoCampo(QStringLiteral("FechaD")).isEmpty(), !periodoPropuesto);
+        QCOMPARE(w->TextoCampo(QStringLiteral("FechaH")).isEmpty(), !periodoPropuesto);
+        // Still header entry, with the settings of no account loaded.
+        QVERIFY(w->Campo(QStringLiteral("IdConciliacion"))->isEnabled());
+        QVERIFY(!w->SSTab1->isTabEnabled(1));
+        QVERIFY(!w->chkCamposComp(conciliacion::cmpFecha)->isChecked());
+        QCOMPARE(w->txtTolerancia->text(), QStringLiteral("0"));
+    }
+
+    // Without the rounding tolerance in the configuration the program still starts, after the error dialog,
+    // and reconciles with no tolerance.
+    void startsWithoutTheRoundingTolerance()
+    {
+        w.reset();
+        EmpresaDePrueba::ejecutar(QStringLiteral("UPDATE TA_CONFIGURACION SET CLAVE = 'ToleranciaRedondeoX' "
+                                                 "WHERE CLAVE = 'ToleranciaRedondeo'"));
+        ui::ScriptedDialogs d;
+        d.expectErrorDialog(ui::vbIgnore);
+        auto ventana = std::make_unique<FrmConcCuentas>();
+        ventana->Parametros = empresa.lanzamiento;
+        ventana->Form_Load();
+        EmpresaDePrueba::ejecutar(QStringLiteral("UPDATE TA_CONFIGURACION SET CLAVE = 'ToleranciaRedondeo' "
+                                                 "WHERE CLAVE = 'ToleranciaRedondeoX'"));
+        QVERIFY(d.verifyDone());
+        QCOMPARE(ventana->FTolerancia, 0.0);
+        QCOMPARE(ventana->TextoCampo(QStringLiteral("IdConciliacion")), QStringLiteral("1"));
+    }
+
+    // Rebuilding or reloading one side leaves the other list, its columns and its totals as they were.
+    void oneSideLeavesTheOther()
+    {
+        guardada(3, "CTA", 0);
+        ui::ScriptedDialogs d;
+        confirmar(*w, "IdConciliacion", QStringLiteral("3"));
+        w->ArmarColumnas(false, true);
+        QCOMPARE(w->Lvw2->ListItems().Count(), 0);
+        QCOMPARE(w->lblTotNConc2->text(), QStringLiteral("0.00"));
+        QCOMPARE(w->Lvw->ListItems().Count(), 1);
+        QCOMPARE(w->Lvw->ColumnHeaders().Count(), conciliacion::kCantidadColumnas);
+        QCOMPARE(w->lblTotNConc->text(), QStringLiteral("250.00"));
+
+        w->ChkConciliados->setChecked(true);
+        w->CargarConciliacion(false, true);
+        QVERIFY(d.verifyDone());
+        QCOMPARE(w->Lvw2->ListItems().Count(), 2);
+        QCOMPARE(w->lblTotConc2->text(), QStringLiteral("100.00"));
+        QCOMPARE(w->lblTotNConc2->text(), QStringLiteral("7.50"));
+        QCOMPARE(w->Lvw->ListItems().Count(), 1);
+        QCOMPARE(w->lblTotConc->text(), QStringLiteral("0.00"));
+    }
+
+    // The search over the left list: the first row whose column begins with the text, case and blanks aside.
+    void searchTheLeftList_data()
+    {
+        QTest::addColumn<QString>("buscado");
+        QTest::addColumn<QString>("hallado");   // the concept of the row found; "" for none
+        QTest::newRow("a prefix in another case") << QStringLiteral(" aJUS ") << QStringLiteral("Ajuste");
+        QTest::newRow("the whole text") << QStringLiteral("Cobro FC 11") << QStringLiteral("Cobro FC 11");
+        QTest::newRow("longer than any text") << QStringLiteral("Ajuste de marzo") << QString();
+        QTest::newRow("nothing like it") << QStringLiteral("Deposito") << QString();
+    }
+
+    void searchTheLeftList()
+    {
+        QFETCH(QString, buscado);
+        QFETCH(QString, hallado);
+        ui::ScriptedDialogs d;
+        cargarMarzo(*w);
+        QVERIFY(d.verifyDone());
+        QCOMPARE(w->Lvw->ListItems().Count(), 3);
+        const int fila = w->Busqueda(conciliacion::colConcepto, buscado);
+        QCOMPARE(fila == 0 ? QString() : celda(*w->Lvw, fila, conciliacion::colConcepto), hallado);
+        // The empty text begins every text: the first row, by any column or by the row's own text.
+        QCOMPARE(w->Busqueda(conciliacion::colConcepto, QString()), 1);
+        QCOMPARE(w->Busqueda(0, QString()), 1);
+    }
+
+    void textPropertiesOnlyForTheSecondEditor_data()
+    {
+        QTest::addColumn<QString>("nombre");
+        QTest::addColumn<bool>("limpia");
+        QTest::newRow("TxtEdit2") << QStringLiteral("TxtEdit2") << true;
+        QTest::newRow("other case, blanks") << QStringLiteral(" txtedit2 ") << true;
+        QTest::newRow("TxtEdit") << QStringLiteral("TxtEdit") << false;
+    }
+
+    void textPropertiesOnlyForTheSecondEditor()
+    {
+        QFETCH(QString, nombre);
+        QFETCH(bool, limpia);
+        QLineEdit editor;
+        editor.setObjectName(nombre);
+        suite::SetDataField(&editor, QStringLiteral("CUENTA"));
+        suite::SetTag(&editor, QStringLiteral("MA_CUENTASCTE"));
+        editor.setMaxLength(15);
+        FrmConcCuentas::TextPropiedades(&editor, 3);
+        QCOMPARE(suite::DataField(&editor), limpia ? QString() : QStringLiteral("CUENTA"));
+        QCOMPARE(suite::Tag(&editor), limpia ? QString() : QStringLiteral("MA_CUENTASCTE"));
+        QCOMPARE(editor.maxLength() > 15, limpia);
     }
 
     void newNumberThenAccount()
