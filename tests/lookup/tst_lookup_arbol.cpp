@@ -99,6 +99,28 @@ private slots:
         QVERIFY(!gConsultas().Checks);
     }
 
+    // A checked root checks every node below it; its empty code comes back first.
+    void checkedRootReturnsItsEmptyCodeFirst()
+    {
+        ui::ScriptedDialogs d;
+        consultar("select codigo, descripcion from TA_CCOSTO order by codigo", "CODIGO", true,
+                  [&](Lib_FrmCons3Tree& w) {
+                      ui::Node raiz = w.TreeV->Nodes().Item(1);
+                      raiz.setChecked(true);
+                      w.TreeV_NodeCheck(raiz);
+                      QTest::mouseClick(w.CmdAceptar, Qt::LeftButton);
+                  },
+                  d);
+        QVERIFY(d.verifyDone());
+        QStringList esperado{QString()};
+        ado::Recordset rs;
+        rs.Open("select codigo from TA_CCOSTO order by codigo", &gDB().gCnn);
+        for (; !rs.EOF(); rs.MoveNext())
+            esperado << rs.Fields(0).Value().toText().trimmed();
+        QVERIFY(esperado.size() > 2);
+        QCOMPARE(gConsultas().Valores, esperado);
+    }
+
     void marksGoDownSixLevels()
     {
         ui::ScriptedDialogs d;
@@ -132,6 +154,8 @@ private slots:
                                 << "idfamilia" << "A0101" << "0101";
         QTest::newRow("account is no cost centre") << "select Codigo, Descripcion from MA_CUENTAS order by Codigo"
                                                    << "CODIGO" << "A1101" << "";
+        QTest::newRow("family missing from its table") << "select '9999', 'Sin familia'" << "IDFAMILIA"
+                                                       << "A9999" << "";
         QTest::newRow("column without a table") << "select codigo, descripcion from TA_CCOSTO order by codigo"
                                                 << "DESCRIPCION" << "A0002" << "";
     }

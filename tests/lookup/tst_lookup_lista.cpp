@@ -15,6 +15,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace {
 
 // The row whose cell in the column at 1-based position `columna` begins with `texto`.
@@ -537,6 +539,153 @@ private slots:
         });
         QCOMPARE(c.MenuOpciones("Orden", {"Fecha", "Importe"}), QString("Importe"));
         QVERIFY(d.verifyDone());
+    }
+
+    void emptyResultKeepsColumnsAndSearchBoxes()
+    {
+        ui::ScriptedDialogs d;
+        int filas = -1;
+        QStringList campos;
+        bool cajasVisibles = false;
+        d.onModal<Lib_FrmCons3>([&](Lib_FrmCons3& w) {
+            filas = w.ListView1->ListItems().Count();
+            cajasVisibles = w.CmbSearch.size() >= 2 && !w.CmbSearch.at(0)->isHidden() && !w.CmbSearch.at(1)->isHidden();
+            for (int i = 0; i < w.ListView1->ColumnHeaders().Count() && i < w.CmbSearch.size(); ++i)
+                campos << w.CmbSearch.at(i)->property("Tag").toString();
+            // Nothing to choose: accepting hands nothing back.
+            QTest::mouseClick(w.CmdAceptar, Qt::LeftButton);
+            return 1;
+        });
+        Lib_ClsCons3& c = gConsultas();
+        c.CampoDevuelto = "Codigo";
+        c.ConsultaSearch("select Codigo, Descripcion from MA_CUENTAS where Codigo = 'no hay tal cuenta'");
+        QVERIFY(d.verifyDone());
+        QCOMPARE(filas, 0);
+        QCOMPARE(campos, (QStringList{"Codigo", "Descripcion"}));
+        QVERIFY(cajasVisibles);
+        QCOMPARE(c.ValorDevuelto, QString());
+    }
+
+    void typeAheadKeepsTheSelectionWithoutAMatch()
+    {
+        ui::ScriptedDialogs d;
+        QString conPrefijo, sinCoincidencia, vacia, primera;
+        d.onModal<Lib_FrmCons3>([&](Lib_FrmCons3& w) {
+            primera = w.ListView1->ListItems().Item(1).Text();
+            teclear(w.CmbSearch.at(0), "TRANS");
+            conPrefijo = w.ListView1->SelectedItem().Text();
+            QTest::keyClicks(w.CmbSearch.at(0), "zzz");
+            sinCoincidencia = w.ListView1->SelectedItem().Text();
+            w.CmbSearch.at(0)->lineEdit()->clear();
+            vacia = w.ListView1->SelectedItem().Text();
+            return 0;
+        });
+        gConsultas().ConsultaSearch("VT_CLIENTES");
+        QVERIFY(d.verifyDone());
+        QCOMPARE(conPrefijo, QString("Transportes La Costera S.A."));
+        QCOMPARE(sinCoincidencia, conPrefijo);
+        QCOMPARE(vacia, primera);
+    }
+
+    // Each header click turns the list's order: descending after an ascending list, then ascending again.
+    void headerClicksTurnTheOrder()
+    {
+        ui::ScriptedDialogs d;
+        QStringList bajando, subiendo;
+        int clave = -1;
+        const auto clic = [](Lib_FrmCons3& w, int columna) {
+            const QHeaderView* cabecera = w.ListView1->header();
+            QTest::mouseClick(cabecera->viewport(), Qt::LeftButton, {},
+                              QPoint(cabecera->sectionViewportPosition(columna) + 5, cabecera->height() / 2));
+        };
+        const auto columna = [](Lib_FrmCons3& w, int c) {
+            QStringList s;
+            for (int i = 1; i <= w.ListView1->ListItems().Count(); ++i)
+                s << (c == 0 ? w.ListView1->ListItems().Item(i).Text() : w.ListView1->ListItems().Item(i).SubItems(c));
+            return s;
+        };
+        d.onModal<Lib_FrmCons3>([&](Lib_FrmCons3& w) {
+            clic(w, 0);
+            bajando = columna(w, 0);
+            clic(w, 1);
+            clave = w.ListView1->SortKey();
+            subiendo = columna(w, 1);
+            return 0;
+        });
+        gConsultas().ConsultaSearch("select Descripcion, Codigo from MA_CUENTAS where Titulo = 0 order by Codigo");
+        QVERIFY(d.verifyDone());
+        const auto sinCaso = [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; };
+        QVERIFY(bajando.size() > 2);
+        QVERIFY(std::is_sorted(bajando.rbegin(), bajando.rend(), sinCaso));
+        QVERIFY(!std::is_sorted(bajando.begin(), bajando.end(), sinCaso));
+        QCOMPARE(clave, 1);
+        QVERIFY(std::is_sorted(subiendo.begin(), subiendo.end(), sinCaso));
+    }
+
+    void checkBoxesWithoutAColumnReturnTheFirstColumn()
+    {
+        ui::ScriptedDialogs d;
+        QStringList esperado;
+        d.onModal<Lib_FrmCons3>([&](Lib_FrmCons3& w) {
+            ui::ListItemCollection& items = w.ListView1->ListItems();
+            items.Item(3).setChecked(true);
+            items.Item(1).setChecked(true);
+            esperado << items.Item(1).Text() << items.Item(3).Text();
+            QTest::mouseClick(w.CmdAceptar, Qt::LeftButton);
+            return 1;
+        });
+        Lib_ClsCons3& c = gConsultas();
+        c.Checks = true;
+        c.CampoDevuelto.clear();
+        c.ConsultaSearch("select Descripcion, Codigo from MA_CUENTAS where Titulo = 0 order by Codigo");
+        QVERIFY(d.verifyDone());
+        QCOMPARE(esperado.size(), 2);
+        QCOMPARE(c.Valores, esperado);
+    }
+
+    void articlesWithoutStockFieldsStayPlain()
+    {
+        Lib_ClsCons3& c = gConsultas();
+        const QStringList niveles{c.StkNivel1, c.StkNivel2, c.StkNivel3, c.StkNivel4};
+        c.MuestraStock = "SI";
+        c.StkNivel1 = c.StkNivel2 = c.StkNivel3 = c.StkNivel4 = "255";
+        ui::ScriptedDialogs d;
+        int filas = 0, destacadas = 0;
+        d.onModal<Lib_FrmCons3>([&](Lib_FrmCons3& w) {
+            filas = w.ListView1->ListItems().Count();
+            for (int i = 1; i <= filas; ++i) {
+                const ui::ListItem item = w.ListView1->ListItems().Item(i);
+                if (item.Bold() || item.ListSubItems(1).Bold() || item.ListSubItems(1).ForeColor() == 255)
+                    ++destacadas;
+            }
+            return 0;
+        });
+        c.ConsultaSearch("select DESCRIPCION, IDARTICULO from VT_MA_ARTICULOS");
+        c.MuestraStock.clear();
+        c.StkNivel1 = niveles.at(0);
+        c.StkNivel2 = niveles.at(1);
+        c.StkNivel3 = niveles.at(2);
+        c.StkNivel4 = niveles.at(3);
+        QVERIFY(d.verifyDone());
+        QVERIFY(filas > 0);
+        QCOMPARE(destacadas, 0);
+    }
+
+    void f12OutsideArticlesDoesNothing()
+    {
+        const QString antes = base.valor("SELECT COUNT(*) FROM V_MV_FALTANTES");
+        ui::ScriptedDialogs d;
+        bool abierta = false;
+        d.onModal<Lib_FrmCons3>([&](Lib_FrmCons3& w) {
+            w.ListView1->setSelectedItem(w.ListView1->ListItems().Item(1));
+            QTest::keyClick(w.ListView1, Qt::Key_F12);
+            abierta = w.isVisible();
+            return 0;
+        });
+        gConsultas().ConsultaSearch("VT_CLIENTES");
+        QVERIFY(d.verifyDone());   // no question asked
+        QVERIFY(abierta);
+        QCOMPARE(base.valor("SELECT COUNT(*) FROM V_MV_FALTANTES"), antes);
     }
 };
 
