@@ -209,6 +209,36 @@ private slots:
         QCOMPARE(bloqueos(), 0);
     }
 
+    // A finalized reconciliation: the save refuses with its own message and writes nothing, which is no
+    // failure, so the lock is given back and the window starts a new reconciliation.
+    void grabarOfAFinalizedReconciliation()
+    {
+        ui::ScriptedDialogs d;
+        conciliarMarzo(*w);
+        w->Brakmo1_Click(QStringLiteral("GRABAR"));
+        EmpresaDePrueba::ejecutar(QStringLiteral("UPDATE MV_CONCILIACION_CAB SET FINALIZADA = 1"));
+        d.expectMsgBox(ui::vbOK).containing(QStringLiteral("se encuentra finalizada"));
+        confirmar(*w, "IdConciliacion", QStringLiteral("1"));
+        QVERIFY(d.verifyDone());
+        QCOMPARE(bloqueosDe(1), 1);
+        tildar(*w->Lvw, kD3, true);
+        // Everything but the lock row, which the reset gives back.
+        const auto lineas = [] {
+            QStringList t = volcado().split(QLatin1Char('\n'));
+            t.removeIf([](const QString& fila) { return fila.contains(QLatin1String("CCCC")); });
+            return t;
+        };
+        const QStringList antes = lineas();
+        d.expectMsgBox(ui::vbOK).withText(kFinalizadaNoModificar).withStyle(ui::vbOKOnly);
+        w->Brakmo1_Click(QStringLiteral("GRABAR"));
+        QVERIFY(d.verifyDone());
+        QCOMPARE(lineas(), antes);
+        QVERIFY(!w->FHayError);
+        QCOMPARE(bloqueos(), 0);
+        QCOMPARE(w->TextoCampo(QStringLiteral("IdConciliacion")), QStringLiteral("2"));
+        QVERIFY(!w->FFinalizada);
+    }
+
     void cancelarGivesBackTheLockOfTheOpenReconciliation()
     {
         ui::ScriptedDialogs d;

@@ -8,6 +8,7 @@
 #include "lookup/FrmBuscar.h"
 #include "platform/ui/Keys.h"
 
+#include <QApplication>
 #include <QSqlQuery>
 
 namespace {
@@ -225,6 +226,31 @@ private slots:
             QCOMPARE(lista->SortKey(), conciliacion::colImporte);
             QCOMPARE(lista->SortOrder(), orden == 0 ? 1 : 0);
         }
+    }
+
+    // Rows are never edited in place: F2, a double click or a second click on the selected row open no editor.
+    void rowsCannotBeEditedInPlace()
+    {
+        ui::ScriptedDialogs d;
+        cargarMarzo(*w);
+        for (ui::ListView* lista : {w->Lvw, w->Lvw2}) {
+            const QStringList antes = columna(*lista, conciliacion::colConcepto);
+            const QModelIndex celda = lista->model()->index(0, conciliacion::colConcepto);
+            lista->setSelectedItem(lista->ListItems()(1));
+            lista->setCurrentIndex(celda);
+            const QPoint punto = lista->visualRect(celda).center();
+            QTest::mouseClick(lista->viewport(), Qt::LeftButton, {}, punto);
+            QTest::mouseDClick(lista->viewport(), Qt::LeftButton, {}, punto);
+            QTest::keyClick(lista, Qt::Key_F2);
+            lista->edit(celda);
+            QWidget* foco = QApplication::focusWidget() ? QApplication::focusWidget() : lista;
+            QTest::keyClicks(foco, QStringLiteral("x"));
+            QTest::keyClick(foco, Qt::Key_Return);
+            for (QWidget* hijo : lista->viewport()->findChildren<QWidget*>())
+                QVERIFY2(!hijo->isVisible(), qPrintable(hijo->metaObject()->className()));
+            QCOMPARE(columna(*lista, conciliacion::colConcepto), antes);
+        }
+        QVERIFY(d.verifyDone());
     }
 
     void marcarSelMarksTheSelectedRows()

@@ -137,6 +137,27 @@ private slots:
         QCOMPARE(item(*w->Lvw, kD3).SmallIcon(), conciliacion::kIconoSinMarcar);
     }
 
+    // No left line at all and a marked right line within the tolerance of zero: the run ends normally, the
+    // right line saved as marked and unlinked.
+    void emptyLeftListRunsToTheEnd()
+    {
+        ui::ScriptedDialogs d;
+        cargarMarzo(*w);
+        d.expectMsgBox(ui::vbYes).containing(QStringLiteral("(ventana izquierda)"));
+        w->CmdQuitarI_Click();
+        QCOMPARE(w->Lvw->ListItems().Count(), 0);
+        tildar(*w->Lvw2, kC3, true);
+        w->FTolerancia = 1000000;
+        w->CmdConciliar_Click();
+        QVERIFY(d.verifyDone());
+        QCOMPARE(enlaces(), QStringList());
+        QCOMPARE(vinculo(*w->Lvw2, kC3), QString());
+        QCOMPARE(EmpresaDePrueba::filasDe(QStringLiteral("SELECT CONCEPTO FROM MV_CONCILIACION_AUX WHERE FINALIZADA = 1")),
+                 QStringList{kC3});
+        QCOMPARE(EmpresaDePrueba::cantidad(QStringLiteral("MV_CONCILIACION")), 0);
+        QVERIFY(w->CmdConciliar->isEnabled());
+    }
+
     // More than 10,000 link rows: the operator is told how many and decides; No (the default) writes nothing.
     void manyLinksAreAskedFor_data()
     {
