@@ -81,6 +81,9 @@ private slots:
         QCOMPARE(w->Lvw2->ColumnHeaders()(conciliacion::colConciliadoCon + 1).Text(), QStringLiteral("Concilia"));
         for (QLabel* total : {w->lblTotConc, w->lblTotNConc, w->lblTotConc2, w->lblTotNConc2, w->LblDif2})
             QCOMPARE(total->text(), QStringLiteral("0.00"));
+        // The difference in white on navy.
+        QCOMPARE(w->LblDif2->palette().color(QPalette::Window), QColor(0, 0, 0x80));
+        QCOMPARE(w->LblDif2->palette().color(QPalette::WindowText), QColor(Qt::white));
         // Only choosing a reconciliation and closing are offered before one is open.
         for (const char* clave : {"NUEVO", "BORRAR", "REPORTE", "PLANILLA", "CANCELAR", "GRABAR"})
             QVERIFY2(!w->Brakmo1->Flag(suite::Brakmo::NumeroDeFlag(QString::fromLatin1(clave))), clave);
@@ -243,6 +246,50 @@ private slots:
         QCOMPARE(w->lblTotNConc2->text(), QStringLiteral("7.50"));
         QCOMPARE(w->Lvw->ListItems().Count(), 1);
         QCOMPARE(w->lblTotConc->text(), QStringLiteral("0.00"));
+    }
+
+    // An account's description; "..." for a code outside the chart and for a heading account.
+    void accountDescription_data()
+    {
+        QTest::addColumn<QString>("codigo");
+        QTest::addColumn<QString>("descripcion");
+        QTest::newRow("an account") << QStringLiteral("1101") << QStringLiteral("Banco cuenta corriente");
+        QTest::newRow("a heading account") << QStringLiteral("11") << QStringLiteral("...");
+        QTest::newRow("not in the chart") << QStringLiteral("9999") << QStringLiteral("...");
+        QTest::newRow("a quote") << QStringLiteral("11'01") << QStringLiteral("...");
+    }
+
+    void accountDescription()
+    {
+        QFETCH(QString, codigo);
+        QFETCH(QString, descripcion);
+        ui::ScriptedDialogs d;
+        QCOMPARE(w->DescripcionCuenta(codigo), descripcion);
+        QVERIFY(d.verifyDone());
+    }
+
+    // Switching the mode empties both lists and zeroes their totals, either way.
+    void modeSwitchEmptiesTheLists_data()
+    {
+        QTest::addColumn<bool>("detalle");
+        QTest::newRow("detail") << true;
+        QTest::newRow("header entry") << false;
+    }
+
+    void modeSwitchEmptiesTheLists()
+    {
+        QFETCH(bool, detalle);
+        ui::ScriptedDialogs d;
+        cargarMarzo(*w);
+        QVERIFY(d.verifyDone());
+        QVERIFY(w->Lvw->ListItems().Count() > 0);
+        w->DetalleOn(detalle);
+        QCOMPARE(w->Lvw->ListItems().Count(), 0);
+        QCOMPARE(w->Lvw2->ListItems().Count(), 0);
+        QCOMPARE(w->Lvw2->ColumnHeaders().Count(), conciliacion::kCantidadColumnas);
+        QCOMPARE(w->lblTotNConc->text(), QStringLiteral("0.00"));
+        QCOMPARE(w->lblTotNConc2->text(), QStringLiteral("0.00"));
+        QCOMPARE(w->Campo(QStringLiteral("IdConciliacion"))->isEnabled(), !detalle);
     }
 
     // The search over the left list: the first row whose column begins with the text, case and blanks aside.
