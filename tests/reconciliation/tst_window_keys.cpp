@@ -57,6 +57,34 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), campo("OBS"));
     }
 
+    // A focused field is cyan and selects its text, but the observations only put the caret at the start;
+    // a field left is white again.
+    void focusColourAndSelection_data()
+    {
+        QTest::addColumn<QString>("nombre");
+        QTest::addColumn<QString>("seleccion");
+        QTest::newRow("account") << QStringLiteral("CUENTA") << QStringLiteral("1101");
+        QTest::newRow("observations") << QStringLiteral("OBS") << QString();
+    }
+
+    void focusColourAndSelection()
+    {
+        QFETCH(QString, nombre);
+        QFETCH(QString, seleccion);
+        QLineEdit* c = w->Campo(nombre);
+        c->setEnabled(true);
+        c->setText(QStringLiteral("1101"));
+        c->setCursorPosition(4);
+        enfocar(c);
+        QCOMPARE(c->selectedText(), seleccion);
+        if (seleccion.isEmpty())
+            QCOMPARE(c->cursorPosition(), 0);
+        QCOMPARE(c->palette().color(QPalette::Base), QColor(0, 0xFF, 0xFF));
+        enfocar(campo("Fecha"));
+        QCOMPARE(c->palette().color(QPalette::Base), QColor(Qt::white));
+        QCOMPARE(w->FCampoActual.data(), campo("Fecha"));
+    }
+
     void refusedFieldKeepsTheFocus()
     {
         ui::ScriptedDialogs d;
