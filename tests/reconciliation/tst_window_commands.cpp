@@ -47,6 +47,16 @@ private:
         QCOMPARE(columna(*w->Lvw, conciliacion::colConcepto), QStringList{kD3});
     }
 
+    // Reconciliation 1 applied, saved, finalized, then opened again.
+    void finalizadaAbierta(ui::ScriptedDialogs& d)
+    {
+        conciliarMarzo(*w);
+        w->Brakmo1_Click(QStringLiteral("GRABAR"));
+        EmpresaDePrueba::ejecutar(QStringLiteral("UPDATE MV_CONCILIACION_CAB SET FINALIZADA = 1"));
+        d.expectMsgBox(ui::vbOK).containing(QStringLiteral("se encuentra finalizada"));
+        confirmar(*w, "IdConciliacion", QStringLiteral("1"));
+    }
+
 private slots:
     void initTestCase() { QVERIFY(empresa.crear(QStringLiteral("oper1"))); }
     void init() { QVERIFY(empresa.reiniciar(w)); }
@@ -144,11 +154,7 @@ private slots:
     void borrarOfAFinalizedReconciliationIsRefused()
     {
         ui::ScriptedDialogs d;
-        conciliarMarzo(*w);
-        w->Brakmo1_Click(QStringLiteral("GRABAR"));
-        EmpresaDePrueba::ejecutar(QStringLiteral("UPDATE MV_CONCILIACION_CAB SET FINALIZADA = 1"));
-        d.expectMsgBox(ui::vbOK).containing(QStringLiteral("se encuentra finalizada"));
-        confirmar(*w, "IdConciliacion", QStringLiteral("1"));
+        finalizadaAbierta(d);
         const QString antes = volcado();
         d.expectMsgBox(ui::vbOK).withText(kFinalizadaNoModificar);
         w->Brakmo1_Click(QStringLiteral("BORRAR"));
@@ -214,11 +220,7 @@ private slots:
     void grabarOfAFinalizedReconciliation()
     {
         ui::ScriptedDialogs d;
-        conciliarMarzo(*w);
-        w->Brakmo1_Click(QStringLiteral("GRABAR"));
-        EmpresaDePrueba::ejecutar(QStringLiteral("UPDATE MV_CONCILIACION_CAB SET FINALIZADA = 1"));
-        d.expectMsgBox(ui::vbOK).containing(QStringLiteral("se encuentra finalizada"));
-        confirmar(*w, "IdConciliacion", QStringLiteral("1"));
+        finalizadaAbierta(d);
         QVERIFY(d.verifyDone());
         QCOMPARE(bloqueosDe(1), 1);
         tildar(*w->Lvw, kD3, true);
