@@ -24,11 +24,11 @@ QString reescribirAccion(const QString& sql, const DB_Dll& db)
     return sinonimos::QuitarMarcaAdmin(sql);
 }
 
-// A transaction script (its callers read the connection's errors themselves): the transaction words as words
-// of the statement, not as letters inside a value or a longer name.
+// A transaction script (its callers read the connection's errors themselves): "TRANS" or "TRANSACTION" as
+// words of the statement, not as letters inside a value or a longer name.
 bool esTransaccion(const QString& sql)
 {
-    for (const char* palabra : {"TRAN", "TRANS", "TRANSACTION"}) {
+    for (const char* palabra : {"TRANS", "TRANSACTION"}) {
         if (sqltext::PalabraFueraDeLiterales(sql, QLatin1String(palabra)))
             return true;
     }

@@ -14,6 +14,7 @@ private slots:
     void initTestCase();
     void failedOpenRetryDeclined();
     void dialogCancelled();
+    void oracleServerFromLaunchText();
 
 private:
     QTemporaryDir m_carpeta;
@@ -47,6 +48,26 @@ void StartupNoConnectionTest::dialogCancelled()
     QVERIFY_THROWS_EXCEPTION(ui::ProgramEnded, ModGlobal::Inicializar(false, "@DbName=x;@Usuario=admin;", conexion, 3));
     QVERIFY(d.verifyDone());
     QCOMPARE(d.log().last().kind, ui::PromptKind::EndProgram);
+}
+
+void StartupNoConnectionTest::oracleServerFromLaunchText()
+{
+    // A "#" server names an Oracle data source: the provider text is built from the launch items and opened
+    // without the connection dialog. No Oracle driver is named here, so the open fails and the retry is declined.
+    qunsetenv("CONCCUENTAS_ODBC_ORACLE");
+    ui::ScriptedDialogs d;
+    d.expectMsgBox(ui::vbNo).containing("Desea Intentarlo Nuevamente");
+    QString conexion;
+    QVERIFY_THROWS_EXCEPTION(
+        ui::ProgramEnded,
+        ModGlobal::Inicializar(false, "@Server=#ORCL;@DbName=ORCLDS;@Usuario=u;@Password=p;", conexion, 3));
+    QVERIFY(d.verifyDone());
+    QCOMPARE(d.log().size(), 2);   // no connection dialog: the retry question, then the end
+    const QString oracle = "Provider=OraOLEDB.Oracle.1;Data Source=ORCLDS;User Id=u;Password=p;";
+    QCOMPARE(conexion, oracle);
+    QCOMPARE(gDB().gConnString, oracle);
+    QCOMPARE(gDB().gServidor, QStringLiteral("ORCL"));
+    QCOMPARE(gDB().gDBName, QStringLiteral("ORCLDS"));
 }
 
 QTEST_MAIN(StartupNoConnectionTest)

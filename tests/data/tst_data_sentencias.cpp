@@ -233,7 +233,8 @@ private slots:
         QTest::newRow("value holding TRANS") << "UPDATE T SET OBS = 'TRANSFERENCIA' WHERE ID = 1" << true;
         QTest::newRow("name holding TRANS") << "DELETE FROM TRANSFERENCIAS" << true;
         QTest::newRow("transaction script") << "BEGIN TRANSACTION DELETE FROM T COMMIT TRANSACTION" << false;
-        QTest::newRow("short form") << "BEGIN TRAN DELETE FROM T" << false;
+        QTest::newRow("short form TRANS") << "BEGIN TRANS DELETE FROM T" << false;
+        QTest::newRow("TRAN is no TRANS") << "BEGIN TRAN DELETE FROM T" << true;
     }
     void transaccionSoloComoPalabras()
     {
