@@ -5,9 +5,11 @@
 
 #include "platform/suite/Brakmo.h"
 #include "platform/suite/ControlArray.h"
+#include "platform/ui/Units.h"
 #include "reconciliation/StoreSettings.h"
 
 #include <QDate>
+#include <QFontMetrics>
 
 namespace {
 
@@ -90,6 +92,27 @@ private slots:
         for (const char* clave : {"CONSULTAR", "CERRAR"})
             QVERIFY2(w->Brakmo1->Flag(suite::Brakmo::NumeroDeFlag(QString::fromLatin1(clave))), clave);
         QCOMPARE(EmpresaDePrueba::cantidad(QStringLiteral("V_MV_CTROL_CPTE")), 0);
+    }
+
+    // Sixteen columns on both lists; the journal key, the ID and the link list hidden; only the amount
+    // right-aligned; widths follow the window's font (the date as wide as ten X).
+    void listColumns()
+    {
+        const QStringList titulos{QString(), "Fecha", "Vencimiento", "TC", "Comprobante", "Importe", "Concepto", "ID",
+                                  "Secuencia", "MesOperativo", "NroAsiento", "Periodo", "Tipo_Reg", "Conciliado con",
+                                  "Tc_Origen", "Cpte_Origen"};
+        for (ui::ListView* lista : {w->Lvw, w->Lvw2}) {
+            QCOMPARE(lista->ColumnHeaders().Count(), 16);
+            for (int c = 0; c < 16; ++c) {
+                const ui::ColumnHeader columna = lista->ColumnHeaders()(c + 1);
+                if (c != 13 || lista == w->Lvw)
+                    QCOMPARE(columna.Text(), titulos[c]);
+                QCOMPARE(columna.Width() == 0, c >= 7 && c <= 13);
+                QCOMPARE(columna.Alignment(), c == 5 ? 1 : 0);
+            }
+        }
+        const double x = ui::PxToTwips(QFontMetrics(w->font()).horizontalAdvance(QStringLiteral("XXXXXXXXXX")));
+        QCOMPARE(w->Lvw->ColumnHeaders()(2).Width(), x);
     }
 
     void proposesTheNextFreeNumber_data()
