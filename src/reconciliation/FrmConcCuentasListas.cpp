@@ -8,6 +8,7 @@
 #include "platform/ui/PaintHold.h"
 #include "platform/ui/Units.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 
 using conciliacion::Lado;
@@ -121,6 +122,8 @@ void FrmConcCuentas::AgruparConciliados()
         Lista(lado).setSorted(false);
         MostrarFilas(lado, lado == Lado::Izquierda ? izquierda : derecha);
         OrdenarPorGrupo(Lista(lado));
+        Lista(lado).ColumnHeaders().Item(2).setWidth(
+            ui::PxToTwips(QFontMetrics(font()).horizontalAdvance(QStringLiteral("XXXXXXXXXXXXX"))));
     }
 }
 

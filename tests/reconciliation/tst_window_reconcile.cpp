@@ -5,6 +5,10 @@
 
 #include "tst_window_acciones.h"
 
+#include "platform/ui/Units.h"
+
+#include <QFontMetrics>
+
 #include <QSqlError>
 #include <QSqlQuery>
 
@@ -91,6 +95,10 @@ private slots:
         QCOMPARE(item(*w->Lvw, kD1).SmallIcon(), 2);
         QCOMPARE(item(*w->Lvw2, kC3).SmallIcon(), 2);
         QVERIFY(w->CmdConciliar->isEnabled());
+        // Grouping widens the date column of both lists to thirteen letters X.
+        const double trece = ui::PxToTwips(QFontMetrics(w->font()).horizontalAdvance(QStringLiteral("XXXXXXXXXXXXX")));
+        QCOMPARE(w->Lvw->ColumnHeaders().Item(2).Width(), trece);
+        QCOMPARE(w->Lvw2->ColumnHeaders().Item(2).Width(), trece);
     }
 
     // Lines linked by an earlier run keep their links; the new ones form a group of their own; lines unmarked
