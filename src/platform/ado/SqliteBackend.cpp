@@ -309,16 +309,18 @@ private:
         }
         if (rc != SQLITE_DONE)
             fail();
-        // An expression column reports the type of its first value that is not Null.
+        // An expression column reports the type of its first value that is not Null; with none to look at
+        // it reads as an expression text, so that a list still gives it a visible column.
         for (int i : untyped) {
+            ColumnType t = ColumnTypeFromValue(VarType::String);
             for (const auto& row : std::as_const(out->rows)) {
                 if (!row.at(i).isNull()) {
-                    const ColumnType t = ColumnTypeFromValue(row.at(i).type());
-                    out->fields[i].type = t.adoType;
-                    out->fields[i].definedSize = t.definedSize;
+                    t = ColumnTypeFromValue(row.at(i).type());
                     break;
                 }
             }
+            out->fields[i].type = t.adoType;
+            out->fields[i].definedSize = t.definedSize;
         }
     }
 

@@ -147,6 +147,18 @@ private slots:
         QCOMPARE(rs.Fields(QStringLiteral("FECHA")).Type(), 7);
     }
 
+    void expressionColumnsWithoutValuesStillHaveASize()
+    {
+        Recordset rs;
+        rs.Open(QStringLiteral("SELECT CUENTA, 2 AS Cantidad, NULL AS Nada FROM MV_ASIENTOS WHERE 1 = 0"), m_cn);
+        QVERIFY(rs.EOF());
+        QCOMPARE(rs.Fields(QStringLiteral("CUENTA")).DefinedSize(), 25);
+        QVERIFY(rs.Fields(QStringLiteral("Cantidad")).DefinedSize() > 0);
+        QVERIFY(rs.Fields(QStringLiteral("Nada")).DefinedSize() > 0);
+        rs.Open(QStringLiteral("SELECT 2 AS Cantidad FROM MV_ASIENTOS"), m_cn);
+        QCOMPARE(rs.Fields(QStringLiteral("Cantidad")).DefinedSize(), 4);
+    }
+
     void sumsOfAmountsReadBackExactly()
     {
         // An aggregate has no declared type: the engine's double comes back as a double whose text is the
