@@ -1,0 +1,113 @@
+#include "WebBrowser.h"
+
+#include "PaginaControlada.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QPointer>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <QWebEngineLoadingInfo>
+#include <QWebEngineProfile>
+#include <QWebEngineSettings>
+#include <QWebEngineView>
+
+namespace web {
+
+namespace {
+
+// One profile for every browser of the process: in memory only, no HTTP cache, so a page written again
+// under the same name is read again.
+QWebEngineProfile* perfilDelPrograma()
+{
+    static QPointer<QWebEngineProfile> perfil;
+    if (!perfil) {
+        perfil = new QWebEngineProfile(QCoreApplication::instance());
+        perfil->setHttpCacheType(QWebEngineProfile::NoCache);
+        perfil->settings()->setDefaultTextEncoding(QStringLiteral("windows-1252"));
+    }
+    return perfil;
+}
+
+QUrl direccion(const QString& texto)
+{
+    const QUrl url(texto);
+    if (url.isValid() && !url.scheme().isEmpty() && url.scheme().size() > 1)
+        return url;
+    // "file://" followed by a path, or a bare path.
+    QString ruta = texto;
+    if (ruta.startsWith(QLatin1String("file://"), Qt::CaseInsensitive))
+        ruta = ruta.mid(7);
+    return QUrl::fromLocalFile(QDir::fromNativeSeparators(ruta));
+}
+
+} // namespace
+
+WebBrowser::WebBrowser(QWidget* parent) : QWidget(parent)
+{
+    m_vista = new QWebEngineView(this);
+    m_pagina = new PaginaControlada(perfilDelPrograma(), this);
+    m_pagina->settings()->setDefaultTextEncoding(QStringLiteral("windows-1252"));
+    m_vista->setPage(m_pagina);
+    m_vista->setContextMenuPolicy(Qt::NoContextMenu);
+    auto* caja = new QVBoxLayout(this);
+    caja->setContentsMargins(0, 0, 0, 0);
+    caja->addWidget(m_vista);
+    connect(m_pagina, &QWebEnginePage::loadingChanged, this, [this](const QWebEngineLoadingInfo& info) {
+        if (info.status() == QWebEngineLoadingInfo::LoadStartedStatus || m_cargando.isEmpty()
+            || info.url() != m_cargando)
+            return;
+        const QUrl terminada = m_cargando;
+        m_cargando.clear();
+        emit DownloadComplete();
+        emit DocumentComplete(terminada.toString());
+    });
+}
+
+WebBrowser::~WebBrowser() = default;
+
+void WebBrowser::PrepararAplicacion()
+{
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+}
+
+QString WebBrowser::LocationURL() const
+{
+    return m_pagina->url().toString();
+}
+
+void WebBrowser::Navigate(const QString& URL)
+{
+    const QUrl url = direccion(URL);
+    if (Permitida(url))
+        Cargar(url);
+}
+
+void WebBrowser::NavegacionPedida(const QUrl& url)
+{
+    QPointer<WebBrowser> yo(this);
+    QTimer::singleShot(0, this, [yo, url] {
+        if (yo && yo->Permitida(url))
+            yo->Cargar(url);
+    });
+}
+
+bool WebBrowser::Permitida(const QUrl& url)
+{
+    bool cancelar = false;
+    if (m_antes)
+        m_antes(url.toString(), cancelar);
+    return !cancelar;
+}
+
+void WebBrowser::Cargar(const QUrl& url)
+{
+    m_permitida = url;
+    m_cargando = url;
+    if (url == m_pagina->url())
+        m_pagina->triggerAction(QWebEnginePage::ReloadAndBypassCache);
+    else
+        m_pagina->load(url);
+}
+
+} // namespace web

@@ -1,0 +1,69 @@
+#pragma once
+// The embedded web browser of the viewers and the dashboard, over QtWebEngine.
+//  - Navigate(url) asks the before-navigate handler first and loads the address only when it is not
+//    cancelled; a link clicked in the page goes the same way, and a cancelled link never loads.
+//  - DownloadComplete (and DocumentComplete with the address) follow every load the control let through,
+//    successful or not; a cancelled link raises neither.
+//  - Pages without a usable charset declaration are read as Windows-1252, as the suite writes them.
+//  - Navigating again to the address on show reads the file anew (a page rewritten under the same name
+//    shows its new text, never a cached copy).
+// The handler gets the address as the browser resolved it: a link of a page in a folder arrives as
+// "file:///<folder>/<link text>".
+
+#include <QUrl>
+#include <QWidget>
+#include <functional>
+
+class QWebEngineView;
+
+namespace web {
+
+class PaginaControlada;
+
+class WebBrowser : public QWidget {
+    Q_OBJECT
+
+public:
+    // The handler of the before-navigate event: the address about to be opened and the cancel flag (False
+    // on entry); setting it True stops the navigation.
+    using AntesDeNavegar = std::function<void(const QString& URL, bool& Cancel)>;
+
+    explicit WebBrowser(QWidget* parent = nullptr);
+    ~WebBrowser() override;
+
+    // What the program calls; an address without a scheme is taken as a local file path.
+    void Navigate(const QString& URL);
+    void setBeforeNavigate2(AntesDeNavegar handler) { m_antes = std::move(handler); }
+
+    // Kept as set; they change nothing on screen.
+    bool FullScreen = false;
+    bool TheaterMode = false;
+
+    // The address on show ("" before the first load).
+    QString LocationURL() const;
+    QWebEngineView* vista() const { return m_vista; }
+
+    // QtWebEngine wants GL contexts shared between windows; call before the application object exists.
+    static void PrepararAplicacion();
+
+signals:
+    void DownloadComplete();
+    void DocumentComplete(const QString& URL);
+
+private:
+    friend class PaginaControlada;
+    // A navigation the page asked for (a link): queued so that the handler's work runs outside the engine's
+    // callback.
+    void NavegacionPedida(const QUrl& url);
+    // Runs the handler; true when the navigation may go on.
+    bool Permitida(const QUrl& url);
+    void Cargar(const QUrl& url);
+
+    QWebEngineView* m_vista = nullptr;
+    PaginaControlada* m_pagina = nullptr;
+    AntesDeNavegar m_antes;
+    QUrl m_permitida;   // the one address the page lets through without asking again
+    QUrl m_cargando;    // the load whose end raises DownloadComplete
+};
+
+} // namespace web

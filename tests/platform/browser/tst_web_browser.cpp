@@ -1,0 +1,157 @@
+// The browser control on real pages in a temporary folder: a Windows-1252 page reads back with its accents;
+// the program's own navigation and every clicked link pass the before-navigate handler first; a cancelled
+// link never loads and raises no download-complete; an allowed one loads; a page rewritten under the same
+// name shows its new text when navigated to again.
+
+#include "platform/browser/WebBrowser.h"
+#include "platform/suite/Windows1252.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QWebEnginePage>
+#include <QWebEngineView>
+#include <QtTest>
+
+namespace {
+
+void escribir(const QString& ruta, const QString& html)
+{
+    QFile f(ruta);
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(suite::toWindows1252(html));
+}
+
+// What the page on show reads as text.
+QString textoVisible(web::WebBrowser& b)
+{
+    QString texto;
+    bool listo = false;
+    b.vista()->page()->runJavaScript(QStringLiteral("document.body ? document.body.innerText : ''"),
+                                     [&](const QVariant& v) {
+                                         texto = v.toString();
+                                         listo = true;
+                                     });
+    if (!QTest::qWaitFor([&] { return listo; }, 10000))
+        return QStringLiteral("<no answer>");
+    return texto;
+}
+
+void clic(web::WebBrowser& b, const QString& idEnlace)
+{
+    b.vista()->page()->runJavaScript(QStringLiteral("document.getElementById('%1').click()").arg(idEnlace));
+}
+
+} // namespace
+
+class TstWebBrowser : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir carpeta;
+    QString pagina;
+    QString otra;
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(carpeta.isValid());
+        pagina = carpeta.filePath(QStringLiteral("BSC01CBTEctable.htm"));
+        otra = carpeta.filePath(QStringLiteral("otra.htm"));
+        // No charset the engine can read: the control's default encoding decides.
+        escribir(pagina, QStringLiteral("<HTML><HEAD><TITLE>x</TITLE></HEAD><BODY>Asiento N°: Matrícula "
+                                        "Año<br><A id=tc HREF=_TC_FC_SUCURSAL_0001_NUMERO_00000010_LETRA_A>fc</A>"
+                                        "<br><A id=otra HREF=otra.htm>otra</A></BODY></HTML>"));
+        escribir(otra, QStringLiteral("<HTML><BODY>Página dos</BODY></HTML>"));
+    }
+
+    void navigateAsksTheHandlerThenLoadsAndReadsWindows1252()
+    {
+        web::WebBrowser b;
+        b.resize(400, 300);
+        b.show();
+        QStringList pedidas;
+        b.setBeforeNavigate2([&](const QString& url, bool& cancel) {
+            pedidas << url;
+            QVERIFY(!cancel);
+        });
+        QSignalSpy completas(&b, &web::WebBrowser::DownloadComplete);
+        b.Navigate(QStringLiteral("file://") + pagina);
+        QCOMPARE(pedidas, QStringList{QUrl::fromLocalFile(pagina).toString()});
+        QVERIFY(completas.wait(20000));
+        QCOMPARE(textoVisible(b).left(33), QStringLiteral("Asiento N°: Matrícula Año\nfc\notra"));
+        QCOMPARE(b.LocationURL(), QUrl::fromLocalFile(pagina).toString());
+    }
+
+    void cancelledNavigateLoadsNothing()
+    {
+        web::WebBrowser b;
+        b.setBeforeNavigate2([](const QString&, bool& cancel) { cancel = true; });
+        QSignalSpy completas(&b, &web::WebBrowser::DownloadComplete);
+        b.Navigate(pagina);
+        QTest::qWait(500);
+        QCOMPARE(completas.count(), 0);
+        QCOMPARE(b.LocationURL(), QString());
+    }
+
+    void aCancelledLinkNeverLoadsAndAnAllowedOneDoes()
+    {
+        web::WebBrowser b;
+        b.resize(400, 300);
+        b.show();
+        QStringList pedidas;
+        b.setBeforeNavigate2([&](const QString& url, bool& cancel) {
+            pedidas << url;
+            cancel = url.contains(QLatin1String("_TC_"));
+        });
+        QSignalSpy completas(&b, &web::WebBrowser::DownloadComplete);
+        b.Navigate(pagina);
+        QVERIFY(completas.wait(20000));
+        completas.clear();
+        pedidas.clear();
+
+        clic(b, QStringLiteral("tc"));
+        QTRY_COMPARE_WITH_TIMEOUT(pedidas.size(), 1, 10000);
+        QCOMPARE(pedidas.first(), QUrl::fromLocalFile(carpeta.filePath(
+                                      QStringLiteral("_TC_FC_SUCURSAL_0001_NUMERO_00000010_LETRA_A"))).toString());
+        QTest::qWait(500);
+        QCOMPARE(completas.count(), 0);
+        QCOMPARE(b.LocationURL(), QUrl::fromLocalFile(pagina).toString());
+
+        clic(b, QStringLiteral("otra"));
+        QVERIFY(completas.wait(20000));
+        QCOMPARE(pedidas.size(), 2);
+        QCOMPARE(b.LocationURL(), QUrl::fromLocalFile(otra).toString());
+        QCOMPARE(textoVisible(b), QStringLiteral("Página dos"));
+    }
+
+    void aRewrittenPageShowsItsNewText()
+    {
+        const QString ruta = carpeta.filePath(QStringLiteral("reescrita.htm"));
+        escribir(ruta, QStringLiteral("<HTML><BODY>primera versión</BODY></HTML>"));
+        web::WebBrowser b;
+        b.resize(400, 300);
+        b.show();
+        QSignalSpy completas(&b, &web::WebBrowser::DownloadComplete);
+        b.Navigate(ruta);
+        QVERIFY(completas.wait(20000));
+        QCOMPARE(textoVisible(b), QStringLiteral("primera versión"));
+
+        escribir(ruta, QStringLiteral("<HTML><BODY>segunda versión</BODY></HTML>"));
+        b.Navigate(ruta);
+        QVERIFY(completas.wait(20000));
+        QCOMPARE(textoVisible(b), QStringLiteral("segunda versión"));
+        QCOMPARE(completas.count(), 2);
+    }
+};
+
+int main(int argc, char* argv[])
+{
+    web::WebBrowser::PrepararAplicacion();
+    QApplication app(argc, argv);
+    TstWebBrowser t;
+    return QTest::qExec(&t, argc, argv);
+}
+
+#include "tst_web_browser.moc"
