@@ -1,0 +1,28 @@
+#pragma once
+// What the report writer needs of the window it writes for: the cancel request, the last report's
+// arguments (so the window can repeat it), the busy display and the progress bar, and letting window events
+// run. The dashboard implements it; the writer never knows a window. Tests use a fake that cancels on cue.
+
+#include <QString>
+
+namespace report {
+
+class HostReporte {
+public:
+    virtual ~HostReporte() = default;
+
+    // Cleared by the writer when a report starts; read by it once per record.
+    virtual void setCancelado(bool valor) = 0;
+    virtual bool Cancelado() const = 0;
+    // The arguments of the report being written (the window's FCuenta, FTitulo and FEsHoja).
+    virtual void setUltimoReporte(const QString& FCuenta, const QString& FTitulo, bool FEsHoja) = 0;
+    // Busy picture and cancel button shown over the browser, account tree disabled. The writer never hides
+    // them again: the window does when its browser has loaded the page.
+    virtual void MostrarOcupado() = 0;
+    // Percentage 0..100 of the records read, drawn on the busy picture.
+    virtual void DibujarProgreso(double Porcentaje) = 0;
+    // One pass of the window's event loop, so a click on the cancel button is seen.
+    virtual void ProcesarEventos() = 0;
+};
+
+} // namespace report
