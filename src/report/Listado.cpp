@@ -1,0 +1,161 @@
+#include "Listado.h"
+
+#include "EnlaceHTML.h"
+
+#include "core/Money.h"
+#include "core/SqlBuilders.h"
+#include "data/DB_Dll.h"
+
+#include <cmath>
+
+namespace report::detalle {
+
+QString Literal(const QString& valor)
+{
+    QString texto = valor;
+    return texto.replace(QLatin1Char('\''), QLatin1String("''"));
+}
+
+QString Celda(const ado::Variant& valor)
+{
+    return TextoHTML(valor.toText());
+}
+
+namespace {
+
+int signo(const ado::Variant& v)
+{
+    switch (v.type()) {
+    case ado::VarType::Null:
+    case ado::VarType::Empty:
+        return 0;
+    case ado::VarType::Currency: {
+        const qint64 s = v.toCurrency().scaled();
+        return s > 0 ? 1 : (s < 0 ? -1 : 0);
+    }
+    default: {
+        const double d = v.toDouble();
+        return d > 0 ? 1 : (d < 0 ? -1 : 0);
+    }
+    }
+}
+
+ado::Variant absoluto(const ado::Variant& v)
+{
+    switch (v.type()) {
+    case ado::VarType::Currency: {
+        const ado::Currency c = v.toCurrency();
+        return c < ado::Currency() ? -c : c;
+    }
+    case ado::VarType::Long:
+        return qint64(std::llabs(v.toLong()));
+    case ado::VarType::Null:
+    case ado::VarType::Empty:
+        return v;
+    default:
+        return std::fabs(v.toDouble());
+    }
+}
+
+} // namespace
+
+QString MarcaSaldo(const ado::Variant& saldo)
+{
+    const int s = signo(saldo);
+    return s > 0 ? QStringLiteral("(D) ") : (s < 0 ? QStringLiteral("(H) ") : QString());
+}
+
+QString SaldoAbsoluto(const ado::Variant& saldo)
+{
+    return absoluto(saldo).toText();
+}
+
+QString MonedaAbsoluta(const ado::Variant& importe)
+{
+    return ModGlobal::FmtMoneda(absoluto(importe).toCurrency(), -1);
+}
+
+Listado::Listado(const ClassHTML& html_, const ParametrosListado& p_, HostReporte* host_, ArchivoPagina& archivo_,
+                 const ast::TablaNiveles& niveles_)
+    : html(html_), p(p_), host(host_), archivo(archivo_), niveles(niveles_), cuenta(Literal(p_.Cuenta))
+{
+}
+
+void Listado::Abrir(const QString& sql, ado::Recordset& rs)
+{
+    if (!gDB().AbrirRecordset(sql, rs, nullptr, ado::adOpenForwardOnly, ado::adLockReadOnly, -1, true))
+        throw ConsultaFallida{};
+}
+
+void Listado::Paso(const ado::Recordset& rs)
+{
+    if (!host)
+        return;
+    if (host->Cancelado())
+        throw ListadoCancelado{};
+    if (m_presupuesto.Vencido()) {
+        const qint64 total = rs.RecordCount();
+        host->DibujarProgreso(total > 0 ? double(rs.AbsolutePosition()) * 100.0 / double(total) : 0.0);
+        host->ProcesarEventos();
+    }
+}
+
+void Listado::Eventos()
+{
+    if (host && m_presupuesto.Vencido())
+        host->ProcesarEventos();
+}
+
+QString Listado::Condicion(const QString& campo, const QStringList& valores, bool nulos)
+{
+    return ModGlobal::ArmarCondicion(campo, QStringLiteral(" = "), valores, QStringLiteral(" OR "),
+                                     QStringLiteral("'"), ado::Variant(nulos), false);
+}
+
+QString Listado::Periodo() const
+{
+    return QStringLiteral("(fecha<=") + hasta + QStringLiteral(" or Fecha is null) and (fecha>=") + desde
+           + QStringLiteral(" or Fecha is null)");
+}
+
+QString Listado::PeriodoAmplio() const
+{
+    return QStringLiteral("(Fecha <= ") + hasta + QStringLiteral(" or Fecha is null ) and (Fecha >= ") + desde
+           + QStringLiteral(" or Fecha is null )");
+}
+
+namespace {
+
+QString banda(const QString& codigo, const QString& titulo, const QString& derecha)
+{
+    return QStringLiteral("<TABLE Border=0 CellPadding=3 CellSpacing=0 WIDTH=100%><TR CLASS=TableTitulo><td ALIGN=left ><A HREF=\"")
+           + EnlaceCuenta(codigo) + QStringLiteral("\"> <font color=white>") + TextoHTML(titulo)
+           + QStringLiteral("</a></td><TD ALIGN=right >") + derecha + QStringLiteral("</td></TR></TABLE>&nbsp");
+}
+
+} // namespace
+
+void Listado::BandaSaldo(const QString& sqlSaldo)
+{
+    ado::Recordset rs;
+    Abrir(sqlSaldo, rs);
+    const ado::Variant saldo = rs.EOF() ? ado::Variant::Null() : rs.Fields(QStringLiteral("Saldo")).Value();
+    Linea(banda(p.Cuenta.left(LargoPadre()), p.Titulo, MarcaSaldo(saldo) + SaldoAbsoluto(saldo)));
+}
+
+void Listado::BandaSinSaldo()
+{
+    Linea(banda(p.Cuenta, p.Titulo, QString()));
+}
+
+int Listado::LargoHijo() const
+{
+    return ast::LargoHijo(niveles, int(p.Cuenta.size()));
+}
+
+int Listado::LargoPadre() const
+{
+    return ast::LargoPadre(niveles, int(p.Cuenta.size()));
+}
+
+} // namespace report::detalle

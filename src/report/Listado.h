@@ -1,0 +1,80 @@
+#pragma once
+// The state of one report while writeHTML writes it, shared by the three modes: the arguments, the page
+// file, the period and the voucher filter as SQL, the levels read once, and the per-record step (cancel
+// test every record; progress and window events on a time budget).
+
+#include "ArchivoPagina.h"
+#include "ClassHTML.h"
+
+#include "platform/ado/Recordset.h"
+#include "platform/suite/PresupuestoTiempo.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace report::detalle {
+
+// Thrown by the step when the operator asked to cancel.
+struct ListadoCancelado {};
+// Thrown when a query could not be opened (the data layer has told the operator already).
+struct ConsultaFallida {};
+
+// A value put between the quotes of an SQL text literal: its quotes doubled.
+QString Literal(const QString& valor);
+// The text of a field as the page shows it, escaped for HTML.
+QString Celda(const ado::Variant& valor);
+// "(D) " above zero, "(H) " below, "" at zero or for Null.
+QString MarcaSaldo(const ado::Variant& saldo);
+// The absolute value in plain number text; "" for Null.
+QString SaldoAbsoluto(const ado::Variant& saldo);
+// ModGlobal.FmtMoneda of the absolute amount with the configured decimals.
+QString MonedaAbsoluta(const ado::Variant& importe);
+
+class Listado {
+public:
+    Listado(const ClassHTML& html, const ParametrosListado& p, HostReporte* host, ArchivoPagina& archivo,
+            const ast::TablaNiveles& niveles);
+
+    const ClassHTML& html;
+    const ParametrosListado& p;
+    HostReporte* host;
+    ArchivoPagina& archivo;
+    ast::TablaNiveles niveles;
+
+    QString desde;    // the period bounds as quoted SQL date literals
+    QString hasta;
+    QString cuenta;   // Cuenta ready to go between quotes
+    QString filtro;   // the voucher filter: "" or conditions each starting with " AND "
+
+    void Linea(const QString& texto) { archivo.Linea(texto); }
+    // Opens a query on the shared connection; ConsultaFallida when it cannot be opened.
+    void Abrir(const QString& sql, ado::Recordset& rs);
+    // The step at the start of each record: ListadoCancelado when the operator asked to cancel.
+    void Paso(const ado::Recordset& rs);
+    // Lets window events run (on the time budget).
+    void Eventos();
+
+    // ModGlobal.ArmarCondicion over a code list, " = ", " OR ", quoted, blanks kept.
+    static QString Condicion(const QString& campo, const QStringList& valores, bool nulos);
+    // "(fecha<='H' or Fecha is null) and (fecha>='D' or Fecha is null)" with the period.
+    QString Periodo() const;
+    // "(Fecha <= 'H' or Fecha is null ) and (Fecha >= 'D' or Fecha is null )" with the period.
+    QString PeriodoAmplio() const;
+
+    // The balance band: with a query, its "Saldo" beside a link one level up; without one, a link to Cuenta.
+    void BandaSaldo(const QString& sqlSaldo);
+    void BandaSinSaldo();
+
+    int LargoHijo() const;
+    int LargoPadre() const;
+
+private:
+    suite::PresupuestoTiempo m_presupuesto;
+};
+
+// The three modes.
+void EscribirMovimientos(Listado& l, bool conIva);
+void EscribirRamas(Listado& l);
+void EscribirArbol(Listado& l);
+
+} // namespace report::detalle

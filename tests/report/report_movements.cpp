@@ -1,0 +1,232 @@
+// The movement report on the small company: pages per listing type compared byte for byte, the voucher
+// filter, cancelling, a failing query, hostile arguments, the busy guard and the queries it sends.
+
+#include "ReportFixture.h"
+
+#include "platform/ui/ScriptedDialogs.h"
+
+using report::ClassHTML;
+using report::ParametrosListado;
+using report::ResultadoListado;
+
+class ReportMovementsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void pages_data();
+    void pages();
+    void hostIsDrivenAndToldTheReport();
+    void cancelAtRowK();
+    void failingQueryReturnsFailed();
+    void invalidPeriodReturnsFailed();
+    void hostileAccountCodeIsQuoted();
+    void secondRequestWhileWritingIsRefused();
+    void taxBookIsReadOnceNotPerRow();
+    void amountBoundsReachTheFilter();
+
+private:
+    ResultadoListado escribir(const ParametrosListado& p, bool conIva = false, report::HostReporte* host = nullptr);
+    QStringList m_sentencias;
+    ReportFixture m_base;
+    ui::ScriptedDialogs* m_dialogos = nullptr;
+    QString m_pagina;
+};
+
+void ReportMovementsTest::initTestCase()
+{
+    ui::ScriptedDialogs d;
+    QVERIFY(m_base.crear());
+    QVERIFY(d.verifyDone());
+    gDB().gCnn.setStatementLog([this](const QString& s) { m_sentencias << s; });
+    m_pagina = m_base.ruta(QStringLiteral("BSC01.htm"));
+}
+
+void ReportMovementsTest::init()
+{
+    m_dialogos = new ui::ScriptedDialogs;
+    m_sentencias.clear();
+}
+
+void ReportMovementsTest::cleanup()
+{
+    const bool ok = m_dialogos->verifyDone();
+    delete m_dialogos;
+    QVERIFY(ok);
+}
+
+ResultadoListado ReportMovementsTest::escribir(const ParametrosListado& datos, bool conIva, report::HostReporte* host)
+{
+    ParametrosListado p = datos;
+    p.strNombreArchivo = m_pagina;
+    ClassHTML html;
+    html.ColIVA = conIva;
+    html.setHost(host);
+    return html.writeHTML(p);
+}
+
+void ReportMovementsTest::pages_data()
+{
+    QTest::addColumn<ParametrosListado>("p");
+    QTest::addColumn<bool>("conIva");
+    QTest::addColumn<QString>("modelo");
+    auto hoja = [](int tipo) {
+        return ReportFixture::parametros(QStringLiteral("110101"), QStringLiteral("Banco <Naci\u00f3n>"), true, tipo);
+    };
+    QTest::newRow("type 0") << hoja(0) << false << "mov_t0.htm";
+    QTest::newRow("type 0 with tax book") << hoja(0) << true << "mov_t0_iva.htm";
+    ParametrosListado t1 = hoja(1);
+    t1.TituloListado = QStringLiteral("Abierto por Unidad de Negocio");
+    t1.eUnidadesNegocio = QStringList{QStringLiteral("0002")};
+    QTest::newRow("type 1, unit 0002 (lines without unit stay)") << t1 << true << "mov_t1.htm";
+    ParametrosListado t2 = hoja(2);
+    t2.TituloListado = QStringLiteral("Abierto por Centro de Costo");
+    QTest::newRow("type 2 ignores the tax book") << t2 << true << "mov_t2.htm";
+    ParametrosListado t3 = ReportFixture::parametros(QStringLiteral("1101"), QStringLiteral("Caja & Bancos"), true, 3);
+    t3.TituloListado = QStringLiteral("Abierto por Unidad de Negocio y Centro de Costo");
+    QTest::newRow("type 3 of a parent: shares by the line's own account") << t3 << false << "mov_t3.htm";
+    ParametrosListado t3v = t3;
+    t3v.eCentrosCostos = QStringList{QStringLiteral("CC3"), QStringLiteral("CC9")};
+    QTest::newRow("type 3, chosen centres without rows") << t3v << false << "mov_t3_elegidos.htm";
+    ParametrosListado filtro = ReportFixture::parametros(QStringLiteral("11"), QStringLiteral("ACTIVO CORRIENTE"), false, 0);
+    filtro.pTc = QStringLiteral("FC");
+    QTest::newRow("voucher filter on a parent") << filtro << false << "mov_filtro_tc.htm";
+    ParametrosListado letra = ReportFixture::parametros(QString(), QStringLiteral("Plan"), false, 2);
+    letra.pLetra = QStringLiteral("X");
+    QTest::newRow("letter alone, whole chart, type 2") << letra << false << "mov_filtro_letra.htm";
+    ParametrosListado vacio = hoja(0);
+    vacio.FechaDesde = QStringLiteral("01/06/2026");
+    vacio.FechaHasta = QStringLiteral("30/06/2026");
+    QTest::newRow("period without movements") << vacio << false << "mov_vacio.htm";
+    QTest::newRow("listing type outside 0..3") << hoja(7) << false << "mov_tipo7.htm";
+}
+
+void ReportMovementsTest::pages()
+{
+    QFETCH(ParametrosListado, p);
+    QFETCH(bool, conIva);
+    QFETCH(QString, modelo);
+    QCOMPARE(escribir(p, conIva), ResultadoListado::Completo);
+    QVERIFY(ReportFixture::igualAlModelo(m_pagina, modelo));
+}
+
+void ReportMovementsTest::hostIsDrivenAndToldTheReport()
+{
+    HostDePrueba host;
+    QCOMPARE(escribir(ReportFixture::parametros("110101", "Banco", true, 0), false, &host), ResultadoListado::Completo);
+    QVERIFY(host.ocupado);
+    QVERIFY(!host.cancelado);
+    QCOMPARE(host.fCuenta, QStringLiteral("110101"));
+    QCOMPARE(host.fTitulo, QStringLiteral("Banco"));
+    QVERIFY(host.fEsHoja);
+    QCOMPARE(host.consultas, 3);   // one cancel test per row
+    QVERIFY(!host.progreso.isEmpty());
+}
+
+void ReportMovementsTest::cancelAtRowK()
+{
+    HostDePrueba host;
+    host.cancelarEn = 2;
+    QCOMPARE(escribir(ReportFixture::parametros("110101", "Banco", true, 0), false, &host), ResultadoListado::Cancelado);
+    const QByteArray pagina = ReportFixture::leer(m_pagina);
+    QCOMPARE(pagina.count("<TR>\r\n"), 1);                       // the first row only
+    QVERIFY(pagina.contains("Sin importe"));                      // newest first
+    QVERIFY(!pagina.contains("Ajuste"));
+    QVERIFY(!pagina.contains("</body></html>"));
+    QVERIFY(!pagina.contains("Resultados ordenados"));
+    QVERIFY(pagina.endsWith("Listado incompleto: cancelado por el operador</td></TR></TABLE>\r\n"));
+    QVERIFY(host.ocupado);   // left for the window to take down
+}
+
+void ReportMovementsTest::failingQueryReturnsFailed()
+{
+    gDB().gCnn.Execute(QStringLiteral("ALTER TABLE VT_Asientos_CCosto RENAME TO VT_Asientos_CCosto_x"));
+    m_dialogos->expectErrorDialog(ui::vbAbort);
+    auto p = ReportFixture::parametros("110101", "Banco", true, 2);
+    const ResultadoListado r = escribir(p);
+    gDB().gCnn.Execute(QStringLiteral("ALTER TABLE VT_Asientos_CCosto_x RENAME TO VT_Asientos_CCosto"));
+    QCOMPARE(r, ResultadoListado::Fallido);
+    const QByteArray pagina = ReportFixture::leer(m_pagina);
+    QVERIFY(pagina.contains("C.Costo"));
+    QVERIFY(!pagina.contains("</body></html>"));
+    QVERIFY(pagina.endsWith("Listado incompleto: no se pudo leer la base de datos</td></TR></TABLE>\r\n"));
+}
+
+void ReportMovementsTest::invalidPeriodReturnsFailed()
+{
+    m_dialogos->expectErrorDialog(ui::vbAbort).withRoutine(QStringLiteral("Generar"));
+    auto p = ReportFixture::parametros("110101", "Banco", true, 0);
+    p.FechaHasta = QStringLiteral("31/03/2026' or '1'='1");
+    QCOMPARE(escribir(p), ResultadoListado::Fallido);
+    for (const QString& s : m_sentencias)
+        QVERIFY2(!s.contains(QStringLiteral("'1'='1")), qPrintable(s));
+}
+
+void ReportMovementsTest::hostileAccountCodeIsQuoted()
+{
+    auto p = ReportFixture::parametros(QStringLiteral("11' OR '1'='1"), QStringLiteral("<script>x</script>"), true, 0);
+    p.pTc = QStringLiteral("F'C");
+    QCOMPARE(escribir(p), ResultadoListado::Completo);
+    const QByteArray pagina = ReportFixture::leer(m_pagina);
+    QVERIFY(!pagina.contains("<TR>\r\n"));   // no journal line has such an account
+    QVERIFY(pagina.contains("&lt;script&gt;x&lt;/script&gt;"));
+    QVERIFY(pagina.contains("HREF=\"CUENTA_11%27%20OR\""));   // the parent: the first six characters
+}
+
+void ReportMovementsTest::secondRequestWhileWritingIsRefused()
+{
+    HostDePrueba host;
+    QList<ResultadoListado> anidados;
+    host.alProcesar = [&] {
+        ParametrosListado otro = ReportFixture::parametros("110102", "Caja", true, 0);
+        otro.strNombreArchivo = m_pagina;
+        ClassHTML segundo;
+        anidados << segundo.writeHTML(otro);
+        QVERIFY(ClassHTML::Escribiendo());
+    };
+    QCOMPARE(escribir(ReportFixture::parametros("110101", "Banco", true, 0), false, &host), ResultadoListado::Completo);
+    QVERIFY(!anidados.isEmpty());
+    for (ResultadoListado r : anidados)
+        QCOMPARE(r, ResultadoListado::Ocupado);
+    QVERIFY(!ClassHTML::Escribiendo());
+    QVERIFY(ReportFixture::leer(m_pagina).contains("Banco"));
+    QVERIFY(ReportFixture::leer(m_pagina).endsWith("</body></html>\r\n"));
+}
+
+void ReportMovementsTest::taxBookIsReadOnceNotPerRow()
+{
+    auto p = ReportFixture::parametros(QStringLiteral("1"), QStringLiteral("ACTIVO"), true, 0);
+    QCOMPARE(escribir(p, true), ResultadoListado::Completo);
+    const QByteArray pagina = ReportFixture::leer(m_pagina);
+    QCOMPARE(pagina.count("<TR>\r\n"), 5);
+    QCOMPARE(pagina.count("<TD CLASS=TableRow align=right> V</TD></TR>"), 1);
+    QCOMPARE(pagina.count("<TD CLASS=TableRow align=right> C</TD></TR>"), 1);
+    int deLibro = 0, deDatos = 0;
+    for (const QString& s : m_sentencias) {
+        if (s.contains(QStringLiteral("LIVA_TIPO"), Qt::CaseInsensitive))
+            ++deLibro;
+        if (!s.contains(QStringLiteral("TA_CONFIGURACION"), Qt::CaseInsensitive))
+            ++deDatos;
+    }
+    QCOMPARE(deLibro, 1);
+    QCOMPARE(deDatos, 3);   // the band, the tax book, the movements
+}
+
+void ReportMovementsTest::amountBoundsReachTheFilter()
+{
+    auto p = ReportFixture::parametros(QStringLiteral("1"), QStringLiteral("ACTIVO"), false, 0);
+    p.pImpDesde = QStringLiteral("300.5");
+    p.pImpHasta = QStringLiteral("mucho");
+    QCOMPARE(escribir(p), ResultadoListado::Completo);
+    const QByteArray pagina = ReportFixture::leer(m_pagina);
+    QCOMPARE(pagina.count("<TR>\r\n"), 2);   // 1210 and 500.25
+    bool visto = false;
+    for (const QString& s : m_sentencias)
+        if (s.contains(QStringLiteral("IMPORTE>=300.5 ")) && !s.contains(QStringLiteral("IMPORTE<=")))
+            visto = true;
+    QVERIFY(visto);
+}
+
+QTEST_GUILESS_MAIN(ReportMovementsTest)
+#include "report_movements.moc"
