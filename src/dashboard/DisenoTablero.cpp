@@ -1,0 +1,73 @@
+#include "DisenoTablero.h"
+
+namespace tablero {
+
+namespace {
+
+void ancho(QRectF& r, double w)
+{
+    if (w >= 0)
+        r.setWidth(w);
+}
+
+void alto(QRectF& r, double h)
+{
+    if (h >= 0)
+        r.setHeight(h);
+}
+
+void izquierda(QRectF& r, double x)
+{
+    r.moveLeft(x);
+}
+
+} // namespace
+
+void DisenoTablero::Redimensionar(double scaleWidth, double scaleHeight, double width)
+{
+    alto(treeV, scaleHeight - 670 - alturaUnidadNegocio - statusBar.height() + 120);
+    ancho(treeV, scaleWidth / 3 - 250);
+    izquierda(picNivel, treeV.width() - 100);
+    alto(picNivel, treeV.height() + 100);
+    izquierda(wbExplorer, treeV.width());
+    alto(wbExplorer, treeV.height() + 20 - 380);
+    ancho(wbExplorer, width - treeV.width() - 150);
+    ancho(statusBar, width);
+    frmPie.moveTop(wbExplorer.top() + wbExplorer.height());
+    panelOculto = false;
+}
+
+void DisenoTablero::SoltarSeparador(double x, double width)
+{
+    const double w = treeV.width() + x;
+    if (w < 1000)
+        ancho(treeV, 1000);
+    else if (w > width - 1000)
+        ancho(treeV, width - 1000);
+    else
+        ancho(treeV, w);
+    izquierda(picNivel, treeV.width() + 30);
+    alto(picNivel, treeV.height());
+    izquierda(wbExplorer, treeV.width() + 100);
+    ancho(wbExplorer, width - treeV.width() - 150);
+    panelOculto = false;
+}
+
+void DisenoTablero::AlternarPanel(double width)
+{
+    if (panelOculto) {
+        treeV.setWidth(3585);
+        izquierda(picNivel, 3525);
+        wbExplorer.setWidth(8190);
+        izquierda(wbExplorer, 3645);
+        panelOculto = false;
+    } else {
+        izquierda(picNivel, 0);
+        treeV.setWidth(0);
+        ancho(wbExplorer, width - 100);
+        izquierda(wbExplorer, 0);
+        panelOculto = true;
+    }
+}
+
+} // namespace tablero

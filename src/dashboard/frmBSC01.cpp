@@ -1,0 +1,323 @@
+// The dashboard window: creation and load (the program's start-up), the writer's busy display, keys, layout,
+// the splitter, the two check buttons of the button bar, cancel and closing.
+
+#include "frmBSC01.h"
+
+#include "CarpetaInformes.h"
+#include "FrmBSC01PopUp.h"
+#include "core/Configuration.h"
+#include "core/ListRoutines.h"
+#include "core/ProgressBar.h"
+#include "core/Startup.h"
+#include "data/DB_Dll.h"
+#include "platform/browser/WebBrowser.h"
+#include "platform/suite/PictureBox.h"
+#include "platform/suite/Utilidades.h"
+#include "platform/ui/Keys.h"
+#include "platform/ui/OperatorDialogs.h"
+#include "platform/ui/Routine.h"
+#include "platform/ui/Units.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStatusBar>
+#include <QToolButton>
+
+namespace tablero {
+
+namespace {
+
+QPointer<frmBSC01>& instancia()
+{
+    static QPointer<frmBSC01> ventana;
+    return ventana;
+}
+
+} // namespace
+
+frmBSC01& Tablero()
+{
+    if (!instancia())
+        instancia() = new frmBSC01;
+    return *instancia();
+}
+
+bool TableroExiste()
+{
+    return !instancia().isNull();
+}
+
+frmBSC01::frmBSC01(QWidget* parent) : QWidget(parent)
+{
+    if (!instancia())
+        instancia() = this;
+    CrearControles();
+    ConectarEventos();
+    // The window sees the keys before its controls do.
+    qApp->installEventFilter(this);
+}
+
+frmBSC01::~frmBSC01()
+{
+    qApp->removeEventFilter(this);
+}
+
+void frmBSC01::ConectarEventos()
+{
+    for (int i : {0, 1})
+        connect(ChkRama(i), &QToolButton::clicked, this, [this, i] { ChkRama_Click(i); });
+    connect(CmdActualizar, &QToolButton::clicked, this, [this] { CmdActualizar_Click(); });
+    connect(cmdClose, &QToolButton::clicked, this, [this] { cmdClose_Click(); });
+    connect(cmdCancelar, &QPushButton::clicked, this, [this] { cmdCancelar_Click(); });
+    connect(ChkIVA, &QCheckBox::clicked, this, [this] { ChkIVA_Click(); });
+    connect(TreeV, &ui::TreeView::NodeClick, this, [this](const ui::Node& nodo) { TreeV_NodeClick(nodo); });
+    wbExplorer->setBeforeNavigate2([this](const QString& URL, bool& Cancel) { wbExplorer_BeforeNavigate2(URL, Cancel); });
+    connect(wbExplorer, &web::WebBrowser::DownloadComplete, this, [this] { wbExplorer_DownloadComplete(); });
+}
+
+void frmBSC01::Form_Initialize()
+{
+    if (!m_cargado)
+        Form_Load();
+    // An empty chart leaves the tree without a node: the whole chart is asked for instead.
+    TreeV_NodeClick(TreeV->SelectedItem());
+    show();
+}
+
+void frmBSC01::Form_Load()
+{
+    m_cargado = true;
+    ui::Routine r(QStringLiteral("Form_Load"));
+    QString conexion;
+    r.steps({
+        [&] { ModGlobal::Inicializar(false, Parametros, conexion, 3); },
+        [&] { suite::Utilidades::ConfigurarFormulario(this); },
+        [&] { ModGlobal::InicializarFormulario(this); },
+        [&] { ArmarTreeVAutomatico(); },
+        [&] { Generar(QStringLiteral("Ma_Cuentas")); },
+        [&] { AsignarDatos(); },
+        [&] { m_carpeta = CarpetaInformes(); },
+        [&] { m_archivo = m_carpeta + QStringLiteral("BSC01.htm"); },
+        [&] {
+            const EstadoFiltros estado = Estado();
+            Escritor().writeStyleCSS(m_carpeta);
+            EscribirInforme(Escritor(), PedidoPlanGeneral(estado), *this);
+        },
+    });
+}
+
+void frmBSC01::Generar(const QString& tabla)
+{
+    ui::Routine r(QStringLiteral("Generar"));
+    r.step([&] {
+        if (gDB().AbrirRecordset(QStringLiteral("SELECT top 1 * FROM ") + tabla, m_rs, &gDB().gCnn, 2, 3, -1, true)
+            && !m_rs.BOF())
+            m_rs.MoveFirst();
+    });
+}
+
+EscritorInformes& frmBSC01::Escritor()
+{
+    if (!m_escritor)
+        m_escritor = NuevoEscritor();
+    return *m_escritor;
+}
+
+// ---------------------------------------------------------------------------------------------------------
+// The writer's side
+
+void frmBSC01::setUltimoReporte(const QString& cuenta, const QString& titulo, bool esHoja)
+{
+    FCuenta = cuenta;
+    FTitulo = titulo;
+    FEsHoja = esHoja;
+}
+
+void frmBSC01::MostrarOcupado()
+{
+    const QRect navegador = wbExplorer->geometry();
+    const int ancho = ui::TwipsToPx(5000);
+    Pic->setGeometry(navegador.left() + navegador.width() / 2 - ancho / 2, navegador.top() + navegador.height() / 2,
+                     ancho, Pic->height());
+    cmdCancelar->move(Pic->x() + (Pic->width() - cmdCancelar->width()) / 2, Pic->y() + Pic->height() + 4);
+    Pic->setVisible(true);
+    cmdCancelar->setVisible(true);
+    Pic->raise();
+    cmdCancelar->raise();
+    TreeV->setEnabled(false);
+}
+
+void frmBSC01::DibujarProgreso(double Porcentaje)
+{
+    ModGlobal::DibujarProgreso(*Pic, Porcentaje, 0xFF0000, QString());
+}
+
+void frmBSC01::ProcesarEventos()
+{
+    QCoreApplication::processEvents();
+}
+
+void frmBSC01::OcultarOcupado()
+{
+    Pic->setVisible(false);
+    cmdCancelar->setVisible(false);
+    TreeV->setEnabled(true);
+}
+
+void frmBSC01::cmdCancelar_Click()
+{
+    m_cancelado = true;
+}
+
+// ---------------------------------------------------------------------------------------------------------
+// Column setting, keys, layout
+
+void frmBSC01::Form_Activate()
+{
+    Escritor().setColIVA(ChkIVA->isChecked());
+}
+
+void frmBSC01::ChkIVA_Click()
+{
+    Escritor().setColIVA(ChkIVA->isChecked());
+}
+
+void frmBSC01::Form_KeyDown(int& KeyCode, int /*Shift*/)
+{
+    if (KeyCode == ui::vbKeyF5)
+        BuscarCampo();
+}
+
+void frmBSC01::Form_Resize()
+{
+    m_diseno.Redimensionar(ui::PxToTwips(width()), ui::PxToTwips(height()), ui::PxToTwips(frameGeometry().width()));
+    AplicarDiseno();
+}
+
+void frmBSC01::picNivel_MouseDown()
+{
+    m_arrastrando = true;
+}
+
+void frmBSC01::picNivel_MouseUp(double X)
+{
+    if (!m_arrastrando)
+        return;
+    m_diseno.SoltarSeparador(X, ui::PxToTwips(frameGeometry().width()));
+    AplicarDiseno();
+    m_arrastrando = false;
+}
+
+void frmBSC01::ChkRama_Click(int Index)
+{
+    if (Index == 0) {
+        const bool expandir = ChkRama(0)->isChecked();
+        for (int i = 1; i <= TreeV->Nodes().Count(); ++i)
+            TreeV->Nodes()(i).setExpanded(expandir);
+        return;
+    }
+    if (m_guardaRama)
+        return;
+    m_diseno.AlternarPanel(ui::PxToTwips(frameGeometry().width()));
+    AplicarDiseno();
+    // The button always stays pressed.
+    m_guardaRama = true;
+    ChkRama(1)->setChecked(true);
+    m_guardaRama = false;
+}
+
+// ---------------------------------------------------------------------------------------------------------
+// Closing
+
+void frmBSC01::cmdClose_Click()
+{
+    DescargarPopUp();
+    Form_Unload();
+}
+
+void frmBSC01::Form_Unload()
+{
+    if (m_descargado)
+        return;
+    m_descargado = true;
+    ui::Routine r(QString(), ui::silently(ui::vbIgnore));
+    r.steps({
+        [&] { ModGlobal::Finalizar(); },
+        [&] { m_rs.Close(); },
+        [&] {
+            if (instancia() == this)
+                instancia() = nullptr;
+            deleteLater();
+        },
+    });
+    ui::dialogs().EndProgram(0);
+}
+
+void frmBSC01::closeEvent(QCloseEvent* event)
+{
+    event->accept();
+    Form_Unload();
+}
+
+void frmBSC01::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    Form_Resize();
+}
+
+void frmBSC01::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    Form_Activate();
+}
+
+bool frmBSC01::eventFilter(QObject* watched, QEvent* event)
+{
+    const QEvent::Type tipo = event->type();
+    if (watched == picNivel) {
+        if (tipo == QEvent::MouseButtonPress)
+            picNivel_MouseDown();
+        else if (tipo == QEvent::MouseButtonRelease)
+            picNivel_MouseUp(ui::PxToTwips(qRound(static_cast<QMouseEvent*>(event)->position().x())));
+        return QWidget::eventFilter(watched, event);
+    }
+    if (tipo != QEvent::KeyPress && tipo != QEvent::FocusIn && tipo != QEvent::FocusOut)
+        return QWidget::eventFilter(watched, event);
+    auto* control = qobject_cast<QWidget*>(watched);
+    if (!control || control->window() != this)
+        return QWidget::eventFilter(watched, event);
+    auto* campo = qobject_cast<QLineEdit*>(control);
+    const int index = campo && campo->objectName() == txtFields.Nombre() ? suite::IndexOf(campo) : -1;
+    switch (tipo) {
+    case QEvent::KeyPress: {
+        // A key reaches the focused control first; the same event passed on to its parents is not seen again.
+        if (control != QApplication::focusWidget())
+            break;
+        auto* tecla = static_cast<QKeyEvent*>(event);
+        ui::offerKeyDown(*tecla, [&](int& keyCode, int shift) { Form_KeyDown(keyCode, shift); });
+        if (index >= 0 && txtFields.Existe(index))
+            return TeclaEnCampo(campo, tecla);
+        break;
+    }
+    case QEvent::FocusIn:
+        if (index >= 0)
+            txtFields_GotFocus(index);
+        break;
+    case QEvent::FocusOut:
+        if (index >= 0)
+            txtFields_LostFocus(index);
+        break;
+    default:
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+} // namespace tablero

@@ -1,0 +1,198 @@
+#pragma once
+// The control dashboard ("Tablero de Control"): the chart of accounts as a tree on the left, the HTML ledger
+// or balance report of the chosen account in a browser on the right, filter boxes across the top, the
+// business-unit and cost-centre lists and the report kind along the bottom. It is the main window of its
+// own program: its load connects and loads the tree, the lists and the period and writes the first report;
+// closing it runs the shutdown and ends the program.
+//
+// The report writer works the window through report::HostReporte: cancel flag, last report (FCuenta,
+// FTitulo, FEsHoja) and busy display. Only one report is written at a time: a request that arrives while
+// one is being written (the writer lets events run) is refused.
+//
+// Files: frmBSC01.cpp (creation, load, keys, layout, splitter, check buttons, cancel, close),
+// frmBSC01Diseno.cpp (controls), frmBSC01Arbol.cpp (tree, lists, period), frmBSC01Pedidos.cpp (report
+// requests), frmBSC01Campos.cpp (filter boxes), frmBSC01Enlaces.cpp (report links).
+
+#include "DisenoTablero.h"
+#include "EscritorInformes.h"
+#include "PedidoInforme.h"
+#include "platform/ado/Recordset.h"
+#include "platform/suite/ControlArray.h"
+#include "platform/ui/ImageList.h"
+#include "platform/ui/TreeView.h"
+#include "report/HostReporte.h"
+
+#include <QPointer>
+#include <QWidget>
+#include <memory>
+
+class QCheckBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QRadioButton;
+class QStatusBar;
+class QToolButton;
+
+namespace suite { class PictureBox; }
+namespace web { class WebBrowser; }
+
+namespace tablero {
+
+class frmBSC01 : public QWidget, public report::HostReporte {
+    Q_OBJECT
+public:
+    explicit frmBSC01(QWidget* parent = nullptr);
+    ~frmBSC01() override;
+
+    // The launch string handed to the start-up road; "" reads the program's arguments.
+    QString Parametros;
+
+    // Creation: loads the window (once) and shows the report of the selected node; then shows the window.
+    void Form_Initialize();
+    bool Cargado() const { return m_cargado; }
+
+    // ---------------------------------------------------------------------------------------------------
+    // Controls
+    QFrame* Frmbotones = nullptr;
+    suite::ControlArray<QToolButton> ChkRama{QStringLiteral("ChkRama")};   // 0 expand/collapse, 1 pane
+    QToolButton* CmdActualizar = nullptr;
+    QToolButton* cmdClose = nullptr;
+    ui::ImageList ImageList1;                                             // tree pictures 1 root, 2 account
+    QFrame* Frame1 = nullptr;
+    suite::ControlArray<QLineEdit> txtFields{QStringLiteral("txtFields")};
+    suite::ControlArray<QLabel> lblFields{QStringLiteral("lblFields")};
+    QCheckBox* ChkIVA = nullptr;
+    QCheckBox* chkResumido = nullptr;
+    ui::TreeView* TreeV = nullptr;
+    QFrame* picNivel = nullptr;
+    web::WebBrowser* wbExplorer = nullptr;
+    suite::PictureBox* Pic = nullptr;
+    QPushButton* cmdCancelar = nullptr;
+    QGroupBox* FrmPie = nullptr;
+    QGroupBox* frmUnidadDeNegocio = nullptr;
+    QListWidget* lstUnidadNegocio = nullptr;
+    QGroupBox* frmCentroCostos = nullptr;
+    QListWidget* lstCentroCostos = nullptr;
+    QGroupBox* frmOption = nullptr;
+    suite::ControlArray<QRadioButton> OptTipoListado{QStringLiteral("OptTipoListado")};
+    QStatusBar* StatusBar1 = nullptr;
+    QLabel* StatusPanel1 = nullptr;
+
+    // ---------------------------------------------------------------------------------------------------
+    // What the report writer reads and writes
+    QString FCuenta;
+    QString FTitulo;
+    bool FEsHoja = false;
+    bool m_cancelado = false;
+
+    void setCancelado(bool valor) override { m_cancelado = valor; }
+    bool Cancelado() const override { return m_cancelado; }
+    void setUltimoReporte(const QString& cuenta, const QString& titulo, bool esHoja) override;
+    void MostrarOcupado() override;
+    void DibujarProgreso(double Porcentaje) override;
+    void ProcesarEventos() override;
+    // Busy display down: picture and cancel button hidden, tree enabled.
+    void OcultarOcupado();
+
+    // ---------------------------------------------------------------------------------------------------
+    // Load, layout and closing (frmBSC01.cpp)
+    void Form_Load();
+    void Form_Activate();
+    void Form_KeyDown(int& KeyCode, int Shift);
+    void Form_Resize();
+    void Form_Unload();
+    void ChkIVA_Click();
+    void ChkRama_Click(int Index);
+    void picNivel_MouseDown();
+    void picNivel_MouseUp(double X);
+    void cmdCancelar_Click();
+    void cmdClose_Click();
+    void Generar(const QString& tabla);
+    const DisenoTablero& Diseno() const { return m_diseno; }
+    const QString& CarpetaTemporal() const { return m_carpeta; }
+    const QString& ArchivoInforme() const { return m_archivo; }
+
+    // Tree, lists and period (frmBSC01Arbol.cpp)
+    void ArmarTreeVAutomatico();
+    void AsignarDatos();
+    QString ObtenerTituloListado() const;
+    // The selected option 0..3; -1 when none is.
+    int OpcionTipoListado() const;
+
+    // Report requests (frmBSC01Pedidos.cpp)
+    void TreeV_NodeClick(const ui::Node& Node);
+    void CmdActualizar_Click();
+    void NavegarArchivo(const QString& ruta);
+    // The filters of the moment; the unit and centre lists are read as a request reads them (a list with
+    // nothing selected gets every item selected and gives no codes).
+    EstadoFiltros Estado();
+    // True while a report is being written.
+    bool Escribiendo() const { return m_escribiendo; }
+    // Writes one report unless another is being written or the period is not valid. `host` is this
+    // window or the popup's stand-in for it. False when nothing was written; when something was, whether
+    // it was written to its end is kept for MostrarInforme.
+    bool EscribirInforme(EscritorInformes& escritor, const PedidoInforme& pedido, report::HostReporte& host);
+    // The window's own writer, made on first use.
+    EscritorInformes& Escritor();
+
+    // Filter boxes (frmBSC01Campos.cpp)
+    void txtFields_GotFocus(int Index);
+    void txtFields_LostFocus(int Index);
+    void txtFields_KeyDown(int Index, int KeyCode, int Shift);
+    void txtFields_KeyPress(int Index, int& KeyAscii);
+    void CampoValida(QLineEdit* Texto);
+    void BuscarCampo();
+    QLineEdit* Campo(const QString& dataField) const;
+    QString TextoCampo(const QString& dataField) const;
+    bool ErrorValidacion() const { return m_errorValidacion; }
+    int CampoActual() const { return m_campoActual; }
+
+    // Report links (frmBSC01Enlaces.cpp)
+    void wbExplorer_BeforeNavigate2(const QString& URL, bool& Cancel);
+    void wbExplorer_DownloadComplete();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void CrearControles();
+    void ConectarEventos();
+    void AplicarDiseno();
+    bool TeclaEnCampo(QLineEdit* campo, QKeyEvent* tecla);
+    // The codes of a list's selected items; a list with none selected gets all selected and gives none.
+    static QStringList CodigosDeLista(QListWidget& lista);
+    // The account link, popup link or voucher link, run after the navigation that carried it was cancelled,
+    // with the filters read when it was clicked.
+    void EjecutarEnlace(const QString& URL, const EstadoFiltros& estado);
+    // Shows the report file, and says so when the report did not end well.
+    void MostrarInforme();
+
+    bool m_cargado = false;
+    bool m_descargado = false;
+    ado::Recordset m_rs;                          // the window's recordset
+    QString m_carpeta;                            // temporary folder, ends in "/"
+    QString m_archivo;                            // the report file
+    std::unique_ptr<EscritorInformes> m_escritor;
+    DisenoTablero m_diseno;
+    bool m_arrastrando = false;                   // splitter pressed
+    bool m_guardaRama = false;                    // absorbs the click ChkRama(1) raises on itself
+    int m_campoActual = 0;
+    bool m_errorValidacion = false;
+    bool m_escritoCompleto = true;                // the last report was written to its end
+    QString m_avisoEnlace;                        // what the last link left for the status bar
+    bool m_escribiendo = false;
+};
+
+// The window's one instance, made on first use.
+frmBSC01& Tablero();
+// True when the one instance exists.
+bool TableroExiste();
+
+} // namespace tablero
