@@ -2,6 +2,7 @@
 // with a link to its voucher; by listing type consolidated (0, 1), per cost centre (2) or with one sub-row
 // per cost centre (3).
 
+#include "Desgloses.h"
 #include "EnlaceHTML.h"
 #include "LibroIvaListado.h"
 #include "Listado.h"
@@ -185,48 +186,18 @@ void porCentroCosto(Listado& l)
     });
 }
 
-struct Centro {
-    QString codigo;
-    QString descripcion;
-};
-
-// The centres to show: those of the chosen ones the view holds for the next level's accounts in the period,
-// else the chosen ones with their names.
-QVector<Centro> centrosDelListado(Listado& l, const QString& cuentaLike, const QString& largo)
-{
-    QVector<Centro> centros;
-    ado::Recordset rs;
-    l.Abrir(QStringLiteral("Select distinct CCosto, descripcionCC From VE_SALDOSCTAAC_CCosto  where cuenta in ( Select cuenta "
-                           " From VE_SALDOSCTAAC_CCosto  where cuenta like '")
-                + cuentaLike + QStringLiteral("%' and len(Cuenta)") + largo + QStringLiteral(" and  ") + l.PeriodoAmplio()
-                + QStringLiteral(" Group by cuenta ) and (")
-                + Listado::Condicion(QStringLiteral(" CCosto "), l.p.eCentrosCostos, false) + QStringLiteral(") "),
-            rs);
-    if (rs.RecordCount() >= 1) {
-        for (; !rs.EOF(); rs.MoveNext()) {
-            l.Paso(rs);
-            centros.append({rs.Fields(QStringLiteral("CCosto")).Value().toText(),
-                            rs.Fields(QStringLiteral("descripcioncc")).Value().toText()});
-        }
-        return centros;
-    }
-    for (const QString& codigo : l.p.eCentrosCostos) {
-        l.Abrir(QStringLiteral("Select descripcion from TA_CCosto where codigo = '") + Literal(codigo)
-                    + QStringLiteral("'"),
-                rs);
-        centros.append({codigo, rs.EOF() ? QString() : rs.Fields(QStringLiteral("Descripcion")).Value().toText()});
-    }
-    return centros;
-}
-
 void porUnidadYCentro(Listado& l)
 {
     cabeceraTabla(l, {cabecera(QStringLiteral("Fecha")), cabecera(QStringLiteral("Cpte")),
                       cabecera(QStringLiteral("Numero")), cabecera(QStringLiteral("Concepto")),
                       cabecera(QStringLiteral("U. Negocio")), cabecera(QStringLiteral("Porcentaje"), true),
                       cabecera(QStringLiteral("D/H")), cabecera(QStringLiteral("Importe"), true)});
-    const QVector<Centro> centros =
-        centrosDelListado(l, l.cuenta, QStringLiteral("=") + QString::number(l.LargoHijo()));
+    const QVector<Centro> centros = LeerCentros(
+        l, ConsultaDistintos(l, QStringLiteral("CCosto, descripcionCC"), QStringLiteral("VE_SALDOSCTAAC_CCosto"),
+                             QStringLiteral("cuenta like '") + l.cuenta + QStringLiteral("%' and len(Cuenta)=")
+                                 + QString::number(l.LargoHijo()),
+                             Listado::Condicion(QStringLiteral(" CCosto "), l.p.eCentrosCostos, false))
+               + QStringLiteral(" "));
     ado::Recordset rs;
     ado::Recordset parte;
     // The row's own account is read too: a line's share is looked up by the account it was posted to.
@@ -251,10 +222,10 @@ void porUnidadYCentro(Listado& l)
         for (const Centro& centro : centros) {
             l.Eventos();
             l.Linea(QStringLiteral("<TR bgcolor= #f0cac1>"));
-            QString sub = QStringLiteral("<TD CLASS=TableRowAbierto align=right>") + TextoHTML(centro.codigo)
+            QString sub = QStringLiteral("<TD CLASS=TableRowAbierto align=right>") + TextoHTML(centro.codigo.value_or(QString()))
                           + QStringLiteral("</TD><TD CLASS=TableRowAbierto align=left></TD><TD CLASS=TableRowAbierto align=left>")
                           + TextoHTML(centro.descripcion) + kFinTD;
-            l.Abrir(claveCpte + Literal(centro.codigo) + cuentaFila, parte);
+            l.Abrir(claveCpte + Literal(centro.codigo.value_or(QString())) + cuentaFila, parte);
             const QString vacia = QStringLiteral("<TD CLASS=TableRowAbierto></TD>");
             const QString derecha = QStringLiteral("<TD CLASS=TableRowAbierto align=right>");
             if (parte.EOF())
