@@ -8,6 +8,7 @@
 #include "data/DB_Dll.h"
 #include "report/ClassHTML.h"
 #include "report/HostReporte.h"
+#include "platform/ui/ScriptedDialogs.h"
 #include "schema/DemoDatabase.h"
 
 #include <QCoreApplication>
@@ -15,6 +16,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 #include <functional>
+#include <memory>
 
 struct ReportFixture {
     QTemporaryDir carpeta;
@@ -88,6 +90,50 @@ struct ReportFixture {
     };
 
     QString ruta(const QString& nombre) const { return carpeta.filePath(nombre); }
+
+    // ---- what every report test does around its cases ----
+    QStringList sentencias;                       // every statement sent since the case began
+    QString pagina;                               // the page the cases write
+    std::unique_ptr<ui::ScriptedDialogs> dialogos;
+
+    bool preparar()
+    {
+        ui::ScriptedDialogs d;
+        if (!crear() || !d.verifyDone())
+            return false;
+        gDB().gCnn.setStatementLog([this](const QString& s) { sentencias << s; });
+        pagina = ruta(QStringLiteral("BSC01.htm"));
+        return true;
+    }
+    void antes()
+    {
+        dialogos = std::make_unique<ui::ScriptedDialogs>();
+        sentencias.clear();
+    }
+    bool despues()
+    {
+        const bool ok = dialogos->verifyDone();
+        dialogos.reset();
+        return ok;
+    }
+    report::ResultadoListado escribir(const report::ParametrosListado& datos, bool conIva = false,
+                                      report::HostReporte* host = nullptr) const
+    {
+        report::ParametrosListado p = datos;
+        p.strNombreArchivo = pagina;
+        report::ClassHTML html;
+        html.ColIVA = conIva;
+        html.setHost(host);
+        return html.writeHTML(p);
+    }
+    int contar(const QString& parte) const
+    {
+        int n = 0;
+        for (const QString& s : sentencias)
+            if (s.contains(parte, Qt::CaseInsensitive))
+                ++n;
+        return n;
+    }
 
     static report::ParametrosListado parametros(const QString& cuenta, const QString& titulo, bool hoja, int tipo)
     {

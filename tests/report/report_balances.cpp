@@ -23,53 +23,22 @@ private slots:
     void cancelWhileReadingTheTree();
 
 private:
-    ResultadoListado escribir(const ParametrosListado& p, report::HostReporte* host = nullptr);
-    int contar(const QString& parte) const;
-    QStringList m_sentencias;
     ReportFixture m_base;
-    ui::ScriptedDialogs* m_dialogos = nullptr;
-    QString m_pagina;
 };
 
 void ReportBalancesTest::initTestCase()
 {
-    ui::ScriptedDialogs d;
-    QVERIFY(m_base.crear());
-    QVERIFY(d.verifyDone());
-    gDB().gCnn.setStatementLog([this](const QString& s) { m_sentencias << s; });
-    m_pagina = m_base.ruta(QStringLiteral("BSC01.htm"));
+    QVERIFY(m_base.preparar());
 }
 
 void ReportBalancesTest::init()
 {
-    m_dialogos = new ui::ScriptedDialogs;
-    m_sentencias.clear();
+    m_base.antes();
 }
 
 void ReportBalancesTest::cleanup()
 {
-    const bool ok = m_dialogos->verifyDone();
-    delete m_dialogos;
-    QVERIFY(ok);
-}
-
-ResultadoListado ReportBalancesTest::escribir(const ParametrosListado& datos, report::HostReporte* host)
-{
-    ParametrosListado p = datos;
-    p.strNombreArchivo = m_pagina;
-    ClassHTML html;
-    html.ColIVA = true;   // no effect outside the movement report
-    html.setHost(host);
-    return html.writeHTML(p);
-}
-
-int ReportBalancesTest::contar(const QString& parte) const
-{
-    int n = 0;
-    for (const QString& s : m_sentencias)
-        if (s.contains(parte, Qt::CaseInsensitive))
-            ++n;
-    return n;
+    QVERIFY(m_base.despues());
 }
 
 void ReportBalancesTest::pages_data()
@@ -109,8 +78,8 @@ void ReportBalancesTest::pages()
 {
     QFETCH(ParametrosListado, p);
     QFETCH(QString, modelo);
-    QCOMPARE(escribir(p), ResultadoListado::Completo);
-    QVERIFY(ReportFixture::igualAlModelo(m_pagina, modelo));
+    QCOMPARE(m_base.escribir(p, true), ResultadoListado::Completo);
+    QVERIFY(ReportFixture::igualAlModelo(m_base.pagina, modelo));
 }
 
 void ReportBalancesTest::firstLevelTotalsFollowTheConfiguredWidth()
@@ -122,10 +91,10 @@ void ReportBalancesTest::firstLevelTotalsFollowTheConfiguredWidth()
     ParametrosListado p = ReportFixture::parametros(QString(), QStringLiteral("Plan"), false, 0);
     p.eNormal = false;
     fijar("2");   // first level "11" and "21": the two-character codes are the ones totalled
-    const ResultadoListado r = escribir(p);
+    const ResultadoListado r = m_base.escribir(p, true);
     fijar("1");
     QCOMPARE(r, ResultadoListado::Completo);
-    const QByteArray pagina = ReportFixture::leer(m_pagina);
+    const QByteArray pagina = ReportFixture::leer(m_base.pagina);
     QVERIFY(pagina.contains("Total Deudor</td><TD ALIGN=right >709.75</td>"));
     QVERIFY(pagina.contains("Total Acreedor</td><TD ALIGN=right >709.75</td>"));
 }
@@ -134,18 +103,18 @@ void ReportBalancesTest::levelsAreReadOncePerReport()
 {
     ParametrosListado p = ReportFixture::parametros(QString(), QStringLiteral("Plan"), false, 0);
     p.eNormal = false;
-    QCOMPARE(escribir(p), ResultadoListado::Completo);
-    QCOMPARE(ReportFixture::leer(m_pagina).count("CUENTAPOPUP_"), 9);
-    QCOMPARE(contar(QStringLiteral("TA_CONFIGURACION")), 12);
+    QCOMPARE(m_base.escribir(p, true), ResultadoListado::Completo);
+    QCOMPARE(ReportFixture::leer(m_base.pagina).count("CUENTAPOPUP_"), 9);
+    QCOMPARE(m_base.contar(QStringLiteral("TA_CONFIGURACION")), 12);
 }
 
 void ReportBalancesTest::branchCellQueriesAreChildrenTimesUnits()
 {
     ParametrosListado p = ReportFixture::parametros(QStringLiteral("1101"), QStringLiteral("Caja"), false, 1);
     p.eUnidadesNegocio = QStringList{QStringLiteral("0001"), QStringLiteral("0002")};
-    QCOMPARE(escribir(p), ResultadoListado::Completo);
+    QCOMPARE(m_base.escribir(p, true), ResultadoListado::Completo);
     // Two children, two units.
-    QCOMPARE(contar(QStringLiteral("From VE_SALDOSCTAAC where cuenta ='")), 4);
+    QCOMPARE(m_base.contar(QStringLiteral("From VE_SALDOSCTAAC where cuenta ='")), 4);
 }
 
 void ReportBalancesTest::cancelWhileReadingTheTree()
@@ -154,8 +123,8 @@ void ReportBalancesTest::cancelWhileReadingTheTree()
     host.cancelarEn = 3;
     ParametrosListado p = ReportFixture::parametros(QString(), QStringLiteral("Plan"), false, 0);
     p.eNormal = false;
-    QCOMPARE(escribir(p, &host), ResultadoListado::Cancelado);
-    const QByteArray pagina = ReportFixture::leer(m_pagina);
+    QCOMPARE(m_base.escribir(p, true, &host), ResultadoListado::Cancelado);
+    const QByteArray pagina = ReportFixture::leer(m_base.pagina);
     QCOMPARE(pagina.count("CUENTAPOPUP_"), 2);
     QVERIFY(!pagina.contains("Total Deudor"));
     QVERIFY(!pagina.contains("</body></html>"));

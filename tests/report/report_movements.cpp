@@ -27,43 +27,22 @@ private slots:
     void amountBoundsReachTheFilter();
 
 private:
-    ResultadoListado escribir(const ParametrosListado& p, bool conIva = false, report::HostReporte* host = nullptr);
-    QStringList m_sentencias;
     ReportFixture m_base;
-    ui::ScriptedDialogs* m_dialogos = nullptr;
-    QString m_pagina;
 };
 
 void ReportMovementsTest::initTestCase()
 {
-    ui::ScriptedDialogs d;
-    QVERIFY(m_base.crear());
-    QVERIFY(d.verifyDone());
-    gDB().gCnn.setStatementLog([this](const QString& s) { m_sentencias << s; });
-    m_pagina = m_base.ruta(QStringLiteral("BSC01.htm"));
+    QVERIFY(m_base.preparar());
 }
 
 void ReportMovementsTest::init()
 {
-    m_dialogos = new ui::ScriptedDialogs;
-    m_sentencias.clear();
+    m_base.antes();
 }
 
 void ReportMovementsTest::cleanup()
 {
-    const bool ok = m_dialogos->verifyDone();
-    delete m_dialogos;
-    QVERIFY(ok);
-}
-
-ResultadoListado ReportMovementsTest::escribir(const ParametrosListado& datos, bool conIva, report::HostReporte* host)
-{
-    ParametrosListado p = datos;
-    p.strNombreArchivo = m_pagina;
-    ClassHTML html;
-    html.ColIVA = conIva;
-    html.setHost(host);
-    return html.writeHTML(p);
+    QVERIFY(m_base.despues());
 }
 
 void ReportMovementsTest::pages_data()
@@ -107,14 +86,14 @@ void ReportMovementsTest::pages()
     QFETCH(ParametrosListado, p);
     QFETCH(bool, conIva);
     QFETCH(QString, modelo);
-    QCOMPARE(escribir(p, conIva), ResultadoListado::Completo);
-    QVERIFY(ReportFixture::igualAlModelo(m_pagina, modelo));
+    QCOMPARE(m_base.escribir(p, conIva), ResultadoListado::Completo);
+    QVERIFY(ReportFixture::igualAlModelo(m_base.pagina, modelo));
 }
 
 void ReportMovementsTest::hostIsDrivenAndToldTheReport()
 {
     HostDePrueba host;
-    QCOMPARE(escribir(ReportFixture::parametros("110101", "Banco", true, 0), false, &host), ResultadoListado::Completo);
+    QCOMPARE(m_base.escribir(ReportFixture::parametros("110101", "Banco", true, 0), false, &host), ResultadoListado::Completo);
     QVERIFY(host.ocupado);
     QVERIFY(!host.cancelado);
     QCOMPARE(host.fCuenta, QStringLiteral("110101"));
@@ -128,8 +107,8 @@ void ReportMovementsTest::cancelAtRowK()
 {
     HostDePrueba host;
     host.cancelarEn = 2;
-    QCOMPARE(escribir(ReportFixture::parametros("110101", "Banco", true, 0), false, &host), ResultadoListado::Cancelado);
-    const QByteArray pagina = ReportFixture::leer(m_pagina);
+    QCOMPARE(m_base.escribir(ReportFixture::parametros("110101", "Banco", true, 0), false, &host), ResultadoListado::Cancelado);
+    const QByteArray pagina = ReportFixture::leer(m_base.pagina);
     QCOMPARE(pagina.count("<TR>\r\n"), 1);                       // the first row only
     QVERIFY(pagina.contains("Sin importe"));                      // newest first
     QVERIFY(!pagina.contains("Ajuste"));
@@ -142,12 +121,12 @@ void ReportMovementsTest::cancelAtRowK()
 void ReportMovementsTest::failingQueryReturnsFailed()
 {
     gDB().gCnn.Execute(QStringLiteral("ALTER TABLE VT_Asientos_CCosto RENAME TO VT_Asientos_CCosto_x"));
-    m_dialogos->expectErrorDialog(ui::vbAbort);
+    m_base.dialogos->expectErrorDialog(ui::vbAbort);
     auto p = ReportFixture::parametros("110101", "Banco", true, 2);
-    const ResultadoListado r = escribir(p);
+    const ResultadoListado r = m_base.escribir(p);
     gDB().gCnn.Execute(QStringLiteral("ALTER TABLE VT_Asientos_CCosto_x RENAME TO VT_Asientos_CCosto"));
     QCOMPARE(r, ResultadoListado::Fallido);
-    const QByteArray pagina = ReportFixture::leer(m_pagina);
+    const QByteArray pagina = ReportFixture::leer(m_base.pagina);
     QVERIFY(pagina.contains("C.Costo"));
     QVERIFY(!pagina.contains("</body></html>"));
     QVERIFY(pagina.endsWith("Listado incompleto: no se pudo leer la base de datos</td></TR></TABLE>\r\n"));
@@ -155,11 +134,11 @@ void ReportMovementsTest::failingQueryReturnsFailed()
 
 void ReportMovementsTest::invalidPeriodReturnsFailed()
 {
-    m_dialogos->expectErrorDialog(ui::vbAbort).withRoutine(QStringLiteral("Generar"));
+    m_base.dialogos->expectErrorDialog(ui::vbAbort).withRoutine(QStringLiteral("Generar"));
     auto p = ReportFixture::parametros("110101", "Banco", true, 0);
     p.FechaHasta = QStringLiteral("31/03/2026' or '1'='1");
-    QCOMPARE(escribir(p), ResultadoListado::Fallido);
-    for (const QString& s : m_sentencias)
+    QCOMPARE(m_base.escribir(p), ResultadoListado::Fallido);
+    for (const QString& s : m_base.sentencias)
         QVERIFY2(!s.contains(QStringLiteral("'1'='1")), qPrintable(s));
 }
 
@@ -167,8 +146,8 @@ void ReportMovementsTest::hostileAccountCodeIsQuoted()
 {
     auto p = ReportFixture::parametros(QStringLiteral("11' OR '1'='1"), QStringLiteral("<script>x</script>"), true, 0);
     p.pTc = QStringLiteral("F'C");
-    QCOMPARE(escribir(p), ResultadoListado::Completo);
-    const QByteArray pagina = ReportFixture::leer(m_pagina);
+    QCOMPARE(m_base.escribir(p), ResultadoListado::Completo);
+    const QByteArray pagina = ReportFixture::leer(m_base.pagina);
     QVERIFY(!pagina.contains("<TR>\r\n"));   // no journal line has such an account
     QVERIFY(pagina.contains("&lt;script&gt;x&lt;/script&gt;"));
     QVERIFY(pagina.contains("HREF=\"CUENTA_11%27%20OR\""));   // the parent: the first six characters
@@ -180,30 +159,30 @@ void ReportMovementsTest::secondRequestWhileWritingIsRefused()
     QList<ResultadoListado> anidados;
     host.alProcesar = [&] {
         ParametrosListado otro = ReportFixture::parametros("110102", "Caja", true, 0);
-        otro.strNombreArchivo = m_pagina;
+        otro.strNombreArchivo = m_base.pagina;
         ClassHTML segundo;
         anidados << segundo.writeHTML(otro);
         QVERIFY(ClassHTML::Escribiendo());
     };
-    QCOMPARE(escribir(ReportFixture::parametros("110101", "Banco", true, 0), false, &host), ResultadoListado::Completo);
+    QCOMPARE(m_base.escribir(ReportFixture::parametros("110101", "Banco", true, 0), false, &host), ResultadoListado::Completo);
     QVERIFY(!anidados.isEmpty());
     for (ResultadoListado r : anidados)
         QCOMPARE(r, ResultadoListado::Ocupado);
     QVERIFY(!ClassHTML::Escribiendo());
-    QVERIFY(ReportFixture::leer(m_pagina).contains("Banco"));
-    QVERIFY(ReportFixture::leer(m_pagina).endsWith("</body></html>\r\n"));
+    QVERIFY(ReportFixture::leer(m_base.pagina).contains("Banco"));
+    QVERIFY(ReportFixture::leer(m_base.pagina).endsWith("</body></html>\r\n"));
 }
 
 void ReportMovementsTest::taxBookIsReadOnceNotPerRow()
 {
     auto p = ReportFixture::parametros(QStringLiteral("1"), QStringLiteral("ACTIVO"), true, 0);
-    QCOMPARE(escribir(p, true), ResultadoListado::Completo);
-    const QByteArray pagina = ReportFixture::leer(m_pagina);
+    QCOMPARE(m_base.escribir(p, true), ResultadoListado::Completo);
+    const QByteArray pagina = ReportFixture::leer(m_base.pagina);
     QCOMPARE(pagina.count("<TR>\r\n"), 5);
     QCOMPARE(pagina.count("<TD CLASS=TableRow align=right> V</TD></TR>"), 1);
     QCOMPARE(pagina.count("<TD CLASS=TableRow align=right> C</TD></TR>"), 1);
     int deLibro = 0, deDatos = 0;
-    for (const QString& s : m_sentencias) {
+    for (const QString& s : m_base.sentencias) {
         if (s.contains(QStringLiteral("LIVA_TIPO"), Qt::CaseInsensitive))
             ++deLibro;
         if (!s.contains(QStringLiteral("TA_CONFIGURACION"), Qt::CaseInsensitive))
@@ -218,11 +197,11 @@ void ReportMovementsTest::amountBoundsReachTheFilter()
     auto p = ReportFixture::parametros(QStringLiteral("1"), QStringLiteral("ACTIVO"), false, 0);
     p.pImpDesde = QStringLiteral("300.5");
     p.pImpHasta = QStringLiteral("mucho");
-    QCOMPARE(escribir(p), ResultadoListado::Completo);
-    const QByteArray pagina = ReportFixture::leer(m_pagina);
+    QCOMPARE(m_base.escribir(p), ResultadoListado::Completo);
+    const QByteArray pagina = ReportFixture::leer(m_base.pagina);
     QCOMPARE(pagina.count("<TR>\r\n"), 2);   // 1210 and 500.25
     bool visto = false;
-    for (const QString& s : m_sentencias)
+    for (const QString& s : m_base.sentencias)
         if (s.contains(QStringLiteral("IMPORTE>=300.5 ")) && !s.contains(QStringLiteral("IMPORTE<=")))
             visto = true;
     QVERIFY(visto);
