@@ -131,17 +131,22 @@ QString TextoHTML(const QString& texto)
 {
     QString salida;
     salida.reserve(texto.size());
-    for (const QChar c : texto) {
+    for (qsizetype i = 0; i < texto.size(); ++i) {
+        const QChar c = texto[i];
         switch (c.unicode()) {
         case '&': salida += QLatin1String("&amp;"); break;
         case '<': salida += QLatin1String("&lt;"); break;
         case '>': salida += QLatin1String("&gt;"); break;
         case '"': salida += QLatin1String("&quot;"); break;
         default:
-            if (c.unicode() >= 0x80 && suite::toWindows1252(QString(c)) == "?")
-                salida += QStringLiteral("&#%1;").arg(c.unicode());
-            else
+            if (c.unicode() < 0x80 || suite::toWindows1252(QString(c)) != "?") {
                 salida += c;
+            } else if (c.isHighSurrogate() && i + 1 < texto.size() && texto[i + 1].isLowSurrogate()) {
+                salida += QStringLiteral("&#%1;").arg(QChar::surrogateToUcs4(c, texto[i + 1]));
+                ++i;
+            } else {
+                salida += QStringLiteral("&#%1;").arg(c.unicode());
+            }
         }
     }
     return salida;

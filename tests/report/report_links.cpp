@@ -171,6 +171,7 @@ void ReportLinksTest::htmlText_data()
     QTest::newRow("accents stay for the code page") << QStringLiteral("Matr\u00edcula \u20ac")
                                                     << QStringLiteral("Matr\u00edcula \u20ac");
     QTest::newRow("outside the code page") << QStringLiteral("\u4e2d") << "&#20013;";
+    QTest::newRow("outside the basic plane") << QStringLiteral("a\U0001F600b") << "a&#128512;b";
 }
 
 void ReportLinksTest::htmlText()
