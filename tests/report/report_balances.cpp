@@ -21,6 +21,8 @@ private slots:
     void levelsAreReadOncePerReport();
     void branchCellQueriesAreChildrenTimesUnits();
     void cancelWhileReadingTheTree();
+    void noRowsAndNoChosenUnitsGiveNoColumns_data();
+    void noRowsAndNoChosenUnitsGiveNoColumns();
 
 private:
     ReportFixture m_base;
@@ -128,6 +130,31 @@ void ReportBalancesTest::cancelWhileReadingTheTree()
     QCOMPARE(pagina.count("CUENTAPOPUP_"), 2);
     QVERIFY(!pagina.contains("Total Deudor"));
     QVERIFY(!pagina.contains("</body></html>"));
+}
+
+void ReportBalancesTest::noRowsAndNoChosenUnitsGiveNoColumns_data()
+{
+    QTest::addColumn<bool>("normal");
+    QTest::addColumn<int>("tipo");
+    for (bool normal : {true, false})
+        for (int tipo : {1, 2, 3})
+            QTest::addRow("%s type %d", normal ? "branch" : "tree", tipo) << normal << tipo;
+}
+
+void ReportBalancesTest::noRowsAndNoChosenUnitsGiveNoColumns()
+{
+    QFETCH(bool, normal);
+    QFETCH(int, tipo);
+    ParametrosListado p = ReportFixture::parametros(QStringLiteral("1101"), QStringLiteral("Caja"), false, tipo);
+    p.eNormal = normal;
+    p.FechaDesde = QStringLiteral("01/01/2030");
+    p.FechaHasta = QStringLiteral("31/01/2030");
+    QCOMPARE(m_base.escribir(p, true), ResultadoListado::Completo);
+    const QByteArray pagina = ReportFixture::leer(m_base.pagina);
+    QVERIFY(pagina.contains("<TD CLASS=TableCaption> Descripcion </TD>\r\n<TD CLASS=TableCaption></TD>\r\n"));
+    QVERIFY(pagina.endsWith("</TABLE>\r\n</body></html>\r\n")
+            || pagina.contains("</TABLE>\r\n&nbsp<TABLE Border=0 CellPadding=3"));
+    QVERIFY(pagina.endsWith("</body></html>\r\n"));
 }
 
 QTEST_GUILESS_MAIN(ReportBalancesTest)
