@@ -21,6 +21,7 @@
 
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPointer>
 
 namespace tablero {
 
@@ -58,7 +59,15 @@ void frmBSC01::txtFields_GotFocus(int Index)
     QLineEdit* campo = txtFields(Index);
     pintar(campo, ModGlobal::gColorFondo, ModGlobal::gColorLetra);
     m_campoActual = Index;
-    campo->setSelection(0, int(campo->text().trimmed().size()));
+    // The box's own focus handling runs after this and may move the selection: it is set once that is done.
+    QPointer<QLineEdit> caja = campo;
+    QMetaObject::invokeMethod(
+        campo,
+        [caja] {
+            if (caja)
+                caja->setSelection(0, int(caja->text().trimmed().size()));
+        },
+        Qt::QueuedConnection);
 }
 
 void frmBSC01::txtFields_LostFocus(int Index)

@@ -1,0 +1,720 @@
+// The dashboard window on a small company, with a writer that records what it is asked: the start-up, the
+// tree and lists from the database, report requests, the filter boxes driven with keys, the busy display,
+// the report links, the account popup, the check buttons and closing.
+
+#include "DashboardFixture.h"
+
+#include "dashboard/ComprobanteDeEnlace.h"
+#include "dashboard/FrmBSC01PopUp.h"
+#include "lookup/Lib_FrmCons3.h"
+#include "platform/browser/WebBrowser.h"
+#include "platform/suite/PictureBox.h"
+#include "core/Globals.h"
+#include "platform/ui/Keys.h"
+#include "platform/ui/ListView.h"
+#include "platform/ui/Units.h"
+#include "report/EnlaceHTML.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QToolButton>
+
+using namespace tablero;
+
+namespace {
+
+// The nodes of the tree as "code>parent code".
+QStringList arbol(ui::TreeView& tree)
+{
+    QStringList nodos;
+    for (int i = 1; i <= tree.Nodes().Count(); ++i) {
+        const ui::Node n = tree.Nodes()(i);
+        nodos << n.Key().mid(1) + QLatin1Char('>') + (n.Parent() ? n.Parent().Key().mid(1) : QStringLiteral("-"));
+    }
+    return nodos;
+}
+
+ui::Node nodo(ui::TreeView& tree, const QString& clave)
+{
+    for (int i = 1; i <= tree.Nodes().Count(); ++i) {
+        if (tree.Nodes()(i).Key() == clave)
+            return tree.Nodes()(i);
+    }
+    return {};
+}
+
+void seleccionar(QListWidget& lista, const QStringList& textosQueEmpiezan)
+{
+    for (int i = 0; i < lista.count(); ++i) {
+        bool si = false;
+        for (const QString& t : textosQueEmpiezan)
+            si = si || lista.item(i)->text().startsWith(t);
+        lista.item(i)->setSelected(si);
+    }
+}
+
+// The 1-based row of a lookup list that shows the text in one of its cells; 1 when none does.
+int filaCon(ui::ListView& lista, const QString& texto)
+{
+    for (int i = 1; i <= lista.ListItems().Count(); ++i) {
+        const ui::ListItem fila = lista.ListItems()(i);
+        if (fila.Text().trimmed() == texto)
+            return i;
+        for (int c = 1; c < lista.ColumnHeaders().Count(); ++c) {
+            if (fila.SubItems(c).trimmed() == texto)
+                return i;
+        }
+    }
+    return 1;
+}
+
+QString enlace(const QString& carpeta, const QString& texto)
+{
+    return QUrl::fromLocalFile(carpeta + texto).toString();
+}
+
+} // namespace
+
+class TstDashboardWindow : public QObject {
+    Q_OBJECT
+
+    EmpresaTablero empresa;
+    frmBSC01* w = nullptr;
+    QList<ComprobanteEnlace> abiertos;
+
+    QString carpeta() const { return empresa.temporal + QLatin1Char('/'); }
+    RegistroEscritor& registro() { return empresa.registro; }
+    QLineEdit* campo(const char* nombre) const { return w->Campo(QString::fromLatin1(nombre)); }
+
+    // Runs the link as the browser would hand it over; the request runs once the handler has returned.
+    bool navegar(const QString& url)
+    {
+        bool cancelar = false;
+        w->wbExplorer_BeforeNavigate2(url, cancelar);
+        QCoreApplication::processEvents();
+        return cancelar;
+    }
+
+    void enfocar(QLineEdit* c)
+    {
+        // A lookup shown and hidden takes the activation away from the window.
+        if (!w->isActiveWindow()) {
+            w->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(w));
+        }
+        c->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), c);
+    }
+
+    void confirmar(QLineEdit* c, const QString& texto)
+    {
+        enfocar(c);
+        c->setText(texto);
+        QTest::keyClick(c, Qt::Key_Return);
+    }
+
+    void opcion(int i)
+    {
+        for (int k = 0; k < 4; ++k)
+            w->OptTipoListado(k)->setAutoExclusive(false);
+        for (int k = 0; k < 4; ++k)
+            w->OptTipoListado(k)->setChecked(k == i);
+        for (int k = 0; k < 4; ++k)
+            w->OptTipoListado(k)->setAutoExclusive(true);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(empresa.crear());
+        InstalarAbridorComprobantes([this](const ComprobanteEnlace& c) { abiertos << c; });
+        ui::ScriptedDialogs sinPreguntas;
+        w = &Tablero();
+        w->Parametros = empresa.lanzamiento;
+        w->Form_Initialize();
+        QVERIFY(sinPreguntas.verifyDone());
+        QApplication::setActiveWindow(w);
+        QVERIFY(QTest::qWaitForWindowActive(w));
+    }
+
+    void init()
+    {
+        registro().llamadas.clear();
+        registro().pedidos.clear();
+        registro().resultado = report::ResultadoListado::Completo;
+        registro().durante = nullptr;
+        abiertos.clear();
+    }
+
+    // The load: style sheet into TEMP, the whole chart written, then written again for the root node and shown.
+    void arranque()
+    {
+        // Recorded before init() cleared them: look at what the start-up left behind instead.
+        QCOMPARE(w->CarpetaTemporal(), carpeta());
+        QCOMPARE(w->ArchivoInforme(), carpeta() + QStringLiteral("BSC01.htm"));
+        QCOMPARE(w->FCuenta, QString());
+        QCOMPARE(w->FTitulo, QStringLiteral("Plan General de Cuentas"));
+        QVERIFY(!w->FEsHoja);
+        QVERIFY(w->TreeV->SelectedItem());
+        QCOMPARE(w->TreeV->SelectedItem().Text(), QStringLiteral("Plan General de Cuentas"));
+        QCOMPARE(arbol(*w->TreeV), (QStringList{">-", "1>", "11>1", "1101>11", "1102>11", "12>1", "2>", "21>2",
+                                                "2101>21"}));
+        QVERIFY(w->TreeV->SelectedItem().Expanded());
+        QVERIFY(!nodo(*w->TreeV, "A11").Expanded());
+        QCOMPARE(w->TextoCampo("FechaDESDE"), QStringLiteral("01/01/2026"));
+        QCOMPARE(w->TextoCampo("FechaHASTA"), QStringLiteral("31/12/2026"));
+        QCOMPARE(w->lstUnidadNegocio->count(), 2);
+        QCOMPARE(w->lstUnidadNegocio->item(0)->text(), QStringLiteral("1 - Casa central") + QString(100, ' ') + "1");
+        QCOMPARE(w->lstUnidadNegocio->selectedItems().size(), 2);
+        QCOMPARE(w->lstCentroCostos->selectedItems().size(), 2);
+        QCOMPARE(w->lstUnidadNegocio->currentRow(), 0);
+        QVERIFY(QFile::exists(carpeta() + QStringLiteral("BSC01.htm")));
+        QTRY_VERIFY_WITH_TIMEOUT(w->wbExplorer->LocationURL().endsWith(QLatin1String("BSC01.htm")), 30000);
+        QTRY_VERIFY_WITH_TIMEOUT(!w->Pic->isVisible(), 30000);
+        QVERIFY(w->TreeV->isEnabled());
+        QCOMPARE(w->StatusPanel1->text(), QStringLiteral(" Listo ..."));
+    }
+
+    // A second window loaded the same way records the writer's calls from the start.
+    void arranqueOrdenYArgumentos()
+    {
+        ui::ScriptedDialogs sinPreguntas;
+        {
+            frmBSC01 otro;
+            otro.Parametros = empresa.lanzamiento;
+            otro.Form_Initialize();
+            QCOMPARE(registro().llamadas,
+                     (QStringList{"css " + carpeta(), "html ", "html ", "iva 0"}));
+            for (const PedidoInforme& p : registro().pedidos) {
+                QCOMPARE(p.TituloListado, QStringLiteral("Consolidado"));
+                QCOMPARE(p.strNombreArchivo, carpeta() + QStringLiteral("BSC01.htm"));
+                QCOMPARE(p.Titulo, QStringLiteral("Plan General de Cuentas"));
+                QCOMPARE(p.Cuenta, QString());
+                QVERIFY(!p.EsHoja);
+                QCOMPARE(p.FechaDesde, QStringLiteral("01/01/2026"));
+                QCOMPARE(p.FechaHasta, QStringLiteral("31/12/2026"));
+                QCOMPARE(p.eTipoListado, 0);
+                // Every unit selected: the codes read back as the last four characters.
+                QCOMPARE(p.eUnidadesNegocio, (QStringList{"1", "N02X"}));
+                QCOMPARE(p.eCentrosCostos, (QStringList{"C1", "C2"}));
+                QVERIFY(p.eNormal);
+                QCOMPARE(p.eNiveles, 6);
+                QVERIFY(p.pTc.isEmpty() && p.pSuc.isEmpty() && p.pNro.isEmpty() && p.pLetra.isEmpty());
+                QVERIFY(p.pImpDesde.isEmpty() && p.pImpHasta.isEmpty());
+            }
+            otro.hide();
+        }
+        QVERIFY(sinPreguntas.verifyDone());
+        w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w));
+    }
+
+    void consultaDelPlan_data()
+    {
+        QTest::addColumn<QString>("valor");   // "-" no row
+        QTest::addColumn<bool>("clientesYProveedores");
+        QTest::newRow("key missing") << "-" << false;
+        QTest::newRow("blank") << " " << false;
+        QTest::newRow("NO") << "NO" << false;
+        QTest::newRow("no") << "no" << false;
+        QTest::newRow("SI") << "SI" << true;
+        QTest::newRow("any other value") << "x" << true;
+    }
+    void consultaDelPlan()
+    {
+        QFETCH(QString, valor);
+        QFETCH(bool, clientesYProveedores);
+        EmpresaTablero::ejecutar("DELETE FROM TA_CONFIGURACION WHERE CLAVE = 'PlanCuentas_ClyPr'");
+        if (valor != "-")
+            EmpresaTablero::ejecutar(QStringLiteral("INSERT INTO TA_CONFIGURACION (CLAVE, VALOR) VALUES "
+                                                    "('PlanCuentas_ClyPr', '%1')").arg(valor));
+        ui::ScriptedDialogs sinPreguntas;
+        w->ArmarTreeVAutomatico();
+        QVERIFY(sinPreguntas.verifyDone());
+        const QStringList nodos = arbol(*w->TreeV);
+        QCOMPARE(nodos.contains("1201>12"), clientesYProveedores);
+        QCOMPARE(nodos.contains("1202>12"), clientesYProveedores);
+        QVERIFY(!nodos.contains("13>1"));   // retired accounts never
+        QVERIFY(nodos.contains("1101>11"));
+        QCOMPARE(w->TreeV->SelectedItem().Key(), QStringLiteral("A"));
+        EmpresaTablero::ejecutar("DELETE FROM TA_CONFIGURACION WHERE CLAVE = 'PlanCuentas_ClyPr'");
+    }
+
+    void lecturaDeListas_data()
+    {
+        QTest::addColumn<QStringList>("seleccion");
+        QTest::addColumn<QStringList>("codigos");
+        QTest::newRow("none selected: no restriction") << QStringList{} << QStringList{};
+        QTest::newRow("short code") << QStringList{"1 - "} << QStringList{"1"};
+        QTest::newRow("long code: its last four characters") << QStringList{"UN02X"} << QStringList{"N02X"};
+        QTest::newRow("both, in list order") << QStringList{"UN02X", "1 - "} << QStringList{"1", "N02X"};
+    }
+    void lecturaDeListas()
+    {
+        QFETCH(QStringList, seleccion);
+        QFETCH(QStringList, codigos);
+        seleccionar(*w->lstUnidadNegocio, seleccion);
+        QCOMPARE(w->Estado().unidades, codigos);
+        // A list read with nothing selected shows every item selected afterwards.
+        QCOMPARE(w->lstUnidadNegocio->selectedItems().size(), seleccion.isEmpty() ? 2 : seleccion.size());
+        seleccionar(*w->lstUnidadNegocio, {"1 - ", "UN02X"});
+    }
+
+    void clicEnArbol_data()
+    {
+        QTest::addColumn<QString>("clave");
+        QTest::addColumn<int>("opcion");
+        QTest::addColumn<bool>("resumido");
+        QTest::addColumn<QString>("cuenta");
+        QTest::addColumn<QString>("titulo");
+        QTest::addColumn<bool>("hoja");
+        QTest::addColumn<int>("tipo");
+        QTest::addColumn<int>("niveles");
+        QTest::newRow("leaf") << "A1101" << 0 << false << "1101" << "1101 - Banco" << true << 0 << 6;
+        QTest::newRow("with children") << "A11" << 2 << true << "11" << "11 - Caja y bancos" << false << 2 << 4;
+        QTest::newRow("root: whole chart") << "A" << 1 << false << "" << "Plan General de Cuentas" << false << 1 << 6;
+        QTest::newRow("no option selected: kind 3") << "A2101" << -1 << false << "2101" << "2101 - Proveedor Uno"
+                                                    << true << 3 << 6;
+    }
+    void clicEnArbol()
+    {
+        QFETCH(QString, clave);
+        QFETCH(int, opcion);
+        QFETCH(bool, resumido);
+        QFETCH(QString, cuenta);
+        QFETCH(QString, titulo);
+        QFETCH(bool, hoja);
+        QFETCH(int, tipo);
+        QFETCH(int, niveles);
+        opcion_(opcion);
+        w->chkResumido->setChecked(resumido);
+        campo("TC")->setText("FC");
+        w->TreeV_NodeClick(nodo(*w->TreeV, clave));
+        QCOMPARE(registro().pedidos.size(), 1);
+        const PedidoInforme& p = registro().pedidos.first();
+        QCOMPARE(p.Cuenta, cuenta);
+        QCOMPARE(p.Titulo, titulo);
+        QCOMPARE(p.EsHoja, hoja);
+        QCOMPARE(p.eTipoListado, tipo);
+        QCOMPARE(p.eNiveles, niveles);
+        QCOMPARE(p.TituloListado, TituloTipoListado(opcion));
+        QVERIFY(p.pTc.isEmpty());   // a tree click carries no voucher filter
+        QCOMPARE(w->FCuenta, cuenta);
+        campo("TC")->clear();
+        w->chkResumido->setChecked(false);
+        opcion_(0);
+    }
+
+    void actualizarRepiteElUltimo()
+    {
+        w->TreeV_NodeClick(nodo(*w->TreeV, "A1102"));
+        campo("TC")->setText(" FC ");
+        campo("IMPDESDE")->setText("10");
+        QTest::mouseClick(w->CmdActualizar, Qt::LeftButton);
+        QCOMPARE(registro().pedidos.size(), 2);
+        const PedidoInforme& p = registro().pedidos.last();
+        QCOMPARE(p.Cuenta, QStringLiteral("1102"));
+        QCOMPARE(p.Titulo, QStringLiteral("1102 - Caja"));
+        QVERIFY(p.EsHoja);
+        QCOMPARE(p.pTc, QStringLiteral(" FC "));
+        QCOMPARE(p.pImpDesde, QStringLiteral("10"));
+        campo("TC")->clear();
+        campo("IMPDESDE")->clear();
+    }
+
+    void campoValida_data()
+    {
+        QTest::addColumn<QString>("dataField");
+        QTest::addColumn<QString>("escrito");
+        QTest::addColumn<QString>("queda");
+        QTest::addColumn<QString>("mensaje");   // "" none
+        QTest::addColumn<QString>("informe");   // account of the report written; "-" none
+        QTest::newRow("branch padded") << "SUCURSAL" << "12" << "0012" << "" << "-";
+        QTest::newRow("branch blanks dropped first") << "SUCURSAL" << " 12 " << "0012" << "" << "-";
+        QTest::newRow("number padded") << "NUMERO" << "123" << "00000123" << "" << "-";
+        QTest::newRow("empty number stays empty") << "NUMERO" << "" << "" << "" << "-";
+        QTest::newRow("known account") << "CUENTA" << "1101" << "1101" << "" << "1101";
+        QTest::newRow("by optional code") << "CUENTA" << "bco" << "1101" << "" << "1101";
+        QTest::newRow("unknown account") << "CUENTA" << "999" << "999" << "La cuenta ingresada es inexistente." << "-";
+        QTest::newRow("quote in the account") << "CUENTA" << "1'1" << "1'1" << "La cuenta ingresada es inexistente."
+                                              << "-";
+        QTest::newRow("empty account: no report, no message") << "CUENTA" << "" << "" << "" << "-";
+        QTest::newRow("period not a date") << "FechaDESDE" << "31/02/2026" << "31/02/2026" << "no es válida" << "-";
+    }
+    void campoValida()
+    {
+        QFETCH(QString, dataField);
+        QFETCH(QString, escrito);
+        QFETCH(QString, queda);
+        QFETCH(QString, mensaje);
+        QFETCH(QString, informe);
+        QLineEdit* c = w->Campo(dataField);
+        const QString antes = c->text();
+        ui::ScriptedDialogs d;
+        if (!mensaje.isEmpty())
+            d.expectMsgBox(ui::vbOK).containing(mensaje).withTitle("Aviso al operador...").withStyle(ui::vbInformation);
+        confirmar(c, escrito);
+        QVERIFY(d.verifyDone());
+        QCOMPARE(c->text(), queda);
+        // A refused value keeps the focus; an accepted one moves it on.
+        QCOMPARE(QApplication::focusWidget() == c, !mensaje.isEmpty());
+        if (informe == "-") {
+            QVERIFY(registro().pedidos.isEmpty());
+        } else {
+            QCOMPARE(registro().pedidos.size(), 1);
+            const PedidoInforme& p = registro().pedidos.first();
+            QCOMPARE(p.Cuenta, informe);
+            QCOMPARE(p.Titulo, informe + " - Banco");
+            QVERIFY(p.EsHoja);
+            QVERIFY(p.pTc.isEmpty());
+        }
+        c->setText(dataField.startsWith("Fecha") ? antes : QString());
+    }
+
+    void f5SinConsulta_data()
+    {
+        QTest::addColumn<QString>("dataField");
+        QTest::newRow("branch: no lookup") << "SUCURSAL";
+        QTest::newRow("amount: no lookup") << "ImpDesde";
+        QTest::newRow("number: no lookup definition") << "NUMERO";
+        QTest::newRow("letter: no lookup definition") << "LETRA";
+    }
+    void f5SinConsulta()
+    {
+        QFETCH(QString, dataField);
+        ui::ScriptedDialogs nada;
+        QLineEdit* c = w->Campo(dataField);
+        enfocar(c);
+        c->setText("7");
+        QTest::keyClick(c, Qt::Key_F5);
+        QVERIFY(nada.verifyDone());
+        QCOMPARE(c->text(), QStringLiteral("7"));
+        c->clear();
+    }
+
+    void f5Fecha()
+    {
+        QLineEdit* c = campo("FechaDESDE");
+        const QString antes = c->text();
+        enfocar(c);
+        ui::ScriptedDialogs d;
+        d.expectDate(QDate(2026, 3, 15));
+        QTest::keyClick(c, Qt::Key_F5);
+        QVERIFY(d.verifyDone());
+        QCOMPARE(c->text(), QStringLiteral("15/03/2026"));
+        QVERIFY(QApplication::focusWidget() != c);   // validated as after Enter
+        c->setText(antes);
+    }
+
+    void f5CuentaElegida()
+    {
+        QLineEdit* c = campo("CUENTA");
+        enfocar(c);
+        ui::ScriptedDialogs d;
+        d.onModal<Lib_FrmCons3>([&](Lib_FrmCons3& lista) {
+            lista.ListView1->setSelectedItem(lista.ListView1->ListItems().Item(filaCon(*lista.ListView1, "1102")));
+            QTest::keyClick(lista.ListView1, Qt::Key_Return);
+            return 1;
+        });
+        QTest::keyClick(c, Qt::Key_F5);
+        QVERIFY(d.verifyDone());
+        QCOMPARE(c->text(), QStringLiteral("1102"));
+        QCOMPARE(registro().pedidos.size(), 1);
+        QCOMPARE(registro().pedidos.first().Titulo, QStringLiteral("1102 - Caja"));
+        c->clear();
+    }
+
+    void f5CuentaCancelada()
+    {
+        QLineEdit* c = campo("CUENTA");
+        enfocar(c);
+        c->setText("1101");
+        ui::ScriptedDialogs d;
+        d.onModal<Lib_FrmCons3>([&](Lib_FrmCons3& lista) {
+            QTest::keyClick(lista.ListView1, Qt::Key_Escape);
+            return 0;
+        });
+        QTest::keyClick(c, Qt::Key_F5);
+        QVERIFY(d.verifyDone());
+        QCOMPARE(c->text(), QStringLiteral("1101"));   // the box keeps its text, then is validated
+        QCOMPARE(registro().pedidos.size(), 1);
+        c->clear();
+    }
+
+    void focoColoreaYSelecciona()
+    {
+        ModGlobal::gColorFondo = 0x00FFFF;
+        QLineEdit* c = campo("TC");
+        c->setText(" FC ");
+        enfocar(campo("SUCURSAL"));
+        enfocar(c);
+        QCOMPARE(c->palette().color(QPalette::Base), ui::FromBgr(0x00FFFF));
+        QCOMPARE(w->CampoActual(), 3);
+        // As long as the text without its blanks, from the start.
+        QTRY_COMPARE(c->selectionStart(), 0);
+        QCOMPARE(c->selectedText(), QStringLiteral(" F"));
+        enfocar(campo("SUCURSAL"));
+        QCOMPARE(c->palette().color(QPalette::Base), QColor(Qt::white));
+        c->clear();
+    }
+
+    // One report at a time: requests made while it is written are refused.
+    void unInformeALaVez()
+    {
+        bool ocupadoDurante = false;
+        registro().durante = [&] {
+            ocupadoDurante = w->Pic->isVisible() && w->cmdCancelar->isVisible() && !w->TreeV->isEnabled();
+            w->CmdActualizar_Click();
+            w->TreeV_NodeClick(nodo(*w->TreeV, "A2"));
+            navegar(enlace(carpeta(), report::EnlaceCuenta("21")));
+        };
+        w->TreeV_NodeClick(nodo(*w->TreeV, "A1101"));
+        QVERIFY(ocupadoDurante);
+        QCOMPARE(registro().llamadas, QStringList{"html 1101"});
+        w->wbExplorer_DownloadComplete();
+        QVERIFY(!w->Pic->isVisible());
+        QVERIFY(!w->cmdCancelar->isVisible());
+        QVERIFY(w->TreeV->isEnabled());
+    }
+
+    void cancelar()
+    {
+        registro().durante = [&] { QTest::mouseClick(w->cmdCancelar, Qt::LeftButton); };
+        registro().resultado = report::ResultadoListado::Cancelado;
+        w->TreeV_NodeClick(nodo(*w->TreeV, "A2"));
+        QVERIFY(w->Cancelado());
+        // The file is shown as far as it was written, and said to be incomplete.
+        QVERIFY(w->StatusPanel1->text().contains("incompleto"));
+    }
+
+    void enlaces_data()
+    {
+        QTest::addColumn<QString>("texto");
+        QTest::addColumn<bool>("cancelada");
+        QTest::addColumn<QString>("informe");   // account of the report written, "-" none
+        QTest::addColumn<QString>("titulo");
+        QTest::addColumn<bool>("hoja");
+        QTest::addColumn<QString>("mensaje");
+        QTest::newRow("account link") << report::EnlaceCuenta("1101") << true << "1101" << "1101 - Banco" << true << "";
+        QTest::newRow("any letter case") << "cuenta_11" << true << "11" << "11 - Caja y bancos" << false << "";
+        QTest::newRow("empty code: the whole chart") << "CUENTA_" << true << "" << "Plan General de Cuentas" << false
+                                                     << "";
+        QTest::newRow("dead account link") << report::EnlaceCuenta("999") << true << "-" << "" << false
+                                           << "La cuenta 999 no existe";
+        QTest::newRow("the report file itself") << "BSC01.htm" << false << "-" << "" << false << "";
+    }
+    void enlaces()
+    {
+        QFETCH(QString, texto);
+        QFETCH(bool, cancelada);
+        QFETCH(QString, informe);
+        QFETCH(QString, titulo);
+        QFETCH(bool, hoja);
+        QFETCH(QString, mensaje);
+        ui::ScriptedDialogs d;
+        if (!mensaje.isEmpty())
+            d.expectMsgBox(ui::vbOK).containing(mensaje).withTitle("Aviso al operador...");
+        QCOMPARE(navegar(enlace(carpeta(), texto)), cancelada);
+        QVERIFY(d.verifyDone());
+        QCOMPARE(w->StatusPanel1->text(), QStringLiteral(" Listo ..."));
+        if (informe == "-") {
+            QVERIFY(registro().pedidos.isEmpty());
+            return;
+        }
+        QCOMPARE(registro().pedidos.size(), 1);
+        const PedidoInforme& p = registro().pedidos.first();
+        QCOMPARE(p.Cuenta, informe);
+        QCOMPARE(p.Titulo, titulo);
+        QCOMPARE(p.EsHoja, hoja);
+        QCOMPARE(p.strNombreArchivo, w->ArchivoInforme());
+        QCOMPARE(w->FCuenta, informe);
+    }
+
+    // A marker in the folder's name is not a link: the report file is let through.
+    void carpetaConMarcador()
+    {
+        QVERIFY(!navegar(QUrl::fromLocalFile("/tmp/cuenta_1101/_tc_x/BSC01.htm").toString()));
+        QVERIFY(registro().pedidos.isEmpty());
+    }
+
+    void enlaceComprobante()
+    {
+        const QString cab = "21", fila = "2101";
+        QVERIFY(navegar(enlace(carpeta(), report::EnlaceComprobante("FCC", "0001", "00000012", "A", &cab, &fila))));
+        QCOMPARE(abiertos.size(), 1);
+        QCOMPARE(abiertos.first(), (ComprobanteEnlace{"FCC", "0001", "00000012", "A", "2101"}));
+        QVERIFY(registro().pedidos.isEmpty());
+    }
+
+    // A popup report keeps the dashboard's last report and does not leave it busy.
+    void enlacePopUp()
+    {
+        w->TreeV_NodeClick(nodo(*w->TreeV, "A1102"));
+        registro().pedidos.clear();
+        QVERIFY(navegar(enlace(carpeta(), report::EnlaceCuentaPopup("2101"))));
+        QVERIFY(PopUpExiste());
+        QVERIFY(PopUp().isVisible());
+        QCOMPARE(PopUp().windowTitle(), QStringLiteral("Detalle de cuenta"));
+        QCOMPARE(registro().pedidos.size(), 1);
+        const PedidoInforme& p = registro().pedidos.first();
+        QCOMPARE(p.strNombreArchivo, carpeta() + "BSC01PopUp.htm");
+        QCOMPARE(p.Cuenta, QStringLiteral("2101"));
+        QCOMPARE(p.Titulo, QStringLiteral("2101 - Proveedor Uno"));
+        QCOMPARE(w->FCuenta, QStringLiteral("1102"));
+        QVERIFY(!w->Pic->isVisible());
+        QVERIFY(w->TreeV->isEnabled());
+    }
+
+    void popUpMostrar()
+    {
+        QFile dashboard(w->ArchivoInforme());
+        QVERIFY(dashboard.open(QIODevice::ReadOnly));
+        const QByteArray antes = dashboard.readAll();
+        dashboard.close();
+        opcion_(3);
+        FrmBSC01PopUp& popup = PopUp();
+        popup.Mostrar(w->ArchivoInforme(), "21 - Deudas comerciales", "21", false, "01/02/2026", "28/02/2026", 2,
+                      {"1"}, {"C1"}, false, 4);
+        QCOMPARE(registro().pedidos.size(), 1);
+        PedidoInforme p = registro().pedidos.takeFirst();
+        QCOMPARE(p.strNombreArchivo, carpeta() + "BSC01PopUp.htm");
+        QVERIFY(p.eNormal);
+        QCOMPARE(p.eTipoListado, 2);
+        QCOMPARE(p.TituloListado, QStringLiteral("Abierto por Unidad de Negocio y Centro de Costo"));
+        QCOMPARE(p.eUnidadesNegocio, QStringList{"1"});
+        QCOMPARE(p.eNiveles, 4);
+        QVERIFY(p.pTc.isEmpty());
+        QCOMPARE(registro().llamadas.first(), "css " + carpeta());
+        QVERIFY(dashboard.open(QIODevice::ReadOnly));
+        QCOMPARE(dashboard.readAll(), antes);
+        dashboard.close();
+
+        // Its own links reuse the filters it was given, whatever the dashboard shows now; the title is live.
+        opcion_(0);
+        seleccionar(*w->lstUnidadNegocio, {"UN02X"});
+        bool cancelar = false;
+        popup.wbExplorer_BeforeNavigate2(enlace(carpeta(), report::EnlaceCuenta("2101")), cancelar);
+        QVERIFY(cancelar);
+        QCoreApplication::processEvents();
+        QCOMPARE(registro().pedidos.size(), 1);
+        p = registro().pedidos.takeFirst();
+        QCOMPARE(p.Cuenta, QStringLiteral("2101"));
+        QVERIFY(p.EsHoja);
+        QCOMPARE(p.eUnidadesNegocio, QStringList{"1"});
+        QCOMPARE(p.FechaDesde, QStringLiteral("01/02/2026"));
+        QCOMPARE(p.eTipoListado, 2);
+        QCOMPARE(p.TituloListado, QStringLiteral("Consolidado"));
+        seleccionar(*w->lstUnidadNegocio, {"1 - ", "UN02X"});
+
+        // "CUENTA_" alone names no account in the popup.
+        cancelar = false;
+        popup.wbExplorer_BeforeNavigate2(enlace(carpeta(), "CUENTA_"), cancelar);
+        QCoreApplication::processEvents();
+        QVERIFY(cancelar);
+        QVERIFY(registro().pedidos.isEmpty());
+
+        // A voucher link hands the report's account.
+        const QString cab = "21", fila = "2101";
+        cancelar = false;
+        popup.wbExplorer_BeforeNavigate2(
+            enlace(carpeta(), report::EnlaceComprobante("FCC", "0001", "00000012", "A", &cab, &fila)), cancelar);
+        QCoreApplication::processEvents();
+        QVERIFY(cancelar);
+        QCOMPARE(abiertos.size(), 1);
+        QCOMPARE(abiertos.first().cuenta, QStringLiteral("21"));
+
+        // Esc leaves it open; the Cancel key closes it.
+        QTest::keyClick(&popup, Qt::Key_Escape);
+        QVERIFY(PopUpExiste() && popup.isVisible());
+        int tecla = ui::vbKeyCancel;
+        popup.Form_KeyDown(tecla, 0);
+        QTRY_VERIFY(!PopUpExiste());
+    }
+
+    void botonesDeLaBarra()
+    {
+        w->resize(900, 640);
+        QCoreApplication::processEvents();
+        const int anchoArbol = w->TreeV->width();
+        QVERIFY(anchoArbol > 0);
+        QTest::mouseClick(w->ChkRama(1), Qt::LeftButton);
+        QVERIFY(w->ChkRama(1)->isChecked());
+        QVERIFY(!w->TreeV->isVisible());
+        QCOMPARE(w->wbExplorer->x(), 0);
+        QTest::mouseClick(w->ChkRama(1), Qt::LeftButton);
+        QVERIFY(w->ChkRama(1)->isChecked());
+        QVERIFY(w->TreeV->isVisible());
+        QCOMPARE(w->TreeV->width(), ui::TwipsToPx(3585));
+        // A resize shows the pane again at a third of the width.
+        QTest::mouseClick(w->ChkRama(1), Qt::LeftButton);
+        w->resize(960, 640);
+        QCoreApplication::processEvents();
+        QVERIFY(w->TreeV->isVisible());
+        QCOMPARE(w->TreeV->width(), ui::TwipsToPx(ui::PxToTwips(960) / 3 - 250));
+
+        QTest::mouseClick(w->ChkRama(0), Qt::LeftButton);
+        QVERIFY(!w->ChkRama(0)->isChecked());
+        QVERIFY(!nodo(*w->TreeV, "A").Expanded());
+        QTest::mouseClick(w->ChkRama(0), Qt::LeftButton);
+        QVERIFY(nodo(*w->TreeV, "A11").Expanded());
+    }
+
+    void separador()
+    {
+        const QPoint medio(w->picNivel->width() / 2, 5);
+        QTest::mousePress(w->picNivel, Qt::LeftButton, {}, medio);
+        QTest::mouseRelease(w->picNivel, Qt::LeftButton, {}, QPoint(-2000, 5));
+        QCOMPARE(w->TreeV->width(), ui::TwipsToPx(1000));
+        // A release without a press moves nothing.
+        QTest::mouseRelease(w->picNivel, Qt::LeftButton, {}, QPoint(200, 5));
+        QCOMPARE(w->TreeV->width(), ui::TwipsToPx(1000));
+    }
+
+    void ivaParaElProximoInforme()
+    {
+        QTest::mouseClick(w->ChkIVA, Qt::LeftButton);
+        QCOMPARE(registro().llamadas, QStringList{"iva 1"});
+        QVERIFY(registro().pedidos.isEmpty());
+        QTest::mouseClick(w->ChkIVA, Qt::LeftButton);
+    }
+
+    // An empty chart starts with an empty tree and shows the whole chart.
+    void planVacio()
+    {
+        EmpresaTablero::ejecutar("DELETE FROM MA_CUENTAS");
+        ui::ScriptedDialogs sinPreguntas;
+        {
+            frmBSC01 otro;
+            otro.Parametros = empresa.lanzamiento;
+            otro.Form_Initialize();
+            QCOMPARE(otro.TreeV->Nodes().Count(), 0);
+            QVERIFY(!otro.TreeV->SelectedItem());
+            QCOMPARE(registro().pedidos.size(), 2);
+            QCOMPARE(registro().pedidos.last().Cuenta, QString());
+            QCOMPARE(registro().pedidos.last().Titulo, QStringLiteral("Plan General de Cuentas"));
+            otro.hide();
+        }
+        QVERIFY(sinPreguntas.verifyDone());
+    }
+
+    void cerrar()
+    {
+        ui::ScriptedDialogs d;
+        PopUp().show();
+        QVERIFY_THROWS_EXCEPTION(ui::ProgramEnded, w->cmdClose_Click());
+        QCOMPARE(d.log().last().kind, ui::PromptKind::EndProgram);
+        QTRY_VERIFY(!PopUpExiste());
+        QTRY_VERIFY(!TableroExiste());
+    }
+
+private:
+    void opcion_(int i) { opcion(i); }
+};
+
+QTEST_MAIN(TstDashboardWindow)
+#include "tst_dashboard_window.moc"
