@@ -1,9 +1,9 @@
 // The movement report of a leaf account with many movements in the period (the benchmark account of the
 // data generator), listing types 0 and 1, without and with the tax-book column, beside bare SQLite reading
-// the same rows of the same query, and beside the statement count of answering the tax-book column with one
+// the same rows of the same query (and the data layer opening it into a recordset), and beside the statement count of answering the tax-book column with one
 // query per row (ModGlobal::ValidaTCRegistraciones, timed on a sample and scaled). One line in three of the
 // account carries a tax-book amount, so the tax-book reading has rows to match. Prints, per case:
-//   type=T iva=0|1 rows=R  report=… ms  bare=… ms  statements=…  (per-row tax book: … statements, ~… ms)
+//   type=T iva=0|1 rows=R  report=… ms  bare=… ms  recordset=… ms  statements=…  (per-row tax book: … statements, ~… ms)
 // Each figure is the best of a few runs. Usage: bench_report [lines per side] (default 50000, 100000 movements).
 
 #include "core/Startup.h"
@@ -142,8 +142,17 @@ int main(int argc, char** argv)
                 const qint64 ms = bareRead(handleOf(gDB().gCnn), consulta, &filas);
                 bare = bare < 0 ? ms : std::min(bare, ms);
             }
+            // The data layer's part: the same query opened into a recordset (every row read into memory).
+            qint64 abrir = -1;
+            for (int run = 0; run < kRuns; ++run) {
+                ado::Recordset rs;
+                QElapsedTimer t;
+                t.start();
+                gDB().AbrirRecordset(consulta, rs);
+                abrir = abrir < 0 ? t.elapsed() : std::min(abrir, t.elapsed());
+            }
             out << "type=" << tipo << " iva=" << (iva ? 1 : 0) << " rows=" << filas << "  report=" << mejor
-                << " ms  bare=" << bare << " ms  statements=" << statements;
+                << " ms  bare=" << bare << " ms  recordset=" << abrir << " ms  statements=" << statements;
             if (iva) {
                 // The tax-book column answered with one query per row, timed on a sample of rows.
                 ado::Recordset rs;
