@@ -1,0 +1,25 @@
+// The dashboard program: the control dashboard is the program. Creating its window runs the start-up road
+// with the launch string given on the command line and shows the report of the whole chart; closing it ends
+// the program.
+
+#include "core/LaunchString.h"
+#include "dashboard/frmBSC01.h"
+#include "lookup/InstalacionConsultas.h"
+#include "platform/browser/WebBrowser.h"
+#include "platform/ui/OperatorDialogs.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[])
+{
+    web::WebBrowser::PrepararAplicacion();
+    QApplication app(argc, argv);
+    // The same program folder (lookup masks, error log) as the workbench.
+    QApplication::setApplicationName(QStringLiteral("conccuentas"));
+    ui::installDialogs(nullptr);
+    lookup::InstallHook();
+    tablero::frmBSC01& ventana = tablero::Tablero();
+    ventana.Parametros = ModGlobal::TextoDeArgumentos(QApplication::arguments().mid(1));
+    ventana.Form_Initialize();
+    return app.exec();
+}
