@@ -376,6 +376,40 @@ private slots:
         c->setText(dataField.startsWith("Fecha") ? antes : QString());
     }
 
+    // No report is asked for with a period that is not a date.
+    void periodoInvalido()
+    {
+        QLineEdit* hasta = campo("FechaHASTA");
+        const QString antes = hasta->text();
+        hasta->setText("1/1/2026'");
+        ui::ScriptedDialogs d;
+        d.expectMsgBox(ui::vbOK).containing("período").withTitle("Aviso al operador...");
+        d.expectMsgBox(ui::vbOK).containing("período");
+        w->TreeV_NodeClick(nodo(*w->TreeV, "A1101"));
+        QTest::mouseClick(w->CmdActualizar, Qt::LeftButton);
+        QVERIFY(d.verifyDone());
+        QVERIFY(registro().pedidos.isEmpty());
+        hasta->setText(antes);
+    }
+
+    // A failure while a box is validated is shown as such, and the box keeps the focus.
+    void falloAlValidar()
+    {
+        EmpresaTablero::ejecutar("ALTER TABLE MA_CUENTAS RENAME TO MA_CUENTAS_APARTE");
+        QLineEdit* c = campo("CUENTA");
+        ui::ScriptedDialogs d;
+        d.expectErrorDialog(ui::vbAbort).withRoutine("AbrirRecordset");
+        d.expectErrorDialog(ui::vbAbort).withRoutine("CAMPO_VALIDA");
+        confirmar(c, "1101");
+        const bool hecho = d.verifyDone();
+        EmpresaTablero::ejecutar("ALTER TABLE MA_CUENTAS_APARTE RENAME TO MA_CUENTAS");
+        QVERIFY(hecho);
+        QVERIFY(w->ErrorValidacion());
+        QCOMPARE(QApplication::focusWidget(), c);
+        QVERIFY(registro().pedidos.isEmpty());
+        c->clear();
+    }
+
     void f5SinConsulta_data()
     {
         QTest::addColumn<QString>("dataField");
