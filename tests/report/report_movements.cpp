@@ -25,6 +25,7 @@ private slots:
     void secondRequestWhileWritingIsRefused();
     void taxBookIsReadOnceNotPerRow();
     void amountBoundsReachTheFilter();
+    void amountWithDecimalCommaIsWrittenWithAPoint();
 
 private:
     ReportFixture m_base;
@@ -205,6 +206,18 @@ void ReportMovementsTest::amountBoundsReachTheFilter()
         if (s.contains(QStringLiteral("IMPORTE>=300.5 ")) && !s.contains(QStringLiteral("IMPORTE<=")))
             visto = true;
     QVERIFY(visto);
+}
+
+void ReportMovementsTest::amountWithDecimalCommaIsWrittenWithAPoint()
+{
+    const QLocale antes;
+    QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Argentina));
+    auto p = ReportFixture::parametros(QStringLiteral("1"), QStringLiteral("ACTIVO"), false, 0);
+    p.pImpHasta = QStringLiteral("500,25");
+    const ResultadoListado r = m_base.escribir(p);
+    QLocale::setDefault(antes);
+    QCOMPARE(r, ResultadoListado::Completo);
+    QCOMPARE(m_base.contar(QStringLiteral(" AND IMPORTE<=500.25 ")), 1);
 }
 
 QTEST_GUILESS_MAIN(ReportMovementsTest)
