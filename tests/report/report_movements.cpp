@@ -21,6 +21,7 @@ private slots:
     void cancelAtRowK();
     void failingQueryReturnsFailed();
     void invalidPeriodReturnsFailed();
+    void unwritablePageReturnsFailed();
     void hostileAccountCodeIsQuoted();
     void secondRequestWhileWritingIsRefused();
     void taxBookIsReadOnceNotPerRow();
@@ -141,6 +142,16 @@ void ReportMovementsTest::invalidPeriodReturnsFailed()
     QCOMPARE(m_base.escribir(p), ResultadoListado::Fallido);
     for (const QString& s : m_base.sentencias)
         QVERIFY2(!s.contains(QStringLiteral("'1'='1")), qPrintable(s));
+}
+
+void ReportMovementsTest::unwritablePageReturnsFailed()
+{
+    m_base.dialogos->expectErrorDialog(ui::vbAbort).withRoutine(QStringLiteral("Generar"));
+    ParametrosListado p = ReportFixture::parametros("110101", "Banco", true, 0);
+    p.strNombreArchivo = m_base.ruta(QStringLiteral("no/existe/BSC01.htm"));
+    ClassHTML html;
+    QCOMPARE(html.writeHTML(p), ResultadoListado::Fallido);
+    QVERIFY(!ClassHTML::Escribiendo());
 }
 
 void ReportMovementsTest::hostileAccountCodeIsQuoted()
