@@ -445,6 +445,24 @@ private slots:
         c->setText(antes);
     }
 
+    // F5 works on the last box that had the focus, wherever the focus is now.
+    void f5DesdeElArbol()
+    {
+        QLineEdit* c = campo("FechaHASTA");
+        const QString antes = c->text();
+        enfocar(c);
+        // The tree takes the focus once the last report is on show.
+        QTRY_VERIFY_WITH_TIMEOUT(w->TreeV->isEnabled(), 30000);
+        w->TreeV->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(w->TreeV));
+        ui::ScriptedDialogs d;
+        d.expectDate(QDate(2026, 6, 30));
+        QTest::keyClick(w->TreeV, Qt::Key_F5);
+        QVERIFY(d.verifyDone());
+        QCOMPARE(c->text(), QStringLiteral("30/06/2026"));
+        c->setText(antes);
+    }
+
     void f5CuentaElegida()
     {
         QLineEdit* c = campo("CUENTA");
