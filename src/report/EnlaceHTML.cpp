@@ -14,11 +14,29 @@ const QList<QString>& MarcasEnlace()
     return marcas;
 }
 
+namespace {
+
+// Letters, digits and "-._~" need no encoding; codes and numbers are made of nothing else.
+bool sinReservados(const QString& valor)
+{
+    for (const QChar c : valor) {
+        const char16_t u = c.unicode();
+        const bool libre = (u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z') || (u >= '0' && u <= '9') || u == '-'
+                           || u == '.' || u == '_' || u == '~';
+        if (!libre)
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
 QString EnlaceHTML(const QList<ParteEnlace>& partes)
 {
     QString texto;
     for (const ParteEnlace& parte : partes)
-        texto += parte.marcador + QString::fromLatin1(QUrl::toPercentEncoding(parte.valor));
+        texto += parte.marcador
+                 + (sinReservados(parte.valor) ? parte.valor : QString::fromLatin1(QUrl::toPercentEncoding(parte.valor)));
     return texto;
 }
 

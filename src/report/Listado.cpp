@@ -7,6 +7,7 @@
 #include "data/DB_Dll.h"
 
 #include <cmath>
+#include <cstring>
 
 namespace report::detalle {
 
@@ -14,6 +15,18 @@ QString Literal(const QString& valor)
 {
     QString texto = valor;
     return texto.replace(QLatin1Char('\''), QLatin1String("''"));
+}
+
+ado::Variant Campos::operator[](const char* nombre)
+{
+    for (const auto& [conocido, posicion] : m_posiciones)
+        if (std::strcmp(conocido, nombre) == 0)
+            return m_rs.Fields(posicion).Value();
+    const int posicion = m_rs.FieldIndex(QLatin1String(nombre));
+    if (posicion < 0)
+        return m_rs.Fields(QLatin1String(nombre)).Value();   // raises the unknown-field error
+    m_posiciones.append({nombre, posicion});
+    return m_rs.Fields(posicion).Value();
 }
 
 QString Celda(const ado::Variant& valor)

@@ -11,6 +11,8 @@
 
 #include <QString>
 #include <QStringList>
+#include <QVarLengthArray>
+#include <utility>
 
 namespace report::detalle {
 
@@ -21,6 +23,18 @@ struct ConsultaFallida {};
 
 // A value put between the quotes of an SQL text literal: its quotes doubled.
 QString Literal(const QString& valor);
+// Reads the current record's fields by name, finding each name's position once per query: a report reads the
+// same dozen fields of every one of its rows.
+class Campos {
+public:
+    explicit Campos(ado::Recordset& rs) : m_rs(rs) {}
+    ado::Variant operator[](const char* nombre);
+
+private:
+    ado::Recordset& m_rs;
+    QVarLengthArray<std::pair<const char*, int>, 16> m_posiciones;
+};
+
 // The text of a field as the page shows it, escaped for HTML.
 QString Celda(const ado::Variant& valor);
 // "(D) " above zero, "(H) " below, "" at zero or for Null.

@@ -32,34 +32,34 @@ void cabeceraTabla(Listado& l, const QStringList& celdas)
     l.Linea(QStringLiteral("</TR>"));
 }
 
-QString textoCampo(ado::Recordset& rs, const char* campo)
+QString textoCampo(Campos& f, const char* campo)
 {
-    return rs.Fields(QLatin1String(campo)).Value().toText();
+    return f[campo].toText();
 }
 
-QString celdaCampo(ado::Recordset& rs, const char* campo)
+QString celdaCampo(Campos& f, const char* campo)
 {
-    return kTD + Celda(rs.Fields(QLatin1String(campo)).Value()) + kFinTD;
+    return kTD + Celda(f[campo]) + kFinTD;
 }
 
 // The voucher cell: its link, then "branch-number letter"; the anchor is closed by the cell.
-QString celdaComprobante(ado::Recordset& rs, const QString* cuentaCab, const QString* cuentaFiltro)
+QString celdaComprobante(Campos& f, const QString* cuentaCab, const QString* cuentaFiltro)
 {
-    const QString sucursal = textoCampo(rs, "Sucursal");
-    const QString numero = textoCampo(rs, "Numero");
-    const QString letra = textoCampo(rs, "Letra");
+    const QString sucursal = textoCampo(f, "Sucursal");
+    const QString numero = textoCampo(f, "Numero");
+    const QString letra = textoCampo(f, "Letra");
     return QStringLiteral("<TD CLASS=TableRow><A HREF=\"")
-           + EnlaceComprobante(textoCampo(rs, "TC").trimmed(), sucursal, numero, letra, cuentaCab, cuentaFiltro)
+           + EnlaceComprobante(textoCampo(f, "TC").trimmed(), sucursal, numero, letra, cuentaCab, cuentaFiltro)
            + QStringLiteral("\">") + TextoHTML(sucursal + QStringLiteral("-") + numero + QStringLiteral(" ") + letra)
            + kFinTD;
 }
 
-QString celdaLado(ado::Recordset& rs)
+QString celdaLado(Campos& f)
 {
-    const ado::Variant importe = rs.Fields(QStringLiteral("Importe")).Value();
+    const ado::Variant importe = f["Importe"];
     QString texto = QStringLiteral("<TD CLASS=TableRow align=center>");
     if (!importe.isNull() && importe.toCurrency() != ado::Currency())
-        texto += QStringLiteral("(") + Celda(rs.Fields(QStringLiteral("DebeHaber")).Value()) + QStringLiteral(")");
+        texto += QStringLiteral("(") + Celda(f["DebeHaber"]) + QStringLiteral(")");
     return texto + kFinTD;
 }
 
@@ -142,17 +142,18 @@ void consolidado(Listado& l, bool conIva)
                 + QStringLiteral(" group by cuenta,fecha,tc,sucursal,numero,letra, detalle, unegocio ,[DEBE-HABER], "
                                  "tipo_reg, mes_operativo, [numero asiento] order by FECHA desc"),
             rs);
+    Campos f(rs);
     filas(l, rs, [&] {
-        const QString cuentaFila = textoCampo(rs, "Cuenta");
-        const ado::Variant importe = rs.Fields(QStringLiteral("Importe")).Value();
-        QString linea = celdaCampo(rs, "Fecha") + celdaCampo(rs, "TC")
-                        + celdaComprobante(rs, &l.p.Cuenta, &cuentaFila) + celdaCampo(rs, "Detalle")
-                        + celdaCampo(rs, "UnidadNegocio") + celdaLado(rs) + celdaImporte(MonedaAbsoluta(importe));
+        const QString cuentaFila = textoCampo(f, "Cuenta");
+        const ado::Variant importe = f["Importe"];
+        QString linea = celdaCampo(f, "Fecha") + celdaCampo(f, "TC")
+                        + celdaComprobante(f, &l.p.Cuenta, &cuentaFila) + celdaCampo(f, "Detalle")
+                        + celdaCampo(f, "UnidadNegocio") + celdaLado(f) + celdaImporte(MonedaAbsoluta(importe));
         if (conIva)
-            linea += celdaImporte(libro.Letra(rs[QStringLiteral("TC")], rs[QStringLiteral("Sucursal")],
-                                              rs[QStringLiteral("Numero")], rs[QStringLiteral("Letra")],
-                                              rs[QStringLiteral("Tipo_Reg")], rs[QStringLiteral("numero asiento")],
-                                              rs[QStringLiteral("Mes_Operativo")], importe.toCurrency()));
+            linea += celdaImporte(libro.Letra(f["TC"], f["Sucursal"],
+                                              f["Numero"], f["Letra"],
+                                              f["Tipo_Reg"], f["numero asiento"],
+                                              f["Mes_Operativo"], importe.toCurrency()));
         l.Linea(linea + QStringLiteral("</TR>"));
     });
 }
@@ -174,14 +175,15 @@ void porCentroCosto(Listado& l)
                 + l.Periodo() + QStringLiteral(" ") + l.filtro
                 + QStringLiteral(" order by FECHA desc, tc,sucursal,numero,letra , ccosto asc"),
             rs);
+    Campos f(rs);
     filas(l, rs, [&] {
-        const QString cuentaFila = textoCampo(rs, "Cuenta");
-        l.Linea(celdaCampo(rs, "Fecha") + celdaCampo(rs, "TC") + celdaComprobante(rs, nullptr, &cuentaFila)
-                + celdaCampo(rs, "Detalle") + celdaCampo(rs, "CCosto")
-                + celdaImporte(Celda(rs.Fields(QStringLiteral("Porcentaje")).Value()))
-                + celdaImporte(monedaConSigno(rs.Fields(QStringLiteral("Importecc")).Value()))
-                + QStringLiteral("<TD CLASS=TableRow align=center>(") + Celda(rs.Fields(QStringLiteral("DebeHaber")).Value())
-                + QStringLiteral(")</TD>") + celdaImporte(monedaConSigno(rs.Fields(QStringLiteral("Importe")).Value()))
+        const QString cuentaFila = textoCampo(f, "Cuenta");
+        l.Linea(celdaCampo(f, "Fecha") + celdaCampo(f, "TC") + celdaComprobante(f, nullptr, &cuentaFila)
+                + celdaCampo(f, "Detalle") + celdaCampo(f, "CCosto")
+                + celdaImporte(Celda(f["Porcentaje"]))
+                + celdaImporte(monedaConSigno(f["Importecc"]))
+                + QStringLiteral("<TD CLASS=TableRow align=center>(") + Celda(f["DebeHaber"])
+                + QStringLiteral(")</TD>") + celdaImporte(monedaConSigno(f["Importe"]))
                 + QStringLiteral("</TR>"));
     });
 }
@@ -207,17 +209,18 @@ void porUnidadYCentro(Listado& l)
                 + Listado::Condicion(QStringLiteral(" unegocio "), l.p.eUnidadesNegocio, true) + QStringLiteral(") and ")
                 + l.Periodo() + QStringLiteral(" ") + l.filtro + QStringLiteral(" order by FECHA desc"),
             rs);
+    Campos f(rs);
     filas(l, rs, [&] {
-        l.Linea(celdaCampo(rs, "Fecha") + celdaCampo(rs, "TC") + celdaComprobante(rs, nullptr, nullptr)
-                + celdaCampo(rs, "Detalle") + celdaCampo(rs, "UnidadNegocio")
-                + QStringLiteral("<TD CLASS=TableRow align=right></TD>") + celdaLado(rs)
-                + celdaImporte(MonedaAbsoluta(rs.Fields(QStringLiteral("Importe")).Value())) + QStringLiteral("</TR>"));
+        l.Linea(celdaCampo(f, "Fecha") + celdaCampo(f, "TC") + celdaComprobante(f, nullptr, nullptr)
+                + celdaCampo(f, "Detalle") + celdaCampo(f, "UnidadNegocio")
+                + QStringLiteral("<TD CLASS=TableRow align=right></TD>") + celdaLado(f)
+                + celdaImporte(MonedaAbsoluta(f["Importe"])) + QStringLiteral("</TR>"));
         const QString claveCpte = QStringLiteral("Select porcentaje, importecc  from VT_ASIENTOS_CCOSTO1 where tc = '")
-                                  + Literal(textoCampo(rs, "TC")) + QStringLiteral("' and sucursal = '")
-                                  + Literal(textoCampo(rs, "Sucursal")) + QStringLiteral("' and numero = '")
-                                  + Literal(textoCampo(rs, "Numero")) + QStringLiteral("' and letra = '")
-                                  + Literal(textoCampo(rs, "Letra")) + QStringLiteral("' and CCosto= '");
-        const QString cuentaFila = QStringLiteral("' and cuenta = '") + Literal(textoCampo(rs, "Cuenta"))
+                                  + Literal(textoCampo(f, "TC")) + QStringLiteral("' and sucursal = '")
+                                  + Literal(textoCampo(f, "Sucursal")) + QStringLiteral("' and numero = '")
+                                  + Literal(textoCampo(f, "Numero")) + QStringLiteral("' and letra = '")
+                                  + Literal(textoCampo(f, "Letra")) + QStringLiteral("' and CCosto= '");
+        const QString cuentaFila = QStringLiteral("' and cuenta = '") + Literal(textoCampo(f, "Cuenta"))
                                    + QStringLiteral("'");
         for (const Centro& centro : centros) {
             l.Eventos();
