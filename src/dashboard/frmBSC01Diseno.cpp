@@ -164,7 +164,9 @@ void frmBSC01::AplicarDiseno()
     TreeV->setVisible(!d.panelOculto);
     poner(picNivel, d.picNivel.left(), d.picNivel.top(), d.picNivel.width(), d.picNivel.height());
     poner(wbExplorer, d.wbExplorer.left(), d.wbExplorer.top(), d.wbExplorer.width(), d.wbExplorer.height());
-    poner(StatusBar1, d.statusBar.left(), d.statusBar.top(), d.statusBar.width(), d.statusBar.height());
+    // The status bar keeps to the bottom edge of the window.
+    poner(StatusBar1, d.statusBar.left(), qMax(0.0, ui::PxToTwips(height()) - d.statusBar.height()),
+          d.statusBar.width(), d.statusBar.height());
     poner(FrmPie, d.frmPie.left(), d.frmPie.top(), d.frmPie.width(), d.frmPie.height());
     // The picture and the cancel button stand over the browser.
     Pic->raise();
