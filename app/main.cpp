@@ -3,6 +3,7 @@
 
 #include "core/LaunchString.h"
 #include "lookup/InstalacionConsultas.h"
+#include "platform/browser/WebBrowser.h"
 #include "platform/ui/OperatorDialogs.h"
 #include "reconciliation/FrmConcCuentas.h"
 
@@ -10,6 +11,7 @@
 
 int main(int argc, char* argv[])
 {
+    web::WebBrowser::PrepararAplicacion();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("conccuentas"));
     ui::installDialogs(nullptr);

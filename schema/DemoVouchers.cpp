@@ -187,6 +187,8 @@ private:
         if (party == &kCustomers[3]) {
             for (int t = 0, n = 1 + pick(2); t < n; ++t)
                 d.tasks.append({&kTasks[pick(int(kTasks.size()))], 60 + 30 * pick(5), 0});
+            // The service also fits a part.
+            d.items.append({&kArticles[6], 2, kArticles[6].precio, 0, 0, 0});
             d.matricula = QStringLiteral("AE%1KL").arg(100 + pick(900));
             d.modelo = QStringLiteral("Iveco Daily 55C");
             d.serie = QStringLiteral("ZCFC%1").arg(5000000 + pick(4000000));
@@ -353,9 +355,17 @@ private:
     {
         const Document d = accountingVoucher(QStringLiteral("AS"), workingDay(QDate(kPeriodo, month, 28)));
         const Amount fee = Pesos(4500 + pick(3000), pick(100));
+        const Amount iva = Percent(fee, 21);
         JournalEntry e = entryOf(d, QStringLiteral("Comisión mantenimiento de cuenta %1").arg(monthName(month)));
-        e.lines = {line(QStringLiteral("5101"), true, fee),
-                   bankLine(false, fee, e.detalle, text(kOwnBank), {}, {})};
+        // The bank's fee bears value-added tax: the entry goes to the purchases tax book.
+        TaxBook book;
+        book.tipo = QStringLiteral("Compras");
+        book.netoGravado = fee;
+        book.iva = iva;
+        book.total = fee + iva;
+        e.taxBook = book;
+        e.lines = {line(QStringLiteral("5101"), true, fee), line(QStringLiteral("110401"), true, iva),
+                   bankLine(false, fee + iva, e.detalle, text(kOwnBank), {}, {})};
         e.costShares = {{QStringLiteral("5101"), text(kCostCentres[0].codigo), 100, fee}};
         add(e, QLatin1Char('A'));
     }

@@ -380,6 +380,9 @@ CREATE TABLE C_MV_Cpte (
     ImporteIva               NUMERIC(18,4),
     ImporteIva2              NUMERIC(18,4),
     ImporteIvaRec            NUMERIC(18,4),
+    RETGAN_Importe           NUMERIC(18,4),
+    RETIBR_Importe           NUMERIC(18,4),
+    RETIVA_Importe           NUMERIC(18,4),
     PRIMARY KEY (CUENTA, TC, IDCOMPROBANTE)
 );
 CREATE INDEX IX_C_MV_Cpte_Comprobante ON C_MV_Cpte (TC, IDCOMPROBANTE);

@@ -1,6 +1,7 @@
 #include "VisorDocumentos.h"
 
-#include "platform/ui/OperatorDialogs.h"
+#include "platform/ui/Routine.h"
+#include "viewers/AperturaVisores.h"
 
 namespace conciliacion {
 
@@ -12,25 +13,24 @@ Comprobante Comprobante::DeLinea(const QString& tc, const QString& identidad)
 bool SinDocumento(const QString& tc)
 {
     const QString codigo = tc.trimmed();
-    return codigo.isEmpty() || codigo.compare(QLatin1String("VJ"), Qt::CaseInsensitive) == 0;
+    return codigo.isEmpty() || visores::VisorPorTC(codigo).visor == visores::Visor::Ninguno;
 }
 
 namespace {
 
-// No viewer is installed yet: the operator is told which voucher would open.
-class AvisoComprobante final : public VisorDocumentos {
+// The document viewers: the default window of the viewer that the voucher's type code picks.
+class VisoresDeComprobantes final : public VisorDocumentos {
 public:
-    void Mostrar(const Comprobante& c, const QString& /*cuentaFiltro*/) override
+    void Mostrar(const Comprobante& c, const QString& cuentaFiltro) override
     {
-        ui::dialogs().MsgBox(QStringLiteral("Detalle del Comprobante: %1 %2-%3-%4\r\n"
-                                            "El visor de comprobantes no está disponible en esta instalación.")
-                                 .arg(c.tc.trimmed(), c.sucursal, c.numero, c.letra),
-                             ui::vbOKOnly + ui::vbInformation, QStringLiteral("Aviso al Usuario"));
+        // A viewer that cannot be filled (an unwritable temporary folder) is reported, not left to end the program.
+        ui::Routine rutina(QStringLiteral("MostarComprobante"));
+        rutina.step([&] { visores::MostrarComprobante(c.tc, c.sucursal, c.numero, c.letra, cuentaFiltro); });
     }
 };
 
-AvisoComprobante gAviso;
-VisorDocumentos* gVisor = &gAviso;
+VisoresDeComprobantes gVisores;
+VisorDocumentos* gVisor = &gVisores;
 
 } // namespace
 
@@ -41,7 +41,7 @@ VisorDocumentos& visorDocumentos()
 
 void instalarVisorDocumentos(VisorDocumentos* visor)
 {
-    gVisor = visor ? visor : &gAviso;
+    gVisor = visor ? visor : &gVisores;
 }
 
 } // namespace conciliacion

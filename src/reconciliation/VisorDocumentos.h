@@ -1,8 +1,7 @@
 #pragma once
-// Opening the document behind a journal line (the voucher that produced it). The document viewers and the
-// rule that picks one by voucher type code live above the workbench; the workbench hands the voucher to the
-// installed VisorDocumentos, which the viewers replace when they are present. Until then the default one
-// tells the operator which voucher would open.
+// Opening the document behind a journal line (the voucher that produced it). The workbench hands the
+// voucher to the installed VisorDocumentos: by default the document viewers, in the default window of the
+// viewer its type code picks; tests install their own.
 
 #include <QString>
 
@@ -26,7 +25,7 @@ public:
     virtual void Mostrar(const Comprobante& comprobante, const QString& cuentaFiltro) = 0;
 };
 
-// The installed viewer; the default one until another is installed.
+// The installed viewer; the document viewers until another is installed.
 VisorDocumentos& visorDocumentos();
 // Installs a viewer (not owned); nullptr puts back the default one.
 void instalarVisorDocumentos(VisorDocumentos* visor);

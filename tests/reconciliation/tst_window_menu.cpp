@@ -152,16 +152,6 @@ private slots:
     }
 
     // Without a viewer installed the operator is told which voucher would open.
-    void voucherWithoutAViewer()
-    {
-        ui::ScriptedDialogs d;
-        w->Lvw2->setSelectedItem(item(*w->Lvw2, kC2));
-        d.expectPopup(kVer);
-        d.expectMsgBox(ui::vbOK).containing(QStringLiteral("CB 0002-00000005-X")).withTitle(QStringLiteral("Aviso al Usuario"));
-        w->Lvw2_MouseDown(2, 0, 0, 0);
-        QVERIFY(d.verifyDone());
-    }
-
     void voucherHandedToTheViewer_data()
     {
         QTest::addColumn<QString>("tc");
