@@ -3,6 +3,7 @@
 
 #include "ReportFixture.h"
 
+#include "core/TaxBook.h"
 #include "platform/ui/ScriptedDialogs.h"
 
 using report::ClassHTML;
@@ -25,6 +26,7 @@ private slots:
     void hostileAccountCodeIsQuoted();
     void secondRequestWhileWritingIsRefused();
     void taxBookIsReadOnceNotPerRow();
+    void taxBookColumnAgreesWithThePerRowRoutine();
     void amountBoundsReachTheFilter();
     void amountWithDecimalCommaIsWrittenWithAPoint();
 
@@ -202,6 +204,41 @@ void ReportMovementsTest::taxBookIsReadOnceNotPerRow()
     }
     QCOMPARE(deLibro, 1);
     QCOMPARE(deDatos, 3);   // the band, the tax book, the movements
+}
+
+void ReportMovementsTest::taxBookColumnAgreesWithThePerRowRoutine()
+{
+    // Extra tax-book rows: a second matching row of another book after the first, a summary row, a Null amount.
+    gDB().gCnn.Execute(QStringLiteral(
+        "INSERT INTO MV_ASIENTOS (CUENTA, SECUENCIA, MES_OPERATIVO, [NUMERO ASIENTO], PERIODO, TIPO_REG, FECHA, TC, SUCURSAL,"
+        " NUMERO, LETRA, [DEBE-HABER], IMPORTE, DETALLE, ESRESUMEN, LIVA_TIPO, Liva_Total, Liva_ImpIva) VALUES"
+        " ('210101', 3, 1, 1, 2026, 'N', '2026-01-05 00:00:00', 'FC', '0001', '00000001', 'A', 'H', 0, 'x', 0, 'Compras', 1210, NULL),"
+        " ('210101', 4, 2, 3, 2026, 'N', '2026-02-15 00:00:00', 'AS', '0001', '00000003', 'X', 'H', 0, 'x', 1, 'Ventas', 300, NULL),"
+        " ('210101', 5, 2, 3, 2026, 'N', '2026-02-15 00:00:00', 'AS', '0001', '00000003', 'X', 'H', 0, 'x', 0, 'Compras', NULL, 300)"));
+    auto p = ReportFixture::parametros(QString(), QStringLiteral("Plan"), true, 0);
+    const ResultadoListado r = m_base.escribir(p, true);
+    QStringList letras;
+    const QByteArray pagina = ReportFixture::leer(m_base.pagina);
+    for (const QByteArray& linea : pagina.split('\n'))
+        if (linea.endsWith("</TD></TR>\r"))
+            letras << QString::fromLatin1(linea.mid(linea.lastIndexOf("> ") + 2).chopped(11));
+    const QString consulta = m_base.sentencias.last();
+    ado::Recordset rs;
+    const bool abierta = gDB().AbrirRecordset(consulta, rs);
+    QStringList esperadas;
+    for (; !rs.EOF(); rs.MoveNext())
+        esperadas << ModGlobal::ValidaTCRegistraciones(rs[QStringLiteral("TC")].toText(), rs[QStringLiteral("Sucursal")].toText(),
+                                                       rs[QStringLiteral("Numero")].toText(), rs[QStringLiteral("Letra")].toText(),
+                                                       rs[QStringLiteral("Tipo_Reg")], rs[QStringLiteral("numero asiento")].toText(),
+                                                       rs[QStringLiteral("Mes_Operativo")].toText(), QString(),
+                                                       rs[QStringLiteral("Importe")].toCurrency());
+    gDB().gCnn.Execute(QStringLiteral("DELETE FROM MV_ASIENTOS WHERE CUENTA = '210101' AND SECUENCIA > 2"));
+    QCOMPARE(r, ResultadoListado::Completo);
+    QVERIFY(abierta);
+    QCOMPARE(letras, esperadas);
+    QVERIFY(esperadas.contains(QStringLiteral("V")));
+    QVERIFY(esperadas.contains(QStringLiteral("C")));
+    QVERIFY(esperadas.contains(QString()));
 }
 
 void ReportMovementsTest::amountBoundsReachTheFilter()
