@@ -1,10 +1,12 @@
 // Which viewer a voucher type opens, and what a viewer window does with each address its browser is about
 // to open: a voucher link opens a new window of the right viewer with the link's values (a purchase with
 // the account the link carries), an entry link the accounting voucher, an article link the article
-// program (not from an accounting page), anything else is followed.
+// program (not from an accounting page), anything else is followed. The complement condition of a sales
+// voucher's rows.
 
 #include "report/EnlaceHTML.h"
 #include "viewers/AccionEnlace.h"
+#include "viewers/MarcoDocumento.h"
 #include "viewers/VisorPorTC.h"
 
 #include <QtTest>
@@ -131,6 +133,29 @@ private slots:
         QCOMPARE(a.visor, visor);
         QCOMPARE(QStringList({a.tc, a.sucursal, a.numero, a.letra, a.cuenta, a.EsVenta ? "1" : "0"}).join('|'),
                  argumentos);
+    }
+
+    // A sales voucher's rows are those of its complement; a voucher without one still finds its own.
+    void complementCondition_data()
+    {
+        QTest::addColumn<QString>("tipo");
+        QTest::addColumn<QString>("texto");
+        QTest::addColumn<QString>("condicion");
+        QTest::newRow("number") << "long" << "0" << "=0";
+        QTest::newRow("number as text") << "text" << "12" << "=12";
+        QTest::newRow("none") << "null" << "" << " IS NULL";
+        QTest::newRow("text with a quote") << "text" << "a'b" << "='a''b'";
+    }
+
+    void complementCondition()
+    {
+        QFETCH(QString, tipo);
+        QFETCH(QString, texto);
+        QFETCH(QString, condicion);
+        const ado::Variant valor = tipo == QLatin1String("null")   ? ado::Variant::Null()
+                                   : tipo == QLatin1String("long") ? ado::Variant(texto.toLongLong())
+                                                                   : ado::Variant(texto);
+        QCOMPARE(visores::CondicionComplemento(valor), condicion);
     }
 
     void markersInTheFolderAreNotRead()
