@@ -1,6 +1,9 @@
-// Opening a voucher of a report link in its document viewer.
+// Opening a voucher of a report link in the document viewer its type code picks.
 
 #include "ComprobanteDeEnlace.h"
+
+#include "platform/ui/Routine.h"
+#include "viewers/AperturaVisores.h"
 
 namespace tablero {
 
@@ -25,6 +28,12 @@ void AbrirComprobante(const ComprobanteEnlace& comprobante)
         abridor()(comprobante);
         return;
     }
+    // The viewer reports its own page's failures; anything else is shown here rather than lost.
+    ui::Routine r(QStringLiteral("wbExplorer_BeforeNavigate2"));
+    r.step([&] {
+        visores::MostrarComprobante(comprobante.tc, comprobante.sucursal, comprobante.numero, comprobante.letra,
+                                    comprobante.cuenta);
+    });
 }
 
 } // namespace tablero

@@ -72,7 +72,7 @@ public:
     web::WebBrowser* wbExplorer = nullptr;
     suite::PictureBox* Pic = nullptr;
     QPushButton* cmdCancelar = nullptr;
-    QGroupBox* FrmPie = nullptr;
+    QFrame* FrmPie = nullptr;
     QGroupBox* frmUnidadDeNegocio = nullptr;
     QListWidget* lstUnidadNegocio = nullptr;
     QGroupBox* frmCentroCostos = nullptr;

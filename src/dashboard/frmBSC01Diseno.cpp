@@ -36,17 +36,21 @@ QToolButton* botonConImagen(QWidget* padre, QStyle::StandardPixmap imagen, const
     return boton;
 }
 
-// Where the nine boxes stand: period from, period to, account, amount from in the first row; type, branch,
-// number, letter, amount to in the second.
-struct Lugar {
-    double etiquetaLeft, left, top, width;
+// The two rows of boxes: period from, period to, account, amount from; type, branch, number, letter, amount
+// to (branch, number and letter under one label "Nro:"). Each label is as wide as its text, its box follows.
+struct Fila {
+    double top;
+    QVector<int> campos;   // indexes in the control array, left to right
 };
-const Lugar kLugares[] = {
-    {60, 1000, 60, 1100},    {2160, 2640, 60, 1100},  {3840, 4500, 60, 1500},
-    {6060, 6060, 60, 0},     // type: placed in the second row below
-    {1700, 2150, 330, 500},  {0, 2680, 330, 1000},    {0, 3710, 330, 300},
-    {6060, 7200, 60, 850},   {6060, 7200, 330, 850},
-};
+const Fila kFilas[] = {{60, {0, 1, 2, 7}}, {330, {3, 4, 5, 6, 8}}};
+const double kAnchoFrame1 = 8085;
+const double kAnchoCampo[] = {1000, 1000, 1000, 600, 500, 1000, 300, 900, 900};
+
+// A caption that the design size would cut keeps its whole text.
+void textoEntero(QWidget* control)
+{
+    control->resize(qMax(control->width(), control->sizeHint().width()), control->height());
+}
 
 } // namespace
 
@@ -78,32 +82,44 @@ void frmBSC01::CrearControles()
 
     Frame1 = new QFrame(this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
-    poner(Frame1, 3720, 0, 8085, 810);
+    // The filter bar was drawn for a small font: its row of labels and boxes fits the frame with one.
+    QFont letraChica = Frame1->font();
+    letraChica.setPointSizeF(qMin(letraChica.pointSizeF(), 8.0));
+    Frame1->setFont(letraChica);
+    poner(Frame1, 3720, 0, kAnchoFrame1, 810);
     const QVector<DefinicionCampo>& campos = CamposFiltro();
-    for (int i = 0; i < campos.size(); ++i) {
-        const DefinicionCampo& d = campos.at(i);
-        auto* campo = new QLineEdit(Frame1);
-        txtFields.Load(i, campo);
-        suite::SetDataField(campo, QString::fromLatin1(d.dataField));
-        suite::SetTag(campo, QString::fromLatin1(d.tag));
-        campo->setMaxLength(d.largo);
-        Lugar lugar = kLugares[i];
-        if (i == 3)
-            lugar = {60, 1000, 330, 600};
-        poner(campo, lugar.left, lugar.top, lugar.width, 255);
-        if (d.etiqueta) {
-            auto* etiqueta = new QLabel(QString::fromLatin1(d.etiqueta), Frame1);
-            lblFields.Load(i, etiqueta);
-            etiqueta->setBuddy(campo);
-            poner(etiqueta, lugar.etiquetaLeft, lugar.top + 30, lugar.left - lugar.etiquetaLeft - 40, 225);
+    for (const Fila& fila : kFilas) {
+        double x = 60;
+        for (int i : fila.campos) {
+            const DefinicionCampo& d = campos.at(i);
+            auto* campo = new QLineEdit(Frame1);
+            txtFields.Load(i, campo);
+            suite::SetDataField(campo, QString::fromLatin1(d.dataField));
+            suite::SetTag(campo, QString::fromLatin1(d.tag));
+            campo->setMaxLength(d.largo);
+            if (d.etiqueta) {
+                auto* etiqueta = new QLabel(QString::fromLatin1(d.etiqueta), Frame1);
+                lblFields.Load(i, etiqueta);
+                etiqueta->setBuddy(campo);
+                const double ancho = ui::PxToTwips(etiqueta->sizeHint().width());
+                // The amount range keeps to the frame's right edge, one box under the other.
+                if (i == 7 || i == 8)
+                    x = kAnchoFrame1 - 60 - kAnchoCampo[i] - ancho - 120 - 60;
+                poner(etiqueta, x + (x > 60 ? 60 : 0), fila.top + 15, ancho, 225);
+                x += ancho + (x > 60 ? 120 : 40);
+            }
+            poner(campo, x, fila.top, kAnchoCampo[i], 255);
+            x += kAnchoCampo[i] + 30;
         }
     }
     ChkIVA = new QCheckBox(QStringLiteral("&Mostrar Columna libro de iva"), Frame1);
     ChkIVA->setObjectName(QStringLiteral("ChkIVA"));
     poner(ChkIVA, 4200, 600, 2370, 195);
+    textoEntero(ChkIVA);
     chkResumido = new QCheckBox(QStringLiteral("Resumido"), Frame1);
     chkResumido->setObjectName(QStringLiteral("chkResumido"));
     poner(chkResumido, 2640, 600, 1050, 195);
+    textoEntero(chkResumido);
 
     TreeV = new ui::TreeView(this);
     TreeV->setObjectName(QStringLiteral("TreeV"));
@@ -125,7 +141,8 @@ void frmBSC01::CrearControles()
     poner(cmdCancelar, 9555, 1200, 1215, 285);
     cmdCancelar->setVisible(false);
 
-    FrmPie = new QGroupBox(QStringLiteral("Frame2"), this);
+    // Its caption ("Frame2") lies under the three frames it holds: a plain frame.
+    FrmPie = new QFrame(this);
     FrmPie->setObjectName(QStringLiteral("FrmPie"));
     frmUnidadDeNegocio = new QGroupBox(QStringLiteral("Unidad De Negocio"), FrmPie);
     poner(frmUnidadDeNegocio, 0, 0, 4335, 1620);

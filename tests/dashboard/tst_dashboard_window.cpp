@@ -14,6 +14,8 @@
 #include "platform/ui/ListView.h"
 #include "platform/ui/Units.h"
 #include "report/EnlaceHTML.h"
+#include "viewers/VisorPorTC.h"
+#include "viewers/Visores.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -73,9 +75,10 @@ int filaCon(ui::ListView& lista, const QString& texto)
     return 1;
 }
 
+// The address a link of a page in the folder arrives as: the link text is already percent-encoded.
 QString enlace(const QString& carpeta, const QString& texto)
 {
-    return QUrl::fromLocalFile(carpeta + texto).toString();
+    return QUrl::fromLocalFile(carpeta).toString() + texto;
 }
 
 } // namespace
@@ -132,7 +135,6 @@ private slots:
     void initTestCase()
     {
         QVERIFY(empresa.crear());
-        InstalarAbridorComprobantes([this](const ComprobanteEnlace& c) { abiertos << c; });
         ui::ScriptedDialogs sinPreguntas;
         w = &Tablero();
         w->Parametros = empresa.lanzamiento;
@@ -149,6 +151,7 @@ private slots:
         registro().resultado = report::ResultadoListado::Completo;
         registro().durante = nullptr;
         abiertos.clear();
+        InstalarAbridorComprobantes([this](const ComprobanteEnlace& c) { abiertos << c; });
     }
 
     // The load: style sheet into TEMP, the whole chart written, then written again for the root node and shown.
@@ -601,6 +604,74 @@ private slots:
         QCOMPARE(abiertos.size(), 1);
         QCOMPARE(abiertos.first(), (ComprobanteEnlace{"FCC", "0001", "00000012", "A", "2101"}));
         QVERIFY(registro().pedidos.isEmpty());
+    }
+
+    // Voucher links from the dashboard and from the popup, side by side, opened in the real viewers.
+    void despachoDeComprobantes_data()
+    {
+        QTest::addColumn<QString>("tc");
+        QTest::addColumn<int>("visor");             // visores::Visor
+        QTest::addColumn<bool>("esVenta");
+        QTest::addColumn<QString>("cuentaTablero");
+        QTest::addColumn<QString>("cuentaPopUp");
+        const int detalle = int(visores::Visor::Detalle), recibo = int(visores::Visor::Recibo),
+                  contable = int(visores::Visor::Contable), ninguno = int(visores::Visor::Ninguno);
+        QTest::newRow("sale") << "FC" << detalle << true << "" << "";
+        QTest::newRow("sale in lower case") << "fc" << detalle << true << "" << "";
+        QTest::newRow("purchase: row account, report account") << "FCC" << detalle << false << "2101" << "21";
+        QTest::newRow("receipt") << "CB" << recibo << true << "" << "";
+        QTest::newRow("payment: the same side from both") << "PG" << recibo << true << "" << "";
+        QTest::newRow("VJ opens nothing") << "VJ" << ninguno << true << "" << "";
+        QTest::newRow("other type") << "ZZ" << contable << true << "" << "";
+        QTest::newRow("trailing blank matches no group") << "FC " << contable << true << "" << "";
+    }
+    void despachoDeComprobantes()
+    {
+        QFETCH(QString, tc);
+        QFETCH(int, visor);
+        QFETCH(bool, esVenta);
+        QFETCH(QString, cuentaTablero);
+        QFETCH(QString, cuentaPopUp);
+        InstalarAbridorComprobantes({});
+        const QString cab = "21", fila = "2101";
+        const QString url = enlace(carpeta(), report::EnlaceComprobante(tc, "0001", "00000012", "A", &cab, &fila));
+        auto abierto = [&]() -> visores::VisorDocumento* {
+            switch (visores::Visor(visor)) {
+            case visores::Visor::Detalle: return &visores::frmBSC01CBTEDetalle();
+            case visores::Visor::Recibo: return &visores::frmBSC01RECIBODetalle();
+            case visores::Visor::Contable: return &visores::frmBSC01CBTECTABLE();
+            default: return nullptr;
+            }
+        };
+        for (const bool desdePopUp : {false, true}) {
+            const QString cuenta = desdePopUp ? cuentaPopUp : cuentaTablero;
+            for (QWidget* v : QApplication::topLevelWidgets()) {
+                if (qobject_cast<visores::VisorDocumento*>(v))
+                    v->hide();
+            }
+            ui::ScriptedDialogs sinPreguntas;
+            bool cancelar = false;
+            if (desdePopUp)
+                PopUp().wbExplorer_BeforeNavigate2(url, cancelar);
+            else
+                w->wbExplorer_BeforeNavigate2(url, cancelar);
+            QCoreApplication::processEvents();
+            QVERIFY(cancelar);
+            QVERIFY(sinPreguntas.verifyDone());
+            visores::VisorDocumento* v = abierto();
+            if (!v) {
+                for (QWidget* top : QApplication::topLevelWidgets())
+                    QVERIFY(!(qobject_cast<visores::VisorDocumento*>(top) && top->isVisible()));
+                continue;
+            }
+            QVERIFY(v->isVisible());
+            QCOMPARE(v->documento().iTC, tc);
+            QCOMPARE(v->documento().iNumero, QStringLiteral("00000012"));
+            QCOMPARE(v->documento().iLetra, QStringLiteral("A"));
+            QCOMPARE(v->documento().EsVenta, esVenta);
+            QCOMPARE(v->documento().iCuenta, cuenta);
+        }
+        DescargarPopUp();
     }
 
     // A popup report keeps the dashboard's last report and does not leave it busy.

@@ -1,0 +1,152 @@
+// The dashboard as the operator meets it, on the demo company, with the real report writer, browser and
+// document viewers: the start-up shows the whole chart; a click on an account link shows that account's
+// report; a click on a voucher link of a leaf account's report opens the viewer its type picks.
+
+#include "dashboard/frmBSC01.h"
+#include "data/DB_Dll.h"
+#include "lookup/InstalacionConsultas.h"
+#include "platform/browser/WebBrowser.h"
+#include "platform/suite/PictureBox.h"
+#include "platform/ui/ScriptedDialogs.h"
+#include "report/EnlaceHTML.h"
+#include "schema/DemoDatabase.h"
+#include "viewers/Visores.h"
+#include "viewers/VisorPorTC.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QWebEnginePage>
+#include <QWebEngineView>
+#include <QtTest>
+
+using namespace tablero;
+
+namespace {
+
+QString texto(const QString& archivo)
+{
+    QFile f(archivo);
+    return f.open(QIODevice::ReadOnly) ? QString::fromLatin1(f.readAll()) : QString();
+}
+
+// Clicks the first anchor of the page whose address is `href` exactly, as the operator does.
+void clic(web::WebBrowser& navegador, const QString& href)
+{
+    navegador.vista()->page()->runJavaScript(
+        QStringLiteral("Array.from(document.querySelectorAll('a')).find(a => a.getAttribute('href') == '%1').click()")
+            .arg(href));
+}
+
+} // namespace
+
+class TstDashboardRoad : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir carpeta;
+    QString temporal;
+    frmBSC01* w = nullptr;
+
+    // Waits for the report the last request wrote to be on show.
+    bool mostrado(QSignalSpy& cargas, int antes)
+    {
+        return QTest::qWaitFor([&] { return cargas.count() > antes && !w->Pic->isVisible(); }, 60000);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(carpeta.isValid());
+        QCoreApplication::setApplicationName(QStringLiteral("conccuentas"));
+        qputenv("CONCCUENTAS_HOME", carpeta.path().toUtf8());
+        temporal = carpeta.filePath(QStringLiteral("informes"));
+        QVERIFY(QDir().mkpath(temporal));
+        qputenv("TEMP", temporal.toUtf8());
+        const QString archivo = carpeta.filePath(QStringLiteral("demo.db"));
+        QString error;
+        QVERIFY2(schema::CreateCompanyDatabase(archivo, schema::Options{}, &error), qPrintable(error));
+        lookup::InstallHook();
+        ui::ScriptedDialogs sinPreguntas;
+        w = &Tablero();
+        w->Parametros = QStringLiteral("@Server=sqlite;@DbName=%1;@Usuario=%2;@Password=;")
+                            .arg(archivo, QString::fromLatin1(schema::kAdminUser));
+        w->Form_Initialize();
+        QVERIFY(sinPreguntas.verifyDone());
+    }
+
+    void recorrido()
+    {
+        ui::ScriptedDialogs sinPreguntas;
+        const QString informe = w->ArchivoInforme();
+        QCOMPARE(informe, temporal + QStringLiteral("/BSC01.htm"));
+        QVERIFY(QFile::exists(temporal + QStringLiteral("/Style.css")));
+
+        // The whole chart on show, its top accounts as links.
+        QTRY_VERIFY_WITH_TIMEOUT(w->wbExplorer->LocationURL() == QUrl::fromLocalFile(informe).toString(), 60000);
+        QTRY_VERIFY_WITH_TIMEOUT(!w->Pic->isVisible(), 60000);
+        QVERIFY(w->TreeV->isEnabled());
+        const QString plan = texto(informe);
+        QVERIFY(plan.contains(QLatin1String("Plan General de Cuentas")));
+        QVERIFY(plan.contains(QLatin1String("HREF=\"CUENTA_1\"")));
+        QVERIFY(plan.trimmed().endsWith(QLatin1String("</body></html>"), Qt::CaseInsensitive));
+
+        // An account link: that account's report replaces the page.
+        QSignalSpy cargas(w->wbExplorer, &web::WebBrowser::DownloadComplete);
+        clic(*w->wbExplorer, report::EnlaceCuenta("1"));
+        QVERIFY(mostrado(cargas, 0));
+        QCOMPARE(w->FCuenta, QStringLiteral("1"));
+        QCOMPARE(w->FTitulo, QStringLiteral("1 - ACTIVO"));
+        QCOMPARE(w->StatusPanel1->text(), QStringLiteral(" Listo ..."));
+        const QString activo = texto(informe);
+        QVERIFY(activo.contains(QLatin1String("ACTIVO")));
+        QVERIFY(activo.contains(QLatin1String("HREF=\"CUENTA_11\"")));
+        QCOMPARE(w->wbExplorer->LocationURL(), QUrl::fromLocalFile(informe).toString());
+
+        // The bank account's movements, with a link per journal row's voucher.
+        const int antes = int(cargas.count());
+        w->wbExplorer->Navigate(QUrl::fromLocalFile(temporal + QLatin1Char('/') + report::EnlaceCuenta(schema::kBankAccount))
+                                    .toString());
+        QVERIFY(mostrado(cargas, antes));
+        QCOMPARE(w->FCuenta, QString::fromLatin1(schema::kBankAccount));
+        QVERIFY(w->FEsHoja);
+        const QString banco = texto(informe);
+        const QRegularExpressionMatch m = QRegularExpression(QStringLiteral("HREF=\"(_TC_[^\"]+)\"")).match(banco);
+        QVERIFY2(m.hasMatch(), "the bank account's report has no voucher link");
+        const QString href = m.captured(1);
+        const report::EnlaceLeido enlace = report::LeerEnlace(href);
+        const visores::EleccionVisor eleccion = visores::VisorPorTC(enlace.valor(report::kMarcaTC));
+        QVERIFY(eleccion.visor != visores::Visor::Ninguno);
+
+        // The voucher link opens the viewer its type picks, with that voucher's page.
+        clic(*w->wbExplorer, href);
+        visores::VisorDocumento* visor = nullptr;
+        QTRY_VERIFY_WITH_TIMEOUT(
+            [&] {
+                switch (eleccion.visor) {
+                case visores::Visor::Detalle: visor = &visores::frmBSC01CBTEDetalle(); break;
+                case visores::Visor::Recibo: visor = &visores::frmBSC01RECIBODetalle(); break;
+                default: visor = &visores::frmBSC01CBTECTABLE(); break;
+                }
+                return visor->isVisible();
+            }(),
+            60000);
+        QCOMPARE(visor->documento().iNumero, enlace.valor(report::kMarcaNumero));
+        QVERIFY(QFile::exists(visor->RutaPagina));
+        QVERIFY(texto(visor->RutaPagina).contains(enlace.valor(report::kMarcaNumero)));
+        // The dashboard's own page did not move.
+        QCOMPARE(w->FCuenta, QString::fromLatin1(schema::kBankAccount));
+        QVERIFY(sinPreguntas.verifyDone());
+    }
+
+    void cerrar()
+    {
+        ui::ScriptedDialogs d;
+        QVERIFY_THROWS_EXCEPTION(ui::ProgramEnded, w->cmdClose_Click());
+        QTRY_VERIFY(!TableroExiste());
+    }
+};
+
+QTEST_MAIN(TstDashboardRoad)
+#include "tst_dashboard_road.moc"
