@@ -29,16 +29,15 @@ QWebEngineProfile* perfilDelPrograma()
     return perfil;
 }
 
+// "file://" followed by a path (a blank or "#" in it is part of the name), a bare path, or any other URL.
 QUrl direccion(const QString& texto)
 {
+    if (texto.startsWith(QLatin1String("file://"), Qt::CaseInsensitive))
+        return QUrl::fromLocalFile(QDir::fromNativeSeparators(texto.mid(7)));
     const QUrl url(texto);
-    if (url.isValid() && !url.scheme().isEmpty() && url.scheme().size() > 1)
+    if (url.isValid() && url.scheme().size() > 1)
         return url;
-    // "file://" followed by a path, or a bare path.
-    QString ruta = texto;
-    if (ruta.startsWith(QLatin1String("file://"), Qt::CaseInsensitive))
-        ruta = ruta.mid(7);
-    return QUrl::fromLocalFile(QDir::fromNativeSeparators(ruta));
+    return QUrl::fromLocalFile(QDir::fromNativeSeparators(texto));
 }
 
 } // namespace
@@ -56,6 +55,10 @@ WebBrowser::WebBrowser(QWidget* parent) : QWidget(parent)
     connect(m_pagina, &QWebEnginePage::loadingChanged, this, [this](const QWebEngineLoadingInfo& info) {
         if (info.status() == QWebEngineLoadingInfo::LoadStartedStatus || m_cargando.isEmpty()
             || info.url() != m_cargando)
+            return;
+        // A navigation held back ends as stopped (aborted), possibly after the control has already let the
+        // same address load: that end is not the load's.
+        if (info.status() == QWebEngineLoadingInfo::LoadStoppedStatus)
             return;
         const QUrl terminada = m_cargando;
         m_cargando.clear();
