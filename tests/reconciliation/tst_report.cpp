@@ -249,6 +249,28 @@ private slots:
         // Printing saves nothing and leaves the reconciliation on screen.
         QCOMPARE(w->TextoCampo(QStringLiteral("IdConciliacion")), QStringLiteral("1"));
     }
+
+    // F8 on the list stands for REPORTE.
+    void f8MuestraElReporte()
+    {
+        QLocale::setDefault(QLocale::c());
+        w->Show();
+        ui::ScriptedDialogs d;
+        conciliarMarzo(*w);
+        // The operator clicks the list.
+        w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w.get()));
+        w->Lvw->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(w->Lvw));
+        suite::ReportesRegistrados mostrados;
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F8);
+        QVERIFY(d.verifyDone());
+        QCOMPARE(mostrados.documentos().size(), 1);
+        const QString texto = mostrados.texto(0);
+        for (const QString& parte : {kD1, kD2, QStringLiteral("Total (2 movimientos)"), QStringLiteral("350.00")})
+            QVERIFY2(texto.contains(parte), qPrintable(parte + QStringLiteral(" in ") + texto));
+        QVERIFY(!texto.contains(kD3));
+    }
 };
 
 QTEST_MAIN(TstReport)
