@@ -29,11 +29,24 @@ void prepararImpresora(QPrinter& impresora, const DocumentoReporte& documento)
                                         QMarginsF(margen, margen, margen, margen), QPageLayout::Millimeter));
 }
 
+PreguntaArchivoPdf& preguntaInstalada()
+{
+    static PreguntaArchivoPdf pregunta;
+    return pregunta;
+}
+
+QString preguntarArchivo(QWidget* padre, const QString& propuesto)
+{
+    if (preguntaInstalada())
+        return preguntaInstalada()(padre, propuesto);
+    return QFileDialog::getSaveFileName(padre, QStringLiteral("Guardar como PDF"), propuesto,
+                                        QStringLiteral("Documentos PDF (*.pdf)"));
+}
+
 void guardarComoPdf(const DocumentoReporte& documento, QWidget* padre)
 {
     const QString propuesto = QDir(documento.carpeta).filePath(documento.titulo + QStringLiteral(".pdf"));
-    QString archivo = QFileDialog::getSaveFileName(padre, QStringLiteral("Guardar como PDF"), propuesto,
-                                                   QStringLiteral("Documentos PDF (*.pdf)"));
+    QString archivo = preguntarArchivo(padre, propuesto);
     if (archivo.isEmpty())
         return;
     if (!archivo.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
@@ -46,6 +59,11 @@ void guardarComoPdf(const DocumentoReporte& documento, QWidget* padre)
 }
 
 } // namespace
+
+void setPreguntaArchivoPdf(PreguntaArchivoPdf pregunta)
+{
+    preguntaInstalada() = std::move(pregunta);
+}
 
 std::unique_ptr<QPrintPreviewDialog> CrearVistaPrevia(const DocumentoReporte& documento, QWidget* padre)
 {

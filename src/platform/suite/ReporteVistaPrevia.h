@@ -4,6 +4,7 @@
 
 #include "ReportePresentacion.h"
 
+#include <functional>
 #include <memory>
 
 class QPrintPreviewDialog;
@@ -24,5 +25,10 @@ public:
 // The preview window of a document, not yet shown: its pages as they print, the preview's own print button,
 // and "Guardar como PDF", which asks for a file name (in the document's folder) and writes the PDF there.
 std::unique_ptr<QPrintPreviewDialog> CrearVistaPrevia(const DocumentoReporte& documento, QWidget* padre = nullptr);
+
+// How "Guardar como PDF" asks for the file: a save dialog over the preview, starting at the proposed file;
+// "" when the operator cancels. A test installs its own answer; nullptr puts the dialog back.
+using PreguntaArchivoPdf = std::function<QString(QWidget* padre, const QString& propuesto)>;
+void setPreguntaArchivoPdf(PreguntaArchivoPdf pregunta);
 
 } // namespace suite

@@ -345,6 +345,43 @@ private slots:
         QTRY_VERIFY(paginas->pageCount() >= 1);
         vista->close();
     }
+
+    void guardarComoPdfEscribeElArchivoElegido()
+    {
+        const QString carpeta = carpetaNueva("guardados");
+        QVERIFY(QDir().mkpath(carpeta));
+        const DocumentoReporte documento{"Brenquil", "<h1>Empresa Demo S.A.</h1><p>Total 1.484,63</p>",
+                                         OpcionesDocumento{}, true, carpeta};
+        const auto vista = CrearVistaPrevia(documento);
+        auto* guardar = vista->findChild<QAction*>(QLatin1String(kAccionGuardarPdf));
+        QVERIFY(guardar);
+        QStringList propuestos;
+        QString respuesta;
+        setPreguntaArchivoPdf([&](QWidget* padre, const QString& propuesto) {
+            propuestos << QDir::cleanPath(propuesto);
+            return padre == vista.get() ? respuesta : QString("no es la vista");
+        });
+        ui::ScriptedDialogs dialogos;
+
+        respuesta = carpeta + "/marzo";   // the extension is added
+        guardar->trigger();
+        QVERIFY(QFile::exists(carpeta + "/marzo.pdf"));
+        QFile f(carpeta + "/marzo.pdf");
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QVERIFY(f.readAll().startsWith("%PDF-"));
+        QCOMPARE(propuestos, QStringList{QDir::cleanPath(carpeta + "/Brenquil.pdf")});
+
+        respuesta.clear();   // cancelled: nothing written, nothing said
+        guardar->trigger();
+        QCOMPARE(QDir(carpeta).entryList(QDir::Files), QStringList{"marzo.pdf"});
+
+        respuesta = carpeta + "/no-existe/abril.pdf";
+        dialogos.expectMsgBox(ui::vbOK).containing("No se puede escribir el archivo").withStyle(ui::vbCritical);
+        guardar->trigger();
+        QVERIFY(dialogos.verifyDone());
+        QVERIFY(!QFile::exists(respuesta));
+        setPreguntaArchivoPdf(nullptr);
+    }
 };
 
 QTEST_MAIN(TstReporte)
