@@ -77,14 +77,21 @@ void applySchema(CompanyFile& company, Part part)
 
 } // namespace
 
+QDate DemoDay(int month, int day)
+{
+    const QDate hoy = QDate::currentDate();
+    const QDate primero = QDate(hoy.year(), hoy.month(), 1).addMonths(month - kDemoMonths);
+    return primero.addDays(qBound(1, day, primero.daysInMonth()) - 1);
+}
+
 QDate DemoFirstDay()
 {
-    return QDate(kPeriodo, 1, 1);
+    return DemoDay(1, 1);
 }
 
 QDate DemoLastDay()
 {
-    return QDate(kPeriodo, 3, 31);
+    return DemoDay(kDemoMonths, 31);
 }
 
 bool CreateEmptyDatabase(const QString& file, QString* error)
@@ -105,7 +112,7 @@ bool CreateCompanyDatabase(const QString& file, const Options& options, QString*
             {
                 const QSqlDatabase db = company.db();
                 demo::WriteMasterData(db);
-                JournalWriter journal(db, kPeriodo);
+                JournalWriter journal(db);
                 demo::WriteVouchers(db, journal, options.seed);
                 if (options.linesPerSide > 0)
                     demo::WriteBenchAccount(journal, options.linesPerSide, options.seed);

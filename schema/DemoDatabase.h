@@ -42,12 +42,18 @@ inline constexpr char kBenchAccount[] = "1105";        // "Banco cuenta recaudad
 inline constexpr char kClosedAccount[] = "1106";       // DADA_DE_BAJA = 1
 inline constexpr char kBusinessUnit[] = "0001";        // "Casa Central"
 inline constexpr char kStation[] = "PUESTO01";         // the PC named in the voucher histories
-inline constexpr int kPeriodo = 2026;                  // TA_CONFIGURACION "PERIODO" and MV_EJERCICIOS
 inline constexpr char kTipoReg[] = "N";                // TIPO_REG of every generated journal line
 inline constexpr char kTolerance[] = "0.01";           // TA_CONFIGURACION "ToleranciaRedondeo"
 
-// The months the demo journal covers (January to March of kPeriodo).
+// The demo journal's months follow the day the file is made: kDemoMonths whole months, the last of them the
+// current month, so that the period the workbench proposes (the current month) has lines to reconcile.
+inline constexpr int kDemoMonths = 3;
 QDate DemoFirstDay();
 QDate DemoLastDay();
+// A day of the demo's month 1..kDemoMonths (1 the earliest); a day past the month's end is its last day.
+QDate DemoDay(int month, int day);
+// The fiscal year of the demo's last month: TA_CONFIGURACION "PERIODO" (MV_EJERCICIOS holds it and the year
+// before). Each journal line's PERIODO is the year of its date.
+inline const int kPeriodo = DemoLastDay().year();
 
 } // namespace schema

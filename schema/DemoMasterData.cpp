@@ -24,7 +24,6 @@ struct Setting {
 const Setting kSettings[] = {
     {"ToleranciaRedondeo", kTolerance, "CONTABILIDAD"},
     {"CantidadDecimales", "2", "GENERAL"},
-    {"PERIODO", "2026", "CONTABILIDAD"},
     {"NOMBRE", kCompanyName, "GENERAL"},
     {"Digitos_Capitulo", "1", "CONTABILIDAD"},
     {"Digitos_SubCapitulo", "1", "CONTABILIDAD"},
@@ -141,6 +140,8 @@ void writeSettings(const QSqlDatabase& db)
                     QStringLiteral("PoliticaNegocio")});
     for (const Setting& s : kSettings)
         rows.add({text(s.clave), text(s.valor), text(s.grupo), 0});
+    // The fiscal year follows the demo's dates.
+    rows.add({QStringLiteral("PERIODO"), QString::number(kPeriodo), QStringLiteral("CONTABILIDAD"), 0});
 }
 
 void writeUsers(const QSqlDatabase& db)

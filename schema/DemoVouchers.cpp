@@ -39,11 +39,12 @@ QDate workingDay(QDate date)
     return date;
 }
 
+// The name of the demo's month 1..kDemoMonths.
 QString monthName(int month)
 {
     static const char* names[] = {"enero", "febrero", "marzo", "abril", "mayo", "junio", "julio", "agosto",
                                   "septiembre", "octubre", "noviembre", "diciembre"};
-    return text(names[month - 1]);
+    return text(names[DemoDay(month, 1).month() - 1]);
 }
 
 struct Pending {
@@ -59,7 +60,7 @@ public:
     void run()
     {
         opening();
-        for (int month = DemoFirstDay().month(); month <= DemoLastDay().month(); ++month)
+        for (int month = 1; month <= kDemoMonths; ++month)
             businessOf(month);
     }
 
@@ -165,7 +166,7 @@ private:
     {
         const Document d = voucher(QStringLiteral("AS"), QStringLiteral("0001"), QStringLiteral("X"), 1,
                                    workingDay(DemoFirstDay().addDays(1)), nullptr);
-        JournalEntry e = entryOf(d, QStringLiteral("Asiento de apertura del ejercicio %1").arg(kPeriodo));
+        JournalEntry e = entryOf(d, QStringLiteral("Asiento de apertura del ejercicio %1").arg(d.fecha.year()));
         e.tcOrigen.clear();
         e.cpteOrigen.clear();
         e.lines = {bankLine(true, Pesos(1250000), QStringLiteral("Saldo inicial banco"), text(kOwnBank), {}, {}),
@@ -353,7 +354,7 @@ private:
 
     void bankFee(int month)
     {
-        const Document d = accountingVoucher(QStringLiteral("AS"), workingDay(QDate(kPeriodo, month, 28)));
+        const Document d = accountingVoucher(QStringLiteral("AS"), workingDay(DemoDay(month, 28)));
         const Amount fee = Pesos(4500 + pick(3000), pick(100));
         const Amount iva = Percent(fee, 21);
         JournalEntry e = entryOf(d, QStringLiteral("Comisión mantenimiento de cuenta %1").arg(monthName(month)));
@@ -373,7 +374,7 @@ private:
     // "VJ" vouchers open no document.
     void adjustment(int month)
     {
-        const Document d = accountingVoucher(QStringLiteral("VJ"), workingDay(QDate(kPeriodo, month, 15)));
+        const Document d = accountingVoucher(QStringLiteral("VJ"), workingDay(DemoDay(month, 15)));
         const Amount interest = Pesos(100 + pick(900), pick(100));
         JournalEntry e = entryOf(d, QStringLiteral("Intereses acreditados %1").arg(monthName(month)));
         e.lines = {bankLine(true, interest, e.detalle, text(kOwnBank), {}, {}),
@@ -391,7 +392,7 @@ private:
     void businessOf(int month)
     {
         for (int i = 0; i < 6; ++i) {
-            const QDate fecha = workingDay(QDate(kPeriodo, month, 3 + 4 * i + pick(2)));
+            const QDate fecha = workingDay(DemoDay(month, 3 + 4 * i + pick(2)));
             const Document sold = cashSale(fecha, i);
             const QDate depositDay = workingDay(fecha.addDays(1 + pick(3)));
             if (i == 4) {
@@ -403,13 +404,13 @@ private:
             }
         }
         for (int r = 0; r < 2; ++r) {
-            const Document invoice = creditSale(workingDay(QDate(kPeriodo, month, 5 + 7 * r)), r);
+            const Document invoice = creditSale(workingDay(DemoDay(month, 5 + 7 * r)), r);
             const QDate collected = workingDay(invoice.fecha.addDays(8 + pick(6)));
             const Document paid = receipt(collected, invoice);
             deposit(paid, workingDay(collected.addDays(1 + pick(2))), paid.total);
         }
         for (int p = 0; p < 2; ++p) {
-            const Document bought = purchase(workingDay(QDate(kPeriodo, month, 2 + 7 * p)), (month + p) % 3);
+            const Document bought = purchase(workingDay(DemoDay(month, 2 + 7 * p)), (month + p) % 3);
             payment(workingDay(bought.fecha.addDays(12 + pick(5))), bought);
         }
         adjustment(month);

@@ -70,11 +70,10 @@ void checkBalanced(const JournalEntry& entry)
 
 } // namespace
 
-JournalWriter::JournalWriter(const QSqlDatabase& db, int periodo)
+JournalWriter::JournalWriter(const QSqlDatabase& db)
     : m_lines(db, QStringLiteral("MV_ASIENTOS"), kLineColumns),
       m_taxLines(db, QStringLiteral("MV_ASIENTOS"), kLineColumns + kTaxColumns),
-      m_costShares(db, QStringLiteral("MV_ASIENTOSCCOSTO"), kCostShareColumns),
-      m_periodo(periodo)
+      m_costShares(db, QStringLiteral("MV_ASIENTOSCCOSTO"), kCostShareColumns)
 {
 }
 
@@ -93,7 +92,7 @@ QVariantList JournalWriter::lineValues(const JournalEntry& entry, const JournalL
             secuencia,
             entry.fecha.month(),
             m_lastEntry,
-            m_periodo,
+            entry.fecha.year(),
             QString::fromLatin1(kTipoReg),
             dateText(entry.fecha),
             DateValue(line.vencimiento),
@@ -130,7 +129,7 @@ int JournalWriter::write(const JournalEntry& entry)
     }
     int share = 0;
     for (const CostShare& cost : entry.costShares) {
-        m_costShares.add({m_periodo, entry.fecha.month(), m_lastEntry, QString::fromLatin1(kTipoReg), ++share,
+        m_costShares.add({entry.fecha.year(), entry.fecha.month(), m_lastEntry, QString::fromLatin1(kTipoReg), ++share,
                           cost.cuenta, cost.ccosto, AmountValue(Pesos(cost.porcentaje)),
                           AmountValue(cost.importe)});
     }

@@ -57,7 +57,8 @@ struct JournalEntry {
 
 class JournalWriter {
 public:
-    JournalWriter(const QSqlDatabase& db, int periodo);
+    // Every line's PERIODO is the year of its entry's date.
+    explicit JournalWriter(const QSqlDatabase& db);
     // Raises GenerationError when the entry does not balance or a row cannot be written.
     // Returns the entry's [NUMERO ASIENTO].
     int write(const JournalEntry& entry);
@@ -71,7 +72,6 @@ private:
     RowWriter m_lines;
     RowWriter m_taxLines;
     RowWriter m_costShares;
-    int m_periodo;
     int m_lastEntry = 0;
     QDate m_lastDate;
     QVariant m_lastDateText;

@@ -2,6 +2,7 @@
 // gives back the edit lock this window holds, and only that one.
 
 #include "FrmConcCuentas.h"
+#include "ReporteConciliacion.h"
 
 #include "core/Configuration.h"
 #include "core/Globals.h"
@@ -66,6 +67,7 @@ void FrmConcCuentas::ImprimirReporte()
                               + QStringLiteral("' AND {MV_CONCILIACION.CONCILIADO} = TRUE");
     const QString empresa =
         QStringLiteral("NombreEmpresa = '") + ModGlobal::Cfg(QStringLiteral("NOMBRE")) + QLatin1Char('\'');
+    conciliacion::RegistrarReporteConciliacion();
     suite::Reporte& reporte = ModGlobal::gReporte();
     reporte.VistaPrevia = true;
     reporte.Apaisado = true;

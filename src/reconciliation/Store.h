@@ -11,6 +11,7 @@
 // copied by the engine from table to table. Line statements are restricted to the reconciliation's own
 // rows, so a stale ID can never touch another reconciliation.
 
+#include "StoreReport.h"
 #include "StoreTypes.h"
 #include "platform/ado/Connection.h"
 
@@ -66,6 +67,10 @@ public:
     // The side's saved lines of the number as list rows, in stored order: unmarked lines always, marked ones
     // (checked) only with `incluirConciliadas`. The header is not looked at: the caller has read it already.
     WorkbenchRows CargarLineas(qint64 numero, Lado lado, bool incluirConciliadas);
+
+    // The report's header and lines (StoreReport.h); none when the header is missing or its conditions
+    // leave it out. Raises CondicionDesconocida for a table or column the report does not read.
+    std::optional<DatosReporte> LeerReporte(qint64 numero, const QList<CondicionReporte>& condiciones);
 
     // ---- writing ----
     // Saves the rows' marks and link lists and the header (not finalized), in one transaction. Pass the rows

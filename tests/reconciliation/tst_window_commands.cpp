@@ -7,6 +7,7 @@
 #include "core/Globals.h"
 #include "platform/suite/Brakmo.h"
 #include "platform/suite/Reporte.h"
+#include "platform/suite/ReporteRegistrado.h"
 
 #include <QFileInfo>
 #include <QSqlQuery>
@@ -268,15 +269,13 @@ private slots:
     {
         ui::ScriptedDialogs d;
         conciliarMarzo(*w);
-        QStringList abiertos;
-        suite::Reporte::setAbridorDeDocumentos([&](const QString& archivo) { abiertos << archivo; });
+        suite::ReportesRegistrados mostrados;
         w->Brakmo1_Click(QStringLiteral("REPORTE"));
-        suite::Reporte::setAbridorDeDocumentos(nullptr);
         QVERIFY(d.verifyDone());
         QCOMPARE(w->FTablaReporte, QStringLiteral("MV_CONCILIACION"));
-        QCOMPARE(abiertos.size(), 1);
-        QCOMPARE(QFileInfo(abiertos.first()).fileName(), QStringLiteral("Brenquil.pdf"));
-        QVERIFY(QFileInfo(abiertos.first()).size() > 0);
+        QCOMPARE(mostrados.documentos().size(), 1);
+        QCOMPARE(mostrados.documentos().first().titulo, QStringLiteral("Brenquil"));
+        QVERIFY(mostrados.texto(0).contains(kD1));
         QCOMPARE(ModGlobal::gReporte().Margen, 25);
         // Printing saves nothing.
         QCOMPARE(w->TextoCampo(QStringLiteral("IdConciliacion")), QStringLiteral("1"));

@@ -44,6 +44,7 @@ private slots:
     void configurationHoldsTheKeysTheProgramReads_data();
     void configurationHoldsTheKeysTheProgramReads();
     void periodCoversTheJournal();
+    void bankAccountHasLinesInTheMonthItWasMade();
 
     void bankAccountHasLinesOnBothSides();
     void mostBankLinesPairByVoucherAndAmount();
@@ -64,6 +65,9 @@ private:
     QTemporaryDir m_dir;
     QString m_demo;
     QString m_bench;
+    // The days around the demo file's making: its months follow them.
+    QDate m_madeFrom;
+    QDate m_madeTo;
 };
 
 void TstDemoCompany::initTestCase()
@@ -72,7 +76,9 @@ void TstDemoCompany::initTestCase()
     m_demo = m_dir.filePath(QStringLiteral("demo.db"));
     m_bench = m_dir.filePath(QStringLiteral("bench.db"));
     QString error;
+    m_madeFrom = QDate::currentDate();
     QVERIFY2(schema::CreateCompanyDatabase(m_demo, schema::Options{}, &error), qPrintable(error));
+    m_madeTo = QDate::currentDate();
     QVERIFY2(schema::CreateCompanyDatabase(m_bench, schema::Options{1000, 7}, &error), qPrintable(error));
 }
 
@@ -146,13 +152,38 @@ void TstDemoCompany::periodCoversTheJournal()
     const QString period = QStringLiteral("select [FECHA DESDE] as FECHADESDE, [FECHA HASTA] as FECHAHASTA"
                                           " from MV_EJERCICIOS where periodo='%1'")
                                .arg(schema::kPeriodo);
-    QCOMPARE(db.scalar(period).toString(), QStringLiteral("2026-01-01 00:00:00"));
-    QCOMPARE(db.count(QStringLiteral("SELECT COUNT(*) FROM MV_ASIENTOS WHERE FECHA < ? OR FECHA > ? OR PERIODO <> ?"),
-                      {schema::DemoFirstDay().toString(Qt::ISODate), schema::DemoLastDay().toString(Qt::ISODate),
-                       schema::kPeriodo}),
+    QCOMPARE(db.scalar(period).toString(), QStringLiteral("%1-01-01 00:00:00").arg(schema::kPeriodo));
+    // Every line within the demo's months, its PERIODO the year of its date (a fiscal year MV_EJERCICIOS holds).
+    QCOMPARE(db.count(QStringLiteral("SELECT COUNT(*) FROM MV_ASIENTOS WHERE FECHA < ? OR FECHA > ? OR PERIODO <>"
+                                     " CAST(substr(FECHA, 1, 4) AS INTEGER) OR PERIODO NOT IN (?, ?)"),
+                      {schema::DemoFirstDay().toString(Qt::ISODate), schema::DemoLastDay().toString(Qt::ISODate) + "Z",
+                       schema::kPeriodo - 1, schema::kPeriodo}),
              0);
     QCOMPARE(db.count(QStringLiteral("SELECT COUNT(DISTINCT MES_OPERATIVO) FROM MV_ASIENTOS WHERE CUENTA = ?"), {kBank}),
              3);
+}
+
+// A new user takes the bank account and the period the workbench proposes, the current month: both sides
+// have lines there, and the journal's three months end with it.
+void TstDemoCompany::bankAccountHasLinesInTheMonthItWasMade()
+{
+    SchemaTestDb db(m_demo);
+    const QString last = db.scalar(QStringLiteral("SELECT MAX(FECHA) FROM MV_ASIENTOS")).toString();
+    const QString first = db.scalar(QStringLiteral("SELECT MIN(FECHA) FROM MV_ASIENTOS")).toString();
+    QDate month = m_madeTo;
+    if (last.left(7) != month.toString(QStringLiteral("yyyy-MM")))
+        month = m_madeFrom;   // made just before a month's end
+    QCOMPARE(last.left(7), month.toString(QStringLiteral("yyyy-MM")));
+    QCOMPARE(first.left(7), month.addMonths(-2).toString(QStringLiteral("yyyy-MM")));
+    QCOMPARE(db.scalar(QStringLiteral("SELECT VALOR FROM ta_configuracion WHERE CLAVE = 'PERIODO'")).toString(),
+             QString::number(month.year()));
+
+    const QString from = QDate(month.year(), month.month(), 1).toString(Qt::ISODate);
+    const QString to = QDate(month.year(), month.month(), month.daysInMonth()).toString(Qt::ISODate) + "Z";
+    const QString side = QStringLiteral("SELECT COUNT(*) FROM MV_ASIENTOS WHERE CUENTA = ? AND [DEBE-HABER] = ?"
+                                        " AND FECHA >= ? AND FECHA <= ?");
+    QVERIFY(db.count(side, {kBank, QStringLiteral("D"), from, to}) >= 5);
+    QVERIFY(db.count(side, {kBank, QStringLiteral("H"), from, to}) >= 5);
 }
 
 void TstDemoCompany::bankAccountHasLinesOnBothSides()

@@ -1,7 +1,7 @@
 #include "Reporte.h"
 
 #include "Carpetas.h"
-#include "ReporteConciliacion.h"
+#include "ReportePresentacion.h"
 #include "Utilidades.h"
 
 #include "platform/ado/Connection.h"
@@ -9,16 +9,13 @@
 #include "platform/ui/OperatorDialogs.h"
 
 #include <QCoreApplication>
-#include <QDesktopServices>
 #include <QDir>
-#include <QGuiApplication>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QTextDocument>
-#include <QUrl>
 
 namespace suite {
 
@@ -62,30 +59,16 @@ std::optional<ado::Variant> leerValor(const QString& formula, qsizetype& i)
     return std::nullopt;
 }
 
-std::function<void(const QString&)>& abridorInstalado()
+QHash<QString, DefinicionReporte>& definiciones()
 {
-    static std::function<void(const QString&)> abridor;
-    return abridor;
-}
-
-bool aperturaSuprimida()
-{
-    const QByteArray no = qgetenv("CONCCUENTAS_NO_OPEN");
-    if (!no.isEmpty() && no != "0")
-        return true;
-    const QString plataforma = QGuiApplication::platformName();
-    return plataforma == QLatin1String("offscreen") || plataforma == QLatin1String("minimal");
+    static QHash<QString, DefinicionReporte> registradas;
+    return registradas;
 }
 
 QString carpetaDeDocumentos(const QString& carpeta)
 {
     const QString dada = carpeta.trimmed();
-    if (dada.isEmpty())
-        return CarpetaTemporalDelPrograma();
-    const QString normalizada = Utilidades::NormalizarCarpeta(dada);
-    if (!QDir().mkpath(normalizada))
-        throw ErrorReporte(QStringLiteral("No se puede crear la carpeta %1").arg(QDir::toNativeSeparators(normalizada)));
-    return normalizada;
+    return dada.isEmpty() ? CarpetaTemporalDelPrograma() : Utilidades::NormalizarCarpeta(dada);
 }
 
 QHash<QString, QString> formulasNombradas(const QStringList& formulas)
@@ -188,16 +171,17 @@ void EscribirPdf(const QString& html, const QString& archivo, const QString& tit
                                .arg(QDir::toNativeSeparators(archivo), salida.errorString()));
 }
 
-QString Reporte::Imprimir(const QString& reporte, const QStringList& formulas, const QString& seleccion,
-                          const QString& /*cadenaDsn*/, const QString& formulaEmpresa,
-                          const QVariant& /*opcional1*/, const QVariant& /*opcional2*/,
-                          const QVariant& /*opcional3*/, const QVariant& /*opcional4*/,
-                          const QString& /*texto1*/, const QString& /*texto2*/, const QString& /*texto3*/)
+bool Reporte::Imprimir(const QString& reporte, const QStringList& formulas, const QString& seleccion,
+                       const QString& /*cadenaDsn*/, const QString& formulaEmpresa, const QVariant& /*opcional1*/,
+                       const QVariant& /*opcional2*/, const QVariant& /*opcional3*/,
+                       const QVariant& /*opcional4*/, const QString& /*texto1*/, const QString& /*texto2*/,
+                       const QString& /*texto3*/)
 {
     const QString nombre = reporte.trimmed();
     const QString tituloAviso = nombre.isEmpty() ? QStringLiteral("Reporte") : nombre;
     try {
-        if (nombre.compare(QLatin1String(kReporteConciliacion), Qt::CaseInsensitive) != 0)
+        const DefinicionReporte definicion = definiciones().value(nombre.toUpper());
+        if (!definicion)
             throw ErrorReporte(QStringLiteral("No existe el reporte \"%1\".").arg(nombre));
         const auto condiciones = LeerSeleccion(seleccion);
         if (!condiciones)
@@ -208,38 +192,31 @@ QString Reporte::Imprimir(const QString& reporte, const QStringList& formulas, c
             throw ErrorReporte(QStringLiteral("El reporte no tiene conexión con la base de datos."));
 
         const OpcionesDocumento opciones{Apaisado, MostrarFechaImpresion, Margen};
-        const DatosConciliacion datos = LeerConciliacion(*m_conexion, *condiciones, nombradas);
-        const QString archivo = carpetaDeDocumentos(Carpeta) + QLatin1String(kReporteConciliacion)
-                                + QStringLiteral(".pdf");
-        EscribirPdf(HtmlConciliacion(datos, opciones, QDateTime::currentDateTime()), archivo,
-                    QLatin1String(kReporteConciliacion), opciones);
-        if (VistaPrevia)
-            AbrirDocumento(archivo);
-        return archivo;
+        const PedidoReporte pedido{*m_conexion, *condiciones, nombradas, opciones, QDateTime::currentDateTime()};
+        const DocumentoReporte documento{nombre, definicion(pedido), opciones, VistaPrevia,
+                                         carpetaDeDocumentos(Carpeta)};
+        presentacionReportes().Presentar(documento);
+        return true;
     } catch (const ErrorReporte& e) {
         ui::dialogs().MsgBox(e.mensaje(), ui::vbCritical, tituloAviso);
     } catch (const ado::Error& e) {
         ui::dialogs().MsgBox(e.Description, ui::vbCritical, tituloAviso);
     }
-    return {};
+    return false;
 }
 
-void Reporte::AbrirDocumento(const QString& archivo)
+void Reporte::Registrar(const QString& nombre, DefinicionReporte definicion)
 {
-    if (abridorInstalado()) {
-        abridorInstalado()(archivo);
-        return;
-    }
-    if (aperturaSuprimida())
-        return;
-    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(archivo)))
-        ui::dialogs().MsgBox(QStringLiteral("No se puede abrir el documento %1").arg(QDir::toNativeSeparators(archivo)),
-                             ui::vbExclamation, QStringLiteral("Reporte"));
+    const QString clave = nombre.trimmed().toUpper();
+    if (definicion)
+        definiciones().insert(clave, std::move(definicion));
+    else
+        definiciones().remove(clave);
 }
 
-void Reporte::setAbridorDeDocumentos(std::function<void(const QString&)> abridor)
+bool Reporte::Registrado(const QString& nombre)
 {
-    abridorInstalado() = std::move(abridor);
+    return definiciones().contains(nombre.trimmed().toUpper());
 }
 
 } // namespace suite

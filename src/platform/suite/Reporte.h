@@ -1,18 +1,20 @@
 #pragma once
 // The suite's report printer (`gReporte`). A report is named, restricted by a record-selection formula and
-// given named formulas (the company name among them); the printer writes it as a PDF document and, for a
-// preview, opens it with the desktop's viewer.
+// given named formulas (the company name among them); the printer asks the report's definition for its
+// document and shows it inside the program, as a print preview from which it can be printed or saved as a
+// PDF (ReportePresentacion.h).
 //
 // Formulas it reads:
 //   selection  {Tabla.Campo} = valor [AND {Tabla.Campo} = valor ...]   valor: 'text' ('' inside stands for
 //              one quote), TRUE, FALSE or a number; words in any letter case
 //   named      Nombre = 'text'   (the text is everything between the first and the last quote, as written)
-// Reports it knows: "Brenquil" (the account reconciliation, ReporteConciliacion.h).
-// Failures (unknown report, formula it cannot read, no connection, database or file errors) are told to the
-// operator through the operator dialogs; nothing is written then and Imprimir returns "".
+// The printer knows no report by itself: the libraries that own the data register their definitions by name.
+// Failures (unknown report, formula it cannot read, no connection, database errors) are told to the operator
+// through the operator dialogs; nothing is shown then and Imprimir returns false.
 
 #include "platform/ado/Variant.h"
 
+#include <QDateTime>
 #include <QHash>
 #include <QList>
 #include <QString>
@@ -64,11 +66,25 @@ struct ErrorReporte : std::runtime_error {
 void EscribirPdf(const QString& html, const QString& archivo, const QString& titulo,
                  const OpcionesDocumento& opciones);
 
+// What a report definition is asked for: the database, the selection's conditions and the named formulas
+// (names upper-cased).
+struct PedidoReporte {
+    ado::Connection& conexion;
+    QList<CondicionSeleccion> seleccion;
+    QHash<QString, QString> formulas;
+    OpcionesDocumento opciones;
+    QDateTime impreso;   // when the document is made, for the print date
+};
+
+// A report's definition: its document as rich text (HTML). Throws ErrorReporte for a selection it cannot
+// print (the message is the operator's); database failures raise ado::Error.
+using DefinicionReporte = std::function<QString(const PedidoReporte&)>;
+
 class Reporte {
 public:
-    // Folder the documents are written into; the program's temporary folder while it is blank.
+    // Folder offered for saving the document as a PDF; the program's temporary folder while it is blank.
     QString Carpeta;
-    // Open the written document with the desktop's viewer.
+    // Show the document in the preview; false sends it to the printer (after the print dialog).
     bool VistaPrevia = true;
     // Landscape pages.
     bool Apaisado = true;
@@ -82,20 +98,18 @@ public:
     void setConexion(ado::Connection* conexion) { m_conexion = conexion; }
     ado::Connection* Conexion() const { return m_conexion; }
 
-    // Prints the report: writes <Carpeta>/<reporte>.pdf and, with VistaPrevia, opens it. Returns the file
-    // written, "" on failure (already told to the operator). The optional arguments and the three texts at
-    // the end are accepted for the suite's other reports and not used by the ones here.
-    QString Imprimir(const QString& reporte, const QStringList& formulas, const QString& seleccion,
-                     const QString& cadenaDsn, const QString& formulaEmpresa, const QVariant& opcional1 = {},
-                     const QVariant& opcional2 = {}, const QVariant& opcional3 = {},
-                     const QVariant& opcional4 = {}, const QString& texto1 = {}, const QString& texto2 = {},
-                     const QString& texto3 = {});
+    // Makes the report's document and hands it to the installed presentation (the preview). Returns false
+    // on failure (already told to the operator). The optional arguments and the three texts at the end are
+    // accepted for the suite's other reports and not used by the ones here.
+    bool Imprimir(const QString& reporte, const QStringList& formulas, const QString& seleccion,
+                  const QString& cadenaDsn, const QString& formulaEmpresa, const QVariant& opcional1 = {},
+                  const QVariant& opcional2 = {}, const QVariant& opcional3 = {}, const QVariant& opcional4 = {},
+                  const QString& texto1 = {}, const QString& texto2 = {}, const QString& texto3 = {});
 
-    // Opens a written document. The desktop viewer is not started when CONCCUENTAS_NO_OPEN is set (to
-    // anything but "" or "0") or when there is no real screen (offscreen platform); a hook installed by a
-    // test receives the file instead. nullptr removes the hook.
-    static void AbrirDocumento(const QString& archivo);
-    static void setAbridorDeDocumentos(std::function<void(const QString&)> abridor);
+    // Registers a report by name (compared without regard to letter case) for every printer of the
+    // process; registering a name again replaces its definition, nullptr removes it.
+    static void Registrar(const QString& nombre, DefinicionReporte definicion);
+    static bool Registrado(const QString& nombre);
 
 private:
     ado::Connection* m_conexion = nullptr;

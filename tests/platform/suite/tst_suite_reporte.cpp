@@ -1,20 +1,28 @@
-// The report printer: reading selection and named formulas, the reconciliation report read from a real
-// company file, the PDF it writes and opens, and the messages for what it cannot print.
+// The report printer: reading selection and named formulas, a report registered by name and read from a
+// real company file, the document it hands to the preview, the messages for what it cannot print, the PDF it
+// saves and the preview window itself.
 #include "platform/suite/Reporte.h"
-#include "platform/suite/ReporteConciliacion.h"
+#include "platform/suite/ReporteRegistrado.h"
+#include "platform/suite/ReporteVistaPrevia.h"
 #include "platform/suite/Utilidades.h"
 
 #include "platform/ado/Connection.h"
+#include "platform/ado/Recordset.h"
 #include "platform/ui/ScriptedDialogs.h"
 #include "schema/DemoDatabase.h"
 
+#include <QAction>
+#include <QDir>
 #include <QFile>
 #include <QLocale>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextDocument>
+#include <memory>
 #ifdef CONC_HAS_QTPDF
 #include <QPdfDocument>
 #endif
@@ -53,6 +61,35 @@ QString textoDelPdf(const QString& archivo)
 #endif
 }
 
+// A report of the chart of accounts for the printer's tests: one line per account that the selection's
+// conditions on MA_CUENTAS keep, with the company formula as its title. It keeps the request it was given.
+struct ReporteDeCuentas {
+    QList<CondicionSeleccion> seleccion;
+    QHash<QString, QString> formulas;
+    OpcionesDocumento opciones;
+
+    QString operator()(const PedidoReporte& pedido)
+    {
+        seleccion = pedido.seleccion;
+        formulas = pedido.formulas;
+        opciones = pedido.opciones;
+        QString donde = QStringLiteral("1 = 1");
+        for (const CondicionSeleccion& c : pedido.seleccion) {
+            if (c.valor.toString() == QLatin1String("error"))
+                throw ErrorReporte(QStringLiteral("El reporte no sabe de errores."));
+            donde += QStringLiteral(" AND [%1] = '%2'").arg(c.campo, c.valor.toString().replace("'", "''"));
+        }
+        ado::Recordset rs;
+        rs.Open(QStringLiteral("SELECT Codigo, Descripcion FROM MA_CUENTAS WHERE ") + donde + " ORDER BY Codigo",
+                &pedido.conexion);
+        QString html = QStringLiteral("<h1>%1</h1>").arg(pedido.formulas.value("NOMBREEMPRESA").toHtmlEscaped());
+        for (; !rs.EOF(); rs.MoveNext())
+            html += QStringLiteral("<p>%1 %2</p>")
+                        .arg(rs["Codigo"].toString().toHtmlEscaped(), rs["Descripcion"].toString().toHtmlEscaped());
+        return html;
+    }
+};
+
 } // namespace
 
 class TstReporte : public QObject {
@@ -60,6 +97,7 @@ class TstReporte : public QObject {
 
     QTemporaryDir m_dir;
     ado::Connection m_cn;
+    std::shared_ptr<ReporteDeCuentas> m_cuentas = std::make_shared<ReporteDeCuentas>();
 
     QString carpetaNueva(const char* nombre) { return m_dir.filePath(QString::fromLatin1(nombre)); }
 
@@ -73,31 +111,11 @@ private slots:
         QVERIFY2(schema::CreateEmptyDatabase(archivo, &error), qPrintable(error));
         m_cn.Open(QStringLiteral("PROVIDER=SQLOLEDB;Server=sqlite;Database =%1;UId=sa;Pwd=;").arg(archivo));
         m_cn.Execute(QStringLiteral(
-            "INSERT INTO MA_CUENTAS (Codigo, Descripcion, Titulo) VALUES ('1101', 'Banco cuenta corriente', 0)\n"
-            "INSERT INTO MV_CONCILIACION_CAB (IDCONCILIACION, TIPO, CUENTA, FECHA, OBSERVACIONES, FECHADESDE, "
-            "FECHAHASTA, UNEGOCIO, USUARIO, FINALIZADA) VALUES (1, 'CTA', '1101', '2026-03-31', "
-            "'Extracto de marzo', '2026-03-01', '2026-03-31', '0001', 'operador', 1)\n"
-            "INSERT INTO MV_CONCILIACION_CAB (IDCONCILIACION, TIPO, CUENTA, FECHA, FINALIZADA) "
-            "VALUES (2, 'CTA', '1101', '2026-04-30', NULL)\n"
-            "INSERT INTO MV_CONCILIACION (IDCONCILIACION, CUENTA, SECUENCIA, MES_OPERATIVO, [NUMERO ASIENTO], "
-            "PERIODO, TIPO_REG, FECHAMOV, VENCIMIENTO, TC, COMPROBANTE, IMPORTE, CONCEPTO, CONCILIADO, "
-            "CONCILIADOCON) VALUES (1, '1101', 1, 3, 10, 2026, 'N', '2026-03-05', '2026-03-20', 'FAC', "
-            "'0001000012341', 1234.5, 'Cobro cliente Pérez', 1, '7,8')\n"
-            "INSERT INTO MV_CONCILIACION (IDCONCILIACION, CUENTA, SECUENCIA, MES_OPERATIVO, [NUMERO ASIENTO], "
-            "PERIODO, TIPO_REG, FECHAMOV, TC, COMPROBANTE, IMPORTE, CONCEPTO, CONCILIADO, CONCILIADOCON) "
-            "VALUES (1, '1101', 2, 3, 11, 2026, 'N', '2026-03-10', 'REC', '0001000000077', 250.125, "
-            "'Pago O''Brien', 1, '9')\n"
-            "INSERT INTO MV_CONCILIACION (IDCONCILIACION, CUENTA, SECUENCIA, MES_OPERATIVO, [NUMERO ASIENTO], "
-            "PERIODO, TIPO_REG, FECHAMOV, TC, COMPROBANTE, IMPORTE, CONCEPTO, CONCILIADO) "
-            "VALUES (1, '1101', 3, 3, 12, 2026, 'N', '2026-03-12', 'NCR', '0001000000099', 99.99, "
-            "'Sin conciliar', 0)\n"
-            "INSERT INTO MV_CONCILIACION (IDCONCILIACION, CUENTA, SECUENCIA, MES_OPERATIVO, [NUMERO ASIENTO], "
-            "PERIODO, TIPO_REG, FECHAMOV, TC, COMPROBANTE, IMPORTE, CONCEPTO, CONCILIADO) "
-            "VALUES (2, '1101', 4, 4, 13, 2026, 'N', '2026-04-02', 'FAC', '0002000000001', 555, "
-            "'De otra conciliación', 1)"));
+            "INSERT INTO MA_CUENTAS (Codigo, Descripcion, Titulo) VALUES ('1101', 'Banco cuenta corriente', 0), "
+            "('1102', 'Caja de O''Brien', 0), ('11', 'Activo corriente', 1)"));
+        auto cuentas = m_cuentas;
+        Reporte::Registrar("Cuentas", [cuentas](const PedidoReporte& p) { return (*cuentas)(p); });
     }
-
-    void cleanup() { Reporte::setAbridorDeDocumentos(nullptr); }
 
     void leerSeleccion_data()
     {
@@ -171,108 +189,58 @@ private slots:
         }
     }
 
-    void importes_data()
-    {
-        QTest::addColumn<QString>("importe");
-        QTest::addColumn<QString>("texto");
-        QTest::newRow("miles") << "1234.5" << "1.234,50";
-        QTest::newRow("mitad hacia arriba") << "250.125" << "250,13";
-        QTest::newRow("negativo") << "-1234567.125" << "-1.234.567,13";
-        QTest::newRow("negativo que redondea a cero") << "-0.004" << "0,00";
-        QTest::newRow("cero") << "0" << "0,00";
-    }
-    void importes()
-    {
-        QFETCH(QString, importe);
-        QFETCH(QString, texto);
-        QCOMPARE(ImporteReporte(*ado::Currency::parse(importe)), texto);
-    }
-
-    void leeLaConciliacionSeleccionada()
-    {
-        const DatosConciliacion d = LeerConciliacion(m_cn, *LeerSeleccion(seleccionDelBanco("1")),
-                                                     {{"NOMBREEMPRESA", "Empresa Demo S.A."}});
-        QCOMPARE(d.empresa, QString("Empresa Demo S.A."));
-        QCOMPARE(d.encabezado.numero, QString("1"));
-        QCOMPARE(d.encabezado.cuenta, QString("1101"));
-        QCOMPARE(d.encabezado.descripcionCuenta, QString("Banco cuenta corriente"));
-        QCOMPARE(d.encabezado.desde, QString("01/03/2026"));
-        QCOMPARE(d.encabezado.hasta, QString("31/03/2026"));
-        QCOMPARE(d.encabezado.observaciones, QString("Extracto de marzo"));
-        QVERIFY(d.encabezado.finalizada);
-        QCOMPARE(d.lineas.size(), 2);   // the unmarked line and the other reconciliation's stay out
-        QCOMPARE(d.lineas.at(0).comprobante, QString("0001000012341"));
-        QCOMPARE(d.lineas.at(0).vencimiento, QString("20/03/2026"));
-        QCOMPARE(d.lineas.at(0).conciliadoCon, QString("7,8"));
-        QCOMPARE(d.lineas.at(1).concepto, QString("Pago O'Brien"));
-        QCOMPARE(d.total(), *ado::Currency::parse("1484.625"));
-
-        const DatosConciliacion otra = LeerConciliacion(m_cn, *LeerSeleccion(seleccionDelBanco("2")), {});
-        QVERIFY(!otra.encabezado.finalizada);   // a Null FINALIZADA is an open one
-        QCOMPARE(otra.lineas.size(), 1);
-    }
-
-    void unTextoConComillaSeleccionaSinRomperLaSentencia()
-    {
-        const auto sel = LeerSeleccion("{MV_CONCILIACION.IDCONCILIACION} = '1' AND "
-                                       "{MV_CONCILIACION.CONCEPTO} = 'Pago O''Brien'");
-        QVERIFY(sel);
-        const DatosConciliacion d = LeerConciliacion(m_cn, *sel, {});
-        QCOMPARE(d.lineas.size(), 1);
-        QCOMPARE(d.lineas.at(0).comprobante, QString("0001000000077"));
-    }
-
-    void elDocumentoMuestraEncabezadoYLineas()
-    {
-        DatosConciliacion d = LeerConciliacion(m_cn, *LeerSeleccion(seleccionDelBanco("1")), {});
-        d.empresa = "Pérez <b>&</b> Hijos";
-        QTextDocument doc;
-        doc.setHtml(HtmlConciliacion(d, OpcionesDocumento{}, QDateTime(QDate(2026, 4, 1), QTime(9, 30))));
-        const QString texto = doc.toPlainText();
-        for (const char* parte : {"Pérez <b>&</b> Hijos", "Conciliación de Cuentas Nro: 1", "1101 - Banco cuenta corriente",
-                                  "01/03/2026 - 31/03/2026", "Extracto de marzo", "Finalizada", "0001000012341",
-                                  "Cobro cliente Pérez", "1.234,50", "0001000000077", "Pago O'Brien", "250,13",
-                                  "1.484,63", "Total (2 movimientos)"})
-            QVERIFY2(texto.contains(QString::fromUtf8(parte)), parte);
-        QVERIFY(!texto.contains("0001000000099"));
-        QVERIFY(!texto.contains("Impreso el"));
-
-        doc.setHtml(HtmlConciliacion(d, OpcionesDocumento{true, true, 25}, QDateTime(QDate(2026, 4, 1), QTime(9, 30))));
-        QVERIFY(doc.toPlainText().contains("Impreso el 01/04/2026 09:30"));
-    }
-
-    void imprimeUnPdfYLoAbre()
+    void muestraElDocumentoDelReporteRegistrado()
     {
         Reporte r;
-        r.Carpeta = carpetaNueva("reportes");   // made when missing
+        r.Carpeta = carpetaNueva("reportes");
         r.setConexion(&m_cn);
-        QStringList abiertos;
-        Reporte::setAbridorDeDocumentos([&](const QString& f) { abiertos << f; });
+        r.MostrarFechaImpresion = true;
+        r.Margen = 12;
+        ReportesRegistrados mostrados;
         ui::ScriptedDialogs dialogos;
 
-        const QString archivo = r.Imprimir("Brenquil", QStringList{"", ""}, seleccionDelBanco(" 1 "),
-                                           "DSN=empresa; UID=sa; PWD=", kEmpresa, {}, {}, {}, {}, "", "", "");
+        QVERIFY(r.Imprimir(" cuentas ", QStringList{"", ""}, " {MA_CUENTAS.Titulo} = '0'",
+                           "DSN=empresa; UID=sa; PWD=", kEmpresa, {}, {}, {}, {}, "", "", ""));
         QVERIFY(dialogos.verifyDone());
-        QCOMPARE(archivo, r.Carpeta + "/Brenquil.pdf");
-        QCOMPARE(abiertos, QStringList{archivo});
-        QFile f(archivo);
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        const QByteArray bytes = f.readAll();
-        QVERIFY(bytes.startsWith("%PDF-"));
-        QVERIFY(bytes.trimmed().endsWith("%%EOF"));
+        QCOMPARE(mostrados.documentos().size(), 1);
+        const DocumentoReporte& d = mostrados.documentos().at(0);
+        QCOMPARE(d.titulo, QString("cuentas"));
+        QVERIFY(d.vistaPrevia);
+        QVERIFY(d.opciones.apaisado);
+        QVERIFY(d.opciones.fechaImpresion);
+        QCOMPARE(d.opciones.margenMm, 12);
+        QCOMPARE(QDir::cleanPath(d.carpeta), QDir::cleanPath(r.Carpeta));
+        const QString texto = mostrados.texto(0);
+        for (const char* parte : {"Empresa Demo S.A.", "1101 Banco cuenta corriente", "1102 Caja de O'Brien"})
+            QVERIFY2(texto.contains(QString::fromUtf8(parte)), qPrintable(texto));
+        QVERIFY(!texto.contains("Activo corriente"));   // the selection left the title account out
+        QCOMPARE(m_cuentas->seleccion.size(), 1);
+        QCOMPARE(m_cuentas->formulas.value("NOMBREEMPRESA"), QString("Empresa Demo S.A."));
 
-        const QString texto = textoDelPdf(archivo);
-        if (texto.isEmpty())
-            qInfo("No PDF text reader here: the document's text is checked before it is written only.");
-        else
-            for (const char* parte : {"Empresa Demo S.A.", "0001000012341", "0001000000077", "1.234,50", "1.484,63"})
-                QVERIFY2(texto.contains(QString::fromUtf8(parte)), qPrintable(QString::fromUtf8(parte) + " in " + texto));
-        if (!texto.isEmpty())
-            QVERIFY(!texto.contains("0001000000099"));
-
+        // Without the preview the document goes to the printer; the folder falls back to the temporary one.
         r.VistaPrevia = false;
-        QCOMPARE(r.Imprimir("brenquil", {}, seleccionDelBanco("2"), {}, kEmpresa), archivo);
-        QCOMPARE(abiertos.size(), 1);
+        r.Carpeta.clear();
+        QVERIFY(r.Imprimir("CUENTAS", {}, "{MA_CUENTAS.Codigo} = '1102'", {}, kEmpresa));
+        QCOMPARE(mostrados.documentos().size(), 2);
+        QVERIFY(!mostrados.documentos().at(1).vistaPrevia);
+        QVERIFY(!mostrados.documentos().at(1).carpeta.isEmpty());
+        QVERIFY(mostrados.texto(1).contains("Caja de O'Brien"));
+        QVERIFY(!mostrados.texto(1).contains("Banco cuenta corriente"));
+    }
+
+    void unRegistroDentroDeOtroDevuelveElAnterior()
+    {
+        Reporte r;
+        r.setConexion(&m_cn);
+        ReportesRegistrados afuera;
+        {
+            ReportesRegistrados adentro;
+            QVERIFY(r.Imprimir("Cuentas", {}, {}, {}, kEmpresa));
+            QCOMPARE(adentro.documentos().size(), 1);
+        }
+        QVERIFY(r.Imprimir("Cuentas", {}, {}, {}, kEmpresa));
+        QCOMPARE(afuera.documentos().size(), 1);
+        QVERIFY(afuera.texto(0).contains("Activo corriente"));
     }
 
     void loQueNoPuedeImprimirSeLoDice_data()
@@ -281,19 +249,15 @@ private slots:
         QTest::addColumn<QString>("seleccion");
         QTest::addColumn<QString>("empresa");
         QTest::addColumn<QString>("mensaje");
-        const QString ok = seleccionDelBanco("1");
+        const QString ok = "{MA_CUENTAS.Codigo} = '1101'";
         QTest::newRow("otro reporte") << "Balance" << ok << kEmpresa << "No existe el reporte \"Balance\".";
-        QTest::newRow("seleccion ilegible") << "Brenquil" << "{MV_CONCILIACION.IDCONCILIACION} = 1 OR 1 = 1"
-                                            << kEmpresa << "No se entiende la fórmula de selección";
-        QTest::newRow("numero sin encabezado") << "Brenquil" << seleccionDelBanco("99") << kEmpresa
-                                               << "No existe la conciliación Nro: 99";
-        QTest::newRow("campo desconocido") << "Brenquil" << ok + " AND {MV_CONCILIACION.NOEXISTE} = 1" << kEmpresa
-                                           << "El reporte no conoce el campo MV_CONCILIACION.NOEXISTE.";
-        QTest::newRow("tabla desconocida") << "Brenquil" << ok + " AND {MA_USUARIOS.NOMBRE} = 'x'" << kEmpresa
-                                           << "El reporte no conoce la tabla MA_USUARIOS.";
-        QTest::newRow("sin numero") << "Brenquil" << "{MV_CONCILIACION.CONCILIADO} = TRUE" << kEmpresa
-                                    << "La selección del reporte no indica la conciliación.";
-        QTest::newRow("formula sin igual") << "Brenquil" << ok << "NombreEmpresa" << "No se entiende la fórmula del reporte";
+        QTest::newRow("sin nombre") << "  " << ok << kEmpresa << "No existe el reporte \"\".";
+        QTest::newRow("seleccion ilegible") << "Cuentas" << "{MA_CUENTAS.Codigo} = 1 OR 1 = 1" << kEmpresa
+                                            << "No se entiende la fórmula de selección";
+        QTest::newRow("formula sin igual") << "Cuentas" << ok << "NombreEmpresa" << "No se entiende la fórmula del reporte";
+        QTest::newRow("el reporte la rechaza") << "Cuentas" << "{MA_CUENTAS.Codigo} = 'error'" << kEmpresa
+                                               << "El reporte no sabe de errores.";
+        QTest::newRow("error de la base") << "Cuentas" << "{MA_CUENTAS.NoExiste} = 'x'" << kEmpresa << "NoExiste";
     }
     void loQueNoPuedeImprimirSeLoDice()
     {
@@ -302,35 +266,121 @@ private slots:
         QFETCH(QString, empresa);
         QFETCH(QString, mensaje);
         Reporte r;
-        r.Carpeta = carpetaNueva(QTest::currentDataTag());
         r.setConexion(&m_cn);
-        bool abierto = false;
-        Reporte::setAbridorDeDocumentos([&](const QString&) { abierto = true; });
+        ReportesRegistrados mostrados;
         ui::ScriptedDialogs dialogos;
         dialogos.expectMsgBox(ui::vbOK).containing(mensaje).withStyle(ui::vbCritical);
-        QCOMPARE(r.Imprimir(reporte, {"", ""}, seleccion, {}, empresa), QString());
+        QVERIFY(!r.Imprimir(reporte, {"", ""}, seleccion, {}, empresa));
         QVERIFY(dialogos.verifyDone());
-        QVERIFY(!abierto);
-        QVERIFY(!QFile::exists(r.Carpeta + "/Brenquil.pdf"));
+        QVERIFY(mostrados.documentos().isEmpty());
     }
 
-    void sinConexionOCarpetaNoHayDocumento()
+    void sinConexionNoHayDocumento()
     {
         Reporte r;
-        r.Carpeta = carpetaNueva("sin-conexion");
+        ReportesRegistrados mostrados;
         ui::ScriptedDialogs dialogos;
         dialogos.expectMsgBox(ui::vbOK).containing("no tiene conexión");
-        QCOMPARE(r.Imprimir("Brenquil", {}, seleccionDelBanco("1"), {}, kEmpresa), QString());
-
-        // A folder that cannot be made (a file stands in its place).
-        QFile estorbo(carpetaNueva("un-archivo"));
-        QVERIFY(estorbo.open(QIODevice::WriteOnly));
-        estorbo.close();
-        r.Carpeta = estorbo.fileName();
-        r.setConexion(&m_cn);
-        dialogos.expectMsgBox(ui::vbOK).containing("No se puede crear la carpeta");
-        QCOMPARE(r.Imprimir("Brenquil", {}, seleccionDelBanco("1"), {}, kEmpresa), QString());
+        QVERIFY(!r.Imprimir("Cuentas", {}, {}, {}, kEmpresa));
+        ado::Connection cerrada;
+        r.setConexion(&cerrada);
+        dialogos.expectMsgBox(ui::vbOK).containing("no tiene conexión");
+        QVERIFY(!r.Imprimir("Cuentas", {}, {}, {}, kEmpresa));
         QVERIFY(dialogos.verifyDone());
+        QVERIFY(mostrados.documentos().isEmpty());
+    }
+
+    void unReporteQuitadoYaNoExiste()
+    {
+        Reporte::Registrar("Pasajero", [](const PedidoReporte&) { return QStringLiteral("<p>hola</p>"); });
+        QVERIFY(Reporte::Registrado(" PASAJERO "));
+        Reporte::Registrar("pasajero", nullptr);
+        QVERIFY(!Reporte::Registrado("Pasajero"));
+        QVERIFY(Reporte::Registrado("Cuentas"));
+    }
+
+    void guardaElDocumentoComoPdf()
+    {
+        const QString archivo = carpetaNueva("listado.pdf");
+        EscribirPdf("<h1>Empresa Demo S.A.</h1><p>0001000012341 1.234,50</p>", archivo, "Listado",
+                    OpcionesDocumento{false, false, 10});
+        QFile f(archivo);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QByteArray bytes = f.readAll();
+        QVERIFY(bytes.startsWith("%PDF-"));
+        QVERIFY(bytes.trimmed().endsWith("%%EOF"));
+        const QString texto = textoDelPdf(archivo);
+        if (texto.isEmpty())
+            qInfo("No PDF text reader here: only the file's frame is checked.");
+        else
+            for (const char* parte : {"Empresa Demo S.A.", "0001000012341", "1.234,50"})
+                QVERIFY2(texto.contains(QString::fromUtf8(parte)), qPrintable(QString::fromUtf8(parte) + " in " + texto));
+
+        // A folder that does not exist: the message, and no file.
+        const QString enNingunLado = carpetaNueva("no-existe/listado.pdf");
+        try {
+            EscribirPdf("<p>x</p>", enNingunLado, "Listado", {});
+            QFAIL("written where there is no folder");
+        } catch (const ErrorReporte& e) {
+            QVERIFY2(e.mensaje().contains("No se puede escribir el archivo"), qPrintable(e.mensaje()));
+        }
+        QVERIFY(!QFile::exists(enNingunLado));
+    }
+
+    void laVistaPreviaMuestraLasPaginasYOfreceGuardar()
+    {
+        const DocumentoReporte documento{"Brenquil", "<h1>Empresa Demo S.A.</h1><p>Total 1.484,63</p>",
+                                         OpcionesDocumento{true, false, 25}, true, carpetaNueva("pdf")};
+        const auto vista = CrearVistaPrevia(documento);
+        QCOMPARE(vista->windowTitle(), QString("Brenquil"));
+        QCOMPARE(vista->printer()->docName(), QString("Brenquil"));
+        QCOMPARE(vista->printer()->pageLayout().orientation(), QPageLayout::Landscape);
+        auto* guardar = vista->findChild<QAction*>(QLatin1String(kAccionGuardarPdf));
+        QVERIFY(guardar);
+        QCOMPARE(guardar->text(), QString("Guardar como PDF"));
+        QVERIFY(guardar->isEnabled());
+        vista->show();   // not modal: nothing waits on it
+        auto* paginas = vista->findChild<QPrintPreviewWidget*>();
+        QVERIFY(paginas);
+        QTRY_VERIFY(paginas->pageCount() >= 1);
+        vista->close();
+    }
+
+    void guardarComoPdfEscribeElArchivoElegido()
+    {
+        const QString carpeta = carpetaNueva("guardados");
+        QVERIFY(QDir().mkpath(carpeta));
+        const DocumentoReporte documento{"Brenquil", "<h1>Empresa Demo S.A.</h1><p>Total 1.484,63</p>",
+                                         OpcionesDocumento{}, true, carpeta};
+        const auto vista = CrearVistaPrevia(documento);
+        auto* guardar = vista->findChild<QAction*>(QLatin1String(kAccionGuardarPdf));
+        QVERIFY(guardar);
+        QStringList propuestos;
+        QString respuesta;
+        setPreguntaArchivoPdf([&](QWidget* padre, const QString& propuesto) {
+            propuestos << QDir::cleanPath(propuesto);
+            return padre == vista.get() ? respuesta : QString("no es la vista");
+        });
+        ui::ScriptedDialogs dialogos;
+
+        respuesta = carpeta + "/marzo";   // the extension is added
+        guardar->trigger();
+        QVERIFY(QFile::exists(carpeta + "/marzo.pdf"));
+        QFile f(carpeta + "/marzo.pdf");
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QVERIFY(f.readAll().startsWith("%PDF-"));
+        QCOMPARE(propuestos, QStringList{QDir::cleanPath(carpeta + "/Brenquil.pdf")});
+
+        respuesta.clear();   // cancelled: nothing written, nothing said
+        guardar->trigger();
+        QCOMPARE(QDir(carpeta).entryList(QDir::Files), QStringList{"marzo.pdf"});
+
+        respuesta = carpeta + "/no-existe/abril.pdf";
+        dialogos.expectMsgBox(ui::vbOK).containing("No se puede escribir el archivo").withStyle(ui::vbCritical);
+        guardar->trigger();
+        QVERIFY(dialogos.verifyDone());
+        QVERIFY(!QFile::exists(respuesta));
+        setPreguntaArchivoPdf(nullptr);
     }
 };
 

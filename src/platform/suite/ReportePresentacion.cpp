@@ -1,0 +1,22 @@
+#include "ReportePresentacion.h"
+
+#include "ReporteVistaPrevia.h"
+
+namespace suite {
+
+namespace {
+PresentacionReportes* g_instalada = nullptr;
+}
+
+PresentacionReportes& presentacionReportes()
+{
+    static VistaPreviaReportes enPantalla;
+    return g_instalada ? *g_instalada : enPantalla;
+}
+
+void instalarPresentacionReportes(PresentacionReportes* presentacion)
+{
+    g_instalada = presentacion;
+}
+
+} // namespace suite

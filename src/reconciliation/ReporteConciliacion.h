@@ -1,0 +1,43 @@
+#pragma once
+// The account reconciliation report "Brenquil": the company name as its title, the reconciliation's header
+// and its left lines that the selection formula keeps, with their total, read through the store. The
+// selection must name the reconciliation with an IDCONCILIACION condition; its conditions may name
+// MV_CONCILIACION (they restrict the lines) and MV_CONCILIACION_CAB (they restrict the header).
+
+#include "StoreReport.h"
+
+#include "platform/suite/Reporte.h"
+
+#include <QDateTime>
+#include <QHash>
+#include <QList>
+#include <QString>
+
+namespace conciliacion {
+
+class ReconciliationStore;
+
+inline constexpr char kReporteConciliacion[] = "Brenquil";
+// The named formula that carries the company name.
+inline constexpr char kFormulaEmpresa[] = "NombreEmpresa";
+
+// Registers the report with the suite's report printer; registering it again changes nothing.
+void RegistrarReporteConciliacion();
+
+// Reads the report's data. Throws suite::ErrorReporte when the selection names no reconciliation, names a
+// table or column the report does not have, or the reconciliation has no header; ado::Error from the
+// database.
+DatosReporte LeerConciliacion(ReconciliationStore& store, const QList<suite::CondicionSeleccion>& seleccion);
+
+// The report as rich text: `empresa` is its title; `impreso` is shown under the title when the options ask
+// for the print date.
+QString HtmlConciliacion(const DatosReporte& datos, const QString& empresa, const suite::OpcionesDocumento& opciones,
+                         const QDateTime& impreso = {});
+
+// The report's document for a request of the printer, read on the request's connection.
+QString DocumentoConciliacion(const suite::PedidoReporte& pedido);
+
+// An amount as the lists show it: two decimals (halves away from zero) with the locale's separators.
+QString ImporteReporte(const ado::Currency& importe);
+
+} // namespace conciliacion

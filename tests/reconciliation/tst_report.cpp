@@ -1,0 +1,277 @@
+// The reconciliation report "Brenquil": what it reads through the store from a real company file (the
+// header, the marked left lines of the one reconciliation, in date order, and their total), its document,
+// the messages for what it cannot print, and REPORTE on the workbench showing the saved reconciliation in
+// the preview.
+
+#include "tst_window_acciones.h"
+
+#include "core/Globals.h"
+#include "platform/suite/Brakmo.h"
+#include "platform/suite/Reporte.h"
+#include "platform/suite/ReporteRegistrado.h"
+#include "platform/suite/Utilidades.h"
+#include "reconciliation/ReporteConciliacion.h"
+#include "reconciliation/Store.h"
+
+#include <QAction>
+#include <QTextDocument>
+
+using namespace conciliacion;
+
+namespace {
+
+const QString kEmpresa = QStringLiteral("NombreEmpresa = 'Empresa Demo S.A.'");
+
+// The selection formula as the workbench builds it.
+QString seleccionDelBanco(const QString& numero)
+{
+    return QStringLiteral(" {MV_CONCILIACION.IDCONCILIACION} = '")
+           + suite::Utilidades::FormatoAncho(numero.trimmed(), 15) + QStringLiteral("' AND {MV_CONCILIACION.CONCILIADO} = TRUE");
+}
+
+QList<suite::CondicionSeleccion> seleccion(const QString& formula)
+{
+    const auto leida = suite::LeerSeleccion(formula);
+    return leida ? *leida : QList<suite::CondicionSeleccion>{};
+}
+
+// Reconciliations 71 (finalized, two marked lines and an unmarked one) and 72 (open, one marked line).
+void grabarConciliaciones()
+{
+    EmpresaDePrueba::ejecutar(QStringLiteral(
+        "INSERT INTO MV_CONCILIACION_CAB (IDCONCILIACION, TIPO, CUENTA, FECHA, OBSERVACIONES, FECHADESDE, "
+        "FECHAHASTA, UNEGOCIO, USUARIO, FINALIZADA) VALUES ('             71', 'CTA', '1101', '2026-03-31', "
+        "'Extracto de marzo', '2026-03-01', '2026-03-31', '0001', 'operador', 1)"));
+    EmpresaDePrueba::ejecutar(QStringLiteral(
+        "INSERT INTO MV_CONCILIACION_CAB (IDCONCILIACION, TIPO, CUENTA, FECHA, FINALIZADA) "
+        "VALUES ('             72', 'CTA', '1101', '2026-04-30', NULL)"));
+    // Stored out of date order: the report lists them by date.
+    EmpresaDePrueba::ejecutar(QStringLiteral(
+        "INSERT INTO MV_CONCILIACION (IDCONCILIACION, CUENTA, SECUENCIA, MES_OPERATIVO, [NUMERO ASIENTO], "
+        "PERIODO, TIPO_REG, FECHAMOV, TC, COMPROBANTE, IMPORTE, CONCEPTO, CONCILIADO, CONCILIADOCON) "
+        "VALUES ('             71', '1101', 2, 3, 11, 2026, 'N', '2026-03-10', 'REC', '0001000000077', 250.125, "
+        "'Pago O''Brien', 1, '9')"));
+    EmpresaDePrueba::ejecutar(QStringLiteral(
+        "INSERT INTO MV_CONCILIACION (IDCONCILIACION, CUENTA, SECUENCIA, MES_OPERATIVO, [NUMERO ASIENTO], "
+        "PERIODO, TIPO_REG, FECHAMOV, VENCIMIENTO, TC, COMPROBANTE, IMPORTE, CONCEPTO, CONCILIADO, "
+        "CONCILIADOCON) VALUES ('             71', '1101', 1, 3, 10, 2026, 'N', '2026-03-05', '2026-03-20', 'FAC', "
+        "'0001000012341', 1234.5, 'Cobro cliente Pérez', 1, '7,8')"));
+    EmpresaDePrueba::ejecutar(QStringLiteral(
+        "INSERT INTO MV_CONCILIACION (IDCONCILIACION, CUENTA, SECUENCIA, MES_OPERATIVO, [NUMERO ASIENTO], "
+        "PERIODO, TIPO_REG, FECHAMOV, TC, COMPROBANTE, IMPORTE, CONCEPTO, CONCILIADO) "
+        "VALUES ('             71', '1101', 3, 3, 12, 2026, 'N', '2026-03-12', 'NCR', '0001000000099', 99.99, "
+        "'Sin conciliar', 0)"));
+    EmpresaDePrueba::ejecutar(QStringLiteral(
+        "INSERT INTO MV_CONCILIACION (IDCONCILIACION, CUENTA, SECUENCIA, MES_OPERATIVO, [NUMERO ASIENTO], "
+        "PERIODO, TIPO_REG, FECHAMOV, TC, COMPROBANTE, IMPORTE, CONCEPTO, CONCILIADO) "
+        "VALUES ('             72', '1101', 4, 4, 13, 2026, 'N', '2026-04-02', 'FAC', '0002000000001', 555, "
+        "'De otra conciliación', 1)"));
+}
+
+} // namespace
+
+class TstReport : public QObject {
+    Q_OBJECT
+
+    EmpresaDePrueba empresa;
+    std::unique_ptr<FrmConcCuentas> w;
+
+private slots:
+    void initTestCase() { QVERIFY(empresa.crear(QStringLiteral("oper1"))); }
+    void init()
+    {
+        QVERIFY(empresa.reiniciar(w));
+        grabarConciliaciones();
+        QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Argentina));
+    }
+    void cleanup()
+    {
+        w.reset();
+        QLocale::setDefault(QLocale::c());
+    }
+
+    void importes_data()
+    {
+        QTest::addColumn<QString>("importe");
+        QTest::addColumn<QString>("texto");
+        QTest::newRow("miles") << "1234.5" << "1.234,50";
+        QTest::newRow("mitad hacia arriba") << "250.125" << "250,13";
+        QTest::newRow("negativo") << "-1234567.125" << "-1.234.567,13";
+        QTest::newRow("negativo que redondea a cero") << "-0.004" << "0,00";
+        QTest::newRow("cero") << "0" << "0,00";
+    }
+    void importes()
+    {
+        QFETCH(QString, importe);
+        QFETCH(QString, texto);
+        QCOMPARE(ImporteReporte(*ado::Currency::parse(importe)), texto);
+    }
+
+    void leeLaConciliacionSeleccionada_data()
+    {
+        QTest::addColumn<bool>("administrador");   // the others read through the SS_ views
+        QTest::newRow("administrador") << true;
+        QTest::newRow("operador") << false;
+    }
+    void leeLaConciliacionSeleccionada()
+    {
+        QFETCH(bool, administrador);
+        ReconciliationStore store(gDB().gCnn, administrador);
+        const DatosReporte d = LeerConciliacion(store, seleccion(seleccionDelBanco("71")));
+        QCOMPARE(d.cabecera.numero, 71);
+        QCOMPARE(d.cabecera.cuenta.trimmed(), QString("1101"));
+        QCOMPARE(d.descripcionCuenta, QString("Banco cuenta corriente"));
+        QCOMPARE(d.cabecera.fechaDesde, QString("01/03/2026"));
+        QCOMPARE(d.cabecera.fechaHasta, QString("31/03/2026"));
+        QCOMPARE(d.cabecera.observaciones, QString("Extracto de marzo"));
+        QVERIFY(d.cabecera.finalizada);
+        QCOMPARE(d.lineas.size(), 2);   // the unmarked line and the other reconciliation's stay out
+        QCOMPARE(d.lineas.at(0).comprobante, QString("0001000012341"));
+        QCOMPARE(d.lineas.at(0).fecha, QString("05/03/2026"));
+        QCOMPARE(d.lineas.at(0).vencimiento, QString("20/03/2026"));
+        QCOMPARE(d.lineas.at(0).conciliadoCon, QString("7,8"));
+        QCOMPARE(d.lineas.at(1).concepto, QString("Pago O'Brien"));
+        QCOMPARE(d.total(), *ado::Currency::parse("1484.625"));
+
+        const DatosReporte otra = LeerConciliacion(store, seleccion(seleccionDelBanco("72")));
+        QVERIFY(!otra.cabecera.finalizada);   // a Null FINALIZADA is an open one
+        QCOMPARE(otra.lineas.size(), 1);
+        QCOMPARE(otra.lineas.at(0).concepto, QString("De otra conciliación"));
+    }
+
+    void condicionesDeLineasYDeCabecera()
+    {
+        ReconciliationStore store(gDB().gCnn, true);
+        // A text with a quote selects without breaking the statement.
+        const DatosReporte d = LeerConciliacion(
+            store, seleccion("{MV_CONCILIACION.IDCONCILIACION} = '71' AND {MV_CONCILIACION.CONCEPTO} = 'Pago O''Brien'"));
+        QCOMPARE(d.lineas.size(), 1);
+        QCOMPARE(d.lineas.at(0).comprobante, QString("0001000000077"));
+        // The unmarked lines alone.
+        const DatosReporte sinMarca = LeerConciliacion(
+            store, seleccion("{MV_CONCILIACION.IDCONCILIACION} = '71' AND {MV_CONCILIACION.CONCILIADO} = false"));
+        QCOMPARE(sinMarca.lineas.size(), 1);
+        QCOMPARE(sinMarca.lineas.at(0).concepto, QString("Sin conciliar"));
+        // A header condition it meets, and one it does not.
+        QCOMPARE(LeerConciliacion(store, seleccion("{MV_CONCILIACION.IDCONCILIACION} = '71' AND "
+                                                   "{MV_CONCILIACION_CAB.CUENTA} = '1101'"))
+                     .lineas.size(),
+                 3);
+        try {
+            LeerConciliacion(store, seleccion("{MV_CONCILIACION.IDCONCILIACION} = '71' AND "
+                                              "{MV_CONCILIACION_CAB.CUENTA} = '1102'"));
+            QFAIL("a header its condition leaves out was read");
+        } catch (const suite::ErrorReporte& e) {
+            QCOMPARE(e.mensaje(), QString("No existe la conciliación Nro: 71"));
+        }
+    }
+
+    void elDocumentoMuestraEncabezadoYLineas()
+    {
+        ReconciliationStore store(gDB().gCnn, true);
+        const DatosReporte d = LeerConciliacion(store, seleccion(seleccionDelBanco("71")));
+        QTextDocument doc;
+        doc.setHtml(HtmlConciliacion(d, "Pérez <b>&</b> Hijos", suite::OpcionesDocumento{},
+                                     QDateTime(QDate(2026, 4, 1), QTime(9, 30))));
+        const QString texto = doc.toPlainText();
+        for (const char* parte : {"Pérez <b>&</b> Hijos", "Conciliación de Cuentas Nro: 71", "1101 - Banco cuenta corriente",
+                                  "01/03/2026 - 31/03/2026", "Extracto de marzo", "Finalizada", "0001000012341",
+                                  "Cobro cliente Pérez", "1.234,50", "0001000000077", "Pago O'Brien", "250,13",
+                                  "1.484,63", "Total (2 movimientos)"})
+            QVERIFY2(texto.contains(QString::fromUtf8(parte)), parte);
+        QVERIFY(texto.indexOf("0001000012341") < texto.indexOf("0001000000077"));   // date order
+        QVERIFY(!texto.contains("0001000000099"));
+        QVERIFY(!texto.contains("Impreso el"));
+
+        doc.setHtml(HtmlConciliacion(d, "x", suite::OpcionesDocumento{true, true, 25},
+                                     QDateTime(QDate(2026, 4, 1), QTime(9, 30))));
+        QVERIFY(doc.toPlainText().contains("Impreso el 01/04/2026 09:30"));
+    }
+
+    void loQueNoPuedeImprimirSeLoDice_data()
+    {
+        QTest::addColumn<QString>("seleccion");
+        QTest::addColumn<QString>("mensaje");
+        const QString ok = seleccionDelBanco("71");
+        QTest::newRow("numero sin encabezado") << seleccionDelBanco("99") << "No existe la conciliación Nro: 99";
+        QTest::newRow("campo desconocido") << ok + " AND {MV_CONCILIACION.NOEXISTE} = 1"
+                                           << "El reporte no conoce el campo MV_CONCILIACION.NOEXISTE.";
+        QTest::newRow("campo de cabecera desconocido") << ok + " AND {MV_CONCILIACION_CAB.NOEXISTE} = 1"
+                                                       << "El reporte no conoce el campo MV_CONCILIACION_CAB.NOEXISTE.";
+        QTest::newRow("tabla desconocida") << ok + " AND {MA_USUARIOS.NOMBRE} = 'x'"
+                                           << "El reporte no conoce la tabla MA_USUARIOS.";
+        QTest::newRow("sin numero") << "{MV_CONCILIACION.CONCILIADO} = TRUE"
+                                    << "La selección del reporte no indica la conciliación.";
+    }
+    void loQueNoPuedeImprimirSeLoDice()
+    {
+        QFETCH(QString, seleccion);
+        QFETCH(QString, mensaje);
+        RegistrarReporteConciliacion();
+        suite::Reporte r;
+        r.setConexion(&gDB().gCnn);
+        suite::ReportesRegistrados mostrados;
+        ui::ScriptedDialogs dialogos;
+        dialogos.expectMsgBox(ui::vbOK).withText(mensaje).withStyle(ui::vbCritical).withTitle("Brenquil");
+        QVERIFY(!r.Imprimir("Brenquil", {"", ""}, seleccion, {}, kEmpresa));
+        QVERIFY(dialogos.verifyDone());
+        QVERIFY(mostrados.documentos().isEmpty());
+    }
+
+    // The operator reconciles March, then uses the bar's REPORTE: the preview shows the saved reconciliation.
+    void reporteMuestraLaConciliacionEnLaVistaPrevia()
+    {
+        QLocale::setDefault(QLocale::c());
+        ui::ScriptedDialogs d;
+        conciliarMarzo(*w);
+        suite::ReportesRegistrados mostrados;
+        QAction* reporte = w->Brakmo1->Boton(QStringLiteral("REPORTE"));
+        QVERIFY(reporte);
+        QVERIFY(reporte->isEnabled());
+        reporte->trigger();
+        QVERIFY(d.verifyDone());
+        QCOMPARE(mostrados.documentos().size(), 1);
+        const suite::DocumentoReporte& doc = mostrados.documentos().at(0);
+        QCOMPARE(doc.titulo, QString("Brenquil"));
+        QVERIFY(doc.vistaPrevia);
+        QVERIFY(doc.opciones.apaisado);
+        QVERIFY(!doc.opciones.fechaImpresion);
+        const QString texto = mostrados.texto(0);
+        for (const QString& parte :
+             {QStringLiteral("Empresa Demo"), QStringLiteral("Conciliación de Cuentas Nro: 1"),
+              QStringLiteral("1101 - Banco cuenta corriente"), QStringLiteral("01/03/2026 - 31/03/2026"),
+              QStringLiteral("Marzo"), kD1, kD2, QStringLiteral("05/03/2026"), QStringLiteral("100.00"),
+              QStringLiteral("250.00"), QStringLiteral("Total (2 movimientos)"), QStringLiteral("350.00")})
+            QVERIFY2(texto.contains(parte), qPrintable(parte + QStringLiteral(" in ") + texto));
+        QVERIFY(!texto.contains(kD3));   // not reconciled
+        QVERIFY(!texto.contains(kC1));   // the right side is not part of it
+        QCOMPARE(ModGlobal::gReporte().Margen, 25);
+        // Printing saves nothing and leaves the reconciliation on screen.
+        QCOMPARE(w->TextoCampo(QStringLiteral("IdConciliacion")), QStringLiteral("1"));
+    }
+
+    // F8 on the list stands for REPORTE.
+    void f8MuestraElReporte()
+    {
+        QLocale::setDefault(QLocale::c());
+        w->Show();
+        ui::ScriptedDialogs d;
+        conciliarMarzo(*w);
+        // The operator clicks the list.
+        w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w.get()));
+        w->Lvw->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(w->Lvw));
+        suite::ReportesRegistrados mostrados;
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F8);
+        QVERIFY(d.verifyDone());
+        QCOMPARE(mostrados.documentos().size(), 1);
+        const QString texto = mostrados.texto(0);
+        for (const QString& parte : {kD1, kD2, QStringLiteral("Total (2 movimientos)"), QStringLiteral("350.00")})
+            QVERIFY2(texto.contains(parte), qPrintable(parte + QStringLiteral(" in ") + texto));
+        QVERIFY(!texto.contains(kD3));
+    }
+};
+
+QTEST_MAIN(TstReport)
+#include "tst_report.moc"
