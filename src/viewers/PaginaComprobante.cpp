@@ -43,19 +43,8 @@ void escribirParte(EscritorDocumento& e, const Documento& d, ado::Recordset& c)
         const auto f = [&](const char* nombre) { return Campo(c, QString::fromLatin1(nombre)); };
         e.linea(LineaNombre(c, d, QStringLiteral("<TABLE><TR VALIGN=TOP>")));
         e.linea(LineaComplemento(c, d));
-        e.linea({QStringLiteral("<TR VALIGN=TOP><TD class=TableCabeceraCaption COLSPAN=8>"),
-                 QStringLiteral("<B>Domicilio:</B></TD>"), QStringLiteral("<TD  class=TableCabeceravalor COLSPAN=27 NOWRAP>"),
-                 f("domicilio"), QStringLiteral("</TD>"),
-                 QStringLiteral("</TR><TR VALIGN=TOP><TD class=TableCabeceraCaption COLSPAN=8>"),
-                 QStringLiteral("<B>Localidad:</B></TD>"), QStringLiteral("<TD class=TableCabeceravalor COLSPAN=27 NOWRAP>"),
-                 f("Localidad"), QStringLiteral("</TD>"),
-                 QStringLiteral("<TD  COLSPAN=4> </TD><TD class=TableCabeceraCaption COLSPAN=5>"),
-                 QStringLiteral("<B>Cp.</B></TD>"), QStringLiteral("<TD class=TableCabeceraValor COLSPAN=4 NOWRAP>"),
-                 f("CODIGOPOSTAL"), QStringLiteral("</TD>"),
-                 QStringLiteral("<TD COLSPAN=3> </TD><TD class=TableCabeceraCaption COLSPAN=11>"),
-                 QStringLiteral("<B>Fecha:</B></TD>"),
-                 QStringLiteral("<TD COLSPAN=3> </TD><TD class=TableCabeceraValor COLSPAN=5 NOWRAP>"), f("Fecha"),
-                 QStringLiteral("</TD></TR>")});
+        e.linea(LineaDomicilio(c, QString(), QStringLiteral("<TD  class=TableCabeceravalor COLSPAN=27 NOWRAP>"),
+                               QStringLiteral("<TD  COLSPAN=4> </TD>")));
         e.linea(LineaObservaciones(c));
         if (!d.EsVenta) {
             e.linea(QStringLiteral("</TR>"));

@@ -18,6 +18,23 @@ QString LineaComplemento(ado::Recordset& c, const Documento& d)
            + (d.EsVenta ? Campo(c, QStringLiteral("IdComplemento")) : QString()) + QStringLiteral("</TD></TR>");
 }
 
+QString LineaDomicilio(ado::Recordset& c, const QString& sangria, const QString& celdaDomicilio,
+                       const QString& antesDelCp)
+{
+    return QStringLiteral("<TR VALIGN=TOP>") + sangria + QStringLiteral("<TD class=TableCabeceraCaption COLSPAN=8>")
+           + QStringLiteral("<B>Domicilio:</B></TD>") + celdaDomicilio + Campo(c, QStringLiteral("domicilio"))
+           + QStringLiteral("</TD>") + QStringLiteral("</TR><TR VALIGN=TOP>") + sangria
+           + QStringLiteral("<TD class=TableCabeceraCaption COLSPAN=8>") + QStringLiteral("<B>Localidad:</B></TD>")
+           + QStringLiteral("<TD class=TableCabeceravalor COLSPAN=27 NOWRAP>") + Campo(c, QStringLiteral("Localidad"))
+           + QStringLiteral("</TD>") + antesDelCp + QStringLiteral("<TD class=TableCabeceraCaption COLSPAN=5>")
+           + QStringLiteral("<B>Cp.</B></TD>") + QStringLiteral("<TD class=TableCabeceraValor COLSPAN=4 NOWRAP>")
+           + Campo(c, QStringLiteral("CODIGOPOSTAL")) + QStringLiteral("</TD>")
+           + QStringLiteral("<TD COLSPAN=3> </TD><TD class=TableCabeceraCaption COLSPAN=11>")
+           + QStringLiteral("<B>Fecha:</B></TD>")
+           + QStringLiteral("<TD COLSPAN=3> </TD><TD class=TableCabeceraValor COLSPAN=5 NOWRAP>")
+           + Campo(c, QStringLiteral("Fecha")) + QStringLiteral("</TD></TR>");
+}
+
 QString LineaObservaciones(ado::Recordset& c)
 {
     return QStringLiteral("<TR VALIGN=TOP><TD class=TableCabeceraCaption COLSPAN=15>")

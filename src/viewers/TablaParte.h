@@ -12,6 +12,10 @@ namespace visores {
 QString LineaNombre(ado::Recordset& cabecera, const Documento& d, const QString& apertura);
 // The voucher's complement number (sales side only) and the row's end.
 QString LineaComplemento(ado::Recordset& cabecera, const Documento& d);
+// Address, locality, postal code and date. The two pages differ in a few literal cells: the row's indent
+// ("" or a blank cell), the address cell and the cell before the postal code.
+QString LineaDomicilio(ado::Recordset& cabecera, const QString& sangria, const QString& celdaDomicilio,
+                       const QString& antesDelCp);
 QString LineaObservaciones(ado::Recordset& cabecera);
 
 } // namespace visores
