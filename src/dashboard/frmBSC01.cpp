@@ -17,6 +17,7 @@
 #include "platform/ui/OperatorDialogs.h"
 #include "platform/ui/Routine.h"
 #include "platform/ui/Units.h"
+#include "viewers/Visores.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -29,6 +30,7 @@
 #include <QRadioButton>
 #include <QStatusBar>
 #include <QToolButton>
+#include <algorithm>
 
 namespace tablero {
 
@@ -239,6 +241,13 @@ void frmBSC01::ChkRama_Click(int Index)
 void frmBSC01::cmdClose_Click()
 {
     DescargarPopUp();
+    // The sales/purchase viewer's window, when one was opened (its default window is never made for this).
+    const QWidgetList ventanas = QApplication::topLevelWidgets();
+    if (std::any_of(ventanas.begin(), ventanas.end(),
+                    [](QWidget* v) { return qobject_cast<visores::FrmBSC01CBTEDetalle*>(v) != nullptr; })) {
+        int cancelar = 0;
+        visores::frmBSC01CBTEDetalle().Form_Unload(cancelar);
+    }
     Form_Unload();
 }
 

@@ -140,10 +140,15 @@ private slots:
         QVERIFY(sinPreguntas.verifyDone());
     }
 
+    // "Cerrar" takes the sales/purchase viewer down with the dashboard.
     void cerrar()
     {
+        visores::FrmBSC01CBTEDetalle& detalle = visores::frmBSC01CBTEDetalle();
+        detalle.Mostrar("FC", "0001", "00000001", "A", true);
+        detalle.show();
         ui::ScriptedDialogs d;
         QVERIFY_THROWS_EXCEPTION(ui::ProgramEnded, w->cmdClose_Click());
+        QVERIFY(!detalle.isVisible());
         QTRY_VERIFY(!TableroExiste());
     }
 };

@@ -754,8 +754,8 @@ private slots:
         // Esc leaves it open; the Cancel key closes it.
         QTest::keyClick(&popup, Qt::Key_Escape);
         QVERIFY(PopUpExiste() && popup.isVisible());
-        int tecla = ui::vbKeyCancel;
-        popup.Form_KeyDown(tecla, 0);
+        QKeyEvent cancelar3(QEvent::KeyPress, Qt::Key_Cancel, Qt::NoModifier);
+        QApplication::sendEvent(&popup, &cancelar3);
         QTRY_VERIFY(!PopUpExiste());
     }
 
