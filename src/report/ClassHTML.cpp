@@ -93,11 +93,11 @@ ResultadoListado ClassHTML::writeHTML(const ParametrosListado& p)
     try {
         m_nivelesDelListado = Niveles();
         const QString filtro = filtroComprobante(p);
+        if (m_host)
+            m_host->setUltimoReporte(p.Cuenta, p.Titulo, p.EsHoja);
         // The period is read as dates before it goes near the SQL.
         const QString desde = suite::Utilidades::FechaSQL(p.FechaDesde);
         const QString hasta = suite::Utilidades::FechaSQL(p.FechaHasta);
-        if (m_host)
-            m_host->setUltimoReporte(p.Cuenta, p.Titulo, p.EsHoja);
         archivo = std::make_unique<ArchivoPagina>(p.strNombreArchivo);
         archivo->Linea(getCabeceraHTML(QStringLiteral("BSC001")));
         archivo->Linea(bandaTitulo(p.TituloListado));
