@@ -8,8 +8,9 @@ namespace report::detalle {
 
 QString IgualA(const QString& campo, const CodigoColumna& codigo)
 {
-    return codigo ? campo + QStringLiteral("='") + Literal(*codigo) + QStringLiteral("'")
-                  : campo + QStringLiteral(" is null");
+    if (codigo)
+        return campo + QStringLiteral("='") + Literal(*codigo) + QStringLiteral("'");
+    return campo + QStringLiteral(" is null");
 }
 
 QString ConsultaDistintos(const Listado& l, const QString& columnas, const QString& vista, const QString& cuentas,
