@@ -87,7 +87,6 @@ public:
     QString FCuenta;
     QString FTitulo;
     bool FEsHoja = false;
-    bool m_cancelado = false;
 
     void setCancelado(bool valor) override { m_cancelado = valor; }
     bool Cancelado() const override { return m_cancelado; }
@@ -176,6 +175,7 @@ private:
 
     bool m_cargado = false;
     bool m_descargado = false;
+    bool m_cancelado = false;                     // Cancelado: set by the cancel button, cleared by the writer
     ado::Recordset m_rs;                          // the window's recordset
     QString m_carpeta;                            // temporary folder, ends in "/"
     QString m_archivo;                            // the report file

@@ -806,11 +806,14 @@ private slots:
         QTest::mouseClick(w->ChkIVA, Qt::LeftButton);
     }
 
-    // An empty chart starts with an empty tree and shows the whole chart.
+    // An empty chart starts with an empty tree and shows the whole chart; an empty unit table leaves the
+    // unit list empty after the error dialog, and the report restricts no unit.
     void planVacio()
     {
         EmpresaTablero::ejecutar("DELETE FROM MA_CUENTAS");
+        EmpresaTablero::ejecutar("DELETE FROM V_TA_UNIDADNEGOCIO");
         ui::ScriptedDialogs sinPreguntas;
+        sinPreguntas.expectErrorDialog(ui::vbIgnore).withRoutine("AsignarDatos");
         {
             frmBSC01 otro;
             otro.Parametros = empresa.lanzamiento;
@@ -820,6 +823,9 @@ private slots:
             QCOMPARE(registro().pedidos.size(), 2);
             QCOMPARE(registro().pedidos.last().Cuenta, QString());
             QCOMPARE(registro().pedidos.last().Titulo, QStringLiteral("Plan General de Cuentas"));
+            QCOMPARE(otro.lstUnidadNegocio->count(), 0);
+            QVERIFY(registro().pedidos.last().eUnidadesNegocio.isEmpty());
+            QCOMPARE(registro().pedidos.last().eCentrosCostos, (QStringList{"C1", "C2"}));
             otro.hide();
         }
         QVERIFY(sinPreguntas.verifyDone());
