@@ -104,6 +104,19 @@ private slots:
         QVERIFY(escrita.endsWith("</body></html>\r\n"));
     }
 
+    // Numbers follow the station's decimal separator: task hours, rates and amounts.
+    void numbersUnderACommaLocale()
+    {
+        QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Argentina));
+        const QByteArray venta = escribir(Pagina::Comprobante, {"FC", "0001", "00000010", "A", true, {}});
+        const QByteArray asiento = escribir(Pagina::Asiento, {"AS", "0001", "00000001", "X", true, {}});
+        QLocale::setDefault(QLocale::c());
+        QVERIFY(venta.contains("NOWRAP>1,50</TD>"));
+        QVERIFY(venta.contains("<B>1234,5</B>"));
+        QVERIFY(asiento.contains("IVA 10,5%"));
+        QVERIFY(asiento.contains("align=right>126,5</td>"));
+    }
+
     void aPageCutByAFailureSaysSo()
     {
         gDB().gCnn.Execute(QStringLiteral("ALTER TABLE V_MV_CPTEACCIONES RENAME TO ACCIONES_APARTE"));
