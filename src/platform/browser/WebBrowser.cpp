@@ -16,6 +16,21 @@ namespace web {
 
 namespace {
 
+// Every page of the process. Windows the program never closes (a viewer's default window) still hold
+// theirs when the application object goes: they are released before the engine shuts down.
+QList<QPointer<QWebEnginePage>>& paginasVivas()
+{
+    static QList<QPointer<QWebEnginePage>> paginas;
+    return paginas;
+}
+
+void liberarPaginas()
+{
+    for (const QPointer<QWebEnginePage>& pagina : std::as_const(paginasVivas()))
+        delete pagina.data();
+    paginasVivas().clear();
+}
+
 // One profile for every browser of the process: in memory only, no HTTP cache, so a page written again
 // under the same name is read again.
 QWebEngineProfile* perfilDelPrograma()
@@ -46,6 +61,11 @@ WebBrowser::WebBrowser(QWidget* parent) : QWidget(parent)
 {
     m_vista = new QWebEngineView(this);
     m_pagina = new PaginaControlada(perfilDelPrograma(), this);
+    paginasVivas().removeAll(nullptr);
+    paginasVivas().append(m_pagina.data());
+    // After the engine's own shutdown routine (set up with the first page), so it runs before it.
+    static const bool liberacion = (qAddPostRoutine(liberarPaginas), true);
+    Q_UNUSED(liberacion);
     m_pagina->settings()->setDefaultTextEncoding(QStringLiteral("windows-1252"));
     m_vista->setPage(m_pagina);
     m_vista->setContextMenuPolicy(Qt::NoContextMenu);

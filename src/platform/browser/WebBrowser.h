@@ -10,6 +10,7 @@
 // The handler gets the address as the browser resolved it: a link of a page in a folder arrives as
 // "file:///<folder>/<link text>".
 
+#include <QPointer>
 #include <QUrl>
 #include <QWidget>
 #include <functional>
@@ -60,7 +61,7 @@ private:
     void Cargar(const QUrl& url);
 
     QWebEngineView* m_vista = nullptr;
-    PaginaControlada* m_pagina = nullptr;
+    QPointer<PaginaControlada> m_pagina;
     AntesDeNavegar m_antes;
     QUrl m_permitida;   // the one address the page lets through without asking again
     QUrl m_cargando;    // the load whose end raises DownloadComplete
