@@ -102,7 +102,13 @@ Lib_FrmCons3::Lib_FrmCons3(QWidget* parent)
     connect(ListView1->horizontalScrollBar(), &QScrollBar::valueChanged, this, &Lib_FrmCons3::alinearCajas);
 }
 
-Lib_FrmCons3::~Lib_FrmCons3() = default;
+Lib_FrmCons3::~Lib_FrmCons3()
+{
+    // The children outlive this destructor (QWidget deletes them later) and still signal while they go, e.g.
+    // the header's geometries when a shown window is destroyed: none may reach this half-destroyed window.
+    for (QObject* hijo : findChildren<QObject*>())
+        disconnect(hijo, nullptr, this, nullptr);
+}
 
 QComboBox* Lib_FrmCons3::cargarCaja(int index)
 {

@@ -16,6 +16,7 @@
 #include <QPushButton>
 
 #include <algorithm>
+#include <stdexcept>
 
 namespace {
 
@@ -317,6 +318,33 @@ private slots:
         QVERIFY(d.verifyDone());
         QCOMPARE(c.ValorDevuelto, QString());
         QVERIFY(c.Valores.isEmpty());
+    }
+
+    void windowDestroyedWhileShownLeavesNoSignalBehind()
+    {
+        // A failure inside the lookup unwinds through the shown window: its children signal while they go.
+        ui::ScriptedDialogs d;
+        d.onModal<Lib_FrmCons3>([&](Lib_FrmCons3& w) -> int {
+            w.ListView1->header()->resizeSection(0, 200);
+            throw std::runtime_error("fallo durante la consulta");
+        });
+        Lib_ClsCons3& c = gConsultas();
+        c.CampoDevuelto = "CODIGO";
+        bool lanzado = false;
+        try {
+            c.ConsultaSearch("VT_PROVEEDORES");
+        } catch (const std::runtime_error&) {
+            lanzado = true;
+        }
+        QVERIFY(lanzado);
+        // The next lookup works as before.
+        ui::ScriptedDialogs otra;
+        otra.onModal<Lib_FrmCons3>([&](Lib_FrmCons3& w) {
+            QTest::keyClick(w.ListView1, Qt::Key_Escape);
+            return 0;
+        });
+        c.ConsultaSearch("VT_PROVEEDORES");
+        QVERIFY(otra.verifyDone());
     }
 
     void maskWithoutSearchColumnShowsTheMessage()
