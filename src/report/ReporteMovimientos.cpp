@@ -211,7 +211,10 @@ void porUnidadYCentro(Listado& l)
             rs);
     Campos f(rs);
     filas(l, rs, [&] {
-        l.Linea(celdaCampo(f, "Fecha") + celdaCampo(f, "TC") + celdaComprobante(f, nullptr, nullptr)
+        // The row's account rides in the link as in the other listings, so a purchase opened from here finds
+        // its header.
+        const QString cuentaFila = textoCampo(f, "Cuenta");
+        l.Linea(celdaCampo(f, "Fecha") + celdaCampo(f, "TC") + celdaComprobante(f, nullptr, &cuentaFila)
                 + celdaCampo(f, "Detalle") + celdaCampo(f, "UnidadNegocio")
                 + QStringLiteral("<TD CLASS=TableRow align=right></TD>") + celdaLado(f)
                 + celdaImporte(MonedaAbsoluta(f["Importe"])) + QStringLiteral("</TR>"));
@@ -220,15 +223,15 @@ void porUnidadYCentro(Listado& l)
                                   + Literal(textoCampo(f, "Sucursal")) + QStringLiteral("' and numero = '")
                                   + Literal(textoCampo(f, "Numero")) + QStringLiteral("' and letra = '")
                                   + Literal(textoCampo(f, "Letra")) + QStringLiteral("' and CCosto= '");
-        const QString cuentaFila = QStringLiteral("' and cuenta = '") + Literal(textoCampo(f, "Cuenta"))
-                                   + QStringLiteral("'");
+        const QString condicionCuenta = QStringLiteral("' and cuenta = '") + Literal(cuentaFila)
+                                        + QStringLiteral("'");
         for (const Centro& centro : centros) {
             l.Eventos();
             l.Linea(QStringLiteral("<TR bgcolor= #f0cac1>"));
             QString sub = QStringLiteral("<TD CLASS=TableRowAbierto align=right>") + TextoHTML(centro.codigo.value_or(QString()))
                           + QStringLiteral("</TD><TD CLASS=TableRowAbierto align=left></TD><TD CLASS=TableRowAbierto align=left>")
                           + TextoHTML(centro.descripcion) + kFinTD;
-            l.Abrir(claveCpte + Literal(centro.codigo.value_or(QString())) + cuentaFila, parte);
+            l.Abrir(claveCpte + Literal(centro.codigo.value_or(QString())) + condicionCuenta, parte);
             const QString vacia = QStringLiteral("<TD CLASS=TableRowAbierto></TD>");
             const QString derecha = QStringLiteral("<TD CLASS=TableRowAbierto align=right>");
             if (parte.EOF())
