@@ -93,20 +93,8 @@ void frmBSC01::txtFields_KeyPress(int Index, int& KeyAscii)
 bool frmBSC01::TeclaEnCampo(QLineEdit* campo, QKeyEvent* tecla)
 {
     const int index = suite::IndexOf(campo);
-    const int codigo = ui::LegacyKeyCode(*tecla);
-    if (codigo != 0)
-        txtFields_KeyDown(index, codigo, ui::LegacyShift(tecla->modifiers()));
-    const QString texto = tecla->text();
-    if (texto.size() != 1 || texto.at(0).unicode() > 255)
-        return codigo == ui::vbKeyReturn;
-    int ascii = texto.at(0).unicode();
-    const int original = ascii;
-    txtFields_KeyPress(index, ascii);
-    if (ascii == original)
-        return false;
-    if (ascii != 0)
-        campo->insert(QString(QChar(ascii)));
-    return true;
+    return ui::offerFieldKey(*campo, *tecla, [&](int codigo, int shift) { txtFields_KeyDown(index, codigo, shift); },
+                             [&](int& ascii) { txtFields_KeyPress(index, ascii); });
 }
 
 void frmBSC01::CampoValida(QLineEdit* Texto)

@@ -1,6 +1,7 @@
 #include "Keys.h"
 
 #include <QKeyEvent>
+#include <QLineEdit>
 
 namespace ui {
 
@@ -86,6 +87,25 @@ bool offerKeyDown(const QKeyEvent& event, const std::function<void(int& keyCode,
         return true;
     keyDown(keyCode, LegacyShift(event.modifiers()));
     return keyCode != 0;
+}
+
+bool offerFieldKey(QLineEdit& field, const QKeyEvent& event, const std::function<void(int keyCode, int shift)>& keyDown,
+                   const std::function<void(int& keyAscii)>& keyPress)
+{
+    const int codigo = LegacyKeyCode(event);
+    if (codigo != 0)
+        keyDown(codigo, LegacyShift(event.modifiers()));
+    const QString texto = event.text();
+    if (texto.size() != 1 || texto.at(0).unicode() > 255)
+        return codigo == vbKeyReturn;
+    int ascii = texto.at(0).unicode();
+    const int original = ascii;
+    keyPress(ascii);
+    if (ascii == original)
+        return false;
+    if (ascii != 0)
+        field.insert(QString(QChar(ascii)));
+    return true;
 }
 
 } // namespace ui

@@ -7,6 +7,7 @@
 #include <functional>
 
 class QKeyEvent;
+class QLineEdit;
 
 namespace ui {
 
@@ -25,5 +26,10 @@ int LegacyShift(Qt::KeyboardModifiers modifiers);
 // Hands a key press to a KeyDown handler in the program's codes. False when the handler ate the key by
 // setting its code to 0; the control then leaves it alone.
 bool offerKeyDown(const QKeyEvent& event, const std::function<void(int& keyCode, int shift)>& keyDown);
+// Hands a key typed into a text field to the field's KeyDown, then KeyPress handlers, as the original text
+// boxes did: KeyPress may swap the character (the new one is typed instead) or swallow it (0). True when the
+// key was used here and the field must not see it.
+bool offerFieldKey(QLineEdit& field, const QKeyEvent& event, const std::function<void(int keyCode, int shift)>& keyDown,
+                   const std::function<void(int& keyAscii)>& keyPress);
 
 } // namespace ui
