@@ -8,9 +8,9 @@
 #include "lookup/InstalacionConsultas.h"
 #include "platform/ui/OperatorDialogs.h"
 #include "reconciliation/FrmConcCuentas.h"
-#include "reconciliation/Matching.h"
-#include "reconciliation/MatchingReference.h"
-#include "reconciliation/WorkbenchTotals.h"
+#include "reconciliation/engine/Matching.h"
+#include "reconciliation/engine/MatchingReference.h"
+#include "reconciliation/engine/WorkbenchTotals.h"
 #include "schema/DemoDatabase.h"
 
 #include <QCheckBox>

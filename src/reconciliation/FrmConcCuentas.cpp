@@ -50,7 +50,7 @@ void diferenciaInicial(QLabel* etiqueta)
 
 } // namespace
 
-FrmConcCuentas::FrmConcCuentas(QWidget* parent) : QWidget(parent)
+FrmConcCuentas::FrmConcCuentas(QWidget* parent) : QWidget(parent), m_store(gDB().gCnn, false)
 {
     CrearControles();
     ConectarEventos();
@@ -89,6 +89,7 @@ void FrmConcCuentas::Form_Load()
         [&] { ModGlobal::Inicializar(false, Parametros, conexion, 3); },
         [&] {
             const DB_Dll& db = gDB();
+            m_store.setAdministrador(db.gEsAdmin);
             FConexion.DbName = db.gDBName;
             FConexion.Servidor = db.gServidor;
             FConexion.Usuario = db.gUsuario;

@@ -91,16 +91,9 @@ void FrmConcCuentas::CargarConciliacion(bool Izquierda, bool Derecha)
     for (Lado lado : {Lado::Izquierda, Lado::Derecha}) {
         if (!(lado == Lado::Izquierda ? Izquierda : Derecha))
             continue;
-        const conciliacion::WorkbenchRows filas = m_store.CargarLineas(numero, lado, conConciliados);
-        ui::ListView& lista = Lista(lado);
-        {
-            ui::PaintHold pausa(&lista);
-            const double cantidad = double(filas.size());
-            for (size_t i = 0; i < filas.size(); ++i) {
-                ModGlobal::DibujarProgreso(*PicImg, double(i + 1) * 100.0 / cantidad, 0xFF0000, QString());
-                AgregarFila(lista, filas[i]);
-            }
-        }
+        m_sesion.Reemplazar(lado, m_store.CargarLineas(numero, lado, conConciliados));
+        if (m_sesion.Cantidad(lado) > 0)
+            ModGlobal::DibujarProgreso(*PicImg, 100.0, 0xFF0000, QString());
         MostrarTotalesLado(lado);
         AgruparConciliados();
     }

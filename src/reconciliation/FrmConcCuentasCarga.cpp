@@ -98,10 +98,17 @@ void FrmConcCuentas::CargarPanel(bool Izquierda, bool Derecha, bool ArmarCols)
 
 WorkbenchRows FrmConcCuentas::ListarConProgreso(Lado lado, const WorkbenchRows& filas, const QString& titulo)
 {
+    // The rows go to the session a block at a time; the progress window still sees every row, so a cancel
+    // stops at the row where it was asked.
+    constexpr size_t kBloque = 4096;
     suite::Progreso& progreso = ModGlobal::gProgreso();
-    ui::ListView& lista = Lista(lado);
-    ui::PaintHold pausa(&lista);
     const size_t total = filas.size();
+    size_t listadas = 0;
+    const auto listarHasta = [&](size_t hasta) {
+        if (hasta > listadas)
+            m_sesion.Agregar(lado, WorkbenchRows(filas.begin() + qsizetype(listadas), filas.begin() + qsizetype(hasta)));
+        listadas = hasta;
+    };
     if (total > 0)
         progreso.Iniciar(titulo, true);
     for (size_t i = 0; i < total;) {
@@ -109,6 +116,7 @@ WorkbenchRows FrmConcCuentas::ListarConProgreso(Lado lado, const WorkbenchRows& 
         progreso.Avanzar(cancelar, QStringLiteral("Cargando Datos"), QStringLiteral("Espere por Favor"),
                          QString::number((i + 1) * 100 / total) + QStringLiteral(" %"));
         if (cancelar) {
+            listarHasta(i);
             progreso.Terminar();
             if (ui::dialogs().MsgBox(QStringLiteral("Realmente desea Abortar el Proceso"), ui::vbYesNo + ui::vbQuestion,
                                      QStringLiteral("Aviso al operador"))
@@ -121,8 +129,10 @@ WorkbenchRows FrmConcCuentas::ListarConProgreso(Lado lado, const WorkbenchRows& 
             progreso.Iniciar(titulo, true);
             continue;
         }
-        AgregarFila(lista, filas[i]);
         ++i;
+        if (i - listadas >= kBloque)
+            listarHasta(i);
     }
+    listarHasta(total);
     return {};
 }

@@ -2,9 +2,9 @@
 // large linking, and the reconcile button's balance check.
 
 #include "FilasDePrueba.h"
-#include "reconciliation/LinkList.h"
-#include "reconciliation/LinkListReconcile.h"
-#include "reconciliation/WorkbenchTotals.h"
+#include "reconciliation/engine/LinkList.h"
+#include "reconciliation/engine/LinkListReconcile.h"
+#include "reconciliation/engine/WorkbenchTotals.h"
 
 #include <QtTest>
 

@@ -2,9 +2,9 @@
 // reference, which must both give the expected marks and colours.
 
 #include "FilasDePrueba.h"
-#include "reconciliation/Matching.h"
-#include "reconciliation/MatchingReference.h"
-#include "reconciliation/WorkbenchTotals.h"
+#include "reconciliation/engine/Matching.h"
+#include "reconciliation/engine/MatchingReference.h"
+#include "reconciliation/engine/WorkbenchTotals.h"
 
 #include <QtTest>
 

@@ -6,8 +6,8 @@
 #include "tst_window_acciones.h"
 
 #include "core/Globals.h"
-#include "reconciliation/MatchingReference.h"
-#include "reconciliation/WorkbenchTotals.h"
+#include "reconciliation/engine/MatchingReference.h"
+#include "reconciliation/engine/WorkbenchTotals.h"
 #include "platform/suite/Brakmo.h"
 #include "platform/suite/Progreso.h"
 
@@ -160,7 +160,7 @@ private slots:
     {
         ui::ScriptedDialogs d;
         cargarMarzo(*w);
-        item(*w->Lvw2, kC1).setSubItems(conciliacion::colImporte, QStringLiteral("100.30"));
+        ponerImporte(*w, *w->Lvw2, kC1, "100.30");
         elegir(*w, {4}, QStringLiteral("0.5"));
         QCOMPARE(w->LblDif2->text(), QStringLiteral("0.00"));
         d.expectMsgBox(ui::vbOK).withText(kTerminada);

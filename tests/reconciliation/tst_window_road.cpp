@@ -355,9 +355,7 @@ void TstWindowRoad::negativeChecks()
         if (caso == QLatin1String("soloD3")) {
             tildar(*w->Lvw, kD3, true);
         } else {
-            item(*w->Lvw2, kC2).setSubItems(conciliacion::colImporte,
-                                            caso == QLatin1String("alLimite") ? QStringLiteral("250.01")
-                                                                              : QStringLiteral("250.02"));
+            ponerImporte(*w, *w->Lvw2, kC2, caso == QLatin1String("alLimite") ? "250.01" : "250.02");
             for (const QString& c : {kD1, kD2})
                 tildar(*w->Lvw, c, true);
             for (const QString& c : {kC1, kC2})
