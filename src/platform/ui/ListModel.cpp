@@ -45,6 +45,8 @@ bool ListModel::setData(const QModelIndex& index, const QVariant& value, int rol
 
 Qt::ItemFlags ListModel::flags(const QModelIndex& index) const
 {
+    if (!index.isValid())
+        return Qt::NoItemFlags;   // the root takes no rows dropped or selected
     Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren;
     if (m_checkboxes && index.column() == 0)
         f |= Qt::ItemIsUserCheckable;
