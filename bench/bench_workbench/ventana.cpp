@@ -120,8 +120,8 @@ void MedirVentana(const std::function<QString()>& copiaNueva, int nReferencia, Q
         w.MarcarSel(w.Lvw);
         seleccionar(*w.Lvw2, 1, 200);
         w.MarcarSel(w.Lvw2);
-        const double tolerancia = w.FTolerancia;
-        w.FTolerancia = 1e12;
+        const ado::Currency tolerancia = w.FTolerancia;
+        w.FTolerancia = ado::Currency::fromLong(1000000000000);
         QElapsedTimer t;
         t.start();
         w.CmdConciliar_Click();

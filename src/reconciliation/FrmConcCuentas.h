@@ -17,6 +17,7 @@
 // FrmConcCuentasComandos.cpp (command bar, keys, closing), FrmConcCuentasMenu.cpp (line menu).
 
 #include "ModeloLado.h"
+#include "reconciliation/engine/InstanceHold.h"
 #include "reconciliation/engine/Store.h"
 #include "reconciliation/engine/WorkbenchSession.h"
 #include "reconciliation/engine/WorkbenchRow.h"
@@ -25,10 +26,12 @@
 #include "platform/ui/ImageList.h"
 #include "platform/ui/ListView.h"
 
+#include <QDate>
 #include <QPointer>
 #include <QString>
 #include <QWidget>
 #include <array>
+#include <functional>
 #include <optional>
 
 class QCheckBox;
@@ -64,6 +67,10 @@ class FrmConcCuentas : public QWidget {
 public:
     explicit FrmConcCuentas(QWidget* parent = nullptr);
     ~FrmConcCuentas() override;
+
+    // Today's date as the window reads it (the proposed reconciliation date, period and default filters);
+    // the system clock unless replaced.
+    static std::function<QDate()> Hoy;
 
     // The launch string the load handler hands to the start-up road; "" reads the program's arguments.
     QString Parametros;
@@ -124,7 +131,7 @@ public:
     bool FGrabando = false;                // the save key is validating the header
     bool FEjecutando = false;              // the load command is validating the header
     bool FFinalizada = false;              // the open reconciliation is finalized
-    double FTolerancia = 0;                // "ToleranciaRedondeo": the reconcile button's balance tolerance
+    ado::Currency FTolerancia;             // "ToleranciaRedondeo": the reconcile button's balance tolerance
     QPointer<QLineEdit> FCampoActual;      // the header field that last got the focus or a click
     QPointer<ui::ListView> FListaActiva;   // the list that last got the focus
     QString FTablaReporte;                 // table of the report's selection formula
@@ -220,6 +227,8 @@ public:
         FrmConcCuentas& m_ventana;
     };
     bool EstaOcupado() const { return m_ocupado > 0; }
+    // Puts the focus on the control now, or, during a long loop (which disables the controls), once it ends.
+    void PedirFoco(QWidget* control);
 
     // ---------------------------------------------------------------------------------------------------
     // Second half: marking, matching, reconciling, saving, finalizing, the command bar and the line menu.
@@ -287,6 +296,8 @@ private:
     // After a write: true when the store wrote it (then nothing is left to save). A reconciliation the store
     // found finalized (from another station meanwhile) is told and taken as finalized; false then.
     bool Escrito(conciliacion::Resultado resultado);
+    // Another station finalized the open reconciliation: the change commands go off and the operator is told.
+    void TomarComoFinalizada();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -326,8 +337,13 @@ private:
     conciliacion::SesionConciliacion m_sesion;
     std::array<conciliacion::ModeloLado*, 2> m_modelos{};
     conciliacion::ReconciliationStore m_store;
+    conciliacion::BloqueoDeInstancia m_instancia;   // this instance's hold on the number of FBloqueo
     bool m_cargado = false;
     int m_ocupado = 0;
+    // The focus around a long loop: where it was, and where the loop asked it to go afterwards.
+    QPointer<QWidget> m_focoAntes;
+    QPointer<QWidget> m_focoPedido;
+    void DevolverFoco();
 };
 
 // The window's one instance, created on first use.

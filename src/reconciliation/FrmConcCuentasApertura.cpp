@@ -26,9 +26,15 @@ void FrmConcCuentas::AbrirConciliacion(bool TomarDeOtro)
         return;
     }
     // The lock comes first: a reconciliation another station took in the meantime is not opened at all.
-    bool tomado = true;
+    bool tomado = false;
+    bool escrito = false;
     QString titular;
-    if (!r.step([&] { tomado = TomarBloqueo(numero, TomarDeOtro, &titular); })) {
+    r.step([&] {
+        tomado = TomarBloqueo(numero, TomarDeOtro, &titular);
+        escrito = true;
+    });
+    if (!escrito) {
+        // The failure was reported; without its lock the reconciliation is not opened.
         FHayError = true;
         return;
     }

@@ -47,7 +47,9 @@ void FrmConcCuentas::CmdEjecutar_Click()
         return;
     }
     CargarPanel(true, false, true);
-    CargarPanel(false, true, true);
+    // A reconciliation another station finalized meanwhile gets no second panel.
+    if (!FFinalizada)
+        CargarPanel(false, true, true);
 }
 
 void FrmConcCuentas::CargarPanel(bool Izquierda, bool Derecha, bool ArmarCols)
@@ -64,6 +66,11 @@ void FrmConcCuentas::CargarPanel(bool Izquierda, bool Derecha, bool ArmarCols)
     conciliacion::ResultadoRegistro registro;
     WorkbenchRows filas;
     r.step([&] { registro = m_store.RegistrarLibres(cabecera, lado); });
+    if (!r.left() && registro.finalizada) {
+        // Finalized by another station since it was opened here: the lists stay as they are.
+        TomarComoFinalizada();
+        return;
+    }
     std::unordered_set<qint64> nuevas;
     for (const WorkbenchRow& f : registro.filas)
         nuevas.insert(f.ID);
@@ -92,7 +99,7 @@ void FrmConcCuentas::CargarPanel(bool Izquierda, bool Derecha, bool ArmarCols)
     MostrarTotalesLado(lado);
     OrdenarPorGrupo(*Lvw);
     SSTab1->setTabEnabled(1, true);
-    Lvw->setFocus();
+    PedirFoco(Lvw);
     CmdEjecutar->setEnabled(true);
 }
 

@@ -41,10 +41,11 @@ void FrmConcCuentas::cmdComparar_Click()
         Ocupado ocupado(*this);
         suite::Progreso& progreso = ModGlobal::gProgreso();
         progreso.Iniciar(kTituloProgresoComparacion, true);
-        resultado = m_sesion.Comparar(opciones, [&](qsizetype hechas, qsizetype total) {
+        resultado = m_sesion.Comparar(opciones, [&](qsizetype hechas, qsizetype total, int individual) {
             bool cancelar = false;
             progreso.Avanzar(cancelar, kLeyendaProgresoComparacion,
-                             QString::number(hechas * 100 / total) + QStringLiteral(" % del Total"), QString());
+                             QString::number(hechas * 100 / total) + QStringLiteral(" % del Total"),
+                             QString::number(individual) + QStringLiteral("% Individual"));
             return cancelar;
         });
         progreso.Terminar();

@@ -34,11 +34,18 @@ void FrmConcCuentas::ActualizarDatos()
     Escrito(resultado);
 }
 
+void FrmConcCuentas::TomarComoFinalizada()
+{
+    FFinalizada = true;
+    for (QPushButton* b : {cmdComparar, CmdConciliar, cmdRefresh, CmdQuitarI, CmdQuitarD})
+        b->setEnabled(false);
+    AvisoFinalizada();
+}
+
 bool FrmConcCuentas::Escrito(Resultado resultado)
 {
     if (resultado == Resultado::Finalizada) {
-        FFinalizada = true;
-        AvisoFinalizada();
+        TomarComoFinalizada();
         return false;
     }
     m_sesion.OlvidarCambios();
@@ -50,6 +57,8 @@ void FrmConcCuentas::CmdConciliar_Click()
     using namespace conciliacion;
     if (EstaOcupado())
         return;
+    // The button goes off while it runs; the focus goes to the list the operator worked in.
+    PedirFoco(FListaActiva ? FListaActiva.data() : Lvw);
     CmdConciliar->setEnabled(false);
     if (AvisoFinalizada())
         return;

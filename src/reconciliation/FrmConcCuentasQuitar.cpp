@@ -57,10 +57,8 @@ void FrmConcCuentas::Quitar(bool Izquierda, bool SoloSeleccionados)
         hecho = true;
     });
     const bool liberadas = hecho && resultado == conciliacion::Resultado::Hecho;
-    if (resultado == conciliacion::Resultado::Finalizada) {
-        FFinalizada = true;
-        AvisoFinalizada();
-    }
+    if (resultado == conciliacion::Resultado::Finalizada)
+        TomarComoFinalizada();
     if (liberadas && !ids.empty()) {
         // The other list shows what the store wrote: the released lines are no longer named as partners.
         const QSet<qint64> quitadas(ids.begin(), ids.end());
