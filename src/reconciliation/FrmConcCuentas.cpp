@@ -63,6 +63,12 @@ FrmConcCuentas::FrmConcCuentas(QWidget* parent) : QWidget(parent), m_store(gDB()
 FrmConcCuentas::~FrmConcCuentas()
 {
     qApp->removeEventFilter(this);
+    // The lists' models read the session, which goes before the child widgets do: the views let go of them
+    // first.
+    for (conciliacion::ModeloLado*& modelo : m_modelos) {
+        delete modelo;
+        modelo = nullptr;
+    }
 }
 
 FrmConcCuentas& frmConcCuentas()
