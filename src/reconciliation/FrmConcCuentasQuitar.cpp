@@ -109,7 +109,8 @@ void FrmConcCuentas::cmdRefresh_Click()
     if (EstaOcupado())
         return;
     CargarPanel(true, false, false);
-    CargarPanel(false, true, false);
+    if (!FFinalizada)
+        CargarPanel(false, true, false);
 }
 
 void FrmConcCuentas::ChkConciliados_Click()

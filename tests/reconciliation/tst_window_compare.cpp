@@ -224,6 +224,22 @@ private slots:
         QCOMPARE(EmpresaDePrueba::cantidad(QStringLiteral("MV_CONCILIACION_Cpte_AUX")), 0);
         QCOMPARE(EmpresaDePrueba::cantidad(QStringLiteral("MV_CONCILIACION WHERE CONCILIADO = 1")), 0);
     }
+
+    // The progress window shows the overall percentage and the row's own one.
+    void progressShowsBothTexts()
+    {
+        ui::ScriptedDialogs d;
+        cargarMarzo(*w);
+        elegir(*w, {4}, QStringLiteral("0"));
+        d.expectMsgBox(ui::vbOK).withText(kTerminada);
+        w->cmdComparar_Click();
+        QVERIFY(d.verifyDone());
+        QStringList textos;
+        for (const QLabel* l : ModGlobal::gProgreso().findChildren<QLabel*>())
+            textos << l->text();
+        QVERIFY2(textos.contains(QStringLiteral("0 % del Total")), qPrintable(textos.join(QLatin1Char('|'))));
+        QVERIFY2(textos.contains(QStringLiteral("0% Individual")), qPrintable(textos.join(QLatin1Char('|'))));
+    }
 };
 
 QTEST_MAIN(TstWindowCompare)
