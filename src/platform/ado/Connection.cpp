@@ -61,7 +61,7 @@ void Connection::Open(const QString& connectionString, const QString& user, cons
             target.user = user;
         if (!password.isEmpty())
             target.password = password;
-        m_backend = target.kind == BackendKind::Sqlite ? OpenSqliteBackend(target.database.trimmed())
+        m_backend = target.kind == BackendKind::Sqlite ? OpenSqliteBackend(target.database.trimmed(), RequiredTables)
                                                        : OpenOdbcBackend(target);
         m_backend->log = [this](const QString& sql) { log(sql); };
         m_connectionString = connectionString;
@@ -91,6 +91,16 @@ void Connection::Execute(const QString& sql, qint64* recordsAffected, int)
         if (recordsAffected)
             *recordsAffected = n;
     });
+}
+
+qint64 Connection::ExecuteBound(const QString& sql, const QVector<Variant>& values)
+{
+    return recorded(m_errors, [&] { return backend().executeBound(sql, values); });
+}
+
+RowSet Connection::QueryBound(const QString& sql, const QVector<Variant>& values)
+{
+    return recorded(m_errors, [&] { return backend().queryBound(sql, values); });
 }
 
 void Connection::BeginTrans()
