@@ -11,6 +11,7 @@
 #include "PreparedCache.h"
 #include "SelectTable.h"
 #include "platform/sqlite/FileCheck.h"
+#include "platform/sqlite/InsertParameters.h"
 #include "platform/sqlite/TsqlCompat.h"
 
 #include <QElapsedTimer>
@@ -178,6 +179,12 @@ public:
     {
         qint64 affected = -1;
         for (const QString& part : sqlcompat::SplitAndRewrite(sql)) {
+            if (part.startsWith(QLatin1String("INSERT"), Qt::CaseInsensitive)) {
+                if (const auto shape = sqlcompat::ParameterizeInsert(part)) {
+                    affected = insertShape(part, *shape);
+                    continue;
+                }
+            }
             run(part, [&](sqlite3_stmt* st) {
                 if (startsWithWord(sqlite3_sql(st), "ROLLBACK") && rollbackAlreadyDone())
                     return;
@@ -383,6 +390,30 @@ private:
         for (int i = 0; i < values.size(); ++i)
             bind(st->get(), i + 1, values.at(i));
         return st;
+    }
+
+    // An INSERT of literals run as its prepared shape with the literals bound: rows inserted one text at a
+    // time compile each shape once.
+    qint64 insertShape(const QString& text, const sqlcompat::InsertTemplate& shape)
+    {
+        std::shared_ptr<Statement> st = m_prepared.get(shape.text, [this](const QString& t) { return prepareOne(t); });
+        if (sqlite3_stmt_busy(st->get()))
+            st = prepareOne(shape.text);
+        logText(text);
+        const Resetting reset{st->get()};
+        int index = 0;
+        for (const sqlcompat::LiteralValue& v : shape.values) {
+            ++index;
+            int rc = SQLITE_OK;
+            switch (v.kind) {
+            case sqlcompat::LiteralValue::Integer: rc = sqlite3_bind_int64(st->get(), index, v.integer); break;
+            case sqlcompat::LiteralValue::Text: rc = bindText(st->get(), index, v.text); break;
+            }
+            if (rc != SQLITE_OK)
+                fail();
+        }
+        stepToEnd(st->get());
+        return sqlite3_changes64(m_h);
     }
 
     // Exactly one statement; anything after it other than blanks and comments is refused.

@@ -153,8 +153,14 @@ private slots:
         const qint64 waited = clock.elapsed();
         other.join();
         QVERIFY2(waited >= 250, qPrintable(QString::number(waited)));
-        QCOMPARE(m_notice.calls, 0);
-        QCOMPARE(m_notice.finishedCalls, 0);
+        // On a loaded machine the other station may take longer: the notice may then come, but never early.
+        if (waited < kLockWaitNoticeAfterMs) {
+            QCOMPARE(m_notice.calls, 0);
+            QCOMPARE(m_notice.finishedCalls, 0);
+        } else {
+            QVERIFY(m_notice.calls == 0 || m_notice.firstElapsed >= kLockWaitNoticeAfterMs);
+            QCOMPARE(m_notice.finishedCalls, m_notice.calls > 0 ? 1 : 0);
+        }
         QCOMPARE(values(), (QStringList{QStringLiteral("mia"), QStringLiteral("otra")}));
     }
 };
