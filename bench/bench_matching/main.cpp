@@ -2,11 +2,11 @@
 // grouping that follow it. The reference is quadratic, so it runs on a smaller N and its time is scaled by
 // (N / n)^2; the output says so. Both are checked for identical marks and colours at the smaller N.
 // Usage: bench_matching [N per side] [reference n]
-#include "reconciliation/LinkListReconcile.h"
-#include "reconciliation/Matching.h"
-#include "reconciliation/MatchingReference.h"
-#include "reconciliation/WorkbenchGroups.h"
-#include "reconciliation/WorkbenchTotals.h"
+#include "reconciliation/engine/LinkListReconcile.h"
+#include "reconciliation/engine/Matching.h"
+#include "reconciliation/engine/MatchingReference.h"
+#include "reconciliation/engine/WorkbenchGroups.h"
+#include "reconciliation/engine/WorkbenchTotals.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -13,7 +13,7 @@
 
 #include "ventana.h"
 
-#include "reconciliation/Store.h"
+#include "reconciliation/engine/Store.h"
 #include "schema/DemoDatabase.h"
 
 #include <QApplication>

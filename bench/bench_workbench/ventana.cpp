@@ -8,9 +8,9 @@
 #include "lookup/InstalacionConsultas.h"
 #include "platform/ui/OperatorDialogs.h"
 #include "reconciliation/FrmConcCuentas.h"
-#include "reconciliation/Matching.h"
-#include "reconciliation/MatchingReference.h"
-#include "reconciliation/WorkbenchTotals.h"
+#include "reconciliation/engine/Matching.h"
+#include "reconciliation/engine/MatchingReference.h"
+#include "reconciliation/engine/WorkbenchTotals.h"
 #include "schema/DemoDatabase.h"
 
 #include <QCheckBox>
@@ -120,8 +120,8 @@ void MedirVentana(const std::function<QString()>& copiaNueva, int nReferencia, Q
         w.MarcarSel(w.Lvw);
         seleccionar(*w.Lvw2, 1, 200);
         w.MarcarSel(w.Lvw2);
-        const double tolerancia = w.FTolerancia;
-        w.FTolerancia = 1e12;
+        const ado::Currency tolerancia = w.FTolerancia;
+        w.FTolerancia = ado::Currency::fromLong(1000000000000);
         QElapsedTimer t;
         t.start();
         w.CmdConciliar_Click();

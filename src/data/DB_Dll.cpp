@@ -2,6 +2,7 @@
 
 #include "DB_Dll.h"
 
+#include "AvisoEspera.h"
 #include "SqlText.h"
 #include "frmAcceso.h"
 
@@ -53,6 +54,11 @@ void RegistrarErroresDeDatos()
 DB_Dll::DB_Dll()
 {
     RegistrarErroresDeDatos();
+    InstalarAvisoEspera();
+    // A file without the company's tables is refused at connect, untouched, with one message, instead of
+    // being made a database and answered by an error for every table the program reads.
+    gCnn.RequiredTables = {QStringLiteral("TA_CONFIGURACION"), QStringLiteral("MA_CUENTAS"),
+                           QStringLiteral("MV_ASIENTOS")};
 }
 
 DB_Dll::~DB_Dll() = default;

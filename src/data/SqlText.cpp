@@ -1,5 +1,7 @@
 #include "SqlText.h"
 
+#include "platform/sqlite/SqlTokens.h"
+
 #include <QRegularExpression>
 
 namespace sqltext {
@@ -9,35 +11,18 @@ bool Contiene(const QString& text, const QString& what)
     return text.contains(what, Qt::CaseInsensitive);
 }
 
+// The statement's own lexer: a quote inside a comment or a [bracketed name] opens no literal.
 QList<Literal> Literales(const QString& text)
 {
     QList<Literal> out;
-    int i = 0;
-    const int n = int(text.size());
-    while (i < n) {
-        if (text[i] != QLatin1Char('\'')) {
-            ++i;
-            continue;
+    int pos = 0;
+    for (const sqlcompat::Token& t : sqlcompat::Tokenize(text)) {
+        if (t.kind == sqlcompat::TokenKind::String) {
+            // Closed when it ends with the quote that pairs the opening one ('' inside counts as two).
+            const bool closed = t.text.size() >= 2 && t.text.endsWith(QLatin1Char('\'')) && t.text.count(QLatin1Char('\'')) % 2 == 0;
+            out.append({pos, int(t.text.size()), closed});
         }
-        Literal lit;
-        lit.start = i;
-        int j = i + 1;
-        lit.closed = false;
-        while (j < n) {
-            if (text[j] == QLatin1Char('\'')) {
-                if (j + 1 < n && text[j + 1] == QLatin1Char('\'')) {
-                    j += 2;   // a doubled quote stays inside the literal
-                    continue;
-                }
-                lit.closed = true;
-                ++j;
-                break;
-            }
-            ++j;
-        }
-        lit.length = j - i;
-        out.append(lit);
-        i = j;
+        pos += int(t.text.size());
     }
     return out;
 }

@@ -35,7 +35,7 @@ namespace {
 
 QString hoy()
 {
-    return QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy"));
+    return FrmConcCuentas::Hoy().toString(QStringLiteral("dd/MM/yyyy"));
 }
 
 // LblDif2's design colours: white on navy until the marks give it a value.
@@ -50,7 +50,9 @@ void diferenciaInicial(QLabel* etiqueta)
 
 } // namespace
 
-FrmConcCuentas::FrmConcCuentas(QWidget* parent) : QWidget(parent)
+std::function<QDate()> FrmConcCuentas::Hoy = [] { return QDate::currentDate(); };
+
+FrmConcCuentas::FrmConcCuentas(QWidget* parent) : QWidget(parent), m_store(gDB().gCnn, false)
 {
     CrearControles();
     ConectarEventos();
@@ -61,6 +63,12 @@ FrmConcCuentas::FrmConcCuentas(QWidget* parent) : QWidget(parent)
 FrmConcCuentas::~FrmConcCuentas()
 {
     qApp->removeEventFilter(this);
+    // The lists' models read the session, which goes before the child widgets do: the views let go of them
+    // first.
+    for (conciliacion::ModeloLado*& modelo : m_modelos) {
+        delete modelo;
+        modelo = nullptr;
+    }
 }
 
 FrmConcCuentas& frmConcCuentas()
@@ -89,6 +97,7 @@ void FrmConcCuentas::Form_Load()
         [&] { ModGlobal::Inicializar(false, Parametros, conexion, 3); },
         [&] {
             const DB_Dll& db = gDB();
+            m_store.setAdministrador(db.gEsAdmin);
             FConexion.DbName = db.gDBName;
             FConexion.Servidor = db.gServidor;
             FConexion.Usuario = db.gUsuario;
@@ -113,12 +122,17 @@ void FrmConcCuentas::Form_Load()
                 Brakmo1->setFlagPorId(id, false);
         },
         [&] {
+            // Money like the amounts it is compared with: "0.01" is exactly one cent.
             const QString texto = ModGlobal::Cfg(QStringLiteral("ToleranciaRedondeo"));
+            if (const std::optional<ado::Currency> exacta = ado::Currency::parse(texto)) {
+                FTolerancia = *exacta;
+                return;
+            }
             bool ok = false;
             const double valor = suite::Utilidades::TextoADoble(texto, &ok);
             if (texto.trimmed().isEmpty() || !ok)
                 throw ado::Error(ado::kErrTypeMismatch, QStringLiteral("Type mismatch"));
-            FTolerancia = valor;
+            FTolerancia = ado::Currency::fromDouble(valor);
         },
     });
 }
@@ -188,11 +202,11 @@ void FrmConcCuentas::DetalleOn(bool Off)
     SSTab1->setTabEnabled(1, Off);
     cmdFinalizar->setEnabled(Off);
     ChkConciliados->setEnabled(Off);
-    // The commands that change the lines follow the mode and the finalized state, so that a finalized
-    // reconciliation that was closed leaves them available again for the next one.
-    cmdComparar->setEnabled(Off && !FFinalizada);
-    CmdConciliar->setEnabled(!FFinalizada);
-    cmdRefresh->setEnabled(!FFinalizada);
+    // The commands that change the lines need an open reconciliation that is not finalized: in header mode
+    // there is none (the proposed number has no header yet), and closing a finalized one gives them back to
+    // the next.
+    for (QPushButton* b : {cmdComparar, CmdConciliar, cmdRefresh, CmdQuitarI, CmdQuitarD})
+        b->setEnabled(Off && !FFinalizada);
     ArmarColumnas(true, true);
     Campo(QStringLiteral("IdConciliacion"))->setEnabled(!Off);
 }
@@ -211,6 +225,9 @@ QString FrmConcCuentas::DescripcionCuenta(const QString& Codigo)
 FrmConcCuentas::Ocupado::Ocupado(FrmConcCuentas& ventana) : m_ventana(ventana)
 {
     if (m_ventana.m_ocupado++ == 0) {
+        QWidget* foco = QApplication::focusWidget();
+        m_ventana.m_focoAntes = foco && foco->window() == &m_ventana ? foco : nullptr;
+        m_ventana.m_focoPedido = nullptr;
         m_ventana.Brakmo1->setEnabled(false);
         m_ventana.SSTab1->setEnabled(false);
         QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -223,7 +240,36 @@ FrmConcCuentas::Ocupado::~Ocupado()
         m_ventana.Brakmo1->setEnabled(true);
         m_ventana.SSTab1->setEnabled(true);
         QApplication::restoreOverrideCursor();
+        m_ventana.DevolverFoco();
     }
+}
+
+void FrmConcCuentas::PedirFoco(QWidget* control)
+{
+    if (EstaOcupado())
+        m_focoPedido = control;
+    else if (control)
+        control->setFocus();
+}
+
+void FrmConcCuentas::DevolverFoco()
+{
+    // Disabling the controls took the focus away, and a control the loop wanted focused could not take it:
+    // without this the function keys would reach nothing until the operator clicked somewhere.
+    const auto usable = [](QWidget* c) { return c && c->isEnabled() && c->isVisible(); };
+    QWidget* destino = nullptr;
+    if (usable(m_focoPedido))
+        destino = m_focoPedido;
+    else if (usable(m_focoAntes))
+        destino = m_focoAntes;
+    else if (usable(FListaActiva))
+        destino = FListaActiva;
+    else if (usable(Lvw))
+        destino = Lvw;
+    m_focoAntes = nullptr;
+    m_focoPedido = nullptr;
+    if (destino)
+        destino->setFocus();
 }
 
 bool FrmConcCuentas::eventFilter(QObject* watched, QEvent* event)

@@ -4,8 +4,8 @@
 // optional filters; the left list Lvw holds the account's debit journal lines, the right list Lvw2 its credit
 // lines, with the totals of the marked ("Conciliado:") and unmarked ("No Conciliado:") lines under them.
 //
-// The database work goes through the reconciliation store (Store.h); the list rows are copied to and from
-// plain rows (WorkbenchRow.h), on which the matching, linking, grouping and totals routines work.
+// The database work goes through the reconciliation store (Store.h); the lists are views over the rows of
+// the workbench session (WorkbenchSession.h), which the handlers change.
 //
 // Files: FrmConcCuentas.cpp (load, reset, columns, mode), FrmConcCuentasDiseno.cpp (controls and layout),
 // FrmConcCuentasCabecera.cpp (header validation), FrmConcCuentasCampos.cpp (field editing and lookups),
@@ -16,18 +16,22 @@
 // (matching), FrmConcCuentasConciliar.cpp (saving, reconciling), FrmConcCuentasFinalizar.cpp,
 // FrmConcCuentasComandos.cpp (command bar, keys, closing), FrmConcCuentasMenu.cpp (line menu).
 
-#include "Store.h"
-#include "WorkbenchRow.h"
+#include "ModeloLado.h"
+#include "reconciliation/engine/InstanceHold.h"
+#include "reconciliation/engine/Store.h"
+#include "reconciliation/engine/WorkbenchSession.h"
+#include "reconciliation/engine/WorkbenchRow.h"
 #include "platform/ado/Variant.h"
 #include "platform/suite/ControlArray.h"
 #include "platform/ui/ImageList.h"
 #include "platform/ui/ListView.h"
 
+#include <QDate>
 #include <QPointer>
-#include <QSet>
 #include <QString>
 #include <QWidget>
 #include <array>
+#include <functional>
 #include <optional>
 
 class QCheckBox;
@@ -63,6 +67,10 @@ class FrmConcCuentas : public QWidget {
 public:
     explicit FrmConcCuentas(QWidget* parent = nullptr);
     ~FrmConcCuentas() override;
+
+    // Today's date as the window reads it (the proposed reconciliation date, period and default filters);
+    // the system clock unless replaced.
+    static std::function<QDate()> Hoy;
 
     // The launch string the load handler hands to the start-up road; "" reads the program's arguments.
     QString Parametros;
@@ -123,7 +131,7 @@ public:
     bool FGrabando = false;                // the save key is validating the header
     bool FEjecutando = false;              // the load command is validating the header
     bool FFinalizada = false;              // the open reconciliation is finalized
-    double FTolerancia = 0;                // "ToleranciaRedondeo": the reconcile button's balance tolerance
+    ado::Currency FTolerancia;             // "ToleranciaRedondeo": the reconcile button's balance tolerance
     QPointer<QLineEdit> FCampoActual;      // the header field that last got the focus or a click
     QPointer<ui::ListView> FListaActiva;   // the list that last got the focus
     QString FTablaReporte;                 // table of the report's selection formula
@@ -191,12 +199,11 @@ public:
 
     // Rows, totals and groups (FrmConcCuentasListas.cpp)
     ui::ListView& Lista(conciliacion::Lado lado) const;
-    // The list's rows in display order.
-    conciliacion::WorkbenchRows FilasDeLista(conciliacion::Lado lado) const;
-    // Replaces the list's rows.
-    void MostrarFilas(conciliacion::Lado lado, const conciliacion::WorkbenchRows& filas);
-    static void AgregarFila(ui::ListView& lista, const conciliacion::WorkbenchRow& fila);
-    // The side's two totals from its rows; the difference label is left alone.
+    // The working state both lists show.
+    conciliacion::SesionConciliacion& Sesion() { return m_sesion; }
+    // The side's rows in display order.
+    const conciliacion::WorkbenchRows& FilasDeLista(conciliacion::Lado lado) const { return m_sesion.Filas(lado); }
+    // The side's two totals; the difference label is left alone.
     void MostrarTotalesLado(conciliacion::Lado lado);
     // All four totals and the difference label from the marks of both lists.
     void CalcularTotales();
@@ -220,6 +227,8 @@ public:
         FrmConcCuentas& m_ventana;
     };
     bool EstaOcupado() const { return m_ocupado > 0; }
+    // Puts the focus on the control now, or, during a long loop (which disables the controls), once it ends.
+    void PedirFoco(QWidget* control);
 
     // ---------------------------------------------------------------------------------------------------
     // Second half: marking, matching, reconciling, saving, finalizing, the command bar and the line menu.
@@ -270,10 +279,6 @@ public:
                            const QString& iLetra, const QString& CuentaFiltro);
 
 private:
-    // Writes to the list what differs between the rows as read (antes) and as changed (despues), row by row
-    // in list order: check mark, link list and text colour. Nothing runs a check handler.
-    void ActualizarFilas(conciliacion::Lado lado, const conciliacion::WorkbenchRows& antes,
-                         const conciliacion::WorkbenchRows& despues);
     void ItemCheck(conciliacion::Lado lado, const ui::ListItem& Item);
     void KeyDownLista(conciliacion::Lado lado, int KeyCode, int Shift);
     void ColumnClick(conciliacion::Lado lado, const ui::ColumnHeader& ColumnHeader);
@@ -291,14 +296,8 @@ private:
     // After a write: true when the store wrote it (then nothing is left to save). A reconciliation the store
     // found finalized (from another station meanwhile) is told and taken as finalized; false then.
     bool Escrito(conciliacion::Resultado resultado);
-
-    // Rows whose mark or link list changed on screen since the last save, by ID and side: a save writes
-    // these only. Loads show stored states, so an ID left here by a reload is merely written once more.
-    std::array<QSet<qint64>, 2> m_cambiadas;
-    void AnotarCambio(conciliacion::Lado lado, qint64 id);
-    // The states to save of the rows that changed, from the rows given or from the list as it stands.
-    conciliacion::EstadosFilas EstadosCambiados(conciliacion::Lado lado, const conciliacion::WorkbenchRows& filas) const;
-    conciliacion::EstadosFilas EstadosCambiados(conciliacion::Lado lado) const;
+    // Another station finalized the open reconciliation: the change commands go off and the operator is told.
+    void TomarComoFinalizada();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -335,9 +334,16 @@ private:
     conciliacion::WorkbenchRows ListarConProgreso(conciliacion::Lado lado, const conciliacion::WorkbenchRows& filas,
                                                   const QString& titulo);
 
+    conciliacion::SesionConciliacion m_sesion;
+    std::array<conciliacion::ModeloLado*, 2> m_modelos{};
     conciliacion::ReconciliationStore m_store;
+    conciliacion::BloqueoDeInstancia m_instancia;   // this instance's hold on the number of FBloqueo
     bool m_cargado = false;
     int m_ocupado = 0;
+    // The focus around a long loop: where it was, and where the loop asked it to go afterwards.
+    QPointer<QWidget> m_focoAntes;
+    QPointer<QWidget> m_focoPedido;
+    void DevolverFoco();
 };
 
 // The window's one instance, created on first use.

@@ -26,9 +26,15 @@ void FrmConcCuentas::AbrirConciliacion(bool TomarDeOtro)
         return;
     }
     // The lock comes first: a reconciliation another station took in the meantime is not opened at all.
-    bool tomado = true;
+    bool tomado = false;
+    bool escrito = false;
     QString titular;
-    if (!r.step([&] { tomado = TomarBloqueo(numero, TomarDeOtro, &titular); })) {
+    r.step([&] {
+        tomado = TomarBloqueo(numero, TomarDeOtro, &titular);
+        escrito = true;
+    });
+    if (!escrito) {
+        // The failure was reported; without its lock the reconciliation is not opened.
         FHayError = true;
         return;
     }
@@ -91,16 +97,9 @@ void FrmConcCuentas::CargarConciliacion(bool Izquierda, bool Derecha)
     for (Lado lado : {Lado::Izquierda, Lado::Derecha}) {
         if (!(lado == Lado::Izquierda ? Izquierda : Derecha))
             continue;
-        const conciliacion::WorkbenchRows filas = m_store.CargarLineas(numero, lado, conConciliados);
-        ui::ListView& lista = Lista(lado);
-        {
-            ui::PaintHold pausa(&lista);
-            const double cantidad = double(filas.size());
-            for (size_t i = 0; i < filas.size(); ++i) {
-                ModGlobal::DibujarProgreso(*PicImg, double(i + 1) * 100.0 / cantidad, 0xFF0000, QString());
-                AgregarFila(lista, filas[i]);
-            }
-        }
+        m_sesion.Reemplazar(lado, m_store.CargarLineas(numero, lado, conConciliados));
+        if (m_sesion.Cantidad(lado) > 0)
+            ModGlobal::DibujarProgreso(*PicImg, 100.0, 0xFF0000, QString());
         MostrarTotalesLado(lado);
         AgruparConciliados();
     }

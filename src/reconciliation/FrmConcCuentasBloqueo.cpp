@@ -4,6 +4,8 @@
 
 #include "FrmConcCuentas.h"
 
+#include "data/DB_Dll.h"
+
 QString FrmConcCuentas::MensajeBloqueo(const QString& titular, const QString& segundaLinea)
 {
     return QStringLiteral("El usuario: ") + titular + QStringLiteral(", esta modificando este comprobante!\r\n")
@@ -14,12 +16,31 @@ bool FrmConcCuentas::TomarBloqueo(qint64 numero, bool deOtro, QString* titular)
 {
     if (FBloqueo && *FBloqueo != numero)
         SoltarBloqueo();
-    const conciliacion::ResultadoBloqueo r =
-        m_store.TomarBloqueo(numero, conciliacion::PropietarioEstacion(), deOtro);
-    if (r.tomado)
+    const QString propietario = conciliacion::PropietarioEstacion();
+    // Another instance of the program with this user on this station writes the same lock row: its hold
+    // on this station's side tells it apart.
+    if (FBloqueo != numero
+        && !m_instancia.Tomar(conciliacion::ClaveDeBloqueo(gDB().gServidor + QLatin1Char('/') + gDB().gDBName, numero,
+                                                           propietario))) {
+        if (titular)
+            *titular = propietario;
+        return false;
+    }
+    conciliacion::ResultadoBloqueo r;
+    try {
+        r = m_store.TomarBloqueo(numero, propietario, deOtro);
+    } catch (...) {
+        if (FBloqueo != numero)
+            m_instancia.Soltar();
+        throw;
+    }
+    if (r.tomado) {
         FBloqueo = numero;
-    else if (titular)
-        *titular = r.titular;
+    } else {
+        m_instancia.Soltar();
+        if (titular)
+            *titular = r.titular;
+    }
     return r.tomado;
 }
 
@@ -29,4 +50,5 @@ void FrmConcCuentas::SoltarBloqueo()
         return;
     m_store.SoltarBloqueo(*FBloqueo, conciliacion::PropietarioEstacion());
     FBloqueo.reset();
+    m_instancia.Soltar();
 }

@@ -182,7 +182,16 @@ QString FrmConcCuentas::ValidarNumero(QLineEdit* Texto, ui::Routine& r)
     }
     // A new reconciliation is locked too, so that two stations shown the same proposal cannot both start it.
     bool tomado = false;
-    if (r.step([&] { tomado = TomarBloqueo(numero, deOtro, &titular); }) && !tomado)
+    bool escrito = false;
+    r.step([&] {
+        tomado = TomarBloqueo(numero, deOtro, &titular);
+        escrito = true;
+    });
+    if (!escrito)
+        // The lock could not be written, whatever the answer to the error: the number is not taken, and
+        // nobody else holds it either.
+        FHayError = true;
+    else if (!tomado)
         RechazarPorBloqueo(Texto, numero, titular);
     return {};
 }
@@ -223,7 +232,7 @@ QString FrmConcCuentas::ValidarCuenta(QLineEdit* Texto, ui::Routine& r)
         }))
         return {};
     // The current month, for a period not typed yet.
-    const QDate hoy = QDate::currentDate();
+    const QDate hoy = Hoy();
     const QString mesAnio = hoy.toString(QStringLiteral("/MM/yyyy"));
     if (TextoCampo(QStringLiteral("FechaD")).trimmed().isEmpty())
         Campo(QStringLiteral("FechaD"))->setText(QStringLiteral("01") + mesAnio);

@@ -47,7 +47,9 @@ void FrmConcCuentas::CmdEjecutar_Click()
         return;
     }
     CargarPanel(true, false, true);
-    CargarPanel(false, true, true);
+    // A reconciliation another station finalized meanwhile gets no second panel.
+    if (!FFinalizada)
+        CargarPanel(false, true, true);
 }
 
 void FrmConcCuentas::CargarPanel(bool Izquierda, bool Derecha, bool ArmarCols)
@@ -64,6 +66,11 @@ void FrmConcCuentas::CargarPanel(bool Izquierda, bool Derecha, bool ArmarCols)
     conciliacion::ResultadoRegistro registro;
     WorkbenchRows filas;
     r.step([&] { registro = m_store.RegistrarLibres(cabecera, lado); });
+    if (!r.left() && registro.finalizada) {
+        // Finalized by another station since it was opened here: the lists stay as they are.
+        TomarComoFinalizada();
+        return;
+    }
     std::unordered_set<qint64> nuevas;
     for (const WorkbenchRow& f : registro.filas)
         nuevas.insert(f.ID);
@@ -92,16 +99,23 @@ void FrmConcCuentas::CargarPanel(bool Izquierda, bool Derecha, bool ArmarCols)
     MostrarTotalesLado(lado);
     OrdenarPorGrupo(*Lvw);
     SSTab1->setTabEnabled(1, true);
-    Lvw->setFocus();
+    PedirFoco(Lvw);
     CmdEjecutar->setEnabled(true);
 }
 
 WorkbenchRows FrmConcCuentas::ListarConProgreso(Lado lado, const WorkbenchRows& filas, const QString& titulo)
 {
+    // The rows go to the session a block at a time; the progress window still sees every row, so a cancel
+    // stops at the row where it was asked.
+    constexpr size_t kBloque = 4096;
     suite::Progreso& progreso = ModGlobal::gProgreso();
-    ui::ListView& lista = Lista(lado);
-    ui::PaintHold pausa(&lista);
     const size_t total = filas.size();
+    size_t listadas = 0;
+    const auto listarHasta = [&](size_t hasta) {
+        if (hasta > listadas)
+            m_sesion.Agregar(lado, WorkbenchRows(filas.begin() + qsizetype(listadas), filas.begin() + qsizetype(hasta)));
+        listadas = hasta;
+    };
     if (total > 0)
         progreso.Iniciar(titulo, true);
     for (size_t i = 0; i < total;) {
@@ -109,6 +123,7 @@ WorkbenchRows FrmConcCuentas::ListarConProgreso(Lado lado, const WorkbenchRows& 
         progreso.Avanzar(cancelar, QStringLiteral("Cargando Datos"), QStringLiteral("Espere por Favor"),
                          QString::number((i + 1) * 100 / total) + QStringLiteral(" %"));
         if (cancelar) {
+            listarHasta(i);
             progreso.Terminar();
             if (ui::dialogs().MsgBox(QStringLiteral("Realmente desea Abortar el Proceso"), ui::vbYesNo + ui::vbQuestion,
                                      QStringLiteral("Aviso al operador"))
@@ -121,8 +136,10 @@ WorkbenchRows FrmConcCuentas::ListarConProgreso(Lado lado, const WorkbenchRows& 
             progreso.Iniciar(titulo, true);
             continue;
         }
-        AgregarFila(lista, filas[i]);
         ++i;
+        if (i - listadas >= kBloque)
+            listarHasta(i);
     }
+    listarHasta(total);
     return {};
 }

@@ -10,7 +10,14 @@
 #include "platform/suite/Reporte.h"
 #include "platform/ui/Routine.h"
 
+#include <QApplication>
 #include <QLineEdit>
+
+namespace {
+
+constexpr int kTeclaConsultar = 117;   // F6
+
+} // namespace
 
 bool FrmConcCuentas::ValidarParaGrabar()
 {
@@ -105,6 +112,17 @@ void FrmConcCuentas::Form_KeyDown(int& KeyCode, int Shift)
 {
     if (EstaOcupado())
         return;
+    // F6 on a header field looks it up in every mode: once a reconciliation is open the bar's CONSULTAR is
+    // off, but the date, the period and the filters can still be changed and so still looked up.
+    if (KeyCode == kTeclaConsultar && Shift == 0) {
+        auto* campo = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+        if (campo && campo->objectName() == txtFields.Nombre() && campo->isEnabled()) {
+            KeyCode = 0;
+            FCampoActual = campo;
+            CmdConsultar();
+            return;
+        }
+    }
     Brakmo1->TeclaPulsada(KeyCode);
     if (KeyCode == 120)
         CmdEjecutar_Click();

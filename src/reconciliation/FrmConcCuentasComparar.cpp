@@ -1,11 +1,11 @@
 // "Comparar": pairs the unmarked lines of both lists on the fields chosen on the tab "Configuracion", the
 // amount within the typed tolerance, and marks each pair; lines that agree only in part turn red. Only the
-// screen changes. The matcher works through an index on the rows read from the lists; the progress window
+// screen changes. The matcher works through an index on the session's rows; the progress window
 // keeps the window alive and can cancel, while the window takes no other command.
 
 #include "FrmConcCuentas.h"
 
-#include "Matching.h"
+#include "reconciliation/engine/Matching.h"
 #include "core/Globals.h"
 #include "platform/suite/Progreso.h"
 #include "platform/suite/Utilidades.h"
@@ -14,16 +14,13 @@
 #include <QLineEdit>
 
 using conciliacion::Lado;
-using conciliacion::WorkbenchRows;
 
 void FrmConcCuentas::cmdComparar_Click()
 {
     using namespace conciliacion;
     if (EstaOcupado())
         return;
-    const WorkbenchRows izquierda = FilasDeLista(Lado::Izquierda);
-    const WorkbenchRows derecha = FilasDeLista(Lado::Derecha);
-    switch (ComprobarListas(izquierda, derecha)) {
+    switch (ComprobarListas(m_sesion.Filas(Lado::Izquierda), m_sesion.Filas(Lado::Derecha))) {
     case EstadoComparacion::ListaIzquierdaVacia:
         ui::dialogs().MsgBox(kMensajeIzquierdaVacia, ui::vbOKOnly + ui::vbInformation, kTituloAvisoOperador);
         return;
@@ -39,17 +36,16 @@ void FrmConcCuentas::cmdComparar_Click()
         opciones.cajas[size_t(i)] = chkCamposComp.Existe(i) && chkCamposComp(i)->checkState() == Qt::Checked;
     opciones.tolerancia = suite::Utilidades::TextoAMoneda(txtTolerancia->text());
 
-    WorkbenchRows nuevaIzquierda = izquierda;
-    WorkbenchRows nuevaDerecha = derecha;
     ResultadoComparacion resultado;
     {
         Ocupado ocupado(*this);
         suite::Progreso& progreso = ModGlobal::gProgreso();
         progreso.Iniciar(kTituloProgresoComparacion, true);
-        resultado = Comparar(nuevaIzquierda, nuevaDerecha, opciones, [&](qsizetype hechas, qsizetype total) {
+        resultado = m_sesion.Comparar(opciones, [&](qsizetype hechas, qsizetype total, int individual) {
             bool cancelar = false;
             progreso.Avanzar(cancelar, kLeyendaProgresoComparacion,
-                             QString::number(hechas * 100 / total) + QStringLiteral(" % del Total"), QString());
+                             QString::number(hechas * 100 / total) + QStringLiteral(" % del Total"),
+                             QString::number(individual) + QStringLiteral("% Individual"));
             return cancelar;
         });
         progreso.Terminar();
@@ -58,8 +54,6 @@ void FrmConcCuentas::cmdComparar_Click()
         for (int i = 0; i < kCantidadCajas; ++i)
             if (chkCamposComp.Existe(i))
                 chkCamposComp(i)->setCheckState(Qt::Checked);
-    ActualizarFilas(Lado::Izquierda, izquierda, nuevaIzquierda);
-    ActualizarFilas(Lado::Derecha, derecha, nuevaDerecha);
     // All five labels, the difference too, so that it agrees with the new marks.
     CalcularTotales();
     ui::dialogs().MsgBox(kMensajeComparacionTerminada, ui::vbOKOnly + ui::vbInformation, kTituloAvisoUsuario);

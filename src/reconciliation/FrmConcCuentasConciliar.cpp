@@ -4,9 +4,8 @@
 
 #include "FrmConcCuentas.h"
 
-#include "LinkListReconcile.h"
-#include "WorkbenchGroups.h"
-#include "WorkbenchTotals.h"
+#include "reconciliation/engine/LinkListReconcile.h"
+#include "reconciliation/engine/WorkbenchTotals.h"
 #include "platform/ui/Routine.h"
 
 #include <QPushButton>
@@ -14,38 +13,6 @@
 using conciliacion::Lado;
 using conciliacion::Resultado;
 using conciliacion::WorkbenchRows;
-
-void FrmConcCuentas::AnotarCambio(Lado lado, qint64 id)
-{
-    m_cambiadas[lado == Lado::Izquierda ? 0 : 1].insert(id);
-}
-
-conciliacion::EstadosFilas FrmConcCuentas::EstadosCambiados(Lado lado, const WorkbenchRows& filas) const
-{
-    const QSet<qint64>& cambiadas = m_cambiadas[lado == Lado::Izquierda ? 0 : 1];
-    conciliacion::EstadosFilas estados;
-    for (const conciliacion::WorkbenchRow& f : filas)
-        if (cambiadas.contains(f.ID))
-            estados.push_back({f.ID, f.Checked, f.ConciliadoCon});
-    return estados;
-}
-
-conciliacion::EstadosFilas FrmConcCuentas::EstadosCambiados(Lado lado) const
-{
-    // Straight from the list's cells: a save after a few changes does not read every row in full.
-    const QSet<qint64>& cambiadas = m_cambiadas[lado == Lado::Izquierda ? 0 : 1];
-    conciliacion::EstadosFilas estados;
-    if (cambiadas.isEmpty())
-        return estados;
-    ui::ListModel& m = Lista(lado).listModel();
-    for (int p = 0; p < m.count(); ++p) {
-        const quint32 id = m.idAt(p);
-        const qint64 fila = m.cell(id, conciliacion::colID).toLongLong();
-        if (cambiadas.contains(fila))
-            estados.push_back({fila, m.checked(id), m.cell(id, conciliacion::colConciliadoCon)});
-    }
-    return estados;
-}
 
 void FrmConcCuentas::ActualizarDatos()
 {
@@ -55,8 +22,8 @@ void FrmConcCuentas::ActualizarDatos()
     Resultado resultado = Resultado::Hecho;
     bool hecho = false;
     r.step([&] {
-        resultado = m_store.Guardar(CabeceraDeCampos(), EstadosCambiados(Lado::Izquierda),
-                                    EstadosCambiados(Lado::Derecha));
+        resultado = m_store.Guardar(CabeceraDeCampos(), m_sesion.EstadosCambiados(Lado::Izquierda),
+                                    m_sesion.EstadosCambiados(Lado::Derecha));
         hecho = true;
     });
     if (!hecho) {
@@ -67,15 +34,21 @@ void FrmConcCuentas::ActualizarDatos()
     Escrito(resultado);
 }
 
+void FrmConcCuentas::TomarComoFinalizada()
+{
+    FFinalizada = true;
+    for (QPushButton* b : {cmdComparar, CmdConciliar, cmdRefresh, CmdQuitarI, CmdQuitarD})
+        b->setEnabled(false);
+    AvisoFinalizada();
+}
+
 bool FrmConcCuentas::Escrito(Resultado resultado)
 {
     if (resultado == Resultado::Finalizada) {
-        FFinalizada = true;
-        AvisoFinalizada();
+        TomarComoFinalizada();
         return false;
     }
-    for (QSet<qint64>& cambiadas : m_cambiadas)
-        cambiadas.clear();
+    m_sesion.OlvidarCambios();
     return true;
 }
 
@@ -84,24 +57,23 @@ void FrmConcCuentas::CmdConciliar_Click()
     using namespace conciliacion;
     if (EstaOcupado())
         return;
+    // The button goes off while it runs; the focus goes to the list the operator worked in.
+    PedirFoco(FListaActiva ? FListaActiva.data() : Lvw);
     CmdConciliar->setEnabled(false);
     if (AvisoFinalizada())
         return;
-    const WorkbenchRows izquierda = FilasDeLista(Lado::Izquierda);
-    const WorkbenchRows derecha = FilasDeLista(Lado::Derecha);
-    const Totales totales = conciliacion::CalcularTotales(izquierda, derecha, DecimalesEtiquetas());
+    const Totales totales = m_sesion.TotalesActuales();
     if (!TotalesCuadran(totales.Conc, totales.Conc2, FTolerancia)) {
         ui::dialogs().MsgBox(kMensajeTotalesNoCoinciden, ui::vbOKOnly + ui::vbExclamation);
         CmdConciliar->setEnabled(true);
         return;
     }
 
-    // The new rows are taken in the order the lists show once grouped, which is the order of their IDs in the
-    // link lists.
-    WorkbenchRows agrupadaIzquierda = izquierda;
-    WorkbenchRows agrupadaDerecha = derecha;
-    conciliacion::AgruparConciliados(agrupadaIzquierda, agrupadaDerecha);
-    const VinculosNuevos nuevos = BuscarVinculosNuevos(agrupadaIzquierda, agrupadaDerecha);
+    // The new rows are taken in list order, which is their order once grouped: every new left row sorts with
+    // the unlinked ones and every new right row with the marked ones, and grouping sorts stably.
+    const WorkbenchRows& izquierda = m_sesion.Filas(Lado::Izquierda);
+    const WorkbenchRows& derecha = m_sesion.Filas(Lado::Derecha);
+    const VinculosNuevos nuevos = BuscarVinculosNuevos(izquierda, derecha);
     // Each to each can mean very many link rows: the operator hears how many before anything is written.
     if (const auto pregunta = PreguntaVinculosNuevos(nuevos)) {
         if (ui::dialogs().MsgBox(pregunta->texto, pregunta->estilo, pregunta->titulo) != ui::vbYes) {
@@ -109,28 +81,24 @@ void FrmConcCuentas::CmdConciliar_Click()
             return;
         }
     }
-    AsignarVinculosNuevos(agrupadaIzquierda, agrupadaDerecha, nuevos);
-    const VinculosAGrabar vinculos = ParaGrabar(nuevos, agrupadaIzquierda, agrupadaDerecha);
+    const VinculosAGrabar vinculos = ParaGrabar(nuevos, izquierda, derecha);
 
-    // The same rows in list order, with their new link lists.
-    QSet<qint64> nuevasIzquierda;
-    QSet<qint64> nuevasDerecha;
-    for (qsizetype i : nuevos.izquierda)
-        nuevasIzquierda.insert(agrupadaIzquierda[size_t(i)].ID);
-    for (qsizetype j : nuevos.derecha)
-        nuevasDerecha.insert(agrupadaDerecha[size_t(j)].ID);
-    WorkbenchRows nuevaIzquierda = izquierda;
-    WorkbenchRows nuevaDerecha = derecha;
-    for (WorkbenchRow& f : nuevaIzquierda)
-        if (nuevasIzquierda.contains(f.ID))
-            f.ConciliadoCon = nuevos.textoDerecha;
-    for (WorkbenchRow& f : nuevaDerecha)
-        if (nuevasDerecha.contains(f.ID))
-            f.ConciliadoCon = nuevos.textoIzquierda;
-    for (qint64 id : nuevasIzquierda)
-        AnotarCambio(Lado::Izquierda, id);
-    for (qint64 id : nuevasDerecha)
-        AnotarCambio(Lado::Derecha, id);
+    // What the save writes: the rows changed so far, the new rows with their new link lists.
+    auto estados = [&](Lado lado, const std::vector<qsizetype>& posiciones, const QString& vinculo) {
+        const WorkbenchRows& filas = m_sesion.Filas(lado);
+        QSet<qint64> nuevas;
+        for (qsizetype p : posiciones)
+            nuevas.insert(filas[size_t(p)].ID);
+        EstadosFilas e;
+        for (const WorkbenchRow& f : filas)
+            if (nuevas.contains(f.ID))
+                e.push_back({f.ID, f.Checked, vinculo});
+            else if (m_sesion.Cambiada(lado, f.ID))
+                e.push_back({f.ID, f.Checked, f.ConciliadoCon});
+        return e;
+    };
+    const EstadosFilas estadosIzquierda = estados(Lado::Izquierda, nuevos.izquierda, nuevos.textoDerecha);
+    const EstadosFilas estadosDerecha = estados(Lado::Derecha, nuevos.derecha, nuevos.textoIzquierda);
 
     Resultado resultado = Resultado::Hecho;
     bool hecho = false;
@@ -138,8 +106,7 @@ void FrmConcCuentas::CmdConciliar_Click()
         Ocupado ocupado(*this);
         ui::Routine r(QStringLiteral("CmdConciliar_Click"));
         r.step([&] {
-            resultado = m_store.Conciliar(CabeceraDeCampos(), EstadosCambiados(Lado::Izquierda, nuevaIzquierda),
-                                          EstadosCambiados(Lado::Derecha, nuevaDerecha), vinculos);
+            resultado = m_store.Conciliar(CabeceraDeCampos(), estadosIzquierda, estadosDerecha, vinculos);
             hecho = true;
         });
     }
@@ -150,10 +117,8 @@ void FrmConcCuentas::CmdConciliar_Click()
     if (!Escrito(resultado))
         return;
     // The screen shows what was written; nothing is left to save.
-    ActualizarFilas(Lado::Izquierda, izquierda, nuevaIzquierda);
-    ActualizarFilas(Lado::Derecha, derecha, nuevaDerecha);
-    for (QSet<qint64>& cambiadas : m_cambiadas)
-        cambiadas.clear();
+    m_sesion.ModificarAmbos([&](WorkbenchRows& i, WorkbenchRows& d) { AsignarVinculosNuevos(i, d, nuevos); });
+    m_sesion.OlvidarCambios();
     AgruparConciliados();
     CalcularTotales();
     CmdConciliar->setEnabled(true);

@@ -4,7 +4,7 @@
 
 #include "FrmConcCuentas.h"
 
-#include "StoreSettings.h"
+#include "reconciliation/engine/StoreSettings.h"
 #include "platform/suite/Utilidades.h"
 
 #include <QCheckBox>

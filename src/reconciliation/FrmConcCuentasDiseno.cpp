@@ -310,9 +310,12 @@ void FrmConcCuentas::CrearListas()
     picNivel->setOpaqueResize(false);   // the lists move when the bar is released
     picNivel->setChildrenCollapsible(false);
     picNivel->setHandleWidth(ui::TwipsToPx(120));
-    Lvw = new ui::ListView(picNivel);
+    // The lists show the session's rows.
+    m_modelos[0] = new conciliacion::ModeloLado(m_sesion, conciliacion::Lado::Izquierda, this);
+    m_modelos[1] = new conciliacion::ModeloLado(m_sesion, conciliacion::Lado::Derecha, this);
+    Lvw = new ui::ListView(m_modelos[0], picNivel);
     Lvw->setObjectName(QStringLiteral("Lvw"));
-    Lvw2 = new ui::ListView(picNivel);
+    Lvw2 = new ui::ListView(m_modelos[1], picNivel);
     Lvw2->setObjectName(QStringLiteral("Lvw2"));
     for (ui::ListView* l : {Lvw, Lvw2}) {
         l->setCheckboxes(true);

@@ -34,8 +34,8 @@ void FrmConcCuentas::cmdFinalizar_Click()
     Resultado resultado = Resultado::Hecho;
     try {
         Ocupado ocupado(*this);
-        resultado = m_store.Finalizar(CabeceraDeCampos(), EstadosCambiados(Lado::Izquierda),
-                                      EstadosCambiados(Lado::Derecha), conciliacion::PropietarioEstacion());
+        resultado = m_store.Finalizar(CabeceraDeCampos(), m_sesion.EstadosCambiados(Lado::Izquierda),
+                                      m_sesion.EstadosCambiados(Lado::Derecha), conciliacion::PropietarioEstacion());
     } catch (const ado::Error& e) {
         ui::dialogs().MsgBox(e.Description, ui::vbOKOnly + ui::vbCritical, QStringLiteral("ATENCIÓN"));
         return;

@@ -5,56 +5,24 @@
 
 #include "FrmConcCuentas.h"
 
-#include "WorkbenchChecks.h"
+#include "reconciliation/engine/WorkbenchChecks.h"
+
+#include <QItemSelectionModel>
+#include <algorithm>
 
 using conciliacion::Lado;
-using conciliacion::WorkbenchRow;
-using conciliacion::WorkbenchRows;
-
-void FrmConcCuentas::ActualizarFilas(Lado lado, const WorkbenchRows& antes, const WorkbenchRows& despues)
-{
-    using namespace conciliacion;
-    ui::ListModel& m = Lista(lado).listModel();
-    const qsizetype cantidad = std::min({qsizetype(m.count()), qsizetype(antes.size()), qsizetype(despues.size())});
-    std::vector<quint32> ids(size_t(cantidad), 0);
-    for (qsizetype p = 0; p < cantidad; ++p)
-        ids[size_t(p)] = m.idAt(int(p));
-    for (qsizetype p = 0; p < cantidad; ++p) {
-        const WorkbenchRow& a = antes[size_t(p)];
-        const WorkbenchRow& d = despues[size_t(p)];
-        const quint32 id = ids[size_t(p)];
-        if (a.Checked != d.Checked)
-            m.setChecked(id, d.Checked);
-        if (a.ConciliadoCon != d.ConciliadoCon)
-            m.setCell(id, colConciliadoCon, d.ConciliadoCon);
-        if (a.Checked != d.Checked || a.ConciliadoCon != d.ConciliadoCon)
-            AnotarCambio(lado, d.ID);
-        if (a.ForeColor != d.ForeColor)
-            for (int c = colOrden; c < kCantidadColumnas; ++c)
-                m.setForeColor(id, c, d.ForeColor);
-    }
-}
 
 void FrmConcCuentas::ItemCheck(Lado lado, const ui::ListItem& Item)
 {
     if (Item.isNothing())
         return;
-    const WorkbenchRows izquierda = FilasDeLista(Lado::Izquierda);
-    const WorkbenchRows derecha = FilasDeLista(Lado::Derecha);
+    // The operator's new mark is in the session already (and the row recorded as changed).
     const qsizetype fila = Item.Index() - 1;
-    const WorkbenchRows& propias = lado == Lado::Izquierda ? izquierda : derecha;
     bool confirmado = false;
-    if (fila >= 0 && fila < qsizetype(propias.size())) {
-        // The operator changed this row's mark before the handler runs.
-        AnotarCambio(lado, propias[size_t(fila)].ID);
-        if (const auto pregunta = conciliacion::PreguntaItemCheck(lado, propias[size_t(fila)]))
+    if (fila >= 0 && fila < m_sesion.Cantidad(lado))
+        if (const auto pregunta = conciliacion::PreguntaItemCheck(lado, m_sesion.Fila(lado, fila)))
             confirmado = ui::dialogs().MsgBox(pregunta->texto, pregunta->estilo, pregunta->titulo) == ui::vbYes;
-    }
-    WorkbenchRows nuevaIzquierda = izquierda;
-    WorkbenchRows nuevaDerecha = derecha;
-    conciliacion::ResolverItemCheck(lado, nuevaIzquierda, nuevaDerecha, fila, confirmado);
-    ActualizarFilas(Lado::Izquierda, izquierda, nuevaIzquierda);
-    ActualizarFilas(Lado::Derecha, derecha, nuevaDerecha);
+    m_sesion.ResolverMarca(lado, fila, confirmado);
     CalcularTotales();
 }
 
@@ -75,7 +43,7 @@ void FrmConcCuentas::KeyDownLista(Lado lado, int KeyCode, int Shift)
     ui::ListItem item = Lista(lado).SelectedItem();
     if (item.isNothing())
         return;
-    item.setChecked(!item.Checked());
+    m_sesion.CambiarMarca(lado, item.Index() - 1, !item.Checked());
     ItemCheck(lado, item);
     // The key goes on to the list, which moves the selection as it always does.
 }
@@ -127,13 +95,10 @@ void FrmConcCuentas::MarcarSel(ui::ListView* lv)
     if (!lv || (lv != Lvw && lv != Lvw2))
         return;
     const Lado lado = lv == Lvw ? Lado::Izquierda : Lado::Derecha;
-    const WorkbenchRows antes = FilasDeLista(lado);
     std::vector<qsizetype> seleccionadas;
-    for (int i = 1; i <= lv->ListItems().Count(); ++i)
-        if (lv->ListItems()(i).Selected())
-            seleccionadas.push_back(i - 1);
-    WorkbenchRows despues = antes;
-    conciliacion::MarcarSel(despues, seleccionadas);
-    ActualizarFilas(lado, antes, despues);
+    for (const QModelIndex& i : lv->selectionModel()->selectedRows())
+        seleccionadas.push_back(i.row());
+    std::sort(seleccionadas.begin(), seleccionadas.end());
+    m_sesion.MarcarSeleccion(lado, seleccionadas);
     CalcularTotales();
 }

@@ -3,13 +3,14 @@
 
 #include "FrmConcCuentas.h"
 
-#include "LinkList.h"
+#include "reconciliation/engine/LinkList.h"
 #include "core/ProgressBar.h"
 #include "lookup/FrmBuscar.h"
 #include "platform/suite/PictureBox.h"
 #include "platform/ui/Routine.h"
 
 #include <QCheckBox>
+#include <QItemSelectionModel>
 #include <QSet>
 
 using conciliacion::Lado;
@@ -35,14 +36,16 @@ void FrmConcCuentas::Quitar(bool Izquierda, bool SoloSeleccionados)
 
     PicImg->setVisible(true);
     std::vector<qint64> ids;
-    const int cantidad = lista.ListItems().Count();
-    for (int i = 1; i <= cantidad; ++i) {
-        const ui::ListItem item = lista.ListItems()(i);
-        if (item.Checked())
+    const WorkbenchRows& filas = m_sesion.Filas(lado);
+    const qsizetype cantidad = qsizetype(filas.size());
+    QItemSelectionModel* seleccion = lista.selectionModel();
+    for (qsizetype i = 0; i < cantidad; ++i) {
+        const conciliacion::WorkbenchRow& f = filas[size_t(i)];
+        if (f.Checked)
             continue;
-        if (!SoloSeleccionados || item.Selected())
-            ids.push_back(item.SubItems(conciliacion::colID).trimmed().toLongLong());
-        ModGlobal::DibujarProgreso(*PicImg, double(i) * 100.0 / cantidad, 0xFF, QString());
+        if (!SoloSeleccionados || seleccion->isRowSelected(int(i), {}))
+            ids.push_back(f.ID);
+        ModGlobal::DibujarProgreso(*PicImg, double(i + 1) * 100.0 / double(cantidad), 0xFF, QString());
     }
 
     // One transaction: the lines, their link rows, and their IDs in the other side's link lists.
@@ -54,25 +57,23 @@ void FrmConcCuentas::Quitar(bool Izquierda, bool SoloSeleccionados)
         hecho = true;
     });
     const bool liberadas = hecho && resultado == conciliacion::Resultado::Hecho;
-    if (resultado == conciliacion::Resultado::Finalizada) {
-        FFinalizada = true;
-        AvisoFinalizada();
-    }
+    if (resultado == conciliacion::Resultado::Finalizada)
+        TomarComoFinalizada();
     if (liberadas && !ids.empty()) {
         // The other list shows what the store wrote: the released lines are no longer named as partners.
         const QSet<qint64> quitadas(ids.begin(), ids.end());
-        const WorkbenchRows antes = FilasDeLista(otro);
-        WorkbenchRows despues = antes;
-        for (conciliacion::WorkbenchRow& f : despues) {
-            QString vinculo = f.ConciliadoCon;
-            conciliacion::RecorrerVinculo(f.ConciliadoCon, [&](QStringView elemento) {
-                const qint64 id = elemento.toLongLong();
-                if (quitadas.contains(id))
-                    vinculo = conciliacion::QuitarDeVinculo(vinculo, id);
-            });
-            f.ConciliadoCon = vinculo;
-        }
-        ActualizarFilas(otro, antes, despues);
+        m_sesion.Modificar(otro, [&](WorkbenchRows& filas) {
+            for (conciliacion::WorkbenchRow& f : filas) {
+                QString vinculo = f.ConciliadoCon;
+                conciliacion::RecorrerVinculo(f.ConciliadoCon, [&](QStringView elemento) {
+                    const qint64 id = elemento.toLongLong();
+                    if (quitadas.contains(id))
+                        vinculo = conciliacion::QuitarDeVinculo(vinculo, id);
+                });
+                if (vinculo != f.ConciliadoCon)
+                    f.ConciliadoCon = vinculo;
+            }
+        });
     }
     CargarConciliacion(Izquierda, !Izquierda);
     CalcularTotales();
@@ -108,7 +109,8 @@ void FrmConcCuentas::cmdRefresh_Click()
     if (EstaOcupado())
         return;
     CargarPanel(true, false, false);
-    CargarPanel(false, true, false);
+    if (!FFinalizada)
+        CargarPanel(false, true, false);
 }
 
 void FrmConcCuentas::ChkConciliados_Click()

@@ -1,6 +1,6 @@
 #include "ReporteConciliacion.h"
 
-#include "Store.h"
+#include "reconciliation/engine/Store.h"
 
 #include "data/DB_Dll.h"
 

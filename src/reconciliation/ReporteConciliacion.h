@@ -4,7 +4,7 @@
 // selection must name the reconciliation with an IDCONCILIACION condition; its conditions may name
 // MV_CONCILIACION (they restrict the lines) and MV_CONCILIACION_CAB (they restrict the header).
 
-#include "StoreReport.h"
+#include "reconciliation/engine/StoreReport.h"
 
 #include "platform/suite/Reporte.h"
 

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <sqlite3.h>
 
 using ui::ScriptedDialogs;
 
@@ -64,20 +65,77 @@ private slots:
 
     void sinTablaDeUsuariosElIndicadorNoCambia()
     {
-        QTemporaryDir dir;
+        BaseDePrueba base;
+        {
+            ado::Connection cnn;
+            cnn.Open(QStringLiteral("Provider=SQLOLEDB;Server=sqlite;Database=") + base.archivo);
+            cnn.Execute(QStringLiteral("DROP TABLE ta_usuarios"));
+        }
         ScriptedDialogs d;
         DB_Dll db;
         db.gServidor = QStringLiteral("SQLite");
-        db.gDBName = dir.filePath(QStringLiteral("vacia.db"));
-        QFile vacia(db.gDBName);
-        QVERIFY(vacia.open(QIODevice::WriteOnly));   // an empty file is an empty database
-        vacia.close();
+        db.gDBName = base.archivo;
         db.gUsuario = QStringLiteral("x");
         db.gEsAdmin = true;
         db.OpenServerADODB(false, 3, QString(), true);
         QVERIFY(db.gOpenFlag);
         QVERIFY(db.gEsAdmin);
         QVERIFY(d.verifyDone());
+    }
+
+    // A file that is no company database is refused with one message and left byte for byte as it was.
+    void archivoQueNoEsDeLaEmpresa_data()
+    {
+        QTest::addColumn<QString>("clase");
+        QTest::addColumn<QString>("motivo");
+        QTest::newRow("zero bytes") << QStringLiteral("vacio") << QStringLiteral("vacío");
+        QTest::newRow("a text file") << QStringLiteral("texto") << QStringLiteral("no es una base de datos");
+        QTest::newRow("a database of something else") << QStringLiteral("otra") << QStringLiteral("TA_CONFIGURACION");
+        QTest::newRow("the company's tables but one") << QStringLiteral("incompleta") << QStringLiteral("MV_ASIENTOS");
+    }
+
+    void archivoQueNoEsDeLaEmpresa()
+    {
+        QFETCH(QString, clase);
+        QFETCH(QString, motivo);
+        QTemporaryDir dir;
+        const QString archivo = dir.filePath(QStringLiteral("empresa.db"));
+        if (clase == QLatin1String("vacio") || clase == QLatin1String("texto")) {
+            QFile f(archivo);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            if (clase == QLatin1String("texto"))
+                f.write("Cuentas del mes\r\n1101;Banco\r\n");
+        } else {
+            // Built by the engine in its plain journal mode, as another program would leave it.
+            sqlite3* raw = nullptr;
+            QCOMPARE(sqlite3_open(archivo.toUtf8().constData(), &raw), SQLITE_OK);
+            const char* sql = clase == QLatin1String("otra")
+                ? "CREATE TABLE notas (id INTEGER PRIMARY KEY, texto TEXT); INSERT INTO notas VALUES (1, 'hola');"
+                : "CREATE TABLE TA_CONFIGURACION (CLAVE TEXT); CREATE TABLE MA_CUENTAS (CODIGO TEXT);";
+            QCOMPARE(sqlite3_exec(raw, sql, nullptr, nullptr, nullptr), SQLITE_OK);
+            sqlite3_close(raw);
+        }
+        QFile antes(archivo);
+        QVERIFY(antes.open(QIODevice::ReadOnly));
+        const QByteArray bytes = antes.readAll();
+        antes.close();
+        const QStringList archivosAntes = QDir(dir.path()).entryList(QDir::Files);
+
+        ScriptedDialogs d;
+        d.expectMsgBox(ui::vbNo).withTitle(QStringLiteral(" Error de Conexion a Base de Datos")).containing(motivo);
+        DB_Dll db;
+        db.gServidor = QStringLiteral("sqlite");
+        db.gDBName = archivo;
+        db.gUsuario = QStringLiteral("admin");
+        db.OpenServerADODB(false, 3, QString(), true);
+        QVERIFY(d.verifyDone());
+        QVERIFY(!db.gOpenFlag);
+        QCOMPARE(db.gCnn.State(), int(ado::adStateClosed));
+
+        QFile despues(archivo);
+        QVERIFY(despues.open(QIODevice::ReadOnly));
+        QCOMPARE(despues.readAll(), bytes);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), archivosAntes);
     }
 
     void cadenaArmadaYPlataforma()

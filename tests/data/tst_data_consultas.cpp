@@ -169,6 +169,26 @@ private slots:
         QVERIFY(db.HuboError());
     }
 
+    // A filter that carries a second statement (from a lookup-mask record, say) is refused as a whole:
+    // the recordset stays closed and nothing is deleted.
+    void unaConsultaSoloLee()
+    {
+        BaseDePrueba base;
+        ScriptedDialogs d;
+        DB_Dll db;
+        base.Abrir(db, QStringLiteral("admin"));
+        db.gCnn.Execute(QStringLiteral("INSERT INTO MV_CONCILIACION_CAB (IDCONCILIACION, CUENTA) VALUES (1, '1101')"));
+        const QString ataque =
+            QStringLiteral("SELECT * FROM MV_CONCILIACION_CAB WHERE 1=1; DELETE FROM MV_CONCILIACION_CAB; --");
+        d.expectErrorDialog(ui::vbIgnore).withRoutine(QStringLiteral("AbrirRecordset")).containing(QStringLiteral("DELETE"));
+        ado::Recordset rs;
+        QVERIFY(!db.AbrirRecordset(ataque, rs));
+        QVERIFY(d.verifyDone());
+        QVERIFY(db.HuboError());
+        QCOMPARE(rs.State(), int(ado::adStateClosed));
+        QCOMPARE(db.gCnn.Query(QStringLiteral("SELECT COUNT(*) FROM MV_CONCILIACION_CAB")).rows.at(0).at(0).toLong(), qint64(1));
+    }
+
     void maximoYMinimo()
     {
         BaseDePrueba base;

@@ -58,6 +58,16 @@ private slots:
         QTest::newRow("administrator: a marker inside a value stays")
             << true << "SELECT * FROM @Admin_MA_CUENTAS WHERE D = '@Admin_X'"
             << "SELECT * FROM MA_CUENTAS WHERE D = '@Admin_X'";
+        // The statement's lexer: a quote inside a comment or a bracketed name opens no value.
+        QTest::newRow("a quote in a comment opens no value")
+            << false << "SELECT * FROM MA_CUENTAS /* it's */ WHERE X IN (SELECT A FROM MV_ASIENTOS ) AND B = 'MV_ASIENTOS '"
+            << "SELECT * FROM SS_MA_CUENTAS /* it's */ WHERE X IN (SELECT A FROM SS_MV_ASIENTOS ) AND B = 'MV_ASIENTOS '";
+        QTest::newRow("a quote in a line comment opens no value")
+            << false << "SELECT * FROM MA_CUENTAS -- don't\r\nWHERE X IN (SELECT A FROM MV_ASIENTOS )"
+            << "SELECT * FROM SS_MA_CUENTAS -- don't\r\nWHERE X IN (SELECT A FROM SS_MV_ASIENTOS )";
+        QTest::newRow("a quote in a bracketed name opens no value")
+            << false << "SELECT [O'NEIL] FROM MA_CUENTAS WHERE X IN (SELECT A FROM MV_ASIENTOS )"
+            << "SELECT [O'NEIL] FROM SS_MA_CUENTAS WHERE X IN (SELECT A FROM SS_MV_ASIENTOS )";
     }
     void reescribir()
     {

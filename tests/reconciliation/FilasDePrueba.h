@@ -1,7 +1,7 @@
 #pragma once
 // Small builders of workbench rows for the reconciliation tests.
 
-#include "reconciliation/WorkbenchRow.h"
+#include "reconciliation/engine/WorkbenchRow.h"
 
 #include <QString>
 #include <initializer_list>

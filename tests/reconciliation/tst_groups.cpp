@@ -2,7 +2,7 @@
 // right rows and the text order of the icons.
 
 #include "FilasDePrueba.h"
-#include "reconciliation/WorkbenchGroups.h"
+#include "reconciliation/engine/WorkbenchGroups.h"
 
 #include <QtTest>
 

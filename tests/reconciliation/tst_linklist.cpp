@@ -2,9 +2,9 @@
 // large linking, and the reconcile button's balance check.
 
 #include "FilasDePrueba.h"
-#include "reconciliation/LinkList.h"
-#include "reconciliation/LinkListReconcile.h"
-#include "reconciliation/WorkbenchTotals.h"
+#include "reconciliation/engine/LinkList.h"
+#include "reconciliation/engine/LinkListReconcile.h"
+#include "reconciliation/engine/WorkbenchTotals.h"
 
 #include <QtTest>
 
@@ -139,28 +139,31 @@ void LinkListTest::balance_data()
 {
     QTest::addColumn<QString>("izquierda");
     QTest::addColumn<QString>("derecha");
-    QTest::addColumn<double>("tolerancia");
+    QTest::addColumn<QString>("tolerancia");
     QTest::addColumn<bool>("cuadra");
-    QTest::newRow("equal") << "350" << "350" << 0.01 << true;
-    QTest::newRow("difference equal to the tolerance") << "350" << "350.01" << 0.01 << true;
-    QTest::newRow("one cent more") << "350" << "350.02" << 0.01 << false;
-    QTest::newRow("left larger, at the tolerance") << "350.01" << "350" << 0.01 << true;
+    QTest::newRow("equal") << "350" << "350" << "0.01" << true;
+    QTest::newRow("difference equal to the tolerance") << "350" << "350.01" << "0.01" << true;
+    QTest::newRow("one cent more") << "350" << "350.02" << "0.01" << false;
+    QTest::newRow("left larger, at the tolerance") << "350.01" << "350" << "0.01" << true;
     // In binary floating point 100.03 - 100.02 exceeds 0.01.
-    QTest::newRow("exact at the tolerance where doubles fail") << "100.02" << "100.03" << 0.01 << true;
-    QTest::newRow("no tolerance, equal") << "0" << "0" << 0.0 << true;
-    QTest::newRow("no tolerance, one cent") << "0" << "0.01" << 0.0 << false;
-    QTest::newRow("negative tolerance, equal") << "10" << "10" << -0.01 << true;
-    QTest::newRow("negative tolerance, one cent") << "10" << "10.01" << -0.01 << false;
-    QTest::newRow("tolerance beyond any amount") << "-900000000" << "900000000" << 1e300 << true;
+    QTest::newRow("exact at the tolerance where doubles fail") << "100.02" << "100.03" << "0.01" << true;
+    QTest::newRow("no tolerance, equal") << "0" << "0" << "0" << true;
+    QTest::newRow("no tolerance, one cent") << "0" << "0.01" << "0" << false;
+    QTest::newRow("negative tolerance, equal") << "10" << "10" << "-0.01" << true;
+    QTest::newRow("negative tolerance, one cent") << "10" << "10.01" << "-0.01" << false;
+    QTest::newRow("tolerance as large as money goes") << "-900000000" << "900000000" << "922337203685477" << true;
+    QTest::newRow("a hundredth of a cent is money too") << "10" << "10.0001" << "0.0001" << true;
 }
 
 void LinkListTest::balance()
 {
     QFETCH(QString, izquierda);
     QFETCH(QString, derecha);
-    QFETCH(double, tolerancia);
+    QFETCH(QString, tolerancia);
     QFETCH(bool, cuadra);
-    QCOMPARE(TotalesCuadran(*ado::Currency::parse(izquierda), *ado::Currency::parse(derecha), tolerancia), cuadra);
+    QCOMPARE(TotalesCuadran(*ado::Currency::parse(izquierda), *ado::Currency::parse(derecha),
+                            *ado::Currency::parse(tolerancia)),
+             cuadra);
 }
 
 QTEST_GUILESS_MAIN(LinkListTest)

@@ -2,9 +2,9 @@
 // column-header sort.
 
 #include "FilasDePrueba.h"
-#include "reconciliation/LinkListReconcile.h"
-#include "reconciliation/WorkbenchChecks.h"
-#include "reconciliation/WorkbenchGroups.h"
+#include "reconciliation/engine/LinkListReconcile.h"
+#include "reconciliation/engine/WorkbenchChecks.h"
+#include "reconciliation/engine/WorkbenchGroups.h"
 
 #include <QtTest>
 

@@ -2,9 +2,9 @@
 // reference, which must both give the expected marks and colours.
 
 #include "FilasDePrueba.h"
-#include "reconciliation/Matching.h"
-#include "reconciliation/MatchingReference.h"
-#include "reconciliation/WorkbenchTotals.h"
+#include "reconciliation/engine/Matching.h"
+#include "reconciliation/engine/MatchingReference.h"
+#include "reconciliation/engine/WorkbenchTotals.h"
 
 #include <QtTest>
 
@@ -81,6 +81,7 @@ private slots:
     void emptyLists();
     void cancelKeepsPairsMade();
     void progressIsReportedWithTheLeftCount();
+    void progressTellsHowFarTheRightListWasSearched();
 };
 
 void MatchingTest::initTestCase_data()
@@ -90,7 +91,8 @@ void MatchingTest::initTestCase_data()
     QTest::newRow("reference") << false;
 }
 
-// The notes' road: Comprobante and Importe chosen; D1/C1 agree on both, D2/C2 only on the amount.
+// The road of one reconciliation: Comprobante and Importe chosen; D1/C1 agree on both, D2/C2 only on the
+// amount.
 void MatchingTest::fixtureOfTheRoad()
 {
     WorkbenchRows izq = Filas({{1, "100", "000100000010A"}, {2, "250", "000100000011A"}, {3, "40", "000100000077X"}});
@@ -289,7 +291,7 @@ void MatchingTest::cancelKeepsPairsMade()
         QSKIP("the reference has no progress");
     WorkbenchRows izq = Filas({{1, "10"}, {2, "20"}});
     WorkbenchRows der = Filas({{1, "10"}, {2, "20"}});
-    const ResultadoComparacion r = Correr(izq, der, Cajas({cajaImporte}), [](qsizetype, qsizetype) { return true; });
+    const ResultadoComparacion r = Correr(izq, der, Cajas({cajaImporte}), [](qsizetype, qsizetype, int) { return true; });
     QVERIFY(r.cancelada);
     QCOMPARE(r.pares, 0);
     QCOMPARE(Marcas(izq) + Marcas(der), QStringLiteral("...."));
@@ -303,7 +305,7 @@ void MatchingTest::progressIsReportedWithTheLeftCount()
     WorkbenchRows izq = Filas({{1, "10"}, {2, "20"}, {3, "30"}});
     WorkbenchRows der = Filas({{1, "30"}});
     QList<qsizetype> totales;
-    const ResultadoComparacion r = Correr(izq, der, Cajas({cajaImporte}), [&](qsizetype hechas, qsizetype total) {
+    const ResultadoComparacion r = Correr(izq, der, Cajas({cajaImporte}), [&](qsizetype hechas, qsizetype total, int) {
         totales << total;
         return hechas > 100;
     });
@@ -311,6 +313,26 @@ void MatchingTest::progressIsReportedWithTheLeftCount()
     QVERIFY(!totales.isEmpty());
     QCOMPARE(totales.first(), 3);
     QCOMPARE(Marcas(izq), QStringLiteral("..X"));
+}
+
+// Besides the left rows done, each update tells how far into the right list the last left row went: where its
+// partner stands, or all of it when it found none.
+void MatchingTest::progressTellsHowFarTheRightListWasSearched()
+{
+    QFETCH_GLOBAL(bool, indexado);
+    if (!indexado)
+        QSKIP("the reference has no progress");
+    WorkbenchRows izq = Filas({{1, "10"}, {2, "99"}, {3, "20"}, {4, "30"}});
+    WorkbenchRows der = Filas({{1, "5"}, {2, "10"}, {3, "20"}, {4, "7"}});
+    QList<int> individuales;
+    Correr(izq, der, Cajas({cajaImporte}), [&](qsizetype, qsizetype, int individual) {
+        individuales << individual;
+        // Longer than the update interval, so that every left row reports.
+        QTest::qSleep(60);
+        return false;
+    });
+    QCOMPARE(individuales, (QList<int>{0, 50, 100, 75}));
+    QCOMPARE(Marcas(izq), QStringLiteral("X.X."));
 }
 
 QTEST_GUILESS_MAIN(MatchingTest)

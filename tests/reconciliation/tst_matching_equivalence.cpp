@@ -2,9 +2,9 @@
 // pair counts and totals. Values are drawn from small pools so that collisions, partial agreements, letter
 // case, trailing blanks and amounts at the tolerance are common.
 
-#include "reconciliation/Matching.h"
-#include "reconciliation/MatchingReference.h"
-#include "reconciliation/WorkbenchTotals.h"
+#include "reconciliation/engine/Matching.h"
+#include "reconciliation/engine/MatchingReference.h"
+#include "reconciliation/engine/WorkbenchTotals.h"
 
 #include <QRandomGenerator>
 #include <QtTest>

@@ -11,7 +11,7 @@
 #include "platform/suite/ReporteRegistrado.h"
 #include "platform/suite/Utilidades.h"
 #include "reconciliation/ReporteConciliacion.h"
-#include "reconciliation/Store.h"
+#include "reconciliation/engine/Store.h"
 
 #include <QAction>
 #include <QTextDocument>

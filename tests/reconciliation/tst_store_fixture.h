@@ -7,7 +7,7 @@
 #include "platform/ado/Connection.h"
 #include "platform/ado/Recordset.h"
 #include "platform/suite/Utilidades.h"
-#include "reconciliation/StoreTypes.h"
+#include "reconciliation/engine/StoreTypes.h"
 #include "schema/DemoDatabase.h"
 
 #include <QFile>

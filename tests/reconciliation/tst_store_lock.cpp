@@ -1,6 +1,6 @@
 // The edit lock: taking it, another owner's lock, an administrator's take-over, releasing only one's own.
 
-#include "reconciliation/Store.h"
+#include "reconciliation/engine/Store.h"
 #include "tst_store_fixture.h"
 
 using namespace conciliacion;

@@ -1,8 +1,8 @@
 // Registering a panel's free journal lines: what is written, what is skipped, texts kept as they are, the
 // IDs handed back, failures that leave nothing, and two stations loading the same account at once.
 
-#include "reconciliation/Store.h"
-#include "reconciliation/StoreJournalQuery.h"
+#include "reconciliation/engine/Store.h"
+#include "reconciliation/engine/StoreJournalQuery.h"
 #include "tst_store_fixture.h"
 
 #include <QSqlQuery>

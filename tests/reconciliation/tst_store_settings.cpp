@@ -3,7 +3,7 @@
 
 #include "data/DB_Dll.h"
 #include "platform/ui/ScriptedDialogs.h"
-#include "reconciliation/StoreSettings.h"
+#include "reconciliation/engine/StoreSettings.h"
 #include "tst_store_fixture.h"
 
 #include <QSqlQuery>

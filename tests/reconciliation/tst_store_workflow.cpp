@@ -5,8 +5,8 @@
 
 #include "data/DB_Dll.h"
 #include "platform/ui/ScriptedDialogs.h"
-#include "reconciliation/Store.h"
-#include "reconciliation/StoreSettings.h"
+#include "reconciliation/engine/Store.h"
+#include "reconciliation/engine/StoreSettings.h"
 #include "tst_store_fixture.h"
 
 #include <QSqlQuery>
@@ -132,7 +132,7 @@ void StoreWorkflowTest::roadToTheFinalState()
     QVERIFY(db.gCnn.State() == ado::adStateOpen);
     QVERIFY(!db.gEsAdmin);   // the journal is read through SS_MV_ASIENTOS
     ado::Connection& cn = db.gCnn;
-    ReconciliationStore store;
+    ReconciliationStore store(cn, db.gEsAdmin);
 
     // 1-2. A new number, free, with no header; its lock is taken.
     QCOMPARE(store.ProximaConciliacion(), qint64(1));

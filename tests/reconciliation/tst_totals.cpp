@@ -2,7 +2,7 @@
 
 #include "FilasDePrueba.h"
 #include "core/Configuration.h"
-#include "reconciliation/WorkbenchTotals.h"
+#include "reconciliation/engine/WorkbenchTotals.h"
 
 #include <QtTest>
 #include <clocale>

@@ -5,10 +5,11 @@
 
 #include "tst_window_fixture.h"
 
-#include "reconciliation/WorkbenchRow.h"
+#include "reconciliation/engine/WorkbenchRow.h"
 
 #include <QPalette>
 #include <algorithm>
+#include <functional>
 
 // Concepts of the fixture's lines: D1..D3 on the left, C1..C3 on the right.
 inline const QString kD1 = QStringLiteral("Cobro FC 10");
@@ -39,6 +40,29 @@ inline void tildar(ui::ListView& lista, const QString& concepto, bool marcada)
     ui::ListModel& m = lista.listModel();
     m.sync();
     m.setData(m.index(fila(lista, concepto) - 1, 0), marcada ? Qt::Checked : Qt::Unchecked, Qt::CheckStateRole);
+}
+
+// Arranges a row's state as earlier work would have left it: the rows live in the window's session.
+inline void cambiarFila(FrmConcCuentas& w, ui::ListView& lista, const QString& concepto,
+                        const std::function<void(conciliacion::WorkbenchRow&)>& cambio)
+{
+    const conciliacion::Lado lado = &lista == w.Lvw ? conciliacion::Lado::Izquierda : conciliacion::Lado::Derecha;
+    w.Sesion().Modificar(lado, [&](conciliacion::WorkbenchRows& filas) {
+        for (conciliacion::WorkbenchRow& f : filas)
+            if (f.Concepto.trimmed() == concepto)
+                cambio(f);
+    });
+}
+
+inline void ponerVinculo(FrmConcCuentas& w, ui::ListView& lista, const QString& concepto, const QString& vinculo)
+{
+    cambiarFila(w, lista, concepto, [&](conciliacion::WorkbenchRow& f) { f.ConciliadoCon = vinculo; });
+}
+
+inline void ponerImporte(FrmConcCuentas& w, ui::ListView& lista, const QString& concepto, const char* importe)
+{
+    cambiarFila(w, lista, concepto,
+                [&](conciliacion::WorkbenchRow& f) { f.Importe = *ado::Currency::parse(QLatin1String(importe)); });
 }
 
 // Exactly these rows selected.

@@ -6,8 +6,8 @@
 #include "tst_window_acciones.h"
 
 #include "core/Globals.h"
-#include "reconciliation/MatchingReference.h"
-#include "reconciliation/WorkbenchTotals.h"
+#include "reconciliation/engine/MatchingReference.h"
+#include "reconciliation/engine/WorkbenchTotals.h"
 #include "platform/suite/Brakmo.h"
 #include "platform/suite/Progreso.h"
 
@@ -160,7 +160,7 @@ private slots:
     {
         ui::ScriptedDialogs d;
         cargarMarzo(*w);
-        item(*w->Lvw2, kC1).setSubItems(conciliacion::colImporte, QStringLiteral("100.30"));
+        ponerImporte(*w, *w->Lvw2, kC1, "100.30");
         elegir(*w, {4}, QStringLiteral("0.5"));
         QCOMPARE(w->LblDif2->text(), QStringLiteral("0.00"));
         d.expectMsgBox(ui::vbOK).withText(kTerminada);
@@ -223,6 +223,22 @@ private slots:
         QVERIFY(item(*w->Lvw, kD1).Checked() && item(*w->Lvw, kD2).Checked());
         QCOMPARE(EmpresaDePrueba::cantidad(QStringLiteral("MV_CONCILIACION_Cpte_AUX")), 0);
         QCOMPARE(EmpresaDePrueba::cantidad(QStringLiteral("MV_CONCILIACION WHERE CONCILIADO = 1")), 0);
+    }
+
+    // The progress window shows the overall percentage and the row's own one.
+    void progressShowsBothTexts()
+    {
+        ui::ScriptedDialogs d;
+        cargarMarzo(*w);
+        elegir(*w, {4}, QStringLiteral("0"));
+        d.expectMsgBox(ui::vbOK).withText(kTerminada);
+        w->cmdComparar_Click();
+        QVERIFY(d.verifyDone());
+        QStringList textos;
+        for (const QLabel* l : ModGlobal::gProgreso().findChildren<QLabel*>())
+            textos << l->text();
+        QVERIFY2(textos.contains(QStringLiteral("0 % del Total")), qPrintable(textos.join(QLatin1Char('|'))));
+        QVERIFY2(textos.contains(QStringLiteral("0% Individual")), qPrintable(textos.join(QLatin1Char('|'))));
     }
 };
 

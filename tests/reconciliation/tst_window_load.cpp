@@ -187,6 +187,34 @@ private slots:
         QCOMPARE(EmpresaDePrueba::cantidad(QStringLiteral("V_MV_CTROL_CPTE")), 1);
     }
 
+    // Another station finalized the reconciliation while it was open here: a reload says so and changes
+    // neither the lists nor the tables, and the commands that change lines go off.
+    void reloadOfAReconciliationFinalizedElsewhere()
+    {
+        ui::ScriptedDialogs d;
+        cargarMarzo(*w);
+        EmpresaDePrueba::ejecutar(QStringLiteral("INSERT INTO MV_ASIENTOS (CUENTA, SECUENCIA, MES_OPERATIVO, "
+                                                 "[NUMERO ASIENTO], PERIODO, TIPO_REG, FECHA, [DEBE-HABER], IMPORTE, "
+                                                 "DETALLE) VALUES ('1101', 50, 3, 150, 2026, 'N', '2026-03-25', 'D', "
+                                                 "5, 'nueva')"));
+        EmpresaDePrueba::ejecutar(QStringLiteral("UPDATE MV_CONCILIACION_CAB SET FINALIZADA = 1"));
+        const QStringList tablas = EmpresaDePrueba::filasDe(QStringLiteral("SELECT ID, SECUENCIA FROM MV_CONCILIACION "
+                                                                           "UNION ALL SELECT ID, SECUENCIA FROM "
+                                                                           "MV_CONCILIACION_AUX"));
+        d.expectMsgBox(ui::vbOK).withText(QStringLiteral("CONCILIACION FINALIZADA, NO SEPUEDE MODIFICAR"));
+        QTest::mouseClick(w->cmdRefresh, Qt::LeftButton);
+        QVERIFY(d.verifyDone());
+        QCOMPARE(w->Lvw->ListItems().Count(), 3);
+        QCOMPARE(w->Lvw2->ListItems().Count(), 3);
+        QCOMPARE(EmpresaDePrueba::filasDe(QStringLiteral("SELECT ID, SECUENCIA FROM MV_CONCILIACION UNION ALL SELECT "
+                                                         "ID, SECUENCIA FROM MV_CONCILIACION_AUX")),
+                 tablas);
+        QVERIFY(w->FFinalizada);
+        for (QPushButton* b : {w->CmdConciliar, w->cmdComparar, w->cmdRefresh, w->CmdQuitarI, w->CmdQuitarD})
+            QVERIFY2(!b->isEnabled(), qPrintable(b->objectName()));
+        EmpresaDePrueba::ejecutar(QStringLiteral("DELETE FROM MV_ASIENTOS WHERE SECUENCIA = 50"));
+    }
+
     void cancelWhileLoading_data()
     {
         QTest::addColumn<int>("respuesta");

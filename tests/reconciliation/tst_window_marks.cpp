@@ -127,11 +127,11 @@ private slots:
         const QString largo = QStringLiteral("1") + id;   // e.g. 112 beside 12
         const QString socio = izquierda ? kC1 : kD1, ajeno = izquierda ? kC2 : kD2;
         item(propia, concepto).setChecked(true);
-        item(propia, concepto).setSubItems(conciliacion::colConciliadoCon, otroId);
+        ponerVinculo(*w, propia, concepto, otroId);
         for (const QString& c : {socio, ajeno})
             item(otra, c).setChecked(true);
-        item(otra, socio).setSubItems(conciliacion::colConciliadoCon, QStringLiteral("5,") + id);
-        item(otra, ajeno).setSubItems(conciliacion::colConciliadoCon, largo + QStringLiteral(",5"));
+        ponerVinculo(*w, otra, socio, QStringLiteral("5,") + id);
+        ponerVinculo(*w, otra, ajeno, largo + QStringLiteral(",5"));
         d.expectMsgBox(ui::vbYes).withText(izquierda ? kPreguntaIzquierda : kPreguntaDerecha);
         tildar(propia, concepto, false);
         QVERIFY(d.verifyDone());

@@ -174,10 +174,11 @@ private slots:
         QFETCH(QString, abierto);
         VisorDePrueba visor;
         ui::ScriptedDialogs d;
-        ui::ListItem linea = item(*w->Lvw, kD1);
-        linea.setSubItems(conciliacion::colTC, tc);
-        linea.setSubItems(conciliacion::colComprobante, comprobante);
-        w->Lvw->setSelectedItem(linea);
+        cambiarFila(*w, *w->Lvw, kD1, [&](conciliacion::WorkbenchRow& f) {
+            f.TC = tc;
+            f.Comprobante = comprobante;
+        });
+        w->Lvw->setSelectedItem(item(*w->Lvw, kD1));
         d.expectPopup(kVer);
         w->Lvw_MouseDown(2, 0, 0, 0);
         QVERIFY(d.verifyDone());

@@ -76,7 +76,7 @@ private slots:
     {
         ui::ScriptedDialogs d;
         cargarMarzo(*w);
-        w->FTolerancia = 10;
+        w->FTolerancia = ado::Currency::fromLong(10);
         for (const QString& c : {kD1, kD2})
             tildar(*w->Lvw, c, true);
         for (const QString& c : {kC1, kC2, kC3})
@@ -110,7 +110,7 @@ private slots:
         const QStringList antes = enlaces();
         tildar(*w->Lvw, kD3, true);
         tildar(*w->Lvw2, kC3, true);
-        w->FTolerancia = 40;
+        w->FTolerancia = ado::Currency::fromLong(40);
         w->CmdConciliar_Click();
         QVERIFY(d.verifyDone());
         QCOMPARE(enlaces(), antes + QStringList{idL(3) + '|' + idR(6)});
@@ -134,7 +134,7 @@ private slots:
     {
         ui::ScriptedDialogs d;
         cargarMarzo(*w);
-        w->FTolerancia = 100;
+        w->FTolerancia = ado::Currency::fromLong(100);
         tildar(*w->Lvw, kD3, true);
         w->CmdConciliar_Click();
         QVERIFY(d.verifyDone());
@@ -155,7 +155,7 @@ private slots:
         w->CmdQuitarI_Click();
         QCOMPARE(w->Lvw->ListItems().Count(), 0);
         tildar(*w->Lvw2, kC3, true);
-        w->FTolerancia = 1000000;
+        w->FTolerancia = ado::Currency::fromLong(1000000);
         w->CmdConciliar_Click();
         QVERIFY(d.verifyDone());
         QCOMPARE(enlaces(), QStringList());

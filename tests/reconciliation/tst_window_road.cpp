@@ -19,7 +19,7 @@ const QString kFinalizadaNoModificar = QStringLiteral("CONCILIACION FINALIZADA, 
 
 QString hoy()
 {
-    return QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy"));
+    return kHoy.toString(QStringLiteral("dd/MM/yyyy"));
 }
 
 // Another station's user works with a window of its own, then this station's user comes back.
@@ -58,7 +58,7 @@ void TstWindowRoad::road()
     QCOMPARE(w->TextoCampo(QStringLiteral("Fecha")), hoy());
     QCOMPARE(w->Lvw->ListItems().Count(), 0);
     QCOMPARE(w->LblDif2->text(), QStringLiteral("0.00"));
-    QCOMPARE(w->FTolerancia, 0.01);
+    QCOMPARE(w->FTolerancia, *ado::Currency::parse(QStringLiteral("0.01")));
 
     // 2. The number is new: nothing is read back, but this station now holds it.
     confirmar(*w, "IdConciliacion", QStringLiteral("1"));
@@ -274,13 +274,15 @@ void TstWindowRoad::road()
     QStringList sinBloqueo = finalizada.split(QLatin1Char('\n'));
     sinBloqueo.removeLast();
     QCOMPARE(volcado(), sinBloqueo.join(QLatin1Char('\n')));
-    // The commands come back for the next reconciliation.
-    QVERIFY(w->CmdConciliar->isEnabled() && w->cmdRefresh->isEnabled() && w->CmdEjecutar->isEnabled());
+    // Header mode for the next reconciliation: the load is offered, the commands that change lines wait for
+    // its account.
+    QVERIFY(!w->CmdConciliar->isEnabled() && !w->cmdRefresh->isEnabled() && w->CmdEjecutar->isEnabled());
 
     // 16. Reconciliation 2 takes the two lines left free.
     confirmar(*w, "IdConciliacion", QStringLiteral("2"));
     confirmar(*w, "Fecha", hoy());
     confirmar(*w, "CUENTA", QStringLiteral("1101"));
+    QVERIFY(w->CmdConciliar->isEnabled() && w->cmdRefresh->isEnabled());
     w->Campo(QStringLiteral("FechaD"))->setText(QStringLiteral("01/03/2026"));
     w->Campo(QStringLiteral("FechaH"))->setText(QStringLiteral("31/03/2026"));
     w->Form_KeyDown(f9 = 120, 0);
@@ -355,9 +357,7 @@ void TstWindowRoad::negativeChecks()
         if (caso == QLatin1String("soloD3")) {
             tildar(*w->Lvw, kD3, true);
         } else {
-            item(*w->Lvw2, kC2).setSubItems(conciliacion::colImporte,
-                                            caso == QLatin1String("alLimite") ? QStringLiteral("250.01")
-                                                                              : QStringLiteral("250.02"));
+            ponerImporte(*w, *w->Lvw2, kC2, caso == QLatin1String("alLimite") ? "250.01" : "250.02");
             for (const QString& c : {kD1, kD2})
                 tildar(*w->Lvw, c, true);
             for (const QString& c : {kC1, kC2})

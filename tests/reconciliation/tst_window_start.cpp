@@ -6,7 +6,7 @@
 #include "platform/suite/Brakmo.h"
 #include "platform/suite/ControlArray.h"
 #include "platform/ui/Units.h"
-#include "reconciliation/StoreSettings.h"
+#include "reconciliation/engine/StoreSettings.h"
 
 #include <QDate>
 #include <QFontMetrics>
@@ -71,9 +71,9 @@ private slots:
     void startUp()
     {
         QCOMPARE(w->TextoCampo(QStringLiteral("IdConciliacion")), QStringLiteral("1"));
-        QCOMPARE(w->TextoCampo(QStringLiteral("Fecha")), QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy")));
+        QCOMPARE(w->TextoCampo(QStringLiteral("Fecha")), kHoy.toString(QStringLiteral("dd/MM/yyyy")));
         QCOMPARE(w->TextoCampo(QStringLiteral("CUENTA")), QString());
-        QCOMPARE(w->FTolerancia, 0.01);
+        QCOMPARE(w->FTolerancia, *ado::Currency::parse(QStringLiteral("0.01")));
         QVERIFY(w->Campo(QStringLiteral("IdConciliacion"))->isEnabled());
         QVERIFY(!w->SSTab1->isTabEnabled(1));
         QVERIFY(!w->cmdComparar->isEnabled());
@@ -244,7 +244,7 @@ private slots:
         EmpresaDePrueba::ejecutar(QStringLiteral("UPDATE TA_CONFIGURACION SET CLAVE = 'ToleranciaRedondeo' "
                                                  "WHERE CLAVE = 'ToleranciaRedondeoX'"));
         QVERIFY(d.verifyDone());
-        QCOMPARE(ventana->FTolerancia, 0.0);
+        QCOMPARE(ventana->FTolerancia, ado::Currency());
         QCOMPARE(ventana->TextoCampo(QStringLiteral("IdConciliacion")), QStringLiteral("1"));
     }
 
@@ -385,7 +385,7 @@ private slots:
         QVERIFY(w->cmdComparar->isEnabled());
         QVERIFY(w->Brakmo1->grabarenabled());
         QVERIFY(!w->Brakmo1->nuevoenabled());
-        const QDate hoy = QDate::currentDate();
+        const QDate hoy = kHoy;
         QCOMPARE(w->TextoCampo(QStringLiteral("FechaD")), QStringLiteral("01/") + hoy.toString(QStringLiteral("MM/yyyy")));
         QCOMPARE(w->TextoCampo(QStringLiteral("FechaH")),
                  QDate(hoy.year(), hoy.month(), hoy.daysInMonth()).toString(QStringLiteral("dd/MM/yyyy")));
@@ -453,7 +453,7 @@ private slots:
         // The saved period, not the current month the account's validation proposes.
         QCOMPARE(w->TextoCampo(QStringLiteral("FechaD")), QStringLiteral("01/03/2026"));
         QCOMPARE(w->TextoCampo(QStringLiteral("FechaH")), QStringLiteral("31/03/2026"));
-        QCOMPARE(w->TextoCampo(QStringLiteral("Fecha")), QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy")));
+        QCOMPARE(w->TextoCampo(QStringLiteral("Fecha")), kHoy.toString(QStringLiteral("dd/MM/yyyy")));
         // Marked lines are listed only with "Ver Movimientos Conciliados".
         QCOMPARE(columna(*w->Lvw, conciliacion::colConcepto), QStringList{QStringLiteral("Linea 2")});
         QCOMPARE(columna(*w->Lvw2, conciliacion::colConcepto), QStringList{QStringLiteral("Linea 6")});
@@ -515,14 +515,18 @@ private slots:
         QCOMPARE(w->Lvw->ListItems().Count(), 1);
         QCOMPARE(bloqueos(6), 1);
 
-        // Leaving it gives the lock back and the commands to the next reconciliation.
+        // Leaving it gives the lock back and the commands to the next reconciliation once it is open: in
+        // header mode nothing but the load is offered.
         w->Inicializa();
         QVERIFY(!w->FFinalizada);
         QCOMPARE(bloqueos(6), 0);
-        QVERIFY(w->CmdConciliar->isEnabled());
-        QVERIFY(w->cmdRefresh->isEnabled());
+        QVERIFY(!w->CmdConciliar->isEnabled());
+        QVERIFY(!w->cmdRefresh->isEnabled());
         QVERIFY(w->CmdEjecutar->isEnabled());
         QVERIFY(w->Campo(QStringLiteral("CUENTA"))->isEnabled());
+        confirmar(*w, "CUENTA", QStringLiteral("1101"));
+        QVERIFY(w->CmdConciliar->isEnabled());
+        QVERIFY(w->cmdRefresh->isEnabled());
     }
 
     void anotherStationsLockRefused()

@@ -27,8 +27,11 @@ public:
     virtual qint64 execute(const QString& sql) = 0;
     // Reads every row of the first statement of the text that returns columns.
     virtual RowSet query(const QString& sql) = 0;
-    // One statement with "?" markers bound to the values in order; the rows it touched.
+    // One statement with "?" markers bound to the values in order, prepared once per text and kept on the
+    // connection; the rows it touched (-1 for a statement that changes none).
     virtual qint64 executeBound(const QString& sql, const QVector<Variant>& values) = 0;
+    // The same for a query: every row it reads.
+    virtual RowSet queryBound(const QString& sql, const QVector<Variant>& values) = 0;
 
     virtual void beginTransaction() = 0;
     virtual void commitTransaction() = 0;
@@ -58,8 +61,9 @@ protected:
     }
 };
 
-// The embedded engine on a file that must exist.
-std::unique_ptr<Backend> OpenSqliteBackend(const QString& file);
+// The embedded engine on a file that must exist and be a database holding `requiredTables`; any other
+// file is refused before anything is written to it.
+std::unique_ptr<Backend> OpenSqliteBackend(const QString& file, const QStringList& requiredTables = {});
 // SQL Server or Oracle through ODBC; the driver comes from CONCCUENTAS_ODBC_SQLSERVER (default "FreeTDS")
 // or CONCCUENTAS_ODBC_ORACLE.
 std::unique_ptr<Backend> OpenOdbcBackend(const ConnectionTarget& target);

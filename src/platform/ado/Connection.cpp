@@ -2,6 +2,7 @@
 
 #include "Backend.h"
 #include "ConnectionText.h"
+#include "HeapRetention.h"
 #include "Recordset.h"
 #include "RowStatements.h"
 
@@ -53,6 +54,7 @@ Backend& Connection::backend()
 
 void Connection::Open(const QString& connectionString, const QString& user, const QString& password, int)
 {
+    KeepFreedMemoryForReuse();
     recorded(m_errors, [&] {
         if (m_backend)
             fail(Error(kErrObjectOpen, QStringLiteral("Operation is not allowed when the object is open.")));
@@ -61,7 +63,7 @@ void Connection::Open(const QString& connectionString, const QString& user, cons
             target.user = user;
         if (!password.isEmpty())
             target.password = password;
-        m_backend = target.kind == BackendKind::Sqlite ? OpenSqliteBackend(target.database.trimmed())
+        m_backend = target.kind == BackendKind::Sqlite ? OpenSqliteBackend(target.database.trimmed(), RequiredTables)
                                                        : OpenOdbcBackend(target);
         m_backend->log = [this](const QString& sql) { log(sql); };
         m_connectionString = connectionString;
@@ -91,6 +93,16 @@ void Connection::Execute(const QString& sql, qint64* recordsAffected, int)
         if (recordsAffected)
             *recordsAffected = n;
     });
+}
+
+qint64 Connection::ExecuteBound(const QString& sql, const QVector<Variant>& values)
+{
+    return recorded(m_errors, [&] { return backend().executeBound(sql, values); });
+}
+
+RowSet Connection::QueryBound(const QString& sql, const QVector<Variant>& values)
+{
+    return recorded(m_errors, [&] { return backend().queryBound(sql, values); });
 }
 
 void Connection::BeginTrans()

@@ -52,6 +52,20 @@ public:
     // (-1 when none ran).
     void Execute(const QString& sql, qint64* recordsAffected = nullptr, int options = -1);
 
+    // One statement with "?" markers, the values bound to them in order: values never pass through the
+    // SQL text. The text is prepared once and kept on the connection (the last 16 texts), so a statement
+    // run for every line costs one bind and one run; keep the text the same and vary only the values.
+    // It must be exactly one statement (a second one raises an error naming the text); on the embedded
+    // engine it is put into SQLite's dialect once, when it is prepared. Returns the rows it touched (-1
+    // for a statement that changes none).
+    qint64 ExecuteBound(const QString& sql, const QVector<Variant>& values);
+    // The same for a query: every row it reads, as a recordset would hold them.
+    RowSet QueryBound(const QString& sql, const QVector<Variant>& values);
+
+    // Every transaction is a write transaction. On the embedded engine it takes the write lock when it
+    // begins ("BEGIN IMMEDIATE"): a second station waits there for the first to finish, and a transaction
+    // that reads before it writes can no longer fail at its first write. On the servers the driver's
+    // transaction is used; the server locks what each statement touches.
     // IsolationLevel 256 (read uncommitted) is applied here on SQL Server, as ADO applies it at BeginTrans.
     void BeginTrans();
     void CommitTrans();
@@ -66,6 +80,10 @@ public:
     int CommandTimeout = 30;             // not applied: the embedded engine waits 360 s for a lock, and Qt's
                                          // ODBC driver has no statement timeout
     int IsolationLevel = 4096;           // adXactCursorStability; 256 asks for read-uncommitted
+    // The embedded engine opens only a file that is a database with these tables (names without regard
+    // to case); a zero-byte file, a file that is no database or one without them is refused with one
+    // clear error and left exactly as it was. Empty: any database.
+    QStringList RequiredTables;
     // The database named in the connection text once open. Setting another one on SQL Server runs USE.
     QString DefaultDatabase() const { return m_defaultDatabase; }
     void setDefaultDatabase(const QString& name);

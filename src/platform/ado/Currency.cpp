@@ -88,6 +88,11 @@ std::optional<Currency> Currency::parse(const QString& text)
     return parseAscii(std::string_view(ascii.constData(), size_t(ascii.size())));
 }
 
+void Currency::RaiseCurrencyOverflow()
+{
+    throw Error(kErrOverflow, QStringLiteral("Overflow"));
+}
+
 Currency Currency::fromDouble(double value)
 {
     if (std::fabs(value) < 1e9) {
@@ -108,7 +113,7 @@ Currency Currency::fromDouble(double value)
                 return *c;
         }
     }
-    throw Error(kErrOverflow, QStringLiteral("Overflow"));
+    RaiseCurrencyOverflow();
 }
 
 QString Currency::toString() const

@@ -7,7 +7,10 @@
 #include "DateText.h"
 #include "ErrorMapping.h"
 #include "OdbcDiagnostic.h"
+#include "PreparedCache.h"
 #include "SelectTable.h"
+#include "platform/sqlite/SqlTokens.h"
+#include "platform/sqlite/TsqlCompat.h"
 
 #include <QSqlError>
 #include <QSqlField>
@@ -94,6 +97,38 @@ QVariant toQt(const Variant& v)
     return QVariant();
 }
 
+// What the driver cannot tell us we read from the text: one statement, starting with SELECT or WITH, that
+// does not make a table (SELECT ... INTO).
+bool isPlainRead(const QString& sql)
+{
+    using namespace sqlcompat;
+    if (SplitBatch(sql).size() != 1)
+        return false;
+    const Tokens tokens = Tokenize(sql);
+    int depth = 0;
+    bool first = true;
+    for (const Token& t : tokens) {
+        if (!t.isSignificant())
+            continue;
+        if (t.isOperator(u"(")) {
+            ++depth;
+            continue;
+        }
+        if (t.isOperator(u")")) {
+            --depth;
+            continue;
+        }
+        if (first) {
+            if (!t.isAnyWord({u"SELECT", u"WITH"}))
+                return false;
+            first = false;
+        } else if (depth == 0 && t.isWord(u"INTO")) {
+            return false;
+        }
+    }
+    return !first;
+}
+
 class OdbcBackend final : public Backend {
 public:
     OdbcBackend(BackendKind kind, QString name, QSqlDatabase db, QString database, QString source)
@@ -104,6 +139,7 @@ public:
 
     ~OdbcBackend() override
     {
+        m_prepared.clear();
         m_db.close();
         m_db = QSqlDatabase();
         QSqlDatabase::removeDatabase(m_name);
@@ -129,8 +165,14 @@ public:
         return affected;
     }
 
+    // A query runs one statement that only reads; anything else is refused before it reaches the server.
     RowSet query(const QString& sql) override
     {
+        if (!isPlainRead(sql))
+            throw Error(kErrOther,
+                        QStringLiteral("Una consulta es una sola sentencia que solo lee datos; no se ejecutó: %1")
+                            .arg(sql.trimmed()),
+                        m_source, QStringLiteral("42000"));
         QSqlQuery q(m_db);
         q.setForwardOnly(true);
         q.setNumericalPrecisionPolicy(QSql::HighPrecision);
@@ -141,42 +183,23 @@ public:
         }
         if (q.lastError().type() != QSqlError::NoError)
             fail(q);
-        RowSet result;
-        if (!q.isSelect())
-            return result;
-        result.table = SingleTableOf(sql);
-        const QSqlRecord record = q.record();
-        const int n = record.count();
-        QVector<ColumnKind> kinds(n);
-        for (int i = 0; i < n; ++i) {
-            const QSqlField f = record.field(i);
-            const ColumnType t = ColumnTypeFromOdbc(f.typeID(), f.length());
-            kinds[i] = t.kind;
-            result.fields.append({f.name(), t.definedSize, t.adoType});
-        }
-        while (q.next()) {
-            QVector<Variant> row;
-            row.reserve(n);
-            for (int i = 0; i < n; ++i)
-                row.append(fromQt(q.value(i), kinds[i]));
-            result.rows.append(std::move(row));
-        }
-        if (q.lastError().type() != QSqlError::NoError)
-            fail(q);
-        return result;
+        return readRows(q, sql);
     }
 
     qint64 executeBound(const QString& sql, const QVector<Variant>& values) override
     {
-        QSqlQuery q(m_db);
-        logText(sql);
-        if (!q.prepare(sql))
-            fail(q);
-        for (const Variant& v : values)
-            q.addBindValue(toQt(v));
-        if (!q.exec())
-            fail(q);
-        return q.numRowsAffected();
+        const std::shared_ptr<QSqlQuery> q = boundQuery(sql, values);
+        const qint64 affected = q->isSelect() ? -1 : q->numRowsAffected();
+        q->finish();
+        return affected;
+    }
+
+    RowSet queryBound(const QString& sql, const QVector<Variant>& values) override
+    {
+        const std::shared_ptr<QSqlQuery> q = boundQuery(sql, values);
+        RowSet result = readRows(*q, sql);
+        q->finish();
+        return result;
     }
 
     void beginTransaction() override
@@ -253,6 +276,54 @@ public:
     QSqlDatabase database() const override { return m_db; }
 
 private:
+    // A one-statement text prepared once (the driver refuses a batch where it can tell), bound and run.
+    std::shared_ptr<QSqlQuery> boundQuery(const QString& sql, const QVector<Variant>& values)
+    {
+        std::shared_ptr<QSqlQuery> q = m_prepared.get(sql, [this](const QString& text) {
+            auto made = std::make_shared<QSqlQuery>(m_db);
+            made->setForwardOnly(true);
+            made->setNumericalPrecisionPolicy(QSql::HighPrecision);
+            if (!made->prepare(text))
+                fail(*made);
+            return made;
+        });
+        if (q->isActive())
+            q->finish();
+        logText(sql);
+        for (int i = 0; i < values.size(); ++i)
+            q->bindValue(i, toQt(values.at(i)));
+        if (!q->exec())
+            fail(*q);
+        return q;
+    }
+
+    RowSet readRows(QSqlQuery& q, const QString& sql) const
+    {
+        RowSet result;
+        if (!q.isSelect())
+            return result;
+        result.table = SingleTableOf(sql);
+        const QSqlRecord record = q.record();
+        const int n = record.count();
+        QVector<ColumnKind> kinds(n);
+        for (int i = 0; i < n; ++i) {
+            const QSqlField f = record.field(i);
+            const ColumnType t = ColumnTypeFromOdbc(f.typeID(), f.length());
+            kinds[i] = t.kind;
+            result.fields.append({f.name(), t.definedSize, t.adoType});
+        }
+        while (q.next()) {
+            QVector<Variant> row;
+            row.reserve(n);
+            for (int i = 0; i < n; ++i)
+                row.append(fromQt(q.value(i), kinds[i]));
+            result.rows.append(std::move(row));
+        }
+        if (q.lastError().type() != QSqlError::NoError)
+            fail(q);
+        return result;
+    }
+
     [[noreturn]] void fail(const QSqlQuery& q) const
     {
         const QSqlError e = q.lastError();
@@ -278,6 +349,7 @@ private:
     QString m_source;
     bool m_inTransaction = false;
     bool m_readUncommitted = false;
+    PreparedCache<QSqlQuery> m_prepared;
 };
 
 } // namespace

@@ -7,9 +7,14 @@
 #include "ColumnType.h"
 #include "DateText.h"
 #include "ErrorMapping.h"
+#include "LockWait.h"
+#include "PreparedCache.h"
 #include "SelectTable.h"
+#include "platform/sqlite/FileCheck.h"
+#include "platform/sqlite/InsertParameters.h"
 #include "platform/sqlite/TsqlCompat.h"
 
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QSqlDriver>
 #include <sqlite3.h>
@@ -18,6 +23,7 @@
 #include <vector>
 #include <limits>
 #include <string_view>
+#include <utility>
 
 namespace ado {
 
@@ -154,10 +160,14 @@ public:
     SqliteBackend(QString name, QSqlDatabase db, sqlite3* handle)
         : m_name(std::move(name)), m_db(std::move(db)), m_h(handle)
     {
+        // Replaces the plain busy timeout: the wait is the same, but it can be seen and cancelled.
+        sqlite3_busy_handler(m_h, &SqliteBackend::onBusy, this);
     }
 
     ~SqliteBackend() override
     {
+        m_prepared.clear();   // every statement is finalized before the file closes
+        sqlite3_busy_handler(m_h, nullptr, nullptr);
         m_db.close();
         m_db = QSqlDatabase();
         QSqlDatabase::removeDatabase(m_name);
@@ -168,8 +178,18 @@ public:
     qint64 execute(const QString& sql) override
     {
         qint64 affected = -1;
-        for (const QString& part : sqlcompat::SplitBatch(sql)) {
-            run(sqlcompat::Rewrite(part), [&](sqlite3_stmt* st) {
+        for (const QString& part : sqlcompat::SplitAndRewrite(sql)) {
+            if (part.startsWith(QLatin1String("INSERT"), Qt::CaseInsensitive)) {
+                if (const auto shape = sqlcompat::ParameterizeInsert(part)) {
+                    affected = insertShape(part, *shape);
+                    continue;
+                }
+            }
+            run(part, [&](sqlite3_stmt* st) {
+                if (startsWithWord(sqlite3_sql(st), "ROLLBACK") && rollbackAlreadyDone())
+                    return;
+                if (startsWithWord(sqlite3_sql(st), "BEGIN"))
+                    m_endedByWait = false;
                 stepToEnd(st);
                 if (changesRows(st))
                     affected = sqlite3_changes64(m_h);
@@ -178,39 +198,57 @@ public:
         return affected;
     }
 
+    // A query runs exactly one statement, and only one that reads: a text that would also change something
+    // (a batch with a DELETE after the SELECT, an UPDATE) is refused before anything runs.
     RowSet query(const QString& sql) override
     {
+        const QStringList parts = sqlcompat::SplitBatch(sql);
         RowSet result;
-        bool read = false;
-        for (const QString& part : sqlcompat::SplitBatch(sql)) {
-            run(sqlcompat::Rewrite(part), [&](sqlite3_stmt* st) {
-                if (!read && sqlite3_column_count(st) > 0) {
-                    readAll(st, &result);
-                    result.table = SingleTableOf(part);
-                    read = true;
-                } else {
-                    stepToEnd(st);
-                }
-            });
-        }
+        if (parts.isEmpty())
+            return result;
+        if (parts.size() > 1)
+            throw notAQuery(QStringLiteral("Una consulta es una sola sentencia; no se ejecutó: %1"), sql);
+        const QString text = sqlcompat::Rewrite(parts.first());
+        logText(text);
+        const std::shared_ptr<Statement> st = prepareOne(text);
+        if (!sqlite3_stmt_readonly(st->get()) || sqlite3_column_count(st->get()) == 0)
+            throw notAQuery(QStringLiteral("Una consulta solo puede leer datos; no se ejecutó: %1"), sql);
+        readAll(st->get(), &result);
+        result.table = SingleTableOf(parts.first());
         return result;
     }
 
     qint64 executeBound(const QString& sql, const QVector<Variant>& values) override
     {
-        qint64 affected = 0;
-        run(sql, [&](sqlite3_stmt* st) {
-            for (int i = 0; i < values.size(); ++i)
-                bind(st, i + 1, values.at(i));
-            stepToEnd(st);
-            affected = sqlite3_changes64(m_h);
-        });
-        return affected;
+        const std::shared_ptr<Statement> st = boundStatement(sql, values);
+        const Resetting reset{st->get()};
+        stepToEnd(st->get());
+        return changesRows(st->get()) ? sqlite3_changes64(m_h) : -1;
     }
 
-    void beginTransaction() override { run(QStringLiteral("BEGIN"), stepToEndOf()); }
+    RowSet queryBound(const QString& sql, const QVector<Variant>& values) override
+    {
+        const std::shared_ptr<Statement> st = boundStatement(sql, values);
+        const Resetting reset{st->get()};
+        RowSet result;
+        readAll(st->get(), &result);
+        result.table = SingleTableOf(sql);
+        return result;
+    }
+
+    // Every transaction of the program is a write transaction: it takes the write lock at once, so it
+    // waits for another station's writer here rather than failing at its first write.
+    void beginTransaction() override
+    {
+        m_endedByWait = false;
+        run(QString::fromLatin1(sqlcompat::kBeginWriteTransaction), stepToEndOf());
+    }
     void commitTransaction() override { run(QStringLiteral("COMMIT"), stepToEndOf()); }
-    void rollbackTransaction() override { run(QStringLiteral("ROLLBACK"), stepToEndOf()); }
+    void rollbackTransaction() override
+    {
+        if (!rollbackAlreadyDone())
+            run(QStringLiteral("ROLLBACK"), stepToEndOf());
+    }
     bool inTransaction() const override { return sqlite3_get_autocommit(m_h) == 0; }
 
     QStringList tableNames() override
@@ -244,23 +282,168 @@ public:
     QSqlDatabase database() const override { return m_db; }
 
 private:
-    [[noreturn]] void fail() const
+    // A failure while waiting for another station's lock also ends the open transaction, so that nothing
+    // of it is left half written; the caller's own ROLLBACK that follows is then let through quietly.
+    [[noreturn]] void fail()
     {
-        throw SqliteError(sqlite3_extended_errcode(m_h), QString::fromUtf8(sqlite3_errmsg(m_h)));
+        const int code = sqlite3_extended_errcode(m_h);
+        const QString message = QString::fromUtf8(sqlite3_errmsg(m_h));
+        if ((code & 0xff) == SQLITE_BUSY) {
+            const bool cancelled = std::exchange(m_waitCancelled, false);
+            endNotice();
+            if (!sqlite3_get_autocommit(m_h))
+                sqlite3_exec(m_h, "ROLLBACK", nullptr, nullptr, nullptr);
+            m_endedByWait = true;
+            if (cancelled)
+                throw Error(kErrOther,
+                            QStringLiteral("Se canceló la espera: otra estación estaba grabando en la base de datos. "
+                                           "La operación no se hizo y no se grabó nada de ella."),
+                            QStringLiteral("SQLite"), QStringLiteral("HYT00"), code);
+        }
+        throw SqliteError(code, message);
     }
 
-    void stepToEnd(sqlite3_stmt* st) const
+    static int onBusy(void* self, int count) { return static_cast<SqliteBackend*>(self)->keepWaiting(count); }
+
+    // Called by the engine while another connection holds the lock: 1 to try again, 0 to give up.
+    int keepWaiting(int count)
+    {
+        if (count == 0) {
+            m_waitClock.start();
+            m_waitCancelled = false;
+        }
+        const qint64 elapsed = m_waitClock.elapsed();
+        if (elapsed >= kLockWaitLimitMs)
+            return 0;
+        if (elapsed >= kLockWaitNoticeAfterMs) {
+            if (LockWaitNotice* notice = CurrentLockWaitNotice()) {
+                m_notice = notice;
+                if (!notice->waiting(int(elapsed))) {
+                    m_waitCancelled = true;
+                    return 0;
+                }
+            }
+        }
+        sqlite3_sleep(count < 4 ? 1 : count < 20 ? 5 : 20);
+        return 1;
+    }
+
+    void endNotice()
+    {
+        if (LockWaitNotice* notice = std::exchange(m_notice, nullptr))
+            notice->finished();
+    }
+
+    int step(sqlite3_stmt* st)
+    {
+        const int rc = sqlite3_step(st);
+        if (m_notice)
+            endNotice();
+        return rc;
+    }
+
+    // The caller's ROLLBACK after a transaction a lock wait already ended.
+    bool rollbackAlreadyDone()
+    {
+        return sqlite3_get_autocommit(m_h) != 0 && std::exchange(m_endedByWait, false);
+    }
+
+    void stepToEnd(sqlite3_stmt* st)
     {
         int rc;
-        while ((rc = sqlite3_step(st)) == SQLITE_ROW) {
+        while ((rc = step(st)) == SQLITE_ROW) {
         }
         if (rc != SQLITE_DONE)
             fail();
     }
 
-    std::function<void(sqlite3_stmt*)> stepToEndOf() const
+    std::function<void(sqlite3_stmt*)> stepToEndOf()
     {
         return [this](sqlite3_stmt* st) { stepToEnd(st); };
+    }
+
+    // A statement run again later keeps its compiled form; its values and cursor are let go after each run.
+    struct Resetting {
+        sqlite3_stmt* st;
+        ~Resetting()
+        {
+            sqlite3_reset(st);
+            sqlite3_clear_bindings(st);
+        }
+    };
+
+    // The prepared statement of a one-statement text with its "?" markers bound to `values` in order.
+    std::shared_ptr<Statement> boundStatement(const QString& sql, const QVector<Variant>& values)
+    {
+        const auto prepare = [this](const QString& text) { return prepareOne(sqlcompat::Rewrite(text)); };
+        std::shared_ptr<Statement> st = m_prepared.get(sql, prepare);
+        if (sqlite3_stmt_busy(st->get()))
+            st = prepare(sql);   // the cached one is still running further up the stack
+        logText(sql);
+        if (sqlite3_bind_parameter_count(st->get()) != values.size())
+            throw Error(kErrOther,
+                        QStringLiteral("The statement has %1 value markers but %2 values were given: %3")
+                            .arg(sqlite3_bind_parameter_count(st->get()))
+                            .arg(values.size())
+                            .arg(sql),
+                        QStringLiteral("SQLite"), QStringLiteral("07002"));
+        for (int i = 0; i < values.size(); ++i)
+            bind(st->get(), i + 1, values.at(i));
+        return st;
+    }
+
+    // An INSERT of literals run as its prepared shape with the literals bound: rows inserted one text at a
+    // time compile each shape once.
+    qint64 insertShape(const QString& text, const sqlcompat::InsertTemplate& shape)
+    {
+        std::shared_ptr<Statement> st = m_prepared.get(shape.text, [this](const QString& t) { return prepareOne(t); });
+        if (sqlite3_stmt_busy(st->get()))
+            st = prepareOne(shape.text);
+        logText(text);
+        const Resetting reset{st->get()};
+        int index = 0;
+        for (const sqlcompat::LiteralValue& v : shape.values) {
+            ++index;
+            int rc = SQLITE_OK;
+            switch (v.kind) {
+            case sqlcompat::LiteralValue::Integer: rc = sqlite3_bind_int64(st->get(), index, v.integer); break;
+            case sqlcompat::LiteralValue::Text: rc = bindText(st->get(), index, v.text); break;
+            }
+            if (rc != SQLITE_OK)
+                fail();
+        }
+        stepToEnd(st->get());
+        return sqlite3_changes64(m_h);
+    }
+
+    // Exactly one statement; anything after it other than blanks and comments is refused.
+    std::shared_ptr<Statement> prepareOne(const QString& sql)
+    {
+        const QByteArray utf8 = sql.toUtf8();
+        auto st = std::make_shared<Statement>();
+        const char* tail = nullptr;
+        if (sqlite3_prepare_v3(m_h, utf8.constData(), int(utf8.size()), SQLITE_PREPARE_PERSISTENT, st->out(), &tail)
+            != SQLITE_OK)
+            fail();
+        if (!st->get())
+            throw oneStatementOnly(sql);
+        const char* end = utf8.constData() + utf8.size();
+        if (tail && tail < end) {
+            Statement rest;
+            if (sqlite3_prepare_v2(m_h, tail, int(end - tail), rest.out(), nullptr) != SQLITE_OK || rest.get())
+                throw oneStatementOnly(sql);
+        }
+        return st;
+    }
+
+    static Error oneStatementOnly(const QString& sql)
+    {
+        return notAQuery(QStringLiteral("Aquí se ejecuta una sola sentencia; no se ejecutó: %1"), sql);
+    }
+
+    static Error notAQuery(const QString& message, const QString& sql)
+    {
+        return Error(kErrOther, message.arg(sql.trimmed()), QStringLiteral("SQLite"), QStringLiteral("42000"));
     }
 
     // Prepares every statement of the text in turn and hands each to `use`.
@@ -286,7 +469,7 @@ private:
         }
     }
 
-    void readAll(sqlite3_stmt* st, RowSet* out) const
+    void readAll(sqlite3_stmt* st, RowSet* out)
     {
         const int n = sqlite3_column_count(st);
         QVector<ColumnKind> kinds(n);
@@ -300,7 +483,7 @@ private:
             out->fields.append({QString::fromUtf8(sqlite3_column_name(st, i)), t.definedSize, t.adoType});
         }
         int rc;
-        while ((rc = sqlite3_step(st)) == SQLITE_ROW) {
+        while ((rc = step(st)) == SQLITE_ROW) {
             QVector<Variant> row;
             row.reserve(n);
             for (int i = 0; i < n; ++i)
@@ -324,7 +507,7 @@ private:
         }
     }
 
-    void bind(sqlite3_stmt* st, int index, const Variant& v) const
+    void bind(sqlite3_stmt* st, int index, const Variant& v)
     {
         int rc = SQLITE_OK;
         switch (v.type()) {
@@ -373,7 +556,7 @@ private:
                     fail();
             }
             int rc;
-            while ((rc = sqlite3_step(st)) == SQLITE_ROW)
+            while ((rc = step(st)) == SQLITE_ROW)
                 names << QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, 0)));
             if (rc != SQLITE_DONE)
                 fail();
@@ -384,11 +567,16 @@ private:
     QString m_name;
     QSqlDatabase m_db;
     sqlite3* m_h;
+    PreparedCache<Statement> m_prepared;
+    QElapsedTimer m_waitClock;
+    LockWaitNotice* m_notice = nullptr;   // shown for the wait going on
+    bool m_waitCancelled = false;
+    bool m_endedByWait = false;           // a lock wait failed; the transaction, if any, is rolled back
 };
 
 } // namespace
 
-std::unique_ptr<Backend> OpenSqliteBackend(const QString& file)
+std::unique_ptr<Backend> OpenSqliteBackend(const QString& file, const QStringList& requiredTables)
 {
     const auto cannotOpen = [&file](const QString& why) {
         return Error(kErrOther, QStringLiteral("Cannot open the database \"%1\": %2").arg(file, why),
@@ -398,6 +586,9 @@ std::unique_ptr<Backend> OpenSqliteBackend(const QString& file)
         throw cannotOpen(QStringLiteral("no file named."));
     if (!QFileInfo(file).isFile())
         throw cannotOpen(QStringLiteral("the file does not exist."));
+    const QString problem = sqlcompat::FileProblem(file, requiredTables);
+    if (!problem.isEmpty())
+        throw Error(kErrOther, problem, QStringLiteral("SQLite"), QStringLiteral("08001"), SQLITE_NOTADB);
     const QString name = UniqueConnectionName("conc-ado-sqlite");
     QString why;
     sqlite3* handle = nullptr;

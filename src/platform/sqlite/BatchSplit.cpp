@@ -12,16 +12,27 @@ namespace sqlcompat {
 
 namespace {
 
+bool isStatementWord(QStringView word)
+{
+    for (QStringView w : {u"SELECT", u"INSERT", u"UPDATE", u"DELETE", u"BEGIN", u"COMMIT", u"ROLLBACK", u"CREATE",
+                          u"DROP", u"ALTER"}) {
+        if (word.size() == w.size() && word.compare(w, Qt::CaseInsensitive) == 0)
+            return true;
+    }
+    return false;
+}
+
 bool startsStatement(const Token& t)
 {
-    return t.isAnyWord({u"SELECT", u"INSERT", u"UPDATE", u"DELETE", u"BEGIN", u"COMMIT", u"ROLLBACK",
-                        u"CREATE", u"DROP", u"ALTER"});
+    return t.kind == TokenKind::Word && isStatementWord(t.text);
 }
 
 class Splitter {
 public:
-    QStringList run(const Tokens& tokens)
+    // The statements as texts, and each as its tokens without the blanks around it.
+    QStringList run(const Tokens& tokens, std::vector<Tokens>* parts = nullptr)
     {
+        m_parts = parts;
         for (const Token& t : tokens) {
             if (!t.isSignificant()) {
                 m_current.push_back(t);
@@ -88,8 +99,22 @@ private:
     {
         if (m_first) {
             const QString text = Join(m_current).trimmed();
-            if (!text.isEmpty())
+            if (!text.isEmpty()) {
                 m_statements << text;
+                if (m_parts) {
+                    auto from = m_current.begin();
+                    auto to = m_current.end();
+                    while (from != to && from->kind == TokenKind::Space)
+                        ++from;
+                    while (to != from && (to - 1)->kind == TokenKind::Space)
+                        --to;
+                    Tokens part(from, to);
+                    // As the text is trimmed: a closing "-- comment" keeps no line-break character.
+                    if (!part.empty())
+                        part.back().text = QStringView(part.back().text).trimmed().toString();
+                    m_parts->push_back(std::move(part));
+                }
+            }
         }
         m_current.clear();
         m_first.reset();
@@ -99,6 +124,7 @@ private:
     }
 
     QStringList m_statements;
+    std::vector<Tokens>* m_parts = nullptr;
     Tokens m_current;
     std::optional<Token> m_first;
     std::optional<Token> m_previous;
@@ -109,11 +135,61 @@ private:
     bool m_alterActed = false;
 };
 
+// Cheap look at a trimmed text that can only be one statement: no ";" anywhere, at most one word that
+// could start a statement, and no comment at its start (which may be all it holds). Anything else is cut
+// properly.
+bool plainlyOneStatement(QStringView sql)
+{
+    if (sql.startsWith(u"--") || sql.startsWith(u"/*"))
+        return false;
+    const qsizetype n = sql.size();
+    auto isWordChar = [](QChar c) {
+        return c.isLetterOrNumber() || c == u'_' || c == u'#' || c == u'@' || c == u'$';
+    };
+    int starts = 0;
+    for (qsizetype i = 0; i < n;) {
+        const QChar c = sql[i];
+        if (c == u';')
+            return false;
+        if (!isWordChar(c)) {
+            ++i;
+            continue;
+        }
+        qsizetype end = i + 1;
+        while (end < n && isWordChar(sql[end]))
+            ++end;
+        if (end - i <= 8 && isStatementWord(sql.mid(i, end - i)) && ++starts > 1)
+            return false;
+        i = end;
+    }
+    return true;
+}
+
 } // namespace
 
 QStringList SplitBatch(const QString& sql)
 {
+    const QString one = sql.trimmed();
+    if (one.isEmpty())
+        return {};
+    if (plainlyOneStatement(one))
+        return {one};
     return Splitter().run(Tokenize(sql));
+}
+
+QStringList SplitAndRewrite(const QString& sql)
+{
+    const QString one = sql.trimmed();
+    if (one.isEmpty())
+        return {};
+    if (plainlyOneStatement(one))
+        return {Rewrite(one)};
+    std::vector<Tokens> parts;
+    Splitter().run(Tokenize(sql), &parts);
+    QStringList out;
+    for (const Tokens& part : parts)
+        out << RewriteStatement(part);
+    return out;
 }
 
 } // namespace sqlcompat

@@ -54,6 +54,11 @@ using Tokens = std::vector<Token>;
 Tokens Tokenize(QStringView sql);
 QString Join(const Tokens& tokens);
 
+// Rewrite (TsqlCompat.h) of one statement already cut into tokens; RewriteStatement first looks whether
+// any rule could act, as Rewrite does.
+QString RewriteTokens(Tokens tokens);
+QString RewriteStatement(const Tokens& tokens);
+
 // Index of the next / previous significant token from `from` (exclusive), or -1.
 int NextSignificant(const Tokens& tokens, int from);
 int PreviousSignificant(const Tokens& tokens, int from);

@@ -14,12 +14,18 @@ namespace sqlcompat {
 inline constexpr char kTextCollation[] = "TSQLTEXT";
 // Collation of date columns: ISO text, also reading 'dd/mm/yyyy' literals.
 inline constexpr char kDateCollation[] = "TSQLDATE";
+// How every write transaction starts: it takes the write lock at once, so a second station waits for it
+// at its start (on the busy handler) instead of failing at its first write.
+inline constexpr char kBeginWriteTransaction[] = "BEGIN IMMEDIATE TRANSACTION";
 
 // Splits a batch into its statements, outside literals, bracketed names and comments: at ";" and where
 // SELECT, INSERT, UPDATE, DELETE, BEGIN, COMMIT, ROLLBACK, CREATE, DROP or ALTER starts a statement
 // outside parentheses ("BEGIN TRANSACTION" CR LF "DELETE t WHERE ID = 5" CR LF "UPDATE ..." gives three).
 // A trigger's BEGIN ... END body stays whole. Statements come back trimmed; empty ones are dropped.
 QStringList SplitBatch(const QString& sql);
+
+// SplitBatch, then Rewrite of each statement, with the text cut into tokens once.
+QStringList SplitAndRewrite(const QString& sql);
 
 // Rewrites one T-SQL statement into SQLite's dialect, never inside literals, [names] or comments:
 //   SELECT [DISTINCT] TOP n / TOP (n) ...      -> SELECT ... LIMIT n (after its last clause, also in a
@@ -31,7 +37,7 @@ QStringList SplitBatch(const QString& sql);
 //                                                 "+" at one parenthesis level turns into "||" when an
 //                                                 operand holds a quoted literal (or is a parenthesised
 //                                                 such chain); sums of columns stay sums
-//   BEGIN TRAN[SACTION]                        -> BEGIN IMMEDIATE TRANSACTION (waits on the busy timeout)
+//   BEGIN TRAN[SACTION]                        -> kBeginWriteTransaction
 //   COMMIT / ROLLBACK TRAN                     -> ... TRANSACTION
 // Text with nothing of the above comes back unchanged.
 QString Rewrite(const QString& statement);

@@ -111,13 +111,12 @@ void completeStatementHeads(Tokens& tokens)
             tokens.insert(tokens.begin() + next, {word(QStringLiteral("FROM")), blank()});
         } else if (head.isWord(u"INSERT") && second.isName() && !second.isAnyWord({u"INTO", u"OR"})) {
             tokens.insert(tokens.begin() + next, {word(QStringLiteral("INTO")), blank()});
-        } else if (head.isAnyWord({u"BEGIN", u"COMMIT", u"ROLLBACK"})
-                   && second.isAnyWord({u"TRAN", u"TRANSACTION"})) {
+        } else if (head.isWord(u"BEGIN") && second.isAnyWord({u"TRAN", u"TRANSACTION"})) {
+            // The same write transaction the connection's BeginTrans starts.
+            tokens[*it].text = QString::fromLatin1(kBeginWriteTransaction);
+            tokens.erase(tokens.begin() + *it + 1, tokens.begin() + next + 1);
+        } else if (head.isAnyWord({u"COMMIT", u"ROLLBACK"}) && second.isAnyWord({u"TRAN", u"TRANSACTION"})) {
             second.text = QStringLiteral("TRANSACTION");
-            // Taking the write lock at once lets the busy timeout wait for another station's
-            // transaction instead of failing at the first write.
-            if (head.isWord(u"BEGIN"))
-                tokens.insert(tokens.begin() + next, {word(QStringLiteral("IMMEDIATE")), blank()});
         }
     }
 }
@@ -327,6 +326,22 @@ bool mayNeedRewrite(const QString& s)
         }
         return true;
     };
+    auto isWordChar = [&](char16_t c) {
+        c = lower(c);
+        return (c >= u'a' && c <= u'z') || isDigit(c) || c == u'_' || c == u'#' || c == u'@' || c == u'$'
+            || (c > 127 && QChar(c).isLetterOrNumber());
+    };
+    // A whole word at i, as a statement would start it.
+    auto keywordAt = [&](qsizetype i, std::string_view w) {
+        return (i == 0 || !isWordChar(d[i - 1])) && wordAt(i, w)
+            && (i + qsizetype(w.size()) == n || !isWordChar(d[i + qsizetype(w.size())]));
+    };
+    // "INSERT INTO" and "DELETE FROM" need nothing added.
+    auto followedBy = [&](qsizetype i, std::string_view w) {
+        while (i < n && (d[i] == u' ' || d[i] == u'\t' || d[i] == u'\r' || d[i] == u'\n'))
+            ++i;
+        return keywordAt(i, w);
+    };
     for (qsizetype i = 0; i < n; ++i) {
         const char16_t c = lower(d[i]);
         if (c == u'+')
@@ -334,8 +349,9 @@ bool mayNeedRewrite(const QString& s)
         const bool wordStart = (c >= u'a' && c <= u'z') || c == u'_' || c == u'#' || (c > 127 && QChar(c).isLetter());
         if (wordStart && i > 0 && (isDigit(d[i - 1]) || (d[i - 1] == u'.' && i >= 2 && isDigit(d[i - 2]))))
             return true;
-        if ((c == u't' && (wordAt(i, "top") || wordAt(i, "tran") || wordAt(i, "trim(")))
-            || (c == u'i' && (wordAt(i, "isnull") || wordAt(i, "insert"))) || (c == u'd' && wordAt(i, "delete"))
+        if ((c == u't' && (keywordAt(i, "top") || keywordAt(i, "tran") || keywordAt(i, "transaction") || wordAt(i, "trim(")))
+            || (c == u'i' && (wordAt(i, "isnull") || (keywordAt(i, "insert") && !followedBy(i + 6, "into"))))
+            || (c == u'd' && keywordAt(i, "delete") && !followedBy(i + 6, "from"))
             || (c == u'u' && wordAt(i, "upper")) || (c == u'l' && (wordAt(i, "lower") || wordAt(i, "left")))
             || (c == u's' && wordAt(i, "substr")) || (c == u'r' && (wordAt(i, "right") || wordAt(i, "replace"))))
             return true;
@@ -349,7 +365,11 @@ QString Rewrite(const QString& statement)
 {
     if (!mayNeedRewrite(statement))
         return statement;
-    Tokens tokens = Tokenize(statement);
+    return RewriteTokens(Tokenize(statement));
+}
+
+QString RewriteTokens(Tokens tokens)
+{
     separateGluedNumbers(tokens);
     replaceIsNull(tokens);
     completeStatementHeads(tokens);
@@ -357,6 +377,12 @@ QString Rewrite(const QString& statement)
     collateTextFunctions(tokens);
     moveTopToLimit(tokens);
     return Join(tokens);
+}
+
+QString RewriteStatement(const Tokens& tokens)
+{
+    const QString text = Join(tokens);
+    return mayNeedRewrite(text) ? RewriteTokens(tokens) : text;
 }
 
 } // namespace sqlcompat

@@ -1,17 +1,15 @@
 #pragma once
-// The rows of a ListView: cell texts, check marks, icons and cell styles, kept in vectors.
+// The rows of a ListView as the view sees them: column headers, check boxes, icons and the sort settings are
+// kept here; the rows themselves are kept by a subclass. StoredListModel keeps cell texts in memory (what a
+// list filled item by item needs); a program that keeps its own typed rows gives the view a subclass that
+// formats them on display.
 //
-// Rows have ids that stay with them through sorting; a ListItem handle is (view, id). Storage is indexed
-// by id (ids keep counting up after Clear, so an old handle never names a new row); m_order holds the ids
-// in display order. Rows added, and the re-sort that a sorted list owes them, are announced to the views
-// in one go (sync()): at the next turn of the event loop, or at once when something needs display order.
+// Rows have ids that stay with them through sorting; a ListItem handle is (view, id). An id never names a
+// later row once its row is gone.
 
 #include <QAbstractTableModel>
-#include <QColor>
-#include <QHash>
-#include <QIcon>
-#include <QStringList>
-#include <memory>
+#include <QString>
+#include <optional>
 #include <vector>
 
 namespace ui {
@@ -25,16 +23,14 @@ struct ListColumn {
     int alignment = 0;     // 0 left, 1 right, 2 centre
 };
 
-class ListModel final : public QAbstractTableModel {
+class ListModel : public QAbstractTableModel {
     Q_OBJECT
 public:
     explicit ListModel(QObject* parent = nullptr);
     ~ListModel() override;
 
-    // Qt model.
-    int rowCount(const QModelIndex& parent = {}) const override;
+    // Qt model: columns, flags and the operator's check box (the rows' data comes from the subclass).
     int columnCount(const QModelIndex& parent = {}) const override;
-    QVariant data(const QModelIndex& index, int role) const override;
     bool setData(const QModelIndex& index, const QVariant& value, int role) override;  // operator edits
     Qt::ItemFlags flags(const QModelIndex& index) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
@@ -47,32 +43,33 @@ public:
     void clearColumns();
 
     // Rows by position (0-based, display order) and by id.
-    int count() const { return int(m_order.size()); }
-    quint32 idAt(int position);              // syncs
-    int positionOf(quint32 id);              // syncs; -1 when the row is gone
-    bool alive(quint32 id) const;
-    quint32 append(const QString& text, const QString& key);   // throws on a repeated key
-    void remove(quint32 id);
-    void clear();
-    std::optional<quint32> idOfKey(const QString& key) const;
+    virtual int count() const = 0;
+    virtual quint32 idAt(int position) = 0;              // syncs
+    virtual int positionOf(quint32 id) = 0;              // syncs; -1 when the row is gone
+    virtual bool alive(quint32 id) const = 0;
+    virtual quint32 append(const QString& text, const QString& key) = 0;   // throws on a repeated key
+    virtual void remove(quint32 id) = 0;
+    virtual void clear() = 0;
+    virtual std::optional<quint32> idOfKey(const QString& key) const = 0;
 
     // Cells: column 0 is the item's text, column i its sub-item i.
-    QString cell(quint32 id, int column) const;
-    void setCell(quint32 id, int column, const QString& text);
-    bool checked(quint32 id) const;
-    void setChecked(quint32 id, bool checked);   // by code: no ItemCheck
-    int smallIcon(quint32 id) const;
-    void setSmallIcon(quint32 id, int icon);
-    bool bold(quint32 id, int column) const;
-    void setBold(quint32 id, int column, bool bold);
-    std::optional<qint32> foreColor(quint32 id, int column) const;
-    void setForeColor(quint32 id, int column, qint32 bgr);
-    QString key(quint32 id) const;
-    void setKey(quint32 id, const QString& key);
-    QString tag(quint32 id) const;
-    void setTag(quint32 id, const QString& tag);
+    virtual QString cell(quint32 id, int column) const = 0;
+    virtual void setCell(quint32 id, int column, const QString& text) = 0;
+    virtual bool checked(quint32 id) const = 0;
+    virtual void setChecked(quint32 id, bool checked) = 0;   // by code: no ItemCheck
+    virtual int smallIcon(quint32 id) const = 0;
+    virtual void setSmallIcon(quint32 id, int icon) = 0;
+    virtual bool bold(quint32 id, int column) const = 0;
+    virtual void setBold(quint32 id, int column, bool bold) = 0;
+    virtual std::optional<qint32> foreColor(quint32 id, int column) const = 0;
+    virtual void setForeColor(quint32 id, int column, qint32 bgr) = 0;
+    virtual QString key(quint32 id) const = 0;
+    virtual void setKey(quint32 id, const QString& key) = 0;
+    virtual QString tag(quint32 id) const = 0;
+    virtual void setTag(quint32 id, const QString& tag) = 0;
 
-    // Sorting: stable, by the texts of one column, without regard to case.
+    // Sorting: stable, by the texts of one column, without regard to case. Setting any of the three sorts a
+    // sorted list at once.
     bool sorted() const { return m_sorted; }
     int sortKey() const { return m_sortKey; }
     int sortOrder() const { return m_sortOrder; }
@@ -84,57 +81,42 @@ public:
     bool checkboxes() const { return m_checkboxes; }
     void setImageLists(const ImageList* icons, const ImageList* smallIcons);
 
-    // Brings the views up to date: announces added rows and applies a pending sort.
-    void sync();
+    // Brings the views up to date (rows added from code, a pending sort).
+    virtual void sync() {}
 
 signals:
     void operatorChecked(quint32 id);
 
-private:
-    struct CellStyle {
-        bool bold = false;
-        bool hasColor = false;
-        qint32 color = 0;
-    };
-    struct RowExtras {
-        QString key;
-        QString tag;
-        std::vector<CellStyle> styles;
-    };
-    struct Row {
-        QStringList cells;
-        std::unique_ptr<RowExtras> extras;
-        qint16 smallIcon = 0;
-        bool checked = false;
-        bool alive = true;
-    };
-
-    Row& row(quint32 id);
-    const Row& row(quint32 id) const;
-    RowExtras& extras(quint32 id);
-    const CellStyle* style(quint32 id, int column) const;
-    void cellChanged(quint32 id, int column, int role);
-    void changeSort(bool sorted, int key, int order);
-    void scheduleSync();
-    void announceRows();
-    void sortNow();
-    void rebuildPositions();
+protected:
+    // Applies the sort settings (already stored) to the rows.
+    virtual void changeSort(bool sorted, int key, int order) = 0;
+    // The roles every list answers alike for a cell.
+    QVariant alignmentOf(int column) const;
+    QVariant iconOf(int smallIcon) const;
+    // Orders positions [0, n) stably by the texts text(position) of the sort column, keys folded once.
+    template <typename TextAt>
+    std::vector<int> sortedPositions(int n, TextAt&& text) const;
 
     std::vector<ListColumn> m_columns;
-    std::vector<Row> m_rows;            // by id - m_firstId
-    quint32 m_firstId = 0;
-    std::vector<quint32> m_order;       // ids in display order
-    std::vector<int> m_positionOf;      // by id - m_firstId; -1 for removed rows
-    int m_announced = 0;                // rows the views know about
-    bool m_syncScheduled = false;
-    bool m_sortPending = false;
-    QHash<QString, quint32> m_keys;     // folded key -> id
     bool m_sorted = false;
     int m_sortKey = 0;
     int m_sortOrder = 0;
     bool m_checkboxes = false;
     const ImageList* m_icons = nullptr;
     const ImageList* m_smallIcons = nullptr;
+
+private:
+    std::vector<int> stableOrderByFolded(std::vector<QString>& folded) const;
 };
+
+template <typename TextAt>
+std::vector<int> ListModel::sortedPositions(int n, TextAt&& text) const
+{
+    std::vector<QString> folded;
+    folded.reserve(size_t(n));
+    for (int p = 0; p < n; ++p)
+        folded.push_back(text(p).toCaseFolded());
+    return stableOrderByFolded(folded);
+}
 
 } // namespace ui

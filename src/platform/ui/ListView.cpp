@@ -239,8 +239,14 @@ void ListItemCollection::Clear()
 // ---- ListView ---------------------------------------------------------------------------------------
 
 ListView::ListView(QWidget* parent)
+    : ListView(new StoredListModel, parent)
+{
+    m_model->setParent(this);
+}
+
+ListView::ListView(ListModel* rows, QWidget* parent)
     : QTreeView(parent)
-    , m_model(new ListModel(this))
+    , m_model(rows)
 {
     setModel(m_model);
     setRootIsDecorated(false);

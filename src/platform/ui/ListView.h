@@ -17,6 +17,7 @@
 // (connect it directly: it passes the code by reference). In-place editing of texts is never offered.
 
 #include "ListModel.h"
+#include "StoredListModel.h"
 
 #include <QTreeView>
 
@@ -137,6 +138,8 @@ class ListView : public QTreeView {
     Q_OBJECT
 public:
     explicit ListView(QWidget* parent = nullptr);
+    // Over rows kept elsewhere (the model outlives the view).
+    ListView(ListModel* rows, QWidget* parent);
     ~ListView() override;
 
     ListItemCollection& ListItems() { return m_items; }

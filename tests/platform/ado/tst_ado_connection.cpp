@@ -151,6 +151,41 @@ private slots:
         QCOMPARE(valueOf(1), QStringLiteral("unox"));
     }
 
+    // Inserts of literals run through a prepared shape: the table gets what the literal texts would give,
+    // type for type.
+    void literalInsertsStoreWhatTheTextSays()
+    {
+        const char* table = "CREATE TABLE L (A, B INTEGER, C TEXT, D NUMERIC(18,4), E REAL)";
+        m_cn->Execute(QString::fromLatin1(table));
+        const QStringList inserts{
+            QStringLiteral("INSERT INTO L VALUES (1, '2', 3, '4.50', 5)"),
+            QStringLiteral("INSERT INTO L VALUES ('x', 'y', 'z', 'w', 'v')"),
+            QStringLiteral("INSERT INTO L VALUES (-9, -9, -9, -9, -9)"),
+            QStringLiteral("INSERT INTO L VALUES ('0012', '0012', '0012', '0012', '0012')"),
+            QStringLiteral("INSERT INTO L VALUES (1.25, 1.25, 1.25, 1.25, 1.25)"),
+            QStringLiteral("INSERT INTO L VALUES ('', NULL, 'it''s', ' 7 ', '1e3')"),
+            QStringLiteral("INSERT INTO L VALUES (9223372036854775807, 0, '', 0, 0), (2, 2, 2, 2, 2)"),
+        };
+        for (const QString& sql : inserts)
+            m_cn->Execute(sql);
+        // The same texts on the bare engine, into a twin table.
+        OtherStation bare(m_file->path());
+        QCOMPARE(bare.exec("CREATE TABLE L2 (A, B INTEGER, C TEXT, D NUMERIC(18,4), E REAL)"), SQLITE_OK);
+        for (QString sql : inserts)
+            QCOMPARE(bare.exec(sql.replace(QLatin1String("INTO L "), QLatin1String("INTO L2 ")).toUtf8().constData()), SQLITE_OK);
+        const auto rows = [&](const char* t) {
+            QStringList out;
+            const QString sql = QStringLiteral("SELECT typeof(A)||quote(A)||typeof(B)||quote(B)||typeof(C)||quote(C)||"
+                                               "typeof(D)||quote(D)||typeof(E)||quote(E) FROM %1 ORDER BY rowid")
+                                    .arg(QLatin1String(t));
+            for (const auto& row : m_cn->Query(sql).rows)
+                out << row.at(0).toString();
+            return out;
+        };
+        QCOMPARE(rows("L").size(), 8);
+        QCOMPARE(rows("L"), rows("L2"));
+    }
+
     void batchTransactionSpansTwoExecuteCalls()
     {
         m_cn->Execute(QStringLiteral("BEGIN TRANSACTION\r\nUPDATE T SET V = 'uno!' WHERE K = 1\r\n"

@@ -90,6 +90,31 @@ private slots:
         QCOMPARE(cn.errors().Count(), 0);
     }
 
+    // A query is one statement that only reads; a statement with bound values runs again and again.
+    void queriesOnlyReadAndBoundStatementsRepeat()
+    {
+        const QString file = m_dir.filePath(QStringLiteral("odbc-read.db"));
+        Connection cn;
+        cn.Open(textFor(file));
+        cn.Execute(QStringLiteral("CREATE TABLE cab (k INTEGER PRIMARY KEY, nota VARCHAR(40))"));
+        const QString insert = QStringLiteral("INSERT INTO cab (k, nota) VALUES (?, ?)");
+        for (qint64 k = 1; k <= 3; ++k)
+            QCOMPARE(cn.ExecuteBound(insert, {k, QStringLiteral("it's %1").arg(k)}), qint64(1));
+        const RowSet read = cn.QueryBound(QStringLiteral("SELECT nota FROM cab WHERE k >= ? ORDER BY k"), {qint64(2)});
+        QCOMPARE(read.rows.size(), 2);
+        QCOMPARE(read.rows.at(0).at(0).toString(), QStringLiteral("it's 2"));
+
+        Recordset rs;
+        for (const char* sql : {"SELECT k FROM cab; DELETE FROM cab", "DELETE FROM cab", "1=1; DELETE FROM cab; --",
+                                "SELECT k INTO copia FROM cab"}) {
+            QVERIFY(AdoErrorNumber([&] { rs.Open(QString::fromLatin1(sql), &cn); }) != 0);
+            QVERIFY2(cn.errors().Item(0).Description.contains(QString::fromLatin1(sql).trimmed()),
+                     qPrintable(cn.errors().Item(0).Description));
+        }
+        rs.Open(QStringLiteral("SELECT COUNT(*) FROM cab"), &cn);
+        QCOMPARE(rs.Fields(0).Value().toLong(), qint64(3));
+    }
+
     void addNewThroughOdbcBindsItsValues()
     {
         const QString file = m_dir.filePath(QStringLiteral("odbc-write.db"));

@@ -98,6 +98,53 @@ private slots:
         QCOMPARE(errorNumberOf([] { Currency::fromDouble(std::nan("")); }), kErrOverflow);
     }
 
+    void currencySumsRaiseOnOverflow_data()
+    {
+        QTest::addColumn<int>("operation");
+        QTest::addColumn<qint64>("a");
+        QTest::addColumn<qint64>("b");
+        const qint64 top = std::numeric_limits<qint64>::max();
+        const qint64 bottom = std::numeric_limits<qint64>::min();
+        QTest::newRow("sum past the top") << 0 << top << qint64(1);
+        QTest::newRow("sum past the bottom") << 0 << bottom << qint64(-1);
+        QTest::newRow("difference past the top") << 1 << top << qint64(-1);
+        QTest::newRow("difference past the bottom") << 1 << bottom + 5 << qint64(6);
+        QTest::newRow("running sum past the top") << 2 << top - 10 << qint64(11);
+        QTest::newRow("running difference past the bottom") << 3 << bottom + 10 << qint64(11);
+        QTest::newRow("negating the bottom") << 4 << bottom << qint64(0);
+        QTest::newRow("units beyond the range") << 5 << top / Currency::kScale + 1 << qint64(0);
+    }
+
+    void currencySumsRaiseOnOverflow()
+    {
+        QFETCH(int, operation);
+        QFETCH(qint64, a);
+        QFETCH(qint64, b);
+        const Currency x = Currency::fromScaled(a);
+        const Currency y = Currency::fromScaled(b);
+        const auto run = [&] {
+            Currency r = x;
+            switch (operation) {
+            case 0: r = x + y; break;
+            case 1: r = x - y; break;
+            case 2: r += y; break;
+            case 3: r -= y; break;
+            case 4: r = -x; break;
+            case 5: r = Currency::fromLong(a); break;
+            }
+            return r;
+        };
+        QCOMPARE(errorNumberOf([&] { run(); }), kErrOverflow);
+        // One unit less stays exact.
+        const Currency back = Currency::fromScaled(b > 0 ? b - 1 : b < 0 ? b + 1 : 0);
+        if (operation == 0)
+            QCOMPARE((x + back).scaled(), a + back.scaled());
+        if (operation == 1)
+            QCOMPARE((x - back).scaled(), a - back.scaled());
+        if (operation == 5)
+            QCOMPARE(Currency::fromLong(a - 1).scaled(), (a - 1) * Currency::kScale);
+    }
+
     void currencyText_data()
     {
         QTest::addColumn<qint64>("scaled");

@@ -11,6 +11,10 @@ private slots:
     void rewrite();
     void splitBatch_data();
     void splitBatch();
+    void splitAndRewrite_data();
+    void splitAndRewrite();
+    void splitAndRewriteIsBothSteps_data() { splitBatch_data(); }
+    void splitAndRewriteIsBothSteps();
     void resultsOutliveTheirSource();
 };
 
@@ -103,7 +107,7 @@ void TstTsqlCompat::rewrite_data()
     QTest::newRow("alias without as") << "SELECT CODIGO + '  ' C FROM t" << "SELECT CODIGO || '  ' C FROM t";
 
     QTest::newRow("begin transaction") << "BEGIN TRANSACTION" << "BEGIN IMMEDIATE TRANSACTION";
-    QTest::newRow("begin tran") << "begin tran" << "begin IMMEDIATE TRANSACTION";
+    QTest::newRow("begin tran") << "begin tran" << "BEGIN IMMEDIATE TRANSACTION";
     QTest::newRow("commit transaction") << "COMMIT TRANSACTION" << "COMMIT TRANSACTION";
     QTest::newRow("rollback tran") << "ROLLBACK TRAN" << "ROLLBACK TRANSACTION";
 
@@ -192,6 +196,36 @@ void TstTsqlCompat::splitBatch()
     QFETCH(QString, batch);
     QFETCH(QStringList, expected);
     QCOMPARE(sqlcompat::SplitBatch(batch), expected);
+}
+
+void TstTsqlCompat::splitAndRewrite_data()
+{
+    QTest::addColumn<QString>("batch");
+    QTest::addColumn<QStringList>("expected");
+    QTest::newRow("batch of three") << "BEGIN TRAN\r\nDELETE t WHERE a = 1\r\nSELECT TOP 2 a + 'x' FROM t"
+                                    << QStringList{"BEGIN IMMEDIATE TRANSACTION", "DELETE FROM t WHERE a = 1",
+                                                   "SELECT a || 'x' FROM t LIMIT 2"};
+    QTest::newRow("one statement") << "  INSERT t (a) VALUES (ISNULL(@x, 'DELETE t'))  "
+                                   << QStringList{"INSERT INTO t (a) VALUES (IFNULL(@x, 'DELETE t'))"};
+    QTest::newRow("nothing to rewrite") << "INSERT INTO t (a) VALUES (1); UPDATE t SET a = 2"
+                                        << QStringList{"INSERT INTO t (a) VALUES (1)", "UPDATE t SET a = 2"};
+    QTest::newRow("only a comment") << "/* nothing */" << QStringList{};
+}
+
+void TstTsqlCompat::splitAndRewrite()
+{
+    QFETCH(QString, batch);
+    QFETCH(QStringList, expected);
+    QCOMPARE(sqlcompat::SplitAndRewrite(batch), expected);
+}
+
+void TstTsqlCompat::splitAndRewriteIsBothSteps()
+{
+    QFETCH(QString, batch);
+    QStringList apart;
+    for (const QString& part : sqlcompat::SplitBatch(batch))
+        apart << sqlcompat::Rewrite(part);
+    QCOMPARE(sqlcompat::SplitAndRewrite(batch), apart);
 }
 
 void TstTsqlCompat::resultsOutliveTheirSource()

@@ -33,10 +33,11 @@ struct ResultadoComparacion {
     qint64 pares = 0;             // pairs marked
 };
 
-// Progress: the left rows handled so far and the left row count. Called on a time budget (about every
-// 50 ms, and once at the start), not per row; answering true cancels, keeping the pairs made so far.
-using AvanceComparacion = std::function<bool(qsizetype hechas, qsizetype total)>;
-
+// Progress: the left rows handled so far, the left row count, and how far into the right list the last
+// left row's search went (percent: where its partner stands, 100 when it found none), as the pair-by-pair
+// rule walks it. Called on a time budget (about every 50 ms, and once at the start), not per row; answering
+// true cancels, keeping the pairs made so far.
+using AvanceComparacion = std::function<bool(qsizetype hechas, qsizetype total, int individual)>;
 ResultadoComparacion Comparar(WorkbenchRows& izquierda, WorkbenchRows& derecha,
                               const OpcionesComparacion& opciones, const AvanceComparacion& avance = {});
 

@@ -99,8 +99,8 @@ public:
             m_indicesParciales.emplace_back(Claves(via), libres, true);
     }
 
-    // Serves one unmarked left row; true when it was paired.
-    bool Servir(WorkbenchRow& izq)
+    // Serves one unmarked left row; its partner's position, kNinguna when it found none.
+    qsizetype Servir(WorkbenchRow& izq)
     {
         const auto [desde, hasta] = RangoMontos(izq);
         const qsizetype pareja = Primera(*m_indiceCompleto, m_completa, izq, desde, hasta);
@@ -123,7 +123,7 @@ public:
         if (parcial)
             izq.ForeColor = kColorRojo;
         if (pareja == kNinguna)
-            return false;
+            return kNinguna;
         izq.Checked = m_derecha[pareja].Checked = true;
         izq.ForeColor = m_derecha[pareja].ForeColor = kColorNegro;
         m_indiceCompleto->QuitarLibre(pareja);
@@ -131,7 +131,7 @@ public:
             indice.QuitarLibre(pareja);
             indice.QuitarViva(pareja);
         }
-        return true;
+        return pareja;
     }
 
 private:
@@ -187,13 +187,19 @@ ResultadoComparacion Comparar(WorkbenchRows& izquierda, WorkbenchRows& derecha,
 
     suite::PresupuestoTiempo presupuesto;
     const qsizetype total = qsizetype(izquierda.size());
+    const qsizetype derechas = qsizetype(derecha.size());
+    int individual = 0;
     for (qsizetype i = 0; i < total; ++i) {
-        if (avance && presupuesto.Vencido() && avance(i, total)) {
+        if (avance && presupuesto.Vencido() && avance(i, total, individual)) {
             resultado.cancelada = true;
             break;
         }
-        if (!izquierda[i].Checked && emparejador.Servir(izquierda[i]))
+        if (izquierda[i].Checked)
+            continue;
+        const qsizetype pareja = emparejador.Servir(izquierda[i]);
+        if (pareja != kNinguna)
             ++resultado.pares;
+        individual = pareja == kNinguna ? 100 : int((pareja + 1) * 100 / derechas);
     }
     return resultado;
 }

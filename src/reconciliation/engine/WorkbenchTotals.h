@@ -39,7 +39,7 @@ QString TextoTotal(ado::Currency total);
 // The reconcile button's balance check: the marked totals agree when they differ by no more than the rounding
 // tolerance (a difference equal to it passes). Exact money arithmetic, so 100.03 against 100.02 passes with a
 // tolerance of 0.01. Equal totals always agree, also with a negative tolerance.
-bool TotalesCuadran(ado::Currency conciliadoIzquierda, ado::Currency conciliadoDerecha, double tolerancia);
+bool TotalesCuadran(ado::Currency conciliadoIzquierda, ado::Currency conciliadoDerecha, ado::Currency tolerancia);
 
 inline const QString kMensajeTotalesNoCoinciden =
     QStringLiteral("El total a conciliar del lado izquierdo, no coincide, con el total del lado derecho!");

@@ -1,7 +1,7 @@
 #include "Store.h"
 
 #include "core/Globals.h"
-#include "data/DB_Dll.h"
+#include "platform/ado/Recordset.h"
 #include "data/DialectoOracle.h"
 #include "data/Sinonimos.h"
 #include "platform/suite/Estacion.h"
@@ -13,8 +13,6 @@ QString PropietarioEstacion()
     return suite::Estacion::NombreEstacion() + QLatin1Char('|') + ModGlobal::gUsuarioLogeado;
 }
 
-ReconciliationStore::ReconciliationStore() = default;
-
 ReconciliationStore::ReconciliationStore(ado::Connection& conexion, bool esAdministrador)
     : m_conexion(&conexion), m_esAdmin(esAdministrador)
 {
@@ -22,19 +20,18 @@ ReconciliationStore::ReconciliationStore(ado::Connection& conexion, bool esAdmin
 
 ado::Connection& ReconciliationStore::cn()
 {
-    return m_conexion ? *m_conexion : gDB().gCnn;
+    return *m_conexion;
 }
 
 bool ReconciliationStore::esAdmin() const
 {
-    return m_esAdmin.value_or(gDB().gEsAdmin);
+    return m_esAdmin;
 }
 
 QString ReconciliationStore::adaptar(const QString& sentencia) const
 {
     const QString texto = sinonimos::Reescribir(sentencia, esAdmin());
-    const ado::Connection& conexion = m_conexion ? *m_conexion : gDB().gCnn;
-    return conexion.Kind() == ado::BackendKind::Oracle ? oracle::Traducir(texto) : texto;
+    return m_conexion->Kind() == ado::BackendKind::Oracle ? oracle::Traducir(texto) : texto;
 }
 
 bool ReconciliationStore::oracle()

@@ -3,6 +3,8 @@
 #include "Store.h"
 #include "StoreSql.h"
 
+#include <optional>
+
 namespace conciliacion {
 
 namespace {
@@ -43,6 +45,7 @@ ResultadoBloqueo ReconciliationStore::TomarBloqueo(qint64 numero, const QString&
     // Test and insert in one statement, so two stations cannot both take a free number.
     const QString estorba = tomarDeOtro ? QStringLiteral("USUARIO = ") + sql::Texto(propietario)
                                         : QStringLiteral("USUARIO <> ''");
+    std::optional<ado::Error> rechazo;
     try {
         if (ejecutar(QStringLiteral("INSERT INTO V_MV_CTROL_CPTE (TC,SUCURSAL,NUMERO,LETRA,USUARIO) SELECT 'CCCC','0001','")
                      + NumeroBloqueo(numero) + QStringLiteral("','X',") + sql::Texto(propietario) + sinTabla()
@@ -53,12 +56,18 @@ ResultadoBloqueo ReconciliationStore::TomarBloqueo(qint64 numero, const QString&
     } catch (const ado::Error& e) {
         if (e.Number != ado::kErrIntegrity)   // another station wrote the same row in between: look again
             throw;
+        rechazo = e;
     }
     // Nothing written: this owner's row stands already (all a take-over needs), or another owner holds it.
-    if (tomarDeOtro)
-        return {true, {}};
-    const QString titular = TitularBloqueo(numero, propietario);
-    return {titular.isEmpty(), titular};
+    const QString titular = tomarDeOtro ? QString() : TitularBloqueo(numero, propietario);
+    if (!titular.isEmpty())
+        return {false, titular};
+    // A refused write that left no row of this owner either took nothing.
+    if (rechazo && leer(QStringLiteral("SELECT 1 FROM V_MV_CTROL_CPTE WHERE ") + filaDelNumero(numero)
+                        + QStringLiteral(" AND USUARIO = ") + sql::Texto(propietario))
+                       .rows.empty())
+        throw *rechazo;
+    return {true, {}};
 }
 
 void ReconciliationStore::SoltarBloqueo(qint64 numero, const QString& propietario)

@@ -26,10 +26,11 @@ QString PropietarioEstacion();
 
 class ReconciliationStore {
 public:
-    // On the program's connection gDB().gCnn; table names follow gDB().gEsAdmin at each call.
-    ReconciliationStore();
-    // On another connection, for a user who is or is not an administrator.
+    // On the connection given, for a user who is or is not an administrator (who reads the tables
+    // themselves instead of their synonyms).
     ReconciliationStore(ado::Connection& conexion, bool esAdministrador);
+    // The user behind the connection changed (the start-up road logs in after the window exists).
+    void setAdministrador(bool esAdministrador) { m_esAdmin = esAdministrador; }
 
     // ---- numbers and the header ----
     // One more than the highest number held by a header or a line of either side: never the number of an
@@ -118,8 +119,8 @@ private:
     void grabarVinculos(const VinculosAGrabar& vinculos);
     bool cabeceraFinalizada(qint64 numero);
 
-    ado::Connection* m_conexion = nullptr;
-    std::optional<bool> m_esAdmin;
+    ado::Connection* m_conexion;
+    bool m_esAdmin;
 };
 
 } // namespace conciliacion

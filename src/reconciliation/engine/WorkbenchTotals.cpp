@@ -20,9 +20,6 @@ ado::Currency RedondeoEtiqueta(ado::Currency valor, int decimales)
 
 namespace {
 
-// Beyond any amount the money type holds (and beyond what it can convert).
-constexpr double kToleranciaSinLimite = 1e14;
-
 void Sumar(const WorkbenchRows& filas, int decimales, ado::Currency& marcadas, ado::Currency& sinMarcar)
 {
     marcadas = sinMarcar = ado::Currency();
@@ -58,17 +55,15 @@ QString TextoTotal(ado::Currency total)
     return ModGlobal::FmtMoneda(total, -1);
 }
 
-bool TotalesCuadran(ado::Currency conciliadoIzquierda, ado::Currency conciliadoDerecha, double tolerancia)
+bool TotalesCuadran(ado::Currency conciliadoIzquierda, ado::Currency conciliadoDerecha, ado::Currency tolerancia)
 {
     if (conciliadoIzquierda == conciliadoDerecha)
         return true;
-    if (!(tolerancia >= 0))   // negative or not a number
+    if (tolerancia < ado::Currency())
         return false;
-    if (tolerancia >= kToleranciaSinLimite)
-        return true;
     const ado::Currency diferencia = conciliadoDerecha - conciliadoIzquierda;
     const ado::Currency absoluta = diferencia < ado::Currency() ? -diferencia : diferencia;
-    return absoluta <= ado::Currency::fromDouble(tolerancia);
+    return absoluta <= tolerancia;
 }
 
 } // namespace conciliacion

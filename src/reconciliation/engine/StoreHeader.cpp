@@ -3,6 +3,7 @@
 #include "Store.h"
 #include "StoreSql.h"
 #include "core/SqlBuilders.h"
+#include "platform/ado/Error.h"
 
 namespace conciliacion {
 
@@ -69,8 +70,24 @@ bool ReconciliationStore::cabeceraFinalizada(qint64 numero)
     return c && c->finalizada;
 }
 
+void ComprobarCabecera(const Cabecera& cabecera)
+{
+    // A header without these could be neither opened nor deleted from the window afterwards.
+    const std::pair<const char*, bool> requeridos[] = {
+        {"IdConciliacion", cabecera.numero <= 0},
+        {"Fecha", cabecera.fecha.trimmed().isEmpty()},
+        {"CUENTA", cabecera.cuenta.trimmed().isEmpty()},
+        {"FechaD", cabecera.fechaDesde.trimmed().isEmpty()},
+        {"FechaH", cabecera.fechaHasta.trimmed().isEmpty()},
+    };
+    for (const auto& [campo, falta] : requeridos)
+        if (falta)
+            throw ado::Error(ado::kErrInvalidUseOfNull, QStringLiteral("Se debe informar el Campo: ") + QLatin1String(campo));
+}
+
 bool ReconciliationStore::escribirCabeceraNueva(const Cabecera& cabecera)
 {
+    ComprobarCabecera(cabecera);
     // Insert-if-absent in one statement: two stations starting the same number cannot both write a header.
     QString columnas;
     QString valores;
@@ -86,6 +103,7 @@ bool ReconciliationStore::escribirCabeceraNueva(const Cabecera& cabecera)
 
 bool ReconciliationStore::actualizarCabecera(const Cabecera& cabecera)
 {
+    ComprobarCabecera(cabecera);
     QVector<ModGlobal::CampoValor> campos = camposCabecera(cabecera);
     QString condicion = QStringLiteral("WHERE ") + sql::DelNumero(cabecera.numero)
                         + QStringLiteral(" AND (FINALIZADA IS NULL OR FINALIZADA = 0)");

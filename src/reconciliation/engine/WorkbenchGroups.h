@@ -11,6 +11,11 @@ namespace conciliacion {
 
 // Sets SmallIcon, Grupo and Orden of every row and reorders both vectors as the lists show them.
 void AgruparConciliados(WorkbenchRows& izquierda, WorkbenchRows& derecha);
+// The first half: SmallIcon, Grupo and Orden of every row, the order left alone.
+void AsignarGrupos(WorkbenchRows& izquierda, WorkbenchRows& derecha);
+// The second half: the positions of the rows in the order the list shows them once sorted by their icon as
+// text (stable within an icon).
+std::vector<qsizetype> OrdenPorIcono(const WorkbenchRows& filas);
 
 // The row text a group icon gives: 100 blanks followed by the icon number.
 QString TextoOrden(int icono);

@@ -36,6 +36,10 @@ struct Cabecera {
     bool DeBanco() const { return tipo.trimmed().compare(QLatin1String("BCO"), Qt::CaseInsensitive) == 0; }
 };
 
+// Raises ado::Error "Se debe informar el Campo: <field>" for the first of number, date, account and period
+// that the header lacks: the store writes no header without them.
+void ComprobarCabecera(const Cabecera& cabecera);
+
 // What a save writes for one line: its mark (the row's check box) and its link list.
 struct EstadoFila {
     qint64 id = 0;

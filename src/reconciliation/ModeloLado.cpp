@@ -1,0 +1,250 @@
+#include "ModeloLado.h"
+
+#include "platform/ui/ControlErrors.h"
+#include "platform/ui/Units.h"
+
+#include <QBrush>
+
+namespace conciliacion {
+
+ModeloLado::ModeloLado(SesionConciliacion& sesion, Lado lado, QObject* parent)
+    : ui::ListModel(parent), m_sesion(sesion), m_lado(lado)
+{
+    numerar(0);
+    m_sesion.AgregarObservador(this);
+}
+
+ModeloLado::~ModeloLado()
+{
+    m_sesion.QuitarObservador(this);
+}
+
+void ModeloLado::soloLectura()
+{
+    ui::raiseControlError(ui::kErrInvalidProperty);
+}
+
+int ModeloLado::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : int(m_sesion.Cantidad(m_lado));
+}
+
+QVariant ModeloLado::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || index.row() >= rowCount())
+        return {};
+    const WorkbenchRow& f = m_sesion.Fila(m_lado, index.row());
+    const int columna = index.column();
+    switch (role) {
+    case Qt::DisplayRole:
+        return f.Texto(columna);
+    case Qt::CheckStateRole:
+        if (columna == 0 && m_checkboxes)
+            return f.Checked ? Qt::Checked : Qt::Unchecked;
+        return {};
+    case Qt::DecorationRole:
+        return columna == 0 ? iconOf(f.SmallIcon) : QVariant();
+    case Qt::ForegroundRole:
+        return f.ForeColor != kColorNegro ? QVariant(QBrush(ui::FromBgr(f.ForeColor))) : QVariant();
+    case Qt::TextAlignmentRole:
+        return alignmentOf(columna);
+    default:
+        return {};
+    }
+}
+
+int ModeloLado::count() const
+{
+    return int(m_sesion.Cantidad(m_lado));
+}
+
+quint32 ModeloLado::idAt(int position)
+{
+    return m_idEn.at(size_t(position));
+}
+
+int ModeloLado::positionOf(quint32 id)
+{
+    return alive(id) ? int(Posicion(id)) : -1;
+}
+
+bool ModeloLado::alive(quint32 id) const
+{
+    return id >= m_primerId && id - m_primerId < m_posicionDe.size() && Posicion(id) >= 0;
+}
+
+const WorkbenchRow& ModeloLado::Fila(quint32 id) const
+{
+    return m_sesion.Fila(m_lado, Posicion(id));
+}
+
+quint32 ModeloLado::append(const QString&, const QString&) { soloLectura(); }
+void ModeloLado::remove(quint32) { soloLectura(); }
+void ModeloLado::clear() { m_sesion.Reemplazar(m_lado, {}); }
+std::optional<quint32> ModeloLado::idOfKey(const QString&) const { return std::nullopt; }
+
+QString ModeloLado::cell(quint32 id, int column) const
+{
+    return Fila(id).Texto(column);
+}
+
+void ModeloLado::setCell(quint32, int, const QString&) { soloLectura(); }
+
+bool ModeloLado::checked(quint32 id) const
+{
+    return Fila(id).Checked;
+}
+
+void ModeloLado::setChecked(quint32 id, bool checked)
+{
+    m_sesion.CambiarMarca(m_lado, Posicion(id), checked);
+}
+
+int ModeloLado::smallIcon(quint32 id) const
+{
+    return Fila(id).SmallIcon;
+}
+
+void ModeloLado::setSmallIcon(quint32, int) { soloLectura(); }
+bool ModeloLado::bold(quint32, int) const { return false; }
+void ModeloLado::setBold(quint32, int, bool) { soloLectura(); }
+
+std::optional<qint32> ModeloLado::foreColor(quint32 id, int) const
+{
+    return Fila(id).ForeColor;
+}
+
+void ModeloLado::setForeColor(quint32, int, qint32) { soloLectura(); }
+QString ModeloLado::key(quint32) const { return {}; }
+void ModeloLado::setKey(quint32, const QString&) { soloLectura(); }
+
+QString ModeloLado::tag(quint32 id) const
+{
+    const qint64 grupo = Fila(id).Grupo;
+    return grupo != 0 ? QString::number(grupo) : QString();
+}
+
+void ModeloLado::setTag(quint32, const QString&) { soloLectura(); }
+
+void ModeloLado::changeSort(bool sorted, int key, int order)
+{
+    m_sorted = sorted;
+    m_sortKey = key;
+    m_sortOrder = order;
+    if (m_sorted)
+        m_sesion.Ordenar(m_lado, key, order == 1);
+}
+
+void ModeloLado::numerar(qsizetype desde)
+{
+    const qsizetype n = m_sesion.Cantidad(m_lado);
+    m_idEn.resize(size_t(n));
+    for (qsizetype p = desde; p < n; ++p) {
+        const quint32 id = m_primerId + quint32(m_posicionDe.size());
+        m_posicionDe.push_back(p);
+        m_idEn[size_t(p)] = id;
+    }
+}
+
+void ModeloLado::reemplazando(Lado lado)
+{
+    if (lado == m_lado)
+        beginResetModel();
+}
+
+void ModeloLado::reemplazadas(Lado lado)
+{
+    if (lado != m_lado)
+        return;
+    m_primerId += quint32(m_posicionDe.size());
+    m_posicionDe.clear();
+    m_idEn.clear();
+    numerar(0);
+    endResetModel();
+}
+
+void ModeloLado::agregando(Lado lado, qsizetype desde, qsizetype cantidad)
+{
+    if (lado == m_lado)
+        beginInsertRows({}, int(desde), int(desde + cantidad - 1));
+}
+
+void ModeloLado::agregadas(Lado lado)
+{
+    if (lado != m_lado)
+        return;
+    numerar(qsizetype(m_idEn.size()));
+    endInsertRows();
+    // A sorted list puts rows added from code in their place, as the list control does.
+    if (m_sorted && !m_ordenando) {
+        m_ordenando = true;
+        m_sesion.Ordenar(m_lado, m_sortKey, m_sortOrder == 1);
+        m_ordenando = false;
+    }
+}
+
+void ModeloLado::quitando(Lado lado, qsizetype desde, qsizetype cantidad)
+{
+    if (lado != m_lado)
+        return;
+    beginRemoveRows({}, int(desde), int(desde + cantidad - 1));
+    for (qsizetype p = desde; p < desde + cantidad; ++p)
+        m_posicionDe[size_t(m_idEn[size_t(p)] - m_primerId)] = -1;
+    m_idEn.erase(m_idEn.begin() + desde, m_idEn.begin() + desde + cantidad);
+    for (qsizetype p = desde; p < qsizetype(m_idEn.size()); ++p)
+        m_posicionDe[size_t(m_idEn[size_t(p)] - m_primerId)] = p;
+}
+
+void ModeloLado::quitadas(Lado lado)
+{
+    if (lado == m_lado)
+        endRemoveRows();
+}
+
+void ModeloLado::reordenando(Lado lado)
+{
+    if (lado != m_lado)
+        return;
+    emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+    m_persistentesAntes = persistentIndexList();
+    m_persistentes.clear();
+    m_persistentes.reserve(size_t(m_persistentesAntes.size()));
+    for (const QModelIndex& i : m_persistentesAntes)
+        m_persistentes.emplace_back(m_idEn[size_t(i.row())], i.column());
+}
+
+void ModeloLado::reordenadas(Lado lado, const std::vector<qsizetype>& origen)
+{
+    if (lado != m_lado)
+        return;
+    const std::vector<quint32> antes = m_idEn;
+    for (size_t i = 0; i < origen.size(); ++i) {
+        m_idEn[i] = antes[size_t(origen[i])];
+        m_posicionDe[size_t(m_idEn[i] - m_primerId)] = qsizetype(i);
+    }
+    QModelIndexList despues;
+    despues.reserve(m_persistentesAntes.size());
+    for (const auto& [id, columna] : m_persistentes)
+        despues.append(index(int(Posicion(id)), columna));
+    changePersistentIndexList(m_persistentesAntes, despues);
+    m_persistentesAntes.clear();
+    m_persistentes.clear();
+    emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+}
+
+void ModeloLado::cambiadas(Lado lado, const std::vector<qsizetype>& posiciones)
+{
+    if (lado != m_lado || columnTotal() == 0)
+        return;
+    // One signal per run of neighbouring rows.
+    size_t i = 0;
+    while (i < posiciones.size()) {
+        size_t j = i;
+        while (j + 1 < posiciones.size() && posiciones[j + 1] == posiciones[j] + 1)
+            ++j;
+        emit dataChanged(index(int(posiciones[i]), 0), index(int(posiciones[j]), columnTotal() - 1));
+        i = j + 1;
+    }
+}
+
+} // namespace conciliacion

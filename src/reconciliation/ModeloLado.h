@@ -1,0 +1,76 @@
+#pragma once
+// One side of the workbench session as the rows of a list view: the cells are the session's typed values
+// formatted on display, the operator's check box changes the session, and only the rows the session reports
+// as changed are repainted. Items keep their handles through sorting and grouping. Texts, icons and colours
+// belong to the session: writing them through an item raises the invalid-property error.
+
+#include "reconciliation/engine/WorkbenchSession.h"
+#include "platform/ui/ListModel.h"
+
+namespace conciliacion {
+
+class ModeloLado final : public ui::ListModel, public ObservadorSesion {
+    Q_OBJECT
+public:
+    ModeloLado(SesionConciliacion& sesion, Lado lado, QObject* parent = nullptr);
+    ~ModeloLado() override;
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+
+    int count() const override;
+    quint32 idAt(int position) override;
+    int positionOf(quint32 id) override;
+    bool alive(quint32 id) const override;
+    quint32 append(const QString& text, const QString& key) override;
+    void remove(quint32 id) override;
+    void clear() override;
+    std::optional<quint32> idOfKey(const QString& key) const override;
+    QString cell(quint32 id, int column) const override;
+    void setCell(quint32 id, int column, const QString& text) override;
+    bool checked(quint32 id) const override;
+    void setChecked(quint32 id, bool checked) override;
+    int smallIcon(quint32 id) const override;
+    void setSmallIcon(quint32 id, int icon) override;
+    bool bold(quint32 id, int column) const override;
+    void setBold(quint32 id, int column, bool bold) override;
+    std::optional<qint32> foreColor(quint32 id, int column) const override;
+    void setForeColor(quint32 id, int column, qint32 bgr) override;
+    QString key(quint32 id) const override;
+    void setKey(quint32 id, const QString& key) override;
+    QString tag(quint32 id) const override;
+    void setTag(quint32 id, const QString& tag) override;
+
+    // The session row an item names.
+    const WorkbenchRow& Fila(quint32 id) const;
+    qsizetype Posicion(quint32 id) const { return m_posicionDe[size_t(id - m_primerId)]; }
+
+protected:
+    void changeSort(bool sorted, int key, int order) override;
+
+    // ObservadorSesion
+    void reemplazando(Lado lado) override;
+    void reemplazadas(Lado lado) override;
+    void agregando(Lado lado, qsizetype desde, qsizetype cantidad) override;
+    void agregadas(Lado lado) override;
+    void quitando(Lado lado, qsizetype desde, qsizetype cantidad) override;
+    void quitadas(Lado lado) override;
+    void reordenando(Lado lado) override;
+    void reordenadas(Lado lado, const std::vector<qsizetype>& origen) override;
+    void cambiadas(Lado lado, const std::vector<qsizetype>& posiciones) override;
+
+private:
+    void numerar(qsizetype desde);
+    [[noreturn]] static void soloLectura();
+
+    SesionConciliacion& m_sesion;
+    Lado m_lado;
+    quint32 m_primerId = 0;                 // handles keep counting after a reload
+    std::vector<quint32> m_idEn;            // handle at each position
+    std::vector<qsizetype> m_posicionDe;    // by handle - m_primerId; -1 once the row is gone
+    QModelIndexList m_persistentesAntes;
+    std::vector<std::pair<quint32, int>> m_persistentes;
+    bool m_ordenando = false;
+};
+
+} // namespace conciliacion

@@ -1,0 +1,150 @@
+#include "WorkbenchGroups.h"
+
+#include "LinkList.h"
+
+#include <QHash>
+#include <algorithm>
+#include <array>
+
+namespace conciliacion {
+
+namespace {
+
+constexpr qint64 kUltimoIconoGrupo = 105;   // after it the counter wraps: 106, then 1
+
+void IconosDeMarca(WorkbenchRows& filas)
+{
+    for (WorkbenchRow& fila : filas) {
+        fila.SmallIcon = fila.Checked ? kIconoMarcado : kIconoSinMarcar;
+        fila.Grupo = 0;
+    }
+}
+
+} // namespace
+
+QString TextoOrden(int icono)
+{
+    // One shared text per icon: every row of a group holds the same one.
+    static const std::array<QString, kIconoSinMarcar + 1> textos = [] {
+        std::array<QString, kIconoSinMarcar + 1> t;
+        for (int i = 0; i <= kIconoSinMarcar; ++i)
+            t[size_t(i)] = QString(100, QLatin1Char(' ')) + QString::number(i);
+        return t;
+    }();
+    if (icono >= 0 && icono <= kIconoSinMarcar)
+        return textos[size_t(icono)];
+    return QString(100, QLatin1Char(' ')) + QString::number(icono);
+}
+
+std::vector<qsizetype> OrdenPorIcono(const WorkbenchRows& filas)
+{
+    // The lists sort their row texts, so icons follow the text order of their numbers: a rank per icon, then
+    // a stable counting sort.
+    static const std::array<int, kIconoSinMarcar + 1> rango = [] {
+        std::array<int, kIconoSinMarcar + 1> iconos{};
+        for (int i = 0; i <= kIconoSinMarcar; ++i)
+            iconos[size_t(i)] = i;
+        std::sort(iconos.begin(), iconos.end(),
+                  [](int a, int b) { return QString::number(a) < QString::number(b); });
+        std::array<int, kIconoSinMarcar + 1> r{};
+        for (int k = 0; k <= kIconoSinMarcar; ++k)
+            r[size_t(iconos[size_t(k)])] = k;
+        return r;
+    }();
+    std::vector<qsizetype> porRango[kIconoSinMarcar + 1];
+    std::vector<std::pair<QString, qsizetype>> otros;   // icons outside 0..106 (never given here)
+    for (qsizetype i = 0; i < qsizetype(filas.size()); ++i) {
+        const int icono = filas[size_t(i)].SmallIcon;
+        if (icono >= 0 && icono <= kIconoSinMarcar)
+            porRango[rango[size_t(icono)]].push_back(i);
+        else
+            otros.emplace_back(QString::number(icono), i);
+    }
+    std::vector<qsizetype> orden;
+    orden.reserve(filas.size());
+    for (const std::vector<qsizetype>& grupo : porRango)
+        orden.insert(orden.end(), grupo.begin(), grupo.end());
+    if (!otros.empty()) {
+        // Merged by text with the others, stable.
+        std::vector<std::pair<QString, qsizetype>> todas;
+        for (qsizetype i : orden)
+            todas.emplace_back(QString::number(filas[size_t(i)].SmallIcon), i);
+        todas.insert(todas.end(), otros.begin(), otros.end());
+        std::stable_sort(todas.begin(), todas.end(), [](const auto& a, const auto& b) {
+            return a.first != b.first ? a.first < b.first : a.second < b.second;
+        });
+        orden.clear();
+        for (const auto& t : todas)
+            orden.push_back(t.second);
+    }
+    return orden;
+}
+
+void AgruparConciliados(WorkbenchRows& izquierda, WorkbenchRows& derecha)
+{
+    AsignarGrupos(izquierda, derecha);
+    for (WorkbenchRows* filas : {&izquierda, &derecha}) {
+        const std::vector<qsizetype> orden = OrdenPorIcono(*filas);
+        WorkbenchRows ordenadas;
+        ordenadas.reserve(filas->size());
+        for (qsizetype i : orden)
+            ordenadas.push_back(std::move((*filas)[size_t(i)]));
+        *filas = std::move(ordenadas);
+    }
+}
+
+void AsignarGrupos(WorkbenchRows& izquierda, WorkbenchRows& derecha)
+{
+    IconosDeMarca(izquierda);
+    IconosDeMarca(derecha);
+
+    // Later left rows with the same link list (letter case aside), and right rows by ID.
+    QHash<QString, std::vector<qsizetype>> mismaLista;
+    for (qsizetype n = 0; n < qsizetype(izquierda.size()); ++n)
+        if (!VinculoVacio(izquierda[n].ConciliadoCon))
+            mismaLista[izquierda[n].ConciliadoCon.toCaseFolded()].push_back(n);
+    QHash<QString, std::vector<qsizetype>> derechaPorId;
+    for (qsizetype j = 0; j < qsizetype(derecha.size()); ++j)
+        derechaPorId[QString::number(derecha[j].ID)].push_back(j);
+
+    const bool hayMarcadas = std::any_of(izquierda.begin(), izquierda.end(),
+                                         [](const WorkbenchRow& f) { return f.Checked; });
+    qint64 contador = hayMarcadas ? kIconoMarcado : 0;
+    qint64 grupo = 0;
+    for (qsizetype n = 0; n < qsizetype(izquierda.size()); ++n) {
+        WorkbenchRow& fila = izquierda[n];
+        if (VinculoVacio(fila.ConciliadoCon)) {
+            fila.SmallIcon = kIconoSinMarcar;
+            continue;
+        }
+        if (fila.SmallIcon != kIconoMarcado && fila.SmallIcon != kIconoSinMarcar) {
+            ++contador;   // already in an earlier row's group
+            continue;
+        }
+        contador = contador > kUltimoIconoGrupo ? 1 : contador + 1;
+        ++grupo;
+        const int icono = int(contador);
+        fila.SmallIcon = icono;
+        fila.Grupo = grupo;
+        const std::vector<qsizetype>& iguales = mismaLista[fila.ConciliadoCon.toCaseFolded()];
+        for (auto it = std::upper_bound(iguales.begin(), iguales.end(), n); it != iguales.end(); ++it) {
+            izquierda[*it].SmallIcon = icono;
+            izquierda[*it].Grupo = grupo;
+        }
+        RecorrerVinculo(fila.ConciliadoCon, [&](QStringView elemento) {
+            const auto it = derechaPorId.constFind(elemento.toString().toCaseFolded());
+            if (it == derechaPorId.cend())
+                return;
+            for (qsizetype j : *it) {
+                derecha[j].SmallIcon = icono;
+                derecha[j].Grupo = grupo;
+            }
+        });
+    }
+
+    for (WorkbenchRows* filas : {&izquierda, &derecha})
+        for (WorkbenchRow& fila : *filas)
+            fila.Orden = TextoOrden(fila.SmallIcon);
+}
+
+} // namespace conciliacion
