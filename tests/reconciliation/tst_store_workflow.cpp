@@ -5,6 +5,7 @@
 
 #include "data/DB_Dll.h"
 #include "platform/ui/ScriptedDialogs.h"
+#include "reconciliation/engine/LinkList.h"
 #include "reconciliation/engine/Store.h"
 #include "reconciliation/engine/StoreSettings.h"
 #include "tst_store_fixture.h"
@@ -72,6 +73,7 @@ private slots:
     void finalizeActsOnLinesNotShown();
     void finalizedReconciliationIsRefused();
     void deleteRemovesEveryLink();
+    void longLinkListsAreKeptWhole();
     void eachToEachGoesInBlocks_data();
     void eachToEachGoesInBlocks();
 
@@ -449,6 +451,27 @@ void StoreWorkflowTest::deleteRemovesEveryLink()
     QCOMPARE(Contar(cn, "MV_CONCILIACION_CAB"), qint64(0));
     QCOMPARE(Lista(cn, "SELECT USUARIO FROM V_MV_CTROL_CPTE"), QString("STATION2|admin1"));
     QCOMPARE(store.ProximaConciliacion(), qint64(1));
+}
+
+// A line linked with some 1,300 partners has a link list of about 10,000 characters: saved and read back whole.
+void StoreWorkflowTest::longLinkListsAreKeptWhole()
+{
+    Conciliada c = conciliar();
+    std::vector<qint64> socios;
+    for (qint64 i = 0; i < 1300; ++i)
+        socios.push_back(1000000 + i);
+    const QString largo = UnirVinculo(socios);
+    QVERIFY(largo.size() > 8000);
+    porConcepto(c.izquierda, "Cobro FC 10")->ConciliadoCon = largo;
+    porConcepto(c.derecha, "Deposito 10")->ConciliadoCon = largo;
+    QCOMPARE(m_store->Guardar(Marzo(1), Estados(c.izquierda), Estados(c.derecha)), Resultado::Hecho);
+    for (Lado lado : {Lado::Izquierda, Lado::Derecha}) {
+        const WorkbenchRows leidas = m_store->CargarLineas(1, lado, true);
+        QStringList vinculos;
+        for (const WorkbenchRow& f : leidas)
+            vinculos << f.ConciliadoCon;
+        QVERIFY(vinculos.contains(largo));
+    }
 }
 
 void StoreWorkflowTest::eachToEachGoesInBlocks_data()
