@@ -11,13 +11,16 @@
 #include "reconciliation/engine/Matching.h"
 #include "reconciliation/engine/MatchingReference.h"
 #include "reconciliation/engine/WorkbenchTotals.h"
+#include "data/DB_Dll.h"
 #include "schema/DemoDatabase.h"
 
 #include <QCheckBox>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QLineEdit>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 using conciliacion::Lado;
 using conciliacion::WorkbenchRows;
@@ -97,9 +100,66 @@ bool mismasMarcas(const WorkbenchRows& a, const WorkbenchRows& b)
     return true;
 }
 
+// The process's resident set now and its peak since the last reset (kB), from the kernel's account.
+qint64 MemoriaKb(const char* campo)
+{
+    QFile f(QStringLiteral("/proc/self/status"));
+    if (!f.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray& linea : f.readAll().split('\n'))
+        if (linea.startsWith(campo))
+            return linea.mid(qsizetype(std::strlen(campo))).trimmed().split(' ').value(0).toLongLong();
+    return 0;
+}
+
+void ReiniciarPico()
+{
+    QFile f(QStringLiteral("/proc/self/clear_refs"));
+    if (f.open(QIODevice::WriteOnly))
+        f.write("5");
+}
+
+// The reconciliation tables emptied and the window back at a new number, for the next run.
+void Vaciar(FrmConcCuentas& w)
+{
+    w.Brakmo1_Click(QStringLiteral("CANCELAR"));
+    for (const char* tabla : {"MV_CONCILIACION_Cpte_AUX", "MV_CONCILIACION", "MV_CONCILIACION_AUX",
+                              "MV_CONCILIACION_CAB", "V_MV_CTROL_CPTE"})
+        gDB().gCnn.Execute(QStringLiteral("DELETE FROM ") + QLatin1String(tabla));
+    w.Inicializa();
+}
+
+// Aplicar of the first left line against the first 200 right lines (the tolerance lets any totals pass).
+double Aplicar(FrmConcCuentas& w)
+{
+    seleccionar(*w.Lvw, 1, 1);
+    w.MarcarSel(w.Lvw);
+    seleccionar(*w.Lvw2, 1, 200);
+    w.MarcarSel(w.Lvw2);
+    const ado::Currency tolerancia = w.FTolerancia;
+    w.FTolerancia = ado::Currency::fromLong(1000000000000);
+    QElapsedTimer t;
+    t.start();
+    w.CmdConciliar_Click();
+    const double aplicar = ms(t);
+    w.FTolerancia = tolerancia;
+    return aplicar;
+}
+
 } // namespace
 
-void MedirVentana(const std::function<QString()>& copiaNueva, int nReferencia, QTextStream& out)
+QString MinMediana(std::vector<double> valores, int decimales)
+{
+    if (valores.empty())
+        return QStringLiteral("-");
+    std::sort(valores.begin(), valores.end());
+    const size_t n = valores.size();
+    const double mediana = n % 2 ? valores[n / 2] : (valores[n / 2 - 1] + valores[n / 2]) / 2;
+    return QStringLiteral("min=%1 median=%2").arg(valores.front(), 0, 'f', decimales).arg(mediana, 0, 'f', decimales);
+}
+
+void MedirVentana(const std::function<QString()>& copiaNueva, int nReferencia, int corridas,
+                  const std::function<double()>& desnudo, QTextStream& out)
 {
     RespuestasAutomaticas respuestas;
     ui::installDialogs(&respuestas);
@@ -111,28 +171,47 @@ void MedirVentana(const std::function<QString()>& copiaNueva, int nReferencia, Q
         FrmConcCuentas w;
         w.Parametros = lanzamiento.arg(copiaNueva(), QLatin1String(schema::kAdminUser));
         w.Form_Load();
-        const double carga = cargar(w);
-        out << "window: lines/side=" << w.Lvw->ListItems().Count() << "/" << w.Lvw2->ListItems().Count()
-            << "  load (both panels, registered and listed)=" << QString::number(carga, 'f', 1) << " ms" << Qt::endl;
-
-        // Aplicar: the first left line against the first 200 right lines (the tolerance lets any totals pass).
-        seleccionar(*w.Lvw, 1, 1);
-        w.MarcarSel(w.Lvw);
-        seleccionar(*w.Lvw2, 1, 200);
-        w.MarcarSel(w.Lvw2);
-        const ado::Currency tolerancia = w.FTolerancia;
-        w.FTolerancia = ado::Currency::fromLong(1000000000000);
+        // The load as the operator waits for it (register, read back, list, totals), beside bare SQLite
+        // inserting and reading back the same rows; its peak memory; Aplicar on the full lists and on lists a
+        // tenth as long (a shorter period of the same account).
+        std::vector<double> cargas, desnudos, picos, aplicarN, aplicarDecimo;
+        qsizetype filasN = 0, filasDecimo = 0;
+        const qint64 dias = schema::DemoFirstDay().daysTo(schema::DemoLastDay());
+        for (int corrida = 0; corrida < corridas; ++corrida) {
+            desnudos.push_back(desnudo());
+            Vaciar(w);
+            const qint64 antes = MemoriaKb("VmRSS:");
+            ReiniciarPico();
+            cargas.push_back(cargar(w));
+            picos.push_back(double(MemoriaKb("VmHWM:") - antes) / 1024.0);
+            filasN = w.Lvw->ListItems().Count();
+            aplicarN.push_back(Aplicar(w));
+            Vaciar(w);
+            confirmar(w, "IdConciliacion", w.TextoCampo(QStringLiteral("IdConciliacion")));
+            confirmar(w, "Fecha", w.TextoCampo(QStringLiteral("Fecha")));
+            confirmar(w, "CUENTA", QString::fromLatin1(schema::kBenchAccount));
+            w.Campo(QStringLiteral("FechaD"))->setText(schema::DemoFirstDay().toString(QStringLiteral("dd/MM/yyyy")));
+            w.Campo(QStringLiteral("FechaH"))
+                ->setText(schema::DemoFirstDay().addDays(dias / 10).toString(QStringLiteral("dd/MM/yyyy")));
+            w.CmdEjecutar_Click();
+            filasDecimo = w.Lvw->ListItems().Count();
+            aplicarDecimo.push_back(Aplicar(w));
+        }
+        Vaciar(w);
+        cargar(w);
+        Aplicar(w);
+        std::vector<double> razones;
+        for (size_t i = 0; i < cargas.size(); ++i)
+            razones.push_back(cargas[i] / desnudos[i]);
+        out << "window load (both panels registered, read back, listed, totals), lines/side=" << w.Lvw->ListItems().Count()
+            << "/" << w.Lvw2->ListItems().Count() << ": " << MinMediana(cargas) << " ms; bare SQLite insert + read back "
+            << MinMediana(desnudos) << " ms; ratio " << MinMediana(razones, 2) << " (aim: within 2)" << Qt::endl;
+        out << "peak memory of the load (rise of the peak resident set): " << MinMediana(picos) << " MiB (aim: under 150)"
+            << Qt::endl;
+        out << "Aplicar 1 left x 200 right, lists of " << filasN << " rows: " << MinMediana(aplicarN)
+            << " ms; lists of " << filasDecimo << " rows: " << MinMediana(aplicarDecimo) << " ms (aim: under 50, flat)"
+            << Qt::endl;
         QElapsedTimer t;
-        t.start();
-        w.CmdConciliar_Click();
-        const double aplicar = ms(t);
-        w.FTolerancia = tolerancia;
-        int vinculadas = 0;
-        for (int i = 1; i <= w.Lvw2->ListItems().Count(); ++i)
-            vinculadas += w.Lvw2->ListItems()(i).SubItems(conciliacion::colConciliadoCon).isEmpty() ? 0 : 1;
-        out << "Aplicar 1 left x 200 right (lists of " << w.Lvw->ListItems().Count() << "/" << w.Lvw2->ListItems().Count()
-            << " rows, saved, linked, regrouped): " << QString::number(aplicar, 'f', 1) << " ms; right lines linked "
-            << vinculadas << ", link rows " << vinculadas << Qt::endl;
 
         const WorkbenchRows izquierda = w.FilasDeLista(Lado::Izquierda);
         const WorkbenchRows derecha = w.FilasDeLista(Lado::Derecha);
@@ -145,17 +224,25 @@ void MedirVentana(const std::function<QString()>& copiaNueva, int nReferencia, Q
         opciones.cajas[conciliacion::cajaComprobante] = opciones.cajas[conciliacion::cajaImporte] = true;
         opciones.tolerancia = ado::Currency::fromScaled(100);
 
-        t.restart();
-        w.cmdComparar_Click();
-        const double comparar = ms(t);
-        const WorkbenchRows hechasIzquierda = w.FilasDeLista(Lado::Izquierda);
-        const WorkbenchRows hechasDerecha = w.FilasDeLista(Lado::Derecha);
-
-        // The matcher alone on the same rows.
-        WorkbenchRows a = izquierda, b = derecha;
-        t.restart();
-        conciliacion::Comparar(a, b, opciones);
-        const double indexado = ms(t);
+        // Comparar in the window and the matcher alone on the same rows, each run on the rows as loaded.
+        std::vector<double> comparaciones, solos, razonesComparar;
+        WorkbenchRows hechasIzquierda, hechasDerecha, a, b;
+        for (int corrida = 0; corrida < corridas; ++corrida) {
+            w.Sesion().Reemplazar(Lado::Izquierda, izquierda);
+            w.Sesion().Reemplazar(Lado::Derecha, derecha);
+            t.restart();
+            w.cmdComparar_Click();
+            comparaciones.push_back(ms(t));
+            hechasIzquierda = w.FilasDeLista(Lado::Izquierda);
+            hechasDerecha = w.FilasDeLista(Lado::Derecha);
+            a = izquierda;
+            b = derecha;
+            t.restart();
+            conciliacion::Comparar(a, b, opciones);
+            solos.push_back(ms(t));
+            razonesComparar.push_back(comparaciones.back() / solos.back());
+        }
+        const double comparar = *std::min_element(comparaciones.begin(), comparaciones.end());
         const bool igualVentana = mismasMarcas(a, hechasIzquierda) && mismasMarcas(b, hechasDerecha);
 
         // The reference on the first nReferencia rows of each list, and the index on the same rows.
@@ -172,10 +259,10 @@ void MedirVentana(const std::function<QString()>& copiaNueva, int nReferencia, Q
         const bool igualReferencia = mismasMarcas(ra, ia) && mismasMarcas(rb, ib);
         const double escala = double(izquierda.size()) * double(derecha.size()) / (double(m) * double(m));
 
-        out << "Comparar (window handler) N=" << izquierda.size() << ": " << QString::number(comparar, 'f', 1)
-            << " ms  (matcher alone " << QString::number(indexado, 'f', 1) << " ms; pairs marked "
-            << marcadas(hechasIzquierda) << "; same marks and colours as the matcher: " << (igualVentana ? "yes" : "NO")
-            << ")" << Qt::endl;
+        out << "Comparar (window handler) N=" << izquierda.size() << ": " << MinMediana(comparaciones)
+            << " ms; matcher alone " << MinMediana(solos) << " ms; ratio " << MinMediana(razonesComparar, 2)
+            << " (aim: within 1.5); pairs marked " << marcadas(hechasIzquierda)
+            << "; same marks and colours as the matcher: " << (igualVentana ? "yes" : "NO") << Qt::endl;
         out << "pair-by-pair reference at n=" << m << ": " << QString::number(referencia, 'f', 1) << " ms (indexed "
             << QString::number(indexadoChico, 'f', 2) << " ms, identical: " << (igualReferencia ? "yes" : "NO")
             << "); extrapolated to N by (N/n)^2 = " << QString::number(escala, 'f', 0) << ": "

@@ -6,5 +6,10 @@
 #include <functional>
 
 // `copiaNueva` gives the path of a fresh copy of the benchmark database; the reference matcher runs on the
-// first `nReferencia` rows of each list.
-void MedirVentana(const std::function<QString()>& copiaNueva, int nReferencia, QTextStream& out);
+// first `nReferencia` rows of each list. `desnudo` times bare SQLite inserting and reading back the same rows
+// on a fresh copy (ms), the yardstick of the load.
+void MedirVentana(const std::function<QString()>& copiaNueva, int nReferencia, int corridas,
+                  const std::function<double()>& desnudo, QTextStream& out);
+
+// "min=… median=…" of the figures.
+QString MinMediana(std::vector<double> valores, int decimales = 1);

@@ -6,6 +6,8 @@
 
 #include "reconciliation/engine/LinkListReconcile.h"
 #include "reconciliation/engine/WorkbenchTotals.h"
+#include "core/Globals.h"
+#include "platform/suite/Progreso.h"
 #include "platform/ui/Routine.h"
 
 #include <QPushButton>
@@ -104,13 +106,27 @@ void FrmConcCuentas::CmdConciliar_Click()
     bool hecho = false;
     {
         Ocupado ocupado(*this);
+        // Many link rows take a while: they go in blocks, with a progress window whose cancel rolls all back.
+        suite::Progreso& progreso = ModGlobal::gProgreso();
+        const bool conProgreso = vinculos.Cantidad() > kVinculosSinPreguntar;
+        if (conProgreso)
+            progreso.Iniciar(QStringLiteral("Conciliando"), true);
+        const AvanceEscritura avance = [&](qint64 hechos, qint64 total) {
+            bool cancelar = false;
+            progreso.Avanzar(cancelar, QStringLiteral("Grabando Vínculos"),
+                             QString::number(hechos * 100 / total) + QStringLiteral(" % del Total"), QString());
+            return cancelar;
+        };
         ui::Routine r(QStringLiteral("CmdConciliar_Click"));
         r.step([&] {
-            resultado = m_store.Conciliar(CabeceraDeCampos(), estadosIzquierda, estadosDerecha, vinculos);
+            resultado = m_store.Conciliar(CabeceraDeCampos(), estadosIzquierda, estadosDerecha, vinculos,
+                                          conProgreso ? avance : AvanceEscritura());
             hecho = true;
         });
+        if (conProgreso)
+            progreso.Terminar();
     }
-    if (!hecho) {
+    if (!hecho || resultado == Resultado::Cancelada) {
         CmdConciliar->setEnabled(true);
         return;
     }

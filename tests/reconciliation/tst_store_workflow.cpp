@@ -5,6 +5,7 @@
 
 #include "data/DB_Dll.h"
 #include "platform/ui/ScriptedDialogs.h"
+#include "reconciliation/engine/LinkList.h"
 #include "reconciliation/engine/Store.h"
 #include "reconciliation/engine/StoreSettings.h"
 #include "tst_store_fixture.h"
@@ -72,6 +73,9 @@ private slots:
     void finalizeActsOnLinesNotShown();
     void finalizedReconciliationIsRefused();
     void deleteRemovesEveryLink();
+    void longLinkListsAreKeptWhole();
+    void eachToEachGoesInBlocks_data();
+    void eachToEachGoesInBlocks();
 
 private:
     // Reconciliation 1 registered, D1/D2 against C1/C2 reconciled and linked, D3 and C3 unmarked.
@@ -447,6 +451,69 @@ void StoreWorkflowTest::deleteRemovesEveryLink()
     QCOMPARE(Contar(cn, "MV_CONCILIACION_CAB"), qint64(0));
     QCOMPARE(Lista(cn, "SELECT USUARIO FROM V_MV_CTROL_CPTE"), QString("STATION2|admin1"));
     QCOMPARE(store.ProximaConciliacion(), qint64(1));
+}
+
+// A line linked with some 1,300 partners has a link list of about 10,000 characters: saved and read back whole.
+void StoreWorkflowTest::longLinkListsAreKeptWhole()
+{
+    Conciliada c = conciliar();
+    std::vector<qint64> socios;
+    for (qint64 i = 0; i < 1300; ++i)
+        socios.push_back(1000000 + i);
+    const QString largo = UnirVinculo(socios);
+    QVERIFY(largo.size() > 8000);
+    porConcepto(c.izquierda, "Cobro FC 10")->ConciliadoCon = largo;
+    porConcepto(c.derecha, "Deposito 10")->ConciliadoCon = largo;
+    QCOMPARE(m_store->Guardar(Marzo(1), Estados(c.izquierda), Estados(c.derecha)), Resultado::Hecho);
+    for (Lado lado : {Lado::Izquierda, Lado::Derecha}) {
+        const WorkbenchRows leidas = m_store->CargarLineas(1, lado, true);
+        QStringList vinculos;
+        for (const WorkbenchRow& f : leidas)
+            vinculos << f.ConciliadoCon;
+        QVERIFY(vinculos.contains(largo));
+    }
+}
+
+void StoreWorkflowTest::eachToEachGoesInBlocks_data()
+{
+    QTest::addColumn<qint64>("cancelarEn");
+    QTest::newRow("written") << qint64(-1);
+    QTest::newRow("cancelled at the start") << qint64(0);
+    QTest::newRow("cancelled half way") << qint64(8192);
+}
+
+// Each to each, 150 x 100 pairs: the store tells its progress a block at a time, never holding the pairs, and
+// a cancel at any point leaves every table as it was.
+void StoreWorkflowTest::eachToEachGoesInBlocks()
+{
+    QFETCH(qint64, cancelarEn);
+    const Conciliada c = conciliar();
+    VinculosAGrabar v;
+    for (qint64 i = 1; i <= 150; ++i)
+        v.izquierdasNuevas.push_back(1000 + i);
+    for (qint64 j = 1; j <= 100; ++j)
+        v.derechasNuevas.push_back(5000 + j);
+    const QString antes = volcado(*m_cn);
+    QList<qint64> avances;
+    const Resultado r = m_store->Conciliar(Marzo(1), Estados(c.izquierda), Estados(c.derecha), v,
+                                           [&](qint64 hechos, qint64 total) {
+                                               avances << hechos;
+                                               return total == 15000 && hechos == cancelarEn;
+                                           });
+    if (cancelarEn < 0) {
+        QCOMPARE(r, Resultado::Hecho);
+        QCOMPARE(avances, (QList<qint64>{0, 4096, 8192, 12288}));
+        const ado::RowSet cuenta = m_cn->Query(QStringLiteral("SELECT COUNT(*), COUNT(DISTINCT IdCpte), COUNT(DISTINCT "
+                                                              "IdCpteAux) FROM MV_CONCILIACION_Cpte_AUX WHERE IdCpte > 1000"));
+        QStringList valores;
+        for (const ado::Variant& valor : cuenta.rows.at(0))
+            valores << valor.toText();
+        QCOMPARE(valores, (QStringList{QStringLiteral("15000"), QStringLiteral("150"), QStringLiteral("100")}));
+    } else {
+        QCOMPARE(r, Resultado::Cancelada);
+        QCOMPARE(avances.last(), cancelarEn);
+        QCOMPARE(volcado(*m_cn), antes);
+    }
 }
 
 QTEST_GUILESS_MAIN(StoreWorkflowTest)

@@ -5,6 +5,8 @@
 
 #include "tst_window_acciones.h"
 
+#include "core/Globals.h"
+#include "platform/suite/Progreso.h"
 #include "platform/ui/Units.h"
 
 #include <QFontMetrics>
@@ -170,13 +172,16 @@ private slots:
     void manyLinksAreAskedFor_data()
     {
         QTest::addColumn<int>("respuesta");
-        QTest::newRow("No") << int(ui::vbNo);
-        QTest::newRow("Yes") << int(ui::vbYes);
+        QTest::addColumn<bool>("cancelar");
+        QTest::newRow("No") << int(ui::vbNo) << false;
+        QTest::newRow("Yes") << int(ui::vbYes) << false;
+        QTest::newRow("Yes, then cancel while writing") << int(ui::vbYes) << true;
     }
 
     void manyLinksAreAskedFor()
     {
         QFETCH(int, respuesta);
+        QFETCH(bool, cancelar);
         ui::ScriptedDialogs d;
         QVERIFY(muchasLineas(7, 101, 100));
         confirmar(*w, "IdConciliacion", QStringLiteral("7"));
@@ -191,10 +196,14 @@ private slots:
                           .arg(QLocale().toString(qint64(10100))))
             .withStyle(ui::vbYesNo + ui::vbQuestion + ui::vbDefaultButton2)
             .withTitle(QStringLiteral("ATENCIÓN"));
+        // The links go in blocks; the operator cancels at the second.
+        ModGlobal::gProgreso().CancelarEnAvance(cancelar ? 2 : 0);
         w->CmdConciliar_Click();
+        ModGlobal::gProgreso().CancelarEnAvance(0);
         QVERIFY(d.verifyDone());
         QVERIFY(w->CmdConciliar->isEnabled());
-        if (respuesta == ui::vbNo) {
+        QVERIFY(!ModGlobal::gProgreso().isVisible());
+        if (respuesta == ui::vbNo || cancelar) {
             QCOMPARE(volcado(), antes);
             QCOMPARE(vinculo(*w->Lvw, QStringLiteral("Linea 1")), QString());
         } else {

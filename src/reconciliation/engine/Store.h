@@ -80,8 +80,10 @@ public:
     Resultado Guardar(const Cabecera& cabecera, const EstadosFilas& izquierda, const EstadosFilas& derecha);
     // The reconcile button's writes in one transaction: the save above, the link rows of every unmarked line
     // of the reconciliation removed, then the new left rows' link rows replaced by `vinculos.pares`.
+    // The link rows go in blocks, so memory stays the same however many pairs there are; `avance` hears of
+    // each block and may cancel, which rolls everything back (Cancelada).
     Resultado Conciliar(const Cabecera& cabecera, const EstadosFilas& izquierda, const EstadosFilas& derecha,
-                        const VinculosAGrabar& vinculos);
+                        const VinculosAGrabar& vinculos, const AvanceEscritura& avance = {});
     // Releases lines of one side (deletes their rows, so other reconciliations can take the journal lines),
     // with their link rows, and takes their IDs out of the other side's link lists; one transaction.
     Resultado Liberar(qint64 numero, Lado lado, const std::vector<qint64>& ids);
@@ -116,7 +118,8 @@ private:
     void guardarFilas(qint64 numero, Lado lado, const EstadosFilas& estados);
     void liberarEn(qint64 numero, Lado lado, const std::vector<qint64>& ids);
     void desvincularSinMarca(qint64 numero);
-    void grabarVinculos(const VinculosAGrabar& vinculos);
+    // False when the operator cancelled.
+    bool grabarVinculos(const VinculosAGrabar& vinculos, const AvanceEscritura& avance);
     bool cabeceraFinalizada(qint64 numero);
 
     ado::Connection* m_conexion;

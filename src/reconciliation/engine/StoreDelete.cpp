@@ -8,13 +8,14 @@ namespace conciliacion {
 Resultado ReconciliationStore::Borrar(qint64 numero, const QString& propietario)
 {
     const QString p = sql::DelNumero(numero);
+    // The transaction holds the write lock from its start, so the check stands until the writes are done.
     sql::Transaccion transaccion(cn());
+    if (cabeceraFinalizada(numero))
+        return Resultado::Finalizada;
     // Links first, of every line of the reconciliation whether listed or not; then lines, header and lock.
     ejecutar(QStringLiteral("DELETE MV_CONCILIACION_Cpte_AUX WHERE IDcpte IN (SELECT ID FROM MV_CONCILIACION WHERE ")
              + p + QStringLiteral(") OR IdCpteAux IN (SELECT ID FROM MV_CONCILIACION_AUX WHERE ") + p
              + QLatin1Char(')'));
-    if (cabeceraFinalizada(numero))
-        return Resultado::Finalizada;
     ejecutar(QStringLiteral("DELETE MV_CONCILIACION WHERE ") + p);
     ejecutar(QStringLiteral("DELETE MV_CONCILIACION_AUX WHERE ") + p);
     ejecutar(QStringLiteral("DELETE MV_CONCILIACION_CAB WHERE ") + p);

@@ -3,7 +3,6 @@
 #include "Store.h"
 #include "StoreSql.h"
 
-#include <QSet>
 
 namespace conciliacion {
 
@@ -19,32 +18,25 @@ void ReconciliationStore::desvincularSinMarca(qint64 numero)
     }
 }
 
-void ReconciliationStore::grabarVinculos(const VinculosAGrabar& vinculos)
+bool ReconciliationStore::grabarVinculos(const VinculosAGrabar& vinculos, const AvanceEscritura& avance)
 {
     for (const QString& ids : sql::ListasDeIds(vinculos.izquierdasNuevas))
         ejecutar(QStringLiteral("DELETE FROM MV_CONCILIACION_Cpte_AUX WHERE IDCPTE IN (") + ids + QLatin1Char(')'));
-
-    // Several pairs per statement (Oracle takes one row per VALUES); a pair named twice is written once.
-    const int kParesPorSentencia = oracle() ? 1 : 500;
-    QSet<QPair<qint64, qint64>> escritos;
-    QString valores;
-    int enSentencia = 0;
-    const auto escribir = [&] {
-        if (enSentencia > 0)
-            ejecutar(QStringLiteral("INSERT INTO MV_CONCILIACION_Cpte_AUX (IdCpte,IdCpteAux)  Values") + valores);
-        valores.clear();
-        enSentencia = 0;
-    };
-    for (const ParVinculo& p : vinculos.pares) {
-        if (escritos.contains({p.izquierda, p.derecha}))
-            continue;
-        escritos.insert({p.izquierda, p.derecha});
-        valores += (enSentencia > 0 ? QStringLiteral(",(") : QStringLiteral("("))
-                   + QString::number(p.izquierda) + QLatin1Char(',') + QString::number(p.derecha) + QLatin1Char(')');
-        if (++enSentencia == kParesPorSentencia)
-            escribir();
+    // Each to each, one bound statement per pair, told a block at a time: nothing grows with the pairs.
+    constexpr qint64 kBloque = 4096;
+    const QString par = adaptar(QStringLiteral("INSERT INTO MV_CONCILIACION_Cpte_AUX (IdCpte, IdCpteAux) VALUES (?, ?)"));
+    const qint64 total = vinculos.Cantidad();
+    qint64 hechos = 0;
+    if (avance && total > 0 && avance(0, total))
+        return false;
+    for (qint64 izquierda : vinculos.izquierdasNuevas) {
+        for (qint64 derecha : vinculos.derechasNuevas) {
+            cn().ExecuteBound(par, {izquierda, derecha});
+            if (++hechos % kBloque == 0 && avance && avance(hechos, total))
+                return false;
+        }
     }
-    escribir();
+    return true;
 }
 
 } // namespace conciliacion

@@ -54,10 +54,11 @@ Resultado ReconciliationStore::Liberar(qint64 numero, Lado lado, const std::vect
 {
     if (ids.empty())
         return Resultado::Hecho;
+    // The transaction holds the write lock from its start, so the check stands until the writes are done.
     sql::Transaccion transaccion(cn());
-    liberarEn(numero, lado, ids);   // begins with a write; the check below reads inside the same transaction
     if (cabeceraFinalizada(numero))
         return Resultado::Finalizada;
+    liberarEn(numero, lado, ids);
     transaccion.Confirmar();
     return Resultado::Hecho;
 }

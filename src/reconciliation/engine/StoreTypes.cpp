@@ -55,8 +55,9 @@ VinculosAGrabar ParaGrabar(const VinculosNuevos& nuevos, const WorkbenchRows& iz
     v.izquierdasNuevas.reserve(nuevos.izquierda.size());
     for (qsizetype i : nuevos.izquierda)
         v.izquierdasNuevas.push_back(izquierda[size_t(i)].ID);
-    v.pares.reserve(size_t(nuevos.Cantidad()));
-    RecorrerParesNuevos(nuevos, izquierda, derecha, [&v](qint64 l, qint64 r) { v.pares.push_back({l, r}); });
+    v.derechasNuevas.reserve(nuevos.derecha.size());
+    for (qsizetype j : nuevos.derecha)
+        v.derechasNuevas.push_back(derecha[size_t(j)].ID);
     return v;
 }
 

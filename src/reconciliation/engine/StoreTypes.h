@@ -6,6 +6,7 @@
 #include "WorkbenchRow.h"
 
 #include <QString>
+#include <functional>
 #include <vector>
 
 namespace conciliacion {
@@ -51,17 +52,18 @@ using EstadosFilas = std::vector<EstadoFila>;
 // The states of every row of a list, in list order.
 EstadosFilas Estados(const WorkbenchRows& filas);
 
-struct ParVinculo {
-    qint64 izquierda = 0;   // MV_CONCILIACION.ID
-    qint64 derecha = 0;     // MV_CONCILIACION_AUX.ID
-};
-
-// The link-table rows a reconciling run writes: every new left row loses its old link rows and gets one row
-// per right row it is linked with now.
+// The link-table rows a reconciling run writes: every new left row (MV_CONCILIACION.ID) loses its old link
+// rows and gets one row per new right row (MV_CONCILIACION_AUX.ID), each to each. The pairs are never held
+// all at once: the store writes them a block at a time.
 struct VinculosAGrabar {
     std::vector<qint64> izquierdasNuevas;
-    std::vector<ParVinculo> pares;
+    std::vector<qint64> derechasNuevas;
+    qint64 Cantidad() const { return qint64(izquierdasNuevas.size()) * qint64(derechasNuevas.size()); }
 };
+
+// Progress of a long write: the rows written so far and the rows to write; answering true cancels, and the
+// whole operation is rolled back.
+using AvanceEscritura = std::function<bool(qint64 hechos, qint64 total)>;
 
 // The tables and columns of one side.
 struct DescripcionLado {
@@ -83,6 +85,7 @@ VinculosAGrabar ParaGrabar(const VinculosNuevos& nuevos, const WorkbenchRows& iz
 enum class Resultado {
     Hecho,
     Finalizada,     // the reconciliation is finalized: nothing was written
+    Cancelada,      // the operator cancelled a long write: nothing was written
 };
 
 // Outcome of asking for the edit lock.

@@ -5,10 +5,27 @@
 #include <QHash>
 #include <algorithm>
 #include <array>
+#include <optional>
 
 namespace conciliacion {
 
 namespace {
+
+// The ID an element names when it is written as an ID is written (plain decimal digits, a minus sign allowed,
+// no leading zeros), which is the only way an element can equal one.
+std::optional<qint64> IdEscrito(QStringView elemento)
+{
+    QStringView cifras = elemento.startsWith(u'-') ? elemento.mid(1) : elemento;
+    if (cifras.isEmpty() || cifras.size() > 18 || (cifras.size() > 1 && cifras.front() == u'0'))
+        return std::nullopt;
+    for (QChar c : cifras)
+        if (c < u'0' || c > u'9')
+            return std::nullopt;
+    const qint64 valor = cifras.toLongLong();
+    if (elemento.startsWith(u'-'))
+        return valor == 0 ? std::nullopt : std::optional<qint64>(-valor);
+    return valor;
+}
 
 constexpr qint64 kUltimoIconoGrupo = 105;   // after it the counter wraps: 106, then 1
 
@@ -103,9 +120,9 @@ void AsignarGrupos(WorkbenchRows& izquierda, WorkbenchRows& derecha)
     for (qsizetype n = 0; n < qsizetype(izquierda.size()); ++n)
         if (!VinculoVacio(izquierda[n].ConciliadoCon))
             mismaLista[izquierda[n].ConciliadoCon.toCaseFolded()].push_back(n);
-    QHash<QString, std::vector<qsizetype>> derechaPorId;
+    QHash<qint64, std::vector<qsizetype>> derechaPorId;
     for (qsizetype j = 0; j < qsizetype(derecha.size()); ++j)
-        derechaPorId[QString::number(derecha[j].ID)].push_back(j);
+        derechaPorId[derecha[j].ID].push_back(j);
 
     const bool hayMarcadas = std::any_of(izquierda.begin(), izquierda.end(),
                                          [](const WorkbenchRow& f) { return f.Checked; });
@@ -132,7 +149,8 @@ void AsignarGrupos(WorkbenchRows& izquierda, WorkbenchRows& derecha)
             izquierda[*it].Grupo = grupo;
         }
         RecorrerVinculo(fila.ConciliadoCon, [&](QStringView elemento) {
-            const auto it = derechaPorId.constFind(elemento.toString().toCaseFolded());
+            const std::optional<qint64> id = IdEscrito(elemento);
+            const auto it = id ? derechaPorId.constFind(*id) : derechaPorId.cend();
             if (it == derechaPorId.cend())
                 return;
             for (qsizetype j : *it) {
