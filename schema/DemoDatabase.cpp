@@ -99,6 +99,18 @@ bool CreateEmptyDatabase(const QString& file, QString* error)
     return createFile(file, [](CompanyFile& company) { applySchema(company, Part::All); }, error);
 }
 
+bool CreateDatabaseWithRows(const QString& file, const QStringList& statements, QString* error)
+{
+    return createFile(
+        file,
+        [&](CompanyFile& company) {
+            applySchema(company, Part::All);
+            for (const QString& statement : statements)
+                company.exec(statement);
+        },
+        error);
+}
+
 bool CreateCompanyDatabase(const QString& file, const Options& options, QString* error)
 {
     if (options.linesPerSide < 0)

@@ -22,6 +22,8 @@ bool CreateCompanyDatabase(const QString& file, const Options& options, QString*
 
 // Creates the file with the schema only, for tests that insert their own rows.
 bool CreateEmptyDatabase(const QString& file, QString* error = nullptr);
+// The same, then the given statements (a test's own rows) in order.
+bool CreateDatabaseWithRows(const QString& file, const QStringList& statements, QString* error = nullptr);
 
 // Fills the balance and cost-centre tables (ve_saldosctaAC, VE_SALDOSCTAAC_CCosto, VT_Asientos_CCosto,
 // VT_ASIENTOS_CCOSTO1) anew from the journal, the chart of accounts and MV_ASIENTOSCCOSTO. The generator

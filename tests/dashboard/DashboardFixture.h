@@ -14,7 +14,6 @@
 #include "lookup/InstalacionConsultas.h"
 #include "platform/ado/Recordset.h"
 #include "platform/ui/ScriptedDialogs.h"
-#include "schema/CompanyFile.h"
 #include "schema/DemoDatabase.h"
 
 #include <QFile>
@@ -72,17 +71,8 @@ struct EmpresaTablero {
         qputenv("TEMP", temporal.toUtf8());
         archivo = carpeta.filePath(QStringLiteral("empresa.db"));
         QString error;
-        if (!schema::CreateEmptyDatabase(archivo, &error)) {
+        if (!schema::CreateDatabaseWithRows(archivo, filas(), &error)) {
             qWarning("%s", qPrintable(error));
-            return false;
-        }
-        try {
-            schema::CompanyFile f(archivo);
-            f.open();
-            for (const QString& sql : filas())
-                f.exec(sql);
-        } catch (const schema::GenerationError& e) {
-            qWarning("%s", qPrintable(e.reason()));
             return false;
         }
         lookup::InstallHook();

@@ -10,7 +10,6 @@
 #include "platform/ado/Recordset.h"
 #include "platform/ui/ScriptedDialogs.h"
 #include "reconciliation/FrmConcCuentas.h"
-#include "schema/CompanyFile.h"
 #include "schema/DemoDatabase.h"
 
 #include <QCheckBox>
@@ -40,17 +39,8 @@ struct EmpresaDePrueba {
         qputenv("CONCCUENTAS_HOME", carpeta.path().toUtf8());
         archivo = carpeta.filePath(QStringLiteral("empresa.db"));
         QString error;
-        if (!schema::CreateEmptyDatabase(archivo, &error)) {
+        if (!schema::CreateDatabaseWithRows(archivo, filas(), &error)) {
             qWarning("%s", qPrintable(error));
-            return false;
-        }
-        try {
-            schema::CompanyFile f(archivo);
-            f.open();
-            for (const QString& sql : filas())
-                f.exec(sql);
-        } catch (const schema::GenerationError& e) {
-            qWarning("%s", qPrintable(e.reason()));
             return false;
         }
         lookup::InstallHook();

@@ -14,7 +14,6 @@
 #include "core/Startup.h"
 #include "data/DB_Dll.h"
 #include "report/ClassHTML.h"
-#include "schema/CompanyFile.h"
 #include "schema/DemoDatabase.h"
 
 #include <QDir>
@@ -41,17 +40,8 @@ struct EmpresaVisores {
         report::ClassHTML::FijarFechaPagina(QDate(2026, 3, 31));
         archivo = carpeta.filePath(QStringLiteral("empresa.db"));
         QString error;
-        if (!schema::CreateEmptyDatabase(archivo, &error)) {
+        if (!schema::CreateDatabaseWithRows(archivo, filas(), &error)) {
             qWarning("%s", qPrintable(error));
-            return false;
-        }
-        try {
-            schema::CompanyFile f(archivo);
-            f.open();
-            for (const QString& sql : filas())
-                f.exec(sql);
-        } catch (const schema::GenerationError& e) {
-            qWarning("%s", qPrintable(e.reason()));
             return false;
         }
         QString conexion;
