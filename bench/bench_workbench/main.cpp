@@ -16,6 +16,7 @@
 
 #include "ventana.h"
 
+#include "reconciliation/EntornoPrograma.h"
 #include "reconciliation/engine/Store.h"
 #include "schema/DemoDatabase.h"
 
@@ -205,7 +206,7 @@ int main(int argc, char** argv)
         {
             ado::Connection cn;
             cn.Open(textoConexion(fresh()));
-            conciliacion::ReconciliationStore store(cn, true);
+            conciliacion::ReconciliationStore store(cn, true, conciliacion::EntornoPrograma());
             QElapsedTimer t;
             t.start();
             conciliacion::WorkbenchRows left = store.RegistrarLibres(header(), conciliacion::Lado::Izquierda).filas;

@@ -7,6 +7,7 @@
 
 #include "lookup/InstalacionConsultas.h"
 #include "platform/ui/OperatorDialogs.h"
+#include "reconciliation/EntornoPrograma.h"
 #include "reconciliation/FrmConcCuentas.h"
 #include "reconciliation/engine/Matching.h"
 #include "reconciliation/engine/MatchingReference.h"
@@ -249,9 +250,9 @@ void MedirVentana(const std::function<QString()>& copiaNueva, int nReferencia, i
         const size_t m = size_t(std::min<qsizetype>(nReferencia, qsizetype(std::min(izquierda.size(), derecha.size()))));
         WorkbenchRows ra(izquierda.begin(), izquierda.begin() + qsizetype(m)), rb(derecha.begin(), derecha.begin() + qsizetype(m));
         WorkbenchRows ia = ra, ib = rb;
-        conciliacion::Totales totales = conciliacion::CalcularTotales(ra, rb, conciliacion::DecimalesEtiquetas());
+        conciliacion::Totales totales = conciliacion::CalcularTotales(ra, rb, conciliacion::DecimalesPrograma());
         t.restart();
-        conciliacion::CompararReferencia(ra, rb, opciones, totales, conciliacion::DecimalesEtiquetas());
+        conciliacion::CompararReferencia(ra, rb, opciones, totales, conciliacion::DecimalesPrograma());
         const double referencia = ms(t);
         t.restart();
         conciliacion::Comparar(ia, ib, opciones);

@@ -2,7 +2,7 @@
 
 #include "Globals.h"
 #include "data/DB_Dll.h"
-#include "data/SqlText.h"
+#include "data/base/SqlText.h"
 #include "platform/ui/Routine.h"
 
 #include <cmath>

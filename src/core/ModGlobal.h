@@ -11,6 +11,6 @@
 #include "ListRoutines.h"
 #include "Money.h"
 #include "ProgressBar.h"
-#include "SqlBuilders.h"
+#include "core/base/SqlBuilders.h"
 #include "Startup.h"
 #include "SuitePrograms.h"

@@ -1,11 +1,10 @@
 #pragma once
-// Money formatting of totals and balances: "############0." followed by one "0" per decimal, with the
-// locale's decimal separator and no thousands separator, rounded half to even.
+// Money formatting of totals and balances with the program's configured decimals (base/FormatoMoneda.h
+// holds the rules).
 
-#include "platform/ado/Currency.h"
+#include "core/base/FormatoMoneda.h"
 
 #include <QString>
-#include <optional>
 
 namespace ModGlobal {
 
@@ -15,9 +14,5 @@ namespace ModGlobal {
 QString FmtMoneda(const QString& Numero, int Decimales);
 // The same for an amount already held as a value (no reading back from text).
 QString FmtMoneda(const ado::Currency& Numero, int Decimales);
-
-// The station's number of decimals for numbers: the C library locale's monetary digits, 2 (the usual
-// workstation setting) when the locale does not say.
-int DecimalesRegionales();
 
 } // namespace ModGlobal

@@ -5,7 +5,7 @@
 #include "LaunchString.h"
 #include "LookupHook.h"
 #include "data/DB_Dll.h"
-#include "data/SqlText.h"
+#include "data/base/SqlText.h"
 #include "platform/suite/Carpetas.h"
 #include "platform/suite/Estacion.h"
 #include "platform/suite/Reporte.h"

@@ -2,7 +2,7 @@
 
 #include "PedidoInforme.h"
 #include "data/DB_Dll.h"
-#include "data/SqlText.h"
+#include "data/base/SqlText.h"
 #include "platform/ado/Recordset.h"
 #include "platform/suite/Utilidades.h"
 

@@ -9,7 +9,7 @@
 #include "core/AccountLookup.h"
 #include "core/Globals.h"
 #include "data/DB_Dll.h"
-#include "data/SqlText.h"
+#include "data/base/SqlText.h"
 #include "lookup/DefinicionConsulta.h"
 #include "lookup/Lib_ClsCons3.h"
 #include "platform/ado/Error.h"

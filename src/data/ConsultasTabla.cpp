@@ -1,6 +1,6 @@
 #include "ConsultasTabla.h"
 
-#include "SqlText.h"
+#include "data/base/SqlText.h"
 
 namespace consultas {
 

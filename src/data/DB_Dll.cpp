@@ -3,7 +3,7 @@
 #include "DB_Dll.h"
 
 #include "AvisoEspera.h"
-#include "SqlText.h"
+#include "data/base/SqlText.h"
 #include "frmAcceso.h"
 
 #include <QComboBox>

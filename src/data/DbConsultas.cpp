@@ -3,7 +3,7 @@
 #include "DB_Dll.h"
 
 #include "ConsultasTabla.h"
-#include "SqlText.h"
+#include "data/base/SqlText.h"
 #include "platform/suite/Utilidades.h"
 
 namespace {

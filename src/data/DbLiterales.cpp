@@ -2,8 +2,8 @@
 
 #include "DB_Dll.h"
 
-#include "SqlText.h"
-#include "platform/suite/Utilidades.h"
+#include "data/base/SqlText.h"
+#include "data/base/ValorSql.h"
 
 #include <initializer_list>
 
@@ -19,25 +19,11 @@ bool esUnoDe(const ado::Variant& qtype, std::initializer_list<int> numeros)
     return false;
 }
 
-ado::Currency aMoneda(const ado::Variant& valor)
-{
-    if (valor.type() == ado::VarType::String)
-        return suite::Utilidades::TextoAMoneda(valor.toString());
-    return valor.isEmpty() ? ado::Currency() : valor.toCurrency();
-}
-
 } // namespace
 
 QString DB_Dll::SQLValue(const ado::Variant& Valor, const QString& Tipo)
 {
-    const bool importe = Tipo.compare(QStringLiteral("@"), Qt::CaseInsensitive) == 0;
-    if (Valor.isNull())
-        return importe ? QStringLiteral("0") : QStringLiteral("NULL");
-    if (importe)
-        return suite::Utilidades::Reemplazar(aMoneda(Valor).toString(), QStringLiteral(","), QStringLiteral("."));
-    if (Tipo == QLatin1String("'"))
-        return sqltext::Entrecomillar(sqltext::TextoDeValor(Valor));
-    return sqltext::TextoDeValor(Valor);
+    return sqltext::ValorSQL(Valor, Tipo);
 }
 
 bool DB_Dll::adodate(const ado::Variant& Qtype)

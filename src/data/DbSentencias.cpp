@@ -3,9 +3,9 @@
 
 #include "DB_Dll.h"
 
-#include "DialectoOracle.h"
-#include "Sinonimos.h"
-#include "SqlText.h"
+#include "data/base/DialectoOracle.h"
+#include "data/base/Sinonimos.h"
+#include "data/base/SqlText.h"
 
 namespace {
 

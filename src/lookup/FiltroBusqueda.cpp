@@ -1,6 +1,6 @@
 #include "FiltroBusqueda.h"
 
-#include "data/SqlText.h"
+#include "data/base/SqlText.h"
 
 namespace lookup {
 

@@ -1,6 +1,6 @@
 #include "SentenciaConsulta.h"
 
-#include "data/SqlText.h"
+#include "data/base/SqlText.h"
 #include "platform/suite/Utilidades.h"
 
 #include <cmath>

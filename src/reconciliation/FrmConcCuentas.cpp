@@ -3,6 +3,7 @@
 
 #include "FrmConcCuentas.h"
 
+#include "EntornoPrograma.h"
 #include "core/Configuration.h"
 #include "core/Globals.h"
 #include "core/Money.h"
@@ -52,7 +53,8 @@ void diferenciaInicial(QLabel* etiqueta)
 
 std::function<QDate()> FrmConcCuentas::Hoy = [] { return QDate::currentDate(); };
 
-FrmConcCuentas::FrmConcCuentas(QWidget* parent) : QWidget(parent), m_store(gDB().gCnn, false)
+FrmConcCuentas::FrmConcCuentas(QWidget* parent) : QWidget(parent), m_sesion(conciliacion::DecimalesPrograma()),
+      m_store(gDB().gCnn, false, conciliacion::EntornoPrograma())
 {
     CrearControles();
     ConectarEventos();

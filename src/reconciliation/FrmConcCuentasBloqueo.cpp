@@ -16,7 +16,7 @@ bool FrmConcCuentas::TomarBloqueo(qint64 numero, bool deOtro, QString* titular)
 {
     if (FBloqueo && *FBloqueo != numero)
         SoltarBloqueo();
-    const QString propietario = conciliacion::PropietarioEstacion();
+    const QString propietario = m_store.Propietario();
     // Another instance of the program with this user on this station writes the same lock row: its hold
     // on this station's side tells it apart.
     if (FBloqueo != numero
@@ -48,7 +48,7 @@ void FrmConcCuentas::SoltarBloqueo()
 {
     if (!FBloqueo)
         return;
-    m_store.SoltarBloqueo(*FBloqueo, conciliacion::PropietarioEstacion());
+    m_store.SoltarBloqueo(*FBloqueo, m_store.Propietario());
     FBloqueo.reset();
     m_instancia.Soltar();
 }

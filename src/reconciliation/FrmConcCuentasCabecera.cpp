@@ -146,7 +146,7 @@ QString FrmConcCuentas::ValidarNumero(QLineEdit* Texto, ui::Routine& r)
         return QStringLiteral("Debe Ingresar un número positivo!!!");
 
     // Another station's lock: an administrator may take it over, anyone else gets the next number.
-    const QString propietario = conciliacion::PropietarioEstacion();
+    const QString propietario = m_store.Propietario();
     QString titular;
     if (!r.step([&] { titular = m_store.TitularBloqueo(numero, propietario); }))
         return {};

@@ -52,7 +52,7 @@ void FrmConcCuentas::BorrarConciliacion()
     conciliacion::Resultado resultado = conciliacion::Resultado::Hecho;
     bool hecho = false;
     r.step([&] {
-        resultado = m_store.Borrar(NumeroConciliacion(), conciliacion::PropietarioEstacion());
+        resultado = m_store.Borrar(NumeroConciliacion(), m_store.Propietario());
         hecho = true;
     });
     if (hecho && Escrito(resultado))

@@ -34,7 +34,7 @@ void FrmConcCuentas::LeerCfg()
 {
     // A stored value that breaks off early loads the boxes it holds; the rest is read as the tolerance.
     const conciliacion::ConfiguracionComparacion cfg =
-        conciliacion::LeerConfiguracion(TextoCampo(QStringLiteral("CUENTA")));
+        m_store.LeerConfiguracion(TextoCampo(QStringLiteral("CUENTA")));
     for (int i : chkCamposComp.Indices()) {
         const int valor = i < conciliacion::kCamposComparados ? cfg.campos[size_t(i)] : 0;
         chkCamposComp(i)->setCheckState(estadoCaja(valor));
@@ -55,7 +55,7 @@ void FrmConcCuentas::cmdGrabaCfg_Click()
             cfg.campos[size_t(i)] = valorCaja(chkCamposComp(i));
     cfg.tolerancia = txtTolerancia->text();
     // A failed save has already been reported by the configuration writer: no success is claimed then.
-    if (!conciliacion::GrabarConfiguracion(TextoCampo(QStringLiteral("CUENTA")), cfg))
+    if (!m_store.GrabarConfiguracion(TextoCampo(QStringLiteral("CUENTA")), cfg))
         return;
     ui::dialogs().MsgBox(QStringLiteral("La configuración Importación se guardó correctamente."),
                          ui::vbOKOnly + ui::vbInformation, QStringLiteral("Aviso al Usuario"));

@@ -6,6 +6,7 @@
 #include "FrmConcCuentas.h"
 
 #include "platform/ado/Error.h"
+#include "platform/ui/OperatorDialogs.h"
 
 using conciliacion::Lado;
 using conciliacion::Resultado;
@@ -35,7 +36,7 @@ void FrmConcCuentas::cmdFinalizar_Click()
     try {
         Ocupado ocupado(*this);
         resultado = m_store.Finalizar(CabeceraDeCampos(), m_sesion.EstadosCambiados(Lado::Izquierda),
-                                      m_sesion.EstadosCambiados(Lado::Derecha), conciliacion::PropietarioEstacion());
+                                      m_sesion.EstadosCambiados(Lado::Derecha), m_store.Propietario());
     } catch (const ado::Error& e) {
         ui::dialogs().MsgBox(e.Description, ui::vbOKOnly + ui::vbCritical, QStringLiteral("ATENCIÓN"));
         return;

@@ -2,6 +2,7 @@
 
 #include "FrmConcCuentas.h"
 
+#include "EntornoPrograma.h"
 #include "reconciliation/engine/WorkbenchTotals.h"
 #include "platform/ui/Units.h"
 
@@ -18,23 +19,25 @@ ui::ListView& FrmConcCuentas::Lista(Lado lado) const
 void FrmConcCuentas::MostrarTotalesLado(Lado lado)
 {
     const conciliacion::Totales t = m_sesion.TotalesActuales();
+    const int decimales = conciliacion::DecimalesPrograma();
     if (lado == Lado::Izquierda) {
-        lblTotConc->setText(conciliacion::TextoTotal(t.Conc));
-        lblTotNConc->setText(conciliacion::TextoTotal(t.NConc));
+        lblTotConc->setText(conciliacion::TextoTotal(t.Conc, decimales));
+        lblTotNConc->setText(conciliacion::TextoTotal(t.NConc, decimales));
     } else {
-        lblTotConc2->setText(conciliacion::TextoTotal(t.Conc2));
-        lblTotNConc2->setText(conciliacion::TextoTotal(t.NConc2));
+        lblTotConc2->setText(conciliacion::TextoTotal(t.Conc2, decimales));
+        lblTotNConc2->setText(conciliacion::TextoTotal(t.NConc2, decimales));
     }
 }
 
 void FrmConcCuentas::CalcularTotales()
 {
     const conciliacion::Totales t = m_sesion.TotalesActuales();
-    lblTotConc->setText(conciliacion::TextoTotal(t.Conc));
-    lblTotNConc->setText(conciliacion::TextoTotal(t.NConc));
-    lblTotConc2->setText(conciliacion::TextoTotal(t.Conc2));
-    lblTotNConc2->setText(conciliacion::TextoTotal(t.NConc2));
-    const conciliacion::EtiquetaDiferencia e = conciliacion::TextoDiferencia(t.Dif);
+    const int decimales = conciliacion::DecimalesPrograma();
+    lblTotConc->setText(conciliacion::TextoTotal(t.Conc, decimales));
+    lblTotNConc->setText(conciliacion::TextoTotal(t.NConc, decimales));
+    lblTotConc2->setText(conciliacion::TextoTotal(t.Conc2, decimales));
+    lblTotNConc2->setText(conciliacion::TextoTotal(t.NConc2, decimales));
+    const conciliacion::EtiquetaDiferencia e = conciliacion::TextoDiferencia(t.Dif, decimales);
     QPalette paleta = LblDif2->palette();
     paleta.setColor(QPalette::Window, ui::FromBgr(e.colorFondo));
     paleta.setColor(QPalette::WindowText, Qt::white);

@@ -5,6 +5,7 @@
 
 #include "FrmConcCuentas.h"
 
+#include "platform/ui/OperatorDialogs.h"
 #include "reconciliation/engine/WorkbenchChecks.h"
 
 #include <QItemSelectionModel>

@@ -1,5 +1,6 @@
 #include "ReporteConciliacion.h"
 
+#include "EntornoPrograma.h"
 #include "reconciliation/engine/Store.h"
 
 #include "data/DB_Dll.h"
@@ -109,7 +110,7 @@ QString HtmlConciliacion(const DatosReporte& datos, const QString& empresa, cons
 QString DocumentoConciliacion(const suite::PedidoReporte& pedido)
 {
     // Table names follow the signed-in user, as every statement of the workbench does.
-    ReconciliationStore store(pedido.conexion, gDB().gEsAdmin);
+    ReconciliationStore store(pedido.conexion, gDB().gEsAdmin, EntornoPrograma());
     const DatosReporte datos = LeerConciliacion(store, pedido.seleccion);
     const QString empresa = pedido.formulas.value(QString::fromLatin1(kFormulaEmpresa).toUpper());
     return HtmlConciliacion(datos, empresa, pedido.opciones, pedido.impreso);

@@ -3,7 +3,7 @@
 #include "EnlaceHTML.h"
 
 #include "core/Money.h"
-#include "core/SqlBuilders.h"
+#include "core/base/SqlBuilders.h"
 #include "data/DB_Dll.h"
 
 #include <cmath>

@@ -7,7 +7,7 @@
 #include "ClassHTML.h"
 
 #include "platform/ado/Recordset.h"
-#include "platform/suite/PresupuestoTiempo.h"
+#include "platform/suite/base/PresupuestoTiempo.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,7 +1,7 @@
 #include "EscritorDocumento.h"
 
 #include "data/DB_Dll.h"
-#include "data/SqlText.h"
+#include "data/base/SqlText.h"
 #include "report/EnlaceHTML.h"
 
 namespace visores {

@@ -2,7 +2,7 @@
 
 #include "PaginaComprobante.h"
 
-#include "data/SqlText.h"
+#include "data/base/SqlText.h"
 #include "report/EnlaceHTML.h"
 
 #include <QLocale>

@@ -1,6 +1,6 @@
 // The INSERT/UPDATE builder over the field/value list, the condition builder and the splitter.
 
-#include "core/SqlBuilders.h"
+#include "core/base/SqlBuilders.h"
 #include "data/CadenaConexion.h"
 #include "platform/ado/Connection.h"
 #include "platform/ado/Recordset.h"

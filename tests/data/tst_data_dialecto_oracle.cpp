@@ -1,5 +1,5 @@
 // The Oracle translation is pure text: each rewrite is checked on the statements the program sends.
-#include "data/DialectoOracle.h"
+#include "data/base/DialectoOracle.h"
 
 #include <QtTest>
 

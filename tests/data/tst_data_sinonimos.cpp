@@ -1,5 +1,5 @@
 // Table-name rewriting for users who are not administrators, as a table of statements.
-#include "data/Sinonimos.h"
+#include "data/base/Sinonimos.h"
 
 #include <QtTest>
 

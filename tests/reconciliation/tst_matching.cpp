@@ -121,7 +121,7 @@ void MatchingTest::differenceAfterMatching()
     Correr(izq, der, Cajas({cajaImporte}, "0.05"));
     const Totales t = CalcularTotales(izq, der, 2);
     QCOMPARE(t.Dif, Monto("-0.05"));
-    QCOMPARE(TextoDiferencia(t.Dif).colorFondo, kColorRojo);
+    QCOMPARE(TextoDiferencia(t.Dif, 2).colorFondo, kColorRojo);
 }
 
 void MatchingTest::firstFullMatchInListOrder()

@@ -116,7 +116,7 @@ private slots:
     void leeLaConciliacionSeleccionada()
     {
         QFETCH(bool, administrador);
-        ReconciliationStore store(gDB().gCnn, administrador);
+        ReconciliationStore store(gDB().gCnn, administrador, conciliacion::EntornoPrograma());
         const DatosReporte d = LeerConciliacion(store, seleccion(seleccionDelBanco("71")));
         QCOMPARE(d.cabecera.numero, 71);
         QCOMPARE(d.cabecera.cuenta.trimmed(), QString("1101"));
@@ -141,7 +141,7 @@ private slots:
 
     void condicionesDeLineasYDeCabecera()
     {
-        ReconciliationStore store(gDB().gCnn, true);
+        ReconciliationStore store(gDB().gCnn, true, conciliacion::EntornoPrograma());
         // A text with a quote selects without breaking the statement.
         const DatosReporte d = LeerConciliacion(
             store, seleccion("{MV_CONCILIACION.IDCONCILIACION} = '71' AND {MV_CONCILIACION.CONCEPTO} = 'Pago O''Brien'"));
@@ -168,7 +168,7 @@ private slots:
 
     void elDocumentoMuestraEncabezadoYLineas()
     {
-        ReconciliationStore store(gDB().gCnn, true);
+        ReconciliationStore store(gDB().gCnn, true, conciliacion::EntornoPrograma());
         const DatosReporte d = LeerConciliacion(store, seleccion(seleccionDelBanco("71")));
         QTextDocument doc;
         doc.setHtml(HtmlConciliacion(d, "Pérez <b>&</b> Hijos", suite::OpcionesDocumento{},

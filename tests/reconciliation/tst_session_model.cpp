@@ -2,6 +2,7 @@
 // Qt's model tester.
 
 #include "FilasDePrueba.h"
+#include "reconciliation/EntornoPrograma.h"
 #include "reconciliation/ModeloLado.h"
 #include "reconciliation/engine/WorkbenchGroups.h"
 #include "reconciliation/engine/WorkbenchTotals.h"
@@ -49,7 +50,7 @@ private slots:
     // Every kind of change the session makes, checked by Qt's model tester as it happens.
     void modelKeepsQtsRules()
     {
-        SesionConciliacion sesion;
+        SesionConciliacion sesion(DecimalesPrograma());
         ModeloLado izquierda(sesion, Lado::Izquierda);
         ModeloLado derecha(sesion, Lado::Derecha);
         for (ModeloLado* m : {&izquierda, &derecha})
@@ -82,7 +83,7 @@ private slots:
     // A mark changed on one row repaints that row only, whatever the list's length.
     void onlyChangedRowsAreSignalled()
     {
-        SesionConciliacion sesion;
+        SesionConciliacion sesion(DecimalesPrograma());
         ModeloLado modelo(sesion, Lado::Izquierda);
         for (int c = 0; c < kCantidadColumnas; ++c)
             modelo.addColumn({});
@@ -106,7 +107,7 @@ private slots:
     // The cells are the typed values formatted when shown; the rows are written through the session only.
     void cellsAreFormattedOnDisplay()
     {
-        SesionConciliacion sesion;
+        SesionConciliacion sesion(DecimalesPrograma());
         ModeloLado modelo(sesion, Lado::Derecha);
         for (int c = 0; c < kCantidadColumnas; ++c)
             modelo.addColumn({});
@@ -126,7 +127,7 @@ private slots:
     // Items keep naming their row through sorting and grouping; a reload makes old items dead.
     void handlesFollowTheirRows()
     {
-        SesionConciliacion sesion;
+        SesionConciliacion sesion(DecimalesPrograma());
         ModeloLado modelo(sesion, Lado::Izquierda);
         for (int c = 0; c < kCantidadColumnas; ++c)
             modelo.addColumn({});
@@ -143,7 +144,7 @@ private slots:
     // Running totals agree with adding up the rows after any sequence of changes.
     void runningTotalsAgreeWithTheRows()
     {
-        SesionConciliacion sesion;
+        SesionConciliacion sesion(DecimalesPrograma());
         sesion.setDecimales(2);
         sesion.Reemplazar(Lado::Izquierda, Filas({{1, "100.005"}, {2, "250.10", "x", "x", true}, {3, "-7.50"}}));
         sesion.Reemplazar(Lado::Derecha, Filas({{4, "100.01"}, {5, "3.333"}}));
@@ -168,7 +169,7 @@ private slots:
     // A save writes the rows whose mark or link list changed, in list order, and nothing after it.
     void changedRowsAreWhatASaveWrites()
     {
-        SesionConciliacion sesion;
+        SesionConciliacion sesion(DecimalesPrograma());
         sesion.Reemplazar(Lado::Izquierda, Numeradas(10));
         sesion.Reemplazar(Lado::Derecha, Numeradas(3, 20));
         QVERIFY(sesion.EstadosCambiados(Lado::Izquierda).empty());
@@ -195,7 +196,7 @@ private slots:
                                         {4, "1", "a", "a", true, "11,12"}});
         WorkbenchRows derecha = Filas({{11, "7", "a", "a", true, "1,4"}, {12, "3", "a", "a", true, "1,4"},
                                       {13, "4", "a", "a", true, "3"}, {14, "2"}});
-        SesionConciliacion sesion;
+        SesionConciliacion sesion(DecimalesPrograma());
         sesion.Reemplazar(Lado::Izquierda, izquierda);
         sesion.Reemplazar(Lado::Derecha, derecha);
         sesion.Agrupar();

@@ -6,13 +6,16 @@
 
 #include "platform/ado/Connection.h"
 #include "platform/ado/Recordset.h"
-#include "platform/suite/Utilidades.h"
+#include "platform/suite/base/Conversiones.h"
+#include "reconciliation/engine/EntornoTrabajo.h"
 #include "reconciliation/engine/StoreTypes.h"
 #include "schema/DemoDatabase.h"
 
 #include <QFile>
+#include <QHash>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <memory>
 
 namespace prueba {
 
@@ -86,7 +89,7 @@ class Base {
 public:
     Base()
     {
-        suite::Utilidades::EstablecerFormaFechaSQL(suite::FormaFechaSQL::Iso);
+        suite::Conversiones::EstablecerFormaFechaSQL(suite::FormaFechaSQL::Iso);
         archivo = dir.filePath(QStringLiteral("conciliacion.db"));
         QFile::copy(Plantilla(), archivo);
         qputenv("CONCCUENTAS_HOME", dir.path().toUtf8());
@@ -126,6 +129,21 @@ public:
     QString archivo;
 };
 
+// The station of the store tests: user oper1 at ESTACION1, with a configuration table of its own in memory.
+inline conciliacion::EntornoTrabajo Entorno()
+{
+    auto tabla = std::make_shared<QHash<QString, QString>>();
+    conciliacion::EntornoTrabajo entorno;
+    entorno.estacion = QStringLiteral("ESTACION1");
+    entorno.usuario = [] { return QStringLiteral("oper1"); };
+    entorno.leerConfiguracion = [tabla](const QString& clave) { return tabla->value(clave); };
+    entorno.grabarConfiguracion = [tabla](const QString& clave, const QString& valor, const QString&) {
+        tabla->insert(clave, valor);
+        return true;
+    };
+    return entorno;
+}
+
 // The header of reconciliation `numero` on account 1101 for March 2026, as the operator fills it.
 inline conciliacion::Cabecera Marzo(qint64 numero, const QString& observaciones = QStringLiteral("Marzo"))
 {
@@ -156,7 +174,7 @@ inline QString Lista(ado::Connection& cn, const QString& consulta)
 {
     QStringList valores;
     for (const auto& fila : cn.Query(consulta).rows)
-        valores << suite::Utilidades::TextoCampo(fila.first());
+        valores << suite::Conversiones::TextoCampo(fila.first());
     return valores.join(u'|');
 }
 

@@ -36,7 +36,7 @@ void StoreLockTest::init()
     m_base = std::make_unique<Base>();
     m_cn = std::make_unique<ado::Connection>();
     m_base->Abrir(*m_cn);
-    m_store = std::make_unique<ReconciliationStore>(*m_cn, false);
+    m_store = std::make_unique<ReconciliationStore>(*m_cn, false, Entorno());
 }
 
 void StoreLockTest::cleanup()

@@ -36,7 +36,7 @@ void StoreRegistrationTest::journalQueryRuns()
     ado::Connection cn;
     b.Abrir(cn);
     for (bool administrador : {true, false}) {
-        ReconciliationStore store(cn, administrador);
+        ReconciliationStore store(cn, administrador, Entorno());
         for (Lado lado : {Lado::Izquierda, Lado::Derecha}) {
             ado::Recordset rs;
             store.AbrirDiario(Marzo(1), lado, rs);
@@ -54,7 +54,7 @@ void StoreRegistrationTest::registersFreeLinesInQueryOrder()
     Base b;
     ado::Connection cn;
     b.Abrir(cn);
-    ReconciliationStore store(cn, true);
+    ReconciliationStore store(cn, true, Entorno());
 
     const ResultadoRegistro izq = store.RegistrarLibres(Marzo(1), Lado::Izquierda);
     const ResultadoRegistro der = store.RegistrarLibres(Marzo(1), Lado::Derecha);
@@ -75,7 +75,7 @@ void StoreRegistrationTest::registersFreeLinesInQueryOrder()
                                     "FROM MV_CONCILIACION WHERE ID = 3");
     QStringList textos;
     for (const ado::Variant& v : d3.rows.first())
-        textos << (v.isNull() ? QString("<null>") : suite::Utilidades::TextoCampo(v));
+        textos << (v.isNull() ? QString("<null>") : suite::Conversiones::TextoCampo(v));
     QCOMPARE(textos.join('|'), QString("1|18/04/2026|1101|1|3|77|2026|N|0|12/03/2026|<null>|VJ|000100000077X|40|Ajuste|"
                                        "<null>|0|<null>|VJ|000100000077X"));
     QCOMPARE(Valor(cn, "SELECT CONCILIA FROM MV_CONCILIACION_AUX WHERE ID = 3").isNull(), true);
@@ -91,7 +91,7 @@ void StoreRegistrationTest::listRowsCarryTheirOwnRows()
     // Another reconciliation's row with a higher ID than any this load writes: no list row may take it.
     cn.Execute("INSERT INTO MV_CONCILIACION (ID, IDCONCILIACION, CUENTA, SECUENCIA, MES_OPERATIVO, [NUMERO ASIENTO], "
                "PERIODO, TIPO_REG) VALUES (500, 7, '1101', 9, 9, 9, 2026, 'N')");
-    ReconciliationStore store(cn, true);
+    ReconciliationStore store(cn, true, Entorno());
     const WorkbenchRows filas = store.RegistrarLibres(Marzo(1), Lado::Izquierda).filas;
     QCOMPARE(filas.size(), size_t(3));
     for (const WorkbenchRow& f : filas) {
@@ -140,7 +140,7 @@ void StoreRegistrationTest::heldLinesAreSkipped()
     cn.Execute(QStringLiteral("INSERT INTO %1 (IDCONCILIACION, CUENTA, SECUENCIA, MES_OPERATIVO, [NUMERO ASIENTO], PERIODO, "
                               "TIPO_REG, CONCEPTO) VALUES (%2, '1101', 1, 3, 10, 2026, 'N', 'held')")
                    .arg(tabla).arg(numero));
-    ReconciliationStore store(cn, true);
+    ReconciliationStore store(cn, true, Entorno());
     QStringList conceptos;
     for (const WorkbenchRow& f : store.RegistrarLibres(Marzo(1), Lado::Izquierda).filas)
         conceptos << f.Concepto;
@@ -155,7 +155,7 @@ void StoreRegistrationTest::headerIsWrittenOnce()
     Base b;
     ado::Connection cn;
     b.Abrir(cn);
-    ReconciliationStore store(cn, true);
+    ReconciliationStore store(cn, true, Entorno());
     Cabecera c = Marzo(1, "Marzo 'A'");
     c.unegocio = "0001";
     c.usuario = " oper ";
@@ -192,7 +192,7 @@ void StoreRegistrationTest::textsAreStoredUnchanged()
     l.detalle = "Pago O'Brien; DROP TABLE MV_ASIENTOS --";
     l.tc = "F'C";
     InsertarLinea(cn, l);
-    ReconciliationStore store(cn, true);
+    ReconciliationStore store(cn, true, Entorno());
     Cabecera c = Marzo(1, "it's");
     c.cuenta = "11'01";
     const WorkbenchRows filas = store.RegistrarLibres(c, Lado::Izquierda).filas;
@@ -228,7 +228,7 @@ void StoreRegistrationTest::userFilterIsALiteralPrefix()
     Base b;
     ado::Connection cn;
     b.Abrir(cn);
-    ReconciliationStore store(cn, true);
+    ReconciliationStore store(cn, true, Entorno());
     Cabecera c = Marzo(1);
     c.usuario = usuario;
     c.unegocio = unegocio;
@@ -250,7 +250,7 @@ void StoreRegistrationTest::nonAdministratorReadsThroughTheSynonym()
                "TIPO_REG, FECHA, VENCIMIENTO, TC, SUCURSAL, NUMERO, LETRA, [DEBE-HABER], "
                "CASE WHEN DETALLE = 'Ajuste' THEN NULL ELSE IMPORTE END AS IMPORTE, DETALLE, TC_ORIGEN, CPTE_ORIGEN, "
                "UNEGOCIO, USUARIO_LOGEADO FROM MV_ASIENTOS");
-    ReconciliationStore store(cn, false);
+    ReconciliationStore store(cn, false, Entorno());
     const WorkbenchRows filas = store.RegistrarLibres(Marzo(1), Lado::Izquierda).filas;
     QCOMPARE(filas.size(), size_t(3));
     QCOMPARE(filas[2].Importe, ado::Currency());
@@ -266,7 +266,7 @@ void StoreRegistrationTest::finalizedReconciliationGetsNothing()
     b.Abrir(cn);
     cn.Execute("INSERT INTO MV_CONCILIACION_CAB (IDCONCILIACION, TIPO, CUENTA, FINALIZADA) "
                "VALUES ('              1', 'CTA', '1101', 1)");
-    ReconciliationStore store(cn, true);
+    ReconciliationStore store(cn, true, Entorno());
     const ResultadoRegistro r = store.RegistrarLibres(Marzo(1), Lado::Izquierda);
     QVERIFY(r.finalizada);
     QVERIFY(!r.cabeceraCreada);
@@ -282,7 +282,7 @@ void StoreRegistrationTest::failedRegistrationLeavesNothing()
     QSqlQuery q(cn.database());
     QVERIFY(q.exec("CREATE TEMP TRIGGER rechazo BEFORE INSERT ON MV_CONCILIACION WHEN NEW.CONCEPTO = 'Ajuste' "
                    "BEGIN SELECT RAISE(ABORT, 'linea rechazada'); END"));
-    ReconciliationStore store(cn, true);
+    ReconciliationStore store(cn, true, Entorno());
     try {
         store.RegistrarLibres(Marzo(1), Lado::Izquierda);
         QFAIL("the refused line must raise");
@@ -321,7 +321,7 @@ void StoreRegistrationTest::twoStationsAtOnceRegisterEachLineOnce()
         try {
             ado::Connection cn;
             b.Abrir(cn);
-            ReconciliationStore store(cn, true);
+            ReconciliationStore store(cn, true, Entorno());
             salida.arrive_and_wait();
             for (Lado lado : {Lado::Izquierda, Lado::Derecha})
                 registradas[k] += qint64(store.RegistrarLibres(Marzo(k + 1), lado).filas.size());

@@ -3,6 +3,8 @@
 
 #include "data/DB_Dll.h"
 #include "platform/ui/ScriptedDialogs.h"
+#include "reconciliation/EntornoPrograma.h"
+#include "reconciliation/engine/Store.h"
 #include "reconciliation/engine/StoreSettings.h"
 #include "tst_store_fixture.h"
 
@@ -25,6 +27,8 @@ private slots:
 private:
     Base m_base;
     ui::ScriptedDialogs* m_dialogos = nullptr;
+    // The settings go through the program's configuration routines, as the window's store has them.
+    std::unique_ptr<ReconciliationStore> m_store;
 };
 
 void StoreSettingsTest::initTestCase()
@@ -35,6 +39,7 @@ void StoreSettingsTest::initTestCase()
     db.gUsuario = QStringLiteral("oper1");
     db.OpenServerADODB(false, 3, QString(), true);
     QVERIFY(db.gCnn.State() == ado::adStateOpen);
+    m_store = std::make_unique<ReconciliationStore>(db.gCnn, db.gEsAdmin, EntornoPrograma());
 }
 
 void StoreSettingsTest::init()
@@ -51,7 +56,7 @@ void StoreSettingsTest::cleanup()
 
 void StoreSettingsTest::missingSettingsCompareTheAmountOnly()
 {
-    const ConfiguracionComparacion cfg = LeerConfiguracion("1102");
+    const ConfiguracionComparacion cfg = m_store->LeerConfiguracion("1102");
     QCOMPARE(ValorConfiguracion(cfg), QString("000010 "));
 }
 
@@ -71,8 +76,8 @@ void StoreSettingsTest::roundTrip()
     QFETCH(QString, cuenta);
     QFETCH(QString, guardado);
     QFETCH(QString, leido);
-    QVERIFY(GrabarConfiguracion(cuenta, LeerValorConfiguracion(guardado)));
-    QCOMPARE(ValorConfiguracion(LeerConfiguracion(cuenta)), leido);
+    QVERIFY(m_store->GrabarConfiguracion(cuenta, LeerValorConfiguracion(guardado)));
+    QCOMPARE(ValorConfiguracion(m_store->LeerConfiguracion(cuenta)), leido);
     QCOMPARE(Contar(gDB().gCnn, "TA_CONFIGURACION WHERE CLAVE = '" + ClaveConfiguracion(cuenta) + "'"), qint64(1));
     QCOMPARE(Lista(gDB().gCnn, "SELECT Grupo || '/' || PoliticaNegocio || '/' || IFNULL(ValorAux, '<null>') FROM "
                                "TA_CONFIGURACION WHERE CLAVE = '" + ClaveConfiguracion(cuenta) + "'"),
@@ -85,7 +90,7 @@ void StoreSettingsTest::failedSaveIsReported()
     QVERIFY(q.exec("CREATE TEMP TRIGGER rechazo BEFORE INSERT ON TA_CONFIGURACION "
                    "BEGIN SELECT RAISE(ABORT, 'configuracion rechazada'); END"));
     m_dialogos->expectMsgBox(ui::vbAbort).containing("configuracion rechazada");
-    const bool guardado = GrabarConfiguracion("1199", LeerValorConfiguracion("0000100"));
+    const bool guardado = m_store->GrabarConfiguracion("1199", LeerValorConfiguracion("0000100"));
     QVERIFY(q.exec("DROP TRIGGER rechazo"));
     QVERIFY(!guardado);
     QCOMPARE(Contar(gDB().gCnn, "TA_CONFIGURACION WHERE CLAVE = 'CONCCTAS_CFG1199'"), qint64(0));

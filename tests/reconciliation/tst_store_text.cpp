@@ -4,7 +4,7 @@
 #include "reconciliation/engine/StoreJournalQuery.h"
 #include "reconciliation/engine/StoreSettings.h"
 #include "platform/ado/Error.h"
-#include "platform/suite/Utilidades.h"
+#include "platform/suite/base/Conversiones.h"
 
 #include <QtTest>
 
@@ -13,7 +13,7 @@ using namespace conciliacion;
 class StoreTextTest : public QObject {
     Q_OBJECT
 private slots:
-    void init() { suite::Utilidades::EstablecerFormaFechaSQL(suite::FormaFechaSQL::Iso); }
+    void init() { suite::Conversiones::EstablecerFormaFechaSQL(suite::FormaFechaSQL::Iso); }
     void journalQuery_data();
     void journalQuery();
     void registrationStatement();
@@ -146,7 +146,7 @@ void StoreTextTest::numbers()
     QCOMPARE(NumeroTabla(numero), tabla);
     QCOMPARE(NumeroBloqueo(numero), bloqueo);
     // Padding a padded number changes nothing, and the number reads back.
-    QCOMPARE(suite::Utilidades::FormatoAncho(ado::Variant(tabla), 15), tabla);
+    QCOMPARE(suite::Conversiones::FormatoAncho(ado::Variant(tabla), 15), tabla);
     QCOMPARE(NumeroDeTexto(tabla), numero);
 }
 

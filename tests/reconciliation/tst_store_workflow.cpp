@@ -5,6 +5,7 @@
 
 #include "data/DB_Dll.h"
 #include "platform/ui/ScriptedDialogs.h"
+#include "reconciliation/EntornoPrograma.h"
 #include "reconciliation/engine/LinkList.h"
 #include "reconciliation/engine/Store.h"
 #include "reconciliation/engine/StoreSettings.h"
@@ -96,7 +97,7 @@ void StoreWorkflowTest::init()
     m_base = std::make_unique<Base>();
     m_cn = std::make_unique<ado::Connection>();
     m_base->Abrir(*m_cn);
-    m_store = std::make_unique<ReconciliationStore>(*m_cn, true);
+    m_store = std::make_unique<ReconciliationStore>(*m_cn, true, Entorno());
 }
 
 void StoreWorkflowTest::cleanup()
@@ -136,7 +137,7 @@ void StoreWorkflowTest::roadToTheFinalState()
     QVERIFY(db.gCnn.State() == ado::adStateOpen);
     QVERIFY(!db.gEsAdmin);   // the journal is read through SS_MV_ASIENTOS
     ado::Connection& cn = db.gCnn;
-    ReconciliationStore store(cn, db.gEsAdmin);
+    ReconciliationStore store(cn, db.gEsAdmin, EntornoPrograma());
 
     // 1-2. A new number, free, with no header; its lock is taken.
     QCOMPARE(store.ProximaConciliacion(), qint64(1));
@@ -145,11 +146,11 @@ void StoreWorkflowTest::roadToTheFinalState()
     QVERIFY(store.TomarBloqueo(1, kOper).tomado);
 
     // 3-4. The account's settings: none stored, then Comprobante and Importe saved.
-    ConfiguracionComparacion cfg = LeerConfiguracion("1101");
+    ConfiguracionComparacion cfg = store.LeerConfiguracion("1101");
     QCOMPARE(ValorConfiguracion(cfg), QString("000010 "));
     cfg.campos[cmpComprobante] = 1;
     cfg.tolerancia = "0";
-    QVERIFY(GrabarConfiguracion("1101", cfg));
+    QVERIFY(store.GrabarConfiguracion("1101", cfg));
     QCOMPARE(Lista(cn, "SELECT CLAVE || '=' || VALOR || '/' || Grupo || '/' || PoliticaNegocio FROM TA_CONFIGURACION "
                        "WHERE CLAVE LIKE 'CONCCTAS%'"),
              QString("CONCCTAS_CFG1101=0001100/DATOS/0"));
@@ -216,7 +217,7 @@ void StoreWorkflowTest::roadToTheFinalState()
     QCOMPARE(cab.rows.size(), 1);
     QStringList encabezado;
     for (const ado::Variant& v : cab.rows[0])
-        encabezado << suite::Utilidades::TextoCampo(v);
+        encabezado << suite::Conversiones::TextoCampo(v);
     QCOMPARE(encabezado.join('|'), QString("1|CTA|1101|18/04/2026|Marzo|01/03/2026|31/03/2026|||1"));
     QCOMPARE(Lista(cn, "SELECT ID || ':' || IDCONCILIACION || ':' || CONCILIADO || ':' || FINALIZADA || ':' || IDCONCAUX "
                        "|| ':' || CONCILIADOCON FROM MV_CONCILIACION ORDER BY ID"),

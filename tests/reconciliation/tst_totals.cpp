@@ -1,7 +1,6 @@
 // CalcularTotales, the difference label, the list's amount cells and the label decimals.
 
 #include "FilasDePrueba.h"
-#include "core/Configuration.h"
 #include "reconciliation/engine/WorkbenchTotals.h"
 
 #include <QtTest>
@@ -28,7 +27,6 @@ private slots:
 void TotalsTest::init()
 {
     std::setlocale(LC_MONETARY, "C");
-    ModGlobal::gCantidadDecimales = QStringLiteral("2");
     QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Argentina));
 }
 
@@ -79,19 +77,17 @@ void TotalsTest::difference()
     QFETCH(QString, dif);
     QFETCH(QString, texto);
     QFETCH(qint32, fondo);
-    const EtiquetaDiferencia e = TextoDiferencia(*ado::Currency::parse(dif));
+    const EtiquetaDiferencia e = TextoDiferencia(*ado::Currency::parse(dif), 2);
     QCOMPARE(e.texto, texto);
     QCOMPARE(e.colorFondo, fondo);
 }
 
 void TotalsTest::labelDecimals()
 {
-    QCOMPARE(DecimalesEtiquetas(), 2);
-    ModGlobal::gCantidadDecimales = QStringLiteral("3");
-    QCOMPARE(DecimalesEtiquetas(), 3);
-    QCOMPARE(TextoTotal(Monto("1.5")), QStringLiteral("1,500"));
-    ModGlobal::gCantidadDecimales = QStringLiteral("-2");
-    QCOMPARE(DecimalesEtiquetas(), 0);
+    QCOMPARE(DecimalesEtiquetas(QStringLiteral("2")), 2);
+    QCOMPARE(DecimalesEtiquetas(QStringLiteral("3")), 3);
+    QCOMPARE(TextoTotal(Monto("1.5"), 3), QStringLiteral("1,500"));
+    QCOMPARE(DecimalesEtiquetas(QStringLiteral("-2")), 0);
 }
 
 void TotalsTest::amountCell_data()

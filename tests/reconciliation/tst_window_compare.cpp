@@ -105,9 +105,9 @@ private slots:
         for (int c : cajas)
             opciones.cajas[size_t(c)] = true;
         opciones.tolerancia = suite::Utilidades::TextoAMoneda(tolerancia);
-        Totales totales = conciliacion::CalcularTotales(izquierda, derecha, DecimalesEtiquetas());
+        Totales totales = conciliacion::CalcularTotales(izquierda, derecha, DecimalesPrograma());
         const ResultadoComparacion esperado =
-            CompararReferencia(izquierda, derecha, opciones, totales, DecimalesEtiquetas());
+            CompararReferencia(izquierda, derecha, opciones, totales, DecimalesPrograma());
 
         d.expectMsgBox(ui::vbOK).withText(kTerminada).withStyle(ui::vbOKOnly + ui::vbInformation);
         w->cmdComparar_Click();
@@ -122,10 +122,10 @@ private slots:
                 QCOMPARE(hechas[i].ForeColor, ref[i].ForeColor);
             }
         }
-        QCOMPARE(w->lblTotConc->text(), TextoTotal(totales.Conc));
-        QCOMPARE(w->lblTotNConc->text(), TextoTotal(totales.NConc));
-        QCOMPARE(w->lblTotConc2->text(), TextoTotal(totales.Conc2));
-        QCOMPARE(w->lblTotNConc2->text(), TextoTotal(totales.NConc2));
+        QCOMPARE(w->lblTotConc->text(), TextoTotal(totales.Conc, DecimalesPrograma()));
+        QCOMPARE(w->lblTotNConc->text(), TextoTotal(totales.NConc, DecimalesPrograma()));
+        QCOMPARE(w->lblTotConc2->text(), TextoTotal(totales.Conc2, DecimalesPrograma()));
+        QCOMPARE(w->lblTotNConc2->text(), TextoTotal(totales.NConc2, DecimalesPrograma()));
         for (int i = 0; i < 6; ++i)
             QCOMPARE(w->chkCamposComp(i)->isChecked(), cajas.isEmpty() || cajas.contains(i));
         // Nothing is written.
@@ -170,7 +170,7 @@ private slots:
         const ado::Currency dif = suite::Utilidades::TextoAMoneda(w->lblTotConc->text())
                                   - suite::Utilidades::TextoAMoneda(w->lblTotConc2->text());
         QVERIFY(dif < ado::Currency());
-        QCOMPARE(w->LblDif2->text(), conciliacion::TextoDiferencia(dif).texto);
+        QCOMPARE(w->LblDif2->text(), conciliacion::TextoDiferencia(dif, conciliacion::DecimalesPrograma()).texto);
         QCOMPARE(fondoDiferencia(*w), conciliacion::kColorRojo);
     }
 

@@ -9,6 +9,7 @@
 #include "lookup/InstalacionConsultas.h"
 #include "platform/ado/Recordset.h"
 #include "platform/ui/ScriptedDialogs.h"
+#include "reconciliation/EntornoPrograma.h"
 #include "reconciliation/FrmConcCuentas.h"
 #include "schema/DemoDatabase.h"
 

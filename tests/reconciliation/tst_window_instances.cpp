@@ -12,7 +12,7 @@ namespace {
 
 QString mensajeRetenida()
 {
-    return QStringLiteral("El usuario: ") + conciliacion::PropietarioEstacion()
+    return QStringLiteral("El usuario: ") + conciliacion::EntornoPrograma().Propietario()
            + QStringLiteral(", esta modificando este comprobante!\r\nNo puede modificarlo!");
 }
 
@@ -92,7 +92,7 @@ private slots:
         w->Brakmo1_Click(QStringLiteral("GRABAR"));
         EmpresaDePrueba::ejecutar(QStringLiteral("INSERT INTO V_MV_CTROL_CPTE (TC, SUCURSAL, NUMERO, LETRA, USUARIO) "
                                                  "VALUES ('CCCC', '0001', '00000001', 'X', '%1')")
-                                      .arg(conciliacion::PropietarioEstacion()));
+                                      .arg(conciliacion::EntornoPrograma().Propietario()));
         confirmar(*w, "IdConciliacion", QStringLiteral("1"));
         QVERIFY(d.verifyDone());
         QCOMPARE(w->Lvw->ListItems().Count(), 3);

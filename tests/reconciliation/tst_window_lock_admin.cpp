@@ -33,7 +33,7 @@ QStringList titulares()
 
 QStringList ambos()
 {
-    QStringList t{kOtro, conciliacion::PropietarioEstacion()};
+    QStringList t{kOtro, conciliacion::EntornoPrograma().Propietario()};
     t.sort();
     return t;
 }

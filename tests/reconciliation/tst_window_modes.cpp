@@ -150,7 +150,7 @@ private slots:
         c.cuenta = falta == QLatin1String("CUENTA") ? QStringLiteral("  ") : QStringLiteral("1101");
         c.fechaDesde = falta == QLatin1String("FechaD") ? QString() : QStringLiteral("01/03/2026");
         c.fechaHasta = falta == QLatin1String("FechaH") ? QString() : QStringLiteral("31/03/2026");
-        conciliacion::ReconciliationStore store(gDB().gCnn, false);
+        conciliacion::ReconciliationStore store(gDB().gCnn, false, conciliacion::EntornoPrograma());
         const QString antes = volcado();
         try {
             store.RegistrarLibres(c, conciliacion::Lado::Izquierda);

@@ -51,7 +51,7 @@ private slots:
 void TstWindowRoad::road()
 {
     ui::ScriptedDialogs d;
-    const QString propio = conciliacion::PropietarioEstacion();
+    const QString propio = conciliacion::EntornoPrograma().Propietario();
 
     // 1. Start: the first number, today's date, header entry, empty lists.
     QCOMPARE(w->TextoCampo(QStringLiteral("IdConciliacion")), QStringLiteral("1"));

@@ -372,7 +372,7 @@ private slots:
         QVERIFY(!w->FHayError);
         // A new reconciliation is locked for this station as soon as its number is taken.
         QCOMPARE(EmpresaDePrueba::filasDe(QStringLiteral("SELECT TC, SUCURSAL, NUMERO, LETRA, USUARIO FROM V_MV_CTROL_CPTE")),
-                 QStringList{QStringLiteral("CCCC|0001|00000001|X|") + conciliacion::PropietarioEstacion()});
+                 QStringList{QStringLiteral("CCCC|0001|00000001|X|") + conciliacion::EntornoPrograma().Propietario()});
         QVERIFY(w->Campo(QStringLiteral("IdConciliacion"))->isEnabled());
 
         confirmar(*w, "CUENTA", QStringLiteral("1101"));
@@ -558,7 +558,7 @@ private slots:
     void ownOrEmptyLockDoesNotBlock_data()
     {
         QTest::addColumn<QString>("titular");
-        QTest::newRow("own, other case") << conciliacion::PropietarioEstacion().toLower();
+        QTest::newRow("own, other case") << conciliacion::EntornoPrograma().Propietario().toLower();
         QTest::newRow("empty") << QString();
     }
 

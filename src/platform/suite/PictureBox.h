@@ -11,7 +11,7 @@
 // Colours are BGR numbers (&HFF0000 is blue; &H8000000F the button face). Scale units are twips until
 // ScaleWidth or ScaleHeight is set.
 
-#include "PresupuestoTiempo.h"
+#include "platform/suite/base/PresupuestoTiempo.h"
 
 #include <QImage>
 #include <QList>

@@ -7,7 +7,7 @@
 //     for (...) { gProgreso.Avanzar(cancelar, "Realizando Comparación", general, parcial); if (cancelar) break; }
 //     gProgreso.Terminar();
 
-#include "PresupuestoTiempo.h"
+#include "platform/suite/base/PresupuestoTiempo.h"
 
 #include <QDialog>
 

@@ -3,6 +3,8 @@
 // implementation (QtDialogs); tests install ScriptedDialogs, which answers in order, records every prompt
 // and fails on one it did not expect. No code outside src/platform/ui opens a QMessageBox itself.
 
+#include "platform/ui/base/MsgBoxConstants.h"
+
 #include <QDate>
 #include <QString>
 #include <QStringList>
@@ -17,14 +19,6 @@ class QWidget;
 class QPoint;
 
 namespace ui {
-
-// Message-box styles and answers with the numbers the program was written with.
-enum MsgStyle : int {
-    vbOKOnly = 0, vbOKCancel = 1, vbAbortRetryIgnore = 2, vbYesNoCancel = 3, vbYesNo = 4, vbRetryCancel = 5,
-    vbCritical = 16, vbQuestion = 32, vbExclamation = 48, vbInformation = 64,
-    vbDefaultButton1 = 0, vbDefaultButton2 = 256, vbDefaultButton3 = 512,
-};
-enum MsgAnswer : int { vbOK = 1, vbCancel = 2, vbAbort = 3, vbRetry = 4, vbIgnore = 5, vbYes = 6, vbNo = 7 };
 
 // What the suite's error dialog is shown.
 struct ErrorInfo {

@@ -1,7 +1,7 @@
 #pragma once
-// The reconcile button's linking: every newly marked left row (marked, link list blank) is linked with every
+// The reconcile step's linking: every newly marked left row (marked, link list blank) is linked with every
 // newly marked right row, each to each. Rows linked by an earlier run keep their links. The number of link
-// rows grows as new-left x new-right, so the window asks before a run that would write very many.
+// rows grows as new-left x new-right, so the caller asks before a run that would write very many.
 
 #include "WorkbenchPrompt.h"
 #include "WorkbenchRow.h"

@@ -1,7 +1,7 @@
 #include "Matching.h"
 
 #include "MatchingIndex.h"
-#include "platform/suite/PresupuestoTiempo.h"
+#include "platform/suite/base/PresupuestoTiempo.h"
 
 #include <limits>
 

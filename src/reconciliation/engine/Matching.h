@@ -3,10 +3,10 @@
 // order that agrees on every chosen field is marked with it and both are painted black; rows that agree in
 // part are painted red. Text fields agree when equal without regard to letter case (blanks count); amounts,
 // when chosen, agree when equal or no further apart than the tolerance, and an amount disagreement rules the
-// pair out entirely. Only the screen changes: marks and colours; nothing is linked or written.
+// pair out entirely. Only marks and colours change; nothing is linked or written.
 //
 // Comparar reaches exactly the marks and colours of the pair-by-pair rule (MatchingReference.h) through an
-// index, in about n log n. The window recomputes all totals with CalcularTotales afterwards.
+// index, in about n log n. The caller recomputes all totals with CalcularTotales afterwards.
 
 #include "WorkbenchRow.h"
 
@@ -15,20 +15,20 @@
 
 namespace conciliacion {
 
-// The boxes of chkCamposComp; box k compares list column k + 1.
+// The fields the operator may choose to compare; field k compares list column k + 1.
 enum CajaComparar : int { cajaFecha = 0, cajaVencimiento, cajaTC, cajaComprobante, cajaImporte, cajaConcepto,
                           kCantidadCajas };
 
 struct OpcionesComparacion {
-    std::array<bool, kCantidadCajas> cajas{};   // true for a box whose value is 1
-    ado::Currency tolerancia;                   // txtTolerancia read as money
+    std::array<bool, kCantidadCajas> cajas{};   // true for a field chosen (stored value 1)
+    ado::Currency tolerancia;                   // the amount tolerance, as money
 };
 
 enum class EstadoComparacion { Terminada, ListaIzquierdaVacia, ListaDerechaVacia };
 
 struct ResultadoComparacion {
     EstadoComparacion estado = EstadoComparacion::Terminada;
-    bool todasLasCajas = false;   // no box was chosen, so all six were: the window ticks them on screen
+    bool todasLasCajas = false;   // no field was chosen, so all six were: the caller shows them chosen
     bool cancelada = false;
     qint64 pares = 0;             // pairs marked
 };
@@ -41,9 +41,9 @@ using AvanceComparacion = std::function<bool(qsizetype hechas, qsizetype total, 
 ResultadoComparacion Comparar(WorkbenchRows& izquierda, WorkbenchRows& derecha,
                               const OpcionesComparacion& opciones, const AvanceComparacion& avance = {});
 
-// The boxes that take part: those chosen, or all six when none is (then `todas` is set).
+// The fields that take part: those chosen, or all six when none is (then `todas` is set).
 std::array<bool, kCantidadCajas> CajasElegidas(const OpcionesComparacion& opciones, bool& todas);
-// The cell a text box compares.
+// The cell a text field compares.
 const QString& TextoCaja(const WorkbenchRow& fila, int caja);
 // The refusal for empty lists, checked left first; Terminada when both lists have rows.
 EstadoComparacion ComprobarListas(const WorkbenchRows& izquierda, const WorkbenchRows& derecha);

@@ -1,20 +1,13 @@
 #include "Store.h"
 
-#include "core/Globals.h"
 #include "platform/ado/Recordset.h"
-#include "data/DialectoOracle.h"
-#include "data/Sinonimos.h"
-#include "platform/suite/Estacion.h"
+#include "data/base/DialectoOracle.h"
+#include "data/base/Sinonimos.h"
 
 namespace conciliacion {
 
-QString PropietarioEstacion()
-{
-    return suite::Estacion::NombreEstacion() + QLatin1Char('|') + ModGlobal::gUsuarioLogeado;
-}
-
-ReconciliationStore::ReconciliationStore(ado::Connection& conexion, bool esAdministrador)
-    : m_conexion(&conexion), m_esAdmin(esAdministrador)
+ReconciliationStore::ReconciliationStore(ado::Connection& conexion, bool esAdministrador, EntornoTrabajo entorno)
+    : m_conexion(&conexion), m_esAdmin(esAdministrador), m_entorno(std::move(entorno))
 {
 }
 

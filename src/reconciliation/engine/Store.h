@@ -11,7 +11,9 @@
 // copied by the engine from table to table. Line statements are restricted to the reconciliation's own
 // rows, so a stale ID can never touch another reconciliation.
 
+#include "EntornoTrabajo.h"
 #include "StoreReport.h"
+#include "StoreSettings.h"
 #include "StoreTypes.h"
 #include "platform/ado/Connection.h"
 
@@ -21,16 +23,24 @@ namespace ado { class Recordset; }
 
 namespace conciliacion {
 
-// The edit lock's owner text of this workstation: the station name, "|" and the logged user.
-QString PropietarioEstacion();
-
 class ReconciliationStore {
 public:
     // On the connection given, for a user who is or is not an administrator (who reads the tables
-    // themselves instead of their synonyms).
-    ReconciliationStore(ado::Connection& conexion, bool esAdministrador);
-    // The user behind the connection changed (the start-up road logs in after the window exists).
+    // themselves instead of their synonyms), with the station, user and configuration of `entorno`.
+    ReconciliationStore(ado::Connection& conexion, bool esAdministrador, EntornoTrabajo entorno);
+    // The user behind the connection changed (the start-up road logs in after the store exists).
     void setAdministrador(bool esAdministrador) { m_esAdmin = esAdministrador; }
+
+    // The edit lock's owner text of this workstation (EntornoTrabajo::Propietario).
+    QString Propietario() const { return m_entorno.Propietario(); }
+
+    // ---- the account's comparison settings (StoreSettings.h) ----
+    // Read from the configuration table; the amount is always compared, so Importe comes back checked
+    // whatever was stored.
+    ConfiguracionComparacion LeerConfiguracion(const QString& cuenta) const;
+    // Stored; true only when the row was written (the configuration writer has already reported a failure to
+    // the operator).
+    bool GrabarConfiguracion(const QString& cuenta, const ConfiguracionComparacion& cfg) const;
 
     // ---- numbers and the header ----
     // One more than the highest number held by a header or a line of either side: never the number of an
@@ -78,7 +88,7 @@ public:
     // that changed since they were loaded or saved (passing all is right too). A finalized reconciliation is
     // refused and nothing is written.
     Resultado Guardar(const Cabecera& cabecera, const EstadosFilas& izquierda, const EstadosFilas& derecha);
-    // The reconcile button's writes in one transaction: the save above, the link rows of every unmarked line
+    // The reconcile step's writes in one transaction: the save above, the link rows of every unmarked line
     // of the reconciliation removed, then the new left rows' link rows replaced by `vinculos.pares`.
     // The link rows go in blocks, so memory stays the same however many pairs there are; `avance` hears of
     // each block and may cancel, which rolls everything back (Cancelada).
@@ -124,6 +134,7 @@ private:
 
     ado::Connection* m_conexion;
     bool m_esAdmin;
+    EntornoTrabajo m_entorno;
 };
 
 } // namespace conciliacion

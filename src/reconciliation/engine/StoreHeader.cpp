@@ -2,7 +2,7 @@
 
 #include "Store.h"
 #include "StoreSql.h"
-#include "core/SqlBuilders.h"
+#include "core/base/SqlBuilders.h"
 #include "platform/ado/Error.h"
 
 namespace conciliacion {

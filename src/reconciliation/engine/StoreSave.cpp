@@ -1,4 +1,4 @@
-// Saving the lines' marks and link lists and the header; the reconcile button's writes.
+// Saving the lines' marks and link lists and the header; the reconcile step's writes.
 
 #include "Store.h"
 #include "StoreSql.h"

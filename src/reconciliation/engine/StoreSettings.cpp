@@ -1,7 +1,6 @@
 #include "StoreSettings.h"
 
-#include "core/Configuration.h"
-#include "platform/ado/Variant.h"
+#include "Store.h"
 
 namespace conciliacion {
 
@@ -37,17 +36,16 @@ ConfiguracionComparacion LeerValorConfiguracion(const QString& valor)
     return cfg;
 }
 
-ConfiguracionComparacion LeerConfiguracion(const QString& cuenta)
+ConfiguracionComparacion ReconciliationStore::LeerConfiguracion(const QString& cuenta) const
 {
-    ConfiguracionComparacion cfg = LeerValorConfiguracion(ModGlobal::Cfg(ClaveConfiguracion(cuenta)));
+    ConfiguracionComparacion cfg = LeerValorConfiguracion(m_entorno.leerConfiguracion(ClaveConfiguracion(cuenta)));
     cfg.campos[cmpImporte] = 1;
     return cfg;
 }
 
-bool GrabarConfiguracion(const QString& cuenta, const ConfiguracionComparacion& cfg)
+bool ReconciliationStore::GrabarConfiguracion(const QString& cuenta, const ConfiguracionComparacion& cfg) const
 {
-    return ModGlobal::GrabaDfg(ClaveConfiguracion(cuenta), ado::Variant(ValorConfiguracion(cfg)), QString(), 0,
-                               QStringLiteral("DATOS"));
+    return m_entorno.grabarConfiguracion(ClaveConfiguracion(cuenta), ValorConfiguracion(cfg), QStringLiteral("DATOS"));
 }
 
 } // namespace conciliacion

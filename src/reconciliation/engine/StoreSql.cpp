@@ -1,19 +1,19 @@
 #include "StoreSql.h"
 
 #include "StoreTypes.h"
-#include "data/DB_Dll.h"
-#include "platform/suite/Utilidades.h"
+#include "data/base/ValorSql.h"
+#include "platform/suite/base/Conversiones.h"
 
 namespace conciliacion::sql {
 
 QString Texto(const QString& texto)
 {
-    return DB_Dll::SQLValue(ado::Variant(texto), QStringLiteral("'"));
+    return sqltext::ValorSQL(ado::Variant(texto), QStringLiteral("'"));
 }
 
 QString Fecha(const QString& fecha)
 {
-    return fecha.trimmed().isEmpty() ? QStringLiteral("NULL") : suite::Utilidades::FechaSQL(fecha);
+    return fecha.trimmed().isEmpty() ? QStringLiteral("NULL") : suite::Conversiones::FechaSQL(fecha);
 }
 
 QString DelNumero(qint64 numero)
@@ -56,7 +56,7 @@ int Filas::Columna(const QString& nombre) const
 
 QString Filas::Texto(qsizetype fila, int columna) const
 {
-    return suite::Utilidades::TextoCampo(Valor(fila, columna));
+    return suite::Conversiones::TextoCampo(Valor(fila, columna));
 }
 
 qint64 Filas::Entero(qsizetype fila, int columna) const

@@ -13,7 +13,7 @@ namespace conciliacion::sql {
 
 // A text literal with its quotes doubled: 'O''Brien'.
 QString Texto(const QString& texto);
-// A date literal for a day/month/year text (Utilidades::FechaSQL); NULL for a blank one.
+// A date literal for a day/month/year text (Conversiones::FechaSQL); NULL for a blank one.
 QString Fecha(const QString& fecha);
 // "IDCONCILIACION = '<number padded to 15>'": the rows of one reconciliation.
 QString DelNumero(qint64 numero);
@@ -28,7 +28,7 @@ public:
     // A column's position, by name without regard to case; raises ado::Error 3265 for an unknown one.
     int Columna(const QString& nombre) const;
     const ado::Variant& Valor(qsizetype fila, int columna) const { return m_datos.rows.at(fila).at(columna); }
-    QString Texto(qsizetype fila, int columna) const;   // Utilidades::TextoCampo of the value
+    QString Texto(qsizetype fila, int columna) const;   // Conversiones::TextoCampo of the value
     qint64 Entero(qsizetype fila, int columna) const;   // the number at the start of a text; 0 for Null
     bool Verdad(qsizetype fila, int columna) const;     // Null and 0 are false
 

@@ -1,12 +1,12 @@
 #include "StoreTypes.h"
 
-#include "platform/suite/Utilidades.h"
+#include "platform/suite/base/Conversiones.h"
 
 namespace conciliacion {
 
 QString NumeroTabla(qint64 numero)
 {
-    return suite::Utilidades::FormatoAncho(ado::Variant(numero), 15);
+    return suite::Conversiones::FormatoAncho(ado::Variant(numero), 15);
 }
 
 QString NumeroBloqueo(qint64 numero)

@@ -41,7 +41,7 @@ struct Cabecera {
 // that the header lacks: the store writes no header without them.
 void ComprobarCabecera(const Cabecera& cabecera);
 
-// What a save writes for one line: its mark (the row's check box) and its link list.
+// What a save writes for one line: its mark and its link list.
 struct EstadoFila {
     qint64 id = 0;
     bool marcada = false;

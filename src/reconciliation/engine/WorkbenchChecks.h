@@ -1,8 +1,8 @@
 #pragma once
-// The decisions of the lists' mark handlers (Lvw_ItemCheck, Lvw2_ItemCheck), the Shift+arrow toggle,
-// MarcarSel and the column-header sort, as functions on the rows. The window asks the question, sets the
-// marks of the rows named in the result on its lists (from code, so no further check event runs) and then
-// recomputes the totals, in every case.
+// The decisions taken when the operator marks or unmarks a row of either list, toggles one with Shift+arrow,
+// marks the selected rows (MarcarSel) or sorts a list by a column, as functions on the rows. The caller asks
+// the question, sets the marks of the rows named in the result (so no further mark change is reported) and
+// then recomputes the totals, in every case.
 
 #include "WorkbenchPrompt.h"
 #include "WorkbenchRow.h"
@@ -36,7 +36,7 @@ bool EsTeclaAlternarMarca(int KeyCode, int Shift);
 // Marks every selected row (no handler runs, no link changes); returns the rows whose mark changed.
 std::vector<qsizetype> MarcarSel(WorkbenchRows& filas, const std::vector<qsizetype>& seleccionadas);
 
-// Sort state of a list after a click on a column header (position 1 = first column): sorted, by that
+// Sort state of a list after the operator sorts it by a column (position 1 = first column): sorted, by that
 // column's sub-item, order flipped from the previous one (0 ascending, 1 descending).
 struct OrdenLista {
     bool Sorted = false;

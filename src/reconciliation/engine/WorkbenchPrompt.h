@@ -1,7 +1,8 @@
 #pragma once
-// A question the workbench's pure routines want the window to put to the operator, as a message box.
+// A question the workbench's pure routines want the caller to put to the operator: text, the message-box
+// style number and a title.
 
-#include "platform/ui/OperatorDialogs.h"
+#include "platform/ui/base/MsgBoxConstants.h"
 
 #include <QString>
 

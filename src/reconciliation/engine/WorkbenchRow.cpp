@@ -1,6 +1,6 @@
 #include "WorkbenchRow.h"
 
-#include "platform/suite/Utilidades.h"
+#include "platform/suite/base/Conversiones.h"
 
 #include <QLocale>
 
@@ -52,7 +52,7 @@ QString TextoImporteLista(ado::Currency importe)
     }
     const QString texto = (centavos < 0 ? QStringLiteral("-") : QString()) + entero + locale.decimalPoint()
                           + QString::number(absoluto % 100).rightJustified(2, QLatin1Char('0'));
-    return suite::Utilidades::AjustarAncho(texto, 14);
+    return suite::Conversiones::AjustarAncho(texto, 14);
 }
 
 ado::Currency WorkbenchRow::ImporteMostrado() const

@@ -1,7 +1,7 @@
 #pragma once
 // One line of the workbench's left (debit) or right (credit) list: the sixteen columns by sub-item, and the
-// row's check mark, text colour, icon and link group. Plain data without widgets: the window copies rows to
-// and from its list views, and the matching, linking, grouping and totals routines work on vectors of them.
+// row's check mark, text colour, icon and link group. Plain data without widgets: the caller shows them
+// in its lists, and the matching, linking, grouping and totals routines work on vectors of them.
 
 #include "platform/ado/Currency.h"
 

@@ -8,8 +8,8 @@
 
 namespace conciliacion {
 
-SesionConciliacion::SesionConciliacion()
-    : m_decimales(DecimalesEtiquetas())
+SesionConciliacion::SesionConciliacion(int decimales)
+    : m_decimales(decimales)
 {
 }
 
@@ -266,7 +266,7 @@ void SesionConciliacion::OlvidarCambios()
 Totales SesionConciliacion::TotalesActuales() const
 {
     if (m_decimales < 2)
-        // Labels with fewer decimals than the amounts round every partial sum: add them up in order.
+        // Totals shown with fewer decimals than the amounts round every partial sum: add them up in order.
         return CalcularTotales(Filas(Lado::Izquierda), Filas(Lado::Derecha), m_decimales);
     Totales t;
     t.Conc = RedondeoEtiqueta(m_lados[0].marcadas, m_decimales);

@@ -36,7 +36,8 @@ public:
 
 class SesionConciliacion {
 public:
-    SesionConciliacion();
+    // Totals are rounded to the money decimals the totals are shown with (DecimalesEtiquetas).
+    explicit SesionConciliacion(int decimales);
 
     void AgregarObservador(ObservadorSesion* observador);
     void QuitarObservador(ObservadorSesion* observador);
@@ -56,7 +57,7 @@ public:
     void Vaciar();
 
     // ---- the operator's work ----
-    // The operator changed the mark of one row (check box, Shift+arrow): the row is recorded as changed.
+    // The operator changed the mark of one row (by hand or Shift+arrow): the row is recorded as changed.
     void CambiarMarca(Lado lado, qsizetype posicion, bool marcada);
     // The rest of a mark handler once its question was answered (see ResolverItemCheck).
     void ResolverMarca(Lado lado, qsizetype posicion, bool confirmado);
@@ -82,9 +83,9 @@ public:
     void OlvidarCambios();
 
     // ---- totals ----
-    // The four totals and the difference as the labels show them, kept as marks change.
+    // The four totals and the difference as they are shown, kept as marks change.
     Totales TotalesActuales() const;
-    // Money decimals of the labels (read once; a session for another locale may set them).
+    // Money decimals of the shown totals (a session for another locale may set them).
     void setDecimales(int decimales) { m_decimales = decimales; }
 
 private:

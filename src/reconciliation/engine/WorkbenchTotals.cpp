@@ -1,16 +1,14 @@
 #include "WorkbenchTotals.h"
 
-#include "core/Money.h"
+#include "core/base/FormatoMoneda.h"
 
 #include <QLocale>
 
 namespace conciliacion {
 
-int DecimalesEtiquetas()
+int DecimalesEtiquetas(const QString& cantidadDecimales)
 {
-    const QString cero = ModGlobal::FmtMoneda(ado::Currency(), -1);
-    const qsizetype separador = cero.indexOf(QLocale().decimalPoint());
-    return separador < 0 ? 0 : int(cero.size() - separador - 1);
+    return *ModGlobal::DecimalesMoneda(-1, cantidadDecimales);
 }
 
 ado::Currency RedondeoEtiqueta(ado::Currency valor, int decimales)
@@ -40,19 +38,19 @@ Totales CalcularTotales(const WorkbenchRows& izquierda, const WorkbenchRows& der
     return t;
 }
 
-EtiquetaDiferencia TextoDiferencia(ado::Currency dif)
+EtiquetaDiferencia TextoDiferencia(ado::Currency dif, int decimales)
 {
     if (dif < ado::Currency()) {
         QString plano = (-dif).toString();
         plano.replace(u'.', QLocale().decimalPoint());
         return {plano, kColorRojo};
     }
-    return {TextoTotal(dif), kColorAzul};
+    return {TextoTotal(dif, decimales), kColorAzul};
 }
 
-QString TextoTotal(ado::Currency total)
+QString TextoTotal(ado::Currency total, int decimales)
 {
-    return ModGlobal::FmtMoneda(total, -1);
+    return ModGlobal::FormatoMoneda(total, decimales);
 }
 
 bool TotalesCuadran(ado::Currency conciliadoIzquierda, ado::Currency conciliadoDerecha, ado::Currency tolerancia)

@@ -1,7 +1,7 @@
 #include "Sinonimos.h"
 
 #include "SqlText.h"
-#include "platform/suite/Utilidades.h"
+#include "platform/suite/base/Conversiones.h"
 
 namespace sinonimos {
 
@@ -30,7 +30,7 @@ const QString kMarca = QStringLiteral("@Admin_");
 
 QString quitarMarca(const QString& codigo)
 {
-    return suite::Utilidades::ReemplazarTexto(codigo, kMarca, QString());
+    return suite::Conversiones::ReemplazarTexto(codigo, kMarca, QString());
 }
 
 QString reescribirCodigo(const QString& codigo)
@@ -42,11 +42,11 @@ QString reescribirCodigo(const QString& codigo)
         for (const auto& v : kVecinos) {
             const QString antes = QLatin1String(v[0]);
             const QString despues = QLatin1String(v[1]);
-            out = suite::Utilidades::ReemplazarTexto(out, antes + tabla + despues, antes + vista + despues);
+            out = suite::Conversiones::ReemplazarTexto(out, antes + tabla + despues, antes + vista + despues);
         }
         if (tabla == QLatin1String("MA_CUENTAS")) {
-            out = suite::Utilidades::ReemplazarTexto(out, QStringLiteral("{MA_CUENTAS."), QStringLiteral("{SS_MA_CUENTAS."));
-            out = suite::Utilidades::ReemplazarTexto(out, QStringLiteral("@Admin_MA_CUENTAS"), QStringLiteral("MA_CUENTAS"));
+            out = suite::Conversiones::ReemplazarTexto(out, QStringLiteral("{MA_CUENTAS."), QStringLiteral("{SS_MA_CUENTAS."));
+            out = suite::Conversiones::ReemplazarTexto(out, QStringLiteral("@Admin_MA_CUENTAS"), QStringLiteral("MA_CUENTAS"));
         }
     }
     return quitarMarca(out);

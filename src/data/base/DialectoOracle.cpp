@@ -1,7 +1,7 @@
 #include "DialectoOracle.h"
 
 #include "SqlText.h"
-#include "platform/suite/Utilidades.h"
+#include "platform/suite/base/Conversiones.h"
 
 #include <QRegularExpression>
 
@@ -9,12 +9,12 @@
 
 namespace oracle {
 
-using suite::Utilidades;
+using suite::Conversiones;
 
 namespace {
 
 // Every occurrence, without regard to case.
-constexpr auto Reemplazar = &Utilidades::ReemplazarTexto;
+constexpr auto Reemplazar = &Conversiones::ReemplazarTexto;
 
 const QString kPatronFecha = QStringLiteral("'DD/MM/YYYY'");
 
@@ -173,7 +173,7 @@ bool LeeComoFecha(const QString& texto, QDate* fecha)
 
 QString Traducir(const QString& valor)
 {
-    if (Utilidades::ClasificarTexto(valor) <= 1)
+    if (Conversiones::ClasificarTexto(valor) <= 1)
         return valor.trimmed().compare(QStringLiteral("LEN"), Qt::CaseInsensitive) == 0 ? QStringLiteral("LENGTH")
                                                                                          : valor;
     QString s = LimitarFilas(valor);

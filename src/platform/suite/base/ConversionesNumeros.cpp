@@ -1,7 +1,8 @@
-// Number conversions of the utility object.
+// Number conversions: texts read as amounts and numbers, amounts written in words.
+#include "Conversiones.h"
+
 #include "ImporteEnLetras.h"
 #include "LecturaNumero.h"
-#include "Utilidades.h"
 
 namespace suite {
 
@@ -23,13 +24,13 @@ std::optional<qint64> escalado(const QString& texto)
 
 } // namespace
 
-ado::Currency Utilidades::TextoAMoneda(const QString& texto, bool* ok)
+ado::Currency Conversiones::TextoAMoneda(const QString& texto, bool* ok)
 {
     const std::optional<qint64> e = escalado(texto);
     return devolver(e ? std::optional(ado::Currency::fromScaled(*e)) : std::nullopt, ok);
 }
 
-double Utilidades::TextoADoble(const QString& texto, bool* ok)
+double Conversiones::TextoADoble(const QString& texto, bool* ok)
 {
     std::optional<double> valor;
     if (const std::optional<NumeroLeido> n = LeerNumero(texto)) {
@@ -43,7 +44,7 @@ double Utilidades::TextoADoble(const QString& texto, bool* ok)
     return devolver(valor, ok);
 }
 
-qint64 Utilidades::TextoAEntero(const QString& texto, bool* ok)
+qint64 Conversiones::TextoAEntero(const QString& texto, bool* ok)
 {
     std::optional<qint64> valor;
     if (const std::optional<qint64> e = escalado(texto)) {
@@ -57,7 +58,7 @@ qint64 Utilidades::TextoAEntero(const QString& texto, bool* ok)
     return devolver(valor, ok);
 }
 
-QString Utilidades::ImporteATexto(const QString& importe)
+QString Conversiones::ImporteATexto(const QString& importe)
 {
     const std::optional<qint64> e = escalado(importe);
     return e ? ImporteEnLetras(*e) : QString();

@@ -1,5 +1,5 @@
-// Date operations of the utility object.
-#include "Utilidades.h"
+// Date conversions: day/month/year texts read and written as SQL date literals.
+#include "Conversiones.h"
 
 #include "platform/ado/Error.h"
 
@@ -35,7 +35,7 @@ QDate leerFecha(const QString& texto)
 
 } // namespace
 
-QString Utilidades::FechaSQL(const QString& fecha)
+QString Conversiones::FechaSQL(const QString& fecha)
 {
     const QDate d = leerFecha(fecha);
     if (!d.isValid())
@@ -45,17 +45,17 @@ QString Utilidades::FechaSQL(const QString& fecha)
     return u'\'' + d.toString(formato) + u'\'';
 }
 
-void Utilidades::EstablecerFormaFechaSQL(FormaFechaSQL forma)
+void Conversiones::EstablecerFormaFechaSQL(FormaFechaSQL forma)
 {
     g_forma = forma;
 }
 
-FormaFechaSQL Utilidades::FormaFechaSQLActual()
+FormaFechaSQL Conversiones::FormaFechaSQLActual()
 {
     return g_forma;
 }
 
-int Utilidades::DiasDelMes(int mes)
+int Conversiones::DiasDelMes(int mes)
 {
     if (mes < 1 || mes > 12)
         return 0;

@@ -1,5 +1,5 @@
-// Text operations of the utility object: field texts, separators, replacing, fixed widths, folders.
-#include "Utilidades.h"
+// Text conversions: field texts, separators, replacing, fixed widths, folders.
+#include "Conversiones.h"
 
 #include <QRegularExpression>
 
@@ -30,17 +30,17 @@ const QString kClave = QStringLiteral("Kormidan2");
 
 } // namespace
 
-QString Utilidades::TextoCampo(const ado::Variant& valor)
+QString Conversiones::TextoCampo(const ado::Variant& valor)
 {
     return valor.toText();
 }
 
-QString Utilidades::TextoDespuesDe(const QString& texto, const QString& separador)
+QString Conversiones::TextoDespuesDe(const QString& texto, const QString& separador)
 {
     return TextoDespuesDe(texto, QStringList{separador});
 }
 
-QString Utilidades::TextoDespuesDe(const QString& texto, const QStringList& separadores)
+QString Conversiones::TextoDespuesDe(const QString& texto, const QStringList& separadores)
 {
     qsizetype mejor = -1;
     qsizetype largo = 0;
@@ -56,21 +56,21 @@ QString Utilidades::TextoDespuesDe(const QString& texto, const QStringList& sepa
     return mejor < 0 ? texto : texto.mid(mejor + largo);
 }
 
-QString Utilidades::Reemplazar(const QString& texto, const QString& buscar, const QString& reemplazo)
+QString Conversiones::Reemplazar(const QString& texto, const QString& buscar, const QString& reemplazo)
 {
     if (buscar.isEmpty())
         return texto;
     return QString(texto).replace(buscar, reemplazo, Qt::CaseSensitive);
 }
 
-QString Utilidades::ReemplazarTexto(const QString& texto, const QString& buscar, const QString& reemplazo)
+QString Conversiones::ReemplazarTexto(const QString& texto, const QString& buscar, const QString& reemplazo)
 {
     if (buscar.isEmpty())
         return texto;
     return QString(texto).replace(buscar, reemplazo, Qt::CaseInsensitive);
 }
 
-int Utilidades::ClasificarTexto(const QString& texto)
+int Conversiones::ClasificarTexto(const QString& texto)
 {
     const QString t = texto.simplified();
     if (t.isEmpty())
@@ -78,7 +78,7 @@ int Utilidades::ClasificarTexto(const QString& texto)
     return t.contains(u' ') ? 2 : 1;
 }
 
-QString Utilidades::CodificarTexto(const QString& texto)
+QString Conversiones::CodificarTexto(const QString& texto)
 {
     QString salida(kMarcaCodificado);
     for (qsizetype i = 0; i < texto.size(); ++i) {
@@ -88,7 +88,7 @@ QString Utilidades::CodificarTexto(const QString& texto)
     return salida;
 }
 
-QString Utilidades::DecodificarTexto(const QString& texto)
+QString Conversiones::DecodificarTexto(const QString& texto)
 {
     if (!texto.startsWith(kMarcaCodificado) || (texto.size() - 1) % 4 != 0)
         return texto;
@@ -104,7 +104,7 @@ QString Utilidades::DecodificarTexto(const QString& texto)
     return salida;
 }
 
-QString Utilidades::FormatoAncho(const ado::Variant& valor, int ancho)
+QString Conversiones::FormatoAncho(const ado::Variant& valor, int ancho)
 {
     const QString texto = TextoCampo(valor);
     if (ancho < 1)
@@ -121,12 +121,12 @@ QString Utilidades::FormatoAncho(const ado::Variant& valor, int ancho)
     return texto + QString(ancho - texto.size(), u' ');
 }
 
-QString Utilidades::AjustarAncho(const QString& texto, int ancho)
+QString Conversiones::AjustarAncho(const QString& texto, int ancho)
 {
     return alineadoDerecha(texto.trimmed(), ancho);
 }
 
-QString Utilidades::NormalizarCarpeta(const QString& carpeta)
+QString Conversiones::NormalizarCarpeta(const QString& carpeta)
 {
     if (carpeta.isEmpty())
         return carpeta;

@@ -1,7 +1,7 @@
 #include "SqlBuilders.h"
 
-#include "data/DB_Dll.h"
-#include "data/SqlText.h"
+#include "data/base/SqlText.h"
+#include "data/base/ValorSql.h"
 #include "platform/ado/Variant.h"
 
 #include <exception>
@@ -19,7 +19,7 @@ void AgregarCampo(const QString& Campo, const QString& Valor, const QString& Tip
     CampoValor& ultimo = gCampos.last();
     ultimo.Campo = Campo;
     ultimo.Valor = Valor.compare(QLatin1String("NULL"), Qt::CaseInsensitive) == 0
-        ? QStringLiteral("Null") : DB_Dll::SQLValue(ado::Variant(Valor), Tipo);
+        ? QStringLiteral("Null") : sqltext::ValorSQL(ado::Variant(Valor), Tipo);
 }
 
 void ArmarSQL(QString& Sentencia, QVector<CampoValor>& Campos, const QString& Tabla, bool EsUpdate,
