@@ -21,7 +21,8 @@ struct CampoValor {
 extern QVector<CampoValor> gCampos;
 
 // Adds one column to gCampos (Nuevo: starts a new list). The value becomes "Null" when it reads "NULL" in any
-// case, else the literal sqltext::ValorSQL (DB_Dll::SQLValue) makes of it with the kind `Tipo` ("'" text, "@" amount, "" bare).
+// case, else the literal sqltext::ValorSQL (DB_Dll::SQLValue) makes of it with the kind `Tipo` ("'" text,
+// "@" amount, "" bare).
 // The operator's apostrophes are kept: the text literal doubles them.
 void AgregarCampo(const QString& Campo, const QString& Valor, const QString& Tipo, bool Nuevo);
 
