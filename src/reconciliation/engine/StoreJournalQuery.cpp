@@ -38,19 +38,19 @@ QString patronPrefijo(const QString& texto, bool oracle)
 
 QString CondicionDiario(const Cabecera& cabecera, Lado lado, bool oracle)
 {
-    using suite::Conversiones;
+    using Utilidades = suite::Conversiones;   // the utility object's conversions, without its dialogs
     QString condicion;
     if (!cabecera.fechaDesde.trimmed().isEmpty())
-        condicion = QStringLiteral(" Where Fecha >= ") + Conversiones::FechaSQL(cabecera.fechaDesde);
+        condicion = QStringLiteral(" Where Fecha >= ") + Utilidades::FechaSQL(cabecera.fechaDesde);
     if (!cabecera.fechaHasta.trimmed().isEmpty()) {
         condicion += condicion.isEmpty() ? QStringLiteral(" Where Fecha <= ") : QStringLiteral(" AND Fecha <= ");
-        condicion += Conversiones::FechaSQL(cabecera.fechaHasta);
+        condicion += Utilidades::FechaSQL(cabecera.fechaHasta);
     }
     agregarClausula(condicion, QStringLiteral("MV_ASIENTOS.CUENTA = ") + sql::Texto(cabecera.cuenta.trimmed())
                                    + QStringLiteral(") "));
     if (!cabecera.unegocio.trimmed().isEmpty()) {
         agregarClausula(condicion, QStringLiteral("MV_ASIENTOS.UNEGOCIO = ")
-                                       + sql::Texto(Conversiones::FormatoAncho(ado::Variant(cabecera.unegocio), 4))
+                                       + sql::Texto(Utilidades::FormatoAncho(ado::Variant(cabecera.unegocio), 4))
                                        + QStringLiteral(") "));
     }
     if (!cabecera.usuario.trimmed().isEmpty()) {
