@@ -28,9 +28,11 @@ constexpr const char* kVecinos[][2] = {{" ", " "}, {"(", " "}, {" ", "."}, {"(",
 
 const QString kMarca = QStringLiteral("@Admin_");
 
+using suite::Conversiones;
+
 QString quitarMarca(const QString& codigo)
 {
-    return suite::Conversiones::ReemplazarTexto(codigo, kMarca, QString());
+    return Conversiones::ReemplazarTexto(codigo, kMarca, QString());
 }
 
 QString reescribirCodigo(const QString& codigo)
@@ -42,11 +44,11 @@ QString reescribirCodigo(const QString& codigo)
         for (const auto& v : kVecinos) {
             const QString antes = QLatin1String(v[0]);
             const QString despues = QLatin1String(v[1]);
-            out = suite::Conversiones::ReemplazarTexto(out, antes + tabla + despues, antes + vista + despues);
+            out = Conversiones::ReemplazarTexto(out, antes + tabla + despues, antes + vista + despues);
         }
         if (tabla == QLatin1String("MA_CUENTAS")) {
-            out = suite::Conversiones::ReemplazarTexto(out, QStringLiteral("{MA_CUENTAS."), QStringLiteral("{SS_MA_CUENTAS."));
-            out = suite::Conversiones::ReemplazarTexto(out, QStringLiteral("@Admin_MA_CUENTAS"), QStringLiteral("MA_CUENTAS"));
+            out = Conversiones::ReemplazarTexto(out, QStringLiteral("{MA_CUENTAS."), QStringLiteral("{SS_MA_CUENTAS."));
+            out = Conversiones::ReemplazarTexto(out, QStringLiteral("@Admin_MA_CUENTAS"), QStringLiteral("MA_CUENTAS"));
         }
     }
     return quitarMarca(out);
