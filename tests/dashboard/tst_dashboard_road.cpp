@@ -19,6 +19,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QWebEnginePage>
+#include <QWebEngineScript>
 #include <QWebEngineView>
 #include <QtTest>
 
@@ -37,7 +38,8 @@ void clic(web::WebBrowser& navegador, const QString& href)
 {
     navegador.vista()->page()->runJavaScript(
         QStringLiteral("Array.from(document.querySelectorAll('a')).find(a => a.getAttribute('href') == '%1').click()")
-            .arg(href));
+            .arg(href),
+        QWebEngineScript::ApplicationWorld);
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QSignalSpy>
 #include <QWebEnginePage>
+#include <QWebEngineScript>
 #include <QWebEngineView>
 #include <QtTest>
 
@@ -15,7 +16,7 @@ inline QString textoDe(visores::VisorDocumento& v)
 {
     QString texto;
     bool listo = false;
-    v.wbExplorer->vista()->page()->runJavaScript(QStringLiteral("document.body ? document.body.innerText : ''"),
+    v.wbExplorer->vista()->page()->runJavaScript(QStringLiteral("document.body ? document.body.innerText : ''"), QWebEngineScript::ApplicationWorld,
                                                  [&](const QVariant& r) {
                                                      texto = r.toString();
                                                      listo = true;
@@ -29,7 +30,8 @@ inline void clicEnEnlace(visores::VisorDocumento& v, const QString& parte)
     v.wbExplorer->vista()->page()->runJavaScript(
         QStringLiteral("Array.from(document.querySelectorAll('a')).find(a => a.getAttribute('href').indexOf('%1') >= 0)"
                        ".click()")
-            .arg(parte));
+            .arg(parte),
+        QWebEngineScript::ApplicationWorld);
 }
 
 // The visible viewer windows of a class.

@@ -11,9 +11,12 @@ PaginaControlada::PaginaControlada(QWebEngineProfile* perfil, WebBrowser* contro
 
 bool PaginaControlada::acceptNavigationRequest(const QUrl& url, NavigationType /*type*/, bool isMainFrame)
 {
-    if (!isMainFrame)
+    // A frame's own empty document loads nothing.
+    if (!isMainFrame && url.scheme() == QLatin1String("about"))
         return true;
-    if (!m_control->m_permitida.isEmpty() && url == m_control->m_permitida) {
+    // Any other frame's address is a request like a clicked link: held back, asked for, and opened (in the
+    // browser itself) only when the handler lets it; the program's pages have no frames of their own.
+    if (isMainFrame && !m_control->m_permitida.isEmpty() && url == m_control->m_permitida) {
         m_control->m_permitida.clear();
         return true;
     }

@@ -1,6 +1,7 @@
 #pragma once
-// The browser's page: every navigation of the main frame is held back and handed to the control, which
-// asks its before-navigate handler; only the address the control has just allowed goes through.
+// The browser's page: every navigation, of the main frame or of a frame inside it, is held back and handed to
+// the control, which asks its before-navigate handler; only the address the control has just allowed goes
+// through, and only into the main frame.
 
 #include <QWebEnginePage>
 

@@ -32,7 +32,8 @@ void liberarPaginas()
 }
 
 // One profile for every browser of the process: in memory only, no HTTP cache, so a page written again
-// under the same name is read again.
+// under the same name is read again. The pages need no script: none runs, so text that reached a page from the
+// database can never act.
 QWebEngineProfile* perfilDelPrograma()
 {
     static QPointer<QWebEngineProfile> perfil;
@@ -40,6 +41,7 @@ QWebEngineProfile* perfilDelPrograma()
         perfil = new QWebEngineProfile(QCoreApplication::instance());
         perfil->setHttpCacheType(QWebEngineProfile::NoCache);
         perfil->settings()->setDefaultTextEncoding(QStringLiteral("windows-1252"));
+        perfil->settings()->setAttribute(QWebEngineSettings::JavascriptEnabled, false);
     }
     return perfil;
 }

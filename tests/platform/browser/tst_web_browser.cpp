@@ -1,7 +1,8 @@
 // The browser control on real pages in a temporary folder: a Windows-1252 page reads back with its accents;
 // the program's own navigation and every clicked link pass the before-navigate handler first; a cancelled
 // link never loads and raises no download-complete; an allowed one loads; a page rewritten under the same
-// name shows its new text when navigated to again.
+// name shows its new text when navigated to again; a script in a page never runs, and a frame's address is
+// asked for like a link and never loads in the frame.
 
 #include "platform/browser/WebBrowser.h"
 #include "platform/suite/Windows1252.h"
@@ -11,6 +12,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QWebEnginePage>
+#include <QWebEngineScript>
 #include <QWebEngineView>
 #include <QtTest>
 
@@ -28,7 +30,7 @@ QString textoVisible(web::WebBrowser& b)
 {
     QString texto;
     bool listo = false;
-    b.vista()->page()->runJavaScript(QStringLiteral("document.body ? document.body.innerText : ''"),
+    b.vista()->page()->runJavaScript(QStringLiteral("document.body ? document.body.innerText : ''"), QWebEngineScript::ApplicationWorld,
                                      [&](const QVariant& v) {
                                          texto = v.toString();
                                          listo = true;
@@ -40,7 +42,8 @@ QString textoVisible(web::WebBrowser& b)
 
 void clic(web::WebBrowser& b, const QString& idEnlace)
 {
-    b.vista()->page()->runJavaScript(QStringLiteral("document.getElementById('%1').click()").arg(idEnlace));
+    b.vista()->page()->runJavaScript(QStringLiteral("document.getElementById('%1').click()").arg(idEnlace),
+        QWebEngineScript::ApplicationWorld);
 }
 
 } // namespace
@@ -144,6 +147,43 @@ private slots:
         QVERIFY(completas.wait(20000));
         QCOMPARE(textoVisible(b), QStringLiteral("segunda versión"));
         QCOMPARE(completas.count(), 2);
+    }
+    void aScriptInAPageDoesNothing()
+    {
+        const QString ruta = carpeta.filePath(QStringLiteral("guion.htm"));
+        escribir(ruta, QStringLiteral("<HTML><BODY>texto <script>document.body.innerText = 'cambiado'</script>"
+                                      "<img src=x onerror=\"document.body.innerText = 'cambiado'\"></BODY></HTML>"));
+        web::WebBrowser b;
+        b.resize(400, 300);
+        b.show();
+        QSignalSpy completas(&b, &web::WebBrowser::DownloadComplete);
+        b.Navigate(ruta);
+        QVERIFY(completas.wait(20000));
+        QTest::qWait(300);
+        QCOMPARE(textoVisible(b).trimmed(), QStringLiteral("texto"));
+    }
+
+    void aFrameAddressGoesThroughTheHandler()
+    {
+        const QString ruta = carpeta.filePath(QStringLiteral("marco.htm"));
+        escribir(ruta, QStringLiteral("<HTML><BODY>con marco<iframe src=otra.htm></iframe></BODY></HTML>"));
+        web::WebBrowser b;
+        b.resize(400, 300);
+        b.show();
+        QStringList pedidas;
+        b.setBeforeNavigate2([&](const QString& url, bool& cancel) {
+            pedidas << url;
+            cancel = url.endsWith(QLatin1String("otra.htm"));
+        });
+        QSignalSpy completas(&b, &web::WebBrowser::DownloadComplete);
+        b.Navigate(ruta);
+        QVERIFY(completas.wait(20000));
+        QTRY_COMPARE_WITH_TIMEOUT(pedidas.size(), 2, 10000);
+        QCOMPARE(pedidas.at(1), QUrl::fromLocalFile(otra).toString());
+        QTest::qWait(300);
+        // Cancelled: neither the frame nor the browser shows the other page.
+        QCOMPARE(b.LocationURL(), QUrl::fromLocalFile(ruta).toString());
+        QVERIFY(!textoVisible(b).contains(QStringLiteral("Página dos")));
     }
 };
 
