@@ -61,28 +61,32 @@ ProgramaAIniciar ProgramaDeDireccion(const QString& Direccion, const QString& ca
         return r;
     r.programa = partes.takeFirst();
     r.argumentos = partes;
-    // An address holding a folder separator names its program by path; any other is beside this program.
-    if (!texto.contains(QLatin1Char('\\')) && !texto.contains(QLatin1Char('/')))
+    // A program named with a folder separator is named by path; any other is beside this program. A separator
+    // in an argument says nothing of where the program is.
+    if (!r.programa.contains(QLatin1Char('\\')) && !r.programa.contains(QLatin1Char('/')))
         r.programa = buscarEnCarpeta(carpetaProgramas, r.programa);
     return r;
 }
 
 void MenuExes(const QString& Direccion, const QString& ParametroAdicional, qint64& IdTarea)
 {
+    const ProgramaAIniciar inicio = ProgramaDeDireccion(Direccion, QCoreApplication::applicationDirPath());
+    IniciarPrograma(inicio.programa, inicio.argumentos, ParametroAdicional, IdTarea);
+}
+
+void IniciarPrograma(const QString& programa, const QStringList& argumentos, const QString& ParametroAdicional,
+                     qint64& IdTarea)
+{
     ui::Routine rutina(QStringLiteral("MenuExes"), gDB().ConTratamientoErrores());
     QString lanzamiento;
-    ProgramaAIniciar inicio;
     rutina.steps({
         [&] { lanzamiento = CadenaLanzamientoActual(ParametroAdicional); },
-        [&] { inicio = ProgramaDeDireccion(Direccion, QCoreApplication::applicationDirPath()); },
         [&] {
             qint64 pid = 0;
-            if (inicio.programa.isEmpty()
-                || !QProcess::startDetached(inicio.programa, inicio.argumentos + QStringList{lanzamiento}, QString(),
-                                            &pid))
-                throw ado::Error(kArchivoNoEncontrado,
-                                 QStringLiteral("No se pudo iniciar el programa: %1")
-                                     .arg(QDir::toNativeSeparators(inicio.programa)));
+            if (programa.isEmpty()
+                || !QProcess::startDetached(programa, argumentos + QStringList{lanzamiento}, QString(), &pid))
+                throw ado::Error(kArchivoNoEncontrado, QStringLiteral("No se pudo iniciar el programa: %1")
+                                                           .arg(QDir::toNativeSeparators(programa)));
             IdTarea = pid;
         },
         [&] {

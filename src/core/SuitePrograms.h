@@ -13,6 +13,11 @@ namespace ModGlobal {
 // then, with no process, the operator is told "Opcion no Implementada!".
 void MenuExes(const QString& Direccion, const QString& ParametroAdicional, qint64& IdTarea);
 
+// The same start for a program already found: `programa` is started by that path, never looked up again, with
+// `argumentos` each passed whole (a blank or "/" in one is part of it) and then the launch string.
+void IniciarPrograma(const QString& programa, const QStringList& argumentos, const QString& ParametroAdicional,
+                     qint64& IdTarea);
+
 // The launch string for a sibling, from the open connection and the process globals; on Oracle the server
 // carries its "#" marker.
 QString CadenaLanzamientoActual(const QString& ParametroAdicional);

@@ -115,14 +115,19 @@ void VisorDocumento::EjecutarAccion(const AccionEnlace& a)
         MostrarAsiento({a.tc, a.sucursal, a.numero, a.letra, true, a.cuenta});
         break;
     case Tipo::IniciarArticulo: {
+        // The program is started by the very file found here, and the article code goes whole as one argument,
+        // whatever blanks or separators it holds.
         const QDir actual = QDir::current();
         const QString nombre = ProgramaArticulos();
-        if (!QFileInfo::exists(actual.filePath(nombre)) && !QFileInfo::exists(actual.filePath(nombre + QStringLiteral(".exe"))))
+        QString programa;
+        for (const QString& candidato : {nombre, nombre + QStringLiteral(".exe")})
+            if (programa.isEmpty() && QFileInfo(actual.filePath(candidato)).isFile())
+                programa = actual.absoluteFilePath(candidato);
+        if (programa.isEmpty())
             break;
         qint64 tarea = 0;
-        ModGlobal::MenuExes(QStringLiteral("shell:") + nombre + QStringLiteral(" @idarticulo=")
-                                + Utilidades::FormatoAncho(a.articulo, 25),
-                            QString(), tarea);
+        ModGlobal::IniciarPrograma(programa, {QStringLiteral("@idarticulo=") + Utilidades::FormatoAncho(a.articulo, 25)},
+                                   QString(), tarea);
         break;
     }
     case Tipo::Navegar:

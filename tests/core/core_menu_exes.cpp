@@ -24,6 +24,8 @@ private slots:
     void missingProgramAbort();
     void missingProgramIgnore();
     void programByPath();
+    void separatorInAnArgumentKeepsTheProgramBesideThisOne();
+    void startedProgramGetsEachArgumentWhole();
 
 private:
     // Starts the address and returns the arguments the sibling received (without its own name).
@@ -154,6 +156,34 @@ void MenuExesTest::programByPath()
     const QStringList args = arrancar("shell:" + ruta + " propio", id);
     QVERIFY(id > 0);
     QCOMPARE(args.value(0), QString("propio"));
+    QVERIFY(d.verifyDone());
+}
+
+void MenuExesTest::separatorInAnArgumentKeepsTheProgramBesideThisOne()
+{
+    // Not on PATH: found only if it is looked for beside this program.
+    ui::ScriptedDialogs d;
+    qint64 id = 0;
+    const QStringList args = arrancar("shell:core_echo_arguments a/b", id);
+    QVERIFY(id > 0);
+    QCOMPARE(args.value(0), QString("a/b"));
+    QVERIFY(d.verifyDone());
+}
+
+void MenuExesTest::startedProgramGetsEachArgumentWhole()
+{
+    ui::ScriptedDialogs d;
+    qint64 id = 0;
+    IniciarPrograma(QCoreApplication::applicationDirPath() + "/core_echo_arguments",
+                    {"@idarticulo=ART 1/2 x", "otro"}, QString(), id);
+    QVERIFY(id > 0);
+    QVERIFY(QTest::qWaitFor([&] { return QFile::exists(m_salida); }, 20000));
+    QFile f(m_salida);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const QStringList lineas = QString::fromUtf8(f.readAll()).split('\n');
+    QCOMPARE(lineas.value(1), QString("@idarticulo=ART 1/2 x"));
+    QCOMPARE(lineas.value(2), QString("otro"));
+    QVERIFY(lineas.value(3).contains("@server=SRVSQL"));
     QVERIFY(d.verifyDone());
 }
 
