@@ -97,32 +97,31 @@ QVariant toQt(const Variant& v)
     return QVariant();
 }
 
-// What the driver cannot tell us we read from the text: one statement, starting with SELECT or WITH, that
-// does not make a table (SELECT ... INTO).
+// What the driver cannot tell us we read from the text: one statement, starting with SELECT or WITH, and no
+// word anywhere in it (outside literals, comments and bracketed or quoted names) that starts or hides another
+// statement. A server runs "SELECT 1 TRUNCATE TABLE t" or "WITH x AS (...) DELETE ..." as a batch without any
+// ";", so the statement count alone proves nothing; INTO at any depth makes a table.
 bool isPlainRead(const QString& sql)
 {
     using namespace sqlcompat;
     if (SplitBatch(sql).size() != 1)
         return false;
-    const Tokens tokens = Tokenize(sql);
-    int depth = 0;
+    static const std::initializer_list<QStringView> kNotARead = {
+        u"INSERT", u"UPDATE", u"DELETE", u"MERGE", u"TRUNCATE", u"INTO",            // data
+        u"CREATE", u"ALTER", u"DROP", u"GRANT", u"REVOKE", u"DENY",               // definitions and rights
+        u"EXEC", u"EXECUTE", u"DECLARE", u"SET", u"USE", u"WAITFOR", u"GO",     // batches and procedures
+        u"BULK", u"BACKUP", u"RESTORE", u"DBCC", u"SHUTDOWN", u"KILL", u"RECONFIGURE", u"CHECKPOINT",
+        u"OPENROWSET", u"OPENDATASOURCE", u"OPENQUERY", u"OPENXML",              // external data
+    };
     bool first = true;
-    for (const Token& t : tokens) {
-        if (!t.isSignificant())
+    for (const Token& t : Tokenize(sql)) {
+        if (!t.isSignificant() || t.isOperator(u"(") || t.isOperator(u")"))
             continue;
-        if (t.isOperator(u"(")) {
-            ++depth;
-            continue;
-        }
-        if (t.isOperator(u")")) {
-            --depth;
-            continue;
-        }
         if (first) {
             if (!t.isAnyWord({u"SELECT", u"WITH"}))
                 return false;
             first = false;
-        } else if (depth == 0 && t.isWord(u"INTO")) {
+        } else if (t.isAnyWord(kNotARead)) {
             return false;
         }
     }

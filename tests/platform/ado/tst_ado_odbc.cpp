@@ -6,6 +6,7 @@
 #include "platform/ado/Recordset.h"
 
 #include <QProcess>
+#include <QFile>
 #include <QtTest>
 
 using namespace ado;
@@ -113,6 +114,47 @@ private slots:
         }
         rs.Open(QStringLiteral("SELECT COUNT(*) FROM cab"), &cn);
         QCOMPARE(rs.Fields(0).Value().toLong(), qint64(3));
+    }
+
+    // A server runs a batch without ";" too: any statement hidden in a read is refused and nothing runs.
+    void hiddenStatementsInAReadAreRefused_data()
+    {
+        QTest::addColumn<QString>("sql");
+        QTest::addColumn<bool>("read");
+        QTest::newRow("truncate") << "SELECT k FROM cab WHERE 1=1 TRUNCATE TABLE cab" << false;
+        QTest::newRow("exec()") << "SELECT k FROM cab EXEC('DELETE FROM cab')" << false;
+        QTest::newRow("sp_executesql") << "SELECT k FROM cab EXECUTE sp_executesql N'DELETE FROM cab'" << false;
+        QTest::newRow("with delete") << "WITH x AS (SELECT k FROM cab) DELETE FROM cab" << false;
+        QTest::newRow("update in a subquery") << "SELECT k FROM cab WHERE k IN (SELECT 1 UPDATE cab SET nota='x')" << false;
+        QTest::newRow("drop") << "SELECT 1 DROP TABLE cab" << false;
+        QTest::newRow("into in a subquery") << "SELECT * FROM (SELECT k INTO copia FROM cab) t" << false;
+        QTest::newRow("bulk insert") << "SELECT 1 BULK INSERT cab FROM '/tmp/x'" << false;
+        QTest::newRow("backup") << "SELECT 1 BACKUP DATABASE d TO DISK='/tmp/d'" << false;
+        QTest::newRow("openrowset") << "SELECT * FROM OPENROWSET('SQLNCLI', 'x', 'SELECT 1')" << false;
+        QTest::newRow("shutdown") << "SELECT 1 SHUTDOWN" << false;
+        QTest::newRow("keyword-like names") << "SELECT UPDATE_DATE, [DELETE], \"SET\" FROM cab" << true;
+        QTest::newRow("keywords in texts") << "SELECT 'DELETE FROM cab; DROP' AS t FROM cab WHERE nota <> 'EXEC x'" << true;
+        QTest::newRow("keywords in comments") << "SELECT k /* DROP TABLE cab */ FROM cab -- TRUNCATE" << true;
+        QTest::newRow("with read") << "WITH x AS (SELECT k FROM cab) SELECT k FROM x" << true;
+    }
+
+    void hiddenStatementsInAReadAreRefused()
+    {
+        QFETCH(QString, sql);
+        QFETCH(bool, read);
+        const QString file = m_dir.filePath(QStringLiteral("odbc-hidden.db"));
+        QFile::remove(file);
+        Connection cn;
+        cn.Open(textFor(file));
+        cn.Execute(QStringLiteral("CREATE TABLE cab (k INTEGER PRIMARY KEY, nota VARCHAR(40), UPDATE_DATE VARCHAR(10), "
+                                  "[DELETE] VARCHAR(5), [SET] VARCHAR(5))"));
+        cn.Execute(QStringLiteral("INSERT INTO cab (k, nota) VALUES (1, 'uno')"));
+        Recordset rs;
+        const qint64 error = AdoErrorNumber([&] { rs.Open(sql, &cn); });
+        QCOMPARE(error == 0, read);
+        Recordset count;
+        count.Open(QStringLiteral("SELECT COUNT(*) FROM cab WHERE nota = 'uno'"), &cn);
+        QCOMPARE(count.Fields(0).Value().toLong(), qint64(1));
     }
 
     void addNewThroughOdbcBindsItsValues()
