@@ -2,11 +2,16 @@
 #include "platform/suite/Carpetas.h"
 #include "platform/suite/Estacion.h"
 
+#include "platform/ui/OperatorDialogs.h"
+
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 #include <optional>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using suite::Estacion;
 
@@ -57,6 +62,62 @@ private slots:
         QVERIFY(carpeta.endsWith("/"));
         QVERIFY(!carpeta.endsWith("//"));
         QVERIFY(QFileInfo(carpeta).isDir());
+    }
+
+    // The per-user folder under a temporary folder of the test's own (TMPDIR): made private, and refused when
+    // someone else's folder or a link stands in its place.
+    void carpetaDeLaEstacionPrivada_data()
+    {
+        QTest::addColumn<QString>("previa");
+        QTest::addColumn<bool>("usada");
+        QTest::newRow("missing") << "" << true;
+        QTest::newRow("ours, open to all") << "open" << true;
+        QTest::newRow("another user's") << "foreign" << false;
+        QTest::newRow("link to a folder of ours") << "link" << false;
+        QTest::newRow("a file") << "file" << false;
+    }
+    void carpetaDeLaEstacionPrivada()
+    {
+        QFETCH(QString, previa);
+        QFETCH(bool, usada);
+        if (previa == "foreign" && ::geteuid() != 0)
+            QSKIP("giving a folder to another user needs root");
+        QTemporaryDir raiz;
+        const QByteArray tmpdir = qgetenv("TMPDIR");
+        qputenv("TMPDIR", raiz.path().toLocal8Bit());
+        const QString propia = raiz.filePath("conccuentas-" + Estacion::UsuarioEstacion().toLower());
+        const QByteArray ruta = QFile::encodeName(propia);
+        if (previa == "open" || previa == "foreign") {
+            QVERIFY(QDir().mkdir(propia));
+            QVERIFY(::chmod(ruta.constData(), 0777) == 0);
+        }
+        if (previa == "foreign")
+            QVERIFY(::chown(ruta.constData(), 65534, 65534) == 0);
+        if (previa == "link") {
+            QVERIFY(QDir().mkdir(raiz.filePath("otra")));
+            QVERIFY(QFile::link(raiz.filePath("otra"), propia));
+        }
+        if (previa == "file") {
+            QFile f(propia);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+        }
+        std::optional<ui::ErrorInfo> error;
+        QString carpeta;
+        try {
+            carpeta = Estacion::CarpetaTemporal();
+        } catch (const ui::ErrorInfo& e) {
+            error = e;
+        }
+        qputenv("TMPDIR", tmpdir);
+        QCOMPARE(!error.has_value(), usada);
+        if (usada) {
+            QCOMPARE(carpeta, propia + "/");
+            struct stat datos {};
+            QVERIFY(::lstat(ruta.constData(), &datos) == 0);
+            QCOMPARE(int(datos.st_mode & 0777), 0700);
+        } else {
+            QVERIFY2(error->description.contains(propia), qPrintable(error->description));
+        }
     }
 
     void carpetaDelProgramaDesdeElEntorno()
