@@ -20,8 +20,8 @@ bool FrmConcCuentas::TomarBloqueo(qint64 numero, bool deOtro, QString* titular)
     // Another instance of the program with this user on this station writes the same lock row: its hold
     // on this station's side tells it apart.
     if (FBloqueo != numero
-        && !m_instancia.Tomar(conciliacion::ClaveDeBloqueo(gDB().gServidor + QLatin1Char('/') + gDB().gDBName, numero,
-                                                           propietario))) {
+        && !m_instancia.Tomar(conciliacion::ClaveDeBloqueo(
+            conciliacion::IdentidadBaseDeDatos(gDB().gServidor, gDB().gDBName), numero, propietario))) {
         if (titular)
             *titular = propietario;
         return false;

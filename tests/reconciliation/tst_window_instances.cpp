@@ -1,11 +1,15 @@
 // Two instances of the program started by one user on one station: the second never edits the reconciliation
 // the first holds and never releases the first one's lock; a lock left behind by an instance that ended
-// without releasing it is taken again by its own user. A lock that cannot be written blames nobody.
+// without releasing it is taken again by its own user, however the second spells the company file. A lock that
+// cannot be written blames nobody, and a hold that cannot be written says which folder failed and why.
 
 #include "tst_window_acciones.h"
 
 #include "reconciliation/engine/Store.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QSqlQuery>
 
 namespace {
@@ -81,6 +85,87 @@ private slots:
         }
         QVERIFY(d.verifyDone());
         QCOMPARE(bloqueos(), 1);
+    }
+
+    // The second instance names the same company file another way: it is still the same reconciliation.
+    void anotherSpellingOfTheFileIsTheSameCompany_data()
+    {
+        QTest::addColumn<QString>("forma");
+        QTest::newRow("dot") << "./";
+        QTest::newRow("dot-dot") << "../";
+        QTest::newRow("double slash") << "//";
+        QTest::newRow("symbolic link") << "link";
+        QTest::newRow("server in capitals") << "SQLITE";
+    }
+    void anotherSpellingOfTheFileIsTheSameCompany()
+    {
+        QFETCH(QString, forma);
+        ui::ScriptedDialogs d;
+        cargarMarzo(*w);
+        const QFileInfo archivo(empresa.archivo);
+        const QString carpeta = archivo.absolutePath();
+        QString otra = empresa.archivo;
+        QString servidor = gDB().gServidor;
+        if (forma == "./")
+            otra = carpeta + "/./" + archivo.fileName();
+        else if (forma == "../")
+            otra = carpeta + "/../" + QDir(carpeta).dirName() + "/" + archivo.fileName();
+        else if (forma == "//")
+            otra = carpeta + "//" + archivo.fileName();
+        else if (forma == "link") {
+            otra = carpeta + "/enlace.db";
+            QFile::remove(otra);
+            QVERIFY(QFile::link(empresa.archivo, otra));
+        } else {
+            servidor = servidor.toUpper();
+        }
+        const QString antes = gDB().gDBName;
+        const QString servidorAntes = gDB().gServidor;
+        gDB().gDBName = otra;
+        gDB().gServidor = servidor;
+        std::unique_ptr<FrmConcCuentas> segunda = empresa.ventana();
+        QVERIFY(segunda);
+        d.expectMsgBox(ui::vbOK).withText(mensajeRetenida()).withStyle(ui::vbOKOnly + ui::vbCritical);
+        confirmar(*segunda, "IdConciliacion", QStringLiteral("1"));
+        segunda->Brakmo1_Click(QStringLiteral("CANCELAR"));
+        segunda.reset();
+        gDB().gDBName = antes;
+        gDB().gServidor = servidorAntes;
+        QVERIFY(d.verifyDone());
+        // The first one's lock row is still there.
+        QCOMPARE(bloqueos(), 1);
+        QCOMPARE(w->Lvw->ListItems().Count(), 3);
+    }
+
+    // The station's temporary folder cannot hold the instance's hold: the error names the folder and why, and
+    // blames no user.
+    void unwritableTemporaryFolderSaysWhy_data()
+    {
+        QTest::addColumn<QString>("forma");
+        QTest::newRow("missing") << "missing";
+        QTest::newRow("under a file") << "file";
+    }
+    void unwritableTemporaryFolderSaysWhy()
+    {
+        QFETCH(QString, forma);
+        QTemporaryDir raiz;
+        QString carpeta = raiz.filePath("no-existe");
+        if (forma == "file") {
+            QFile f(raiz.filePath("archivo"));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            carpeta = raiz.filePath("archivo/dentro");
+        }
+        const QByteArray antes = qgetenv("TMPDIR");
+        qputenv("TMPDIR", carpeta.toLocal8Bit());
+        ui::ScriptedDialogs d;
+        d.expectErrorDialog(ui::vbAbort).containing(carpeta);
+        confirmar(*w, "IdConciliacion", QStringLiteral("1"));
+        qputenv("TMPDIR", antes);
+        QVERIFY(d.verifyDone());
+        QVERIFY(w->FHayError);
+        QVERIFY(!w->FBloqueo);
+        QCOMPARE(bloqueos(), 0);
+        QVERIFY(!QFileInfo::exists(QDir::current().filePath("conccuentas-")));
     }
 
     // An instance that ended without giving its lock back (the row stays, nothing on the station holds it):

@@ -21,7 +21,8 @@ public:
     BloqueoDeInstancia& operator=(const BloqueoDeInstancia&) = delete;
 
     // Takes the hold of this key (giving back the one held before); false while another running instance
-    // holds it.
+    // holds it. A hold that cannot be written (the temporary folder missing, relative or unwritable) raises
+    // ado::Error naming the folder and why.
     bool Tomar(const QString& clave);
     void Soltar();
     bool Tomado() const { return m_archivo != nullptr; }
@@ -30,7 +31,12 @@ private:
     std::unique_ptr<QLockFile> m_archivo;
 };
 
-// The key of a reconciliation's hold: the database, the number and the lock row's owner text.
+// One text for one database, whichever spelling opened it: the canonical file of an embedded company, the
+// server and database names without regard to case otherwise.
+QString IdentidadBaseDeDatos(const QString& servidor, const QString& baseDeDatos);
+
+// The key of a reconciliation's hold: the database (IdentidadBaseDeDatos), the number and the lock row's owner
+// text.
 QString ClaveDeBloqueo(const QString& baseDeDatos, qint64 numero, const QString& propietario);
 
 } // namespace conciliacion
