@@ -126,6 +126,10 @@ void FrmConcCuentas::CmdConciliar_Click()
         if (conProgreso)
             progreso.Terminar();
     }
+    if (hecho && resultado == Resultado::Cancelada)
+        // Everything was rolled back: the operator must not take the silence for a save.
+        ui::dialogs().MsgBox(kMensajeConciliacionNoGrabada, ui::vbOKOnly + ui::vbExclamation,
+                             QStringLiteral("Aviso al Operador"));
     if (!hecho || resultado == Resultado::Cancelada) {
         CmdConciliar->setEnabled(true);
         return;

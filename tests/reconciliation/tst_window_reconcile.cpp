@@ -196,7 +196,11 @@ private slots:
                           .arg(QLocale().toString(qint64(10100))))
             .withStyle(ui::vbYesNo + ui::vbQuestion + ui::vbDefaultButton2)
             .withTitle(QStringLiteral("ATENCIÓN"));
-        // The links go in blocks; the operator cancels at the second.
+        // The links go in blocks; the operator cancels at the second and is told nothing was saved.
+        if (cancelar)
+            d.expectMsgBox(ui::vbOK)
+                .withText(QStringLiteral("Se canceló la grabación de los vínculos: la conciliación no se grabó."))
+                .withTitle(QStringLiteral("Aviso al Operador"));
         ModGlobal::gProgreso().CancelarEnAvance(cancelar ? 2 : 0);
         w->CmdConciliar_Click();
         ModGlobal::gProgreso().CancelarEnAvance(0);

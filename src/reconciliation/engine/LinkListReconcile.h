@@ -35,4 +35,8 @@ constexpr qint64 kVinculosSinPreguntar = 10000;
 // below that.
 std::optional<Pregunta> PreguntaVinculosNuevos(const VinculosNuevos& nuevos);
 
+// What the operator is told when the writing of the link rows was cancelled (everything was rolled back).
+inline const QString kMensajeConciliacionNoGrabada =
+    QStringLiteral("Se canceló la grabación de los vínculos: la conciliación no se grabó.");
+
 } // namespace conciliacion
