@@ -8,10 +8,12 @@
 #include "Listado.h"
 
 #include "data/DB_Dll.h"
+#include "platform/ado/Error.h"
 #include "platform/suite/Utilidades.h"
 #include "platform/ui/OperatorDialogs.h"
 
 #include <memory>
+#include <optional>
 
 namespace report {
 
@@ -26,6 +28,20 @@ public:
     MarcaEscribiendo() { gEscribiendo = true; }
     ~MarcaEscribiendo() { gEscribiendo = false; }
 };
+
+// An amount bound as the money amount it reads as ("2e2" is 200, "500,25" under a comma locale is 500.25),
+// written with a point; a text that is no number, or none a money amount can hold, sets no bound.
+std::optional<ado::Currency> montoDeFiltro(const QString& texto)
+{
+    const ado::Variant valor(texto);
+    if (texto.trimmed().isEmpty() || !valor.isNumeric())
+        return std::nullopt;
+    try {
+        return valor.toCurrency();
+    } catch (const ado::Error&) {
+        return std::nullopt;
+    }
+}
 
 QString filtroComprobante(const ParametrosListado& p)
 {
@@ -43,8 +59,8 @@ QString filtroComprobante(const ParametrosListado& p)
         const QString& valor;
     } importes[] = {{" AND IMPORTE>=", p.pImpDesde}, {" AND IMPORTE<=", p.pImpHasta}};
     for (const auto& i : importes)
-        if (ado::Variant(i.valor).isNumeric() && !i.valor.trimmed().isEmpty())
-            filtro += QLatin1String(i.condicion) + DB_Dll::SQLValue(i.valor, "@") + QStringLiteral(" ");
+        if (const std::optional<ado::Currency> monto = montoDeFiltro(i.valor))
+            filtro += QLatin1String(i.condicion) + monto->toString() + QStringLiteral(" ");
     return filtro;
 }
 

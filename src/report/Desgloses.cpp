@@ -89,7 +89,7 @@ QVector<FilaCuenta> LeerFilas(Listado& l, const QString& sql)
 QString SaldoDeCelda(Listado& l, ado::Recordset& rs, const QString& sql)
 {
     l.Abrir(sql, rs);
-    return rs.EOF() ? QString() : Celda(rs.Fields(QStringLiteral("Saldo")).Value());
+    return rs.EOF() ? QString() : TextoDinero(rs.Fields(QStringLiteral("Saldo")).Value());
 }
 
 void CabeceraDesglose(Listado& l, const QVector<CodigoColumna>& columnas, bool trConBlanco)
@@ -108,7 +108,7 @@ void CabeceraDesglose(Listado& l, const QVector<CodigoColumna>& columnas, bool t
 void EscribirFilaCuenta(Listado& l, const EstiloFila& estilo, const FilaCuenta& fila, const QString& celdas)
 {
     const QString clase = estilo.arbol ? QStringLiteral("TableRowAbierto") : QStringLiteral("TableRow");
-    const double saldo = fila.saldo.isNull() ? 0.0 : fila.saldo.toDouble();
+    const ado::Variant saldo = fila.saldo.isNull() ? ado::Variant(ado::Currency()) : Dinero(fila.saldo);
     l.Linea(estilo.arbol ? QStringLiteral("<TR bgcolor= ") + ast::ColorNivel(l.niveles, int(fila.codigo.size()))
                                + QStringLiteral(">")
                          : QStringLiteral("<TR>"));
@@ -117,7 +117,7 @@ void EscribirFilaCuenta(Listado& l, const EstiloFila& estilo, const FilaCuenta& 
             + TextoHTML(fila.codigo) + QStringLiteral("</TD><TD CLASS=") + clase + QStringLiteral(">")
             + TextoHTML(fila.descripcion) + QStringLiteral("</TD>") + celdas + QStringLiteral("<TD CLASS=") + clase
             + QStringLiteral(" align=center>") + MarcaSaldo(saldo) + QStringLiteral("</TD><TD CLASS=") + clase
-            + QStringLiteral(" align=right> ") + ado::Variant(std::fabs(saldo)).toText() + QStringLiteral("</TD></TR>"));
+            + QStringLiteral(" align=right> ") + SaldoAbsoluto(saldo) + QStringLiteral("</TD></TR>"));
 }
 
 void EscribirSubfilaCentro(Listado& l, const Centro& centro, const QStringList& valores)

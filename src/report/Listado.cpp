@@ -2,6 +2,7 @@
 
 #include "EnlaceHTML.h"
 
+#include "core/Configuration.h"
 #include "core/Money.h"
 #include "core/base/SqlBuilders.h"
 #include "data/DB_Dll.h"
@@ -34,58 +35,56 @@ QString Celda(const ado::Variant& valor)
     return TextoHTML(valor.toText());
 }
 
-namespace {
-
-int signo(const ado::Variant& v)
+ado::Variant Dinero(const ado::Variant& importe)
 {
-    switch (v.type()) {
-    case ado::VarType::Null:
-    case ado::VarType::Empty:
-        return 0;
-    case ado::VarType::Currency: {
-        const qint64 s = v.toCurrency().scaled();
-        return s > 0 ? 1 : (s < 0 ? -1 : 0);
-    }
-    default: {
-        const double d = v.toDouble();
-        return d > 0 ? 1 : (d < 0 ? -1 : 0);
-    }
-    }
+    if (importe.isNull() || importe.type() == ado::VarType::Empty || importe.type() == ado::VarType::Currency)
+        return importe;
+    return importe.toCurrency();
 }
 
-ado::Variant absoluto(const ado::Variant& v)
+QString TextoDinero(const ado::Variant& importe)
 {
-    switch (v.type()) {
-    case ado::VarType::Currency: {
-        const ado::Currency c = v.toCurrency();
-        return c < ado::Currency() ? -c : c;
-    }
-    case ado::VarType::Long:
-        return qint64(std::llabs(v.toLong()));
-    case ado::VarType::Null:
-    case ado::VarType::Empty:
-        return v;
-    default:
-        return std::fabs(v.toDouble());
-    }
+    const ado::Variant dinero = Dinero(importe);
+    if (dinero.isNull() || dinero.type() == ado::VarType::Empty)
+        return QString();
+    const ado::Currency monto = dinero.toCurrency();
+    const std::optional<int> decimales = ModGlobal::DecimalesMoneda(-1, ModGlobal::gCantidadDecimales);
+    // More decimals than configured are shown, never rounded away.
+    if (decimales && monto.rounded(*decimales) == monto)
+        return ModGlobal::FormatoMoneda(monto, *decimales);
+    return dinero.toText();
+}
+
+namespace {
+
+ado::Currency absoluto(const ado::Currency& c)
+{
+    return c < ado::Currency() ? -c : c;
 }
 
 } // namespace
 
 QString MarcaSaldo(const ado::Variant& saldo)
 {
-    const int s = signo(saldo);
+    const ado::Variant dinero = Dinero(saldo);
+    if (dinero.isNull() || dinero.type() == ado::VarType::Empty)
+        return QString();
+    const qint64 s = dinero.toCurrency().scaled();
     return s > 0 ? QStringLiteral("(D) ") : (s < 0 ? QStringLiteral("(H) ") : QString());
 }
 
 QString SaldoAbsoluto(const ado::Variant& saldo)
 {
-    return absoluto(saldo).toText();
+    const ado::Variant dinero = Dinero(saldo);
+    if (dinero.isNull() || dinero.type() == ado::VarType::Empty)
+        return QString();
+    return TextoDinero(absoluto(dinero.toCurrency()));
 }
 
 QString MonedaAbsoluta(const ado::Variant& importe)
 {
-    return ModGlobal::FmtMoneda(absoluto(importe).toCurrency(), -1);
+    const ado::Variant dinero = Dinero(importe);
+    return ModGlobal::FmtMoneda(dinero.isNull() ? ado::Currency() : absoluto(dinero.toCurrency()), -1);
 }
 
 Listado::Listado(const ClassHTML& html_, const ParametrosListado& p_, HostReporte* host_, ArchivoPagina& archivo_,

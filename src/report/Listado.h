@@ -37,9 +37,16 @@ private:
 
 // The text of a field as the page shows it, escaped for HTML.
 QString Celda(const ado::Variant& valor);
+// Balances are money: a database sum comes back as a binary double (0.1 + 0.2 - 0.3 is not zero there), so
+// every amount is taken as the exact four-decimal money amount it stands for before any sign test or text.
+// Null and Empty stay as they are.
+ado::Variant Dinero(const ado::Variant& importe);
+// The plain number text of a money amount: no thousands separator, exact, and with at least the configured
+// money decimals (1124114.80, not 1124114.8); "" for Null.
+QString TextoDinero(const ado::Variant& importe);
 // "(D) " above zero, "(H) " below, "" at zero or for Null.
 QString MarcaSaldo(const ado::Variant& saldo);
-// The absolute value in plain number text; "" for Null.
+// The absolute value in plain number text (TextoDinero); "" for Null.
 QString SaldoAbsoluto(const ado::Variant& saldo);
 // ModGlobal.FmtMoneda of the absolute amount with the configured decimals.
 QString MonedaAbsoluta(const ado::Variant& importe);

@@ -9,18 +9,18 @@ namespace report::detalle {
 
 namespace {
 
-// The first-level accounts' balances, debit and credit apart.
+// The first-level accounts' balances, debit and credit apart, summed as money.
 struct Totales {
-    double deudor = 0;
-    double acreedor = 0;
+    ado::Currency deudor;
+    ado::Currency acreedor;
 
     // A first-level code is as long as the configured first level.
     void Sumar(const Listado& l, const FilaCuenta& fila)
     {
         if (fila.codigo.size() != l.niveles[0] || fila.saldo.isNull())
             return;
-        const double saldo = fila.saldo.toDouble();
-        (saldo > 0 ? deudor : acreedor) += saldo;
+        const ado::Currency saldo = Dinero(fila.saldo).toCurrency();
+        (saldo > ado::Currency() ? deudor : acreedor) += saldo;
     }
 
     void Escribir(Listado& l, bool conBlanco) const
@@ -28,9 +28,9 @@ struct Totales {
         l.Linea((conBlanco ? QStringLiteral("&nbsp <TABLE") : QStringLiteral("&nbsp<TABLE"))
                 + QStringLiteral(" Border=0 CellPadding=3 CellSpacing=0 WIDTH=100%>")
                 + QStringLiteral("<TR CLASS=TableTitulo><td ALIGN=left ><font color=white>Total Deudor</td><TD ALIGN=right >")
-                + ado::Variant(std::abs(deudor)).toText() + QStringLiteral("</td></TR>")
+                + SaldoAbsoluto(deudor) + QStringLiteral("</td></TR>")
                 + QStringLiteral("<TR CLASS=TableTitulo><td ALIGN=left ><font color=white>Total Acreedor</td><TD ALIGN=right >")
-                + ado::Variant(std::abs(acreedor)).toText() + QStringLiteral("</td></TR>") + QStringLiteral("</TABLE>"));
+                + SaldoAbsoluto(acreedor) + QStringLiteral("</td></TR>") + QStringLiteral("</TABLE>"));
     }
 };
 

@@ -54,6 +54,7 @@ struct ReportFixture {
         "UPDATE TA_CONFIGURACION SET VALOR = '0' WHERE CLAVE IN ('Digitos_Cuenta', 'Digitos_SubCuenta')",
         "INSERT INTO MA_CUENTAS (Codigo, Descripcion, Titulo) VALUES ('1', 'ACTIVO', 1), ('11', 'ACTIVO CORRIENTE', 1),"
         " ('1101', 'Caja & Bancos', 1), ('110101', 'Banco <Naci\u00f3n>', 0), ('110102', 'Caja O''Brien', 0),"
+        " ('110103', 'Caja chica', 0), ('110104', 'Fondo fijo', 0),"
         " ('2', 'PASIVO', 1), ('21', 'DEUDAS', 1), ('2101', 'Proveedores', 1), ('210101', 'Proveedores locales', 0)",
         "INSERT INTO V_TA_UNIDADNEGOCIO (codigo, descripcion) VALUES ('0001', 'Casa Central'), ('0002', 'Sucursal')",
         "INSERT INTO TA_CCOSTO (codigo, descripcion) VALUES ('CC1', 'Administraci\u00f3n'), ('CC2', 'Ventas <norte>'),"
@@ -82,6 +83,18 @@ struct ReportFixture {
         " ('110102', 2, 2, 3, 2026, 'N', '2026-02-15 00:00:00', 'AS', '0001', '00000003', 'X', 'D', 300, 'Ajuste', '0001'),"
         " ('110101', 1, 2, 4, 2026, 'N', '2026-02-28 00:00:00', 'AS', '0001', '00000004', 'X', 'D', 0, 'Sin importe', '0001'),"
         " ('110101', 1, 4, 5, 2026, 'N', '2026-04-10 00:00:00', 'AS', '0001', '00000005', 'X', 'D', 99, 'Fuera', '0001')",
+        // Amounts that do not add up exactly in binary: petty cash of 0.1 + 0.2 - 0.3, a zero balance that a
+        // double sums to a few units of 1e-17 in any order (on three days, so the balance rows are three); and a fund whose balance keeps its trailing zero and
+        // its fourth decimal.
+        "INSERT INTO MV_ASIENTOS (CUENTA, SECUENCIA, MES_OPERATIVO, [NUMERO ASIENTO], PERIODO, TIPO_REG, FECHA, TC,"
+        " SUCURSAL, NUMERO, LETRA, [DEBE-HABER], IMPORTE, DETALLE, UNEGOCIO) VALUES"
+        " ('110103', 1, 2, 20, 2026, 'N', '2026-02-20 00:00:00', 'AS', '0001', '00000020', 'X', 'D', 0.1, 'Redondeo', '0001'),"
+        " ('110103', 2, 2, 20, 2026, 'N', '2026-02-21 00:00:00', 'AS', '0001', '00000020', 'X', 'D', 0.2, 'Redondeo', '0001'),"
+        " ('110103', 3, 2, 20, 2026, 'N', '2026-02-22 00:00:00', 'AS', '0001', '00000020', 'X', 'H', 0.3, 'Redondeo', '0001'),"
+        " ('110104', 17, 2, 20, 2026, 'N', '2026-02-20 00:00:00', 'AS', '0001', '00000020', 'X', 'D', 1124114.7, 'Redondeo', '0001'),"
+        " ('110104', 18, 2, 20, 2026, 'N', '2026-02-20 00:00:00', 'AS', '0001', '00000020', 'X', 'D', 0.1, 'Redondeo', '0001'),"
+        " ('110104', 19, 2, 20, 2026, 'N', '2026-02-20 00:00:00', 'AS', '0001', '00000020', 'X', 'D', 498.32, 'Redondeo', '0001'),"
+        " ('110104', 20, 2, 20, 2026, 'N', '2026-02-20 00:00:00', 'AS', '0001', '00000020', 'X', 'H', 498.3199, 'Redondeo', '0001')",
         "INSERT INTO MV_ASIENTOSCCOSTO (PERIODO, MES_OPERATIVO, [NUMERO ASIENTO], TIPO_REG, SECUENCIA, Cuenta, CCosto,"
         " Porcentaje, Importe) VALUES"
         " (2026, 1, 1, 'N', 1, '110101', 'CC1', 100, 1210),"

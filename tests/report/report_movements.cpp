@@ -28,6 +28,8 @@ private slots:
     void taxBookIsReadOnceNotPerRow();
     void taxBookColumnAgreesWithThePerRowRoutine();
     void amountBoundsReachTheFilter();
+    void amountBoundsAreMoneyAmounts_data();
+    void amountBoundsAreMoneyAmounts();
     void amountWithDecimalCommaIsWrittenWithAPoint();
 
 private:
@@ -192,7 +194,7 @@ void ReportMovementsTest::taxBookIsReadOnceNotPerRow()
     auto p = ReportFixture::parametros(QStringLiteral("1"), QStringLiteral("ACTIVO"), true, 0);
     QCOMPARE(m_base.escribir(p, true), ResultadoListado::Completo);
     const QByteArray pagina = ReportFixture::leer(m_base.pagina);
-    QCOMPARE(pagina.count("<TR>\r\n"), 5);
+    QCOMPARE(pagina.count("<TR>\r\n"), 10);
     QCOMPARE(pagina.count("<TD CLASS=TableRow align=right> V</TD></TR>"), 1);
     QCOMPARE(pagina.count("<TD CLASS=TableRow align=right> C</TD></TR>"), 1);
     int deLibro = 0, deDatos = 0;
@@ -248,12 +250,42 @@ void ReportMovementsTest::amountBoundsReachTheFilter()
     p.pImpHasta = QStringLiteral("mucho");
     QCOMPARE(m_base.escribir(p), ResultadoListado::Completo);
     const QByteArray pagina = ReportFixture::leer(m_base.pagina);
-    QCOMPARE(pagina.count("<TR>\r\n"), 2);   // 1210 and 500.25
+    QCOMPARE(pagina.count("<TR>\r\n"), 4);   // 1210, 500.25 and both sides of the fixed fund
     bool visto = false;
     for (const QString& s : m_base.sentencias)
         if (s.contains(QStringLiteral("IMPORTE>=300.5 ")) && !s.contains(QStringLiteral("IMPORTE<=")))
             visto = true;
     QVERIFY(visto);
+}
+
+void ReportMovementsTest::amountBoundsAreMoneyAmounts_data()
+{
+    QTest::addColumn<QString>("desde");
+    QTest::addColumn<QString>("hasta");
+    QTest::addColumn<QString>("condicion");
+    QTest::addColumn<int>("filas");
+    // Ten movements in all: 0, 0.1 (twice), 0.2 and 0.3 are at most 200; all but 0 and the two 0.1 reach 0.15.
+    QTest::newRow("exponent") << "" << "2e2" << " AND IMPORTE<=200 " << 5;
+    QTest::newRow("negative exponent") << "1.5e-1" << "" << " AND IMPORTE>=0.15 " << 8;
+    QTest::newRow("too large for money") << "1e300" << "" << "" << 10;
+}
+
+// The bound the operator typed is the amount it reads as, never a silent zero.
+void ReportMovementsTest::amountBoundsAreMoneyAmounts()
+{
+    QFETCH(QString, desde);
+    QFETCH(QString, hasta);
+    QFETCH(QString, condicion);
+    QFETCH(int, filas);
+    auto p = ReportFixture::parametros(QStringLiteral("1"), QStringLiteral("ACTIVO"), true, 0);
+    p.pImpDesde = desde;
+    p.pImpHasta = hasta;
+    QCOMPARE(m_base.escribir(p), ResultadoListado::Completo);
+    if (!condicion.isEmpty())
+        QCOMPARE(m_base.contar(condicion), 1);
+    else
+        QCOMPARE(m_base.contar(QStringLiteral(" AND IMPORTE")), 0);
+    QCOMPARE(ReportFixture::leer(m_base.pagina).count("<TR>\r\n"), filas);
 }
 
 void ReportMovementsTest::amountWithDecimalCommaIsWrittenWithAPoint()
