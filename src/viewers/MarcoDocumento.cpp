@@ -156,11 +156,21 @@ ResultadoPagina EscribirPaginaConCabecera(EscritorDocumento& e, const Documento&
     EscribirBandaEmpresa(e);
     EscribirTitulo(e, d, p.tituloSiempreAbierto);
     ado::Recordset cab;
+    bool leida = false;
     bool hay = false;
-    e.paso([&] { hay = e.abrir(p.consultaCabecera, cab); });
+    e.paso([&] {
+        hay = e.abrir(p.consultaCabecera, cab);
+        leida = true;
+    });
     if (hay) {
         p.cuerpo(e, cab);
         EscribirBandaUnidad(e, cab);
+    } else if (leida) {
+        // Read, and not there: said on the page, never an empty frame.
+        e.paso([&] {
+            e.linea(QStringLiteral("<P><B>El comprobante ") + Html(d.iTC.trimmed() + QLatin1Char(' ') + d.idComprobante())
+                    + QStringLiteral(" no existe.</B></P>"));
+        });
     }
     e.paso([&] {
         e.linea(p.cierre);

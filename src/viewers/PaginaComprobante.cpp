@@ -37,6 +37,37 @@ QString consultaCabecera(const Documento& d)
            + Sql(d.idComprobante());
 }
 
+// A purchase is kept under its supplier's account, but its links come from every listing that shows one of its
+// journal lines, an expense account's among them. The link's account is the supplier's when a purchase of that
+// supplier has this type and number; otherwise the supplier is the one whose entry for this voucher has a line on
+// the link's account (or, without an account, the one supplier of such a voucher). Failing that the account
+// stays as given, and the page says that the voucher does not exist.
+QString cuentaProveedor(EscritorDocumento& e, const Documento& d)
+{
+    const QString cabecera = QStringLiteral("SELECT c.CUENTA FROM C_MV_Cpte c WHERE c.TC=") + TcSql(d)
+                             + QStringLiteral(" and c.idcomprobante=") + Sql(d.idComprobante());
+    ado::Recordset rs;
+    if (d.iCuenta.trimmed().isEmpty()) {
+        if (e.abrir(cabecera, rs) && rs.RecordCount() == 1)
+            return rs.Fields(QStringLiteral("CUENTA")).Value().toText();
+        return d.iCuenta;
+    }
+    if (e.abrir(cabecera + QStringLiteral(" AND c.CUENTA = ") + Sql(d.iCuenta), rs))
+        return d.iCuenta;
+    const QString porAsiento =
+        cabecera
+        + QStringLiteral(" AND EXISTS (SELECT 1 FROM MV_ASIENTOS p, MV_ASIENTOS o WHERE p.CUENTA = c.CUENTA AND "
+                         "p.TC = c.TC AND p.SUCURSAL = ")
+        + SucursalSql(d) + QStringLiteral(" AND p.NUMERO = ") + NumeroSql(d) + QStringLiteral(" AND p.LETRA = ")
+        + LetraSql(d)
+        + QStringLiteral(" AND o.PERIODO = p.PERIODO AND o.MES_OPERATIVO = p.MES_OPERATIVO AND "
+                         "o.[NUMERO ASIENTO] = p.[NUMERO ASIENTO] AND o.TIPO_REG = p.TIPO_REG AND o.CUENTA = ")
+        + Sql(d.iCuenta) + QStringLiteral(")");
+    if (e.abrir(porAsiento, rs) && rs.RecordCount() == 1)
+        return rs.Fields(QStringLiteral("CUENTA")).Value().toText();
+    return d.iCuenta;
+}
+
 void escribirParte(EscritorDocumento& e, const Documento& d, ado::Recordset& c)
 {
     e.paso([&] {
@@ -72,16 +103,19 @@ void escribirParte(EscritorDocumento& e, const Documento& d, ado::Recordset& c)
 ResultadoPagina GenerarPaginaComprobante(const QString& ruta, const Documento& d, ui::ErrorHandler manejador)
 {
     EscritorDocumento e(ruta, std::move(manejador));
+    Documento doc = d;
+    if (!doc.EsVenta)
+        e.paso([&] { doc.iCuenta = cuentaProveedor(e, d); });
     return EscribirPaginaConCabecera(
-        e, d,
-        {QStringLiteral("BSC001CBTEdetalle"), false, consultaCabecera(d),
-         [&d](EscritorDocumento& e, ado::Recordset& cab) {
-             escribirParte(e, d, cab);
-             EscribirLineasComprobante(e, d, cab);
-             EscribirTotalesComprobante(e, d, cab);
-             EscribirAplicacionesComprobante(e, d, cab);
+        e, doc,
+        {QStringLiteral("BSC001CBTEdetalle"), false, consultaCabecera(doc),
+         [&doc](EscritorDocumento& e, ado::Recordset& cab) {
+             escribirParte(e, doc, cab);
+             EscribirLineasComprobante(e, doc, cab);
+             EscribirTotalesComprobante(e, doc, cab);
+             EscribirAplicacionesComprobante(e, doc, cab);
          },
-         QStringLiteral("</TABLE>"), report::EnlaceAsiento(d.iTC, d.iSucursal, d.iNumero, d.iLetra, &d.iCuenta)});
+         QStringLiteral("</TABLE>"), report::EnlaceAsiento(doc.iTC, doc.iSucursal, doc.iNumero, doc.iLetra, &doc.iCuenta)});
 }
 
 } // namespace visores

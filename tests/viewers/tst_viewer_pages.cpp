@@ -71,6 +71,9 @@ private slots:
             << Pagina::Comprobante << Documento{"FC", "0001", "00000010", "A", true, {}} << "venta.htm";
         QTest::newRow("purchase with its account")
             << Pagina::Comprobante << Documento{"FCC", "0003", "00002000", "A", false, "2101"} << "compra.htm";
+        // Opened from the expense account's listing: the same purchase, found through its entry.
+        QTest::newRow("purchase from its expense line")
+            << Pagina::Comprobante << Documento{"FCC", "0003", "00002000", "A", false, "5101"} << "compra.htm";
         QTest::newRow("purchase without account")
             << Pagina::Comprobante << Documento{"FCC", "0003", "00002000", "A", false, {}} << "compra_sin_cuenta.htm";
         QTest::newRow("receipt") << Pagina::Recibo << Documento{"CB", "0001", "00000005", "X", true, {}} << "recibo.htm";
@@ -94,6 +97,21 @@ private slots:
         const QByteArray entera = escribir(Pagina::Asiento, {"AS", "0001", "00000001", "X", true, {}});
         QCOMPARE(escribir(Pagina::Asiento, {"AS", "0001", "00000001", "X", true, QStringLiteral("9999")}), entera);
         QCOMPARE(escribir(Pagina::Asiento, {"AS", "0001", "00000001", "X", true, QStringLiteral("   ")}), entera);
+    }
+
+    void aVoucherThatDoesNotExistSaysSo_data()
+    {
+        QTest::addColumn<Documento>("documento");
+        QTest::newRow("purchase") << Documento{"FCC", "0003", "00009999", "A", false, "2101"};
+        QTest::newRow("purchase of an unrelated account") << Documento{"FCC", "0003", "00002000", "A", false, "4101"};
+        QTest::newRow("sale") << Documento{"FC", "0001", "00009999", "A", true, {}};
+    }
+    void aVoucherThatDoesNotExistSaysSo()
+    {
+        QFETCH(Documento, documento);
+        const QByteArray escrita = escribir(Pagina::Comprobante, documento);
+        QVERIFY2(escrita.contains(" no existe.</B>"), escrita.constData());
+        QVERIFY(escrita.endsWith("</body></html>\r\n"));
     }
 
     void aKeyWithAQuoteOpensItsPage()
