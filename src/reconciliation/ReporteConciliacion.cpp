@@ -3,7 +3,9 @@
 #include "EntornoPrograma.h"
 #include "reconciliation/engine/Store.h"
 
+#include "core/Globals.h"
 #include "data/DB_Dll.h"
+#include "platform/suite/Progreso.h"
 
 #include <QLocale>
 
@@ -68,8 +70,20 @@ QString ImporteReporte(const ado::Currency& importe)
     return escalado < 0 && centavos != 0 ? locale.negativeSign() + numero : numero;
 }
 
+QString ConciliadoConAcotado(const QString& conciliadoCon)
+{
+    const QStringList socios = conciliadoCon.split(QLatin1Char(','), Qt::SkipEmptyParts);
+    if (socios.size() <= kSociosEnReporte)
+        return conciliadoCon;
+    QStringList primeros;
+    for (qsizetype i = 0; i < kSociosEnReporte; ++i)
+        primeros << socios.at(i).trimmed();
+    return primeros.join(QStringLiteral(", "))
+           + QStringLiteral(" (y %1 más)").arg(QLocale().toString(qint64(socios.size() - kSociosEnReporte)));
+}
+
 QString HtmlConciliacion(const DatosReporte& datos, const QString& empresa, const suite::OpcionesDocumento& opciones,
-                         const QDateTime& impreso)
+                         const QDateTime& impreso, const AvanceReporte& avance)
 {
     const Cabecera& e = datos.cabecera;
     const QString cuenta = e.cuenta.trimmed();
@@ -96,10 +110,14 @@ QString HtmlConciliacion(const DatosReporte& datos, const QString& empresa, cons
     for (const char* titulo : {"Fecha", "Vencimiento", "TC", "Comprobante", "Concepto", "Importe", "Conciliado con"})
         html += QStringLiteral("<th>%1</th>").arg(QString::fromUtf8(titulo));
     html += QStringLiteral("</tr></thead>");
-    for (const LineaReporte& l : datos.lineas) {
+    const qsizetype total = datos.lineas.size();
+    for (qsizetype i = 0; i < total; ++i) {
+        if (avance && avance(i, total))
+            throw suite::ErrorReporte(QStringLiteral("Reporte cancelado."));
+        const LineaReporte& l = datos.lineas.at(i);
         html += QStringLiteral("<tr>") + celda(l.fecha) + celda(l.vencimiento) + celda(l.tc) + celda(l.comprobante)
-                + celda(l.concepto) + celda(ImporteReporte(l.importe), " align=\"right\"") + celda(l.conciliadoCon)
-                + QStringLiteral("</tr>");
+                + celda(l.concepto) + celda(ImporteReporte(l.importe), " align=\"right\"")
+                + celda(ConciliadoConAcotado(l.conciliadoCon)) + QStringLiteral("</tr>");
     }
     html += QStringLiteral("<tr><td colspan=\"5\"><b>Total (%1 movimientos)</b></td>").arg(datos.lineas.size());
     html += QStringLiteral("<td align=\"right\"><b>%1</b></td><td></td></tr>").arg(ImporteReporte(datos.total()));
@@ -113,7 +131,19 @@ QString DocumentoConciliacion(const suite::PedidoReporte& pedido)
     ReconciliationStore store(pedido.conexion, gDB().gEsAdmin, EntornoPrograma());
     const DatosReporte datos = LeerConciliacion(store, pedido.seleccion);
     const QString empresa = pedido.formulas.value(QString::fromLatin1(kFormulaEmpresa).toUpper());
-    return HtmlConciliacion(datos, empresa, pedido.opciones, pedido.impreso);
+    // Thousands of lines take a while: the operator sees how far it got and may stop it.
+    suite::Progreso& progreso = ModGlobal::gProgreso();
+    progreso.Iniciar(QStringLiteral("Reporte"), true);
+    struct Fin {
+        suite::Progreso& p;
+        ~Fin() { p.Terminar(); }
+    } fin{progreso};
+    return HtmlConciliacion(datos, empresa, pedido.opciones, pedido.impreso, [&](qsizetype hechas, qsizetype total) {
+        bool cancelar = false;
+        progreso.Avanzar(cancelar, QStringLiteral("Preparando el reporte"), QStringLiteral("Espere por Favor"),
+                         QString::number(hechas * 100 / total) + QStringLiteral(" %"));
+        return cancelar;
+    });
 }
 
 } // namespace conciliacion

@@ -12,6 +12,7 @@
 #include <QHash>
 #include <QList>
 #include <QString>
+#include <functional>
 
 namespace conciliacion {
 
@@ -29,10 +30,19 @@ void RegistrarReporteConciliacion();
 // database.
 DatosReporte LeerConciliacion(ReconciliationStore& store, const QList<suite::CondicionSeleccion>& seleccion);
 
+// How many partners a line's "Conciliado con" cell names: a line linked each to each with thousands of others
+// would otherwise carry its whole list, and a page of such rows never finishes laying out.
+inline constexpr int kSociosEnReporte = 10;
+// The link list as the report shows it: the first kSociosEnReporte partners, then how many more there are.
+QString ConciliadoConAcotado(const QString& conciliadoCon);
+
+// Told the rows written so far and the total; true stops the report (ErrorReporte "Reporte cancelado.").
+using AvanceReporte = std::function<bool(qsizetype hechas, qsizetype total)>;
+
 // The report as rich text: `empresa` is its title; `impreso` is shown under the title when the options ask
 // for the print date.
 QString HtmlConciliacion(const DatosReporte& datos, const QString& empresa, const suite::OpcionesDocumento& opciones,
-                         const QDateTime& impreso = {});
+                         const QDateTime& impreso = {}, const AvanceReporte& avance = {});
 
 // The report's document for a request of the printer, read on the request's connection.
 QString DocumentoConciliacion(const suite::PedidoReporte& pedido);

@@ -188,6 +188,39 @@ private slots:
         QVERIFY(doc.toPlainText().contains("Impreso el 01/04/2026 09:30"));
     }
 
+    // Thousands of lines linked each to each: every row names its first partners and how many more, so the page
+    // stays small; and the operator can stop the report while it is built.
+    void milesDeLineasCadaUnaConCadaUna()
+    {
+        constexpr int n = 3000;
+        QStringList todos;
+        for (int i = 1; i <= n; ++i)
+            todos << QString::number(100000 + i);
+        DatosReporte d;
+        d.cabecera.numero = 5;
+        for (int i = 0; i < n; ++i)
+            d.lineas.append({"01/03/2026", "", "AS", "0001000000001", "Linea", ado::Currency::fromLong(1), todos.join(',')});
+        const QString html = HtmlConciliacion(d, "x", suite::OpcionesDocumento{});
+        const QString resto = QStringLiteral("(y %1 más)").arg(QLocale().toString(qint64(n - kSociosEnReporte)));
+        QCOMPARE(html.count(resto), n);
+        QVERIFY(!html.contains("100011"));   // the eleventh partner
+        QVERIFY2(html.size() < n * 400, qPrintable(QString::number(html.size())));
+
+        qsizetype llamadas = 0;
+        try {
+            HtmlConciliacion(d, "x", suite::OpcionesDocumento{}, {}, [&](qsizetype hechas, qsizetype total) {
+                ++llamadas;
+                return hechas == 100 && total == n;
+            });
+            QFAIL("a cancelled report was built whole");
+        } catch (const suite::ErrorReporte& e) {
+            QCOMPARE(e.mensaje(), QString("Reporte cancelado."));
+        }
+        QCOMPARE(llamadas, qsizetype(101));
+        // A short list is shown as it is.
+        QCOMPARE(ConciliadoConAcotado("7,8,9"), QString("7,8,9"));
+    }
+
     void loQueNoPuedeImprimirSeLoDice_data()
     {
         QTest::addColumn<QString>("seleccion");
