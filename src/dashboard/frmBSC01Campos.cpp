@@ -81,7 +81,7 @@ void frmBSC01::txtFields_KeyDown(int Index, int KeyCode, int /*Shift*/)
         return;
     CampoValida(txtFields(Index));
     if (!m_errorValidacion)
-        suite::Controles::MoverFoco(KeyCode);
+        suite::Controles::MoverFoco(KeyCode, txtFields(Index));
 }
 
 void frmBSC01::txtFields_KeyPress(int Index, int& KeyAscii)
@@ -175,7 +175,7 @@ void frmBSC01::BuscarCampo()
         if (!consultas.ValorDevuelto.isEmpty())
             valor = consultas.ValorDevuelto.trimmed();
     } else if (es(tag, "FECHA")) {
-        valor = suite::Utilidades::SeleccionarFecha();
+        valor = suite::Utilidades::SeleccionarFecha(campo->text());
     } else {
         // A name without a lookup definition would build a lookup without columns: F5 then does nothing.
         if (!lookup::DefinicionPorTabla(tag))

@@ -66,7 +66,7 @@ void FrmConcCuentas::txtFields_KeyDown(int Index, int KeyCode, int /*Shift*/)
         return;
     CampoValida(campo);
     if (!FHayError)
-        suite::Controles::MoverFoco(KeyCode);
+        suite::Controles::MoverFoco(KeyCode, campo);
 }
 
 bool FrmConcCuentas::TeclaEnCampo(QLineEdit* campo, QKeyEvent* tecla)
@@ -86,7 +86,7 @@ void FrmConcCuentas::CmdConsultar()
         return;
     auto es = [&](const char* nombre) { return tag.compare(QLatin1String(nombre), Qt::CaseInsensitive) == 0; };
     if (es("fecha")) {
-        campo->setText(suite::Utilidades::SeleccionarFecha());
+        campo->setText(suite::Utilidades::SeleccionarFecha(campo->text()));
     } else {
         // The lookup driver takes its optional texts as the caller's variables, every one blank here.
         Lib_ClsCons3& consultas = gConsultas();

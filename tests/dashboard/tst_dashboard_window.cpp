@@ -448,6 +448,49 @@ private slots:
         c->setText(antes);
     }
 
+    // Through the real modal windows (the voucher-type list and the date picker, run by the program's own
+    // dialogs and closed by keys): a choice fills the box and the cursor moves on to the next box, though no
+    // widget has the focus when the modal window closes; Escape in the picker leaves the date as it was.
+    void f5ConVentanasReales_data()
+    {
+        QTest::addColumn<QString>("dataField");
+        QTest::addColumn<int>("tecla");
+        QTest::addColumn<QString>("esperado");
+        QTest::newRow("voucher type chosen") << "TC" << int(Qt::Key_Return) << "FC";
+        QTest::newRow("date chosen") << "FechaDESDE" << int(Qt::Key_Return) << "15/02/2026";
+        QTest::newRow("date picker escaped") << "FechaDESDE" << int(Qt::Key_Escape) << "15/02/2026";
+    }
+    void f5ConVentanasReales()
+    {
+        QFETCH(QString, dataField);
+        QFETCH(int, tecla);
+        QFETCH(QString, esperado);
+        QLineEdit* c = w->Campo(dataField);
+        const QString antes = c->text();
+        enfocar(c);
+        c->setText(dataField == "TC" ? QString() : QStringLiteral("15/02/2026"));
+        bool visto = false;
+        QTimer::singleShot(200, [&] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (!modal)
+                return;
+            visto = true;
+            if (auto* lista = qobject_cast<Lib_FrmCons3*>(modal)) {
+                lista->ListView1->setSelectedItem(lista->ListView1->ListItems().Item(filaCon(*lista->ListView1, "FC")));
+                QTest::keyClick(lista->ListView1, Qt::Key(tecla));
+            } else {
+                QTest::keyClick(modal->focusWidget() ? modal->focusWidget() : modal, Qt::Key(tecla));
+            }
+        });
+        QTest::keyClick(c, Qt::Key_F5);
+        QVERIFY(visto);
+        QCOMPARE(c->text(), esperado);
+        // The window's focus (where the cursor is once the window is active again) is on another box.
+        QVERIFY(w->focusWidget() != c);
+        QVERIFY(qobject_cast<QLineEdit*>(w->focusWidget()));
+        c->setText(antes);
+    }
+
     // F5 works on the last box that had the focus, wherever the focus is now.
     void f5DesdeElArbol()
     {

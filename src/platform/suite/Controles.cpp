@@ -59,9 +59,9 @@ bool Controles::EsTeclaValidar(int KeyCode)
     return KeyCode == ui::vbKeyReturn;
 }
 
-void Controles::MoverFoco(int /*KeyCode*/)
+void Controles::MoverFoco(int /*KeyCode*/, QWidget* desde)
 {
-    QWidget* actual = QApplication::focusWidget();
+    QWidget* actual = desde;
     if (!actual)
         return;
     const QWidget* ventana = actual->window();

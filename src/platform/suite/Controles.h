@@ -18,8 +18,9 @@ public:
     static int IndiceControl(const QString& nombre, const ControlArrayBase& arreglo);
     // True for the keys that confirm a field: Enter (13).
     static bool EsTeclaValidar(int KeyCode);
-    // Moves the focus from the focused field to the next one of its window that takes the focus.
-    static void MoverFoco(int KeyCode);
+    // Moves the focus from the field `desde` to the next one of its window that takes the focus. The field is
+    // named, not found by the focus: when a lookup or the date picker has just closed, no widget has it yet.
+    static void MoverFoco(int KeyCode, QWidget* desde);
     // Key filter of a text field (KeyAscii may change, or become 0 to drop the key): Enter is dropped
     // (it does its work on key down); in a date field (tag "fecha") only digits and "/" go in, "-" and
     // "." becoming "/". Control keys such as backspace always pass.

@@ -25,8 +25,9 @@ public:
     static int TratarError(const ui::ErrorInfo& error, const QString& rutina = {});
     static int TratarError(const ado::Error& error, const QString& rutina = {});
     static int TratarError(const std::exception_ptr& error, const QString& rutina = {});
-    // Date picker opened on today; the chosen date as dd/mm/yyyy, "" when cancelled.
-    static QString SeleccionarFecha();
+    // Date picker opened on the field's date (`actual`, dd/mm/yyyy; today when it holds none); the chosen date
+    // as dd/mm/yyyy, or `actual` unchanged when the operator cancels.
+    static QString SeleccionarFecha(const QString& actual);
     // The common dressing of a window at load: a top-level window not yet shown is centred on its screen.
     static void ConfigurarFormulario(QWidget* formulario, int opciones = 0);
 };

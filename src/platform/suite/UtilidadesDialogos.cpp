@@ -34,10 +34,11 @@ int Utilidades::TratarError(const std::exception_ptr& error, const QString& ruti
     }
 }
 
-QString Utilidades::SeleccionarFecha()
+QString Utilidades::SeleccionarFecha(const QString& actual)
 {
-    const std::optional<QDate> elegida = ui::dialogs().PickDate(QDate::currentDate());
-    return elegida && elegida->isValid() ? elegida->toString(QStringLiteral("dd/MM/yyyy")) : QString();
+    const QDate enCampo = QDate::fromString(actual.trimmed(), QStringLiteral("dd/MM/yyyy"));
+    const std::optional<QDate> elegida = ui::dialogs().PickDate(enCampo.isValid() ? enCampo : QDate::currentDate());
+    return elegida && elegida->isValid() ? elegida->toString(QStringLiteral("dd/MM/yyyy")) : actual;
 }
 
 void Utilidades::ConfigurarFormulario(QWidget* formulario, int /*opciones*/)

@@ -130,10 +130,14 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&f));
         f.txtFields(1)->setFocus();
         QCOMPARE(QApplication::focusWidget(), f.txtFields(1));
-        Controles::MoverFoco(13);
+        Controles::MoverFoco(13, f.txtFields(1));
         QCOMPARE(QApplication::focusWidget(), f.txtFields(4));
-        Controles::MoverFoco(13);
+        Controles::MoverFoco(13, f.txtFields(4));
         QCOMPARE(QApplication::focusWidget(), f.otro);
+        // From the named field, whichever widget has the focus (none, after a modal window closed).
+        f.otro->clearFocus();
+        Controles::MoverFoco(13, f.txtFields(0));
+        QCOMPARE(QApplication::focusWidget(), f.txtFields(1));
     }
 
     void filtrarTecla_data()

@@ -3,7 +3,11 @@
 #include "platform/suite/Utilidades.h"
 #include "platform/ui/ScriptedDialogs.h"
 
+#include "platform/ui/QtDialogs.h"
+
+#include <QApplication>
 #include <QTest>
+#include <QTimer>
 
 using suite::FormaFechaSQL;
 using suite::Utilidades;
@@ -86,16 +90,44 @@ private slots:
     {
         ui::ScriptedDialogs d;
         d.expectDate(QDate(2004, 3, 5));
-        QCOMPARE(Utilidades::SeleccionarFecha(), QStringLiteral("05/03/2004"));
+        QCOMPARE(Utilidades::SeleccionarFecha(QString()), QStringLiteral("05/03/2004"));
         QCOMPARE(d.log().at(0).detail, QDate::currentDate().toString(Qt::ISODate));
         QVERIFY(d.verifyDone());
     }
-    void seleccionarFechaCanceladaDaTextoVacio()
+
+    // The real picker window, driven by keys: it opens on the field's date; Escape leaves the field as it was,
+    // Enter takes the date on show.
+    void elSelectorRealAbreEnLaFechaDelCampo_data()
     {
-        ui::ScriptedDialogs d;
-        d.cancelDate();
-        QCOMPARE(Utilidades::SeleccionarFecha(), QString());
-        QVERIFY(d.verifyDone());
+        QTest::addColumn<QString>("campo");
+        QTest::addColumn<int>("tecla");
+        QTest::addColumn<QString>("resultado");
+        const QString hoy = QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy"));
+        QTest::newRow("Escape keeps the date") << "15/02/2026" << int(Qt::Key_Escape) << "15/02/2026";
+        QTest::newRow("Escape keeps an empty field") << "" << int(Qt::Key_Escape) << "";
+        QTest::newRow("Enter takes the field's date") << "15/02/2026" << int(Qt::Key_Return) << "15/02/2026";
+        QTest::newRow("Enter without a date takes today") << "" << int(Qt::Key_Return) << hoy;
+    }
+    void elSelectorRealAbreEnLaFechaDelCampo()
+    {
+        QFETCH(QString, campo);
+        QFETCH(int, tecla);
+        QFETCH(QString, resultado);
+        ui::QtDialogs reales;
+        ui::installDialogs(&reales);
+        bool visto = false;
+        QTimer::singleShot(0, [&] {
+            QWidget* selector = QApplication::activeModalWidget();
+            if (!selector)
+                return;
+            visto = true;
+            QWidget* destino = selector->focusWidget() ? selector->focusWidget() : selector;
+            QTest::keyClick(destino, Qt::Key(tecla));
+        });
+        const QString elegida = Utilidades::SeleccionarFecha(campo);
+        ui::installDialogs(nullptr);
+        QVERIFY(visto);
+        QCOMPARE(elegida, resultado);
     }
 };
 
