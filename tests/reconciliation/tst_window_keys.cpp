@@ -123,17 +123,18 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), campo("CUENTA"));
     }
 
-    // A cancelled lookup empties the field and still validates it.
-    void cancelledDateLookupEmptiesTheField()
+    // A cancelled date lookup leaves the field as it was, opened on its date, and nothing is reported.
+    void cancelledDateLookupKeepsTheField()
     {
         ui::ScriptedDialogs d;
         enfocar(campo("Fecha"));
+        campo("Fecha")->setText(QStringLiteral("14/03/2026"));
         d.cancelDate();
-        d.expectMsgBox(ui::vbOK).withText(QStringLiteral("Se debe informar el Campo: Fecha"));
         w->CmdConsultar();
         QVERIFY(d.verifyDone());
-        QCOMPARE(campo("Fecha")->text(), QString());
-        QVERIFY(w->FHayError);
+        QCOMPARE(d.log().at(0).detail, QStringLiteral("2026-03-14"));
+        QCOMPARE(campo("Fecha")->text(), QStringLiteral("14/03/2026"));
+        QVERIFY(!w->FHayError);
     }
 };
 
