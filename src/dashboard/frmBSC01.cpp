@@ -98,16 +98,20 @@ void frmBSC01::Form_Load()
     m_cargado = true;
     ui::Routine r(QStringLiteral("Form_Load"));
     QString conexion;
+    bool conPeriodo = false;
     r.steps({
         [&] { ModGlobal::Inicializar(false, Parametros, conexion, 3); },
         [&] { suite::Utilidades::ConfigurarFormulario(this); },
         [&] { ModGlobal::InicializarFormulario(this); },
         [&] { ArmarTreeVAutomatico(); },
         [&] { Generar(QStringLiteral("Ma_Cuentas")); },
-        [&] { AsignarDatos(); },
+        [&] { conPeriodo = AsignarDatos(); },
         [&] { m_carpeta = CarpetaInformes(); },
         [&] { m_archivo = m_carpeta + QStringLiteral("BSC01.htm"); },
         [&] {
+            // Without a period there is nothing to list yet: the window waits for the operator's dates.
+            if (!conPeriodo)
+                return;
             const EstadoFiltros estado = Estado();
             Escritor().writeStyleCSS(m_carpeta);
             EscribirInforme(Escritor(), PedidoPlanGeneral(estado), *this);

@@ -117,7 +117,9 @@ public:
 
     // Tree, lists and period (frmBSC01Arbol.cpp)
     void ArmarTreeVAutomatico();
-    void AsignarDatos();
+    // Fills the unit and centre lists and the period boxes from the configured period's fiscal year; false
+    // when the period boxes could not be filled (already said to the operator).
+    bool AsignarDatos();
     QString ObtenerTituloListado() const;
     // The selected option 0..3; -1 when none is.
     int OpcionTipoListado() const;

@@ -62,7 +62,7 @@ void frmBSC01::ArmarTreeVAutomatico()
     }
 }
 
-void frmBSC01::AsignarDatos()
+bool frmBSC01::AsignarDatos()
 {
     ui::Routine r(QStringLiteral("AsignarDatos"));
     auto llenar = [&](const char* consulta, QListWidget* lista) {
@@ -82,15 +82,26 @@ void frmBSC01::AsignarDatos()
         });
     };
     if (!llenar("select codigo, descripcion from V_TA_UNIDADNEGOCIO order by codigo", lstUnidadNegocio))
-        return;
+        return false;
     if (!llenar("select codigo, descripcion from TA_CCOSTO order by codigo", lstCentroCostos))
-        return;
-    r.steps({
-        [&] {
-            gDB().AbrirRecordset(QStringLiteral("select [FECHA DESDE] as FECHADESDE, [FECHA HASTA] as FECHAHASTA "
-                                                "from MV_EJERCICIOS where periodo='%1'").arg(ModGlobal::gPeriodo),
-                                 m_rs, nullptr, 0, 1, -1, true);
-        },
+        return false;
+    bool abierto = false;
+    if (!r.step([&] {
+            abierto = gDB().AbrirRecordset(QStringLiteral("select [FECHA DESDE] as FECHADESDE, [FECHA HASTA] as FECHAHASTA "
+                                                          "from MV_EJERCICIOS where periodo='%1'")
+                                               .arg(ModGlobal::gPeriodo),
+                                           m_rs, nullptr, 0, 1, -1, true);
+        })
+        || !abierto)
+        return false;
+    if (m_rs.EOF()) {
+        // Said once, in the operator's terms; the period boxes stay empty for the operator to fill.
+        ui::dialogs().MsgBox(QStringLiteral("Ningún ejercicio abarca el período %1: ingrese las fechas del listado.")
+                                 .arg(ModGlobal::gPeriodo),
+                             ui::vbInformation, QStringLiteral("Aviso al operador..."));
+        return false;
+    }
+    return r.steps({
         [&] { Campo(QStringLiteral("FechaDesde"))->setText(suite::Utilidades::TextoCampo(m_rs[QStringLiteral("FechaDesde")])); },
         [&] { Campo(QStringLiteral("FechaHasta"))->setText(suite::Utilidades::TextoCampo(m_rs[QStringLiteral("FechaHasta")])); },
     });

@@ -491,6 +491,31 @@ private slots:
         c->setText(antes);
     }
 
+    // A configured period that no fiscal year covers is said once, in the operator's terms, and leaves the period
+    // boxes empty for the operator (no database error, no invalid-period messages).
+    void periodoSinEjercicio()
+    {
+        const int periodo = ModGlobal::gPeriodo;
+        const QString desde = campo("FechaDESDE")->text();
+        const QString hasta = campo("FechaHASTA")->text();
+        campo("FechaDESDE")->clear();
+        campo("FechaHASTA")->clear();
+        ModGlobal::gPeriodo = 2031;
+        ui::ScriptedDialogs d;
+        d.expectMsgBox(ui::vbOK).withText(
+            QStringLiteral("Ningún ejercicio abarca el período 2031: ingrese las fechas del listado."));
+        const bool asignado = w->AsignarDatos();
+        ModGlobal::gPeriodo = periodo;
+        QVERIFY(d.verifyDone());
+        QVERIFY(!asignado);
+        QCOMPARE(campo("FechaDESDE")->text(), QString());
+        QCOMPARE(campo("FechaHASTA")->text(), QString());
+        // The configured year's fiscal year fills them again.
+        QVERIFY(w->AsignarDatos());
+        QCOMPARE(campo("FechaDESDE")->text(), desde);
+        QCOMPARE(campo("FechaHASTA")->text(), hasta);
+    }
+
     // F5 works on the last box that had the focus, wherever the focus is now.
     void f5DesdeElArbol()
     {
