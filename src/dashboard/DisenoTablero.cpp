@@ -25,15 +25,21 @@ void izquierda(QRectF& r, double x)
 
 void DisenoTablero::Redimensionar(double scaleWidth, double scaleHeight, double width)
 {
-    alto(treeV, scaleHeight - 670 - alturaUnidadNegocio - statusBar.height() + 120);
+    const double altoPanel = scaleHeight - 670 - alturaUnidadNegocio - statusBar.height() + 120;
     ancho(treeV, scaleWidth / 3 - 250);
-    izquierda(picNivel, treeV.width() - 100);
-    alto(picNivel, treeV.height() + 100);
     izquierda(wbExplorer, treeV.width());
-    alto(wbExplorer, treeV.height() + 20 - 380);
+    alto(wbExplorer, altoPanel + 20 - 380);
     ancho(wbExplorer, width - treeV.width() - 150);
     ancho(statusBar, width);
     frmPie.moveTop(wbExplorer.top() + wbExplorer.height());
+    const double arriba = treeV.right() > filtrosIzquierda ? filtrosAbajo : 675;
+    if (frmPie.top() - arriba >= 0) {
+        treeV.moveTop(arriba);
+        alto(treeV, frmPie.top() - arriba);
+    }
+    izquierda(picNivel, treeV.width() - 100);
+    picNivel.moveTop(treeV.top());
+    alto(picNivel, treeV.height());
     panelOculto = false;
 }
 

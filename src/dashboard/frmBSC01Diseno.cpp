@@ -151,18 +151,25 @@ void frmBSC01::CrearControles()
     lstUnidadNegocio->setSelectionMode(QAbstractItemView::MultiSelection);
     poner(lstUnidadNegocio, 105, 255, 4110, 1185);
     frmCentroCostos = new QGroupBox(QStringLiteral("Centro de Costos"), FrmPie);
-    poner(frmCentroCostos, 4320, 0, 4335, 1620);
     lstCentroCostos = new QListWidget(frmCentroCostos);
     lstCentroCostos->setObjectName(QStringLiteral("lstCentroCostos"));
     lstCentroCostos->setSelectionMode(QAbstractItemView::MultiSelection);
-    poner(lstCentroCostos, 120, 255, 4065, 1185);
     frmOption = new QGroupBox(QStringLiteral("Tipo de Listado"), FrmPie);
-    poner(frmOption, 8640, 0, 3255, 1620);
+    double anchoOpciones = 3060;
     for (int i = 0; i < 4; ++i) {
         auto* opcion = new QRadioButton(TituloTipoListado(i), frmOption);
         OptTipoListado.Load(i, opcion);
-        poner(opcion, 120, 255 + i * 300, 3060, 255);
+        anchoOpciones = qMax(anchoOpciones, ui::PxToTwips(opcion->sizeHint().width()));
     }
+    // The longest option ("Abierto por Unidad de Negocio y Centro de Costo") shows whole: the frame of options
+    // takes the width it needs at the right edge, the cost-centre frame gives it up.
+    const double anchoMarco = anchoOpciones + 195;
+    const double izquierdaMarco = 11895 - anchoMarco;
+    poner(frmOption, izquierdaMarco, 0, anchoMarco, 1620);
+    for (int i = 0; i < 4; ++i)
+        poner(OptTipoListado(i), 120, 255 + i * 300, anchoOpciones, 255);
+    poner(frmCentroCostos, 4335, 0, izquierdaMarco - 4335, 1620);
+    poner(lstCentroCostos, 120, 255, izquierdaMarco - 4335 - 240, 1185);
     OptTipoListado(0)->setChecked(true);
 
     StatusBar1 = new QStatusBar(this);

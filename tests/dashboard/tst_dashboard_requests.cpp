@@ -165,27 +165,52 @@ private slots:
         d.Redimensionar(12000, 9000, 12100);
         QVERIFY(!d.panelOculto);
         QCOMPARE(d.treeV.width(), 12000.0 / 3 - 250);
-        QCOMPARE(d.treeV.height(), 9000.0 - 670 - 1620 - 285 + 120);
-        QCOMPARE(d.picNivel.left(), d.treeV.width() - 100);
-        QCOMPARE(d.picNivel.height(), d.treeV.height() + 100);
         QCOMPARE(d.wbExplorer.left(), d.treeV.width());
-        QCOMPARE(d.wbExplorer.height(), d.treeV.height() - 360);
+        QCOMPARE(d.wbExplorer.height(), 9000.0 - 670 - 1620 - 285 + 120 - 360);
         // The browser's right edge at the outer width less 150.
         QCOMPARE(d.wbExplorer.right(), 12100.0 - 150);
         QCOMPARE(d.statusBar.width(), 12100.0);
         QCOMPARE(d.frmPie.top(), d.wbExplorer.bottom());
-        // The tops keep their design values.
-        QCOMPARE(d.treeV.top(), 675.0);
+        // The tree and the splitter end where the foot frame begins.
+        QCOMPARE(d.treeV.bottom(), d.frmPie.top());
+        QCOMPARE(d.picNivel.left(), d.treeV.width() - 100);
+        QCOMPARE(d.picNivel.top(), d.treeV.top());
+        QCOMPARE(d.picNivel.bottom(), d.treeV.bottom());
+        // A third of 12000 reaches under the filter bar: the tree starts below it, as the browser does.
+        QCOMPARE(d.treeV.top(), 825.0);
         QCOMPARE(d.wbExplorer.top(), 825.0);
+    }
+
+    // The tree never reaches under the filter bar or the foot frame, whatever the window's size.
+    void redimensionarSinSolaparse_data()
+    {
+        QTest::addColumn<double>("ancho");
+        QTest::addColumn<double>("alto");
+        QTest::newRow("design size") << 11880.0 << 7965.0;
+        QTest::newRow("narrow") << 9000.0 << 7000.0;
+        QTest::newRow("maximised, full HD") << 28800.0 << 15600.0;
+    }
+    void redimensionarSinSolaparse()
+    {
+        QFETCH(double, ancho);
+        QFETCH(double, alto);
+        DisenoTablero d;
+        d.Redimensionar(ancho, alto, ancho);
+        const QRectF filtros(d.filtrosIzquierda, 0, ancho, d.filtrosAbajo - 15);
+        QVERIFY(!d.treeV.intersects(filtros));
+        QVERIFY(d.treeV.bottom() <= d.frmPie.top());
+        QVERIFY(d.wbExplorer.bottom() <= d.frmPie.top());
+        QVERIFY(d.frmPie.bottom() <= alto - d.statusBar.height() + 15);
     }
 
     void redimensionarMuyChica()
     {
         DisenoTablero d;
         d.Redimensionar(300, 500, 320);
-        // Negative sizes are skipped: the design sizes stay.
-        QCOMPARE(d.treeV.height(), 5685.0);
+        // Negative sizes are skipped: the design sizes stay, and the tree still ends at the foot frame.
+        QCOMPARE(d.wbExplorer.height(), 5430.0);
         QCOMPARE(d.treeV.width(), 3585.0);
+        QCOMPARE(d.treeV.bottom(), d.frmPie.top());
     }
 
     void separador_data()

@@ -19,6 +19,9 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QGroupBox>
+#include <QStatusBar>
+#include <QTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -514,6 +517,40 @@ private slots:
         QVERIFY(w->AsignarDatos());
         QCOMPARE(campo("FechaDESDE")->text(), desde);
         QCOMPARE(campo("FechaHASTA")->text(), hasta);
+    }
+
+    // Every text and control shows whole and usable at the design size and maximised: no option text wider
+    // than its button, the tree neither under the filter bar (the "Resumido" box) nor under the foot frame.
+    void disenoSinSolapes_data()
+    {
+        QTest::addColumn<QSize>("tamano");
+        QTest::newRow("design size") << QSize();
+        QTest::newRow("maximised on a full HD screen") << QSize(1920, 1050);
+    }
+    void disenoSinSolapes()
+    {
+        QFETCH(QSize, tamano);
+        const QSize antes = w->size();
+        if (tamano.isValid())
+            w->resize(tamano);
+        QCoreApplication::processEvents();
+        const auto enVentana = [&](QWidget* c) { return QRect(c->mapTo(w, QPoint(0, 0)), c->size()); };
+        for (int i = 0; i < 4; ++i) {
+            QRadioButton* opcion = w->OptTipoListado(i);
+            QVERIFY2(opcion->sizeHint().width() <= opcion->width(), qPrintable(opcion->text()));
+            QVERIFY(w->frmOption->rect().contains(opcion->geometry()));
+        }
+        QVERIFY(!w->frmUnidadDeNegocio->geometry().intersects(w->frmCentroCostos->geometry()));
+        QVERIFY(!w->frmCentroCostos->geometry().intersects(w->frmOption->geometry()));
+        QVERIFY(w->FrmPie->rect().contains(w->frmOption->geometry()));
+        const QRect arbol = enVentana(w->TreeV);
+        QVERIFY(!arbol.intersects(enVentana(w->FrmPie)));
+        QVERIFY(!arbol.intersects(enVentana(w->chkResumido)));
+        QVERIFY(!arbol.intersects(enVentana(w->ChkIVA)));
+        QVERIFY(!enVentana(w->wbExplorer).intersects(enVentana(w->FrmPie)));
+        QVERIFY(enVentana(w->FrmPie).bottom() < enVentana(w->StatusBar1).top());
+        w->resize(antes);
+        QCoreApplication::processEvents();
     }
 
     // F5 works on the last box that had the focus, wherever the focus is now.
