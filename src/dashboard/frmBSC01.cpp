@@ -179,6 +179,14 @@ void frmBSC01::OcultarOcupado()
 
 void frmBSC01::cmdCancelar_Click()
 {
+    // Written already and still loading in the page view (a large report loads for long): the load stops,
+    // what has loaded stays, and the window takes commands again.
+    if (!m_escribiendo && wbExplorer->Stop()) {
+        m_escritoCompleto = false;
+        m_avisoEnlace = QStringLiteral(" Informe incompleto: se canceló la carga de la página.");
+        StatusPanel1->setText(m_avisoEnlace);
+        return;
+    }
     m_cancelado = true;
 }
 

@@ -494,6 +494,22 @@ private slots:
         c->setText(antes);
     }
 
+    // "Cancelar" while the written report still loads in the page view: the load stops, the status bar says the
+    // report is incomplete, and the window takes commands again.
+    void cancelarDuranteLaCarga()
+    {
+        w->MostrarOcupado();
+        QVERIFY(!w->TreeV->isEnabled());
+        w->wbExplorer->Navigate(w->ArchivoInforme());
+        QVERIFY(w->wbExplorer->Cargando());
+        QTest::mouseClick(w->cmdCancelar, Qt::LeftButton);
+        QVERIFY(!w->wbExplorer->Cargando());
+        QVERIFY(w->TreeV->isEnabled());
+        QVERIFY(!w->cmdCancelar->isVisible());
+        QVERIFY(!w->Cancelado());
+        QVERIFY(w->StatusPanel1->text().contains(QStringLiteral("Informe incompleto")));
+    }
+
     // A configured period that no fiscal year covers is said once, in the operator's terms, and leaves the period
     // boxes empty for the operator (no database error, no invalid-period messages).
     void periodoSinEjercicio()

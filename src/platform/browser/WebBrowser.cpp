@@ -108,6 +108,19 @@ void WebBrowser::Navigate(const QString& URL)
         Cargar(url);
 }
 
+bool WebBrowser::Stop()
+{
+    if (m_cargando.isEmpty())
+        return false;
+    const QUrl detenida = m_cargando;
+    m_cargando.clear();
+    m_permitida.clear();
+    m_pagina->triggerAction(QWebEnginePage::Stop);
+    emit DownloadComplete();
+    emit DocumentComplete(detenida.toString());
+    return true;
+}
+
 void WebBrowser::NavegacionPedida(const QUrl& url)
 {
     QPointer<WebBrowser> yo(this);

@@ -35,6 +35,11 @@ public:
     // What the program calls; an address without a scheme is taken as a local file path.
     void Navigate(const QString& URL);
     void setBeforeNavigate2(AntesDeNavegar handler) { m_antes = std::move(handler); }
+    // Stops the load under way: what has loaded stays on show, and the load ends (DownloadComplete) now.
+    // True when a load was stopped.
+    bool Stop();
+    // True from an allowed navigation until its DownloadComplete.
+    bool Cargando() const { return !m_cargando.isEmpty(); }
 
     // Kept as set; they change nothing on screen.
     bool FullScreen = false;

@@ -148,6 +148,37 @@ private slots:
         QCOMPARE(textoVisible(b), QStringLiteral("segunda versión"));
         QCOMPARE(completas.count(), 2);
     }
+    // A large page stopped while it loads: the load ends at once (one DownloadComplete, none later), and the
+    // browser takes the next navigation.
+    void aLoadStoppedEndsAtOnce()
+    {
+        const QString grande = carpeta.filePath(QStringLiteral("grande.htm"));
+        {
+            QFile f(grande);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("<HTML><BODY><TABLE>");
+            const QByteArray fila = "<TR><TD>fila</TD><TD>1234,56</TD><TD>descripcion larga de la fila</TD></TR>\r\n";
+            for (int i = 0; i < 100000; ++i)
+                f.write(fila);
+            f.write("</TABLE></BODY></HTML>");
+        }
+        web::WebBrowser b;
+        b.resize(400, 300);
+        b.show();
+        QSignalSpy completas(&b, &web::WebBrowser::DownloadComplete);
+        b.Navigate(grande);
+        QVERIFY(b.Cargando());
+        QVERIFY(b.Stop());
+        QCOMPARE(completas.count(), 1);
+        QVERIFY(!b.Cargando());
+        QVERIFY(!b.Stop());
+        QTest::qWait(500);
+        QCOMPARE(completas.count(), 1);
+        b.Navigate(otra);
+        QVERIFY(completas.wait(20000));
+        QCOMPARE(textoVisible(b), QStringLiteral("Página dos"));
+    }
+
     void aScriptInAPageDoesNothing()
     {
         const QString ruta = carpeta.filePath(QStringLiteral("guion.htm"));
