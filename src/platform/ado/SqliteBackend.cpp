@@ -407,6 +407,7 @@ private:
             int rc = SQLITE_OK;
             switch (v.kind) {
             case sqlcompat::LiteralValue::Integer: rc = sqlite3_bind_int64(st->get(), index, v.integer); break;
+            case sqlcompat::LiteralValue::Real: rc = sqlite3_bind_double(st->get(), index, v.real); break;
             case sqlcompat::LiteralValue::Text: rc = bindText(st->get(), index, v.text); break;
             }
             if (rc != SQLITE_OK)
