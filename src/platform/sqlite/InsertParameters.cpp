@@ -2,6 +2,8 @@
 
 #include "SqlTokens.h"
 
+#include <charconv>
+
 namespace sqlcompat {
 
 namespace {
@@ -50,9 +52,10 @@ std::optional<LiteralValue> valueOf(const Token& t, bool negative)
     if (t.text.contains(QLatin1Char('.'))) {
         if (!fitsADouble(t.text))
             return std::nullopt;
+        // The digits are ASCII (isPlainNumber); from_chars reads them in the C locale, correctly rounded.
+        const QByteArray digits = t.text.toLatin1();
         v.kind = LiteralValue::Real;
-        v.real = t.text.toDouble(&ok);   // C locale, correctly rounded
-        if (!ok)
+        if (std::from_chars(digits.data(), digits.data() + digits.size(), v.real).ec != std::errc())
             return std::nullopt;
         if (negative)
             v.real = -v.real;
@@ -91,6 +94,7 @@ std::optional<InsertTemplate> ParameterizeInsert(const QString& statement)
     if (values < 0)
         return std::nullopt;
     InsertTemplate out;
+    out.text.reserve(statement.size());
     for (int k = 0; k <= values; ++k)
         out.text += tokens[k].text;
     // After VALUES: rows of literals, NULL, commas and parentheses only.
