@@ -2,7 +2,6 @@
 
 #include "Backend.h"
 #include "ConnectionText.h"
-#include "HeapRetention.h"
 #include "Recordset.h"
 #include "RowStatements.h"
 
@@ -54,7 +53,6 @@ Backend& Connection::backend()
 
 void Connection::Open(const QString& connectionString, const QString& user, const QString& password, int)
 {
-    KeepFreedMemoryForReuse();
     recorded(m_errors, [&] {
         if (m_backend)
             fail(Error(kErrObjectOpen, QStringLiteral("Operation is not allowed when the object is open.")));

@@ -177,14 +177,14 @@ public:
 
     qint64 execute(const QString& sql) override
     {
+        // An INSERT of literals is one statement that no rewrite touches but in its head: its shape is
+        // rewritten once, when it is first prepared, and the text is read only once per run.
+        if (sql.startsWith(QLatin1String("INSERT"), Qt::CaseInsensitive)) {
+            if (const auto shape = sqlcompat::ParameterizeInsert(sql))
+                return insertShape(sql, *shape);
+        }
         qint64 affected = -1;
         for (const QString& part : sqlcompat::SplitAndRewrite(sql)) {
-            if (part.startsWith(QLatin1String("INSERT"), Qt::CaseInsensitive)) {
-                if (const auto shape = sqlcompat::ParameterizeInsert(part)) {
-                    affected = insertShape(part, *shape);
-                    continue;
-                }
-            }
             run(part, [&](sqlite3_stmt* st) {
                 if (startsWithWord(sqlite3_sql(st), "ROLLBACK") && rollbackAlreadyDone())
                     return;
@@ -396,9 +396,10 @@ private:
     // time compile each shape once.
     qint64 insertShape(const QString& text, const sqlcompat::InsertTemplate& shape)
     {
-        std::shared_ptr<Statement> st = m_prepared.get(shape.text, [this](const QString& t) { return prepareOne(t); });
+        const auto prepare = [this](const QString& t) { return prepareOne(sqlcompat::Rewrite(t)); };
+        std::shared_ptr<Statement> st = m_prepared.get(shape.text, prepare);
         if (sqlite3_stmt_busy(st->get()))
-            st = prepareOne(shape.text);
+            st = prepare(shape.text);
         logText(text);
         const Resetting reset{st->get()};
         int index = 0;
@@ -407,6 +408,7 @@ private:
             int rc = SQLITE_OK;
             switch (v.kind) {
             case sqlcompat::LiteralValue::Integer: rc = sqlite3_bind_int64(st->get(), index, v.integer); break;
+            case sqlcompat::LiteralValue::Real: rc = sqlite3_bind_double(st->get(), index, v.real); break;
             case sqlcompat::LiteralValue::Text: rc = bindText(st->get(), index, v.text); break;
             }
             if (rc != SQLITE_OK)

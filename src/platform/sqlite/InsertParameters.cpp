@@ -2,6 +2,8 @@
 
 #include "SqlTokens.h"
 
+#include <charconv>
+
 namespace sqlcompat {
 
 namespace {
@@ -15,6 +17,21 @@ bool isPlainNumber(const QString& t)
             return false;   // exponents and hex keep their literal form
     }
     return true;
+}
+
+// Up to 15 significant digits a decimal has one nearest double, and that is what the engine's own reading
+// of the literal stores; longer ones keep their literal form so the engine rounds them as it always did.
+bool fitsADouble(const QString& t)
+{
+    int digits = 0;
+    bool leading = true;
+    for (QChar c : t) {
+        if (c == u'.' || (leading && c == u'0'))
+            continue;
+        leading = false;
+        ++digits;
+    }
+    return digits <= 15;
 }
 
 // The value of a literal token, with the sign of a "-" before it.
@@ -32,6 +49,18 @@ std::optional<LiteralValue> valueOf(const Token& t, bool negative)
     if (t.kind != TokenKind::Number || !isPlainNumber(t.text))
         return std::nullopt;
     bool ok = false;
+    if (t.text.contains(QLatin1Char('.'))) {
+        if (!fitsADouble(t.text))
+            return std::nullopt;
+        // The digits are ASCII (isPlainNumber); from_chars reads them in the C locale, correctly rounded.
+        const QByteArray digits = t.text.toLatin1();
+        v.kind = LiteralValue::Real;
+        if (std::from_chars(digits.data(), digits.data() + digits.size(), v.real).ec != std::errc())
+            return std::nullopt;
+        if (negative)
+            v.real = -v.real;
+        return v;
+    }
     const qint64 n = t.text.toLongLong(&ok);
     if (!ok)
         return std::nullopt;   // beyond 64 bits the engine reads it as a real: keep the literal
@@ -65,6 +94,7 @@ std::optional<InsertTemplate> ParameterizeInsert(const QString& statement)
     if (values < 0)
         return std::nullopt;
     InsertTemplate out;
+    out.text.reserve(statement.size());
     for (int k = 0; k <= values; ++k)
         out.text += tokens[k].text;
     // After VALUES: rows of literals, NULL, commas and parentheses only.
@@ -86,8 +116,8 @@ std::optional<InsertTemplate> ParameterizeInsert(const QString& statement)
             negative = true;
             continue;
         } else if (t.isWord(u"NULL") && inRow && !negative) {
-        } else if (inRow && t.kind == TokenKind::Number && isPlainNumber(t.text) && t.text.contains(QLatin1Char('.'))) {
-            // A decimal stays as written: the engine's own reading of it is the one the table always got.
+        } else if (inRow && t.kind == TokenKind::Number && isPlainNumber(t.text) && t.text.contains(QLatin1Char('.'))
+                   && !fitsADouble(t.text)) {
             out.text += negative ? QStringLiteral("-") + t.text : t.text;
             negative = false;
             continue;

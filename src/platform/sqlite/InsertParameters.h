@@ -10,8 +10,9 @@
 namespace sqlcompat {
 
 struct LiteralValue {
-    enum Kind { Integer, Text } kind = Integer;
+    enum Kind { Integer, Real, Text } kind = Integer;
     qint64 integer = 0;
+    double real = 0;   // the nearest double to the decimal, as the engine reads the literal
     QString text;   // without its quotes, '' read as '
 };
 

@@ -87,6 +87,7 @@ qsizetype endOfOperator(QStringView s, qsizetype i)
 Tokens Tokenize(QStringView s)
 {
     Tokens tokens;
+    tokens.reserve(size_t(s.size() / 4 + 4));   // about one token per four characters: few regrowths
     const qsizetype n = s.size();
     qsizetype i = 0;
     while (i < n) {

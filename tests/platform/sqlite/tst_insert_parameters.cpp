@@ -17,6 +17,14 @@ LiteralValue whole(qint64 n)
     return v;
 }
 
+LiteralValue real(double d)
+{
+    LiteralValue v;
+    v.kind = LiteralValue::Real;
+    v.real = d;
+    return v;
+}
+
 LiteralValue text(const QString& t)
 {
     LiteralValue v;
@@ -40,11 +48,14 @@ private slots:
         QTest::newRow("texts with quotes and a minus") << "INSERT INTO T VALUES ('it''s', -7, 'x; DELETE FROM T')"
                                                        << "INSERT INTO T VALUES (?, ?, ?)"
                                                        << std::vector<LiteralValue>{text("it's"), whole(-7), text("x; DELETE FROM T")};
-        QTest::newRow("NULL and decimals stay") << "insert into T (a,b,c) values (NULL, 1.50, '')"
-                                                << "insert into T (a,b,c) values (NULL, 1.50, ?)"
-                                                << std::vector<LiteralValue>{text("")};
-        QTest::newRow("a negative decimal stays") << "INSERT INTO T VALUES (- 2.5, 3)" << "INSERT INTO T VALUES ( -2.5, ?)"
-                                                  << std::vector<LiteralValue>{whole(3)};
+        QTest::newRow("NULL stays, decimals bound") << "insert into T (a,b,c) values (NULL, 1.50, '')"
+                                                    << "insert into T (a,b,c) values (NULL, ?, ?)"
+                                                    << std::vector<LiteralValue>{real(1.5), text("")};
+        QTest::newRow("a negative decimal") << "INSERT INTO T VALUES (- 2.5, 3)" << "INSERT INTO T VALUES ( ?, ?)"
+                                            << std::vector<LiteralValue>{real(-2.5), whole(3)};
+        QTest::newRow("a decimal past 15 digits stays") << "INSERT INTO T VALUES (0.12345678901234567, 'a')"
+                                                        << "INSERT INTO T VALUES (0.12345678901234567, ?)"
+                                                        << std::vector<LiteralValue>{text("a")};
         QTest::newRow("several rows and a closing semicolon") << "INSERT INTO L (A,B) VALUES (1,2),(3,4);"
                                                               << "INSERT INTO L (A,B) VALUES (?,?),(?,?);"
                                                               << std::vector<LiteralValue>{whole(1), whole(2), whole(3), whole(4)};
@@ -63,6 +74,7 @@ private slots:
             QCOMPARE(got->values[i].kind, values[i].kind);
             QCOMPARE(got->values[i].integer, values[i].integer);
             QCOMPARE(got->values[i].text, values[i].text);
+            QCOMPARE(got->values[i].real, values[i].real);
         }
     }
 
