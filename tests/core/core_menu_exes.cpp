@@ -30,6 +30,8 @@ private slots:
 private:
     // Starts the address and returns the arguments the sibling received (without its own name).
     QStringList arrancar(const QString& direccion, qint64& id);
+    // The arguments the started program wrote, its own name first.
+    QStringList salida() const;
     QTemporaryDir m_carpeta;
     QString m_salida;
 };
@@ -55,9 +57,8 @@ void MenuExesTest::init()
     QFile::remove(m_salida);
 }
 
-QStringList MenuExesTest::arrancar(const QString& direccion, qint64& id)
+QStringList MenuExesTest::salida() const
 {
-    MenuExes(direccion, QString(), id);
     if (!QTest::qWaitFor([&] { return QFile::exists(m_salida); }, 20000))
         return {QStringLiteral("(the program wrote nothing)")};
     QFile f(m_salida);
@@ -65,6 +66,13 @@ QStringList MenuExesTest::arrancar(const QString& direccion, qint64& id)
         return {};
     QStringList lineas = QString::fromUtf8(f.readAll()).split('\n');
     lineas.removeLast();   // after the last line end
+    return lineas;
+}
+
+QStringList MenuExesTest::arrancar(const QString& direccion, qint64& id)
+{
+    MenuExes(direccion, QString(), id);
+    QStringList lineas = salida();
     lineas.removeFirst();  // the program's own name
     return lineas;
 }
@@ -177,10 +185,7 @@ void MenuExesTest::startedProgramGetsEachArgumentWhole()
     IniciarPrograma(QCoreApplication::applicationDirPath() + "/core_echo_arguments",
                     {"@idarticulo=ART 1/2 x", "otro"}, QString(), id);
     QVERIFY(id > 0);
-    QVERIFY(QTest::qWaitFor([&] { return QFile::exists(m_salida); }, 20000));
-    QFile f(m_salida);
-    QVERIFY(f.open(QIODevice::ReadOnly));
-    const QStringList lineas = QString::fromUtf8(f.readAll()).split('\n');
+    const QStringList lineas = salida();
     QCOMPARE(lineas.value(1), QString("@idarticulo=ART 1/2 x"));
     QCOMPARE(lineas.value(2), QString("otro"));
     QVERIFY(lineas.value(3).contains("@server=SRVSQL"));
