@@ -96,7 +96,9 @@ void SesionConciliacion::Agregar(Lado lado, WorkbenchRows filas)
     Lado_& l = m_lados[indice(lado)];
     const qsizetype desde = qsizetype(l.filas.size());
     Avisar([&](ObservadorSesion& o) { o.agregando(lado, desde, qsizetype(filas.size())); });
-    l.filas.reserve(l.filas.size() + filas.size());
+    // No exact reserve: the rows arrive a block at a time, and reserving each block's exact new size would copy
+    // the whole list again for every block (a load growing with the square of its size). push_back grows
+    // geometrically.
     for (WorkbenchRow& f : filas) {
         (f.Checked ? l.marcadas : l.sinMarcar) += f.ImporteMostrado();
         l.filas.push_back(std::move(f));
