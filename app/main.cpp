@@ -8,12 +8,17 @@
 #include "reconciliation/FrmConcCuentas.h"
 
 #include <QApplication>
+#include <QIcon>
 
 int main(int argc, char* argv[])
 {
     web::WebBrowser::PrepararAplicacion();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("conccuentas"));
+    // The program's own icon, for every window that the station file gives no other, and the desktop entry
+    // it belongs to.
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/iconos/conccuentas.svg")));
+    QGuiApplication::setDesktopFileName(QStringLiteral("conccuentas"));
     ui::installDialogs(nullptr);
     lookup::InstallHook();
     FrmConcCuentas& ventana = frmConcCuentas();

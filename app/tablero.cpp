@@ -9,6 +9,7 @@
 #include "platform/ui/OperatorDialogs.h"
 
 #include <QApplication>
+#include <QIcon>
 
 int main(int argc, char* argv[])
 {
@@ -16,6 +17,8 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     // The same program folder (lookup masks, error log) as the workbench.
     QApplication::setApplicationName(QStringLiteral("conccuentas"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/iconos/conccuentas-tablero.svg")));
+    QGuiApplication::setDesktopFileName(QStringLiteral("conccuentas-tablero"));
     ui::installDialogs(nullptr);
     lookup::InstallHook();
     tablero::frmBSC01& ventana = tablero::Tablero();

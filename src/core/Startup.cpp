@@ -168,13 +168,11 @@ void InicializarFormulario(QWidget* Formulario)
                                                QStringLiteral("ICONVOSTREL"));
         },
         [&] {
+            // An icon the station file names and the program carries; otherwise the window keeps the
+            // program's own icon, never a file looked for in whatever folder the program was started from.
             const QString recurso = QStringLiteral(":/") + icono;
             if (QFile::exists(recurso))
                 Formulario->setWindowIcon(QIcon(recurso));
-        },
-        [&] {
-            if (Formulario->windowIcon().isNull() && QFile::exists(QStringLiteral("vostrel.ico")))
-                Formulario->setWindowIcon(QIcon(QStringLiteral("vostrel.ico")));
         },
     });
     if (QString::fromLatin1(Formulario->metaObject()->className()).compare(QLatin1String("FRMMDI"), Qt::CaseInsensitive) == 0)

@@ -17,8 +17,8 @@ namespace ModGlobal {
 // ConnString, when given, is used unchanged; on an Oracle server ("#...") it is built when empty.
 void Inicializar(bool UsarIni, const QString& Parametros, QString& ConnString, int CursorLocation);
 
-// Dresses a window at load: icon (station file section "Iconos", key "IconoDelSistema", else "vostrel.ico"
-// of the current folder), registration with the station, and the toolbar style of its command bars
+// Dresses a window at load: icon (station file section "Iconos", key "IconoDelSistema", when the program
+// carries that icon; else the program's own), registration with the station, and the toolbar style of its command bars
 // (controls named Brakmo1, TBarRep1, Util0011, property StyleBar). Failing steps are passed over.
 void InicializarFormulario(QWidget* Formulario);
 
