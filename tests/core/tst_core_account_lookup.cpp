@@ -78,4 +78,4 @@ void AccountLookupTest::recordsetLeftOnTheRow()
 }
 
 QTEST_MAIN(AccountLookupTest)
-#include "core_account_lookup.moc"
+#include "tst_core_account_lookup.moc"

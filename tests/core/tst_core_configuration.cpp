@@ -279,4 +279,4 @@ void ConfigurationTest::userRow()
 }
 
 QTEST_MAIN(ConfigurationTest)
-#include "core_configuration.moc"
+#include "tst_core_configuration.moc"

@@ -174,4 +174,4 @@ void FrmMenusTest::sharedInstanceKeepsAnswer()
 }
 
 QTEST_MAIN(FrmMenusTest)
-#include "core_frm_menus.moc"
+#include "tst_core_frm_menus.moc"

@@ -140,4 +140,4 @@ void LaunchStringTest::obtenerServidor()
 }
 
 QTEST_GUILESS_MAIN(LaunchStringTest)
-#include "core_launch_string.moc"
+#include "tst_core_launch_string.moc"

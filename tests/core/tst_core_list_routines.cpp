@@ -91,4 +91,4 @@ void ListRoutinesTest::marcarListaOutOfRange()
 }
 
 QTEST_MAIN(ListRoutinesTest)
-#include "core_list_routines.moc"
+#include "tst_core_list_routines.moc"

@@ -193,4 +193,4 @@ void MenuExesTest::startedProgramGetsEachArgumentWhole()
 }
 
 QTEST_GUILESS_MAIN(MenuExesTest)
-#include "core_menu_exes.moc"
+#include "tst_core_menu_exes.moc"

@@ -77,4 +77,4 @@ void MoneyTest::invalidDecimals()
 }
 
 QTEST_GUILESS_MAIN(MoneyTest)
-#include "core_money.moc"
+#include "tst_core_money.moc"

@@ -69,4 +69,4 @@ void ProgressBarTest::barCoversThePercentage()
 }
 
 QTEST_MAIN(ProgressBarTest)
-#include "core_progress_bar.moc"
+#include "tst_core_progress_bar.moc"

@@ -258,4 +258,4 @@ void SqlBuildersTest::separar()
 }
 
 QTEST_GUILESS_MAIN(SqlBuildersTest)
-#include "core_sql_builders.moc"
+#include "tst_core_sql_builders.moc"

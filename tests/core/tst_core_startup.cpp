@@ -248,4 +248,4 @@ void StartupTest::finalizarReleasesSharedObjects()
 }
 
 QTEST_MAIN(StartupTest)
-#include "core_startup.moc"
+#include "tst_core_startup.moc"

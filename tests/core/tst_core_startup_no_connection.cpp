@@ -71,4 +71,4 @@ void StartupNoConnectionTest::oracleServerFromLaunchText()
 }
 
 QTEST_MAIN(StartupNoConnectionTest)
-#include "core_startup_no_connection.moc"
+#include "tst_core_startup_no_connection.moc"

@@ -177,4 +177,4 @@ void TaxBookTest::matchRule()
 }
 
 QTEST_GUILESS_MAIN(TaxBookTest)
-#include "core_tax_book.moc"
+#include "tst_core_tax_book.moc"

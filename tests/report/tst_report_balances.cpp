@@ -159,4 +159,4 @@ void ReportBalancesTest::noRowsAndNoChosenUnitsGiveNoColumns()
 }
 
 QTEST_GUILESS_MAIN(ReportBalancesTest)
-#include "report_balances.moc"
+#include "tst_report_balances.moc"

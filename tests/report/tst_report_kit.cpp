@@ -162,4 +162,4 @@ void ReportKitTest::closing()
 }
 
 QTEST_GUILESS_MAIN(ReportKitTest)
-#include "report_kit.moc"
+#include "tst_report_kit.moc"

@@ -123,4 +123,4 @@ void ReportLevelsTest::configurationChangeTakesEffectOnNextCall()
 }
 
 QTEST_GUILESS_MAIN(ReportLevelsTest)
-#include "report_levels.moc"
+#include "tst_report_levels.moc"

@@ -182,4 +182,4 @@ void ReportLinksTest::htmlText()
 }
 
 QTEST_GUILESS_MAIN(ReportLinksTest)
-#include "report_links.moc"
+#include "tst_report_links.moc"

@@ -301,4 +301,4 @@ void ReportMovementsTest::amountWithDecimalCommaIsWrittenWithAPoint()
 }
 
 QTEST_GUILESS_MAIN(ReportMovementsTest)
-#include "report_movements.moc"
+#include "tst_report_movements.moc"

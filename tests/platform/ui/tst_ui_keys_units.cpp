@@ -115,4 +115,4 @@ private slots:
 };
 
 QTEST_MAIN(TestKeysUnits)
-#include "test_ui_keys_units.moc"
+#include "tst_ui_keys_units.moc"

@@ -413,4 +413,4 @@ private slots:
 };
 
 QTEST_MAIN(TestListView)
-#include "test_ui_listview.moc"
+#include "tst_ui_listview.moc"

@@ -138,4 +138,4 @@ private slots:
 };
 
 QTEST_MAIN(TestMsgBoxStyle)
-#include "test_ui_msgbox_style.moc"
+#include "tst_ui_msgbox_style.moc"

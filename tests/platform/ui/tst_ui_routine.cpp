@@ -167,4 +167,4 @@ private slots:
 };
 
 QTEST_MAIN(TestRoutine)
-#include "test_ui_routine.moc"
+#include "tst_ui_routine.moc"

@@ -170,4 +170,4 @@ private slots:
 };
 
 QTEST_MAIN(TestScriptedDialogs)
-#include "test_ui_scripted_dialogs.moc"
+#include "tst_ui_scripted_dialogs.moc"

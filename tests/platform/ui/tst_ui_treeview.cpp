@@ -127,4 +127,4 @@ private slots:
 };
 
 QTEST_MAIN(TestTreeView)
-#include "test_ui_treeview.moc"
+#include "tst_ui_treeview.moc"
