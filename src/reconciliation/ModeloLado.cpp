@@ -19,11 +19,6 @@ ModeloLado::~ModeloLado()
     m_sesion.QuitarObservador(this);
 }
 
-void ModeloLado::soloLectura()
-{
-    ui::raiseControlError(ui::kErrInvalidProperty);
-}
-
 int ModeloLado::rowCount(const QModelIndex& parent) const
 {
     return parent.isValid() ? 0 : int(m_sesion.Cantidad(m_lado));
@@ -78,8 +73,6 @@ const WorkbenchRow& ModeloLado::Fila(quint32 id) const
     return m_sesion.Fila(m_lado, Posicion(id));
 }
 
-quint32 ModeloLado::append(const QString&, const QString&) { soloLectura(); }
-void ModeloLado::remove(quint32) { soloLectura(); }
 void ModeloLado::clear() { m_sesion.Reemplazar(m_lado, {}); }
 std::optional<quint32> ModeloLado::idOfKey(const QString&) const { return std::nullopt; }
 
@@ -88,7 +81,6 @@ QString ModeloLado::cell(quint32 id, int column) const
     return Fila(id).Texto(column);
 }
 
-void ModeloLado::setCell(quint32, int, const QString&) { soloLectura(); }
 
 bool ModeloLado::checked(quint32 id) const
 {
@@ -105,18 +97,14 @@ int ModeloLado::smallIcon(quint32 id) const
     return Fila(id).SmallIcon;
 }
 
-void ModeloLado::setSmallIcon(quint32, int) { soloLectura(); }
 bool ModeloLado::bold(quint32, int) const { return false; }
-void ModeloLado::setBold(quint32, int, bool) { soloLectura(); }
 
 std::optional<qint32> ModeloLado::foreColor(quint32 id, int) const
 {
     return Fila(id).ForeColor;
 }
 
-void ModeloLado::setForeColor(quint32, int, qint32) { soloLectura(); }
 QString ModeloLado::key(quint32) const { return {}; }
-void ModeloLado::setKey(quint32, const QString&) { soloLectura(); }
 
 QString ModeloLado::tag(quint32 id) const
 {
@@ -124,7 +112,6 @@ QString ModeloLado::tag(quint32 id) const
     return grupo != 0 ? QString::number(grupo) : QString();
 }
 
-void ModeloLado::setTag(quint32, const QString&) { soloLectura(); }
 
 void ModeloLado::changeSort(bool sorted, int key, int order)
 {

@@ -22,24 +22,16 @@ public:
     quint32 idAt(int position) override;
     int positionOf(quint32 id) override;
     bool alive(quint32 id) const override;
-    quint32 append(const QString& text, const QString& key) override;
-    void remove(quint32 id) override;
     void clear() override;
     std::optional<quint32> idOfKey(const QString& key) const override;
     QString cell(quint32 id, int column) const override;
-    void setCell(quint32 id, int column, const QString& text) override;
     bool checked(quint32 id) const override;
     void setChecked(quint32 id, bool checked) override;
     int smallIcon(quint32 id) const override;
-    void setSmallIcon(quint32 id, int icon) override;
     bool bold(quint32 id, int column) const override;
-    void setBold(quint32 id, int column, bool bold) override;
     std::optional<qint32> foreColor(quint32 id, int column) const override;
-    void setForeColor(quint32 id, int column, qint32 bgr) override;
     QString key(quint32 id) const override;
-    void setKey(quint32 id, const QString& key) override;
     QString tag(quint32 id) const override;
-    void setTag(quint32 id, const QString& tag) override;
 
     // The session row an item names.
     const WorkbenchRow& Fila(quint32 id) const;
@@ -61,7 +53,6 @@ protected:
 
 private:
     void numerar(qsizetype desde);
-    [[noreturn]] static void soloLectura();
 
     SesionConciliacion& m_sesion;
     Lado m_lado;

@@ -7,9 +7,11 @@
 #include "reconciliation/engine/WorkbenchGroups.h"
 #include "reconciliation/engine/WorkbenchTotals.h"
 #include "platform/ui/ControlErrors.h"
+#include "platform/ui/ListView.h"
 
 #include <QAbstractItemModelTester>
 #include <QSignalSpy>
+
 #include <QtTest>
 
 using namespace conciliacion;
@@ -120,8 +122,21 @@ private slots:
         QCOMPARE(modelo.cell(id, colImporte).trimmed(), QStringLiteral("1,234.57"));
         QCOMPARE(modelo.cell(id, colID), QStringLiteral("7"));
         QCOMPARE(modelo.foreColor(id, colConcepto), std::optional<qint32>(kColorRojo));
-        QVERIFY_THROWS_EXCEPTION(ui::ErrorInfo, modelo.setCell(id, colImporte, QStringLiteral("1")));
+        // The list shows the session's rows: the control refuses to write into them, and to add rows.
+        ui::ListView lista(&modelo, nullptr);
+        const auto numeroDeError = [](auto&& escribir) {
+            try {
+                escribir();
+            } catch (const ui::ErrorInfo& e) {
+                return e.number;
+            }
+            return qint64(0);
+        };
+        QCOMPARE(numeroDeError([&] { lista.ListItems()(1).setSubItems(colImporte, QStringLiteral("1")); }), qint64(380));
+        QCOMPARE(numeroDeError([&] { lista.ListItems().Add(QStringLiteral("x")); }), qint64(380));
+        QCOMPARE(numeroDeError([&] { lista.ListItems()(1).setTag(QStringLiteral("t")); }), qint64(380));
         QCOMPARE(sesion.Fila(Lado::Derecha, 0).Importe, Monto("1234.565"));
+        QCOMPARE(modelo.count(), 1);
     }
 
     // Items keep naming their row through sorting and grouping; a reload makes old items dead.

@@ -1,8 +1,13 @@
 #pragma once
 // The rows of a ListView as the view sees them: column headers, check boxes, icons and the sort settings are
-// kept here; the rows themselves are kept by a subclass. StoredListModel keeps cell texts in memory (what a
-// list filled item by item needs); a program that keeps its own typed rows gives the view a subclass that
-// formats them on display.
+// kept here; the rows themselves are kept by a subclass. ListModel only reads rows (and takes the operator's
+// check marks): a program that keeps its own typed rows gives the view such a read-only subclass that formats
+// them on display. EditableListModel adds what a list filled item by item needs (adding rows, setting cells,
+// icons, keys); StoredListModel keeps those cell texts in memory.
+//
+// The model sorts its rows itself rather than through a proxy: the control's API is by display position
+// (ListItems(i), Index) and by ids that stay with their rows, which the model keeps in one order; a proxy would
+// translate every call, and a list over a session of a million rows would pay a second index for it.
 //
 // Rows have ids that stay with them through sorting; a ListItem handle is (view, id). An id never names a
 // later row once its row is gone.
@@ -47,26 +52,18 @@ public:
     virtual quint32 idAt(int position) = 0;              // syncs
     virtual int positionOf(quint32 id) = 0;              // syncs; -1 when the row is gone
     virtual bool alive(quint32 id) const = 0;
-    virtual quint32 append(const QString& text, const QString& key) = 0;   // throws on a repeated key
-    virtual void remove(quint32 id) = 0;
     virtual void clear() = 0;
     virtual std::optional<quint32> idOfKey(const QString& key) const = 0;
 
     // Cells: column 0 is the item's text, column i its sub-item i.
     virtual QString cell(quint32 id, int column) const = 0;
-    virtual void setCell(quint32 id, int column, const QString& text) = 0;
     virtual bool checked(quint32 id) const = 0;
     virtual void setChecked(quint32 id, bool checked) = 0;   // by code: no ItemCheck
     virtual int smallIcon(quint32 id) const = 0;
-    virtual void setSmallIcon(quint32 id, int icon) = 0;
     virtual bool bold(quint32 id, int column) const = 0;
-    virtual void setBold(quint32 id, int column, bool bold) = 0;
     virtual std::optional<qint32> foreColor(quint32 id, int column) const = 0;
-    virtual void setForeColor(quint32 id, int column, qint32 bgr) = 0;
     virtual QString key(quint32 id) const = 0;
-    virtual void setKey(quint32 id, const QString& key) = 0;
     virtual QString tag(quint32 id) const = 0;
-    virtual void setTag(quint32 id, const QString& tag) = 0;
 
     // Sorting: stable, by the texts of one column, without regard to case. Setting any of the three sorts a
     // sorted list at once.
@@ -107,6 +104,23 @@ protected:
 
 private:
     std::vector<int> stableOrderByFolded(std::vector<QString>& folded) const;
+};
+
+// A list filled item by item from code: rows added and removed, cells, icons, styles, keys and tags set.
+class EditableListModel : public ListModel {
+    Q_OBJECT
+
+public:
+    using ListModel::ListModel;
+
+    virtual quint32 append(const QString& text, const QString& key) = 0;   // throws on a repeated key
+    virtual void remove(quint32 id) = 0;
+    virtual void setCell(quint32 id, int column, const QString& text) = 0;
+    virtual void setSmallIcon(quint32 id, int icon) = 0;
+    virtual void setBold(quint32 id, int column, bool bold) = 0;
+    virtual void setForeColor(quint32 id, int column, qint32 bgr) = 0;
+    virtual void setKey(quint32 id, const QString& key) = 0;
+    virtual void setTag(quint32 id, const QString& tag) = 0;
 };
 
 template <typename TextAt>

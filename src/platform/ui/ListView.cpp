@@ -36,7 +36,7 @@ QString ListSubItem::Text() const
 
 void ListSubItem::setText(const QString& text)
 {
-    ListItem(m_view, m_id).model().setCell(m_id, m_column, text);
+    ListItem(m_view, m_id).editable().setCell(m_id, m_column, text);
 }
 
 bool ListSubItem::Bold() const
@@ -46,7 +46,7 @@ bool ListSubItem::Bold() const
 
 void ListSubItem::setBold(bool bold)
 {
-    ListItem(m_view, m_id).model().setBold(m_id, m_column, bold);
+    ListItem(m_view, m_id).editable().setBold(m_id, m_column, bold);
 }
 
 qint32 ListSubItem::ForeColor() const
@@ -56,10 +56,27 @@ qint32 ListSubItem::ForeColor() const
 
 void ListSubItem::setForeColor(qint32 bgr)
 {
-    ListItem(m_view, m_id).model().setForeColor(m_id, m_column, bgr);
+    ListItem(m_view, m_id).editable().setForeColor(m_id, m_column, bgr);
 }
 
 // ---- ListItem ---------------------------------------------------------------------------------------
+
+namespace {
+
+EditableListModel& EditableDe(ListModel& modelo)
+{
+    // A list that only shows rows kept elsewhere (the workbench's session) refuses what would change them.
+    if (auto* editable = dynamic_cast<EditableListModel*>(&modelo))
+        return *editable;
+    raiseControlError(kErrInvalidProperty);
+}
+
+} // namespace
+
+EditableListModel& ListItem::editable() const
+{
+    return EditableDe(model());
+}
 
 ListModel& ListItem::model() const
 {
@@ -102,11 +119,11 @@ ListSubItem ListItem::ListSubItems(int index) const
 bool ListItem::Checked() const { return model().checked(m_id); }
 void ListItem::setChecked(bool checked) { model().setChecked(m_id, checked); }
 int ListItem::SmallIcon() const { return model().smallIcon(m_id); }
-void ListItem::setSmallIcon(int icon) { model().setSmallIcon(m_id, icon); }
+void ListItem::setSmallIcon(int icon) { editable().setSmallIcon(m_id, icon); }
 QString ListItem::Key() const { return model().key(m_id); }
-void ListItem::setKey(const QString& key) { model().setKey(m_id, key); }
+void ListItem::setKey(const QString& key) { editable().setKey(m_id, key); }
 QString ListItem::Tag() const { return model().tag(m_id); }
-void ListItem::setTag(const QString& tag) { model().setTag(m_id, tag); }
+void ListItem::setTag(const QString& tag) { editable().setTag(m_id, tag); }
 
 int ListItem::Index() const
 {
@@ -203,7 +220,7 @@ void ColumnHeaderCollection::Clear()
 
 ListItem ListItemCollection::Add(const QString& text, const QString& key)
 {
-    return ListItem(m_view, m_view->m_model->append(text, key));
+    return ListItem(m_view, EditableDe(*m_view->m_model).append(text, key));
 }
 
 int ListItemCollection::Count() const
@@ -228,7 +245,7 @@ ListItem ListItemCollection::Item(const QString& key) const
 
 void ListItemCollection::Remove(int index)
 {
-    m_view->m_model->remove(Item(index).m_id);
+    EditableDe(*m_view->m_model).remove(Item(index).m_id);
 }
 
 void ListItemCollection::Clear()

@@ -78,6 +78,7 @@ private:
     friend class ListSubItem;
     ListItem(ListView* view, quint32 id) : m_view(view), m_id(id) {}
     ListModel& model() const;              // error 35605 when the row is gone
+    EditableListModel& editable() const;   // and error 380 when the list only shows rows kept elsewhere
     ListView* m_view = nullptr;
     quint32 m_id = 0;
 };

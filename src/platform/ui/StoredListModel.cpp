@@ -19,7 +19,7 @@ QString foldedKey(const QString& key)
 } // namespace
 
 StoredListModel::StoredListModel(QObject* parent)
-    : ListModel(parent)
+    : EditableListModel(parent)
 {
 }
 

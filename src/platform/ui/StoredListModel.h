@@ -14,7 +14,7 @@
 
 namespace ui {
 
-class StoredListModel final : public ListModel {
+class StoredListModel final : public EditableListModel {
     Q_OBJECT
 public:
     explicit StoredListModel(QObject* parent = nullptr);
