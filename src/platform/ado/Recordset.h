@@ -1,7 +1,7 @@
 #pragma once
 // A client-side recordset: Open reads every row into memory (packed, CellStore.h), so RecordCount,
-// AbsolutePosition, BOF/EOF and every Move are exact whatever the cursor type. Fields are found by name without regard to case; with
-// duplicate names the first wins; an unknown name raises Error 3265.
+// AbsolutePosition, BOF/EOF and every Move are exact whatever the cursor type. Fields are found by name
+// without regard to case; with duplicate names the first wins; an unknown name raises Error 3265.
 // As ADO: a closed recordset raises 3704 (RecordCount gives -1); reading a field at BOF or EOF, moving
 // past EOF or BOF, MoveFirst/MoveLast on an empty result and GetRows at EOF raise 3021. Opening an open
 // recordset closes it first; a failed Open leaves it closed.
