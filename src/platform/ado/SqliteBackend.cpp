@@ -12,12 +12,13 @@
 #include "SelectTable.h"
 #include "SqliteCells.h"
 #include "platform/sqlite/FileCheck.h"
-#include "platform/sqlite/InsertParameters.h"
+#include "platform/sqlite/LiteralParameters.h"
 #include "platform/sqlite/TsqlCompat.h"
 
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QSqlDriver>
+#include <QVarLengthArray>
 #include <sqlite3.h>
 #include <array>
 #include <cstring>
@@ -51,6 +52,32 @@ bool startsWithWord(const char* sql, const char* word)
     return sqlite3_strnicmp(sql, word, int(n)) == 0;
 }
 
+bool startsWithWord(QStringView sql, QLatin1String word)
+{
+    qsizetype i = 0;
+    while (i < sql.size() && sql[i].isSpace())
+        ++i;
+    return sql.mid(i).startsWith(word, Qt::CaseInsensitive);
+}
+
+// Appends the UTF-8 form of `text` within the room already reserved; plain ASCII, the usual case, is
+// narrowed in place.
+void AppendUtf8(const QString& text, QByteArray* out)
+{
+    const qsizetype at = out->size();
+    out->resize(at + text.size());
+    char* to = out->data() + at;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (c >= 0x80) {
+            out->resize(at);
+            out->append(text.toUtf8());
+            return;
+        }
+        to[i] = char(c);
+    }
+}
+
 bool changesRows(sqlite3_stmt* st)
 {
     const char* sql = sqlite3_sql(st);
@@ -80,11 +107,11 @@ public:
 
     qint64 execute(const QString& sql) override
     {
-        // An INSERT of literals is one statement that no rewrite touches but in its head: its shape is
-        // rewritten once, when it is first prepared, and the text is read only once per run.
-        if (sql.startsWith(QLatin1String("INSERT"), Qt::CaseInsensitive)) {
-            if (const auto shape = sqlcompat::ParameterizeInsert(sql))
-                return insertShape(sql, *shape);
+        // An INSERT or UPDATE of literals runs as its shape with the literals bound: the shape is rewritten
+        // and prepared once, when it first comes, and each text after it is read only once.
+        if (startsWithWord(sql, QLatin1String("INSERT")) || startsWithWord(sql, QLatin1String("UPDATE"))) {
+            if (sqlcompat::Parameterize(sql, &m_shape))
+                return runShape(sql);
         }
         qint64 affected = -1;
         for (const QString& part : sqlcompat::SplitAndRewrite(sql)) {
@@ -291,24 +318,44 @@ private:
         return st;
     }
 
-    // An INSERT of literals run as its prepared shape with the literals bound: rows inserted one text at a
-    // time compile each shape once.
-    qint64 insertShape(const QString& text, const sqlcompat::InsertTemplate& shape)
+    // The shape just made from `text`, prepared (or found prepared), bound to its literals' values and run.
+    qint64 runShape(const QString& text)
     {
         const auto prepare = [this](const QString& t) { return prepareOne(sqlcompat::Rewrite(t)); };
-        std::shared_ptr<Statement> st = m_prepared.get(shape.text, prepare);
+        std::shared_ptr<Statement> st = m_prepared.get(m_shape.text, prepare);
         if (sqlite3_stmt_busy(st->get()))
-            st = prepare(shape.text);
+            st = prepare(m_shape.text);
         logText(text);
+        // The texts' UTF-8 bytes side by side in one buffer that does not move until the statement has run
+        // and let go of its values (Resetting): bound without a copy.
+        qsizetype room = 0;
+        for (const sqlcompat::LiteralValue& v : m_shape.values)
+            room += v.kind == sqlcompat::LiteralValue::Text ? 3 * v.text.size() : 0;
+        m_textBytes.resize(0);
+        m_textBytes.reserve(room);
+        QVarLengthArray<qsizetype, 16> textEnds;
+        for (const sqlcompat::LiteralValue& v : m_shape.values) {
+            if (v.kind == sqlcompat::LiteralValue::Text) {
+                AppendUtf8(v.text, &m_textBytes);
+                textEnds.append(m_textBytes.size());
+            }
+        }
         const Resetting reset{st->get()};
         int index = 0;
-        for (const sqlcompat::LiteralValue& v : shape.values) {
+        qsizetype texts = 0;
+        for (const sqlcompat::LiteralValue& v : m_shape.values) {
             ++index;
             int rc = SQLITE_OK;
             switch (v.kind) {
             case sqlcompat::LiteralValue::Integer: rc = sqlite3_bind_int64(st->get(), index, v.integer); break;
             case sqlcompat::LiteralValue::Real: rc = sqlite3_bind_double(st->get(), index, v.real); break;
-            case sqlcompat::LiteralValue::Text: rc = bindText(st->get(), index, v.text); break;
+            case sqlcompat::LiteralValue::Text: {
+                const qsizetype begin = texts == 0 ? 0 : textEnds[texts - 1];
+                rc = sqlite3_bind_text(st->get(), index, m_textBytes.constData() + begin,
+                                       int(textEnds[texts] - begin), SQLITE_STATIC);
+                ++texts;
+                break;
+            }
             }
             if (rc != SQLITE_OK)
                 fail();
@@ -486,6 +533,8 @@ private:
     QSqlDatabase m_db;
     sqlite3* m_h;
     PreparedCache<Statement> m_prepared;
+    sqlcompat::LiteralShape m_shape;       // the last INSERT or UPDATE of literals, and the UTF-8 bytes of
+    QByteArray m_textBytes;                // its texts: kept for their storage
     QElapsedTimer m_waitClock;
     LockWaitNotice* m_notice = nullptr;   // shown for the wait going on
     bool m_waitCancelled = false;
