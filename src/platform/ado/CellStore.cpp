@@ -251,4 +251,23 @@ QVector<Variant> CellStore::row(qint64 row) const
     return values;
 }
 
+CellStore::RowCells CellStore::cells(qint64 row) const
+{
+    RowCells cells;
+    cells.m_kinds = m_rowStarts.at(row);
+    const char* kinds = m_bytes + cells.m_kinds;
+    const char* at = kinds + m_columns;
+    cells.m_values.resize(m_columns);
+    for (int c = 0; c < m_columns; ++c) {
+        cells.m_values[c] = at - m_bytes;
+        at = skip(Kind(kinds[c]), at);
+    }
+    return cells;
+}
+
+Variant CellStore::value(const RowCells& cells, int column) const
+{
+    return decode(Kind(m_bytes[cells.m_kinds + column]), m_bytes + cells.m_values[column]);
+}
+
 } // namespace ado

@@ -12,6 +12,7 @@
 
 #include "Variant.h"
 
+#include <QVarLengthArray>
 #include <QVector>
 #include <cstring>
 #include <limits>
@@ -58,6 +59,17 @@ public:
     Variant value(qint64 row, int column) const;
     VarType type(qint64 row, int column) const;
     QVector<Variant> row(qint64 row) const;
+
+    // Where each cell of one row lies, found in one pass, so that reading several cells of the row costs
+    // no walk each. Good until the store changes.
+    class RowCells {
+    private:
+        friend class CellStore;
+        qsizetype m_kinds = 0;
+        QVarLengthArray<qsizetype, 64> m_values;
+    };
+    RowCells cells(qint64 row) const;
+    Variant value(const RowCells& cells, int column) const;
 
 private:
     enum class Kind : quint8 { Null, False, True, Long32, Long, Double, Currency, Date, Text, Other };

@@ -57,6 +57,7 @@ void Recordset::Open(const QString& source, Connection* connection, int cursorTy
         raise(kErrConnectionUnusable, "The connection cannot be used to perform this operation. It is either "
                                       "closed or invalid in this context.");
     m_data = connection->QueryStored(source);
+    m_cellsRow = -1;
     m_source = source;
     m_connection = connection;
     CursorType = cursorType;
@@ -79,6 +80,7 @@ void Recordset::Close()
     m_newRow.clear();
     m_newSet.clear();
     m_data = StoredRows();
+    m_cellsRow = -1;
     m_fieldIndex.clear();
     m_pos = 0;
 }
@@ -197,7 +199,11 @@ Variant Recordset::cell(int index) const
     if (m_adding || m_editing)
         return m_newRow.at(index);
     requireRow();
-    return m_data.rows.value(m_pos, index);
+    if (m_cellsRow != m_pos) {
+        m_cells = m_data.rows.cells(m_pos);
+        m_cellsRow = m_pos;
+    }
+    return m_data.rows.value(m_cells, index);
 }
 
 QVector<QVector<Variant>> Recordset::GetRows(qint64 rows)
@@ -297,6 +303,7 @@ void Recordset::Update()
             values << m_newRow.at(i);
         }
     }
+    m_cellsRow = -1;   // the store is about to change
     if (m_adding) {
         m_connection->InsertRow(m_data.table, columns, values);
         m_data.rows.appendRow(m_newRow);

@@ -124,6 +124,9 @@ private:
     QVector<Variant> m_newRow;
     QVector<bool> m_newSet;
     QHash<QString, int> m_fieldIndex;   // case-folded name -> first field of that name
+    // The cells of the row last read from, so that reading its fields one after another walks it once.
+    mutable CellStore::RowCells m_cells;
+    mutable qint64 m_cellsRow = -1;
 };
 
 } // namespace ado

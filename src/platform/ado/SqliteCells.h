@@ -117,12 +117,16 @@ private:
 template <class Rows>
 void readCell(Rows& rows, sqlite3_stmt* st, int i, ColumnKind kind)
 {
-    switch (sqlite3_column_type(st, i)) {
+    // One call to the engine per cell: the column's value is read through the value interface, which
+    // takes no lock. A connection is used by one thread at a time, so nothing else touches the statement
+    // meanwhile.
+    sqlite3_value* value = sqlite3_column_value(st, i);
+    switch (sqlite3_value_type(value)) {
     case SQLITE_NULL:
         rows.addNull();
         return;
     case SQLITE_INTEGER: {
-        const qint64 v = sqlite3_column_int64(st, i);
+        const qint64 v = sqlite3_value_int64(value);
         switch (kind) {
         case ColumnKind::Currency:
             if (v <= std::numeric_limits<qint64>::max() / Currency::kScale
@@ -137,7 +141,7 @@ void readCell(Rows& rows, sqlite3_stmt* st, int i, ColumnKind kind)
         }
     }
     case SQLITE_FLOAT: {
-        const double v = sqlite3_column_double(st, i);
+        const double v = sqlite3_value_double(value);
         if (kind == ColumnKind::Currency) {
             try {
                 rows.addCurrency(Currency::fromDouble(v));
@@ -150,8 +154,8 @@ void readCell(Rows& rows, sqlite3_stmt* st, int i, ColumnKind kind)
         return;
     }
     default: {
-        const char* text = reinterpret_cast<const char*>(sqlite3_column_text(st, i));
-        const int bytes = sqlite3_column_bytes(st, i);
+        const char* text = reinterpret_cast<const char*>(sqlite3_value_text(value));
+        const int bytes = sqlite3_value_bytes(value);
         if (kind == ColumnKind::Date) {
             if (auto d = ParseDateText(std::string_view(text, size_t(bytes)))) {
                 rows.addDate(*d);

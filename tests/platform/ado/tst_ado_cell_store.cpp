@@ -70,6 +70,9 @@ private slots:
             if (value.type() == VarType::String)
                 QCOMPARE(read.toString(), value.toString());
             QCOMPARE(store.value(row, int(kBefore.size()) + 1).toLong(), qint64(row));
+            const CellStore::RowCells cells = store.cells(row);
+            QCOMPARE(store.value(cells, int(kBefore.size())).type(), value.type());
+            QCOMPARE(store.value(cells, int(kBefore.size()) + 1).toLong(), qint64(row));
             const QVector<Variant> whole = store.row(row);
             QCOMPARE(whole.size(), kBefore.size() + 2);
             QCOMPARE(whole.at(kBefore.size()).type(), value.type());
