@@ -14,9 +14,14 @@ OperadorVentana::OperadorVentana(FrmConcCuentas& ventana, const QString& rutina,
 {
 }
 
-bool OperadorVentana::Confirmar(const conciliacion::Pregunta& pregunta)
+bool OperadorVentana::Preguntar(const conciliacion::Pregunta& pregunta)
 {
     return ui::dialogs().MsgBox(pregunta.texto, pregunta.estilo, pregunta.titulo) == ui::vbYes;
+}
+
+bool OperadorVentana::Confirmar(const conciliacion::Pregunta& pregunta)
+{
+    return Preguntar(pregunta);
 }
 
 void OperadorVentana::Mostrar(const conciliacion::Aviso& aviso)

@@ -21,6 +21,8 @@ public:
     void TerminarProgreso() override;
     void AvanceRecorrido(qsizetype hechas, qsizetype total) override;
 
+    // Asks a question a step returned; true for Yes.
+    static bool Preguntar(const conciliacion::Pregunta& pregunta);
     // Shows a message a step returned.
     static void Mostrar(const conciliacion::Aviso& aviso);
 
