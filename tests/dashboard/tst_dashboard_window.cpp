@@ -2,7 +2,7 @@
 // tree and lists from the database, report requests, the filter boxes driven with keys, the busy display,
 // the report links, the account popup, the check buttons and closing.
 
-#include "DashboardFixture.h"
+#include "EmpresaTablero.h"
 
 #include "dashboard/ComprobanteDeEnlace.h"
 #include "dashboard/FrmBSC01PopUp.h"
