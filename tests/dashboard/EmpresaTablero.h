@@ -1,87 +1,60 @@
 #pragma once
-// A small company for the dashboard's tests, and a writer that records what the window asks of it.
-//
-// Chart: 1 Activo, 11 Caja y bancos, 1101 Banco, 1102 Caja, 12 Creditos, 1201 Deudores (a client account,
-// view type 'CL'), 1202 Proveedores ('PR'), 13 Dada de baja (retired), 2 Pasivo, 21 Deudas comerciales,
-// 2101 Proveedor Uno. Business units "1" and "UN02X" (a code longer than four characters), cost centres "C1"
-// and "C2". Fiscal year 2026 in MV_EJERCICIOS; PERIODO 2026 in the configuration. Reports go to the TEMP
-// folder the fixture sets.
+// The company of the dashboard's window tests. The small one, with a writer that records what the window asks
+// of it (EscritorDePrueba.h) in place of the real one. Chart: 1 Activo, 11 Caja y bancos, 1101 Banco, 1102
+// Caja, 12 Creditos, 1201 Deudores (a client account, view type 'CL'), 1202 Proveedores ('PR'), 13 Dada de
+// baja (retired), 2 Pasivo, 21 Deudas comerciales, 2101 Proveedor Uno. Business units "1" and "UN02X" (a code
+// longer than four characters), cost centres "C1" and "C2". Fiscal year 2026 in MV_EJERCICIOS; PERIODO 2026
+// in the configuration. The demo company the program ships, with the real writer, for the road through the
+// browser and the viewers. Reports go to the TEMP folder the fixture sets.
+
+#include "EscritorDePrueba.h"
 
 #include "core/Configuration.h"
-#include "dashboard/EscritorInformes.h"
 #include "dashboard/frmBSC01.h"
 #include "data/DB_Dll.h"
 #include "lookup/InstalacionConsultas.h"
 #include "platform/ado/Recordset.h"
 #include "platform/ui/ScriptedDialogs.h"
-#include "schema/DemoDatabase.h"
+#include "schema/EmpresaTemporal.h"
 
-#include <QFile>
-#include <QLocale>
-#include <QTemporaryDir>
+#include <QCoreApplication>
+#include <QDir>
 #include <QtTest>
 
-// What the window asked the writer, in order: "css <folder>", "iva <0|1>", "html <account>".
-struct RegistroEscritor {
-    QStringList llamadas;
-    QList<tablero::PedidoInforme> pedidos;
-    report::ResultadoListado resultado = report::ResultadoListado::Completo;
-    std::function<void()> durante;   // runs while a report is being written
-};
-
-class EscritorDePrueba final : public tablero::EscritorInformes {
-public:
-    explicit EscritorDePrueba(RegistroEscritor& registro) : m_registro(registro) {}
-    void setColIVA(bool valor) override { m_registro.llamadas << QStringLiteral("iva %1").arg(int(valor)); }
-    void writeStyleCSS(const QString& carpeta) override { m_registro.llamadas << QStringLiteral("css ") + carpeta; }
-    report::ResultadoListado writeHTML(const tablero::PedidoInforme& p, report::HostReporte& host) override
-    {
-        host.setCancelado(false);
-        host.MostrarOcupado();
-        host.setUltimoReporte(p.Cuenta, p.Titulo, p.EsHoja);
-        m_registro.llamadas << QStringLiteral("html ") + p.Cuenta;
-        m_registro.pedidos << p;
-        QFile f(p.strNombreArchivo);
-        if (f.open(QIODevice::WriteOnly))
-            f.write(QStringLiteral("<html><body>%1</body></html>").arg(p.Titulo.toHtmlEscaped()).toUtf8());
-        if (m_registro.durante)
-            m_registro.durante();
-        return m_registro.resultado;
-    }
-
-private:
-    RegistroEscritor& m_registro;
-};
-
-struct EmpresaTablero {
-    QTemporaryDir carpeta;
-    QString archivo;
-    QString lanzamiento;
+struct EmpresaTablero : EmpresaTemporal {
     QString temporal;
     RegistroEscritor registro;
 
+    // The small company, opened as admin1, with the recording writer.
     bool crear()
     {
-        QLocale::setDefault(QLocale::c());
-        if (!carpeta.isValid())
+        if (!escribirConFilas(filas(), QStringLiteral("admin1")) || !preparar())
             return false;
-        qputenv("CONCCUENTAS_HOME", carpeta.path().toUtf8());
-        temporal = carpeta.filePath(QStringLiteral("informes"));
-        QDir().mkpath(temporal);
-        qputenv("TEMP", temporal.toUtf8());
-        archivo = carpeta.filePath(QStringLiteral("empresa.db"));
-        QString error;
-        if (!schema::CreateDatabaseWithRows(archivo, filas(), &error)) {
-            qWarning("%s", qPrintable(error));
-            return false;
-        }
-        lookup::InstallHook();
-        lanzamiento = QStringLiteral("@Server=sqlite;@DbName=%1;@Usuario=admin1;@Password=;").arg(archivo);
         tablero::InstalarFabricaEscritores([this] { return std::make_unique<EscritorDePrueba>(registro); });
         return true;
     }
 
+    // The demo company the program ships, opened as its administrator, with the real writer; the pages that
+    // writer makes carry the program's name.
+    bool crearDemo()
+    {
+        QCoreApplication::setApplicationName(QStringLiteral("conccuentas"));
+        return escribirDemo(QString::fromLatin1(schema::kAdminUser)) && preparar();
+    }
+
     static void ejecutar(const QString& sql) { gDB().gCnn.Execute(sql); }
+
+private:
+    // Reports go to a folder of their own, named by TEMP; the lookups are installed as the program does at start.
+    bool preparar()
+    {
+        temporal = carpeta.filePath(QStringLiteral("informes"));
+        if (!QDir().mkpath(temporal))
+            return false;
+        qputenv("TEMP", temporal.toUtf8());
+        lookup::InstallHook();
+        return true;
+    }
 
     static QStringList filas()
     {

@@ -12,38 +12,24 @@
 #include "platform/ui/ScriptedDialogs.h"
 #include "reconciliation/EntornoPrograma.h"
 #include "reconciliation/FrmConcCuentas.h"
-#include "schema/DemoDatabase.h"
+#include "schema/EmpresaTemporal.h"
 
-#include <QLocale>
-#include <QTemporaryDir>
 #include <QtTest>
-#include <functional>
 #include <memory>
 
 // The day the tests run on, whatever the clock says: a run across midnight sees one date.
 inline const QDate kHoy(2026, 4, 15);
 
-struct EmpresaDePrueba {
-    QTemporaryDir carpeta;
-    QString archivo;
-    QString lanzamiento;
-
+struct EmpresaDePrueba : EmpresaTemporal {
     // The small company, opened as that user, on the day kHoy.
     bool crear(const QString& usuario)
     {
         FrmConcCuentas::Hoy = [] { return kHoy; };
-        return abrir(usuario, [](const QString& base, QString* error) {
-            return schema::CreateDatabaseWithRows(base, filas(), error);
-        });
+        return escribirConFilas(filas(), usuario) && conectar();
     }
 
     // The demo company the program ships, opened as its operator, on the real clock.
-    bool crearDemo()
-    {
-        return abrir(QString::fromLatin1(schema::kOperatorUser), [](const QString& base, QString* error) {
-            return schema::CreateCompanyDatabase(base, schema::Options{}, error);
-        });
-    }
+    bool crearDemo() { return escribirDemo(QString::fromLatin1(schema::kOperatorUser)) && conectar(); }
 
     // A window loaded as the program loads it (no prompt expected).
     std::unique_ptr<FrmConcCuentas> ventana() const
@@ -109,21 +95,10 @@ struct EmpresaDePrueba {
     }
 
 private:
-    bool abrir(const QString& usuario, const std::function<bool(const QString&, QString*)>& escribir)
+    // The first window's load opens the connection for the whole process.
+    bool conectar() const
     {
-        QLocale::setDefault(QLocale::c());
-        if (!carpeta.isValid())
-            return false;
-        qputenv("CONCCUENTAS_HOME", carpeta.path().toUtf8());
-        archivo = carpeta.filePath(QStringLiteral("empresa.db"));
-        QString error;
-        if (!escribir(archivo, &error)) {
-            qWarning("%s", qPrintable(error));
-            return false;
-        }
         lookup::InstallHook();
-        lanzamiento = QStringLiteral("@Server=sqlite;@DbName=%1;@Usuario=%2;@Password=;").arg(archivo, usuario);
-        // The first window's load opens the connection for the whole process.
         return ventana() != nullptr && gDB().gCnn.State() == ado::adStateOpen;
     }
 
