@@ -8,7 +8,7 @@
 #include "core/Globals.h"
 #include "platform/suite/Brakmo.h"
 #include "platform/suite/Reporte.h"
-#include "platform/suite/ReporteRegistrado.h"
+#include "platform/suite/ReportesRegistrados.h"
 #include "platform/suite/Utilidades.h"
 #include "reconciliation/ReporteConciliacion.h"
 #include "reconciliation/engine/Store.h"

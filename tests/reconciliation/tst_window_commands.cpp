@@ -7,7 +7,7 @@
 #include "core/Globals.h"
 #include "platform/suite/Brakmo.h"
 #include "platform/suite/Reporte.h"
-#include "platform/suite/ReporteRegistrado.h"
+#include "platform/suite/ReportesRegistrados.h"
 
 #include <QFileInfo>
 #include <QSqlQuery>
