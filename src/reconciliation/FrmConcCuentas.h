@@ -330,9 +330,9 @@ private:
     bool TeclaEnCampo(QLineEdit* campo, QKeyEvent* tecla);
 
     // FrmConcCuentasCarga.cpp
-    // Lists the rows with progress and cancel; the rows not listed after a confirmed cancel come back.
-    conciliacion::WorkbenchRows ListarConProgreso(conciliacion::Lado lado, const conciliacion::WorkbenchRows& filas,
-                                                  const QString& titulo);
+    // Lists the rows with progress and cancel; the IDs of the rows not listed after a confirmed cancel come back.
+    std::vector<qint64> ListarConProgreso(conciliacion::Lado lado, conciliacion::WorkbenchRows filas,
+                                          const QString& titulo);
 
     conciliacion::SesionConciliacion m_sesion;
     std::array<conciliacion::ModeloLado*, 2> m_modelos{};

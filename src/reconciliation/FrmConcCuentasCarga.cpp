@@ -14,7 +14,6 @@
 #include <QPushButton>
 #include <QTabWidget>
 
-#include <unordered_set>
 
 using conciliacion::Lado;
 using conciliacion::WorkbenchRow;
@@ -71,27 +70,25 @@ void FrmConcCuentas::CargarPanel(bool Izquierda, bool Derecha, bool ArmarCols)
         TomarComoFinalizada();
         return;
     }
-    std::unordered_set<qint64> nuevas;
-    for (const WorkbenchRow& f : registro.filas)
-        nuevas.insert(f.ID);
     if (!r.left() && ArmarCols) {
         ArmarColumnas(Izquierda, !Izquierda);
         // The lines this reconciliation already holds stay listed, ahead of those it takes now; a second load
         // of a new reconciliation would otherwise hide its own lines.
-        r.step([&] {
-            for (WorkbenchRow& f : m_store.CargarLineas(cabecera.numero, lado, ChkConciliados->isChecked()))
-                if (!nuevas.count(f.ID))
-                    filas.push_back(std::move(f));
-        });
+        r.step([&] { filas = m_store.CargarLineas(cabecera.numero, lado, ChkConciliados->isChecked(), registro.ids); });
     }
     if (!r.left()) {
-        filas.insert(filas.end(), registro.filas.begin(), registro.filas.end());
+        if (filas.empty())
+            filas = std::move(registro.filas);
+        else
+            filas.insert(filas.end(), std::make_move_iterator(registro.filas.begin()),
+                         std::make_move_iterator(registro.filas.end()));
+        registro.filas = WorkbenchRows();
         // After a confirmed cancel the lines taken now but not listed are given back, so that no line stays
         // held by a reconciliation that does not show it.
         std::vector<qint64> devolver;
-        for (const WorkbenchRow& f : ListarConProgreso(lado, filas, titulo))
-            if (nuevas.count(f.ID))
-                devolver.push_back(f.ID);
+        for (qint64 id : ListarConProgreso(lado, std::move(filas), titulo))
+            if (registro.ids.Contiene(id))
+                devolver.push_back(id);
         if (!devolver.empty())
             r.step([&] { m_store.Liberar(cabecera.numero, lado, devolver); });
     }
@@ -103,7 +100,7 @@ void FrmConcCuentas::CargarPanel(bool Izquierda, bool Derecha, bool ArmarCols)
     CmdEjecutar->setEnabled(true);
 }
 
-WorkbenchRows FrmConcCuentas::ListarConProgreso(Lado lado, const WorkbenchRows& filas, const QString& titulo)
+std::vector<qint64> FrmConcCuentas::ListarConProgreso(Lado lado, WorkbenchRows filas, const QString& titulo)
 {
     // The rows go to the session a block at a time; the progress window still sees every row, so a cancel
     // stops at the row where it was asked.
@@ -111,17 +108,25 @@ WorkbenchRows FrmConcCuentas::ListarConProgreso(Lado lado, const WorkbenchRows& 
     suite::Progreso& progreso = ModGlobal::gProgreso();
     const size_t total = filas.size();
     size_t listadas = 0;
+    m_sesion.Reservar(lado, total);
     const auto listarHasta = [&](size_t hasta) {
         if (hasta > listadas)
-            m_sesion.Agregar(lado, WorkbenchRows(filas.begin() + qsizetype(listadas), filas.begin() + qsizetype(hasta)));
+            m_sesion.Agregar(lado, WorkbenchRows(std::make_move_iterator(filas.begin() + qsizetype(listadas)),
+                                                 std::make_move_iterator(filas.begin() + qsizetype(hasta))));
         listadas = hasta;
     };
     if (total > 0)
         progreso.Iniciar(titulo, true);
+    // The percentage's text is made when it changes, not for every row.
+    qint64 porciento = -1;
+    QString textoPorciento;
     for (size_t i = 0; i < total;) {
+        if (const qint64 p = qint64((i + 1) * 100 / total); p != porciento) {
+            porciento = p;
+            textoPorciento = QString::number(p) + QStringLiteral(" %");
+        }
         bool cancelar = false;
-        progreso.Avanzar(cancelar, QStringLiteral("Cargando Datos"), QStringLiteral("Espere por Favor"),
-                         QString::number((i + 1) * 100 / total) + QStringLiteral(" %"));
+        progreso.Avanzar(cancelar, QStringLiteral("Cargando Datos"), QStringLiteral("Espere por Favor"), textoPorciento);
         if (cancelar) {
             listarHasta(i);
             progreso.Terminar();
@@ -130,7 +135,11 @@ WorkbenchRows FrmConcCuentas::ListarConProgreso(Lado lado, const WorkbenchRows& 
                 == ui::vbYes) {
                 ui::dialogs().MsgBox(QStringLiteral("Los datos que se mostrarán serán los generados hasta el momento"),
                                      ui::vbOKOnly + ui::vbExclamation, QStringLiteral("Aviso al Operador!!!"));
-                return WorkbenchRows(filas.begin() + qsizetype(i), filas.end());
+                std::vector<qint64> sinListar;
+                sinListar.reserve(total - i);
+                for (size_t j = i; j < total; ++j)
+                    sinListar.push_back(filas[j].ID);
+                return sinListar;
             }
             // No: the same row goes on.
             progreso.Iniciar(titulo, true);

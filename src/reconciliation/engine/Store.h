@@ -75,9 +75,10 @@ public:
     ResultadoRegistro RegistrarLibres(const Cabecera& cabecera, Lado lado);
 
     // ---- a saved reconciliation ----
-    // The side's saved lines of the number as list rows, in stored order: unmarked lines always, marked ones
-    // (checked) only with `incluirConciliadas`. The header is not looked at: the caller has read it already.
-    WorkbenchRows CargarLineas(qint64 numero, Lado lado, bool incluirConciliadas);
+    // The side's saved lines of the number as list rows, in stored order (by ID): unmarked lines always, marked
+    // ones (checked) only with `incluirConciliadas`; lines with an ID in `salvo` are left out (those a
+    // registration has just returned). The header is not looked at: the caller has read it already.
+    WorkbenchRows CargarLineas(qint64 numero, Lado lado, bool incluirConciliadas, TramoIds salvo = {});
 
     // The report's header and lines (StoreReport.h); none when the header is missing or its conditions
     // leave it out. Raises CondicionDesconocida for a table or column the report does not read.
@@ -118,6 +119,11 @@ private:
     qint64 ejecutar(const QString& sentencia);
     // The rows of the query, adapted.
     ado::RowSet leer(const QString& consulta);
+    // The side's lines of the number with an ID above `desde` and outside `salvo`, as list rows by ID. They are
+    // read a block at a time, so that besides the list rows no more than one block of query rows is held;
+    // `esperadas` (when known) sizes the list once.
+    WorkbenchRows leerLineas(qint64 numero, Lado lado, bool incluirMarcadas, qint64 desde, TramoIds salvo,
+                             qsizetype esperadas = 0);
 
     // Pieces run inside a caller's transaction.
     // Inserts the header when the number has none; true when it did.

@@ -2,7 +2,6 @@
 
 #include "Store.h"
 #include "StoreJournalQuery.h"
-#include "StoreRows.h"
 #include "StoreSql.h"
 
 namespace conciliacion {
@@ -32,11 +31,10 @@ ResultadoRegistro ReconciliationStore::RegistrarLibres(const Cabecera& cabecera,
             // the IDs come from those rows themselves, in the order the journal query gave them.
             const sql::Filas tope(leer(QStringLiteral("SELECT MAX(ID) as id FROM ") + tabla));
             const qint64 anterior = tope.Cantidad() > 0 ? tope.Entero(0, 0) : 0;
-            if (ejecutar(registro) > 0) {
-                r.filas = FilasDeLineas(leer(QStringLiteral("SELECT * FROM ") + tabla + QStringLiteral(" WHERE ")
-                                             + sql::DelNumero(cabecera.numero) + QStringLiteral(" AND ID > ")
-                                             + QString::number(anterior) + QStringLiteral(" ORDER BY ID")),
-                                        lado, true);
+            const qint64 registradas = ejecutar(registro);
+            if (registradas > 0) {
+                r.filas = leerLineas(cabecera.numero, lado, true, anterior, {}, registradas);
+                r.ids = {anterior, r.filas.empty() ? anterior : r.filas.back().ID};
             }
             transaccion.Confirmar();
             return r;
