@@ -8,8 +8,8 @@
 //             of every mark, Aplicar (ventana.cpp)
 // Usage: bench_workbench [--million] [--links-10m] [--runs N] [--only load|links|window] [--window-lines N]
 //                        [--reference n]
-// Load sizes 10,000 and 100,000 lines a side; --million adds 1,000,000. Link rows 1,000,000; --links-10m adds
-// 10,000,000. Defaults: 5 runs (3 at a million lines), window figures on 20,000 lines a side, the reference on
+// Load sizes 10,000 and 100,000 lines a side; --million adds 1,000,000. Link rows about 1,000,000; --links-10m
+// adds about 10,000,000. Defaults: 5 runs (3 at a million lines), window figures on 20,000 lines a side, the reference on
 // 4,000.
 
 #include "carga.h"
