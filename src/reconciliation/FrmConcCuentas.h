@@ -4,8 +4,10 @@
 // optional filters; the left list Lvw holds the account's debit journal lines, the right list Lvw2 its credit
 // lines, with the totals of the marked ("Conciliado:") and unmarked ("No Conciliado:") lines under them.
 //
-// The database work goes through the reconciliation store (Store.h); the lists are views over the rows of
-// the workbench session (WorkbenchSession.h), which the handlers change.
+// The database work goes through the reconciliation store (Store.h) and the engine's steps (PasoCargar,
+// PasoConciliar, PasoLiberar, PasoFinalizar), which the window runs as their operator (OperadorVentana) and
+// whose outcome it shows; the lists are views over the rows of the workbench session (WorkbenchSession.h),
+// which the handlers change.
 //
 // Files: FrmConcCuentas.cpp (load, reset, columns, mode), FrmConcCuentasDiseno.cpp (controls and layout),
 // FrmConcCuentasCabecera.cpp (header validation), FrmConcCuentasCampos.cpp (field editing and lookups),
@@ -330,9 +332,9 @@ private:
     bool TeclaEnCampo(QLineEdit* campo, QKeyEvent* tecla);
 
     // FrmConcCuentasCarga.cpp
-    // Lists the rows with progress and cancel; the IDs of the rows not listed after a confirmed cancel come back.
-    std::vector<qint64> ListarConProgreso(conciliacion::Lado lado, conciliacion::WorkbenchRows filas,
-                                          const QString& titulo);
+    // Lists the rows with progress and cancel; the rows not listed after a confirmed cancel come back.
+    conciliacion::WorkbenchRows ListarConProgreso(conciliacion::Lado lado, const conciliacion::WorkbenchRows& filas,
+                                                  const QString& titulo);
 
     conciliacion::SesionConciliacion m_sesion;
     std::array<conciliacion::ModeloLado*, 2> m_modelos{};

@@ -1,20 +1,17 @@
 // Saving the marks, link lists and header (ActualizarDatos) and the reconcile button "Aplicar"
-// (CmdConciliar_Click), which links the newly marked lines of both sides each to each. Each writes in one
-// transaction: a failure is reported, leaves nothing half written and the screen as it was.
+// (CmdConciliar_Click), which runs the engine's reconcile step (PasoConciliar) and shows what it did. Each
+// writes in one transaction: a failure is reported, leaves nothing half written and the screen as it was.
 
 #include "FrmConcCuentas.h"
 
-#include "reconciliation/engine/LinkListReconcile.h"
-#include "reconciliation/engine/WorkbenchTotals.h"
-#include "core/Globals.h"
-#include "platform/suite/Progreso.h"
+#include "OperadorVentana.h"
+#include "reconciliation/engine/PasoConciliar.h"
 #include "platform/ui/Routine.h"
 
 #include <QPushButton>
 
 using conciliacion::Lado;
 using conciliacion::Resultado;
-using conciliacion::WorkbenchRows;
 
 void FrmConcCuentas::ActualizarDatos()
 {
@@ -56,7 +53,7 @@ bool FrmConcCuentas::Escrito(Resultado resultado)
 
 void FrmConcCuentas::CmdConciliar_Click()
 {
-    using namespace conciliacion;
+    using Estado = conciliacion::ResultadoConciliar::Estado;
     if (EstaOcupado())
         return;
     // The button goes off while it runs; the focus goes to the list the operator worked in.
@@ -64,82 +61,18 @@ void FrmConcCuentas::CmdConciliar_Click()
     CmdConciliar->setEnabled(false);
     if (AvisoFinalizada())
         return;
-    const Totales totales = m_sesion.TotalesActuales();
-    if (!TotalesCuadran(totales.Conc, totales.Conc2, FTolerancia)) {
-        ui::dialogs().MsgBox(kMensajeTotalesNoCoinciden, ui::vbOKOnly + ui::vbExclamation);
-        CmdConciliar->setEnabled(true);
+    OperadorVentana operador(*this, QStringLiteral("CmdConciliar_Click"));
+    const conciliacion::ResultadoConciliar resultado =
+        conciliacion::PasoConciliar(m_store, m_sesion).Ejecutar(CabeceraDeCampos(), FTolerancia, operador);
+    if (resultado.aviso)
+        OperadorVentana::Mostrar(*resultado.aviso);
+    if (resultado.estado == Estado::Finalizada) {
+        TomarComoFinalizada();
         return;
     }
-
-    // The new rows are taken in list order, which is their order once grouped: every new left row sorts with
-    // the unlinked ones and every new right row with the marked ones, and grouping sorts stably.
-    const WorkbenchRows& izquierda = m_sesion.Filas(Lado::Izquierda);
-    const WorkbenchRows& derecha = m_sesion.Filas(Lado::Derecha);
-    const VinculosNuevos nuevos = BuscarVinculosNuevos(izquierda, derecha);
-    // Each to each can mean very many link rows: the operator hears how many before anything is written.
-    if (const auto pregunta = PreguntaVinculosNuevos(nuevos)) {
-        if (ui::dialogs().MsgBox(pregunta->texto, pregunta->estilo, pregunta->titulo) != ui::vbYes) {
-            CmdConciliar->setEnabled(true);
-            return;
-        }
+    if (resultado.estado == Estado::Conciliada) {
+        AgruparConciliados();
+        CalcularTotales();
     }
-    const VinculosAGrabar vinculos = ParaGrabar(nuevos, izquierda, derecha);
-
-    // What the save writes: the rows changed so far, the new rows with their new link lists.
-    auto estados = [&](Lado lado, const std::vector<qsizetype>& posiciones, const QString& vinculo) {
-        const WorkbenchRows& filas = m_sesion.Filas(lado);
-        QSet<qint64> nuevas;
-        for (qsizetype p : posiciones)
-            nuevas.insert(filas[size_t(p)].ID);
-        EstadosFilas e;
-        for (const WorkbenchRow& f : filas)
-            if (nuevas.contains(f.ID))
-                e.push_back({f.ID, f.Checked, vinculo});
-            else if (m_sesion.Cambiada(lado, f.ID))
-                e.push_back({f.ID, f.Checked, f.ConciliadoCon});
-        return e;
-    };
-    const EstadosFilas estadosIzquierda = estados(Lado::Izquierda, nuevos.izquierda, nuevos.textoDerecha);
-    const EstadosFilas estadosDerecha = estados(Lado::Derecha, nuevos.derecha, nuevos.textoIzquierda);
-
-    Resultado resultado = Resultado::Hecho;
-    bool hecho = false;
-    {
-        Ocupado ocupado(*this);
-        // Many link rows take a while: they go in blocks, with a progress window whose cancel rolls all back.
-        suite::Progreso& progreso = ModGlobal::gProgreso();
-        const bool conProgreso = vinculos.Cantidad() > kVinculosSinPreguntar;
-        if (conProgreso)
-            progreso.Iniciar(QStringLiteral("Conciliando"), true);
-        const AvanceEscritura avance = [&](qint64 hechos, qint64 total) {
-            bool cancelar = false;
-            progreso.Avanzar(cancelar, QStringLiteral("Grabando Vínculos"),
-                             QString::number(hechos * 100 / total) + QStringLiteral(" % del Total"), QString());
-            return cancelar;
-        };
-        ui::Routine r(QStringLiteral("CmdConciliar_Click"));
-        r.step([&] {
-            resultado = m_store.Conciliar(CabeceraDeCampos(), estadosIzquierda, estadosDerecha, vinculos,
-                                          conProgreso ? avance : AvanceEscritura());
-            hecho = true;
-        });
-        if (conProgreso)
-            progreso.Terminar();
-    }
-    if (hecho && resultado == Resultado::Cancelada)
-        // Everything was rolled back: the operator must not take the silence for a save.
-        ui::dialogs().MsgBox(kMensajeConciliacionNoGrabada, ui::vbOKOnly + ui::vbExclamation,
-                             QStringLiteral("Aviso al Operador"));
-    if (!hecho || resultado == Resultado::Cancelada) {
-        CmdConciliar->setEnabled(true);
-        return;
-    }
-    if (!Escrito(resultado))
-        return;
-    // The screen shows what was written; nothing is left to save.
-    m_sesion.ModificarAmbos([&](WorkbenchRows& i, WorkbenchRows& d) { AsignarVinculosNuevos(i, d, nuevos); });
-    m_sesion.OlvidarCambios();
-    AgruparConciliados();
-    CalcularTotales();
     CmdConciliar->setEnabled(true);
 }
