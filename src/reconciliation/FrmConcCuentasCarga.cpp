@@ -63,16 +63,24 @@ void FrmConcCuentas::CargarPanel(bool Izquierda, bool Derecha, bool ArmarCols)
     // The list the step fills: emptied with its columns set up, then filled under the progress window.
     class Vista : public conciliacion::VistaCarga {
     public:
-        Vista(FrmConcCuentas& ventana, const QString& titulo) : m_ventana(ventana), m_titulo(titulo) {}
+        Vista(FrmConcCuentas& ventana, const QString& titulo) : m_ventana(ventana) { m_listado.titulo = titulo; }
         void VaciarLado(Lado l) override { m_ventana.ArmarColumnas(l == Lado::Izquierda, l == Lado::Derecha); }
-        WorkbenchRows Listar(Lado l, const WorkbenchRows& filas) override
+        void Preparar(Lado l, size_t total) override
         {
-            return m_ventana.ListarConProgreso(l, filas, m_titulo);
+            m_listado.total = total;
+            // Room for the rows once, before they come a block at a time.
+            m_ventana.m_sesion.Reservar(l, total);
+            if (total > 0)
+                ModGlobal::gProgreso().Iniciar(m_listado.titulo, true);
+        }
+        WorkbenchRows Listar(Lado l, WorkbenchRows filas) override
+        {
+            return m_ventana.ListarConProgreso(l, std::move(filas), m_listado);
         }
 
     private:
         FrmConcCuentas& m_ventana;
-        QString m_titulo;
+        ListadoCarga m_listado;
     } vista(*this, titulo);
     OperadorVentana operador(*this, QString(), manejadorCarga());
     const conciliacion::ResultadoCarga resultado = conciliacion::PasoCargar(m_store).Ejecutar(
@@ -89,7 +97,7 @@ void FrmConcCuentas::CargarPanel(bool Izquierda, bool Derecha, bool ArmarCols)
     CmdEjecutar->setEnabled(true);
 }
 
-WorkbenchRows FrmConcCuentas::ListarConProgreso(Lado lado, const WorkbenchRows& filas, const QString& titulo)
+WorkbenchRows FrmConcCuentas::ListarConProgreso(Lado lado, WorkbenchRows filas, ListadoCarga& listado)
 {
     // The rows go to the session a block at a time; the progress window still sees every row, so a cancel
     // stops at the row where it was asked.
@@ -99,15 +107,20 @@ WorkbenchRows FrmConcCuentas::ListarConProgreso(Lado lado, const WorkbenchRows& 
     size_t listadas = 0;
     const auto listarHasta = [&](size_t hasta) {
         if (hasta > listadas)
-            m_sesion.Agregar(lado, WorkbenchRows(filas.begin() + qsizetype(listadas), filas.begin() + qsizetype(hasta)));
+            m_sesion.Agregar(lado, WorkbenchRows(std::make_move_iterator(filas.begin() + qsizetype(listadas)),
+                                                 std::make_move_iterator(filas.begin() + qsizetype(hasta))));
         listadas = hasta;
     };
-    if (total > 0)
-        progreso.Iniciar(titulo, true);
     for (size_t i = 0; i < total;) {
+        // The percentage's text is made when it changes, not for every row.
+        const size_t vista = listado.vistas + 1;
+        if (const qint64 p = qint64(vista * 100 / std::max(listado.total, vista)); p != listado.porciento) {
+            listado.porciento = p;
+            listado.textoPorciento = QString::number(p) + QStringLiteral(" %");
+        }
         bool cancelar = false;
         progreso.Avanzar(cancelar, QStringLiteral("Cargando Datos"), QStringLiteral("Espere por Favor"),
-                         QString::number((i + 1) * 100 / total) + QStringLiteral(" %"));
+                         listado.textoPorciento);
         if (cancelar) {
             listarHasta(i);
             progreso.Terminar();
@@ -116,16 +129,22 @@ WorkbenchRows FrmConcCuentas::ListarConProgreso(Lado lado, const WorkbenchRows& 
                 == ui::vbYes) {
                 ui::dialogs().MsgBox(QStringLiteral("Los datos que se mostrarán serán los generados hasta el momento"),
                                      ui::vbOKOnly + ui::vbExclamation, QStringLiteral("Aviso al Operador!!!"));
-                return WorkbenchRows(filas.begin() + qsizetype(i), filas.end());
+                filas.erase(filas.begin(), filas.begin() + qsizetype(i));
+                return filas;
             }
             // No: the same row goes on.
-            progreso.Iniciar(titulo, true);
+            progreso.Iniciar(listado.titulo, true);
             continue;
         }
         ++i;
+        ++listado.vistas;
         if (i - listadas >= kBloque)
             listarHasta(i);
     }
-    listarHasta(total);
+    // The whole block at once when it is all listed: it is moved, not copied.
+    if (listadas == 0)
+        m_sesion.Agregar(lado, std::move(filas));
+    else
+        listarHasta(total);
     return {};
 }

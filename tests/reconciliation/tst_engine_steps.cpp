@@ -82,7 +82,7 @@ public:
         ++vaciados;
         filas.clear();
     }
-    WorkbenchRows Listar(Lado, const WorkbenchRows& nuevas) override
+    WorkbenchRows Listar(Lado, WorkbenchRows nuevas) override
     {
         ++listados;
         const qsizetype corte = std::min(hasta.value_or(qsizetype(nuevas.size())), qsizetype(nuevas.size()));

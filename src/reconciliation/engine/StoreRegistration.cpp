@@ -11,7 +11,7 @@ void ReconciliationStore::AbrirDiario(const Cabecera& cabecera, Lado lado, ado::
     rs.Open(adaptar(ConsultaDiario(cabecera, lado, oracle())), &cn());
 }
 
-ResultadoRegistro ReconciliationStore::RegistrarLibres(const Cabecera& cabecera, Lado lado)
+ResultadoRegistro ReconciliationStore::RegistrarLibres(const Cabecera& cabecera, Lado lado, bool conFilas)
 {
     const QString tabla = Describir(lado).tabla;
     const QString registro = SentenciaRegistro(cabecera, lado, oracle());
@@ -31,10 +31,12 @@ ResultadoRegistro ReconciliationStore::RegistrarLibres(const Cabecera& cabecera,
             // the IDs come from those rows themselves, in the order the journal query gave them.
             const sql::Filas tope(leer(QStringLiteral("SELECT MAX(ID) as id FROM ") + tabla));
             const qint64 anterior = tope.Cantidad() > 0 ? tope.Entero(0, 0) : 0;
-            const qint64 registradas = ejecutar(registro);
-            if (registradas > 0) {
-                r.filas = leerLineas(cabecera.numero, lado, true, anterior, {}, registradas);
-                r.ids = {anterior, r.filas.empty() ? anterior : r.filas.back().ID};
+            r.cantidad = ejecutar(registro);
+            if (r.cantidad > 0) {
+                const sql::Filas ultimo(leer(QStringLiteral("SELECT MAX(ID) as id FROM ") + tabla));
+                r.ids = {anterior, ultimo.Entero(0, 0)};
+                if (conFilas)
+                    r.filas = leerLineas(cabecera.numero, lado, true, r.ids, {}, r.cantidad);
             }
             transaccion.Confirmar();
             return r;

@@ -107,8 +107,9 @@ struct ResultadoRegistro {
     bool finalizada = false;        // the reconciliation is finalized: nothing was registered
     WorkbenchRows filas;            // the lines registered now, in the journal query's order
     // The IDs of the lines registered now: the reconciliation's lines of the side with an ID in it are exactly
-    // those of `filas`.
+    // those registered.
     TramoIds ids;
+    qint64 cantidad = 0;            // how many lines were registered
 };
 
 } // namespace conciliacion
