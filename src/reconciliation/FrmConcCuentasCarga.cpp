@@ -138,10 +138,10 @@ WorkbenchRows FrmConcCuentas::ListarConProgreso(Lado lado, WorkbenchRows filas, 
         }
         ++i;
         ++listado.vistas;
-        if (i - listadas >= kBloque)
+        if (i - listadas >= kBloque && i < total)
             listarHasta(i);
     }
-    // The whole block at once when it is all listed: it is moved, not copied.
+    // A block listed whole goes to the session as it is.
     if (listadas == 0)
         m_sesion.Agregar(lado, std::move(filas));
     else

@@ -99,7 +99,7 @@ void StoreRegistrationTest::listRowsCarryTheirOwnRows()
         const ado::RowSet fila = cn.Query(QStringLiteral("SELECT SECUENCIA, MES_OPERATIVO, [NUMERO ASIENTO], CONCEPTO, "
                                                          "IDCONCILIACION FROM MV_CONCILIACION WHERE ID = %1").arg(f.ID));
         QCOMPARE(fila.rows.size(), 1);
-        QCOMPARE(fila.rows[0][2].toText(), f.NroAsiento);
+        QCOMPARE(fila.rows[0][2].toText(), f.NroAsiento());
         QCOMPARE(fila.rows[0][3].toText(), f.Concepto);
         QCOMPARE(fila.rows[0][4].toLong(), 1);
     }
@@ -109,10 +109,10 @@ void StoreRegistrationTest::listRowsCarryTheirOwnRows()
     QCOMPARE(d3.TC, QString("VJ"));
     QCOMPARE(d3.Comprobante, QString("000100000077X"));
     QCOMPARE(d3.Importe, ado::Currency::fromLong(40));
-    QCOMPARE(d3.Secuencia + "/" + d3.MesOperativo + "/" + d3.NroAsiento + "/" + d3.Periodo + "/" + d3.Tipo_Reg,
+    QCOMPARE(d3.Secuencia() + "/" + d3.MesOperativo() + "/" + d3.NroAsiento() + "/" + d3.Periodo() + "/" + d3.Tipo_Reg(),
              QString("1/3/77/2026/N"));
     QCOMPARE(d3.ConciliadoCon, QString());
-    QCOMPARE(d3.Tc_Origen + d3.Cpte_Origen, QString("VJ000100000077X"));
+    QCOMPARE(d3.Tc_Origen() + d3.Cpte_Origen(), QString("VJ000100000077X"));
     QVERIFY(!d3.Checked);
     QCOMPARE(d3.SmallIcon, kIconoSinMarcar);
 }

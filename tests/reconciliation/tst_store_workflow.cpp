@@ -286,7 +286,7 @@ void StoreWorkflowTest::savedLinesComeBack()
     QCOMPARE(izquierda[0].Importe, ado::Currency::fromLong(100));
     const WorkbenchRows derecha = store.CargarLineas(1, Lado::Derecha, true);
     // Right rows carry their journal key too.
-    QCOMPARE(derecha[1].Secuencia + "/" + derecha[1].NroAsiento + "/" + derecha[1].Tipo_Reg, QString("2/11/N"));
+    QCOMPARE(derecha[1].Secuencia() + "/" + derecha[1].NroAsiento() + "/" + derecha[1].Tipo_Reg(), QString("2/11/N"));
     QCOMPARE(derecha[1].Comprobante, QString("000200000005X"));
     QCOMPARE(derecha[1].Vencimiento, QString("15/03/2026"));
     QCOMPARE(derecha[1].ConciliadoCon, QString("1,2"));

@@ -33,11 +33,9 @@ QString ConsultaBloque(Lado lado)
 WorkbenchRows ReconciliationStore::leerBloque(qint64 numero, Lado lado, bool incluirMarcadas, TramoIds tramo,
                                               TramoIds salvo)
 {
-    WorkbenchRows filas;
-    AgregarFilasDeLineas(cn().QueryBound(adaptar(ConsultaBloque(lado)), {NumeroTabla(numero), tramo.despuesDe, tramo.hasta,
-                                                                         salvo.despuesDe, salvo.hasta}),
-                         lado, incluirMarcadas, filas);
-    return filas;
+    return FilasDeLineas(cn().QueryBound(adaptar(ConsultaBloque(lado)),
+                                         {NumeroTabla(numero), tramo.despuesDe, tramo.hasta, salvo.despuesDe, salvo.hasta}),
+                         lado, incluirMarcadas);
 }
 
 WorkbenchRows ReconciliationStore::leerLineas(qint64 numero, Lado lado, bool incluirMarcadas, TramoIds tramo,

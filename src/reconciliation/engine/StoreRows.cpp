@@ -81,14 +81,9 @@ void AgregarFilasDeLineas(const ado::RowSet& datos, Lado lado, bool incluirMarca
         r.Importe = monto.isNull() || monto.isEmpty() ? ado::Currency() : monto.toCurrency();
         r.Concepto = texto(i, concepto);
         r.ID = f.Entero(i, id);
-        r.Secuencia = texto(i, secuencia);
-        r.MesOperativo = texto(i, mes);
-        r.NroAsiento = texto(i, asiento);
-        r.Periodo = texto(i, periodo);
-        r.Tipo_Reg = texto(i, tipoReg);
+        r.Diario = TextosDiario({texto(i, secuencia), texto(i, mes), texto(i, asiento), texto(i, periodo),
+                                 texto(i, tipoReg), texto(i, tcOrigen), texto(i, cpteOrigen)});
         r.ConciliadoCon = texto(i, vinculo);
-        r.Tc_Origen = texto(i, tcOrigen);
-        r.Cpte_Origen = texto(i, cpteOrigen);
         r.Checked = marcada;
     }
 }
