@@ -64,14 +64,24 @@ void FrmConcCuentas::CargarPanel(bool Izquierda, bool Derecha, bool ArmarCols)
     class Vista : public conciliacion::VistaCarga {
     public:
         Vista(FrmConcCuentas& ventana, const QString& titulo) : m_ventana(ventana) { m_listado.titulo = titulo; }
+        ~Vista() override { Soltar(); }
         void VaciarLado(Lado l) override { m_ventana.ArmarColumnas(l == Lado::Izquierda, l == Lado::Derecha); }
         void Preparar(Lado l, size_t total) override
         {
             m_listado.total = total;
-            // Room for the rows once, before they come a block at a time.
+            // Room for the rows once, before they come a block at a time; the list's painting is held
+            // meanwhile and it lays them out once at the end.
             m_ventana.m_sesion.Reservar(l, total);
+            m_retenido = m_ventana.m_modelos[l == Lado::Izquierda ? 0 : 1];
+            m_retenido->Retener();
             if (total > 0)
                 ModGlobal::gProgreso().Iniciar(m_listado.titulo, true);
+        }
+        void Soltar()
+        {
+            if (m_retenido)
+                m_retenido->Soltar();
+            m_retenido = nullptr;
         }
         WorkbenchRows Listar(Lado l, WorkbenchRows filas) override
         {
@@ -81,10 +91,12 @@ void FrmConcCuentas::CargarPanel(bool Izquierda, bool Derecha, bool ArmarCols)
     private:
         FrmConcCuentas& m_ventana;
         ListadoCarga m_listado;
+        conciliacion::ModeloLado* m_retenido = nullptr;
     } vista(*this, titulo);
     OperadorVentana operador(*this, QString(), manejadorCarga());
     const conciliacion::ResultadoCarga resultado = conciliacion::PasoCargar(m_store).Ejecutar(
         CabeceraDeCampos(), lado, ArmarCols, ChkConciliados->isChecked(), operador, vista);
+    vista.Soltar();
     if (resultado.finalizada) {
         TomarComoFinalizada();
         return;
