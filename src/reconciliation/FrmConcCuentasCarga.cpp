@@ -74,6 +74,7 @@ void FrmConcCuentas::CargarPanel(bool Izquierda, bool Derecha, bool ArmarCols)
             m_ventana.m_sesion.Reservar(l, total);
             m_retenido = m_ventana.m_modelos[l == Lado::Izquierda ? 0 : 1];
             m_retenido->Retener();
+            m_pintura.emplace(&m_ventana.Lista(l));
             if (total > 0)
                 ModGlobal::gProgreso().Iniciar(m_listado.titulo, true);
         }
@@ -82,6 +83,7 @@ void FrmConcCuentas::CargarPanel(bool Izquierda, bool Derecha, bool ArmarCols)
             if (m_retenido)
                 m_retenido->Soltar();
             m_retenido = nullptr;
+            m_pintura.reset();
         }
         WorkbenchRows Listar(Lado l, WorkbenchRows filas) override
         {
@@ -92,6 +94,7 @@ void FrmConcCuentas::CargarPanel(bool Izquierda, bool Derecha, bool ArmarCols)
         FrmConcCuentas& m_ventana;
         ListadoCarga m_listado;
         conciliacion::ModeloLado* m_retenido = nullptr;
+        std::optional<ui::PaintHold> m_pintura;
     } vista(*this, titulo);
     OperadorVentana operador(*this, QString(), manejadorCarga());
     const conciliacion::ResultadoCarga resultado = conciliacion::PasoCargar(m_store).Ejecutar(

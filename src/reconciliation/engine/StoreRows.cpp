@@ -16,16 +16,22 @@ class TextosRepetidos {
 public:
     QString Texto(const ado::Variant& valor)
     {
-        if (!m_mirar || valor.type() == ado::VarType::String)
+        const ado::VarType tipo = valor.type();
+        if (!m_mirar || tipo == ado::VarType::String)
             return suite::Conversiones::TextoCampo(valor);
-        for (const Entrada& e : m_entradas) {
-            if (e.tipo == valor.type() && e.valor == valor) {
+        // The value of the line before first: lines in journal order repeat it most.
+        for (size_t k = 0; k < m_entradas.size(); ++k) {
+            const size_t j = (m_ultima + k) % m_entradas.size();
+            const Entrada& e = m_entradas[j];
+            if (e.tipo == tipo && e.valor == valor) {
                 ++m_aciertos;
+                m_ultima = j;
                 return e.texto;
             }
         }
         QString texto = suite::Conversiones::TextoCampo(valor);
-        m_entradas[m_siguiente++ % m_entradas.size()] = {valor.type(), valor, texto};
+        m_ultima = m_siguiente++ % m_entradas.size();
+        m_entradas[m_ultima] = {tipo, valor, texto};
         if (++m_fallos > 64 && m_fallos > 4 * m_aciertos)
             m_mirar = false;
         return texto;
@@ -39,6 +45,7 @@ private:
     };
     std::array<Entrada, 8> m_entradas;
     size_t m_siguiente = 0;
+    size_t m_ultima = 0;
     qint64 m_aciertos = 0;
     qint64 m_fallos = 0;
     bool m_mirar = true;
