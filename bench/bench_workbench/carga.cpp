@@ -157,12 +157,12 @@ std::optional<int> Hijo(const QStringList& argumentos)
     return 2;
 }
 
-void Medir(const QList<int>& tamanos, int corridas, const QString& carpeta, QTextStream& out)
+void Medir(const QList<Tamano>& tamanos, const QString& carpeta, QTextStream& out)
 {
-    out << "Load of both panels, each run a fresh process (" << corridas << " runs: first / median); memory is the "
-        << "peak resident size above the idle window (shown, connection open, header filled)" << Qt::endl;
+    out << "Load of both panels, each run a fresh process (first run / median of the runs); memory is the peak "
+        << "resident size above the idle window (shown, connection open, header filled)" << Qt::endl;
     std::vector<std::pair<int, double>> porLinea;
-    for (int n : tamanos) {
+    for (const auto& [n, corridas] : tamanos) {
         const QString plantilla = carpeta + QStringLiteral("/lineas%1.db").arg(n);
         schema::Options opciones;
         opciones.linesPerSide = n;
@@ -179,7 +179,8 @@ void Medir(const QList<int>& tamanos, int corridas, const QString& carpeta, QTex
         for (auto it = a.cbegin(); it != a.cend(); ++it)
             f.insert(it.key(), it.value());
         const bool millon = n >= 1000000;
-        out << "  " << numero(n) << " lines a side (" << numero(f.value(QStringLiteral("ventana-lineas")).first())
+        out << "  " << numero(n) << " lines a side, " << corridas << " runs ("
+            << numero(f.value(QStringLiteral("ventana-lineas")).first())
             << " listed, bare " << numero(f.value(QStringLiteral("desnudo-lineas")).first()) << "):" << Qt::endl;
         out << "    window load       " << bench::firstAndMedian(f.value(QStringLiteral("ventana"))) << " ms;  bare SQLite insert + read back "
             << bench::firstAndMedian(f.value(QStringLiteral("desnudo"))) << " ms" << Qt::endl;
@@ -199,7 +200,7 @@ void Medir(const QList<int>& tamanos, int corridas, const QString& carpeta, QTex
     if (porLinea.size() > 1) {
         out << "  growth: window load per line (median)";
         for (const auto& [n, us] : porLinea)
-            out << "  " << numero(n) << ": " << numero(us, 2) << " us";
+            out << "  " << numero(n) << " a side: " << numero(us, 2) << " us";
         out << Qt::endl;
     }
 }

@@ -15,8 +15,13 @@ namespace carga {
 // gives the exit code. Otherwise nothing.
 std::optional<int> Hijo(const QStringList& argumentos);
 
-// The load figures at each size (lines a side), `corridas` fresh processes per figure; the databases are made
-// in `carpeta`.
-void Medir(const QList<int>& tamanos, int corridas, const QString& carpeta, QTextStream& out);
+// One size of the load: lines a side, and the fresh processes per figure.
+struct Tamano {
+    int lineas;
+    int corridas;
+};
+
+// The load figures at each size, then the time per line at each; the databases are made in `carpeta`.
+void Medir(const QList<Tamano>& tamanos, const QString& carpeta, QTextStream& out);
 
 } // namespace carga

@@ -9,8 +9,8 @@
 // Usage: bench_workbench [--million] [--links-10m] [--runs N] [--only load|links|window] [--window-lines N]
 //                        [--reference n]
 // Load sizes 10,000 and 100,000 lines a side; --million adds 1,000,000. Link rows about 1,000,000; --links-10m
-// adds about 10,000,000. Defaults: 5 runs (3 at a million lines), window figures on 20,000 lines a side, the reference on
-// 4,000.
+// adds about 10,000,000. Defaults: 5 runs (3 at a million lines), window figures on 20,000 lines a side, the
+// reference on 4,000.
 
 #include "carga.h"
 #include "comun.h"
@@ -68,9 +68,10 @@ int main(int argc, char** argv)
         qputenv("XDG_RUNTIME_DIR", dir.path().toUtf8());   // private to the user, as Qt wants it
 
     if (solo.isEmpty() || solo == QLatin1String("load")) {
-        carga::Medir({10000, 100000}, corridas, dir.path(), out);
+        QList<carga::Tamano> tamanos = {{10000, corridas}, {100000, corridas}};
         if (millon)
-            carga::Medir({1000000}, opcion(argumentos, QStringLiteral("--runs"), 3), dir.path(), out);
+            tamanos.append({1000000, opcion(argumentos, QStringLiteral("--runs"), 3)});
+        carga::Medir(tamanos, dir.path(), out);
     }
     if (solo.isEmpty() || solo == QLatin1String("links"))
         vinculos::Medir(argumentos.contains(QStringLiteral("--links-10m")), corridas, dir.path(), out);
