@@ -332,9 +332,18 @@ private:
     bool TeclaEnCampo(QLineEdit* campo, QKeyEvent* tecla);
 
     // FrmConcCuentasCarga.cpp
-    // Lists the rows with progress and cancel; the rows not listed after a confirmed cancel come back.
-    conciliacion::WorkbenchRows ListarConProgreso(conciliacion::Lado lado, const conciliacion::WorkbenchRows& filas,
-                                                  const QString& titulo);
+    // One load's listing under the progress window, whose rows come in blocks.
+    struct ListadoCarga {
+        QString titulo;
+        size_t total = 0;          // rows of the whole load
+        size_t vistas = 0;         // rows the progress window has seen so far
+        qint64 porciento = -1;     // the percentage shown, and its text
+        QString textoPorciento;
+    };
+    // Lists a block of the load's rows with progress and cancel; the rows not listed after a confirmed cancel
+    // come back.
+    conciliacion::WorkbenchRows ListarConProgreso(conciliacion::Lado lado, conciliacion::WorkbenchRows filas,
+                                                  ListadoCarga& listado);
 
     conciliacion::SesionConciliacion m_sesion;
     std::array<conciliacion::ModeloLado*, 2> m_modelos{};

@@ -63,20 +63,43 @@ void FrmConcCuentas::CargarPanel(bool Izquierda, bool Derecha, bool ArmarCols)
     // The list the step fills: emptied with its columns set up, then filled under the progress window.
     class Vista : public conciliacion::VistaCarga {
     public:
-        Vista(FrmConcCuentas& ventana, const QString& titulo) : m_ventana(ventana), m_titulo(titulo) {}
+        Vista(FrmConcCuentas& ventana, const QString& titulo) : m_ventana(ventana) { m_listado.titulo = titulo; }
+        ~Vista() override { Soltar(); }
         void VaciarLado(Lado l) override { m_ventana.ArmarColumnas(l == Lado::Izquierda, l == Lado::Derecha); }
-        WorkbenchRows Listar(Lado l, const WorkbenchRows& filas) override
+        void Preparar(Lado l, size_t total) override
         {
-            return m_ventana.ListarConProgreso(l, filas, m_titulo);
+            m_listado.total = total;
+            // Room for the rows once, before they come a block at a time; the list's painting is held
+            // meanwhile and it lays them out once at the end.
+            m_ventana.m_sesion.Reservar(l, total);
+            m_retenido = m_ventana.m_modelos[l == Lado::Izquierda ? 0 : 1];
+            m_retenido->Retener();
+            m_pintura.emplace(&m_ventana.Lista(l));
+            if (total > 0)
+                ModGlobal::gProgreso().Iniciar(m_listado.titulo, true);
+        }
+        void Soltar()
+        {
+            if (m_retenido)
+                m_retenido->Soltar();
+            m_retenido = nullptr;
+            m_pintura.reset();
+        }
+        WorkbenchRows Listar(Lado l, WorkbenchRows filas) override
+        {
+            return m_ventana.ListarConProgreso(l, std::move(filas), m_listado);
         }
 
     private:
         FrmConcCuentas& m_ventana;
-        QString m_titulo;
+        ListadoCarga m_listado;
+        conciliacion::ModeloLado* m_retenido = nullptr;
+        std::optional<ui::PaintHold> m_pintura;
     } vista(*this, titulo);
     OperadorVentana operador(*this, QString(), manejadorCarga());
     const conciliacion::ResultadoCarga resultado = conciliacion::PasoCargar(m_store).Ejecutar(
         CabeceraDeCampos(), lado, ArmarCols, ChkConciliados->isChecked(), operador, vista);
+    vista.Soltar();
     if (resultado.finalizada) {
         TomarComoFinalizada();
         return;
@@ -89,7 +112,7 @@ void FrmConcCuentas::CargarPanel(bool Izquierda, bool Derecha, bool ArmarCols)
     CmdEjecutar->setEnabled(true);
 }
 
-WorkbenchRows FrmConcCuentas::ListarConProgreso(Lado lado, const WorkbenchRows& filas, const QString& titulo)
+WorkbenchRows FrmConcCuentas::ListarConProgreso(Lado lado, WorkbenchRows filas, ListadoCarga& listado)
 {
     // The rows go to the session a block at a time; the progress window still sees every row, so a cancel
     // stops at the row where it was asked.
@@ -99,15 +122,20 @@ WorkbenchRows FrmConcCuentas::ListarConProgreso(Lado lado, const WorkbenchRows& 
     size_t listadas = 0;
     const auto listarHasta = [&](size_t hasta) {
         if (hasta > listadas)
-            m_sesion.Agregar(lado, WorkbenchRows(filas.begin() + qsizetype(listadas), filas.begin() + qsizetype(hasta)));
+            m_sesion.Agregar(lado, WorkbenchRows(std::make_move_iterator(filas.begin() + qsizetype(listadas)),
+                                                 std::make_move_iterator(filas.begin() + qsizetype(hasta))));
         listadas = hasta;
     };
-    if (total > 0)
-        progreso.Iniciar(titulo, true);
     for (size_t i = 0; i < total;) {
+        // The percentage's text is made when it changes, not for every row.
+        const size_t vista = listado.vistas + 1;
+        if (const qint64 p = qint64(vista * 100 / std::max(listado.total, vista)); p != listado.porciento) {
+            listado.porciento = p;
+            listado.textoPorciento = QString::number(p) + QStringLiteral(" %");
+        }
         bool cancelar = false;
         progreso.Avanzar(cancelar, QStringLiteral("Cargando Datos"), QStringLiteral("Espere por Favor"),
-                         QString::number((i + 1) * 100 / total) + QStringLiteral(" %"));
+                         listado.textoPorciento);
         if (cancelar) {
             listarHasta(i);
             progreso.Terminar();
@@ -116,16 +144,22 @@ WorkbenchRows FrmConcCuentas::ListarConProgreso(Lado lado, const WorkbenchRows& 
                 == ui::vbYes) {
                 ui::dialogs().MsgBox(QStringLiteral("Los datos que se mostrarán serán los generados hasta el momento"),
                                      ui::vbOKOnly + ui::vbExclamation, QStringLiteral("Aviso al Operador!!!"));
-                return WorkbenchRows(filas.begin() + qsizetype(i), filas.end());
+                filas.erase(filas.begin(), filas.begin() + qsizetype(i));
+                return filas;
             }
             // No: the same row goes on.
-            progreso.Iniciar(titulo, true);
+            progreso.Iniciar(listado.titulo, true);
             continue;
         }
         ++i;
-        if (i - listadas >= kBloque)
+        ++listado.vistas;
+        if (i - listadas >= kBloque && i < total)
             listarHasta(i);
     }
-    listarHasta(total);
+    // A block listed whole goes to the session as it is.
+    if (listadas == 0)
+        m_sesion.Agregar(lado, std::move(filas));
+    else
+        listarHasta(total);
     return {};
 }

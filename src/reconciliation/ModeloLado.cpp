@@ -21,7 +21,7 @@ ModeloLado::~ModeloLado()
 
 int ModeloLado::rowCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : int(m_sesion.Cantidad(m_lado));
+    return parent.isValid() ? 0 : count();
 }
 
 QVariant ModeloLado::data(const QModelIndex& index, int role) const
@@ -50,7 +50,30 @@ QVariant ModeloLado::data(const QModelIndex& index, int role) const
 
 int ModeloLado::count() const
 {
-    return int(m_sesion.Cantidad(m_lado));
+    return int(m_sesion.Cantidad(m_lado) - m_sinAnunciar);
+}
+
+void ModeloLado::Retener()
+{
+    m_retenido = true;
+}
+
+void ModeloLado::Soltar()
+{
+    m_retenido = false;
+    anunciar();
+}
+
+void ModeloLado::anunciar()
+{
+    if (m_sinAnunciar == 0)
+        return;
+    const qsizetype desde = qsizetype(m_idEn.size());
+    beginInsertRows({}, int(desde), int(desde + m_sinAnunciar - 1));
+    m_sinAnunciar = 0;
+    numerar(desde);
+    endInsertRows();
+    ordenarAgregadas();
 }
 
 quint32 ModeloLado::idAt(int position)
@@ -135,8 +158,10 @@ void ModeloLado::numerar(qsizetype desde)
 
 void ModeloLado::reemplazando(Lado lado)
 {
-    if (lado == m_lado)
-        beginResetModel();
+    if (lado != m_lado)
+        return;
+    anunciar();
+    beginResetModel();
 }
 
 void ModeloLado::reemplazadas(Lado lado)
@@ -152,16 +177,26 @@ void ModeloLado::reemplazadas(Lado lado)
 
 void ModeloLado::agregando(Lado lado, qsizetype desde, qsizetype cantidad)
 {
-    if (lado == m_lado)
-        beginInsertRows({}, int(desde), int(desde + cantidad - 1));
+    if (lado != m_lado)
+        return;
+    if (m_retenido) {
+        m_sinAnunciar += cantidad;
+        return;
+    }
+    beginInsertRows({}, int(desde), int(desde + cantidad - 1));
 }
 
 void ModeloLado::agregadas(Lado lado)
 {
-    if (lado != m_lado)
+    if (lado != m_lado || m_retenido)
         return;
     numerar(qsizetype(m_idEn.size()));
     endInsertRows();
+    ordenarAgregadas();
+}
+
+void ModeloLado::ordenarAgregadas()
+{
     // A sorted list puts rows added from code in their place, as the list control does.
     if (m_sorted && !m_ordenando) {
         m_ordenando = true;
@@ -174,6 +209,7 @@ void ModeloLado::quitando(Lado lado, qsizetype desde, qsizetype cantidad)
 {
     if (lado != m_lado)
         return;
+    anunciar();
     beginRemoveRows({}, int(desde), int(desde + cantidad - 1));
     for (qsizetype p = desde; p < desde + cantidad; ++p)
         m_posicionDe[size_t(m_idEn[size_t(p)] - m_primerId)] = -1;
@@ -192,6 +228,7 @@ void ModeloLado::reordenando(Lado lado)
 {
     if (lado != m_lado)
         return;
+    anunciar();
     emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
     m_persistentesAntes = persistentIndexList();
     m_persistentes.clear();
@@ -221,7 +258,10 @@ void ModeloLado::reordenadas(Lado lado, const std::vector<qsizetype>& origen)
 
 void ModeloLado::cambiadas(Lado lado, const std::vector<qsizetype>& posiciones)
 {
-    if (lado != m_lado || columnTotal() == 0)
+    if (lado != m_lado)
+        return;
+    anunciar();
+    if (columnTotal() == 0)
         return;
     // One signal per run of neighbouring rows.
     size_t i = 0;

@@ -33,6 +33,12 @@ public:
     QString key(quint32 id) const override;
     QString tag(quint32 id) const override;
 
+    // While held, rows the session adds are not announced to the view: a load that adds them a block at a
+    // time has them laid out once, when the hold ends (Soltar), instead of the whole list again for every
+    // block. Any other change of the side ends the wait first.
+    void Retener();
+    void Soltar();
+
     // The session row an item names.
     const WorkbenchRow& Fila(quint32 id) const;
     qsizetype Posicion(quint32 id) const { return m_posicionDe[size_t(id - m_primerId)]; }
@@ -53,6 +59,9 @@ protected:
 
 private:
     void numerar(qsizetype desde);
+    // The rows added while held, announced now.
+    void anunciar();
+    void ordenarAgregadas();
 
     SesionConciliacion& m_sesion;
     Lado m_lado;
@@ -62,6 +71,8 @@ private:
     QModelIndexList m_persistentesAntes;
     std::vector<std::pair<quint32, int>> m_persistentes;
     bool m_ordenando = false;
+    bool m_retenido = false;
+    qsizetype m_sinAnunciar = 0;            // session rows at the end the view has not been told of
 };
 
 } // namespace conciliacion

@@ -69,12 +69,15 @@ private:
     int m_avances = 0;
 };
 
-// A list that takes the rows it is given, up to `hasta` of them when set (the operator cancelled there).
+// A list that takes the rows it is given, up to `hasta` of a load's rows when set (the operator cancelled
+// there).
 class VistaDePrueba : public VistaCarga {
 public:
     std::optional<qsizetype> hasta;
     int vaciados = 0;
     int listados = 0;
+    size_t anunciadas = 0;      // the rows the last load said it would list
+    qsizetype enCarga = 0;      // the rows the last load listed
     WorkbenchRows filas;
 
     void VaciarLado(Lado) override
@@ -82,10 +85,17 @@ public:
         ++vaciados;
         filas.clear();
     }
-    WorkbenchRows Listar(Lado, const WorkbenchRows& nuevas) override
+    void Preparar(Lado, size_t total) override
+    {
+        anunciadas = total;
+        enCarga = 0;
+    }
+    WorkbenchRows Listar(Lado, WorkbenchRows nuevas) override
     {
         ++listados;
-        const qsizetype corte = std::min(hasta.value_or(qsizetype(nuevas.size())), qsizetype(nuevas.size()));
+        const qsizetype corte = std::min(hasta.value_or(enCarga + qsizetype(nuevas.size())) - enCarga,
+                                         qsizetype(nuevas.size()));
+        enCarga += corte;
         filas.insert(filas.end(), nuevas.begin(), nuevas.begin() + corte);
         return WorkbenchRows(nuevas.begin() + corte, nuevas.end());
     }
@@ -131,6 +141,8 @@ private slots:
     void cancelledLoadGivesBackWhatItDidNotList_data();
     void cancelledLoadGivesBackWhatItDidNotList();
     void cancelledLoadKeepsTheHeldLines();
+    void largeLoadGivesBackFromTheFirstLineNotListed_data();
+    void largeLoadGivesBackFromTheFirstLineNotListed();
     void loadOfAFinalizedOneChangesNothing();
     void loadStopsWhereThePieceLeft_data();
     void loadStopsWhereThePieceLeft();
@@ -618,6 +630,42 @@ void EngineStepsTest::cancelledLoadKeepsTheHeldLines()
     QCOMPARE(r.devueltas.size(), size_t(1));
     QCOMPARE(valores("SELECT CONCEPTO FROM MV_CONCILIACION ORDER BY ID"),
              QStringLiteral("Cobro FC 10|Cobro FC 11|Ajuste"));
+}
+
+void EngineStepsTest::largeLoadGivesBackFromTheFirstLineNotListed_data()
+{
+    QTest::addColumn<int>("listadas");
+    QTest::newRow("all listed") << 9003;
+    QTest::newRow("cancelled in the first block read") << 100;
+    QTest::newRow("cancelled in a later block read") << 6000;
+}
+
+// A load of more lines than the store reads at once: the list hears of them all before the first, gets them in
+// journal order, and after a cancel exactly the lines not listed are free again.
+void EngineStepsTest::largeLoadGivesBackFromTheFirstLineNotListed()
+{
+    QFETCH(int, listadas);
+    constexpr int kLineas = 9000;
+    m_cn->Execute(QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < %1) "
+                                 "INSERT INTO MV_ASIENTOS (CUENTA,SECUENCIA,MES_OPERATIVO,[NUMERO ASIENTO],PERIODO,"
+                                 "TIPO_REG,FECHA,TC,SUCURSAL,NUMERO,LETRA,[DEBE-HABER],IMPORTE,DETALLE) SELECT '1101', 5, "
+                                 "3, 1000 + i, 2026, 'N', '2026-03-25', 'RC', '0003', printf('%08d', i), 'A', 'D', i, "
+                                 "'linea ' || i FROM n")
+                      .arg(kLineas));
+    OperadorDePrueba operador;
+    VistaDePrueba vista;
+    vista.hasta = listadas;
+    const ResultadoCarga r = PasoCargar(*m_store).Ejecutar(Marzo(1), Lado::Izquierda, true, false, operador, vista);
+    QCOMPARE(r.registradas, kLineas + 3);
+    QCOMPARE(vista.anunciadas, size_t(kLineas + 3));
+    QCOMPARE(qsizetype(vista.filas.size()), qsizetype(listadas));
+    QCOMPARE(qsizetype(r.devueltas.size()), qsizetype(kLineas + 3 - listadas));
+    QCOMPARE(vista.filas.back().Concepto, QStringLiteral("linea %1").arg(listadas - 3));
+    // What is listed is what is held, in the journal's order.
+    QStringList listados;
+    for (const WorkbenchRow& f : vista.filas)
+        listados << f.Concepto;
+    QCOMPARE(valores("SELECT CONCEPTO FROM MV_CONCILIACION ORDER BY ID"), listados.join(u'|'));
 }
 
 void EngineStepsTest::loadOfAFinalizedOneChangesNothing()

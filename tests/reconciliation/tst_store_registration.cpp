@@ -6,6 +6,7 @@
 #include "tst_store_fixture.h"
 
 #include <QSqlQuery>
+#include <algorithm>
 #include <QThread>
 #include <latch>
 
@@ -18,6 +19,8 @@ private slots:
     void journalQueryRuns();
     void registersFreeLinesInQueryOrder();
     void listRowsCarryTheirOwnRows();
+    void manyLinesComeBackInJournalOrder_data();
+    void manyLinesComeBackInJournalOrder();
     void heldLinesAreSkipped_data();
     void heldLinesAreSkipped();
     void headerIsWrittenOnce();
@@ -99,7 +102,7 @@ void StoreRegistrationTest::listRowsCarryTheirOwnRows()
         const ado::RowSet fila = cn.Query(QStringLiteral("SELECT SECUENCIA, MES_OPERATIVO, [NUMERO ASIENTO], CONCEPTO, "
                                                          "IDCONCILIACION FROM MV_CONCILIACION WHERE ID = %1").arg(f.ID));
         QCOMPARE(fila.rows.size(), 1);
-        QCOMPARE(fila.rows[0][2].toText(), f.NroAsiento);
+        QCOMPARE(fila.rows[0][2].toText(), f.NroAsiento());
         QCOMPARE(fila.rows[0][3].toText(), f.Concepto);
         QCOMPARE(fila.rows[0][4].toLong(), 1);
     }
@@ -109,12 +112,71 @@ void StoreRegistrationTest::listRowsCarryTheirOwnRows()
     QCOMPARE(d3.TC, QString("VJ"));
     QCOMPARE(d3.Comprobante, QString("000100000077X"));
     QCOMPARE(d3.Importe, ado::Currency::fromLong(40));
-    QCOMPARE(d3.Secuencia + "/" + d3.MesOperativo + "/" + d3.NroAsiento + "/" + d3.Periodo + "/" + d3.Tipo_Reg,
+    QCOMPARE(d3.Secuencia() + "/" + d3.MesOperativo() + "/" + d3.NroAsiento() + "/" + d3.Periodo() + "/" + d3.Tipo_Reg(),
              QString("1/3/77/2026/N"));
     QCOMPARE(d3.ConciliadoCon, QString());
-    QCOMPARE(d3.Tc_Origen + d3.Cpte_Origen, QString("VJ000100000077X"));
+    QCOMPARE(d3.Tc_Origen() + d3.Cpte_Origen(), QString("VJ000100000077X"));
     QVERIFY(!d3.Checked);
     QCOMPARE(d3.SmallIcon, kIconoSinMarcar);
+}
+
+void StoreRegistrationTest::manyLinesComeBackInJournalOrder_data()
+{
+    QTest::addColumn<QString>("lectura");
+    QTest::newRow("returned by the registration") << "registro";
+    QTest::newRow("read a block at a time") << "bloques";
+    QTest::newRow("the saved reconciliation reloaded") << "guardada";
+}
+
+// More lines than one read of the store takes: every one comes back once, in the journal's order, another
+// reconciliation's line between them left out.
+void StoreRegistrationTest::manyLinesComeBackInJournalOrder()
+{
+    QFETCH(QString, lectura);
+    constexpr int kLineas = 9000;
+    Base b;
+    ado::Connection cn;
+    b.Abrir(cn);
+    cn.Execute(QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < %1) "
+                              "INSERT INTO MV_ASIENTOS (CUENTA,SECUENCIA,MES_OPERATIVO,[NUMERO ASIENTO],PERIODO,TIPO_REG,"
+                              "FECHA,TC,SUCURSAL,NUMERO,LETRA,[DEBE-HABER],IMPORTE,DETALLE) SELECT '1101', 5, 3, "
+                              "1000 + (%1 - i), 2026, 'N', '2026-03-25', 'RC', '0003', printf('%08d', i), 'A', 'D', i, "
+                              "'linea ' || i FROM n")
+                   .arg(kLineas));
+    ReconciliationStore store(cn, true, Entorno());
+    ResultadoRegistro r = store.RegistrarLibres(Marzo(1), Lado::Izquierda, lectura == QLatin1String("registro"));
+    QCOMPARE(r.cantidad, qint64(kLineas + 3));
+    // Another reconciliation's line with an ID inside the run of this one's.
+    cn.Execute(QStringLiteral("UPDATE MV_CONCILIACION SET IDCONCILIACION = 7 WHERE CONCEPTO = 'linea 5000'"));
+    WorkbenchRows filas;
+    if (lectura == QLatin1String("registro")) {
+        filas = std::move(r.filas);
+        filas.erase(std::remove_if(filas.begin(), filas.end(),
+                                   [](const WorkbenchRow& f) { return f.Concepto == QLatin1String("linea 5000"); }),
+                    filas.end());
+    } else if (lectura == QLatin1String("bloques")) {
+        QVERIFY(r.filas.empty());
+        for (TramoIds porLeer = r.ids;;) {
+            const WorkbenchRows bloque = store.LeerBloque(1, Lado::Izquierda, porLeer);
+            if (bloque.empty())
+                break;
+            QVERIFY(bloque.size() < size_t(kLineas));
+            filas.insert(filas.end(), bloque.begin(), bloque.end());
+            porLeer.despuesDe = bloque.back().ID;
+        }
+    } else {
+        QVERIFY(store.CargarLineas(1, Lado::Izquierda, false, r.ids).empty());
+        filas = store.CargarLineas(1, Lado::Izquierda, false);
+    }
+    QCOMPARE(qsizetype(filas.size()), qsizetype(kLineas + 2));
+    QCOMPARE(filas[0].Concepto + '|' + filas[2].Concepto + '|' + filas[3].Concepto, QString("Cobro FC 10|Ajuste|linea 1"));
+    for (size_t i = 1; i < filas.size(); ++i)
+        QVERIFY(filas[i - 1].ID < filas[i].ID);
+    for (qsizetype i = 3; i < qsizetype(filas.size()); ++i) {
+        const int linea = int(i) - 2 + (i - 2 >= 5000 ? 1 : 0);
+        QCOMPARE(filas[size_t(i)].Concepto, QStringLiteral("linea %1").arg(linea));
+        QCOMPARE(filas[size_t(i)].NroAsiento(), QString::number(1000 + kLineas - linea));
+    }
 }
 
 void StoreRegistrationTest::heldLinesAreSkipped_data()

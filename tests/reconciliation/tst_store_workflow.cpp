@@ -60,6 +60,7 @@ private slots:
     void longLinkListsAreKeptWhole();
     void eachToEachGoesInBlocks_data();
     void eachToEachGoesInBlocks();
+    void eachToEachOverManyLeftLines();
 
 private:
     // Reconciliation 1 registered, D1/D2 against C1/C2 reconciled and linked, D3 and C3 unmarked.
@@ -286,7 +287,7 @@ void StoreWorkflowTest::savedLinesComeBack()
     QCOMPARE(izquierda[0].Importe, ado::Currency::fromLong(100));
     const WorkbenchRows derecha = store.CargarLineas(1, Lado::Derecha, true);
     // Right rows carry their journal key too.
-    QCOMPARE(derecha[1].Secuencia + "/" + derecha[1].NroAsiento + "/" + derecha[1].Tipo_Reg, QString("2/11/N"));
+    QCOMPARE(derecha[1].Secuencia() + "/" + derecha[1].NroAsiento() + "/" + derecha[1].Tipo_Reg(), QString("2/11/N"));
     QCOMPARE(derecha[1].Comprobante, QString("000200000005X"));
     QCOMPARE(derecha[1].Vencimiento, QString("15/03/2026"));
     QCOMPARE(derecha[1].ConciliadoCon, QString("1,2"));
@@ -498,6 +499,24 @@ void StoreWorkflowTest::eachToEachGoesInBlocks()
         QCOMPARE(avances.last(), cancelarEn);
         QCOMPARE(Volcado(*m_cn), antes);
     }
+}
+
+// More new left lines than the store writes together, in no order: every pair is written once.
+void StoreWorkflowTest::eachToEachOverManyLeftLines()
+{
+    const Conciliada c = conciliar();
+    VinculosAGrabar v;
+    for (qint64 i = 600; i >= 1; --i)
+        v.izquierdasNuevas.push_back(1000 + (i * 7) % 601);
+    for (qint64 j = 30; j >= 1; --j)
+        v.derechasNuevas.push_back(5000 + j);
+    QCOMPARE(m_store->Conciliar(Marzo(1), Estados(c.izquierda), Estados(c.derecha), v), Resultado::Hecho);
+    QCOMPARE(Lista(*m_cn, "SELECT COUNT(*) || '/' || COUNT(DISTINCT IdCpte) || '/' || COUNT(DISTINCT IdCpteAux) || '/' "
+                          "|| MIN(IdCpte) || '/' || MAX(IdCpte) FROM MV_CONCILIACION_Cpte_AUX WHERE IdCpte > 1000"),
+             QString("18000/600/30/1001/1600"));
+    QCOMPARE(Lista(*m_cn, "SELECT DISTINCT n FROM (SELECT COUNT(*) AS n FROM MV_CONCILIACION_Cpte_AUX WHERE IdCpte > 1000 "
+                          "GROUP BY IdCpteAux)"),
+             QString("600"));
 }
 
 QTEST_GUILESS_MAIN(StoreWorkflowTest)

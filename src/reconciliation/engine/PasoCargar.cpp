@@ -2,11 +2,11 @@
 
 #include "PasoCargar.h"
 
-#include <unordered_set>
-
 namespace conciliacion {
 
 VistaCarga::~VistaCarga() = default;
+
+void VistaCarga::Preparar(Lado, size_t) {}
 
 PasoCargar::PasoCargar(ReconciliationStore& store) : m_store(store) {}
 
@@ -15,37 +15,48 @@ ResultadoCarga PasoCargar::Ejecutar(const Cabecera& cabecera, Lado lado, bool co
 {
     ResultadoCarga resultado;
     ResultadoRegistro registro;
-    WorkbenchRows filas;
-    bool seguir = operador.Ejecutar([&] { registro = m_store.RegistrarLibres(cabecera, lado); }) != Intento::Abandonado;
+    WorkbenchRows anteriores;
+    bool seguir = operador.Ejecutar([&] { registro = m_store.RegistrarLibres(cabecera, lado, false); })
+                  != Intento::Abandonado;
     if (seguir && registro.finalizada) {
         // Finalized by another station since it was opened here: the list stays as it is.
         resultado.finalizada = true;
         return resultado;
     }
-    resultado.registradas = qsizetype(registro.filas.size());
-    std::unordered_set<qint64> nuevas;
-    for (const WorkbenchRow& f : registro.filas)
-        nuevas.insert(f.ID);
+    resultado.registradas = registro.cantidad;
     if (seguir && completa) {
         vista.VaciarLado(lado);
         // The lines this reconciliation already holds stay listed, ahead of those it takes now; a second load
         // of a new reconciliation would otherwise hide its own lines.
         seguir = operador.Ejecutar([&] {
-            for (WorkbenchRow& f : m_store.CargarLineas(cabecera.numero, lado, incluirConciliadas))
-                if (!nuevas.count(f.ID))
-                    filas.push_back(std::move(f));
+            anteriores = m_store.CargarLineas(cabecera.numero, lado, incluirConciliadas, registro.ids);
         }) != Intento::Abandonado;
     }
     if (!seguir)
         return resultado;
-    filas.insert(filas.end(), registro.filas.begin(), registro.filas.end());
-    // After a confirmed cancel the lines taken now but not listed are given back, so that no line stays held
-    // by a reconciliation that does not show it.
+    vista.Preparar(lado, anteriores.size() + size_t(registro.cantidad));
+    // The lines taken now that are not listed: at first all of them; after a short listing, those from the
+    // first one not listed (they come in ID order).
+    TramoIds sinListar = registro.ids;
+    bool corto = !anteriores.empty() && !vista.Listar(lado, std::move(anteriores)).empty();
+    for (TramoIds porLeer = registro.ids; !corto && porLeer.despuesDe < porLeer.hasta;) {
+        WorkbenchRows bloque;
+        if (operador.Ejecutar([&] { bloque = m_store.LeerBloque(cabecera.numero, lado, porLeer); }) != Intento::Hecho) {
+            corto = true;
+            break;
+        }
+        if (bloque.empty())
+            break;
+        porLeer.despuesDe = bloque.back().ID;
+        const WorkbenchRows resto = vista.Listar(lado, std::move(bloque));
+        corto = !resto.empty();
+        sinListar.despuesDe = corto ? resto.front().ID - 1 : porLeer.despuesDe;
+    }
+    if (!corto || sinListar.despuesDe >= sinListar.hasta)
+        return resultado;
     std::vector<qint64> devolver;
-    for (const WorkbenchRow& f : vista.Listar(lado, filas))
-        if (nuevas.count(f.ID))
-            devolver.push_back(f.ID);
-    if (!devolver.empty()
+    if (operador.Ejecutar([&] { devolver = m_store.IdsDeLineas(cabecera.numero, lado, sinListar); }) == Intento::Hecho
+        && !devolver.empty()
         && operador.Ejecutar([&] { m_store.Liberar(cabecera.numero, lado, devolver); }) == Intento::Hecho)
         resultado.devueltas = std::move(devolver);
     return resultado;

@@ -2,8 +2,10 @@
 // Loading a side from the journal: every line of the header's query that no reconciliation holds is
 // registered under this reconciliation at once; a full load then reads back the lines the reconciliation
 // already holds, to be listed ahead of those it takes now. The view lists the rows (with its progress and
-// cancel). After a cancel the operator confirmed, the lines taken now but not listed are given back, so that
-// no line stays held by a reconciliation that does not show it.
+// cancel); the lines taken now are read back a block at a time as it lists them, so that a large load never
+// holds them twice. When the listing stops short (a cancel the operator confirmed, a read of a block that
+// failed and was left), the lines taken now but not listed are given back, so that no line stays held by a
+// reconciliation that does not show it.
 
 #include "OperadorPaso.h"
 #include "Store.h"
@@ -16,9 +18,12 @@ public:
     virtual ~VistaCarga();
     // A full load empties the side's list (and sets up its columns) before the held lines are read back.
     virtual void VaciarLado(Lado lado) = 0;
-    // Lists the rows after those the side shows, in order. Returns the rows it did not list because the
-    // operator cancelled and confirmed it, in order; none when it listed them all.
-    virtual WorkbenchRows Listar(Lado lado, const WorkbenchRows& filas) = 0;
+    // The load is about to list this many rows, in one or more calls of Listar.
+    virtual void Preparar(Lado lado, size_t total);
+    // Lists the rows after those the side shows, in order; the rows of one load come a block at a time.
+    // Returns the rows it did not list because the operator cancelled and confirmed it, in order (then no
+    // more rows come); none when it listed them all.
+    virtual WorkbenchRows Listar(Lado lado, WorkbenchRows filas) = 0;
 };
 
 struct ResultadoCarga {

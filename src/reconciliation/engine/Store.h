@@ -72,12 +72,20 @@ public:
     // A load the operator cancels while the list fills keeps what it listed: the rows it did not list are
     // released with Liberar (PasoCargar does). Lines an earlier load of the same number registered are held by it and not returned
     // again: CargarLineas lists them.
-    ResultadoRegistro RegistrarLibres(const Cabecera& cabecera, Lado lado);
+    // With `conFilas` false the rows are not read back: `ids` and `cantidad` tell the lines registered, and
+    // LeerBloque reads them a block at a time (so that a large load never holds them twice).
+    ResultadoRegistro RegistrarLibres(const Cabecera& cabecera, Lado lado, bool conFilas = true);
+    // The first block of the side's lines of the number with an ID in `tramo`, as list rows by ID (marked
+    // lines too); empty when none is left. The next block starts after the last row's ID.
+    WorkbenchRows LeerBloque(qint64 numero, Lado lado, TramoIds tramo);
+    // The IDs of the side's lines of the number with an ID in `tramo`, ascending.
+    std::vector<qint64> IdsDeLineas(qint64 numero, Lado lado, TramoIds tramo);
 
     // ---- a saved reconciliation ----
-    // The side's saved lines of the number as list rows, in stored order: unmarked lines always, marked ones
-    // (checked) only with `incluirConciliadas`. The header is not looked at: the caller has read it already.
-    WorkbenchRows CargarLineas(qint64 numero, Lado lado, bool incluirConciliadas);
+    // The side's saved lines of the number as list rows, in stored order (by ID): unmarked lines always, marked
+    // ones (checked) only with `incluirConciliadas`; lines with an ID in `salvo` are left out (those a
+    // registration has just returned). The header is not looked at: the caller has read it already.
+    WorkbenchRows CargarLineas(qint64 numero, Lado lado, bool incluirConciliadas, TramoIds salvo = {});
 
     // The report's header and lines (StoreReport.h); none when the header is missing or its conditions
     // leave it out. Raises CondicionDesconocida for a table or column the report does not read.
@@ -118,6 +126,12 @@ private:
     qint64 ejecutar(const QString& sentencia);
     // The rows of the query, adapted.
     ado::RowSet leer(const QString& consulta);
+    // The first block of the side's lines of the number with an ID in `tramo` and outside `salvo`, by ID.
+    WorkbenchRows leerBloque(qint64 numero, Lado lado, bool incluirMarcadas, TramoIds tramo, TramoIds salvo);
+    // All of them, read a block at a time, so that besides the list rows no more than one block of query rows
+    // is held; `esperadas` (when known) sizes the list once.
+    WorkbenchRows leerLineas(qint64 numero, Lado lado, bool incluirMarcadas, TramoIds tramo, TramoIds salvo,
+                             qsizetype esperadas = 0);
 
     // Pieces run inside a caller's transaction.
     // Inserts the header when the number has none; true when it did.

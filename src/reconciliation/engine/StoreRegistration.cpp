@@ -2,7 +2,6 @@
 
 #include "Store.h"
 #include "StoreJournalQuery.h"
-#include "StoreRows.h"
 #include "StoreSql.h"
 
 namespace conciliacion {
@@ -12,7 +11,7 @@ void ReconciliationStore::AbrirDiario(const Cabecera& cabecera, Lado lado, ado::
     rs.Open(adaptar(ConsultaDiario(cabecera, lado, oracle())), &cn());
 }
 
-ResultadoRegistro ReconciliationStore::RegistrarLibres(const Cabecera& cabecera, Lado lado)
+ResultadoRegistro ReconciliationStore::RegistrarLibres(const Cabecera& cabecera, Lado lado, bool conFilas)
 {
     const QString tabla = Describir(lado).tabla;
     const QString registro = SentenciaRegistro(cabecera, lado, oracle());
@@ -32,11 +31,12 @@ ResultadoRegistro ReconciliationStore::RegistrarLibres(const Cabecera& cabecera,
             // the IDs come from those rows themselves, in the order the journal query gave them.
             const sql::Filas tope(leer(QStringLiteral("SELECT MAX(ID) as id FROM ") + tabla));
             const qint64 anterior = tope.Cantidad() > 0 ? tope.Entero(0, 0) : 0;
-            if (ejecutar(registro) > 0) {
-                r.filas = FilasDeLineas(leer(QStringLiteral("SELECT * FROM ") + tabla + QStringLiteral(" WHERE ")
-                                             + sql::DelNumero(cabecera.numero) + QStringLiteral(" AND ID > ")
-                                             + QString::number(anterior) + QStringLiteral(" ORDER BY ID")),
-                                        lado, true);
+            r.cantidad = ejecutar(registro);
+            if (r.cantidad > 0) {
+                const sql::Filas ultimo(leer(QStringLiteral("SELECT MAX(ID) as id FROM ") + tabla));
+                r.ids = {anterior, ultimo.Entero(0, 0)};
+                if (conFilas)
+                    r.filas = leerLineas(cabecera.numero, lado, true, r.ids, {}, r.cantidad);
             }
             transaccion.Confirmar();
             return r;

@@ -8,7 +8,10 @@ namespace conciliacion {
 
 // One list row per stored line, in the order given: every text through Conversiones::TextoCampo (Null reads
 // as ""), the amount as stored (Null as 0), the check mark the line's stored mark. Marked lines are left out
-// unless `incluirMarcadas`.
+// unless `incluirMarcadas`. A text that repeats from line to line (a date, a period, a type) is kept once and
+// shared by the rows that show it.
 WorkbenchRows FilasDeLineas(const ado::RowSet& datos, Lado lado, bool incluirMarcadas);
+// The same rows added at the end of `filas`.
+void AgregarFilasDeLineas(const ado::RowSet& datos, Lado lado, bool incluirMarcadas, WorkbenchRows& filas);
 
 } // namespace conciliacion

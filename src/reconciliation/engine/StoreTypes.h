@@ -94,11 +94,22 @@ struct ResultadoBloqueo {
     QString titular;        // when not taken: the owner text of the station that holds it
 };
 
+// A run of line IDs of one side: every ID above `despuesDe` up to `hasta`; empty when they are equal.
+struct TramoIds {
+    qint64 despuesDe = 0;
+    qint64 hasta = 0;
+    bool Contiene(qint64 id) const { return id > despuesDe && id <= hasta; }
+};
+
 // What registering a panel's free journal lines left.
 struct ResultadoRegistro {
     bool cabeceraCreada = false;    // the header did not exist and was written with this call
     bool finalizada = false;        // the reconciliation is finalized: nothing was registered
     WorkbenchRows filas;            // the lines registered now, in the journal query's order
+    // The IDs of the lines registered now: the reconciliation's lines of the side with an ID in it are exactly
+    // those registered.
+    TramoIds ids;
+    qint64 cantidad = 0;            // how many lines were registered
 };
 
 } // namespace conciliacion

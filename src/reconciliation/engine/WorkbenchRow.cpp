@@ -25,6 +25,24 @@ const std::array<DefinicionColumna, kCantidadColumnas> kColumnasLista = {{
     {"Cpte_Origen", "Cpte_Origen", 11, false},
 }};
 
+TextosDiario::TextosDiario(const std::array<QString, kPartes>& partes)
+{
+    qsizetype largo = 0;
+    for (const QString& p : partes)
+        largo += p.size();
+    m_texto.reserve(largo);
+    for (size_t i = 0; i < partes.size(); ++i) {
+        m_texto += partes[i];
+        m_fin[i] = quint32(m_texto.size());
+    }
+}
+
+QString TextosDiario::Texto(Parte parte) const
+{
+    const quint32 desde = parte == 0 ? 0 : m_fin[size_t(parte) - 1];
+    return m_texto.mid(desde, m_fin[size_t(parte)] - desde);
+}
+
 ado::Currency ImporteLista(ado::Currency importe)
 {
     constexpr qint64 kCentavo = ado::Currency::kScale / 100;
@@ -71,14 +89,14 @@ QString WorkbenchRow::Texto(int subItem) const
     case colImporte: return TextoImporteLista(Importe);
     case colConcepto: return Concepto;
     case colID: return QString::number(ID);
-    case colSecuencia: return Secuencia;
-    case colMesOperativo: return MesOperativo;
-    case colNroAsiento: return NroAsiento;
-    case colPeriodo: return Periodo;
-    case colTipoReg: return Tipo_Reg;
+    case colSecuencia: return Secuencia();
+    case colMesOperativo: return MesOperativo();
+    case colNroAsiento: return NroAsiento();
+    case colPeriodo: return Periodo();
+    case colTipoReg: return Tipo_Reg();
     case colConciliadoCon: return ConciliadoCon;
-    case colTcOrigen: return Tc_Origen;
-    case colCpteOrigen: return Cpte_Origen;
+    case colTcOrigen: return Tc_Origen();
+    case colCpteOrigen: return Cpte_Origen();
     default: return {};
     }
 }

@@ -49,6 +49,20 @@ constexpr qint32 kColorNegro = 0;      // BGR colours, as the list stores them
 constexpr qint32 kColorRojo = 0x0000FF;
 constexpr qint32 kColorAzul = 0xFF0000;
 
+// The hidden journal-key columns and the origin columns of a line, as shown. They come from the store and
+// never change, so they are kept as one text and the ends of its parts: a row of a large list stays small.
+class TextosDiario {
+public:
+    enum Parte { Secuencia, MesOperativo, NroAsiento, Periodo, Tipo_Reg, Tc_Origen, Cpte_Origen, kPartes };
+    TextosDiario() = default;
+    explicit TextosDiario(const std::array<QString, kPartes>& partes);
+    QString Texto(Parte parte) const;
+
+private:
+    QString m_texto;
+    std::array<quint32, kPartes> m_fin{};
+};
+
 struct WorkbenchRow {
     QString Orden;
     QString Fecha;                 // as shown, dd/mm/yyyy
@@ -58,14 +72,8 @@ struct WorkbenchRow {
     ado::Currency Importe;         // as stored; the list shows and computes with ImporteMostrado()
     QString Concepto;
     qint64 ID = 0;
-    QString Secuencia;
-    QString MesOperativo;
-    QString NroAsiento;
-    QString Periodo;
-    QString Tipo_Reg;
+    TextosDiario Diario;           // Secuencia, MesOperativo, NroAsiento, Periodo, Tipo_Reg, Tc_Origen, Cpte_Origen
     QString ConciliadoCon;         // IDs of the linked rows of the other list, joined by ","
-    QString Tc_Origen;
-    QString Cpte_Origen;
 
     bool Checked = false;
     qint32 ForeColor = kColorNegro;
@@ -73,6 +81,14 @@ struct WorkbenchRow {
     // Link group given by AgruparConciliados: one number per group head of a run, 0 for no group. Icons
     // repeat after 106 groups, so they cannot tell groups apart; this number can.
     qint64 Grupo = 0;
+
+    QString Secuencia() const { return Diario.Texto(TextosDiario::Secuencia); }
+    QString MesOperativo() const { return Diario.Texto(TextosDiario::MesOperativo); }
+    QString NroAsiento() const { return Diario.Texto(TextosDiario::NroAsiento); }
+    QString Periodo() const { return Diario.Texto(TextosDiario::Periodo); }
+    QString Tipo_Reg() const { return Diario.Texto(TextosDiario::Tipo_Reg); }
+    QString Tc_Origen() const { return Diario.Texto(TextosDiario::Tc_Origen); }
+    QString Cpte_Origen() const { return Diario.Texto(TextosDiario::Cpte_Origen); }
 
     // The amount as the list cell shows it, which is what matching and the totals compute with.
     ado::Currency ImporteMostrado() const;

@@ -106,6 +106,12 @@ void SesionConciliacion::Agregar(Lado lado, WorkbenchRows filas)
     Avisar([&](ObservadorSesion& o) { o.agregadas(lado); });
 }
 
+void SesionConciliacion::Reservar(Lado lado, size_t mas)
+{
+    WorkbenchRows& filas = m_lados[indice(lado)].filas;
+    filas.reserve(filas.size() + mas);
+}
+
 void SesionConciliacion::Quitar(Lado lado, const QSet<qint64>& ids)
 {
     Lado_& l = m_lados[indice(lado)];

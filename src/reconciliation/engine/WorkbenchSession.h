@@ -51,6 +51,8 @@ public:
     void Reemplazar(Lado lado, WorkbenchRows filas);
     // Rows added at the end of the side (a load that lists a panel after the saved lines).
     void Agregar(Lado lado, WorkbenchRows filas);
+    // Room for this many more rows on the side, made once before a load adds them a block at a time.
+    void Reservar(Lado lado, size_t mas);
     // Rows taken off the side (released lines), by ID.
     void Quitar(Lado lado, const QSet<qint64>& ids);
     // Both sides empty, nothing changed.

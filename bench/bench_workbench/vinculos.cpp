@@ -1,0 +1,104 @@
+#include "vinculos.h"
+
+#include "comun.h"
+
+#include "common/FreshProcess.h"
+#include "reconciliation/EntornoPrograma.h"
+#include "reconciliation/engine/Store.h"
+#include "schema/DemoDatabase.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLocale>
+#include <QTemporaryDir>
+
+namespace vinculos {
+namespace {
+
+constexpr char kHijo[] = "--vinculos";
+constexpr int kTramos = 10;
+
+int escribir(qint64 izquierdas, qint64 derechas, const QString& archivo)
+{
+    ado::Connection cn;
+    cn.Open(comun::TextoConexion(archivo));
+    conciliacion::ReconciliationStore store(cn, true, conciliacion::EntornoPrograma());
+    const conciliacion::Cabecera c = comun::Cabecera();
+    conciliacion::VinculosAGrabar v;
+    for (qint64 i = 1; i <= izquierdas; ++i)
+        v.izquierdasNuevas.push_back(i);
+    for (qint64 i = 1; i <= derechas; ++i)
+        v.derechasNuevas.push_back(i);
+    const qint64 total = v.Cantidad();
+    // The moment each tenth of the rows was written.
+    std::vector<double> marcas;
+    QElapsedTimer t;
+    bench::markIdle();
+    t.start();
+    const auto avance = [&](qint64 hechos, qint64) {
+        while (qint64(marcas.size()) < kTramos && hechos >= total * qint64(marcas.size() + 1) / kTramos)
+            marcas.push_back(double(t.nsecsElapsed()) / 1e6);
+        return false;
+    };
+    const conciliacion::Resultado r = store.Conciliar(c, {}, {}, v, avance);
+    const double fin = double(t.nsecsElapsed()) / 1e6;
+    bench::report(QStringLiteral("total"), fin);
+    if (!marcas.empty())
+        bench::report(QStringLiteral("confirmar"), fin - marcas.back());
+    bench::report(QStringLiteral("mem"), bench::peakAboveIdleMiB());
+    if (marcas.size() < size_t(kTramos))
+        return 1;
+    bench::report(QStringLiteral("primero"), marcas.front());
+    bench::report(QStringLiteral("ultimo"), marcas.back() - marcas[size_t(kTramos - 2)]);
+    return r == conciliacion::Resultado::Hecho ? 0 : 1;
+}
+
+} // namespace
+
+std::optional<int> Hijo(const QStringList& argumentos)
+{
+    if (argumentos.size() != 4 || argumentos.at(0) != QLatin1String(kHijo))
+        return std::nullopt;
+    QTemporaryDir dir;
+    qputenv("CONCCUENTAS_HOME", dir.path().toUtf8());
+    const QString archivo = dir.filePath(QStringLiteral("copia.db"));
+    if (!QFile::copy(argumentos.at(3), archivo))
+        return 1;
+    return escribir(argumentos.at(1).toLongLong(), argumentos.at(2).toLongLong(), archivo);
+}
+
+void Medir(bool diezMillones, int corridas, const QString& carpeta, QTextStream& out)
+{
+    const QString plantilla = carpeta + QStringLiteral("/demo.db");
+    QString porque;
+    if (!QFile::exists(plantilla) && !schema::CreateCompanyDatabase(plantilla, {}, &porque)) {
+        out << "cannot build the database: " << porque << Qt::endl;
+        return;
+    }
+    out << "Each-to-each link rows written by one reconciling run, each run a fresh process (" << corridas
+        << " runs: first / median); the last tenth of the rows against the first (goal: within 1.5x)" << Qt::endl;
+    // Sizes whose tenths are whole blocks of the store's progress, so that the last tenth ends before the commit.
+    std::vector<std::pair<qint64, qint64>> formas = {{1024, 1000}};
+    if (diezMillones)
+        formas.emplace_back(2048, 5000);
+    const QLocale en(QLocale::English);
+    for (const auto& [izquierdas, derechas] : formas) {
+        const QMap<QString, bench::Runs> f = bench::runFresh(
+            {QLatin1String(kHijo), QString::number(izquierdas), QString::number(derechas), plantilla}, corridas);
+        bench::Runs razon;
+        const bench::Runs primero = f.value(QStringLiteral("primero"));
+        const bench::Runs ultimo = f.value(QStringLiteral("ultimo"));
+        for (size_t i = 0; i < primero.values.size() && i < ultimo.values.size(); ++i)
+            razon.values.push_back(ultimo.values[i] / primero.values[i]);
+        const qint64 tramo = izquierdas * derechas / kTramos;
+        out << "  " << en.toString(izquierdas) << " left x " << en.toString(derechas) << " right = "
+            << en.toString(izquierdas * derechas) << " rows: all " << bench::firstAndMedian(f.value(QStringLiteral("total")))
+            << " ms; first " << en.toString(tramo) << " rows " << bench::firstAndMedian(primero) << " ms; last "
+            << en.toString(tramo) << " rows " << bench::firstAndMedian(ultimo) << " ms; last/first "
+            << bench::firstAndMedian(razon, 2) << " (goal: within 1.5); then the commit "
+            << bench::firstAndMedian(f.value(QStringLiteral("confirmar"))) << " ms; memory above idle "
+            << bench::firstAndMedian(f.value(QStringLiteral("mem"))) << " MiB" << Qt::endl;
+    }
+}
+
+} // namespace vinculos

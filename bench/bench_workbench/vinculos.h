@@ -1,0 +1,20 @@
+#pragma once
+// Writing each-to-each link rows (a reconciling run whose new left lines each link with every new right line)
+// through the store, in a fresh process: the rate of the first tenth of the rows beside that of the last tenth,
+// which must stay steady as the link table grows.
+
+#include <QStringList>
+#include <QTextStream>
+#include <optional>
+
+namespace vinculos {
+
+// With the arguments of a child run ("--vinculos <left lines> <right lines> <database>"): runs it in this
+// process and gives the exit code. Otherwise nothing.
+std::optional<int> Hijo(const QStringList& argumentos);
+
+// 1,024,000 link rows (1,024 left lines x 1,000 right), and 10,240,000 (2,048 x 5,000) as well with
+// `diezMillones`; `corridas` fresh processes each. The database is made in `carpeta`.
+void Medir(bool diezMillones, int corridas, const QString& carpeta, QTextStream& out);
+
+} // namespace vinculos
