@@ -203,7 +203,7 @@ void Medir(const QList<Tamano>& tamanos, const QString& carpeta, QTextStream& ou
             << bench::firstAndMedian(f.value(QStringLiteral("desnudo-pico"))) << ")"
             << (millon ? "  (goal: under 1536)" : "") << Qt::endl;
         out << "    store alone       " << bench::firstAndMedian(f.value(QStringLiteral("almacen"))) << " ms, "
-            << bench::firstAndMedian(f.value(QStringLiteral("almacen-mem"))) <<  " MiB above idle (registration and "
+            << bench::firstAndMedian(f.value(QStringLiteral("almacen-mem"))) << " MiB above idle (registration and "
             << "read back a block at a time, no window)" << Qt::endl;
         porLinea.emplace_back(n, f.value(QStringLiteral("ventana")).median() * 1000.0 / (2.0 * n));
     }
