@@ -126,12 +126,11 @@ private:
     qint64 ejecutar(const QString& sentencia);
     // The rows of the query, adapted.
     ado::RowSet leer(const QString& consulta);
-    // The first block of the side's lines of the number with an ID in `tramo` and outside `salvo`, by ID.
-    WorkbenchRows leerBloque(qint64 numero, Lado lado, bool incluirMarcadas, TramoIds tramo, TramoIds salvo);
-    // All of them, read a block at a time, so that besides the list rows no more than one block of query rows
-    // is held; `esperadas` (when known) sizes the list once.
-    WorkbenchRows leerLineas(qint64 numero, Lado lado, bool incluirMarcadas, TramoIds tramo, TramoIds salvo,
-                             qsizetype esperadas = 0);
+    // The first block of the side's lines of the number with an ID in `tramo`, by ID.
+    WorkbenchRows leerBloque(qint64 numero, Lado lado, bool incluirMarcadas, TramoIds tramo);
+    // All of them added to `filas`, read a block at a time, so that besides the list rows no more than one
+    // block of query rows is held.
+    void leerLineas(qint64 numero, Lado lado, bool incluirMarcadas, TramoIds tramo, WorkbenchRows& filas);
 
     // Pieces run inside a caller's transaction.
     // Inserts the header when the number has none; true when it did.

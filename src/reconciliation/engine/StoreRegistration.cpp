@@ -35,8 +35,10 @@ ResultadoRegistro ReconciliationStore::RegistrarLibres(const Cabecera& cabecera,
             if (r.cantidad > 0) {
                 const sql::Filas ultimo(leer(QStringLiteral("SELECT MAX(ID) as id FROM ") + tabla));
                 r.ids = {anterior, ultimo.Entero(0, 0)};
-                if (conFilas)
-                    r.filas = leerLineas(cabecera.numero, lado, true, r.ids, {}, r.cantidad);
+                if (conFilas) {
+                    r.filas.reserve(size_t(r.cantidad));
+                    leerLineas(cabecera.numero, lado, true, r.ids, r.filas);
+                }
             }
             transaccion.Confirmar();
             return r;
