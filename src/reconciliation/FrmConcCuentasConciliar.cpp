@@ -14,7 +14,6 @@
 
 using conciliacion::Lado;
 using conciliacion::Resultado;
-using conciliacion::WorkbenchRows;
 
 void FrmConcCuentas::ActualizarDatos()
 {
@@ -73,9 +72,7 @@ void FrmConcCuentas::CmdConciliar_Click()
 
     // The new rows are taken in list order, which is their order once grouped: every new left row sorts with
     // the unlinked ones and every new right row with the marked ones, and grouping sorts stably.
-    const WorkbenchRows& izquierda = m_sesion.Filas(Lado::Izquierda);
-    const WorkbenchRows& derecha = m_sesion.Filas(Lado::Derecha);
-    const VinculosNuevos nuevos = BuscarVinculosNuevos(izquierda, derecha);
+    const VinculosNuevos nuevos = m_sesion.BuscarVinculosNuevos();
     // Each to each can mean very many link rows: the operator hears how many before anything is written.
     if (const auto pregunta = PreguntaVinculosNuevos(nuevos)) {
         if (ui::dialogs().MsgBox(pregunta->texto, pregunta->estilo, pregunta->titulo) != ui::vbYes) {
@@ -83,24 +80,12 @@ void FrmConcCuentas::CmdConciliar_Click()
             return;
         }
     }
-    const VinculosAGrabar vinculos = ParaGrabar(nuevos, izquierda, derecha);
+    const VinculosAGrabar vinculos{m_sesion.Ids(Lado::Izquierda, nuevos.izquierda),
+                                   m_sesion.Ids(Lado::Derecha, nuevos.derecha)};
 
     // What the save writes: the rows changed so far, the new rows with their new link lists.
-    auto estados = [&](Lado lado, const std::vector<qsizetype>& posiciones, const QString& vinculo) {
-        const WorkbenchRows& filas = m_sesion.Filas(lado);
-        QSet<qint64> nuevas;
-        for (qsizetype p : posiciones)
-            nuevas.insert(filas[size_t(p)].ID);
-        EstadosFilas e;
-        for (const WorkbenchRow& f : filas)
-            if (nuevas.contains(f.ID))
-                e.push_back({f.ID, f.Checked, vinculo});
-            else if (m_sesion.Cambiada(lado, f.ID))
-                e.push_back({f.ID, f.Checked, f.ConciliadoCon});
-        return e;
-    };
-    const EstadosFilas estadosIzquierda = estados(Lado::Izquierda, nuevos.izquierda, nuevos.textoDerecha);
-    const EstadosFilas estadosDerecha = estados(Lado::Derecha, nuevos.derecha, nuevos.textoIzquierda);
+    const EstadosFilas estadosIzquierda = m_sesion.EstadosCambiados(Lado::Izquierda, nuevos.izquierda, nuevos.textoDerecha);
+    const EstadosFilas estadosDerecha = m_sesion.EstadosCambiados(Lado::Derecha, nuevos.derecha, nuevos.textoIzquierda);
 
     Resultado resultado = Resultado::Hecho;
     bool hecho = false;
@@ -137,7 +122,7 @@ void FrmConcCuentas::CmdConciliar_Click()
     if (!Escrito(resultado))
         return;
     // The screen shows what was written; nothing is left to save.
-    m_sesion.ModificarAmbos([&](WorkbenchRows& i, WorkbenchRows& d) { AsignarVinculosNuevos(i, d, nuevos); });
+    m_sesion.AsignarVinculosNuevos(nuevos);
     m_sesion.OlvidarCambios();
     AgruparConciliados();
     CalcularTotales();
