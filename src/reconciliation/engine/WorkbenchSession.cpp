@@ -197,10 +197,27 @@ void SesionConciliacion::MarcarSeleccion(Lado lado, const std::vector<qsizetype>
 ResultadoComparacion SesionConciliacion::Comparar(const OpcionesComparacion& opciones,
                                                   const AvanceComparacion& avance)
 {
-    ResultadoComparacion resultado;
-    ModificarAmbos([&](WorkbenchRows& izquierda, WorkbenchRows& derecha) {
-        resultado = conciliacion::Comparar(izquierda, derecha, opciones, avance);
-    });
+    // The matcher says which rows it changed: only those are recorded and told.
+    FilasComparadas cambiadas;
+    const ResultadoComparacion resultado = conciliacion::Comparar(
+        m_lados[0].filas.EnOrden(), m_lados[1].filas.EnOrden(), opciones, avance, &cambiadas);
+    for (Lado lado : {Lado::Izquierda, Lado::Derecha}) {
+        Lado_& l = m_lados[indice(lado)];
+        const std::vector<qsizetype>& posiciones = lado == Lado::Izquierda ? cambiadas.izquierda : cambiadas.derecha;
+        for (qsizetype p : posiciones) {
+            // The rows are in list order, so position and slot agree; the slot's state still holds the mark.
+            const WorkbenchRow& f = l.filas.DeLugar(p);
+            if (bool(l.filas.Estado(p) & FilasLado::kMarcada) != f.Checked) {
+                const ado::Currency importe = f.ImporteMostrado();
+                (f.Checked ? l.sinMarcar : l.marcadas) -= importe;
+                (f.Checked ? l.marcadas : l.sinMarcar) += importe;
+                l.cambiadas.insert(f.ID);
+            }
+            l.filas.Sincronizar(p);
+        }
+        if (!posiciones.empty())
+            Avisar([&](ObservadorSesion& o) { o.cambiadas(lado, posiciones); });
+    }
     return resultado;
 }
 
