@@ -72,8 +72,10 @@ quint64 HashTexto(const QString& texto, quint64 h)
 
 // One way of finding right rows that a left row reaches: the text boxes of its key and its index.
 struct Via {
+    static quint64 Semilla(quint64 intento) { return 0xcbf29ce484222325ULL + intento * 0x9e3779b97f4a7c15ULL; }
+
     std::vector<int> cajas;
-    quint64 semilla = 0;
+    quint64 semilla = Semilla(0);
     std::optional<IndiceDerecho> indice;
 
     quint64 Cubeta(const WorkbenchRow& fila) const
@@ -126,22 +128,81 @@ public:
                 m_parciales.back().cajas = {caja};
             }
         }
-        std::vector<bool> libres(derecha.size());
-        for (qsizetype j = 0; j < qsizetype(derecha.size()); ++j)
-            libres[j] = !derecha[j].Checked;
-        Indexar(m_completa, libres, false);
-        for (Via& via : m_parciales)
-            Indexar(via, libres, true);
+        // One pass over the right rows for every key, which are then sorted into each via's index.
+        const qsizetype n = qsizetype(derecha.size());
+        std::vector<bool> libres(static_cast<size_t>(n));
+        std::vector<qint64> montos(m_importe ? size_t(n) : 0);
+        std::vector<std::vector<quint64>> cubetas(Vias());
+        for (size_t v = 0; v < Vias(); ++v)
+            if (!Via_(v).cajas.empty())
+                cubetas[v].resize(size_t(n));
+        for (qsizetype j = 0; j < n; ++j) {
+            const WorkbenchRow& fila = derecha[size_t(j)];
+            libres[size_t(j)] = !fila.Checked;
+            if (!libres[size_t(j)])
+                continue;
+            if (m_importe)
+                montos[size_t(j)] = fila.ImporteMostrado().scaled();
+            for (size_t v = 0; v < Vias(); ++v)
+                if (!cubetas[v].empty())
+                    cubetas[v][size_t(j)] = Via_(v).Cubeta(fila);
+        }
+        for (size_t v = 0; v < Vias(); ++v)
+            Indexar(Via_(v), libres, montos, cubetas[v], v > 0);
     }
 
-    // Serves one unmarked left row; its partner's position, kNinguna when it found none.
-    qsizetype Servir(WorkbenchRow& izq)
+    // Looking ahead. A left row's searches read a few lines of the long arrays that are not in the cache: the
+    // rows some places ahead of the one served have their lines asked for (Anticipar) and then their ranges
+    // found (Preparar), so that those reads overlap instead of waiting one after the other. The ranges depend
+    // only on the left row and the right rows' keys, which a run does not change.
+    static constexpr qsizetype kAdelanto = 8;
+
+    void Anticipar(qsizetype i, const WorkbenchRow& izq)
+    {
+        Pendiente& p = m_pendientes[size_t(i % qsizetype(m_pendientes.size()))];
+        p.fila = i;
+        p.listo = false;
+        const qint64 desde = RangoMontos(izq).first;
+        for (size_t v = 0; v < Vias(); ++v) {
+            p.cubetas[v] = Cubeta(Via_(v), izq);
+            Via_(v).indice->Anticipar(p.cubetas[v], desde);
+        }
+    }
+
+    void Preparar(qsizetype i, const WorkbenchRow& izq)
+    {
+        Pendiente& p = m_pendientes[size_t(i % qsizetype(m_pendientes.size()))];
+        if (p.fila != i)
+            return;
+        const auto [desde, hasta] = RangoMontos(izq);
+        for (size_t v = 0; v < Vias(); ++v) {
+            p.rangos[v] = Via_(v).indice->Buscar(p.cubetas[v], desde, hasta);
+            Via_(v).indice->Anticipar(p.rangos[v]);
+        }
+        // The likely partner: its row is read to check the texts and its slots are freed in every index.
+        if (!p.rangos[0].Vacio()) {
+            const qsizetype fila = m_completa.indice->FilaEn(p.rangos[0].desde);
+            __builtin_prefetch(&m_derecha[size_t(fila)]);
+            for (size_t v = 0; v < Vias(); ++v)
+                Via_(v).indice->AnticiparFila(fila);
+        }
+        p.listo = true;
+    }
+
+    // Serves unmarked left row i; its partner's position, kNinguna when it found none.
+    qsizetype Servir(qsizetype i, WorkbenchRow& izq)
     {
         const auto [desde, hasta] = RangoMontos(izq);
-        const qsizetype pareja = PrimeraLibre(m_completa, izq, Buscar(m_completa, izq, desde, hasta));
+        const Pendiente& p = m_pendientes[size_t(i % qsizetype(m_pendientes.size()))];
+        const bool listo = p.fila == i && p.listo;
+        const auto rangoDe = [&](size_t v) {
+            return listo ? p.rangos[v] : Via_(v).indice->Buscar(Cubeta(Via_(v), izq), desde, hasta);
+        };
+        const qsizetype pareja = PrimeraLibre(m_completa, izq, rangoDe(0));
         bool parcial = false;
-        for (Via& via : m_parciales) {
-            const IndiceDerecho::Rango rango = Buscar(via, izq, desde, hasta);
+        for (size_t v = 1; v < Vias(); ++v) {
+            Via& via = Via_(v);
+            const IndiceDerecho::Rango rango = rangoDe(v);
             IndiceDerecho& indice = *via.indice;
             if (PrimeraLibre(via, izq, rango) >= pareja)
                 continue;
@@ -171,6 +232,18 @@ public:
     }
 
 private:
+    // What looking ahead found for a left row: per via (the full one first), its bucket and its range.
+    struct Pendiente {
+        qsizetype fila = -1;
+        bool listo = false;
+        std::array<quint64, 1 + kCantidadCajas> cubetas{};
+        std::array<IndiceDerecho::Rango, 1 + kCantidadCajas> rangos{};
+    };
+
+    size_t Vias() const { return 1 + m_parciales.size(); }
+    Via& Via_(size_t v) { return v == 0 ? m_completa : m_parciales[v - 1]; }
+    static quint64 Cubeta(const Via& via, const WorkbenchRow& izq) { return via.cajas.empty() ? 0 : via.Cubeta(izq); }
+
     void Anotar(qsizetype fila)
     {
         if (m_cambiadas)
@@ -179,16 +252,19 @@ private:
 
     // The via's index over the right rows. Rows of one bucket must agree in their texts: when two that differ
     // share a hash, the index is made again with another seed.
-    void Indexar(Via& via, const std::vector<bool>& libres, bool conVivas)
+    void Indexar(Via& via, const std::vector<bool>& libres, const std::vector<qint64>& montos,
+                 std::vector<quint64>& cubetas, bool conVivas)
     {
         for (quint64 intento = 0;; ++intento) {
-            via.semilla = 0xcbf29ce484222325ULL + intento * 0x9e3779b97f4a7c15ULL;
             via.indice.emplace(qsizetype(m_derecha.size()), libres, conVivas, [&](qsizetype j) {
-                return ClaveDerecha{via.cajas.empty() ? 0 : via.Cubeta(m_derecha[j]),
-                                    m_importe ? m_derecha[j].ImporteMostrado().scaled() : 0};
+                return ClaveDerecha{cubetas.empty() ? 0 : cubetas[size_t(j)], montos.empty() ? 0 : montos[size_t(j)]};
             });
             if (via.cajas.empty() || SinChoques(via))
                 return;
+            via.semilla = Via::Semilla(intento + 1);
+            for (qsizetype j = 0; j < qsizetype(m_derecha.size()); ++j)
+                if (libres[size_t(j)])
+                    cubetas[size_t(j)] = via.Cubeta(m_derecha[size_t(j)]);
         }
     }
 
@@ -200,12 +276,6 @@ private:
                 && !via.Iguales(m_derecha[indice.FilaEn(lugar)], m_derecha[indice.FilaEn(lugar - 1)]))
                 return false;
         return true;
-    }
-
-    // The via's slots for the left row: its bucket's rows in the amount range.
-    static IndiceDerecho::Rango Buscar(const Via& via, const WorkbenchRow& izq, qint64 desde, qint64 hasta)
-    {
-        return via.indice->Buscar(via.cajas.empty() ? 0 : via.Cubeta(izq), desde, hasta);
     }
 
     // The first free row of the range, kNinguna when there is none or when the bucket's texts are not the left
@@ -240,6 +310,7 @@ private:
     Via m_completa;
     std::vector<Via> m_parciales;
     std::vector<qsizetype>* m_cambiadas;
+    std::array<Pendiente, 2 * kAdelanto + 1> m_pendientes;   // by row, modulo: the served row's stays
 };
 
 } // namespace
@@ -264,11 +335,17 @@ ResultadoComparacion Comparar(WorkbenchRows& izquierda, WorkbenchRows& derecha,
             resultado.cancelada = true;
             break;
         }
+        const qsizetype lejos = i + 2 * Emparejador::kAdelanto;
+        if (lejos < total && !izquierda[lejos].Checked)
+            emparejador.Anticipar(lejos, izquierda[lejos]);
+        const qsizetype cerca = i + Emparejador::kAdelanto;
+        if (cerca < total)
+            emparejador.Preparar(cerca, izquierda[cerca]);
         WorkbenchRow& izq = izquierda[i];
         if (izq.Checked)
             continue;
         const qint32 color = izq.ForeColor;
-        const qsizetype pareja = emparejador.Servir(izq);
+        const qsizetype pareja = emparejador.Servir(i, izq);
         if (cambiadas && (izq.Checked || izq.ForeColor != color))
             cambiadas->izquierda.push_back(i);
         if (pareja != kNinguna)

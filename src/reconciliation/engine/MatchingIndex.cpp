@@ -41,6 +41,7 @@ IndiceDerecho::IndiceDerecho(qsizetype filas, const std::vector<bool>& incluir, 
                              const std::function<ClaveDerecha(qsizetype)>& clave)
     : m_lugar(size_t(filas), -1)
 {
+    m_entradas.reserve(size_t(std::count(incluir.begin(), incluir.end(), true)));
     for (qsizetype j = 0; j < filas; ++j) {
         if (incluir[size_t(j)]) {
             const ClaveDerecha c = clave(j);
@@ -120,6 +121,30 @@ IndiceDerecho::Rango IndiceDerecho::Buscar(quint64 cubeta, qint64 desde, qint64 
     const qsizetype d = Galopar(a, b, [&](qsizetype l) { return montoEn(l) < desde; });
     const qsizetype h = Galopar(d, b, [&](qsizetype l) { return montoEn(l) <= hasta; });
     return {d, h};
+}
+
+void IndiceDerecho::Anticipar(quint64 cubeta, qint64 desde) const
+{
+    const std::vector<quint64>& muestra = m_muestraCubeta;
+    qsizetype k;
+    if (!m_muestraMonto.empty())
+        k = std::lower_bound(m_muestraMonto.begin(), m_muestraMonto.end(), desde) - m_muestraMonto.begin();
+    else
+        k = std::lower_bound(muestra.begin(), muestra.end(), cubeta) - muestra.begin();
+    const qsizetype hasta = std::min(k * kPaso, Lugares());
+    const char* inicio = reinterpret_cast<const char*>(m_entradas.data() + std::max<qsizetype>(0, hasta - kPaso));
+    const char* fin = reinterpret_cast<const char*>(m_entradas.data() + hasta);
+    for (const char* p = inicio; p <= fin; p += 64)
+        __builtin_prefetch(p);
+}
+
+void IndiceDerecho::Anticipar(Rango r) const
+{
+    if (r.Vacio())
+        return;
+    m_libres.Anticipar(r.desde);
+    if (m_vivas)
+        m_vivas->Anticipar(r.desde);
 }
 
 void IndiceDerecho::QuitarLibre(qsizetype fila)

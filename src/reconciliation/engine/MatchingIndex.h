@@ -31,6 +31,7 @@ public:
     }
     void Quitar(qsizetype lugar);
     qsizetype Minimo(qsizetype desde, qsizetype hasta) const;   // over [desde, hasta)
+    void Anticipar(qsizetype lugar) const { __builtin_prefetch(m_arbol.data() + m_n + lugar); }
 
 private:
     static constexpr qint32 kVacio = std::numeric_limits<qint32>::max();
@@ -57,6 +58,11 @@ public:
                   const std::function<ClaveDerecha(qsizetype)>& clave);
 
     Rango Buscar(quint64 cubeta, qint64 desde, qint64 hasta) const;
+    // Starts reading, without waiting, the lines that Buscar(cubeta, desde, ...) will read, and those that the
+    // free and live rows of a range found will read.
+    void Anticipar(quint64 cubeta, qint64 desde) const;
+    void Anticipar(Rango r) const;
+    void AnticiparFila(qsizetype fila) const { __builtin_prefetch(m_lugar.data() + fila); }
     qsizetype PrimeraLibre(Rango r) const { return m_libres.Minimo(r.desde, r.hasta); }
     void QuitarLibre(qsizetype fila);
     void QuitarViva(qsizetype fila);
@@ -86,7 +92,7 @@ private:
         qint32 fila;
     };
     // Every kPaso-th key, small enough to stay in the cache, so that a search reads few lines of the entries.
-    static constexpr qsizetype kPaso = 32;
+    static constexpr qsizetype kPaso = 16;
     template <typename T, typename Campo>
     qsizetype Inferior(const std::vector<T>& muestra, T x, Campo&& campo) const;
 
