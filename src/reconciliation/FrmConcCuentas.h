@@ -4,8 +4,10 @@
 // optional filters; the left list Lvw holds the account's debit journal lines, the right list Lvw2 its credit
 // lines, with the totals of the marked ("Conciliado:") and unmarked ("No Conciliado:") lines under them.
 //
-// The database work goes through the reconciliation store (Store.h); the lists are views over the rows of
-// the workbench session (WorkbenchSession.h), which the handlers change.
+// The database work goes through the reconciliation store (Store.h) and the engine's steps (PasoCargar,
+// PasoConciliar, PasoLiberar, PasoFinalizar), which the window runs as their operator (OperadorVentana) and
+// whose outcome it shows; the lists are views over the rows of the workbench session (WorkbenchSession.h),
+// which the handlers change.
 //
 // Files: FrmConcCuentas.cpp (load, reset, columns, mode), FrmConcCuentasDiseno.cpp (controls and layout),
 // FrmConcCuentasCabecera.cpp (header validation), FrmConcCuentasCampos.cpp (field editing and lookups),

@@ -1,10 +1,12 @@
 // Loading the panels from the journal ("&Ejecutar Consulta >>>", F9): the account's debit lines into the left
-// list and its credit lines into the right one. Every line no reconciliation holds is registered under this
-// reconciliation at once (the store does it in one transaction and returns the new rows); the rows are then
-// listed under the progress window, whose cancel asks before it stops.
+// list and its credit lines into the right one. The engine's load step (PasoCargar) registers every line no
+// reconciliation holds under this reconciliation and gives back what a cancel left unlisted; the window
+// lists the rows under the progress window, whose cancel asks before it stops.
 
 #include "FrmConcCuentas.h"
 
+#include "OperadorVentana.h"
+#include "reconciliation/engine/PasoCargar.h"
 #include "core/Globals.h"
 #include "platform/suite/Progreso.h"
 #include "platform/ui/PaintHold.h"
@@ -14,10 +16,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 
-#include <unordered_set>
-
 using conciliacion::Lado;
-using conciliacion::WorkbenchRow;
 using conciliacion::WorkbenchRows;
 
 namespace {
@@ -60,40 +59,27 @@ void FrmConcCuentas::CargarPanel(bool Izquierda, bool Derecha, bool ArmarCols)
     const Lado lado = Izquierda ? Lado::Izquierda : Lado::Derecha;
     const QString titulo = Izquierda ? QStringLiteral("Cargando Panel Izquierdo") : QStringLiteral("Cargando Panel Derecho");
     Ocupado ocupado(*this);
-    ui::Routine r(QString(), manejadorCarga());
-    const conciliacion::Cabecera cabecera = CabeceraDeCampos();
 
-    conciliacion::ResultadoRegistro registro;
-    WorkbenchRows filas;
-    r.step([&] { registro = m_store.RegistrarLibres(cabecera, lado); });
-    if (!r.left() && registro.finalizada) {
-        // Finalized by another station since it was opened here: the lists stay as they are.
+    // The list the step fills: emptied with its columns set up, then filled under the progress window.
+    class Vista : public conciliacion::VistaCarga {
+    public:
+        Vista(FrmConcCuentas& ventana, const QString& titulo) : m_ventana(ventana), m_titulo(titulo) {}
+        void VaciarLado(Lado l) override { m_ventana.ArmarColumnas(l == Lado::Izquierda, l == Lado::Derecha); }
+        WorkbenchRows Listar(Lado l, const WorkbenchRows& filas) override
+        {
+            return m_ventana.ListarConProgreso(l, filas, m_titulo);
+        }
+
+    private:
+        FrmConcCuentas& m_ventana;
+        QString m_titulo;
+    } vista(*this, titulo);
+    OperadorVentana operador(*this, QString(), manejadorCarga());
+    const conciliacion::ResultadoCarga resultado = conciliacion::PasoCargar(m_store).Ejecutar(
+        CabeceraDeCampos(), lado, ArmarCols, ChkConciliados->isChecked(), operador, vista);
+    if (resultado.finalizada) {
         TomarComoFinalizada();
         return;
-    }
-    std::unordered_set<qint64> nuevas;
-    for (const WorkbenchRow& f : registro.filas)
-        nuevas.insert(f.ID);
-    if (!r.left() && ArmarCols) {
-        ArmarColumnas(Izquierda, !Izquierda);
-        // The lines this reconciliation already holds stay listed, ahead of those it takes now; a second load
-        // of a new reconciliation would otherwise hide its own lines.
-        r.step([&] {
-            for (WorkbenchRow& f : m_store.CargarLineas(cabecera.numero, lado, ChkConciliados->isChecked()))
-                if (!nuevas.count(f.ID))
-                    filas.push_back(std::move(f));
-        });
-    }
-    if (!r.left()) {
-        filas.insert(filas.end(), registro.filas.begin(), registro.filas.end());
-        // After a confirmed cancel the lines taken now but not listed are given back, so that no line stays
-        // held by a reconciliation that does not show it.
-        std::vector<qint64> devolver;
-        for (const WorkbenchRow& f : ListarConProgreso(lado, filas, titulo))
-            if (nuevas.count(f.ID))
-                devolver.push_back(f.ID);
-        if (!devolver.empty())
-            r.step([&] { m_store.Liberar(cabecera.numero, lado, devolver); });
     }
     ModGlobal::gProgreso().Terminar();
     MostrarTotalesLado(lado);

@@ -1,20 +1,18 @@
-// Releasing lines (their registration rows are deleted, so other reconciliations can take the journal lines),
-// reloading the lists, showing the reconciled lines, finding a text in a list, and a column by its header.
+// Releasing lines through the engine's step (PasoLiberar: their registration rows are deleted, so other
+// reconciliations can take the journal lines), reloading the lists, showing the reconciled lines, finding a
+// text in a list, and a column by its header.
 
 #include "FrmConcCuentas.h"
 
-#include "reconciliation/engine/LinkList.h"
-#include "core/ProgressBar.h"
+#include "OperadorVentana.h"
+#include "reconciliation/engine/PasoLiberar.h"
 #include "lookup/FrmBuscar.h"
 #include "platform/suite/PictureBox.h"
-#include "platform/ui/Routine.h"
 
 #include <QCheckBox>
 #include <QItemSelectionModel>
-#include <QSet>
 
 using conciliacion::Lado;
-using conciliacion::WorkbenchRows;
 
 bool FrmConcCuentas::AvisoFinalizada()
 {
@@ -30,51 +28,18 @@ void FrmConcCuentas::Quitar(bool Izquierda, bool SoloSeleccionados)
     if (AvisoFinalizada())
         return;
     const Lado lado = Izquierda ? Lado::Izquierda : Lado::Derecha;
-    const Lado otro = conciliacion::OtroLado(lado);
-    ui::ListView& lista = Lista(lado);
+    QItemSelectionModel* seleccion = Lista(lado).selectionModel();
     Ocupado ocupado(*this);
 
     PicImg->setVisible(true);
-    std::vector<qint64> ids;
-    const WorkbenchRows& filas = m_sesion.Filas(lado);
-    const qsizetype cantidad = qsizetype(filas.size());
-    QItemSelectionModel* seleccion = lista.selectionModel();
-    for (qsizetype i = 0; i < cantidad; ++i) {
-        const conciliacion::WorkbenchRow& f = filas[size_t(i)];
-        if (f.Checked)
-            continue;
-        if (!SoloSeleccionados || seleccion->isRowSelected(int(i), {}))
-            ids.push_back(f.ID);
-        ModGlobal::DibujarProgreso(*PicImg, double(i + 1) * 100.0 / double(cantidad), 0xFF, QString());
-    }
-
-    // One transaction: the lines, their link rows, and their IDs in the other side's link lists.
-    ui::Routine r(QStringLiteral("Quitar"));
-    conciliacion::Resultado resultado = conciliacion::Resultado::Hecho;
-    bool hecho = false;
-    r.step([&] {
-        resultado = m_store.Liberar(NumeroConciliacion(), lado, ids);
-        hecho = true;
-    });
-    const bool liberadas = hecho && resultado == conciliacion::Resultado::Hecho;
-    if (resultado == conciliacion::Resultado::Finalizada)
+    OperadorVentana operador(*this, QStringLiteral("Quitar"));
+    std::function<bool(qsizetype)> elegida;
+    if (SoloSeleccionados)
+        elegida = [seleccion](qsizetype i) { return seleccion->isRowSelected(int(i), {}); };
+    const conciliacion::ResultadoLiberar resultado =
+        conciliacion::PasoLiberar(m_store, m_sesion).Ejecutar(NumeroConciliacion(), lado, operador, elegida);
+    if (resultado.estado == conciliacion::Resultado::Finalizada)
         TomarComoFinalizada();
-    if (liberadas && !ids.empty()) {
-        // The other list shows what the store wrote: the released lines are no longer named as partners.
-        const QSet<qint64> quitadas(ids.begin(), ids.end());
-        m_sesion.Modificar(otro, [&](WorkbenchRows& filas) {
-            for (conciliacion::WorkbenchRow& f : filas) {
-                QString vinculo = f.ConciliadoCon;
-                conciliacion::RecorrerVinculo(f.ConciliadoCon, [&](QStringView elemento) {
-                    const qint64 id = elemento.toLongLong();
-                    if (quitadas.contains(id))
-                        vinculo = conciliacion::QuitarDeVinculo(vinculo, id);
-                });
-                if (vinculo != f.ConciliadoCon)
-                    f.ConciliadoCon = vinculo;
-            }
-        });
-    }
     CargarConciliacion(Izquierda, !Izquierda);
     CalcularTotales();
 }

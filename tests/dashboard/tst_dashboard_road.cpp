@@ -2,14 +2,11 @@
 // document viewers: the start-up shows the whole chart; a click on an account link shows that account's
 // report; a click on a voucher link of a leaf account's report opens the viewer its type picks.
 
-#include "dashboard/frmBSC01.h"
-#include "data/DB_Dll.h"
-#include "lookup/InstalacionConsultas.h"
+#include "TableroDePrueba.h"
+
 #include "platform/browser/WebBrowser.h"
 #include "platform/suite/PictureBox.h"
-#include "platform/ui/ScriptedDialogs.h"
 #include "report/EnlaceHTML.h"
-#include "schema/DemoDatabase.h"
 #include "viewers/Visores.h"
 #include "viewers/VisorPorTC.h"
 
@@ -17,7 +14,6 @@
 #include <QLabel>
 #include <QRegularExpression>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QWebEnginePage>
 #include <QWebEngineScript>
 #include <QWebEngineView>
@@ -44,12 +40,10 @@ void clic(web::WebBrowser& navegador, const QString& href)
 
 } // namespace
 
-class TstDashboardRoad : public QObject {
+class TstDashboardRoad : public TableroDePrueba {
     Q_OBJECT
 
-    QTemporaryDir carpeta;
-    QString temporal;
-    frmBSC01* w = nullptr;
+    bool crearEmpresa() override { return empresa.crearDemo(); }
 
     // Waits for the report the last request wrote to be on show.
     bool mostrado(QSignalSpy& cargas, int antes)
@@ -58,32 +52,12 @@ class TstDashboardRoad : public QObject {
     }
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(carpeta.isValid());
-        QCoreApplication::setApplicationName(QStringLiteral("conccuentas"));
-        qputenv("CONCCUENTAS_HOME", carpeta.path().toUtf8());
-        temporal = carpeta.filePath(QStringLiteral("informes"));
-        QVERIFY(QDir().mkpath(temporal));
-        qputenv("TEMP", temporal.toUtf8());
-        const QString archivo = carpeta.filePath(QStringLiteral("demo.db"));
-        QString error;
-        QVERIFY2(schema::CreateCompanyDatabase(archivo, schema::Options{}, &error), qPrintable(error));
-        lookup::InstallHook();
-        ui::ScriptedDialogs sinPreguntas;
-        w = &Tablero();
-        w->Parametros = QStringLiteral("@Server=sqlite;@DbName=%1;@Usuario=%2;@Password=;")
-                            .arg(archivo, QString::fromLatin1(schema::kAdminUser));
-        w->Form_Initialize();
-        QVERIFY(sinPreguntas.verifyDone());
-    }
-
     void recorrido()
     {
         ui::ScriptedDialogs sinPreguntas;
         const QString informe = w->ArchivoInforme();
-        QCOMPARE(informe, temporal + QStringLiteral("/BSC01.htm"));
-        QVERIFY(QFile::exists(temporal + QStringLiteral("/Style.css")));
+        QCOMPARE(informe, empresa.temporal + QStringLiteral("/BSC01.htm"));
+        QVERIFY(QFile::exists(empresa.temporal + QStringLiteral("/Style.css")));
 
         // The whole chart on show, its top accounts as links.
         QTRY_VERIFY_WITH_TIMEOUT(w->wbExplorer->LocationURL() == QUrl::fromLocalFile(informe).toString(), 60000);
@@ -108,7 +82,7 @@ private slots:
 
         // The bank account's movements, with a link per journal row's voucher.
         const int antes = int(cargas.count());
-        w->wbExplorer->Navigate(QUrl::fromLocalFile(temporal + QLatin1Char('/') + report::EnlaceCuenta(schema::kBankAccount))
+        w->wbExplorer->Navigate(QUrl::fromLocalFile(empresa.temporal + QLatin1Char('/') + report::EnlaceCuenta(schema::kBankAccount))
                                     .toString());
         QVERIFY(mostrado(cargas, antes));
         QCOMPARE(w->FCuenta, QString::fromLatin1(schema::kBankAccount));

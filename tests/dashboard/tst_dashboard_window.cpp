@@ -2,7 +2,7 @@
 // tree and lists from the database, report requests, the filter boxes driven with keys, the busy display,
 // the report links, the account popup, the check buttons and closing.
 
-#include "DashboardFixture.h"
+#include "TableroDePrueba.h"
 
 #include "dashboard/ComprobanteDeEnlace.h"
 #include "dashboard/FrmBSC01PopUp.h"
@@ -86,11 +86,9 @@ QString enlace(const QString& carpeta, const QString& texto)
 
 } // namespace
 
-class TstDashboardWindow : public QObject {
+class TstDashboardWindow : public TableroDePrueba {
     Q_OBJECT
 
-    EmpresaTablero empresa;
-    frmBSC01* w = nullptr;
     QList<ComprobanteEnlace> abiertos;
 
     QString carpeta() const { return empresa.temporal + QLatin1Char('/'); }
@@ -134,19 +132,13 @@ class TstDashboardWindow : public QObject {
             w->OptTipoListado(k)->setAutoExclusive(true);
     }
 
-private slots:
-    void initTestCase()
+    void alAbrir() override
     {
-        QVERIFY(empresa.crear());
-        ui::ScriptedDialogs sinPreguntas;
-        w = &Tablero();
-        w->Parametros = empresa.lanzamiento;
-        w->Form_Initialize();
-        QVERIFY(sinPreguntas.verifyDone());
         QApplication::setActiveWindow(w);
         QVERIFY(QTest::qWaitForWindowActive(w));
     }
 
+private slots:
     void init()
     {
         registro().llamadas.clear();

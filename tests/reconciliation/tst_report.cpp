@@ -3,12 +3,12 @@
 // the messages for what it cannot print, and REPORTE on the workbench showing the saved reconciliation in
 // the preview.
 
-#include "tst_window_acciones.h"
+#include "VentanaDePrueba.h"
 
 #include "core/Globals.h"
 #include "platform/suite/Brakmo.h"
 #include "platform/suite/Reporte.h"
-#include "platform/suite/ReporteRegistrado.h"
+#include "platform/suite/ReportesRegistrados.h"
 #include "platform/suite/Utilidades.h"
 #include "reconciliation/ReporteConciliacion.h"
 #include "reconciliation/engine/Store.h"
@@ -70,26 +70,17 @@ void grabarConciliaciones()
 
 } // namespace
 
-class TstReport : public QObject {
+class TstReport : public VentanaDePrueba {
     Q_OBJECT
 
-    EmpresaDePrueba empresa;
-    std::unique_ptr<FrmConcCuentas> w;
-
-private slots:
-    void initTestCase() { QVERIFY(empresa.crear(QStringLiteral("oper1"))); }
-    void init()
+    void alAbrir() override
     {
-        QVERIFY(empresa.reiniciar(w));
         grabarConciliaciones();
         QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Argentina));
     }
-    void cleanup()
-    {
-        w.reset();
-        QLocale::setDefault(QLocale::c());
-    }
+    void alCerrar() override { QLocale::setDefault(QLocale::c()); }
 
+private slots:
     void importes_data()
     {
         QTest::addColumn<QString>("importe");

@@ -178,6 +178,23 @@ inline QString Lista(ado::Connection& cn, const QString& consulta)
     return valores.join(u'|');
 }
 
+// Every row of the reconciliation tables and the lock, to compare a state before and after.
+inline QString Volcado(ado::Connection& cn)
+{
+    QString todo;
+    for (const char* t : {"MV_CONCILIACION_CAB", "MV_CONCILIACION", "MV_CONCILIACION_AUX", "MV_CONCILIACION_Cpte_AUX",
+                          "V_MV_CTROL_CPTE"}) {
+        todo += QLatin1String(t) + QLatin1Char(':');
+        for (const auto& fila : cn.Query(QStringLiteral("SELECT * FROM %1 ORDER BY 1, 2").arg(QLatin1String(t))).rows) {
+            for (const ado::Variant& v : fila)
+                todo += (v.isNull() ? QStringLiteral("<null>") : v.toText()) + QLatin1Char(',');
+            todo += QLatin1Char(';');
+        }
+        todo += QLatin1Char('\n');
+    }
+    return todo;
+}
+
 // The journal key of a fixture line as the reconciliation tables hold it.
 inline QString ClaveDe(const char* nombre)
 {

@@ -37,23 +37,6 @@ QStringList conceptos(const WorkbenchRows& filas)
     return c;
 }
 
-// Every row of the reconciliation tables, the lock and the settings, to compare a state before and after.
-QString volcado(ado::Connection& cn)
-{
-    QString todo;
-    for (const char* t : {"MV_CONCILIACION_CAB", "MV_CONCILIACION", "MV_CONCILIACION_AUX", "MV_CONCILIACION_Cpte_AUX",
-                          "V_MV_CTROL_CPTE"}) {
-        todo += QLatin1String(t) + ":";
-        for (const auto& fila : cn.Query(QStringLiteral("SELECT * FROM %1 ORDER BY 1, 2").arg(QLatin1String(t))).rows) {
-            for (const ado::Variant& v : fila)
-                todo += (v.isNull() ? QString("<null>") : v.toText()) + ",";
-            todo += ";";
-        }
-        todo += "\n";
-    }
-    return todo;
-}
-
 } // namespace
 
 class StoreWorkflowTest : public QObject {
@@ -363,7 +346,7 @@ void StoreWorkflowTest::failingWritesChangeNothing()
 
     QSqlQuery q(cn.database());
     QVERIFY(q.exec("CREATE TEMP TRIGGER rechazo " + disparador + " BEGIN SELECT RAISE(ABORT, 'rechazado'); END"));
-    const QString antes = volcado(cn);
+    const QString antes = Volcado(cn);
     try {
         if (operacion == "guardar")
             store.Guardar(Marzo(1), Estados(c.izquierda), Estados(c.derecha));
@@ -380,7 +363,7 @@ void StoreWorkflowTest::failingWritesChangeNothing()
         QVERIFY(e.Description.contains("rechazado"));
     }
     QVERIFY(!cn.InTransaction());
-    QCOMPARE(volcado(cn), antes);
+    QCOMPARE(Volcado(cn), antes);
 }
 
 void StoreWorkflowTest::releaseLeavesNoDanglingLinks()
@@ -427,12 +410,12 @@ void StoreWorkflowTest::finalizedReconciliationIsRefused()
     const Conciliada c = conciliar(store);
     QCOMPARE(store.Finalizar(Marzo(1), Estados(c.izquierda), Estados(c.derecha), kOper), Resultado::Hecho);
     QVERIFY(store.TomarBloqueo(1, kOper).tomado);
-    const QString antes = volcado(cn);
+    const QString antes = Volcado(cn);
     QCOMPARE(store.Finalizar(Marzo(1), {}, {}, kOper), Resultado::Finalizada);
     QCOMPARE(store.Borrar(1, kOper), Resultado::Finalizada);
     QCOMPARE(store.Conciliar(Marzo(1), {}, {}, {}), Resultado::Finalizada);
     QCOMPARE(store.RegistrarLibres(Marzo(1), Lado::Izquierda).finalizada, true);
-    QCOMPARE(volcado(cn), antes);
+    QCOMPARE(Volcado(cn), antes);
 }
 
 void StoreWorkflowTest::deleteRemovesEveryLink()
@@ -494,7 +477,7 @@ void StoreWorkflowTest::eachToEachGoesInBlocks()
         v.izquierdasNuevas.push_back(1000 + i);
     for (qint64 j = 1; j <= 100; ++j)
         v.derechasNuevas.push_back(5000 + j);
-    const QString antes = volcado(*m_cn);
+    const QString antes = Volcado(*m_cn);
     QList<qint64> avances;
     const Resultado r = m_store->Conciliar(Marzo(1), Estados(c.izquierda), Estados(c.derecha), v,
                                            [&](qint64 hechos, qint64 total) {
@@ -513,7 +496,7 @@ void StoreWorkflowTest::eachToEachGoesInBlocks()
     } else {
         QCOMPARE(r, Resultado::Cancelada);
         QCOMPARE(avances.last(), cancelarEn);
-        QCOMPARE(volcado(*m_cn), antes);
+        QCOMPARE(Volcado(*m_cn), antes);
     }
 }
 

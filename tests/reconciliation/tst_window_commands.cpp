@@ -2,12 +2,12 @@
 // reconciliation or nothing), GRABAR (refused field, failed save, success), CONSULTAR, REPORTE, CANCELAR,
 // CERRAR; and the window's own keys.
 
-#include "tst_window_acciones.h"
+#include "VentanaDePrueba.h"
 
 #include "core/Globals.h"
 #include "platform/suite/Brakmo.h"
 #include "platform/suite/Reporte.h"
-#include "platform/suite/ReporteRegistrado.h"
+#include "platform/suite/ReportesRegistrados.h"
 
 #include <QFileInfo>
 #include <QSqlQuery>
@@ -31,13 +31,10 @@ int bloqueosDe(int numero)
 
 } // namespace
 
-class TstWindowCommands : public QObject {
+class TstWindowCommands : public VentanaDePrueba {
     Q_OBJECT
 
 private:
-    EmpresaDePrueba empresa;
-    std::unique_ptr<FrmConcCuentas> w;
-
     // Reconciliation 1 applied and saved, then opened again (its reconciled lines not listed).
     void guardadaYAbierta(ui::ScriptedDialogs& d)
     {
@@ -59,14 +56,6 @@ private:
     }
 
 private slots:
-    void initTestCase() { QVERIFY(empresa.crear(QStringLiteral("oper1"))); }
-    void init() { QVERIFY(empresa.reiniciar(w)); }
-    void cleanup()
-    {
-        w.reset();
-        QSqlQuery(gDB().gCnn.database()).exec(QStringLiteral("DROP TRIGGER IF EXISTS rechazo"));
-    }
-
     void keyTextsInAnyLetterCase_data()
     {
         QTest::addColumn<QString>("clave");

@@ -3,7 +3,7 @@
 // chosen all six are; the difference label follows the new marks; a cancel keeps what was paired; and
 // while it runs the window takes no other command.
 
-#include "tst_window_acciones.h"
+#include "VentanaDePrueba.h"
 
 #include "core/Globals.h"
 #include "reconciliation/engine/MatchingReference.h"
@@ -57,23 +57,19 @@ void elegir(FrmConcCuentas& w, const QList<int>& cajas, const QString& toleranci
 
 } // namespace
 
-class TstWindowCompare : public QObject {
+class TstWindowCompare : public VentanaDePrueba {
     Q_OBJECT
 
-private:
-    EmpresaDePrueba empresa;
-    std::unique_ptr<FrmConcCuentas> w;
-
-private slots:
-    void initTestCase()
+    bool crearEmpresa() override
     {
-        QVERIFY(empresa.crear(QStringLiteral("oper1")));
+        if (!VentanaDePrueba::crearEmpresa())
+            return false;
         for (const QString& sql : lineasParecidas())
             EmpresaDePrueba::ejecutar(sql);
+        return true;
     }
-    void init() { QVERIFY(empresa.reiniciar(w)); }
-    void cleanup() { w.reset(); }
 
+private slots:
     void sameAsThePairByPairRule_data()
     {
         QTest::addColumn<QList<int>>("cajas");

@@ -1,47 +1,30 @@
 // The demo company as a new user meets it: the bank account with the period the window proposes (the current
 // month) lists journal lines on both sides.
 
-#include "tst_window_fixture.h"
+#include "VentanaDePrueba.h"
 
-class TstWindowDemo : public QObject {
+class TstWindowDemo : public VentanaDePrueba {
     Q_OBJECT
 
-    QTemporaryDir carpeta;
-    QString lanzamiento;
+    bool crearEmpresa() override { return empresa.crearDemo(); }
 
 private slots:
-    void initTestCase()
-    {
-        QLocale::setDefault(QLocale::c());
-        QVERIFY(carpeta.isValid());
-        qputenv("CONCCUENTAS_HOME", carpeta.path().toUtf8());
-        const QString archivo = carpeta.filePath(QStringLiteral("demo.db"));
-        QString error;
-        QVERIFY2(schema::CreateCompanyDatabase(archivo, schema::Options{}, &error), qPrintable(error));
-        lookup::InstallHook();
-        lanzamiento = QStringLiteral("@Server=sqlite;@DbName=%1;@Usuario=%2;@Password=;")
-                          .arg(archivo, QString::fromLatin1(schema::kOperatorUser));
-    }
-
     void theBankAccountListsTheProposedMonth()
     {
         ui::ScriptedDialogs d;
-        FrmConcCuentas w;
-        w.Parametros = lanzamiento;
-        w.Form_Load();
-        confirmar(w, "IdConciliacion", w.TextoCampo(QStringLiteral("IdConciliacion")));
-        confirmar(w, "Fecha", w.TextoCampo(QStringLiteral("Fecha")));
-        confirmar(w, "CUENTA", QString::fromLatin1(schema::kBankAccount));
+        confirmar(*w, "IdConciliacion", w->TextoCampo(QStringLiteral("IdConciliacion")));
+        confirmar(*w, "Fecha", w->TextoCampo(QStringLiteral("Fecha")));
+        confirmar(*w, "CUENTA", QString::fromLatin1(schema::kBankAccount));
         QVERIFY(d.verifyDone());
         const QString mes = QDate::currentDate().toString(QStringLiteral("/MM/yyyy"));
-        QCOMPARE(w.TextoCampo(QStringLiteral("FechaD")), QStringLiteral("01") + mes);
-        QVERIFY(w.TextoCampo(QStringLiteral("FechaH")).endsWith(mes));
+        QCOMPARE(w->TextoCampo(QStringLiteral("FechaD")), QStringLiteral("01") + mes);
+        QVERIFY(w->TextoCampo(QStringLiteral("FechaH")).endsWith(mes));
 
-        w.CmdEjecutar_Click();
+        w->CmdEjecutar_Click();
         QVERIFY(d.verifyDone());
-        QVERIFY(w.Lvw->ListItems().Count() >= 5);
-        QVERIFY(w.Lvw2->ListItems().Count() >= 5);
-        for (const QString& fecha : columna(*w.Lvw, conciliacion::colFecha) + columna(*w.Lvw2, conciliacion::colFecha))
+        QVERIFY(w->Lvw->ListItems().Count() >= 5);
+        QVERIFY(w->Lvw2->ListItems().Count() >= 5);
+        for (const QString& fecha : columna(*w->Lvw, conciliacion::colFecha) + columna(*w->Lvw2, conciliacion::colFecha))
             QVERIFY2(fecha.endsWith(mes), qPrintable(fecha));
     }
 };

@@ -3,7 +3,7 @@
 // the header and gives back the lock; a failure rolled back and told without a success message; an already
 // finalized reconciliation refused.
 
-#include "tst_window_acciones.h"
+#include "VentanaDePrueba.h"
 
 #include <QSqlQuery>
 
@@ -31,22 +31,10 @@ void exito(ui::ScriptedDialogs& d)
 
 } // namespace
 
-class TstWindowFinalize : public QObject {
+class TstWindowFinalize : public VentanaDePrueba {
     Q_OBJECT
 
-private:
-    EmpresaDePrueba empresa;
-    std::unique_ptr<FrmConcCuentas> w;
-
 private slots:
-    void initTestCase() { QVERIFY(empresa.crear(QStringLiteral("oper1"))); }
-    void init() { QVERIFY(empresa.reiniciar(w)); }
-    void cleanup()
-    {
-        w.reset();
-        QSqlQuery(gDB().gCnn.database()).exec(QStringLiteral("DROP TRIGGER IF EXISTS rechazo"));
-    }
-
     void anyAnswerButYesFinalizesNothing_data()
     {
         QTest::addColumn<int>("primera");

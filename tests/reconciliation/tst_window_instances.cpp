@@ -3,7 +3,7 @@
 // without releasing it is taken again by its own user, however the second spells the company file. A lock that
 // cannot be written blames nobody, and a hold that cannot be written says which folder failed and why.
 
-#include "tst_window_acciones.h"
+#include "VentanaDePrueba.h"
 
 #include "reconciliation/engine/Store.h"
 
@@ -22,22 +22,10 @@ QString mensajeRetenida()
 
 } // namespace
 
-class TstWindowInstances : public QObject {
+class TstWindowInstances : public VentanaDePrueba {
     Q_OBJECT
 
-private:
-    EmpresaDePrueba empresa;
-    std::unique_ptr<FrmConcCuentas> w;
-
 private slots:
-    void initTestCase() { QVERIFY(empresa.crear(QStringLiteral("oper1"))); }
-    void init() { QVERIFY(empresa.reiniciar(w)); }
-    void cleanup()
-    {
-        w.reset();
-        QSqlQuery(gDB().gCnn.database()).exec(QStringLiteral("DROP TRIGGER IF EXISTS rechazo"));
-    }
-
     void secondInstanceNeitherOpensNorReleases_data()
     {
         QTest::addColumn<bool>("guardada");

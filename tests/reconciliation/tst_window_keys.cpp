@@ -1,18 +1,15 @@
 // The header fields driven by keys on the shown window: Enter validates and moves on, a refused field keeps
 // the focus, date fields take only dates, and the focused field is the one the lookup acts on.
 
-#include "tst_window_fixture.h"
+#include "VentanaDePrueba.h"
 
 #include <QApplication>
 #include <QDate>
 
-class TstWindowKeys : public QObject {
+class TstWindowKeys : public VentanaDePrueba {
     Q_OBJECT
 
 private:
-    EmpresaDePrueba empresa;
-    std::unique_ptr<FrmConcCuentas> w;
-
     QLineEdit* campo(const char* nombre) { return w->Campo(QString::fromLatin1(nombre)); }
 
     void enfocar(QLineEdit* c)
@@ -21,19 +18,9 @@ private:
         QTRY_COMPARE(QApplication::focusWidget(), c);
     }
 
+    void alAbrir() override { mostrar(); }
+
 private slots:
-    void initTestCase() { QVERIFY(empresa.crear(QStringLiteral("oper1"))); }
-
-    void init()
-    {
-        QVERIFY(empresa.reiniciar(w));
-        w->Show();
-        w->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(w.get()));
-    }
-
-    void cleanup() { w.reset(); }
-
     void enterValidatesAndMovesOn()
     {
         ui::ScriptedDialogs d;

@@ -2,36 +2,28 @@
 // buttons centred, the help panel toggled by its icon. With CONC_SCREENSHOT set to a file name the window
 // is also saved there as a picture, to look at the layout.
 
-#include "tst_window_fixture.h"
+#include "VentanaDePrueba.h"
 
 #include <QGroupBox>
 #include <QSplitter>
 #include <QToolButton>
 
-class TstWindowLayout : public QObject {
+class TstWindowLayout : public VentanaDePrueba {
     Q_OBJECT
 
-private:
-    EmpresaDePrueba empresa;
-    std::unique_ptr<FrmConcCuentas> w;
+public:
+    TstWindowLayout() : VentanaDePrueba(Vida::PorPrograma) {}
 
-private slots:
-    void initTestCase()
+private:
+    void alAbrir() override
     {
-        QVERIFY(empresa.crear(QStringLiteral("oper1")));
-        EmpresaDePrueba::vaciar();
-        w = empresa.ventana();
-        QVERIFY(w);
-        ui::ScriptedDialogs d;
         w->Show();
         QVERIFY(QTest::qWaitForWindowExposed(w.get()));
-        cargarMarzo(*w);
-        QVERIFY(d.verifyDone());
+        cargarMarzoSinPreguntas();
         QCoreApplication::processEvents();
     }
 
-    void cleanupTestCase() { w.reset(); }
-
+private slots:
     void maximisedWithItsCaption()
     {
         QCOMPARE(w->windowTitle(), QStringLiteral("Brenquil"));

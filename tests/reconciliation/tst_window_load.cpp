@@ -2,28 +2,15 @@
 // reconciliation and listed with their totals; lines held elsewhere skipped; texts with quotes; a second
 // load; cancelling the load.
 
-#include "tst_window_fixture.h"
+#include "VentanaDePrueba.h"
 
 #include "core/Globals.h"
 #include "platform/suite/Progreso.h"
 
-class TstWindowLoad : public QObject {
+class TstWindowLoad : public VentanaDePrueba {
     Q_OBJECT
 
-private:
-    EmpresaDePrueba empresa;
-    std::unique_ptr<FrmConcCuentas> w;
-
 private slots:
-    void initTestCase() { QVERIFY(empresa.crear(QStringLiteral("oper1"))); }
-
-    void init()
-    {
-        QVERIFY(empresa.reiniciar(w));
-    }
-
-    void cleanup() { w.reset(); }
-
     void bothPanelsOfTheAccountAndPeriod()
     {
         ui::ScriptedDialogs d;

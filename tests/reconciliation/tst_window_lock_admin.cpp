@@ -1,7 +1,7 @@
 // The edit lock as an administrator: another station's lock may be taken over after a question, and the
 // administrator then gives back only the lock row of its own.
 
-#include "tst_window_fixture.h"
+#include "VentanaDePrueba.h"
 
 namespace {
 
@@ -40,13 +40,10 @@ QStringList ambos()
 
 } // namespace
 
-class TstWindowLockAdmin : public QObject {
+class TstWindowLockAdmin : public VentanaDePrueba {
     Q_OBJECT
 
 private:
-    EmpresaDePrueba empresa;
-    std::unique_ptr<FrmConcCuentas> w;
-
     void pregunta(ui::ScriptedDialogs& d, int respuesta)
     {
         d.expectMsgBox(respuesta)
@@ -56,16 +53,9 @@ private:
             .withTitle(QString());
     }
 
+    bool crearEmpresa() override { return empresa.crear(QStringLiteral("admin1")); }
+
 private slots:
-    void initTestCase() { QVERIFY(empresa.crear(QStringLiteral("admin1"))); }
-
-    void init()
-    {
-        QVERIFY(empresa.reiniciar(w));
-    }
-
-    void cleanup() { w.reset(); }
-
     void takeOverAnswerYes()
     {
         cabecera(2, "CTA");

@@ -3,7 +3,7 @@
 // rows, the totals and the difference label; releasing lines (without leaving links behind), reloading,
 // showing the reconciled lines and finding a text in the list that last had the focus.
 
-#include "tst_window_acciones.h"
+#include "VentanaDePrueba.h"
 
 #include "lookup/FrmBuscar.h"
 #include "platform/ui/Keys.h"
@@ -23,22 +23,10 @@ const QString kPreguntaDerecha =
 
 } // namespace
 
-class TstWindowMarks : public QObject {
+class TstWindowMarks : public VentanaDePrueba {
     Q_OBJECT
 
-private:
-    EmpresaDePrueba empresa;
-    std::unique_ptr<FrmConcCuentas> w;
-
 private slots:
-    void initTestCase() { QVERIFY(empresa.crear(QStringLiteral("oper1"))); }
-    void init() { QVERIFY(empresa.reiniciar(w)); }
-    void cleanup()
-    {
-        w.reset();
-        QSqlQuery(gDB().gCnn.database()).exec(QStringLiteral("DROP TRIGGER IF EXISTS rechazo"));
-    }
-
     void uncheckLinkedLeftRowConfirmed()
     {
         ui::ScriptedDialogs d;

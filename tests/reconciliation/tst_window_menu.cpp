@@ -3,7 +3,7 @@
 // (never of a finalized reconciliation); the voucher behind the line handed to the document viewer, cut into
 // branch, number and letter, and nothing for a line without voucher type or of type "VJ".
 
-#include "tst_window_acciones.h"
+#include "VentanaDePrueba.h"
 
 #include "core/FrmMenus.h"
 #include "reconciliation/VisorDocumentos.h"
@@ -27,24 +27,12 @@ struct VisorDePrueba final : conciliacion::VisorDocumentos {
 
 } // namespace
 
-class TstWindowMenu : public QObject {
+class TstWindowMenu : public VentanaDePrueba {
     Q_OBJECT
 
-private:
-    EmpresaDePrueba empresa;
-    std::unique_ptr<FrmConcCuentas> w;
+    void alAbrir() override { cargarMarzoSinPreguntas(); }
 
 private slots:
-    void initTestCase() { QVERIFY(empresa.crear(QStringLiteral("oper1"))); }
-    void init()
-    {
-        QVERIFY(empresa.reiniciar(w));
-        ui::ScriptedDialogs d;
-        cargarMarzo(*w);
-        QVERIFY(d.verifyDone());
-    }
-    void cleanup() { w.reset(); }
-
     void noMenuWithoutRightClickOnASelectedLine_data()
     {
         QTest::addColumn<int>("boton");

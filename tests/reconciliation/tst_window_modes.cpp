@@ -3,7 +3,7 @@
 // one; what a click on a command that is off does (nothing); F6 on a header field in every mode; and the
 // function keys after a long step, sent to whatever has the focus.
 
-#include "tst_window_acciones.h"
+#include "VentanaDePrueba.h"
 
 #include "platform/suite/Brakmo.h"
 #include "reconciliation/engine/Store.h"
@@ -31,20 +31,10 @@ QStringList Encendidos(FrmConcCuentas& w)
 
 } // namespace
 
-class TstWindowModes : public QObject {
+class TstWindowModes : public VentanaDePrueba {
     Q_OBJECT
 
 private:
-    EmpresaDePrueba empresa;
-    std::unique_ptr<FrmConcCuentas> w;
-
-    void mostrar()
-    {
-        w->Show();
-        w->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(w.get()));
-    }
-
     // The progress window of a long step takes the activation; the desktop gives it back afterwards.
     void activar()
     {
@@ -62,15 +52,9 @@ private:
         QTest::keyClick(foco, tecla);
     }
 
-private slots:
-    void initTestCase() { QVERIFY(empresa.crear(QStringLiteral("oper1"))); }
-    void init()
-    {
-        QVERIFY(empresa.reiniciar(w));
-        mostrar();
-    }
-    void cleanup() { w.reset(); }
+    void alAbrir() override { mostrar(); }
 
+private slots:
     void commandsFollowTheMode_data()
     {
         QTest::addColumn<QString>("modo");

@@ -3,7 +3,7 @@
 // number of links, a failure that writes nothing and leaves the screen as it was, a finalized
 // reconciliation refused, and a save that writes only the lines whose mark or links changed.
 
-#include "tst_window_acciones.h"
+#include "VentanaDePrueba.h"
 
 #include "core/Globals.h"
 #include "platform/suite/Progreso.h"
@@ -53,25 +53,10 @@ void marcarTodas(FrmConcCuentas& w, ui::ListView& lista)
 
 } // namespace
 
-class TstWindowReconcile : public QObject {
+class TstWindowReconcile : public VentanaDePrueba {
     Q_OBJECT
 
-private:
-    EmpresaDePrueba empresa;
-    std::unique_ptr<FrmConcCuentas> w;
-
 private slots:
-    void initTestCase() { QVERIFY(empresa.crear(QStringLiteral("oper1"))); }
-    void init() { QVERIFY(empresa.reiniciar(w)); }
-    void cleanup()
-    {
-        w.reset();
-        sql(QStringLiteral("DROP TRIGGER IF EXISTS rechazo"));
-        sql(QStringLiteral("DROP TRIGGER IF EXISTS contar_MV_CONCILIACION"));
-        sql(QStringLiteral("DROP TRIGGER IF EXISTS contar_MV_CONCILIACION_AUX"));
-        sql(QStringLiteral("DROP TABLE IF EXISTS escritas"));
-    }
-
     // Two new left lines and three new right ones: each left line names the three, each right line the two,
     // and the link table holds the six pairs.
     void eachToEach()

@@ -5,7 +5,7 @@
 // reconciliation deleted, and closing; the database is then checked row by row. Below it, the short
 // negative checks, each from a fresh company.
 
-#include "tst_window_acciones.h"
+#include "VentanaDePrueba.h"
 
 #include "core/Globals.h"
 #include "platform/suite/Brakmo.h"
@@ -31,18 +31,10 @@ struct OtroUsuario {
 
 } // namespace
 
-class TstWindowRoad : public QObject {
+class TstWindowRoad : public VentanaDePrueba {
     Q_OBJECT
 
-private:
-    EmpresaDePrueba empresa;
-    std::unique_ptr<FrmConcCuentas> w;
-
 private slots:
-    void initTestCase() { QVERIFY(empresa.crear(QStringLiteral("oper1"))); }
-    void init() { QVERIFY(empresa.reiniciar(w)); }
-    void cleanup() { w.reset(); }
-
     void road();
     void negativeChecks_data();
     void negativeChecks();

@@ -1,7 +1,7 @@
 // The workbench window as a non-administrator: start-up and the proposed number, the header's validation
 // and the edit lock, opening saved reconciliations, and the comparison settings.
 
-#include "tst_window_fixture.h"
+#include "VentanaDePrueba.h"
 
 #include "platform/suite/Brakmo.h"
 #include "platform/suite/ControlArray.h"
@@ -51,23 +51,10 @@ int bloqueos(int numero)
 
 } // namespace
 
-class TstWindowStart : public QObject {
+class TstWindowStart : public VentanaDePrueba {
     Q_OBJECT
 
-private:
-    EmpresaDePrueba empresa;
-    std::unique_ptr<FrmConcCuentas> w;
-
 private slots:
-    void initTestCase() { QVERIFY(empresa.crear(QStringLiteral("oper1"))); }
-
-    void init()
-    {
-        QVERIFY(empresa.reiniciar(w));
-    }
-
-    void cleanup() { w.reset(); }
-
     void startUp()
     {
         QCOMPARE(w->TextoCampo(QStringLiteral("IdConciliacion")), QStringLiteral("1"));

@@ -9,46 +9,36 @@
 //   CB 0001-00000005 X  receipt of 1301 with gross-income withholding, entry 13
 //   PG 0001-00000087 X  payment to 2101 with income-tax withholding, entry 14
 //   FC 0001-00000099 A  a sale whose key holds an apostrophe in the letter ("'")
-// The data-access object connects once per process: one of these per test executable.
+// Or the demo company the program ships, for the pages of its vouchers. The data-access object connects once
+// per process: one of these per test executable.
 
 #include "core/Startup.h"
 #include "data/DB_Dll.h"
 #include "report/ClassHTML.h"
-#include "schema/DemoDatabase.h"
+#include "schema/EmpresaTemporal.h"
 
 #include <QDir>
 #include <QFile>
-#include <QLocale>
-#include <QTemporaryDir>
 #include <QtTest>
 
-struct EmpresaVisores {
-    QTemporaryDir carpeta;
-    QString archivo;
+struct EmpresaVisores : EmpresaTemporal {
     QString temporal;   // TEMP of the pages
 
+    // The small company, with the pages dated and written into TEMP as the program names itself.
     bool crear()
     {
-        QLocale::setDefault(QLocale::c());
         QCoreApplication::setApplicationName(QStringLiteral("conccuentas"));
-        if (!carpeta.isValid())
+        if (!escribirConFilas(filas(), QStringLiteral("admin")))
             return false;
-        qputenv("CONCCUENTAS_HOME", carpeta.path().toUtf8());
         temporal = carpeta.filePath(QStringLiteral("temp"));
         QDir().mkpath(temporal);
         qputenv("TEMP", temporal.toUtf8());
         report::ClassHTML::FijarFechaPagina(QDate(2026, 3, 31));
-        archivo = carpeta.filePath(QStringLiteral("empresa.db"));
-        QString error;
-        if (!schema::CreateDatabaseWithRows(archivo, filas(), &error)) {
-            qWarning("%s", qPrintable(error));
-            return false;
-        }
-        QString conexion;
-        ModGlobal::Inicializar(false, QStringLiteral("@Server=sqlite;@DbName=%1;@Usuario=admin;@Password=;").arg(archivo),
-                               conexion, 3);
-        return gDB().gCnn.State() == ado::adStateOpen;
+        return iniciar();
     }
+
+    // The demo company the program ships.
+    bool crearDemo() { return escribirDemo(QString::fromLatin1(schema::kAdminUser)) && iniciar(); }
 
     QString pagina(const QString& nombre) const { return QDir(temporal).filePath(nombre); }
 
@@ -72,6 +62,14 @@ struct EmpresaVisores {
     }
 
 private:
+    // The start-up road on the company: it opens the connection for the whole process.
+    bool iniciar() const
+    {
+        QString conexion;
+        ModGlobal::Inicializar(false, lanzamiento, conexion, 3);
+        return gDB().gCnn.State() == ado::adStateOpen;
+    }
+
     static QString linea(int secuencia, int asiento, const char* tc, const char* sucursal, const char* numero,
                          const char* letra, const char* cuenta, const char* lado, const char* importe,
                          const char* detalle, const char* extra = "")

@@ -3,16 +3,15 @@
 // tasks, a purchase (with its supplier's account), a receipt and a payment that settle vouchers and carry
 // withholdings. Each is one the workbench lists on the bank account, or one a page links to.
 
-#include "core/Startup.h"
+#include "EmpresaVisores.h"
+
 #include "data/DB_Dll.h"
 #include "platform/ui/ScriptedDialogs.h"
-#include "schema/DemoDatabase.h"
 #include "viewers/PaginaAsiento.h"
 #include "viewers/PaginaComprobante.h"
 #include "viewers/PaginaRecibo.h"
 
 #include <QFile>
-#include <QTemporaryDir>
 #include <QtTest>
 
 using visores::Documento;
@@ -21,7 +20,7 @@ class TstViewerDemo : public QObject {
     Q_OBJECT
 
 private:
-    QTemporaryDir carpeta;
+    EmpresaVisores empresa;
 
     // The first voucher (type, branch, number, letter, party account) the query names.
     static Documento primero(const QString& sql, bool esVenta)
@@ -36,7 +35,7 @@ private:
     QString pagina(visores::ResultadoPagina (*generar)(const QString&, const Documento&, ui::ErrorHandler),
                    const Documento& d)
     {
-        const QString ruta = carpeta.filePath(QStringLiteral("pagina.htm"));
+        const QString ruta = empresa.carpeta.filePath(QStringLiteral("pagina.htm"));
         ui::ScriptedDialogs sinPreguntas;
         const visores::ResultadoPagina r = generar(ruta, d, ui::askOperator());
         [&] { QVERIFY(sinPreguntas.verifyDone()); }();
@@ -46,18 +45,7 @@ private:
     }
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(carpeta.isValid());
-        qputenv("CONCCUENTAS_HOME", carpeta.path().toUtf8());
-        const QString archivo = carpeta.filePath(QStringLiteral("demo.db"));
-        QString error;
-        QVERIFY2(schema::CreateCompanyDatabase(archivo, schema::Options{}, &error), qPrintable(error));
-        QString conexion;
-        ModGlobal::Inicializar(false, QStringLiteral("@Server=sqlite;@DbName=%1;@Usuario=admin;@Password=;").arg(archivo),
-                               conexion, 3);
-        QCOMPARE(gDB().gCnn.State(), ado::adStateOpen);
-    }
+    void initTestCase() { QVERIFY(empresa.crearDemo()); }
 
     void anAccountingEntryWithTaxBookAndCostCentres()
     {

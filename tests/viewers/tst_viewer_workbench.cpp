@@ -3,20 +3,18 @@
 // line of type "VJ" opens nothing.
 
 #include "NavegadorDePrueba.h"
-#include "reconciliation/tst_window_acciones.h"
+#include "reconciliation/VentanaDePrueba.h"
 
 #include "core/FrmMenus.h"
 #include "viewers/Visores.h"
 
 using namespace visores;
 
-class TstViewerWorkbench : public QObject {
+class TstViewerWorkbench : public VentanaDePrueba {
     Q_OBJECT
 
 private:
     QTemporaryDir temporal;
-    EmpresaDePrueba empresa;
-    std::unique_ptr<FrmConcCuentas> w;
 
     void verComprobante(ui::ListView& lista, const QString& concepto)
     {
@@ -30,20 +28,17 @@ private:
         QVERIFY(d.verifyDone());
     }
 
-private slots:
-    void initTestCase()
+    // The viewers write their pages into TEMP.
+    bool crearEmpresa() override
     {
-        QVERIFY(temporal.isValid());
-        qputenv("TEMP", temporal.path().toUtf8());
-        QVERIFY(empresa.crear(QStringLiteral("oper1")));
-        QVERIFY(empresa.reiniciar(w));
-        ui::ScriptedDialogs d;
-        cargarMarzo(*w);
-        QVERIFY(d.verifyDone());
+        return temporal.isValid() && qputenv("TEMP", temporal.path().toUtf8()) && VentanaDePrueba::crearEmpresa();
     }
+    void alAbrir() override { cargarMarzoSinPreguntas(); }
 
-    void cleanupTestCase() { w.reset(); }
+public:
+    TstViewerWorkbench() : VentanaDePrueba(Vida::PorPrograma) {}
 
+private slots:
     void theLinesVoucherOpensInItsViewer()
     {
         QVERIFY(visibles<FrmBSC01CBTEDetalle>().isEmpty());

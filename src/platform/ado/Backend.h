@@ -27,6 +27,8 @@ public:
     virtual qint64 execute(const QString& sql) = 0;
     // Reads every row of the first statement of the text that returns columns.
     virtual RowSet query(const QString& sql) = 0;
+    // The same rows in a recordset's compact store; by default copied from query().
+    virtual StoredRows queryStored(const QString& sql);
     // One statement with "?" markers bound to the values in order, prepared once per text and kept on the
     // connection; the rows it touched (-1 for a statement that changes none).
     virtual qint64 executeBound(const QString& sql, const QVector<Variant>& values) = 0;

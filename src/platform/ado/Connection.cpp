@@ -151,6 +151,11 @@ RowSet Connection::Query(const QString& sql)
     return recorded(m_errors, [&] { return backend().query(sql); });
 }
 
+StoredRows Connection::QueryStored(const QString& sql)
+{
+    return recorded(m_errors, [&] { return backend().queryStored(sql); });
+}
+
 QStringList Connection::PrimaryKey(const QString& table)
 {
     return recorded(m_errors, [&] { return backend().primaryKey(table); });

@@ -28,6 +28,7 @@ namespace ado {
 
 class Backend;
 struct RowSet;
+struct StoredRows;
 
 enum class BackendKind { None, Sqlite, SqlServer, Oracle };
 
@@ -98,6 +99,7 @@ public:
     // Used by Recordset: the rows of a query; one new row; one changed row, found by the key values
     // (raises kErrRowNotLocated when no row has them). Values are bound, names quoted.
     RowSet Query(const QString& sql);
+    StoredRows QueryStored(const QString& sql);   // the same rows in the store a recordset keeps
     void InsertRow(const QString& table, const QStringList& columns, const QVector<Variant>& values);
     void UpdateRow(const QString& table, const QStringList& columns, const QVector<Variant>& values,
                    const QStringList& keyColumns, const QVector<Variant>& keyValues);

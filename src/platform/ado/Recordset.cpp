@@ -56,7 +56,8 @@ void Recordset::Open(const QString& source, Connection* connection, int cursorTy
     if (!connection)
         raise(kErrConnectionUnusable, "The connection cannot be used to perform this operation. It is either "
                                       "closed or invalid in this context.");
-    m_data = connection->Query(source);
+    m_data = connection->QueryStored(source);
+    m_cellsRow = -1;
     m_source = source;
     m_connection = connection;
     CursorType = cursorType;
@@ -78,7 +79,8 @@ void Recordset::Close()
     m_editing = false;
     m_newRow.clear();
     m_newSet.clear();
-    m_data = RowSet();
+    m_data = StoredRows();
+    m_cellsRow = -1;
     m_fieldIndex.clear();
     m_pos = 0;
 }
@@ -191,13 +193,17 @@ Field Recordset::Fields(int index)
     return Field(this, index);
 }
 
-const Variant& Recordset::cell(int index) const
+Variant Recordset::cell(int index) const
 {
     requireOpen();
     if (m_adding || m_editing)
         return m_newRow.at(index);
     requireRow();
-    return m_data.rows.at(m_pos).at(index);
+    if (m_cellsRow != m_pos) {
+        m_cells = m_data.rows.cells(m_pos);
+        m_cellsRow = m_pos;
+    }
+    return m_data.rows.value(m_cells, index);
 }
 
 QVector<QVector<Variant>> Recordset::GetRows(qint64 rows)
@@ -209,10 +215,12 @@ QVector<QVector<Variant>> Recordset::GetRows(qint64 rows)
     const qint64 count = rows < 0 ? available : qMin(rows, available);
     const int fields = m_data.fields.size();
     QVector<QVector<Variant>> matrix(fields);
-    for (int f = 0; f < fields; ++f) {
+    for (int f = 0; f < fields; ++f)
         matrix[f].reserve(count);
-        for (qint64 r = 0; r < count; ++r)
-            matrix[f].append(m_data.rows.at(m_pos + r).at(f));
+    for (qint64 r = 0; r < count; ++r) {
+        const QVector<Variant> row = m_data.rows.row(m_pos + r);
+        for (int f = 0; f < fields; ++f)
+            matrix[f].append(row.at(f));
     }
     m_pos += count;
     return matrix;
@@ -242,7 +250,7 @@ void Recordset::setCell(int index, const Variant& value)
     requireUpdatable();
     if (!m_adding && !m_editing) {
         requireRow();
-        m_newRow = m_data.rows.at(m_pos);
+        m_newRow = m_data.rows.row(m_pos);
         m_newSet = QVector<bool>(m_data.fields.size(), false);
         m_editing = true;
     }
@@ -258,7 +266,7 @@ void Recordset::savePending()
 
 QStringList Recordset::updateKey(QVector<Variant>* keyValues)
 {
-    const QVector<Variant>& original = m_data.rows.at(m_pos);
+    const QVector<Variant> original = m_data.rows.row(m_pos);
     QStringList key;
     const QStringList primary = m_connection->PrimaryKey(m_data.table);
     bool primaryRead = !primary.isEmpty();
@@ -295,15 +303,16 @@ void Recordset::Update()
             values << m_newRow.at(i);
         }
     }
+    m_cellsRow = -1;   // the store is about to change
     if (m_adding) {
         m_connection->InsertRow(m_data.table, columns, values);
-        m_data.rows.append(m_newRow);
+        m_data.rows.appendRow(m_newRow);
         m_pos = m_data.rows.size() - 1;
     } else if (!columns.isEmpty()) {
         QVector<Variant> keyValues;
         const QStringList key = updateKey(&keyValues);
         m_connection->UpdateRow(m_data.table, columns, values, key, keyValues);
-        m_data.rows[m_pos] = m_newRow;
+        m_data.rows.setRow(m_pos, m_newRow);
     }
     m_adding = false;
     m_editing = false;

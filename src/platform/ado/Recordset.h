@@ -1,7 +1,7 @@
 #pragma once
-// A client-side recordset: Open reads every row into memory, so RecordCount, AbsolutePosition, BOF/EOF and
-// every Move are exact whatever the cursor type. Fields are found by name without regard to case; with
-// duplicate names the first wins; an unknown name raises Error 3265.
+// A client-side recordset: Open reads every row into memory (packed, CellStore.h), so RecordCount,
+// AbsolutePosition, BOF/EOF and every Move are exact whatever the cursor type. Fields are found by name
+// without regard to case; with duplicate names the first wins; an unknown name raises Error 3265.
 // As ADO: a closed recordset raises 3704 (RecordCount gives -1); reading a field at BOF or EOF, moving
 // past EOF or BOF, MoveFirst/MoveLast on an empty result and GetRows at EOF raise 3021. Opening an open
 // recordset closes it first; a failed Open leaves it closed.
@@ -10,6 +10,7 @@
 // set, found by the table's primary key (or, without one, by every column read except amounts and
 // doubles). A Move, AddNew or Close with a change pending: the Move and AddNew save it first, Close drops it.
 
+#include "CellStore.h"
 #include "Connection.h"
 #include "Variant.h"
 
@@ -40,6 +41,13 @@ struct RowSet {
     QString table;                  // the single table of a simple SELECT, for AddNew/Update
     QList<FieldInfo> fields;
     QVector<QVector<Variant>> rows;
+};
+
+// The same rows in one compact store, as a recordset holds them.
+struct StoredRows {
+    QString table;
+    QList<FieldInfo> fields;
+    CellStore rows;
 };
 
 class Recordset;
@@ -98,7 +106,7 @@ public:
 
 private:
     friend class Field;
-    const Variant& cell(int index) const;
+    Variant cell(int index) const;
     void setCell(int index, const Variant& value);
     void requireOpen() const;
     void requireRow() const;
@@ -109,13 +117,16 @@ private:
     bool m_open = false;
     QString m_source;
     Connection* m_connection = nullptr;
-    RowSet m_data;
+    StoredRows m_data;
     qint64 m_pos = 0;                   // 0-based row index; == rows.size() at EOF; -1 at BOF
     bool m_adding = false;
     bool m_editing = false;
     QVector<Variant> m_newRow;
     QVector<bool> m_newSet;
     QHash<QString, int> m_fieldIndex;   // case-folded name -> first field of that name
+    // The cells of the row last read from, so that reading its fields one after another walks it once.
+    mutable CellStore::RowCells m_cells;
+    mutable qint64 m_cellsRow = -1;
 };
 
 } // namespace ado

@@ -10,13 +10,15 @@
 #include "LockWait.h"
 #include "PreparedCache.h"
 #include "SelectTable.h"
+#include "SqliteCells.h"
 #include "platform/sqlite/FileCheck.h"
-#include "platform/sqlite/InsertParameters.h"
+#include "platform/sqlite/LiteralParameters.h"
 #include "platform/sqlite/TsqlCompat.h"
 
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QSqlDriver>
+#include <QVarLengthArray>
 #include <sqlite3.h>
 #include <array>
 #include <cstring>
@@ -50,109 +52,37 @@ bool startsWithWord(const char* sql, const char* word)
     return sqlite3_strnicmp(sql, word, int(n)) == 0;
 }
 
+bool startsWithWord(QStringView sql, QLatin1String word)
+{
+    qsizetype i = 0;
+    while (i < sql.size() && sql[i].isSpace())
+        ++i;
+    return sql.mid(i).startsWith(word, Qt::CaseInsensitive);
+}
+
+// Appends the UTF-8 form of `text` within the room already reserved; plain ASCII, the usual case, is
+// narrowed in place.
+void AppendUtf8(const QString& text, QByteArray* out)
+{
+    const qsizetype at = out->size();
+    out->resize(at + text.size());
+    char* to = out->data() + at;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (c >= 0x80) {
+            out->resize(at);
+            out->append(text.toUtf8());
+            return;
+        }
+        to[i] = char(c);
+    }
+}
+
 bool changesRows(sqlite3_stmt* st)
 {
     const char* sql = sqlite3_sql(st);
     return startsWithWord(sql, "INSERT") || startsWithWord(sql, "UPDATE") || startsWithWord(sql, "DELETE")
         || startsWithWord(sql, "REPLACE");
-}
-
-// Columns of codes (account, branch, voucher type, user...) repeat a few values on every row: the text of a
-// recent value is shared instead of decoded and stored again. A column whose values rarely repeat stops
-// looking.
-class RepeatedText {
-public:
-    QString get(const char* utf8, int bytes)
-    {
-        const bool look = m_looking && bytes <= kMaxBytes;
-        if (look) {
-            for (const Entry& e : m_entries) {
-                if (e.bytes == bytes && memcmp(e.utf8, utf8, size_t(bytes)) == 0) {
-                    ++m_hits;
-                    return e.text;
-                }
-            }
-        }
-        QString text = QString::fromUtf8(utf8, bytes);
-        if (look) {
-            Entry& e = m_entries[m_next++ % kEntries];
-            memcpy(e.utf8, utf8, size_t(bytes));
-            e.bytes = bytes;
-            e.text = text;
-            if (++m_misses > 64 && m_misses > 4 * m_hits)
-                m_looking = false;
-        }
-        return text;
-    }
-
-private:
-    static constexpr int kMaxBytes = 24;
-    static constexpr int kEntries = 4;
-    struct Entry {
-        char utf8[kMaxBytes];
-        int bytes = -1;
-        QString text;
-    };
-    std::array<Entry, kEntries> m_entries;
-    int m_next = 0;
-    int m_hits = 0;
-    int m_misses = 0;
-    bool m_looking = true;
-};
-
-// Appends the value of column i, built in place: no Variant is made and then moved.
-void appendCell(QVector<Variant>& row, sqlite3_stmt* st, int i, ColumnKind kind, RepeatedText& texts)
-{
-    switch (sqlite3_column_type(st, i)) {
-    case SQLITE_NULL:
-        row.append(Variant::Null());
-        return;
-    case SQLITE_INTEGER: {
-        const qint64 v = sqlite3_column_int64(st, i);
-        switch (kind) {
-        case ColumnKind::Currency:
-            if (v <= std::numeric_limits<qint64>::max() / Currency::kScale
-                && v >= std::numeric_limits<qint64>::min() / Currency::kScale)
-                row.emplaceBack(Currency::fromLong(v));
-            else
-                row.emplaceBack(double(v));
-            return;
-        case ColumnKind::Boolean: row.emplaceBack(v != 0); return;
-        case ColumnKind::Double: row.emplaceBack(double(v)); return;
-        default: row.emplaceBack(v); return;
-        }
-    }
-    case SQLITE_FLOAT: {
-        const double v = sqlite3_column_double(st, i);
-        if (kind == ColumnKind::Currency) {
-            try {
-                row.emplaceBack(Currency::fromDouble(v));
-                return;
-            } catch (const Error&) {
-                // beyond the money range: keep the number rather than fail the read
-            }
-        }
-        row.emplaceBack(v);
-        return;
-    }
-    default: {
-        const char* text = reinterpret_cast<const char*>(sqlite3_column_text(st, i));
-        const int bytes = sqlite3_column_bytes(st, i);
-        if (kind == ColumnKind::Date) {
-            if (auto d = ParseDateText(std::string_view(text, size_t(bytes)))) {
-                row.emplaceBack(*d);
-                return;
-            }
-        } else if (kind == ColumnKind::Currency) {
-            if (auto c = Currency::parseAscii(std::string_view(text, size_t(bytes)))) {
-                row.emplaceBack(*c);
-                return;
-            }
-        }
-        row.emplaceBack(texts.get(text, bytes));
-        return;
-    }
-    }
 }
 
 class SqliteBackend final : public Backend {
@@ -177,11 +107,11 @@ public:
 
     qint64 execute(const QString& sql) override
     {
-        // An INSERT of literals is one statement that no rewrite touches but in its head: its shape is
-        // rewritten once, when it is first prepared, and the text is read only once per run.
-        if (sql.startsWith(QLatin1String("INSERT"), Qt::CaseInsensitive)) {
-            if (const auto shape = sqlcompat::ParameterizeInsert(sql))
-                return insertShape(sql, *shape);
+        // An INSERT or UPDATE of literals runs as its shape with the literals bound: the shape is rewritten
+        // and prepared once, when it first comes, and each text after it is read only once.
+        if (startsWithWord(sql, QLatin1String("INSERT")) || startsWithWord(sql, QLatin1String("UPDATE"))) {
+            if (sqlcompat::Parameterize(sql, &m_shape))
+                return runShape(sql);
         }
         qint64 affected = -1;
         for (const QString& part : sqlcompat::SplitAndRewrite(sql)) {
@@ -202,19 +132,15 @@ public:
     // (a batch with a DELETE after the SELECT, an UPDATE) is refused before anything runs.
     RowSet query(const QString& sql) override
     {
-        const QStringList parts = sqlcompat::SplitBatch(sql);
         RowSet result;
-        if (parts.isEmpty())
-            return result;
-        if (parts.size() > 1)
-            throw notAQuery(QStringLiteral("Una consulta es una sola sentencia; no se ejecutó: %1"), sql);
-        const QString text = sqlcompat::Rewrite(parts.first());
-        logText(text);
-        const std::shared_ptr<Statement> st = prepareOne(text);
-        if (!sqlite3_stmt_readonly(st->get()) || sqlite3_column_count(st->get()) == 0)
-            throw notAQuery(QStringLiteral("Una consulta solo puede leer datos; no se ejecutó: %1"), sql);
-        readAll(st->get(), &result);
-        result.table = SingleTableOf(parts.first());
+        readQuery(sql, &result.table, &result.fields, sqliterows::VariantRows(&result));
+        return result;
+    }
+
+    StoredRows queryStored(const QString& sql) override
+    {
+        StoredRows result;
+        readQuery(sql, &result.table, &result.fields, sqliterows::StoredCells(&result.rows));
         return result;
     }
 
@@ -231,7 +157,7 @@ public:
         const std::shared_ptr<Statement> st = boundStatement(sql, values);
         const Resetting reset{st->get()};
         RowSet result;
-        readAll(st->get(), &result);
+        readAll(st->get(), &result.fields, sqliterows::VariantRows(&result));
         result.table = SingleTableOf(sql);
         return result;
     }
@@ -392,24 +318,44 @@ private:
         return st;
     }
 
-    // An INSERT of literals run as its prepared shape with the literals bound: rows inserted one text at a
-    // time compile each shape once.
-    qint64 insertShape(const QString& text, const sqlcompat::InsertTemplate& shape)
+    // The shape just made from `text`, prepared (or found prepared), bound to its literals' values and run.
+    qint64 runShape(const QString& text)
     {
         const auto prepare = [this](const QString& t) { return prepareOne(sqlcompat::Rewrite(t)); };
-        std::shared_ptr<Statement> st = m_prepared.get(shape.text, prepare);
+        std::shared_ptr<Statement> st = m_prepared.get(m_shape.text, prepare);
         if (sqlite3_stmt_busy(st->get()))
-            st = prepare(shape.text);
+            st = prepare(m_shape.text);
         logText(text);
+        // The texts' UTF-8 bytes side by side in one buffer that does not move until the statement has run
+        // and let go of its values (Resetting): bound without a copy.
+        qsizetype room = 0;
+        for (const sqlcompat::LiteralValue& v : m_shape.values)
+            room += v.kind == sqlcompat::LiteralValue::Text ? 3 * v.text.size() : 0;
+        m_textBytes.resize(0);
+        m_textBytes.reserve(room);
+        QVarLengthArray<qsizetype, 16> textEnds;
+        for (const sqlcompat::LiteralValue& v : m_shape.values) {
+            if (v.kind == sqlcompat::LiteralValue::Text) {
+                AppendUtf8(v.text, &m_textBytes);
+                textEnds.append(m_textBytes.size());
+            }
+        }
         const Resetting reset{st->get()};
         int index = 0;
-        for (const sqlcompat::LiteralValue& v : shape.values) {
+        qsizetype texts = 0;
+        for (const sqlcompat::LiteralValue& v : m_shape.values) {
             ++index;
             int rc = SQLITE_OK;
             switch (v.kind) {
             case sqlcompat::LiteralValue::Integer: rc = sqlite3_bind_int64(st->get(), index, v.integer); break;
             case sqlcompat::LiteralValue::Real: rc = sqlite3_bind_double(st->get(), index, v.real); break;
-            case sqlcompat::LiteralValue::Text: rc = bindText(st->get(), index, v.text); break;
+            case sqlcompat::LiteralValue::Text: {
+                const qsizetype begin = texts == 0 ? 0 : textEnds[texts - 1];
+                rc = sqlite3_bind_text(st->get(), index, m_textBytes.constData() + begin,
+                                       int(textEnds[texts] - begin), SQLITE_STATIC);
+                ++texts;
+                break;
+            }
             }
             if (rc != SQLITE_OK)
                 fail();
@@ -471,26 +417,42 @@ private:
         }
     }
 
-    void readAll(sqlite3_stmt* st, RowSet* out)
+    template <class Rows>
+    void readQuery(const QString& sql, QString* table, QList<FieldInfo>* fields, Rows&& rows)
+    {
+        const QStringList parts = sqlcompat::SplitBatch(sql);
+        if (parts.isEmpty())
+            return;
+        if (parts.size() > 1)
+            throw notAQuery(QStringLiteral("Una consulta es una sola sentencia; no se ejecutó: %1"), sql);
+        const QString text = sqlcompat::Rewrite(parts.first());
+        logText(text);
+        const std::shared_ptr<Statement> st = prepareOne(text);
+        if (!sqlite3_stmt_readonly(st->get()) || sqlite3_column_count(st->get()) == 0)
+            throw notAQuery(QStringLiteral("Una consulta solo puede leer datos; no se ejecutó: %1"), sql);
+        readAll(st->get(), fields, rows);
+        *table = SingleTableOf(parts.first());
+    }
+
+    template <class Rows>
+    void readAll(sqlite3_stmt* st, QList<FieldInfo>* fields, Rows&& rows)
     {
         const int n = sqlite3_column_count(st);
         QVector<ColumnKind> kinds(n);
-        std::vector<RepeatedText> texts(static_cast<size_t>(n));
         QVector<int> untyped;
         for (int i = 0; i < n; ++i) {
             const ColumnType t = ColumnTypeFromDeclared(sqlite3_column_decltype(st, i));
             kinds[i] = t.kind;
             if (t.kind == ColumnKind::Auto)
                 untyped << i;
-            out->fields.append({QString::fromUtf8(sqlite3_column_name(st, i)), t.definedSize, t.adoType});
+            fields->append({QString::fromUtf8(sqlite3_column_name(st, i)), t.definedSize, t.adoType});
         }
+        rows.start(n);
         int rc;
         while ((rc = step(st)) == SQLITE_ROW) {
-            QVector<Variant> row;
-            row.reserve(n);
             for (int i = 0; i < n; ++i)
-                appendCell(row, st, i, kinds[i], texts[size_t(i)]);
-            out->rows.append(std::move(row));
+                sqliterows::readCell(rows, st, i, kinds[i]);
+            rows.endRow();
         }
         if (rc != SQLITE_DONE)
             fail();
@@ -498,14 +460,15 @@ private:
         // it reads as an expression text, so that a list still gives it a visible column.
         for (int i : untyped) {
             ColumnType t = ColumnTypeFromValue(VarType::String);
-            for (const auto& row : std::as_const(out->rows)) {
-                if (!row.at(i).isNull()) {
-                    t = ColumnTypeFromValue(row.at(i).type());
+            for (qint64 r = 0; r < rows.size(); ++r) {
+                const VarType type = rows.type(r, i);
+                if (type != VarType::Null) {
+                    t = ColumnTypeFromValue(type);
                     break;
                 }
             }
-            out->fields[i].type = t.adoType;
-            out->fields[i].definedSize = t.definedSize;
+            (*fields)[i].type = t.adoType;
+            (*fields)[i].definedSize = t.definedSize;
         }
     }
 
@@ -570,6 +533,8 @@ private:
     QSqlDatabase m_db;
     sqlite3* m_h;
     PreparedCache<Statement> m_prepared;
+    sqlcompat::LiteralShape m_shape;       // the last INSERT or UPDATE of literals, and the UTF-8 bytes of
+    QByteArray m_textBytes;                // its texts: kept for their storage
     QElapsedTimer m_waitClock;
     LockWaitNotice* m_notice = nullptr;   // shown for the wait going on
     bool m_waitCancelled = false;

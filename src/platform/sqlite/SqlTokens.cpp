@@ -6,6 +6,11 @@ namespace sqlcompat {
 
 namespace {
 
+bool isDigit(QChar c)
+{
+    return c >= u'0' && c <= u'9';
+}
+
 bool isWordStart(QChar c)
 {
     return c.isLetter() || c == u'_' || c == u'#';
@@ -13,12 +18,10 @@ bool isWordStart(QChar c)
 
 bool isWordPart(QChar c)
 {
+    if (c.unicode() < 0x80)   // most text is ASCII: no character table to consult
+        return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || isDigit(c) || c == u'_' || c == u'#'
+            || c == u'$' || c == u'@';
     return c.isLetterOrNumber() || c == u'_' || c == u'#' || c == u'$' || c == u'@' || c.isMark();
-}
-
-bool isDigit(QChar c)
-{
-    return c >= u'0' && c <= u'9';
 }
 
 bool isHexDigit(QChar c)
@@ -73,6 +76,9 @@ qsizetype endOfNumber(QStringView s, qsizetype i)
 qsizetype endOfOperator(QStringView s, qsizetype i)
 {
     static const char* const twoChar[] = {"<=", ">=", "<>", "!=", "!<", "!>", "||", "==", "<<", ">>"};
+    const QChar c = s[i];
+    if (c != u'<' && c != u'>' && c != u'!' && c != u'|' && c != u'=')
+        return i + 1;   // commas, parentheses and the like: no two-character operator starts with them
     if (i + 1 < s.size()) {
         for (const char* op : twoChar) {
             if (s[i] == QLatin1Char(op[0]) && s[i + 1] == QLatin1Char(op[1]))
@@ -84,59 +90,65 @@ qsizetype endOfOperator(QStringView s, qsizetype i)
 
 } // namespace
 
+TokenKind ScanToken(QStringView s, qsizetype i, TokenKind previous, qsizetype* tokenEnd)
+{
+    const qsizetype n = s.size();
+    const QChar c = s[i];
+    qsizetype end = i + 1;
+    TokenKind kind = TokenKind::Operator;
+    if (c.isSpace()) {
+        kind = TokenKind::Space;
+        while (end < n && s[end].isSpace())
+            ++end;
+    } else if (c == u'-' && i + 1 < n && s[i + 1] == u'-') {
+        kind = TokenKind::Comment;
+        while (end < n && s[end] != u'\n')
+            ++end;
+    } else if (c == u'/' && i + 1 < n && s[i + 1] == u'*') {
+        kind = TokenKind::Comment;
+        const qsizetype close = s.indexOf(u"*/", i + 2);
+        end = close < 0 ? n : close + 2;
+    } else if (c == u'\'') {
+        kind = TokenKind::String;
+        end = endOfDelimited(s, i, u'\'');
+    } else if (c == u'[') {
+        kind = TokenKind::Bracketed;
+        end = endOfDelimited(s, i, u']');
+    } else if (c == u'"') {
+        kind = TokenKind::Quoted;
+        end = endOfDelimited(s, i, u'"');
+    } else if (isDigit(c)
+               || (c == u'.' && i + 1 < n && isDigit(s[i + 1])
+                   && (previous == TokenKind::Space || previous == TokenKind::Comment
+                       || previous == TokenKind::Operator))) {
+        kind = TokenKind::Number;
+        end = endOfNumber(s, i);
+        if (end == i)
+            end = i + 1;
+    } else if (isWordStart(c)) {
+        kind = TokenKind::Word;
+        while (end < n && isWordPart(s[end]))
+            ++end;
+    } else if (c == u'@') {
+        kind = TokenKind::Variable;
+        while (end < n && isWordPart(s[end]))
+            ++end;
+    } else {
+        end = endOfOperator(s, i);
+    }
+    *tokenEnd = end;
+    return kind;
+}
+
 Tokens Tokenize(QStringView s)
 {
     Tokens tokens;
     tokens.reserve(size_t(s.size() / 4 + 4));   // about one token per four characters: few regrowths
-    const qsizetype n = s.size();
-    qsizetype i = 0;
-    while (i < n) {
-        const QChar c = s[i];
-        qsizetype end = i + 1;
-        TokenKind kind = TokenKind::Operator;
-        if (c.isSpace()) {
-            kind = TokenKind::Space;
-            while (end < n && s[end].isSpace())
-                ++end;
-        } else if (c == u'-' && i + 1 < n && s[i + 1] == u'-') {
-            kind = TokenKind::Comment;
-            while (end < n && s[end] != u'\n')
-                ++end;
-        } else if (c == u'/' && i + 1 < n && s[i + 1] == u'*') {
-            kind = TokenKind::Comment;
-            const qsizetype close = s.indexOf(u"*/", i + 2);
-            end = close < 0 ? n : close + 2;
-        } else if (c == u'\'') {
-            kind = TokenKind::String;
-            end = endOfDelimited(s, i, u'\'');
-        } else if (c == u'[') {
-            kind = TokenKind::Bracketed;
-            end = endOfDelimited(s, i, u']');
-        } else if (c == u'"') {
-            kind = TokenKind::Quoted;
-            end = endOfDelimited(s, i, u'"');
-        } else if (isDigit(c)
-                   || (c == u'.' && i + 1 < n && isDigit(s[i + 1])
-                       && (tokens.empty() || !tokens.back().isSignificant()
-                           || tokens.back().kind == TokenKind::Operator))) {
-            kind = TokenKind::Number;
-            end = endOfNumber(s, i);
-            if (end == i)
-                end = i + 1;
-        } else if (isWordStart(c)) {
-            kind = TokenKind::Word;
-            while (end < n && isWordPart(s[end]))
-                ++end;
-        } else if (c == u'@') {
-            kind = TokenKind::Variable;
-            while (end < n && isWordPart(s[end]))
-                ++end;
-        } else {
-            end = endOfOperator(s, i);
-        }
+    TokenKind previous = TokenKind::Space;      // the start of the text counts as a blank
+    for (qsizetype i = 0, end = 0; i < s.size(); i = end) {
+        previous = ScanToken(s, i, previous, &end);
         // No copy: the tokens live no longer than the text they were cut from.
-        tokens.push_back({kind, QString::fromRawData(s.data() + i, end - i)});
-        i = end;
+        tokens.push_back({previous, QString::fromRawData(s.data() + i, end - i)});
     }
     return tokens;
 }

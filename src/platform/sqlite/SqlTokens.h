@@ -52,6 +52,10 @@ using Tokens = std::vector<Token>;
 // An unterminated literal, name or comment runs to the end of the text (the engine then reports it).
 // The tokens refer to `sql` without copying it: it must outlive them.
 Tokens Tokenize(QStringView sql);
+// The one token that starts at `i`: its kind, and in `end` where it ends. `previous` is the kind of the
+// token before it (Space at the start of the text): a "." starts a number only after a blank, a comment
+// or an operator.
+TokenKind ScanToken(QStringView sql, qsizetype i, TokenKind previous, qsizetype* end);
 QString Join(const Tokens& tokens);
 
 // Rewrite (TsqlCompat.h) of one statement already cut into tokens; RewriteStatement first looks whether

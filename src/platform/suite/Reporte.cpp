@@ -1,7 +1,7 @@
 #include "Reporte.h"
 
 #include "Carpetas.h"
-#include "ReportePresentacion.h"
+#include "PresentacionReportes.h"
 #include "Utilidades.h"
 
 #include "platform/ado/Connection.h"

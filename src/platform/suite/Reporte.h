@@ -2,7 +2,7 @@
 // The suite's report printer (`gReporte`). A report is named, restricted by a record-selection formula and
 // given named formulas (the company name among them); the printer asks the report's definition for its
 // document and shows it inside the program, as a print preview from which it can be printed or saved as a
-// PDF (ReportePresentacion.h).
+// PDF (PresentacionReportes.h).
 //
 // Formulas it reads:
 //   selection  {Tabla.Campo} = valor [AND {Tabla.Campo} = valor ...]   valor: 'text' ('' inside stands for

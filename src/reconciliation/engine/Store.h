@@ -69,8 +69,8 @@ public:
     // and returns them as list rows (unmarked, icon 106, their new IDs) in the query's order. A finalized
     // reconciliation gets nothing. Two stations loading the same account at once register each line once.
     // One statement registers the whole side, so a load is fast; the list is filled from the rows returned.
-    // A load the operator cancels while the list fills keeps what it listed: release the rows it did not
-    // list with Liberar. Lines an earlier load of the same number registered are held by it and not returned
+    // A load the operator cancels while the list fills keeps what it listed: the rows it did not list are
+    // released with Liberar (PasoCargar does). Lines an earlier load of the same number registered are held by it and not returned
     // again: CargarLineas lists them.
     ResultadoRegistro RegistrarLibres(const Cabecera& cabecera, Lado lado);
 

@@ -1,6 +1,6 @@
 #pragma once
-// A question the workbench's pure routines want the caller to put to the operator: text, the message-box
-// style number and a title.
+// A question the workbench's pure routines want the caller to put to the operator, and a message they want
+// the operator told: text, the message-box style number and a title.
 
 #include "platform/ui/base/MsgBoxConstants.h"
 
@@ -11,6 +11,13 @@ namespace conciliacion {
 struct Pregunta {
     QString texto;
     int estilo = ui::vbYesNo | ui::vbQuestion;   // buttons + icon + default button
+    QString titulo;
+};
+
+// A message with only an OK button; no title shows the program's.
+struct Aviso {
+    QString texto;
+    int estilo = ui::vbOKOnly;
     QString titulo;
 };
 

@@ -1,6 +1,6 @@
 // INSERT texts of literals seen as a prepared shape and its values; anything else is left to run as text.
 
-#include "platform/sqlite/InsertParameters.h"
+#include "platform/sqlite/LiteralParameters.h"
 
 #include <QtTest>
 

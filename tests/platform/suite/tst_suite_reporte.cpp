@@ -2,8 +2,8 @@
 // real company file, the document it hands to the preview, the messages for what it cannot print, the PDF it
 // saves and the preview window itself.
 #include "platform/suite/Reporte.h"
-#include "platform/suite/ReporteRegistrado.h"
-#include "platform/suite/ReporteVistaPrevia.h"
+#include "platform/suite/ReportesRegistrados.h"
+#include "platform/suite/VistaPreviaReportes.h"
 #include "platform/suite/Utilidades.h"
 
 #include "platform/ado/Connection.h"

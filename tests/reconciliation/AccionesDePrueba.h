@@ -1,15 +1,57 @@
 #pragma once
-// What the second half's window tests do to the workbench on top of the shared fixture: the operator's ticks
-// and selections in the lists, rows found by their concept, the state of the reconciliation tables, and the
-// road of one reconciliation up to its first "Aplicar".
+// What the window tests do to the workbench and read back from it, as the operator would: header fields
+// confirmed, the operator's ticks and selections in the lists, rows found by their concept, the state of the
+// reconciliation tables, and the road of one reconciliation up to its load and up to its first "Aplicar".
 
-#include "tst_window_fixture.h"
+#include "EmpresaDePrueba.h"
 
 #include "reconciliation/engine/WorkbenchRow.h"
 
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPalette>
+#include <QPushButton>
+#include <QTabWidget>
 #include <algorithm>
 #include <functional>
+
+// Types a header field and confirms it with Enter, as the operator does.
+inline void confirmar(FrmConcCuentas& w, const char* campo, const QString& texto)
+{
+    const QString nombre = QString::fromLatin1(campo);
+    w.Campo(nombre)->setText(texto);
+    w.txtFields_KeyDown(w.IndiceCampo(nombre), 13, 0);
+}
+
+// A sub-item of the list row at a 1-based position, trimmed.
+inline QString celda(ui::ListView& lista, int fila, int subItem)
+{
+    ui::ListItem item = lista.ListItems()(fila);
+    return (subItem == 0 ? item.Text() : item.SubItems(subItem)).trimmed();
+}
+
+// A sub-item of every row of a list, in display order.
+inline QStringList columna(ui::ListView& lista, int subItem)
+{
+    QStringList textos;
+    for (int i = 1; i <= lista.ListItems().Count(); ++i)
+        textos << celda(lista, i, subItem);
+    return textos;
+}
+
+// Steps 1 to 5 of the road: number 1, the account, the March period, the observation, and the load.
+inline void cargarMarzo(FrmConcCuentas& w, const QString& numero = QStringLiteral("1"),
+                        const QString& cuenta = QStringLiteral("1101"))
+{
+    confirmar(w, "IdConciliacion", numero);
+    confirmar(w, "Fecha", w.TextoCampo(QStringLiteral("Fecha")));
+    confirmar(w, "CUENTA", cuenta);
+    w.Campo(QStringLiteral("FechaD"))->setText(QStringLiteral("01/03/2026"));
+    w.Campo(QStringLiteral("FechaH"))->setText(QStringLiteral("31/03/2026"));
+    w.Campo(QStringLiteral("OBS"))->setText(QStringLiteral("Marzo"));
+    w.CmdEjecutar_Click();
+}
 
 // Concepts of the fixture's lines: D1..D3 on the left, C1..C3 on the right.
 inline const QString kD1 = QStringLiteral("Cobro FC 10");

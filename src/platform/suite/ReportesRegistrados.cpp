@@ -1,4 +1,4 @@
-#include "ReporteRegistrado.h"
+#include "ReportesRegistrados.h"
 
 #include <QTextDocument>
 

@@ -2,7 +2,7 @@
 // The report presentation on screen: a print preview inside the program, from which the operator prints the
 // report or saves it as a PDF. It needs no program of the desktop, so it works wherever the program runs.
 
-#include "ReportePresentacion.h"
+#include "PresentacionReportes.h"
 
 #include <functional>
 #include <memory>

@@ -1,4 +1,4 @@
-#include "ReporteVistaPrevia.h"
+#include "VistaPreviaReportes.h"
 
 #include "platform/ui/OperatorDialogs.h"
 

@@ -1,8 +1,9 @@
 #pragma once
-// A small company for the workbench window's tests: account 1101 with three debit and three credit journal
-// lines in March 2026 (D1..D3, C1..C3), a line outside the period, a line of another account, and a second
-// account (1102) whose texts hold quotes. Users oper1 (not an administrator) and admin1. The start-up road
-// connects once per process, so each test executable makes one of these, as one user.
+// The company of the workbench window's tests. The small one: account 1101 with three debit and three credit
+// journal lines in March 2026 (D1..D3, C1..C3), a line outside the period, a line of another account, and a
+// second account (1102) whose texts hold quotes; users oper1 (not an administrator) and admin1. The demo
+// company the program ships, for what a new user meets. The start-up road connects once per process, so each
+// test executable makes one of these, as one user.
 
 #include "core/Globals.h"
 #include "data/DB_Dll.h"
@@ -11,44 +12,24 @@
 #include "platform/ui/ScriptedDialogs.h"
 #include "reconciliation/EntornoPrograma.h"
 #include "reconciliation/FrmConcCuentas.h"
-#include "schema/DemoDatabase.h"
+#include "schema/EmpresaTemporal.h"
 
-#include <QCheckBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QLocale>
-#include <QPushButton>
-#include <QTabWidget>
-#include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
 
 // The day the tests run on, whatever the clock says: a run across midnight sees one date.
 inline const QDate kHoy(2026, 4, 15);
 
-struct EmpresaDePrueba {
-    QTemporaryDir carpeta;
-    QString archivo;
-    QString lanzamiento;
-
+struct EmpresaDePrueba : EmpresaTemporal {
+    // The small company, opened as that user, on the day kHoy.
     bool crear(const QString& usuario)
     {
-        QLocale::setDefault(QLocale::c());
         FrmConcCuentas::Hoy = [] { return kHoy; };
-        if (!carpeta.isValid())
-            return false;
-        qputenv("CONCCUENTAS_HOME", carpeta.path().toUtf8());
-        archivo = carpeta.filePath(QStringLiteral("empresa.db"));
-        QString error;
-        if (!schema::CreateDatabaseWithRows(archivo, filas(), &error)) {
-            qWarning("%s", qPrintable(error));
-            return false;
-        }
-        lookup::InstallHook();
-        lanzamiento = QStringLiteral("@Server=sqlite;@DbName=%1;@Usuario=%2;@Password=;").arg(archivo, usuario);
-        // The first window's load opens the connection for the whole process.
-        return ventana() != nullptr && gDB().gCnn.State() == ado::adStateOpen;
+        return escribirConFilas(filas(), usuario) && conectar();
     }
+
+    // The demo company the program ships, opened as its operator, on the real clock.
+    bool crearDemo() { return escribirDemo(QString::fromLatin1(schema::kOperatorUser)) && conectar(); }
 
     // A window loaded as the program loads it (no prompt expected).
     std::unique_ptr<FrmConcCuentas> ventana() const
@@ -114,6 +95,13 @@ struct EmpresaDePrueba {
     }
 
 private:
+    // The first window's load opens the connection for the whole process.
+    bool conectar() const
+    {
+        lookup::InstallHook();
+        return ventana() != nullptr && gDB().gCnn.State() == ado::adStateOpen;
+    }
+
     static QString asiento(int secuencia, const char* cuenta, const char* lado, const char* fecha,
                            const char* vencimiento, const char* tc, const char* sucursal, const char* numero,
                            const char* letra, const char* importe, const char* detalle, const char* usuario = "")
@@ -156,40 +144,3 @@ private:
         };
     }
 };
-
-// Types a header field and confirms it with Enter, as the operator does.
-inline void confirmar(FrmConcCuentas& w, const char* campo, const QString& texto)
-{
-    const QString nombre = QString::fromLatin1(campo);
-    w.Campo(nombre)->setText(texto);
-    w.txtFields_KeyDown(w.IndiceCampo(nombre), 13, 0);
-}
-
-// A sub-item of the list row at a 1-based position, trimmed.
-inline QString celda(ui::ListView& lista, int fila, int subItem)
-{
-    ui::ListItem item = lista.ListItems()(fila);
-    return (subItem == 0 ? item.Text() : item.SubItems(subItem)).trimmed();
-}
-
-// A sub-item of every row of a list, in display order.
-inline QStringList columna(ui::ListView& lista, int subItem)
-{
-    QStringList textos;
-    for (int i = 1; i <= lista.ListItems().Count(); ++i)
-        textos << celda(lista, i, subItem);
-    return textos;
-}
-
-// Steps 1 to 5 of the road: number 1, the account, the March period, the observation, and the load.
-inline void cargarMarzo(FrmConcCuentas& w, const QString& numero = QStringLiteral("1"),
-                        const QString& cuenta = QStringLiteral("1101"))
-{
-    confirmar(w, "IdConciliacion", numero);
-    confirmar(w, "Fecha", w.TextoCampo(QStringLiteral("Fecha")));
-    confirmar(w, "CUENTA", cuenta);
-    w.Campo(QStringLiteral("FechaD"))->setText(QStringLiteral("01/03/2026"));
-    w.Campo(QStringLiteral("FechaH"))->setText(QStringLiteral("31/03/2026"));
-    w.Campo(QStringLiteral("OBS"))->setText(QStringLiteral("Marzo"));
-    w.CmdEjecutar_Click();
-}

@@ -6,7 +6,7 @@
 //     QCOMPARE(reportes.documentos().size(), 1);
 //     QVERIFY(reportes.texto(0).contains("Total"));
 
-#include "ReportePresentacion.h"
+#include "PresentacionReportes.h"
 
 #include <QList>
 

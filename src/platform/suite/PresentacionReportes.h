@@ -1,6 +1,6 @@
 #pragma once
 // Where a printed report goes. The program installs nothing and gets the print preview inside the program
-// (ReporteVistaPrevia.h); tests install ReportesRegistrados (ReporteRegistrado.h), which keeps every
+// (VistaPreviaReportes.h); tests install ReportesRegistrados (ReportesRegistrados.h), which keeps every
 // document it is handed instead of showing it, so no test ever waits on a window.
 
 #include "Reporte.h"

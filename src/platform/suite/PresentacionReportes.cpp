@@ -1,6 +1,6 @@
-#include "ReportePresentacion.h"
+#include "PresentacionReportes.h"
 
-#include "ReporteVistaPrevia.h"
+#include "VistaPreviaReportes.h"
 
 namespace suite {
 

@@ -1,0 +1,64 @@
+// The reconcile step: the balance check, the new links each to each, one transaction for the marks, the
+// header and the link rows.
+
+#include "PasoConciliar.h"
+
+namespace conciliacion {
+
+PasoConciliar::PasoConciliar(ReconciliationStore& store, SesionConciliacion& sesion)
+    : m_store(store)
+    , m_sesion(sesion)
+{
+}
+
+ResultadoConciliar PasoConciliar::Ejecutar(const Cabecera& cabecera, ado::Currency tolerancia, OperadorPaso& operador)
+{
+    using Estado = ResultadoConciliar::Estado;
+    const Totales totales = m_sesion.TotalesActuales();
+    if (!TotalesCuadran(totales.Conc, totales.Conc2, tolerancia))
+        return {Estado::TotalesNoCuadran, Aviso{kMensajeTotalesNoCoinciden, ui::vbOKOnly + ui::vbExclamation, {}}};
+
+    // The new rows are taken in list order, which is their order once grouped: every new left row sorts with
+    // the unlinked ones and every new right row with the marked ones, and grouping sorts stably. The session
+    // finds them, and what the save writes, without reading the other rows.
+    const VinculosNuevos nuevos = m_sesion.BuscarVinculosNuevos();
+    // Each to each can mean very many link rows: the operator hears how many before anything is written.
+    if (const auto pregunta = PreguntaVinculosNuevos(nuevos))
+        if (!operador.Confirmar(*pregunta))
+            return {Estado::NoConfirmada, {}};
+    const VinculosAGrabar vinculos{m_sesion.Ids(Lado::Izquierda, nuevos.izquierda),
+                                   m_sesion.Ids(Lado::Derecha, nuevos.derecha)};
+    // The rows changed so far, the new rows with their new link lists.
+    const EstadosFilas estadosIzquierda = m_sesion.EstadosCambiados(Lado::Izquierda, nuevos.izquierda, nuevos.textoDerecha);
+    const EstadosFilas estadosDerecha = m_sesion.EstadosCambiados(Lado::Derecha, nuevos.derecha, nuevos.textoIzquierda);
+
+    // Many link rows take a while: they go in blocks, with a progress window whose cancel rolls all back.
+    const bool conProgreso = vinculos.Cantidad() > kVinculosSinPreguntar;
+    const AvanceEscritura avance = [&](qint64 hechos, qint64 total) {
+        return operador.Avanzar(QStringLiteral("Grabando Vínculos"),
+                                QString::number(hechos * 100 / total) + QStringLiteral(" % del Total"), QString());
+    };
+    Resultado resultado = Resultado::Hecho;
+    const Intento intento = operador.Ejecutar([&] {
+        std::optional<ProgresoAbierto> progreso;
+        if (conProgreso)
+            progreso.emplace(operador, QStringLiteral("Conciliando"));
+        resultado = m_store.Conciliar(cabecera, estadosIzquierda, estadosDerecha, vinculos,
+                                      conProgreso ? avance : AvanceEscritura());
+    });
+    if (intento != Intento::Hecho)
+        return {Estado::Fallida, {}};
+    if (resultado == Resultado::Cancelada)
+        // Everything was rolled back: the operator must not take the silence for a save.
+        return {Estado::Cancelada,
+                Aviso{kMensajeConciliacionNoGrabada, ui::vbOKOnly + ui::vbExclamation, QStringLiteral("Aviso al Operador")}};
+    if (resultado == Resultado::Finalizada)
+        return {Estado::Finalizada, {}};
+
+    // The session shows what was written; nothing is left to save.
+    m_sesion.AsignarVinculosNuevos(nuevos);
+    m_sesion.OlvidarCambios();
+    return {Estado::Conciliada, {}, vinculos.Cantidad()};
+}
+
+} // namespace conciliacion

@@ -1,0 +1,42 @@
+#pragma once
+// The reconcile step ("Aplicar"): when the marked totals of both sides agree within the rounding tolerance,
+// every newly marked left line is linked with every newly marked right line, each to each, and the changed
+// marks and the header are saved with those links in one transaction. A run that would write very many link
+// rows asks first, and writes them under a progress window whose cancel rolls everything back. After the
+// write the session shows what was written and has nothing left to save; grouping the lists is the caller's.
+
+#include "OperadorPaso.h"
+#include "Store.h"
+#include "WorkbenchSession.h"
+
+#include <optional>
+
+namespace conciliacion {
+
+struct ResultadoConciliar {
+    enum class Estado {
+        Conciliada,         // written; the session holds the new link lists
+        TotalesNoCuadran,   // refused before anything was asked or written
+        NoConfirmada,       // the operator did not confirm the many links
+        Cancelada,          // the operator cancelled the writing of the links: everything was rolled back
+        Finalizada,         // the store found the reconciliation finalized: nothing was written
+        Fallida,            // the write failed and the operator was told: nothing was written
+    };
+    Estado estado = Estado::Conciliada;
+    std::optional<Aviso> aviso;     // what the operator must be told, when anything
+    qint64 vinculos = 0;            // link rows written
+};
+
+class PasoConciliar {
+public:
+    PasoConciliar(ReconciliationStore& store, SesionConciliacion& sesion);
+
+    // The step for the header's reconciliation with the rounding tolerance of the totals.
+    ResultadoConciliar Ejecutar(const Cabecera& cabecera, ado::Currency tolerancia, OperadorPaso& operador);
+
+private:
+    ReconciliationStore& m_store;
+    SesionConciliacion& m_sesion;
+};
+
+} // namespace conciliacion

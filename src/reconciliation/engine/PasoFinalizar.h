@@ -1,0 +1,36 @@
+#pragma once
+// Finalizing a reconciliation: after the operator confirmed both questions, one transaction saves the
+// session's changed rows and the header, releases every unmarked line of the reconciliation (listed or not),
+// flags the marked lines and the header finalized and gives back this station's edit lock. A refusal or a
+// failure (which raises) leaves everything as it was.
+
+#include "Store.h"
+#include "WorkbenchSession.h"
+
+#include <array>
+#include <optional>
+
+namespace conciliacion {
+
+struct ResultadoFinalizar {
+    Resultado estado = Resultado::Hecho;    // Finalizada: it was finalized already, nothing was written
+    std::optional<Aviso> aviso;             // what the operator is told when it was finalized now
+};
+
+class PasoFinalizar {
+public:
+    PasoFinalizar(ReconciliationStore& store, SesionConciliacion& sesion);
+
+    // The two questions asked, in this order, before finalizing the reconciliation whose number the header
+    // shows as `numero`; No is the default of both.
+    static std::array<Pregunta, 2> Preguntas(const QString& numero);
+
+    // Finalizes the header's reconciliation; `numero` as the header shows it.
+    ResultadoFinalizar Ejecutar(const Cabecera& cabecera, const QString& numero);
+
+private:
+    ReconciliationStore& m_store;
+    SesionConciliacion& m_sesion;
+};
+
+} // namespace conciliacion

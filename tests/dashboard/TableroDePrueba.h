@@ -1,0 +1,25 @@
+#pragma once
+// The base of the dashboard's window tests. The dashboard is one window per process: the fixture makes the
+// company once, then loads the window as the program loads it, with no prompt on the way, before the first
+// test. A test class derives from this one and says through the hooks which company it wants (the small one
+// with the recording writer unless it says otherwise) and what it does to the loaded window.
+
+#include "EmpresaTablero.h"
+
+#include <QObject>
+
+class TableroDePrueba : public QObject {
+    Q_OBJECT
+
+protected:
+    // Makes the company: the small one with the recording writer, unless overridden.
+    virtual bool crearEmpresa() { return empresa.crear(); }
+    // Runs once the window is loaded, before the first test.
+    virtual void alAbrir() {}
+
+    EmpresaTablero empresa;
+    tablero::frmBSC01* w = nullptr;
+
+private slots:
+    void initTestCase();
+};
