@@ -49,6 +49,10 @@ int opcion(const QStringList& argumentos, const QString& nombre, int valor)
 
 int main(int argc, char** argv)
 {
+    // Aplicar and Comparar in the window, each run a fresh process: a child run, or those figures alone.
+    if (const std::optional<int> codigo = VentanaAplicarComparar(argc, argv))
+        return *codigo;
+
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);

@@ -1,10 +1,14 @@
-// The workbench window on the benchmark account, offscreen: "Aplicar" of one left line against 200 right
-// lines (2 x N rows listed; saved, linked, the groups and totals redrawn); "Comparar" (the handler: rows read
-// from the lists, the indexed matcher, marks, colours and totals written back) beside the pair-by-pair
-// reference on the same rows; the save of every mark that "Comparar" set; a save after 100 more marks.
+// The workbench window on the benchmark account, offscreen.
+// In one process (MedirVentana): the load beside bare SQLite and its peak memory; the save of every mark that
+// "Comparar" set; a save after 100 more marks; the indexed matcher beside the pair-by-pair reference.
+// Each run in a fresh process, as the operator meets them (MedirAplicarComparar): "Aplicar" of one left line
+// against 200 right lines on lists just loaded (saved, linked, the groups and totals redrawn, the window's
+// pending events done), and "Comparar" on lists just loaded (the handler: the indexed matcher, marks, colours and
+// totals, the window's pending events done), each beside its goal.
 
 #include "ventana.h"
 
+#include "common/FreshProcess.h"
 #include "lookup/InstalacionConsultas.h"
 #include "platform/ui/OperatorDialogs.h"
 #include "reconciliation/EntornoPrograma.h"
@@ -15,10 +19,12 @@
 #include "data/DB_Dll.h"
 #include "schema/DemoDatabase.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLineEdit>
+#include <QTemporaryDir>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -77,12 +83,6 @@ double cargar(FrmConcCuentas& w)
     return ms(t);
 }
 
-void seleccionar(ui::ListView& lista, int desde, int cantidad)
-{
-    for (int i = 1; i <= lista.ListItems().Count(); ++i)
-        lista.ListItems()(i).setSelected(i >= desde && i < desde + cantidad);
-}
-
 int marcadas(const WorkbenchRows& filas)
 {
     int n = 0;
@@ -130,21 +130,154 @@ void Vaciar(FrmConcCuentas& w)
     w.Inicializa();
 }
 
-// Aplicar of the first left line against the first 200 right lines (the tolerance lets any totals pass).
-double Aplicar(FrmConcCuentas& w)
+// The settings of the demo for Comparar: voucher and amount, within a cent.
+conciliacion::OpcionesComparacion OpcionesDemo(FrmConcCuentas& w)
 {
-    seleccionar(*w.Lvw, 1, 1);
+    for (int i = 0; i < 6; ++i)
+        w.chkCamposComp(i)->setChecked(i == conciliacion::cajaComprobante || i == conciliacion::cajaImporte);
+    w.txtTolerancia->setText(QStringLiteral("0.01"));
+    conciliacion::OpcionesComparacion opciones;
+    opciones.cajas[conciliacion::cajaComprobante] = opciones.cajas[conciliacion::cajaImporte] = true;
+    opciones.tolerancia = ado::Currency::fromScaled(100);
+    return opciones;
+}
+
+// What the window left pending (layout, repaint) done, as the operator waits for it before the next command.
+void Asentar()
+{
+    for (int i = 0; i < 3; ++i)
+        QApplication::processEvents();
+}
+
+// Only these rows of the list selected.
+void seleccionarSolo(ui::ListView& lista, int desde, int cantidad)
+{
+    lista.setSelectedItem({});
+    for (int i = desde; i < desde + cantidad && i <= lista.ListItems().Count(); ++i)
+        lista.ListItems()(i).setSelected(true);
+}
+
+// The first left line and the first 200 right lines marked, and a tolerance that lets any totals pass.
+void PrepararAplicar(FrmConcCuentas& w)
+{
+    seleccionarSolo(*w.Lvw, 1, 1);
     w.MarcarSel(w.Lvw);
-    seleccionar(*w.Lvw2, 1, 200);
+    seleccionarSolo(*w.Lvw2, 1, 200);
     w.MarcarSel(w.Lvw2);
-    const ado::Currency tolerancia = w.FTolerancia;
     w.FTolerancia = ado::Currency::fromLong(1000000000000);
+}
+
+// One figure from the state the operator starts from (what the window had pending done) until the window has
+// done what the handler left pending; its time and the peak memory above that state.
+void Cronometrar(const QString& figura, const std::function<void()>& manejador)
+{
+    Asentar();
+    bench::markIdle();
     QElapsedTimer t;
     t.start();
-    w.CmdConciliar_Click();
-    const double aplicar = ms(t);
-    w.FTolerancia = tolerancia;
-    return aplicar;
+    manejador();
+    Asentar();
+    bench::report(figura, ms(t));
+    bench::report(QStringLiteral("pico"), bench::peakAboveIdleMiB());
+}
+
+constexpr char kHijo[] = "--ventana-hijo";
+
+// One run of one figure in this fresh process, on a copy of the database `plantilla`.
+int Hijo(const QString& figura, const QString& plantilla)
+{
+    QTemporaryDir dir;
+    qputenv("CONCCUENTAS_HOME", dir.path().toUtf8());
+    const QString archivo = dir.filePath(QStringLiteral("copia.db"));
+    if (!QFile::copy(plantilla, archivo))
+        return 1;
+    RespuestasAutomaticas respuestas;
+    ui::installDialogs(&respuestas);
+    lookup::InstallHook();
+    int codigo = 0;
+    {
+        FrmConcCuentas w;
+        w.Parametros = QStringLiteral("@Server=sqlite;@DbName=%1;@Usuario=%2;@Password=;")
+                           .arg(archivo, QLatin1String(schema::kAdminUser));
+        w.Form_Load();
+        w.show();
+        cargar(w);
+        Asentar();
+        bench::report(QStringLiteral("lineas"), w.Lvw->ListItems().Count());
+        if (figura == QLatin1String("aplicar")) {
+            PrepararAplicar(w);
+            Cronometrar(figura, [&] { w.CmdConciliar_Click(); });
+            // The new group: its left line and its 200 right lines show the group's icon.
+            int enGrupo = 0;
+            for (Lado lado : {Lado::Izquierda, Lado::Derecha})
+                for (const auto& f : w.FilasDeLista(lado))
+                    enGrupo += f.Grupo != 0 ? 1 : 0;
+            bench::report(QStringLiteral("agrupadas"), enGrupo);
+        } else if (figura == QLatin1String("comparar")) {
+            const conciliacion::OpcionesComparacion opciones = OpcionesDemo(w);
+            WorkbenchRows a = w.FilasDeLista(Lado::Izquierda);
+            WorkbenchRows b = w.FilasDeLista(Lado::Derecha);
+            Cronometrar(figura, [&] { w.cmdComparar_Click(); });
+            // The matcher alone on the same rows must leave the same marks and colours.
+            conciliacion::Comparar(a, b, opciones);
+            const bool iguales =
+                mismasMarcas(a, w.FilasDeLista(Lado::Izquierda)) && mismasMarcas(b, w.FilasDeLista(Lado::Derecha));
+            bench::report(QStringLiteral("iguales"), iguales ? 1 : 0);
+            bench::report(QStringLiteral("pares"), marcadas(w.FilasDeLista(Lado::Izquierda)));
+        } else {
+            codigo = 2;
+        }
+        w.Brakmo1_Click(QStringLiteral("CANCELAR"));
+    }
+    ui::installDialogs(nullptr);
+    return codigo;
+}
+
+QString Cumple(const bench::Runs& r, double meta)
+{
+    return r.values.empty() ? QStringLiteral("NO RUNS")
+           : r.first() <= meta && r.median() <= meta ? QStringLiteral("met")
+                                                      : QStringLiteral("NOT MET");
+}
+
+void MedirTamano(int lineas, int corridas, QTextStream& out)
+{
+    QTemporaryDir dir;
+    const QString plantilla = dir.filePath(QStringLiteral("plantilla.db"));
+    schema::Options options;
+    options.linesPerSide = lineas;
+    QString why;
+    if (!schema::CreateCompanyDatabase(plantilla, options, &why)) {
+        out << "lines/side=" << lineas << ": cannot build the database: " << why << Qt::endl;
+        return;
+    }
+    const QLocale c = QLocale::c();
+    const auto correr = [&](const char* figura) {
+        return bench::runFresh({QLatin1String(kHijo), QLatin1String(figura), plantilla}, corridas);
+    };
+
+    const QMap<QString, bench::Runs> aplicar = correr("aplicar");
+    const double metaAplicar = lineas > 100000 ? 100 : 50;
+    out << "Aplicar 1 left x 200 right, " << c.toString(lineas) << " lines a side, fresh process: "
+        << bench::firstAndMedian(aplicar.value(QStringLiteral("aplicar"))) << " ms  goal < " << metaAplicar
+        << " ms  " << Cumple(aplicar.value(QStringLiteral("aplicar")), metaAplicar) << "  peak above idle "
+        << bench::firstAndMedian(aplicar.value(QStringLiteral("pico"))) << " MiB  rows grouped "
+        << aplicar.value(QStringLiteral("agrupadas")).first() << " (201 expected)" << Qt::endl;
+
+    const QMap<QString, bench::Runs> comparar = correr("comparar");
+    // The goal is set at a million lines a side; smaller lists get its share.
+    const double metaComparar = 2000.0 * lineas / 1000000;
+    const bench::Runs iguales = comparar.value(QStringLiteral("iguales"));
+    out << "Comparar, " << c.toString(lineas) << " lines a side, fresh process: "
+        << bench::firstAndMedian(comparar.value(QStringLiteral("comparar"))) << " ms  goal < "
+        << metaComparar << " ms (2 s per million)  " << Cumple(comparar.value(QStringLiteral("comparar")), metaComparar)
+        << "  peak above idle " << bench::firstAndMedian(comparar.value(QStringLiteral("pico"))) << " MiB  pairs "
+        << comparar.value(QStringLiteral("pares")).first() << "  same marks and colours as the matcher alone: "
+        << (!iguales.values.empty() && std::all_of(iguales.values.begin(), iguales.values.end(),
+                                                  [](double v) { return v == 1; })
+                ? "yes"
+                : "NO")
+        << Qt::endl;
 }
 
 } // namespace
@@ -167,17 +300,13 @@ void MedirVentana(const std::function<QString()>& copiaNueva, int nReferencia, i
     lookup::InstallHook();
     const QString lanzamiento = QStringLiteral("@Server=sqlite;@DbName=%1;@Usuario=%2;@Password=;");
 
-    // ---- Comparar and the saves ----
     {
         FrmConcCuentas w;
         w.Parametros = lanzamiento.arg(copiaNueva(), QLatin1String(schema::kAdminUser));
         w.Form_Load();
         // The load as the operator waits for it (register, read back, list, totals), beside bare SQLite
-        // inserting and reading back the same rows; its peak memory; Aplicar on the full lists and on lists a
-        // tenth as long (a shorter period of the same account).
-        std::vector<double> cargas, desnudos, picos, aplicarN, aplicarDecimo;
-        qsizetype filasN = 0, filasDecimo = 0;
-        const qint64 dias = schema::DemoFirstDay().daysTo(schema::DemoLastDay());
+        // inserting and reading back the same rows; its peak memory.
+        std::vector<double> cargas, desnudos, picos;
         for (int corrida = 0; corrida < corridas; ++corrida) {
             desnudos.push_back(desnudo());
             Vaciar(w);
@@ -185,22 +314,7 @@ void MedirVentana(const std::function<QString()>& copiaNueva, int nReferencia, i
             ReiniciarPico();
             cargas.push_back(cargar(w));
             picos.push_back(double(MemoriaKb("VmHWM:") - antes) / 1024.0);
-            filasN = w.Lvw->ListItems().Count();
-            aplicarN.push_back(Aplicar(w));
-            Vaciar(w);
-            confirmar(w, "IdConciliacion", w.TextoCampo(QStringLiteral("IdConciliacion")));
-            confirmar(w, "Fecha", w.TextoCampo(QStringLiteral("Fecha")));
-            confirmar(w, "CUENTA", QString::fromLatin1(schema::kBenchAccount));
-            w.Campo(QStringLiteral("FechaD"))->setText(schema::DemoFirstDay().toString(QStringLiteral("dd/MM/yyyy")));
-            w.Campo(QStringLiteral("FechaH"))
-                ->setText(schema::DemoFirstDay().addDays(dias / 10).toString(QStringLiteral("dd/MM/yyyy")));
-            w.CmdEjecutar_Click();
-            filasDecimo = w.Lvw->ListItems().Count();
-            aplicarDecimo.push_back(Aplicar(w));
         }
-        Vaciar(w);
-        cargar(w);
-        Aplicar(w);
         std::vector<double> razones;
         for (size_t i = 0; i < cargas.size(); ++i)
             razones.push_back(cargas[i] / desnudos[i]);
@@ -209,42 +323,14 @@ void MedirVentana(const std::function<QString()>& copiaNueva, int nReferencia, i
             << MinMediana(desnudos) << " ms; ratio " << MinMediana(razones, 2) << " (aim: within 2)" << Qt::endl;
         out << "peak memory of the load (rise of the peak resident set): " << MinMediana(picos) << " MiB (aim: under 150)"
             << Qt::endl;
-        out << "Aplicar 1 left x 200 right, lists of " << filasN << " rows: " << MinMediana(aplicarN)
-            << " ms; lists of " << filasDecimo << " rows: " << MinMediana(aplicarDecimo) << " ms (aim: under 50, flat)"
-            << Qt::endl;
         QElapsedTimer t;
 
         const WorkbenchRows izquierda = w.FilasDeLista(Lado::Izquierda);
         const WorkbenchRows derecha = w.FilasDeLista(Lado::Derecha);
-
-        // The settings of the demo: voucher and amount, within a cent.
-        for (int i = 0; i < 6; ++i)
-            w.chkCamposComp(i)->setChecked(i == conciliacion::cajaComprobante || i == conciliacion::cajaImporte);
-        w.txtTolerancia->setText(QStringLiteral("0.01"));
-        conciliacion::OpcionesComparacion opciones;
-        opciones.cajas[conciliacion::cajaComprobante] = opciones.cajas[conciliacion::cajaImporte] = true;
-        opciones.tolerancia = ado::Currency::fromScaled(100);
-
-        // Comparar in the window and the matcher alone on the same rows, each run on the rows as loaded.
-        std::vector<double> comparaciones, solos, razonesComparar;
-        WorkbenchRows hechasIzquierda, hechasDerecha, a, b;
-        for (int corrida = 0; corrida < corridas; ++corrida) {
-            w.Sesion().Reemplazar(Lado::Izquierda, izquierda);
-            w.Sesion().Reemplazar(Lado::Derecha, derecha);
-            t.restart();
-            w.cmdComparar_Click();
-            comparaciones.push_back(ms(t));
-            hechasIzquierda = w.FilasDeLista(Lado::Izquierda);
-            hechasDerecha = w.FilasDeLista(Lado::Derecha);
-            a = izquierda;
-            b = derecha;
-            t.restart();
-            conciliacion::Comparar(a, b, opciones);
-            solos.push_back(ms(t));
-            razonesComparar.push_back(comparaciones.back() / solos.back());
-        }
-        const double comparar = *std::min_element(comparaciones.begin(), comparaciones.end());
-        const bool igualVentana = mismasMarcas(a, hechasIzquierda) && mismasMarcas(b, hechasDerecha);
+        const conciliacion::OpcionesComparacion opciones = OpcionesDemo(w);
+        w.cmdComparar_Click();
+        const WorkbenchRows hechasIzquierda = w.FilasDeLista(Lado::Izquierda);
+        const WorkbenchRows hechasDerecha = w.FilasDeLista(Lado::Derecha);
 
         // The reference on the first nReferencia rows of each list, and the index on the same rows.
         const size_t m = size_t(std::min<qsizetype>(nReferencia, qsizetype(std::min(izquierda.size(), derecha.size()))));
@@ -258,17 +344,9 @@ void MedirVentana(const std::function<QString()>& copiaNueva, int nReferencia, i
         conciliacion::Comparar(ia, ib, opciones);
         const double indexadoChico = ms(t);
         const bool igualReferencia = mismasMarcas(ra, ia) && mismasMarcas(rb, ib);
-        const double escala = double(izquierda.size()) * double(derecha.size()) / (double(m) * double(m));
-
-        out << "Comparar (window handler) N=" << izquierda.size() << ": " << MinMediana(comparaciones)
-            << " ms; matcher alone " << MinMediana(solos) << " ms; ratio " << MinMediana(razonesComparar, 2)
-            << " (aim: within 1.5); pairs marked " << marcadas(hechasIzquierda)
-            << "; same marks and colours as the matcher: " << (igualVentana ? "yes" : "NO") << Qt::endl;
         out << "pair-by-pair reference at n=" << m << ": " << QString::number(referencia, 'f', 1) << " ms (indexed "
-            << QString::number(indexadoChico, 'f', 2) << " ms, identical: " << (igualReferencia ? "yes" : "NO")
-            << "); extrapolated to N by (N/n)^2 = " << QString::number(escala, 'f', 0) << ": "
-            << QString::number(referencia * escala / 1000, 'f', 1) << " s, ratio reference/window "
-            << QString::number(referencia * escala / comparar, 'f', 0) << "x" << Qt::endl;
+            << QString::number(indexadoChico, 'f', 2) << " ms, identical: " << (igualReferencia ? "yes" : "NO") << ")"
+            << Qt::endl;
 
         // Every mark Comparar set, saved; then a save after 100 more marks.
         const int cambiadas = marcadas(hechasIzquierda) + marcadas(hechasDerecha);
@@ -293,4 +371,42 @@ void MedirVentana(const std::function<QString()>& copiaNueva, int nReferencia, i
     }
 
     ui::installDialogs(nullptr);
+    MedirAplicarComparar(corridas, out);
+}
+
+std::optional<int> VentanaAplicarComparar(int argc, char** argv)
+{
+    if (argc < 2)
+        return std::nullopt;
+    const QByteArray modo = argv[1];
+    if (modo == kHijo && argc >= 4) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        // The offscreen platform's notices (no raise, no size hints) would bury the parent's figures.
+        qInstallMessageHandler([](QtMsgType tipo, const QMessageLogContext&, const QString& texto) {
+            if (tipo == QtCriticalMsg || tipo == QtFatalMsg)
+                std::fprintf(stderr, "%s\n", qPrintable(texto));
+        });
+        QApplication app(argc, argv);
+        return Hijo(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));
+    }
+    if (modo != "--ventana")
+        return std::nullopt;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    const int runsAt = int(args.indexOf(QLatin1String("--runs")));
+    QTextStream out(stdout);
+    MedirAplicarComparar(runsAt > 0 ? std::max(1, args.value(runsAt + 1).toInt()) : 5, out);
+    return 0;
+}
+
+void MedirAplicarComparar(int corridas, QTextStream& out)
+{
+    QList<int> tamanos = {10000, 100000};
+    if (QCoreApplication::arguments().contains(QLatin1String("--million")))
+        tamanos << 1000000;
+    for (int lineas : tamanos)
+        MedirTamano(lineas, corridas, out);
 }

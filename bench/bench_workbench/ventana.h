@@ -4,6 +4,7 @@
 #include <QString>
 #include <QTextStream>
 #include <functional>
+#include <optional>
 
 // `copiaNueva` gives the path of a fresh copy of the benchmark database; the reference matcher runs on the
 // first `nReferencia` rows of each list. `desnudo` times bare SQLite inserting and reading back the same rows
@@ -13,3 +14,11 @@ void MedirVentana(const std::function<QString()>& copiaNueva, int nReferencia, i
 
 // "min=… median=…" of the figures.
 QString MinMediana(std::vector<double> valores, int decimales = 1);
+
+// "Aplicar" and "Comparar" in the window, each run in a fresh process. With the arguments of a child run it runs
+// that one figure; with --ventana it prints these figures alone ([--million] [--runs N]). Either way it gives the
+// program's exit code; for any other arguments nothing.
+std::optional<int> VentanaAplicarComparar(int argc, char** argv);
+// Those figures at 10,000 and 100,000 lines a side, and at 1,000,000 when the program's arguments hold
+// --million; `corridas` fresh processes per figure.
+void MedirAplicarComparar(int corridas, QTextStream& out);

@@ -61,6 +61,15 @@ QString Describir(const WorkbenchRows& filas)
     return s;
 }
 
+std::vector<qsizetype> Distintas(const WorkbenchRows& antes, const WorkbenchRows& despues)
+{
+    std::vector<qsizetype> p;
+    for (size_t i = 0; i < antes.size(); ++i)
+        if (antes[i].Checked != despues[i].Checked || antes[i].ForeColor != despues[i].ForeColor)
+            p.push_back(qsizetype(i));
+    return p;
+}
+
 } // namespace
 
 class MatchingEquivalenceTest : public QObject {
@@ -77,8 +86,12 @@ class MatchingEquivalenceTest : public QObject {
         const ResultadoComparacion r = CompararReferencia(izqR, derR, o, totalesR, 2);
 
         WorkbenchRows izqI = izq0, derI = der0;
-        const ResultadoComparacion i = conciliacion::Comparar(izqI, derI, o);
+        FilasComparadas cambiadas;
+        const ResultadoComparacion i = conciliacion::Comparar(izqI, derI, o, {}, &cambiadas);
         const Totales totalesI = CalcularTotales(izqI, derI, 2);
+        // The rows told as changed are those whose mark or colour differs from before.
+        QCOMPARE(cambiadas.izquierda, Distintas(izq0, izqI));
+        QCOMPARE(cambiadas.derecha, Distintas(der0, derI));
 
         QCOMPARE(i.estado, r.estado);
         QCOMPARE(i.todasLasCajas, r.todasLasCajas);

@@ -3,13 +3,14 @@
 #include "MatchingIndex.h"
 #include "platform/suite/base/PresupuestoTiempo.h"
 
+#include <algorithm>
 #include <limits>
+#include <optional>
 
 namespace conciliacion {
 
 using detalle::ClaveDerecha;
 using detalle::IndiceDerecho;
-using detalle::Internador;
 using detalle::kNinguna;
 
 std::array<bool, kCantidadCajas> CajasElegidas(const OpcionesComparacion& opciones, bool& todas)
@@ -46,16 +47,58 @@ EstadoComparacion ComprobarListas(const WorkbenchRows& izquierda, const Workbenc
 
 namespace {
 
-// Texts agree without regard to case exactly when their case-folded forms are equal.
-QString ClaveTextos(const WorkbenchRow& fila, const std::vector<int>& cajas)
+constexpr quint64 kPrimo = 0x100000001b3ULL;
+
+quint64 HashUnidades(QStringView texto, quint64 h)
 {
-    QString clave;
-    for (int caja : cajas) {
-        const QString& texto = TextoCaja(fila, caja);
-        clave += QString::number(texto.size()) + u':' + texto.toCaseFolded();
-    }
-    return clave;
+    for (QChar c : texto)
+        h = (h ^ c.unicode()) * kPrimo;
+    return h;
 }
+
+// Folds into a hash seeded with `h`: the text's code units once case-folded. ASCII is folded here; any other
+// text is folded by Qt, so that texts equal without regard to case hash alike.
+quint64 HashTexto(const QString& texto, quint64 h)
+{
+    const quint64 inicial = h;
+    for (QChar c : texto) {
+        if (c.unicode() >= 0x80)
+            return HashUnidades(texto.toCaseFolded(), inicial);
+        const char16_t u = c.unicode() >= u'A' && c.unicode() <= u'Z' ? char16_t(c.unicode() + 32) : c.unicode();
+        h = (h ^ u) * kPrimo;
+    }
+    return h;
+}
+
+// One way of finding right rows that a left row reaches: the text boxes of its key and its index.
+struct Via {
+    static quint64 Semilla(quint64 intento) { return 0xcbf29ce484222325ULL + intento * 0x9e3779b97f4a7c15ULL; }
+
+    std::vector<int> cajas;
+    quint64 semilla = Semilla(0);
+    std::optional<IndiceDerecho> indice;
+
+    quint64 Cubeta(const WorkbenchRow& fila) const
+    {
+        quint64 h = semilla;
+        for (int caja : cajas) {
+            h = HashTexto(TextoCaja(fila, caja), h);
+            h = (h ^ 0xFFFFu) * kPrimo;   // ends the box: "ab"+"c" and "a"+"bc" differ
+        }
+        // A final mix, so that close hashes spread over the whole range.
+        h ^= h >> 33;
+        h *= 0xff51afd7ed558ccdULL;
+        h ^= h >> 33;
+        return h;
+    }
+    bool Iguales(const WorkbenchRow& a, const WorkbenchRow& b) const
+    {
+        for (int caja : cajas)
+            if (TextoCaja(a, caja).compare(TextoCaja(b, caja), Qt::CaseInsensitive) != 0)
+                return false;
+        return true;
+    }
+};
 
 qint64 Saturado(__int128 valor)
 {
@@ -64,19 +107,13 @@ qint64 Saturado(__int128 valor)
     return valor > kMax ? kMax : valor < kMin ? kMin : qint64(valor);
 }
 
-// One way of finding right rows that a left row reaches: the right rows' keys and the left rows' queries.
-struct Via {
-    Internador textos;
-    std::vector<ClaveDerecha> claves;   // per right row
-    std::vector<int> cajas;             // the text boxes of the key
-};
-
 // The matcher's state over one run: the index of full matches, and the indexes that find the rows a left
 // row agrees with in part (the amount's candidates when the amount is chosen, else one per text box).
 class Emparejador {
 public:
-    Emparejador(WorkbenchRows& derecha, const std::array<bool, kCantidadCajas>& cajas, ado::Currency tolerancia)
-        : m_derecha(derecha), m_importe(cajas[cajaImporte]), m_tolerancia(tolerancia)
+    Emparejador(WorkbenchRows& derecha, const std::array<bool, kCantidadCajas>& cajas, ado::Currency tolerancia,
+                std::vector<qsizetype>* cambiadas)
+        : m_derecha(derecha), m_importe(cajas[cajaImporte]), m_tolerancia(tolerancia), m_cambiadas(cambiadas)
     {
         std::vector<int> textos;
         for (int caja : {cajaFecha, cajaVencimiento, cajaTC, cajaComprobante, cajaConcepto})
@@ -91,33 +128,92 @@ public:
                 m_parciales.back().cajas = {caja};
             }
         }
-        std::vector<bool> libres(derecha.size());
-        for (qsizetype j = 0; j < qsizetype(derecha.size()); ++j)
-            libres[j] = !derecha[j].Checked;
-        m_indiceCompleto.emplace(Claves(m_completa), libres, false);
-        for (Via& via : m_parciales)
-            m_indicesParciales.emplace_back(Claves(via), libres, true);
+        // One pass over the right rows for every key, which are then sorted into each via's index.
+        const qsizetype n = qsizetype(derecha.size());
+        std::vector<bool> libres(static_cast<size_t>(n));
+        std::vector<qint64> montos(m_importe ? size_t(n) : 0);
+        std::vector<std::vector<quint64>> cubetas(Vias());
+        for (size_t v = 0; v < Vias(); ++v)
+            if (!Via_(v).cajas.empty())
+                cubetas[v].resize(size_t(n));
+        for (qsizetype j = 0; j < n; ++j) {
+            const WorkbenchRow& fila = derecha[size_t(j)];
+            libres[size_t(j)] = !fila.Checked;
+            if (!libres[size_t(j)])
+                continue;
+            if (m_importe)
+                montos[size_t(j)] = fila.ImporteMostrado().scaled();
+            for (size_t v = 0; v < Vias(); ++v)
+                if (!cubetas[v].empty())
+                    cubetas[v][size_t(j)] = Via_(v).Cubeta(fila);
+        }
+        for (size_t v = 0; v < Vias(); ++v)
+            Indexar(Via_(v), libres, montos, cubetas[v], v > 0);
     }
 
-    // Serves one unmarked left row; its partner's position, kNinguna when it found none.
-    qsizetype Servir(WorkbenchRow& izq)
+    // Looking ahead. A left row's searches read a few lines of the long arrays that are not in the cache: the
+    // rows some places ahead of the one served have their lines asked for (Anticipar) and then their ranges
+    // found (Preparar), so that those reads overlap instead of waiting one after the other. The ranges depend
+    // only on the left row and the right rows' keys, which a run does not change.
+    static constexpr qsizetype kAdelanto = 8;
+
+    void Anticipar(qsizetype i, const WorkbenchRow& izq)
+    {
+        Pendiente& p = m_pendientes[size_t(i % qsizetype(m_pendientes.size()))];
+        p.fila = i;
+        p.listo = false;
+        const qint64 desde = RangoMontos(izq).first;
+        for (size_t v = 0; v < Vias(); ++v) {
+            p.cubetas[v] = Cubeta(Via_(v), izq);
+            Via_(v).indice->Anticipar(p.cubetas[v], desde);
+        }
+    }
+
+    void Preparar(qsizetype i, const WorkbenchRow& izq)
+    {
+        Pendiente& p = m_pendientes[size_t(i % qsizetype(m_pendientes.size()))];
+        if (p.fila != i)
+            return;
+        const auto [desde, hasta] = RangoMontos(izq);
+        for (size_t v = 0; v < Vias(); ++v) {
+            p.rangos[v] = Via_(v).indice->Buscar(p.cubetas[v], desde, hasta);
+            Via_(v).indice->Anticipar(p.rangos[v]);
+        }
+        // The likely partner: its row is read to check the texts and its slots are freed in every index.
+        if (!p.rangos[0].Vacio()) {
+            const qsizetype fila = m_completa.indice->FilaEn(p.rangos[0].desde);
+            __builtin_prefetch(&m_derecha[size_t(fila)]);
+            for (size_t v = 0; v < Vias(); ++v)
+                Via_(v).indice->AnticiparFila(fila);
+        }
+        p.listo = true;
+    }
+
+    // Serves unmarked left row i; its partner's position, kNinguna when it found none.
+    qsizetype Servir(qsizetype i, WorkbenchRow& izq)
     {
         const auto [desde, hasta] = RangoMontos(izq);
-        const qsizetype pareja = Primera(*m_indiceCompleto, m_completa, izq, desde, hasta);
+        const Pendiente& p = m_pendientes[size_t(i % qsizetype(m_pendientes.size()))];
+        const bool listo = p.fila == i && p.listo;
+        const auto rangoDe = [&](size_t v) {
+            return listo ? p.rangos[v] : Via_(v).indice->Buscar(Cubeta(Via_(v), izq), desde, hasta);
+        };
+        const qsizetype pareja = PrimeraLibre(m_completa, izq, rangoDe(0));
         bool parcial = false;
-        for (std::size_t k = 0; k < m_parciales.size(); ++k) {
-            const qint32 cubeta = m_parciales[k].textos.Buscar(ClaveTextos(izq, m_parciales[k].cajas));
-            if (cubeta < 0)
-                continue;
-            IndiceDerecho& indice = m_indicesParciales[k];
-            const IndiceDerecho::Rango rango = indice.Buscar(cubeta, desde, hasta);
-            if (indice.PrimeraLibre(rango) >= pareja)
+        for (size_t v = 1; v < Vias(); ++v) {
+            Via& via = Via_(v);
+            const IndiceDerecho::Rango rango = rangoDe(v);
+            IndiceDerecho& indice = *via.indice;
+            if (PrimeraLibre(via, izq, rango) >= pareja)
                 continue;
             parcial = true;
             indice.TomarVivas(rango, pareja, [&](qsizetype fila) {
-                m_derecha[fila].ForeColor = kColorRojo;
-                for (IndiceDerecho& otro : m_indicesParciales)
-                    otro.QuitarViva(fila);
+                if (m_derecha[fila].ForeColor != kColorRojo) {
+                    m_derecha[fila].ForeColor = kColorRojo;
+                    Anotar(fila);
+                }
+                for (Via& otra : m_parciales)
+                    otra.indice->QuitarViva(fila);
             });
         }
         if (parcial)
@@ -126,22 +222,73 @@ public:
             return kNinguna;
         izq.Checked = m_derecha[pareja].Checked = true;
         izq.ForeColor = m_derecha[pareja].ForeColor = kColorNegro;
-        m_indiceCompleto->QuitarLibre(pareja);
-        for (IndiceDerecho& indice : m_indicesParciales) {
-            indice.QuitarLibre(pareja);
-            indice.QuitarViva(pareja);
+        Anotar(pareja);
+        m_completa.indice->QuitarLibre(pareja);
+        for (Via& via : m_parciales) {
+            via.indice->QuitarLibre(pareja);
+            via.indice->QuitarViva(pareja);
         }
         return pareja;
     }
 
 private:
-    std::vector<ClaveDerecha> Claves(Via& via) const
+    // What looking ahead found for a left row: per via (the full one first), its bucket and its range.
+    struct Pendiente {
+        qsizetype fila = -1;
+        bool listo = false;
+        std::array<quint64, 1 + kCantidadCajas> cubetas{};
+        std::array<IndiceDerecho::Rango, 1 + kCantidadCajas> rangos{};
+    };
+
+    size_t Vias() const { return 1 + m_parciales.size(); }
+    Via& Via_(size_t v) { return v == 0 ? m_completa : m_parciales[v - 1]; }
+    static quint64 Cubeta(const Via& via, const WorkbenchRow& izq) { return via.cajas.empty() ? 0 : via.Cubeta(izq); }
+
+    void Anotar(qsizetype fila)
     {
-        std::vector<ClaveDerecha> claves(m_derecha.size());
-        for (qsizetype j = 0; j < qsizetype(m_derecha.size()); ++j)
-            claves[j] = {via.textos.Agregar(ClaveTextos(m_derecha[j], via.cajas)),
-                         m_importe ? m_derecha[j].ImporteMostrado().scaled() : 0};
-        return claves;
+        if (m_cambiadas)
+            m_cambiadas->push_back(fila);
+    }
+
+    // The via's index over the right rows. Rows of one bucket must agree in their texts: when two that differ
+    // share a hash, the index is made again with another seed.
+    void Indexar(Via& via, const std::vector<bool>& libres, const std::vector<qint64>& montos,
+                 std::vector<quint64>& cubetas, bool conVivas)
+    {
+        for (quint64 intento = 0;; ++intento) {
+            via.indice.emplace(qsizetype(m_derecha.size()), libres, conVivas, [&](qsizetype j) {
+                return ClaveDerecha{cubetas.empty() ? 0 : cubetas[size_t(j)], montos.empty() ? 0 : montos[size_t(j)]};
+            });
+            if (via.cajas.empty() || SinChoques(via))
+                return;
+            via.semilla = Via::Semilla(intento + 1);
+            for (qsizetype j = 0; j < qsizetype(m_derecha.size()); ++j)
+                if (libres[size_t(j)])
+                    cubetas[size_t(j)] = via.Cubeta(m_derecha[size_t(j)]);
+        }
+    }
+
+    bool SinChoques(const Via& via) const
+    {
+        const IndiceDerecho& indice = *via.indice;
+        for (qsizetype lugar = 1; lugar < indice.Lugares(); ++lugar)
+            if (indice.CubetaEn(lugar) == indice.CubetaEn(lugar - 1)
+                && !via.Iguales(m_derecha[indice.FilaEn(lugar)], m_derecha[indice.FilaEn(lugar - 1)]))
+                return false;
+        return true;
+    }
+
+    // The first free row of the range, kNinguna when there is none or when the bucket's texts are not the left
+    // row's (another text that shares the hash). The rows of a bucket agree in their texts, so the row found
+    // stands for all; it is the row the caller goes on to read anyway.
+    qsizetype PrimeraLibre(const Via& via, const WorkbenchRow& izq, IndiceDerecho::Rango rango) const
+    {
+        if (rango.Vacio())
+            return kNinguna;
+        const qsizetype fila = via.indice->PrimeraLibre(rango);
+        if (fila == kNinguna || via.cajas.empty() || via.Iguales(izq, m_derecha[fila]))
+            return fila;
+        return kNinguna;
     }
 
     // Amounts a left row agrees with: within the tolerance, or only its own amount when the tolerance is
@@ -157,33 +304,27 @@ private:
         return {Saturado(__int128(a) - t), Saturado(__int128(a) + t)};
     }
 
-    static qsizetype Primera(const IndiceDerecho& indice, const Via& via, const WorkbenchRow& izq, qint64 desde,
-                             qint64 hasta)
-    {
-        const qint32 cubeta = via.textos.Buscar(ClaveTextos(izq, via.cajas));
-        return cubeta < 0 ? kNinguna : indice.PrimeraLibre(indice.Buscar(cubeta, desde, hasta));
-    }
-
     WorkbenchRows& m_derecha;
     bool m_importe;
     ado::Currency m_tolerancia;
     Via m_completa;
     std::vector<Via> m_parciales;
-    std::optional<IndiceDerecho> m_indiceCompleto;
-    std::vector<IndiceDerecho> m_indicesParciales;
+    std::vector<qsizetype>* m_cambiadas;
+    std::array<Pendiente, 2 * kAdelanto + 1> m_pendientes;   // by row, modulo: the served row's stays
 };
 
 } // namespace
 
 ResultadoComparacion Comparar(WorkbenchRows& izquierda, WorkbenchRows& derecha,
-                              const OpcionesComparacion& opciones, const AvanceComparacion& avance)
+                              const OpcionesComparacion& opciones, const AvanceComparacion& avance,
+                              FilasComparadas* cambiadas)
 {
     ResultadoComparacion resultado;
     resultado.estado = ComprobarListas(izquierda, derecha);
     if (resultado.estado != EstadoComparacion::Terminada)
         return resultado;
     const std::array<bool, kCantidadCajas> cajas = CajasElegidas(opciones, resultado.todasLasCajas);
-    Emparejador emparejador(derecha, cajas, opciones.tolerancia);
+    Emparejador emparejador(derecha, cajas, opciones.tolerancia, cambiadas ? &cambiadas->derecha : nullptr);
 
     suite::PresupuestoTiempo presupuesto;
     const qsizetype total = qsizetype(izquierda.size());
@@ -194,12 +335,28 @@ ResultadoComparacion Comparar(WorkbenchRows& izquierda, WorkbenchRows& derecha,
             resultado.cancelada = true;
             break;
         }
-        if (izquierda[i].Checked)
+        const qsizetype lejos = i + 2 * Emparejador::kAdelanto;
+        if (lejos < total && !izquierda[lejos].Checked)
+            emparejador.Anticipar(lejos, izquierda[lejos]);
+        const qsizetype cerca = i + Emparejador::kAdelanto;
+        if (cerca < total)
+            emparejador.Preparar(cerca, izquierda[cerca]);
+        WorkbenchRow& izq = izquierda[i];
+        if (izq.Checked)
             continue;
-        const qsizetype pareja = emparejador.Servir(izquierda[i]);
+        const qint32 color = izq.ForeColor;
+        const qsizetype pareja = emparejador.Servir(i, izq);
+        if (cambiadas && (izq.Checked || izq.ForeColor != color))
+            cambiadas->izquierda.push_back(i);
         if (pareja != kNinguna)
             ++resultado.pares;
         individual = pareja == kNinguna ? 100 : int((pareja + 1) * 100 / derechas);
+    }
+    if (cambiadas) {
+        // A right row painted red and then paired is told once.
+        std::vector<qsizetype>& d = cambiadas->derecha;
+        std::sort(d.begin(), d.end());
+        d.erase(std::unique(d.begin(), d.end()), d.end());
     }
     return resultado;
 }

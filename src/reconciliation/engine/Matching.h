@@ -38,8 +38,14 @@ struct ResultadoComparacion {
 // rule walks it. Called on a time budget (about every 50 ms, and once at the start), not per row; answering
 // true cancels, keeping the pairs made so far.
 using AvanceComparacion = std::function<bool(qsizetype hechas, qsizetype total, int individual)>;
+// The positions of the rows whose mark or colour a run changed, ascending, per side.
+struct FilasComparadas {
+    std::vector<qsizetype> izquierda;
+    std::vector<qsizetype> derecha;
+};
 ResultadoComparacion Comparar(WorkbenchRows& izquierda, WorkbenchRows& derecha,
-                              const OpcionesComparacion& opciones, const AvanceComparacion& avance = {});
+                              const OpcionesComparacion& opciones, const AvanceComparacion& avance = {},
+                              FilasComparadas* cambiadas = nullptr);
 
 // The fields that take part: those chosen, or all six when none is (then `todas` is set).
 std::array<bool, kCantidadCajas> CajasElegidas(const OpcionesComparacion& opciones, bool& todas);

@@ -1,106 +1,162 @@
 #include "MatchingIndex.h"
 
 #include <algorithm>
-#include <numeric>
 
 namespace conciliacion::detalle {
 
-ArbolMinimo::ArbolMinimo(const std::vector<qsizetype>& valores)
-    : m_n(qsizetype(valores.size())), m_arbol(2 * valores.size(), kNinguna)
+void ArbolMinimo::Completar()
 {
-    std::copy(valores.begin(), valores.end(), m_arbol.begin() + m_n);
     for (qsizetype i = m_n - 1; i > 0; --i)
-        m_arbol[i] = std::min(m_arbol[2 * i], m_arbol[2 * i + 1]);
+        m_arbol[size_t(i)] = std::min(m_arbol[size_t(2 * i)], m_arbol[size_t(2 * i + 1)]);
 }
 
 void ArbolMinimo::Quitar(qsizetype lugar)
 {
     qsizetype i = lugar + m_n;
-    if (m_arbol[i] == kNinguna)
+    if (m_arbol[size_t(i)] == kVacio)
         return;
-    m_arbol[i] = kNinguna;
-    for (i /= 2; i > 0; i /= 2)
-        m_arbol[i] = std::min(m_arbol[2 * i], m_arbol[2 * i + 1]);
+    m_arbol[size_t(i)] = kVacio;
+    // Up only while the minimum changes: above that the node's value no longer depends on this slot.
+    for (i /= 2; i > 0; i /= 2) {
+        const qint32 minimo = std::min(m_arbol[size_t(2 * i)], m_arbol[size_t(2 * i + 1)]);
+        if (m_arbol[size_t(i)] == minimo)
+            break;
+        m_arbol[size_t(i)] = minimo;
+    }
 }
 
 qsizetype ArbolMinimo::Minimo(qsizetype desde, qsizetype hasta) const
 {
-    qsizetype minimo = kNinguna;
+    qint32 minimo = kVacio;
     for (qsizetype a = desde + m_n, b = hasta + m_n; a < b; a /= 2, b /= 2) {
         if (a & 1)
-            minimo = std::min(minimo, m_arbol[a++]);
+            minimo = std::min(minimo, m_arbol[size_t(a++)]);
         if (b & 1)
-            minimo = std::min(minimo, m_arbol[--b]);
+            minimo = std::min(minimo, m_arbol[size_t(--b)]);
     }
-    return minimo;
+    return minimo == kVacio ? kNinguna : qsizetype(minimo);
 }
 
-qint32 Internador::Agregar(const QString& texto)
+IndiceDerecho::IndiceDerecho(qsizetype filas, const std::vector<bool>& incluir, bool conVivas,
+                             const std::function<ClaveDerecha(qsizetype)>& clave)
+    : m_lugar(size_t(filas), -1)
 {
-    auto it = m_ids.constFind(texto);
-    if (it == m_ids.cend())
-        it = m_ids.insert(texto, qint32(m_ids.size()));
-    return *it;
-}
-
-qint32 Internador::Buscar(const QString& texto) const
-{
-    return m_ids.value(texto, -1);
+    m_entradas.reserve(size_t(std::count(incluir.begin(), incluir.end(), true)));
+    for (qsizetype j = 0; j < filas; ++j) {
+        if (incluir[size_t(j)]) {
+            const ClaveDerecha c = clave(j);
+            m_entradas.push_back({c.cubeta, c.monto, qint32(j)});
+        }
+    }
+    // Rows with equal keys stay in list order.
+    std::sort(m_entradas.begin(), m_entradas.end(), [](const Entrada& a, const Entrada& b) {
+        if (a.cubeta != b.cubeta)
+            return a.cubeta < b.cubeta;
+        return a.monto != b.monto ? a.monto < b.monto : a.fila < b.fila;
+    });
+    const bool unaCubeta = !m_entradas.empty() && m_entradas.front().cubeta == m_entradas.back().cubeta;
+    for (qsizetype lugar = 0; lugar < Lugares(); ++lugar) {
+        const Entrada& e = m_entradas[size_t(lugar)];
+        m_lugar[size_t(e.fila)] = qint32(lugar);
+        if (lugar % kPaso != 0)
+            continue;
+        if (unaCubeta)
+            m_muestraMonto.push_back(e.monto);
+        else
+            m_muestraCubeta.push_back(e.cubeta);
+    }
+    const auto fila = [this](qsizetype lugar) { return m_entradas[size_t(lugar)].fila; };
+    m_libres = ArbolMinimo(Lugares(), fila);
+    if (conVivas)
+        m_vivas.emplace(Lugares(), fila);
 }
 
 namespace {
 
-bool Menor(const ClaveDerecha& a, const ClaveDerecha& b)
+// The first slot in [desde, hasta) at which `antes` no longer holds, searched from `desde` outwards: a short run
+// costs a few steps whatever the length of the list.
+template <typename Antes>
+qsizetype Galopar(qsizetype desde, qsizetype hasta, Antes&& antes)
 {
-    return a.cubeta != b.cubeta ? a.cubeta < b.cubeta : a.monto < b.monto;
-}
-
-std::vector<qsizetype> OrdenDeFilas(const std::vector<ClaveDerecha>& claves, const std::vector<bool>& incluir)
-{
-    std::vector<qsizetype> filas;
-    for (qsizetype j = 0; j < qsizetype(claves.size()); ++j)
-        if (incluir[j])
-            filas.push_back(j);
-    // Stable: rows with equal keys stay in list order.
-    std::stable_sort(filas.begin(), filas.end(),
-                     [&](qsizetype a, qsizetype b) { return Menor(claves[a], claves[b]); });
-    return filas;
+    qsizetype fin = desde;
+    for (qsizetype paso = 1; fin < hasta && antes(fin); paso *= 2)
+        fin = std::min(fin + paso, hasta);
+    // The answer lies in [desde, fin]: fin is the end or already past the run.
+    qsizetype a = desde, b = fin;
+    while (a < b) {
+        const qsizetype m = a + (b - a) / 2;
+        if (antes(m))
+            a = m + 1;
+        else
+            b = m;
+    }
+    return a;
 }
 
 } // namespace
 
-IndiceDerecho::IndiceDerecho(const std::vector<ClaveDerecha>& claves, const std::vector<bool>& incluir,
-                             bool conVivas)
-    : m_lugar(claves.size(), -1)
+template <typename T, typename Campo>
+qsizetype IndiceDerecho::Inferior(const std::vector<T>& muestra, T x, Campo&& campo) const
 {
-    const std::vector<qsizetype> filas = OrdenDeFilas(claves, incluir);
-    m_libres = ArbolMinimo(filas);
-    m_claves.reserve(filas.size());
-    for (qsizetype lugar = 0; lugar < qsizetype(filas.size()); ++lugar) {
-        m_claves.push_back(claves[filas[lugar]]);
-        m_lugar[filas[lugar]] = lugar;
-    }
-    if (conVivas)
-        m_vivas.emplace(filas);
+    // The sample's first key not below x is at most kPaso slots past the answer.
+    const qsizetype k = std::lower_bound(muestra.begin(), muestra.end(), x) - muestra.begin();
+    const qsizetype hasta = std::min(k * kPaso, Lugares());
+    return Galopar(std::max<qsizetype>(0, hasta - kPaso), hasta, [&](qsizetype l) { return campo(l) < x; });
 }
 
-IndiceDerecho::Rango IndiceDerecho::Buscar(qint32 cubeta, qint64 desde, qint64 hasta) const
+IndiceDerecho::Rango IndiceDerecho::Buscar(quint64 cubeta, qint64 desde, qint64 hasta) const
 {
-    const auto inicio = std::lower_bound(m_claves.begin(), m_claves.end(), ClaveDerecha{cubeta, desde}, Menor);
-    const auto fin = std::upper_bound(inicio, m_claves.end(), ClaveDerecha{cubeta, hasta}, Menor);
-    return {qsizetype(inicio - m_claves.begin()), qsizetype(fin - m_claves.begin())};
+    // The bucket's slots, then its amounts within [desde, hasta].
+    const auto cubetaEn = [this](qsizetype l) { return m_entradas[size_t(l)].cubeta; };
+    const auto montoEn = [this](qsizetype l) { return m_entradas[size_t(l)].monto; };
+    if (!m_muestraMonto.empty()) {
+        // One bucket: the amounts are sorted over all slots.
+        if (cubeta != m_entradas.front().cubeta)
+            return {};
+        const qsizetype d = Inferior(m_muestraMonto, desde, montoEn);
+        return {d, Galopar(d, Lugares(), [&](qsizetype l) { return montoEn(l) <= hasta; })};
+    }
+    const qsizetype a = Inferior(m_muestraCubeta, cubeta, cubetaEn);
+    const qsizetype b = Galopar(a, Lugares(), [&](qsizetype l) { return cubetaEn(l) == cubeta; });
+    const qsizetype d = Galopar(a, b, [&](qsizetype l) { return montoEn(l) < desde; });
+    const qsizetype h = Galopar(d, b, [&](qsizetype l) { return montoEn(l) <= hasta; });
+    return {d, h};
+}
+
+void IndiceDerecho::Anticipar(quint64 cubeta, qint64 desde) const
+{
+    const std::vector<quint64>& muestra = m_muestraCubeta;
+    qsizetype k;
+    if (!m_muestraMonto.empty())
+        k = std::lower_bound(m_muestraMonto.begin(), m_muestraMonto.end(), desde) - m_muestraMonto.begin();
+    else
+        k = std::lower_bound(muestra.begin(), muestra.end(), cubeta) - muestra.begin();
+    const qsizetype hasta = std::min(k * kPaso, Lugares());
+    const char* inicio = reinterpret_cast<const char*>(m_entradas.data() + std::max<qsizetype>(0, hasta - kPaso));
+    const char* fin = reinterpret_cast<const char*>(m_entradas.data() + hasta);
+    for (const char* p = inicio; p <= fin; p += 64)
+        __builtin_prefetch(p);
+}
+
+void IndiceDerecho::Anticipar(Rango r) const
+{
+    if (r.Vacio())
+        return;
+    m_libres.Anticipar(r.desde);
+    if (m_vivas)
+        m_vivas->Anticipar(r.desde);
 }
 
 void IndiceDerecho::QuitarLibre(qsizetype fila)
 {
-    if (m_lugar[fila] >= 0)
-        m_libres.Quitar(m_lugar[fila]);
+    if (m_lugar[size_t(fila)] >= 0)
+        m_libres.Quitar(m_lugar[size_t(fila)]);
 }
 
 void IndiceDerecho::QuitarViva(qsizetype fila)
 {
-    if (m_vivas && m_lugar[fila] >= 0)
-        m_vivas->Quitar(m_lugar[fila]);
+    if (m_vivas && m_lugar[size_t(fila)] >= 0)
+        m_vivas->Quitar(m_lugar[size_t(fila)]);
 }
 
 } // namespace conciliacion::detalle

@@ -1,12 +1,14 @@
 #pragma once
 // Index over the free right rows for the matcher: right rows ordered by (bucket, amount, list position), so
 // that "the first free right row, in list order, of this bucket whose amount lies in [from, to]" is one range
-// query. A bucket is an interned text key (the chosen text fields, or one field); the amount is 0 when
-// amounts take no part. Each index keeps the free rows and, when asked, the "live" rows: free rows that
-// have not yet been painted red in this run.
+// query. A bucket is a hash of the chosen text fields, letter case aside (0 when no text field takes part); the
+// amount is 0 when amounts take no part. The matcher checks that the rows of a bucket agree in their texts (a
+// new hash seed when two that differ share one) and that a left row's texts agree with its bucket's. Each index
+// keeps the free rows and, when asked, the "live" rows: free rows that have not yet been painted red in this
+// run. Positions are kept in 32 bits: lists are far below two thousand million rows.
 
-#include <QHash>
-#include <QString>
+#include <QtGlobal>
+#include <functional>
 #include <limits>
 #include <optional>
 #include <vector>
@@ -19,27 +21,27 @@ constexpr qsizetype kNinguna = std::numeric_limits<qsizetype>::max();
 class ArbolMinimo {
 public:
     ArbolMinimo() = default;
-    explicit ArbolMinimo(const std::vector<qsizetype>& valores);
+    // n slots; valor(i) the value of slot i.
+    template <typename Valor>
+    ArbolMinimo(qsizetype n, Valor&& valor) : m_n(n), m_arbol(size_t(2 * n), kVacio)
+    {
+        for (qsizetype i = 0; i < n; ++i)
+            m_arbol[size_t(n + i)] = qint32(valor(i));
+        Completar();
+    }
     void Quitar(qsizetype lugar);
     qsizetype Minimo(qsizetype desde, qsizetype hasta) const;   // over [desde, hasta)
+    void Anticipar(qsizetype lugar) const { __builtin_prefetch(m_arbol.data() + m_n + lugar); }
 
 private:
+    static constexpr qint32 kVacio = std::numeric_limits<qint32>::max();
+    void Completar();
     qsizetype m_n = 0;
-    std::vector<qsizetype> m_arbol;
-};
-
-// Texts to small numbers; a text seen only on the left gets none.
-class Internador {
-public:
-    qint32 Agregar(const QString& texto);
-    qint32 Buscar(const QString& texto) const;   // -1 when never added
-
-private:
-    QHash<QString, qint32> m_ids;
+    std::vector<qint32> m_arbol;
 };
 
 struct ClaveDerecha {
-    qint32 cubeta = 0;
+    quint64 cubeta = 0;
     qint64 monto = 0;
 };
 
@@ -48,15 +50,26 @@ public:
     struct Rango {
         qsizetype desde = 0;
         qsizetype hasta = 0;
+        bool Vacio() const { return desde >= hasta; }
     };
 
-    // One key per right row; rows with incluir false (already marked) are left out.
-    IndiceDerecho(const std::vector<ClaveDerecha>& claves, const std::vector<bool>& incluir, bool conVivas);
+    // clave(j) is right row j's key; rows with incluir false (already marked) are left out.
+    IndiceDerecho(qsizetype filas, const std::vector<bool>& incluir, bool conVivas,
+                  const std::function<ClaveDerecha(qsizetype)>& clave);
 
-    Rango Buscar(qint32 cubeta, qint64 desde, qint64 hasta) const;
+    Rango Buscar(quint64 cubeta, qint64 desde, qint64 hasta) const;
+    // Starts reading, without waiting, the lines that Buscar(cubeta, desde, ...) will read, and those that the
+    // free and live rows of a range found will read.
+    void Anticipar(quint64 cubeta, qint64 desde) const;
+    void Anticipar(Rango r) const;
+    void AnticiparFila(qsizetype fila) const { __builtin_prefetch(m_lugar.data() + fila); }
     qsizetype PrimeraLibre(Rango r) const { return m_libres.Minimo(r.desde, r.hasta); }
     void QuitarLibre(qsizetype fila);
     void QuitarViva(qsizetype fila);
+    // The right rows in index order: the row at a slot, and how many slots there are.
+    qsizetype FilaEn(qsizetype lugar) const { return m_entradas[size_t(lugar)].fila; }
+    qsizetype Lugares() const { return qsizetype(m_entradas.size()); }
+    quint64 CubetaEn(qsizetype lugar) const { return m_entradas[size_t(lugar)].cubeta; }
 
     // Every live row of the range with a position below `limite`, in position order, is handed to fn and
     // leaves the live set.
@@ -73,8 +86,20 @@ public:
     }
 
 private:
-    std::vector<ClaveDerecha> m_claves;   // by slot, sorted
-    std::vector<qsizetype> m_lugar;       // row -> slot, -1 when left out
+    struct Entrada {
+        quint64 cubeta;
+        qint64 monto;
+        qint32 fila;
+    };
+    // Every kPaso-th key, small enough to stay in the cache, so that a search reads few lines of the entries.
+    static constexpr qsizetype kPaso = 16;
+    template <typename T, typename Campo>
+    qsizetype Inferior(const std::vector<T>& muestra, T x, Campo&& campo) const;
+
+    std::vector<Entrada> m_entradas;        // by slot, sorted by bucket, amount and row
+    std::vector<quint64> m_muestraCubeta;   // when the rows fall in several buckets
+    std::vector<qint64> m_muestraMonto;     // when all share one: the amounts are then sorted over all slots
+    std::vector<qint32> m_lugar;            // row -> slot, -1 when left out
     ArbolMinimo m_libres;
     std::optional<ArbolMinimo> m_vivas;
 };

@@ -3,29 +3,12 @@
 
 #include "PasoConciliar.h"
 
-#include <QSet>
-
 namespace conciliacion {
 
 PasoConciliar::PasoConciliar(ReconciliationStore& store, SesionConciliacion& sesion)
     : m_store(store)
     , m_sesion(sesion)
 {
-}
-
-EstadosFilas PasoConciliar::Estados(Lado lado, const std::vector<qsizetype>& nuevas, const QString& vinculo) const
-{
-    const WorkbenchRows& filas = m_sesion.Filas(lado);
-    QSet<qint64> ids;
-    for (qsizetype p : nuevas)
-        ids.insert(filas[size_t(p)].ID);
-    EstadosFilas e;
-    for (const WorkbenchRow& f : filas)
-        if (ids.contains(f.ID))
-            e.push_back({f.ID, f.Checked, vinculo});
-        else if (m_sesion.Cambiada(lado, f.ID))
-            e.push_back({f.ID, f.Checked, f.ConciliadoCon});
-    return e;
 }
 
 ResultadoConciliar PasoConciliar::Ejecutar(const Cabecera& cabecera, ado::Currency tolerancia, OperadorPaso& operador)
@@ -36,17 +19,18 @@ ResultadoConciliar PasoConciliar::Ejecutar(const Cabecera& cabecera, ado::Curren
         return {Estado::TotalesNoCuadran, Aviso{kMensajeTotalesNoCoinciden, ui::vbOKOnly + ui::vbExclamation, {}}};
 
     // The new rows are taken in list order, which is their order once grouped: every new left row sorts with
-    // the unlinked ones and every new right row with the marked ones, and grouping sorts stably.
-    const WorkbenchRows& izquierda = m_sesion.Filas(Lado::Izquierda);
-    const WorkbenchRows& derecha = m_sesion.Filas(Lado::Derecha);
-    const VinculosNuevos nuevos = BuscarVinculosNuevos(izquierda, derecha);
+    // the unlinked ones and every new right row with the marked ones, and grouping sorts stably. The session
+    // finds them, and what the save writes, without reading the other rows.
+    const VinculosNuevos nuevos = m_sesion.BuscarVinculosNuevos();
     // Each to each can mean very many link rows: the operator hears how many before anything is written.
     if (const auto pregunta = PreguntaVinculosNuevos(nuevos))
         if (!operador.Confirmar(*pregunta))
             return {Estado::NoConfirmada, {}};
-    const VinculosAGrabar vinculos = ParaGrabar(nuevos, izquierda, derecha);
-    const EstadosFilas estadosIzquierda = Estados(Lado::Izquierda, nuevos.izquierda, nuevos.textoDerecha);
-    const EstadosFilas estadosDerecha = Estados(Lado::Derecha, nuevos.derecha, nuevos.textoIzquierda);
+    const VinculosAGrabar vinculos{m_sesion.Ids(Lado::Izquierda, nuevos.izquierda),
+                                   m_sesion.Ids(Lado::Derecha, nuevos.derecha)};
+    // The rows changed so far, the new rows with their new link lists.
+    const EstadosFilas estadosIzquierda = m_sesion.EstadosCambiados(Lado::Izquierda, nuevos.izquierda, nuevos.textoDerecha);
+    const EstadosFilas estadosDerecha = m_sesion.EstadosCambiados(Lado::Derecha, nuevos.derecha, nuevos.textoIzquierda);
 
     // Many link rows take a while: they go in blocks, with a progress window whose cancel rolls all back.
     const bool conProgreso = vinculos.Cantidad() > kVinculosSinPreguntar;
@@ -72,7 +56,7 @@ ResultadoConciliar PasoConciliar::Ejecutar(const Cabecera& cabecera, ado::Curren
         return {Estado::Finalizada, {}};
 
     // The session shows what was written; nothing is left to save.
-    m_sesion.ModificarAmbos([&](WorkbenchRows& i, WorkbenchRows& d) { AsignarVinculosNuevos(i, d, nuevos); });
+    m_sesion.AsignarVinculosNuevos(nuevos);
     m_sesion.OlvidarCambios();
     return {Estado::Conciliada, {}, vinculos.Cantidad()};
 }

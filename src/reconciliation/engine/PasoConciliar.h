@@ -35,9 +35,6 @@ public:
     ResultadoConciliar Ejecutar(const Cabecera& cabecera, ado::Currency tolerancia, OperadorPaso& operador);
 
 private:
-    // What the save writes of a side: the rows changed so far, the new rows with their new link list.
-    EstadosFilas Estados(Lado lado, const std::vector<qsizetype>& nuevas, const QString& vinculo) const;
-
     ReconciliationStore& m_store;
     SesionConciliacion& m_sesion;
 };

@@ -53,10 +53,9 @@ QString TextoOrden(int icono)
     return QString(100, QLatin1Char(' ')) + QString::number(icono);
 }
 
-std::vector<qsizetype> OrdenPorIcono(const WorkbenchRows& filas)
+int RangoIcono(int icono)
 {
-    // The lists sort their row texts, so icons follow the text order of their numbers: a rank per icon, then
-    // a stable counting sort.
+    // The lists sort their row texts, so icons follow the text order of their numbers.
     static const std::array<int, kIconoSinMarcar + 1> rango = [] {
         std::array<int, kIconoSinMarcar + 1> iconos{};
         for (int i = 0; i <= kIconoSinMarcar; ++i)
@@ -68,14 +67,20 @@ std::vector<qsizetype> OrdenPorIcono(const WorkbenchRows& filas)
             r[size_t(iconos[size_t(k)])] = k;
         return r;
     }();
+    return icono >= 0 && icono <= kIconoSinMarcar ? rango[size_t(icono)] : -1;
+}
+
+std::vector<qsizetype> OrdenPorIcono(const WorkbenchRows& filas)
+{
+    // A rank per icon, then a stable counting sort.
     std::vector<qsizetype> porRango[kIconoSinMarcar + 1];
     std::vector<std::pair<QString, qsizetype>> otros;   // icons outside 0..106 (never given here)
     for (qsizetype i = 0; i < qsizetype(filas.size()); ++i) {
-        const int icono = filas[size_t(i)].SmallIcon;
-        if (icono >= 0 && icono <= kIconoSinMarcar)
-            porRango[rango[size_t(icono)]].push_back(i);
+        const int rango = RangoIcono(filas[size_t(i)].SmallIcon);
+        if (rango >= 0)
+            porRango[rango].push_back(i);
         else
-            otros.emplace_back(QString::number(icono), i);
+            otros.emplace_back(QString::number(filas[size_t(i)].SmallIcon), i);
     }
     std::vector<qsizetype> orden;
     orden.reserve(filas.size());
@@ -110,54 +115,74 @@ void AgruparConciliados(WorkbenchRows& izquierda, WorkbenchRows& derecha)
     }
 }
 
-void AsignarGrupos(WorkbenchRows& izquierda, WorkbenchRows& derecha)
+std::vector<IconoGrupo> NumerarGrupos(const std::vector<const QString*>& vinculos, bool hayMarcadas,
+                                      const std::function<void(qint64 id, IconoGrupo)>& nombrar)
 {
-    IconosDeMarca(izquierda);
-    IconosDeMarca(derecha);
-
-    // Later left rows with the same link list (letter case aside), and right rows by ID.
+    // Every row starts with a mark icon (1 or 106); a row whose icon is no longer one of those was taken into an
+    // earlier head's group. A group icon that wraps onto 1 or 106 looks like a mark icon, so the next row with
+    // the same list opens a group of its own.
+    std::vector<IconoGrupo> grupos(vinculos.size());
+    // Later rows with the same link list (letter case aside).
     QHash<QString, std::vector<qsizetype>> mismaLista;
-    for (qsizetype n = 0; n < qsizetype(izquierda.size()); ++n)
-        if (!VinculoVacio(izquierda[n].ConciliadoCon))
-            mismaLista[izquierda[n].ConciliadoCon.toCaseFolded()].push_back(n);
-    QHash<qint64, std::vector<qsizetype>> derechaPorId;
-    for (qsizetype j = 0; j < qsizetype(derecha.size()); ++j)
-        derechaPorId[derecha[j].ID].push_back(j);
+    for (qsizetype k = 0; k < qsizetype(vinculos.size()); ++k)
+        mismaLista[vinculos[size_t(k)]->toCaseFolded()].push_back(k);
 
-    const bool hayMarcadas = std::any_of(izquierda.begin(), izquierda.end(),
-                                         [](const WorkbenchRow& f) { return f.Checked; });
     qint64 contador = hayMarcadas ? kIconoMarcado : 0;
     qint64 grupo = 0;
-    for (qsizetype n = 0; n < qsizetype(izquierda.size()); ++n) {
-        WorkbenchRow& fila = izquierda[n];
-        if (VinculoVacio(fila.ConciliadoCon)) {
-            fila.SmallIcon = kIconoSinMarcar;
-            continue;
-        }
-        if (fila.SmallIcon != kIconoMarcado && fila.SmallIcon != kIconoSinMarcar) {
+    for (qsizetype k = 0; k < qsizetype(vinculos.size()); ++k) {
+        IconoGrupo& propio = grupos[size_t(k)];
+        if (propio.icono != kIconoMarcado && propio.icono != kIconoSinMarcar) {
             ++contador;   // already in an earlier row's group
             continue;
         }
         contador = contador > kUltimoIconoGrupo ? 1 : contador + 1;
         ++grupo;
-        const int icono = int(contador);
-        fila.SmallIcon = icono;
-        fila.Grupo = grupo;
-        const std::vector<qsizetype>& iguales = mismaLista[fila.ConciliadoCon.toCaseFolded()];
-        for (auto it = std::upper_bound(iguales.begin(), iguales.end(), n); it != iguales.end(); ++it) {
-            izquierda[*it].SmallIcon = icono;
-            izquierda[*it].Grupo = grupo;
-        }
-        RecorrerVinculo(fila.ConciliadoCon, [&](QStringView elemento) {
-            const std::optional<qint64> id = IdEscrito(elemento);
-            const auto it = id ? derechaPorId.constFind(*id) : derechaPorId.cend();
-            if (it == derechaPorId.cend())
-                return;
-            for (qsizetype j : *it) {
-                derecha[j].SmallIcon = icono;
-                derecha[j].Grupo = grupo;
-            }
+        const IconoGrupo cabeza{int(contador), grupo};
+        propio = cabeza;
+        const std::vector<qsizetype>& iguales = mismaLista[vinculos[size_t(k)]->toCaseFolded()];
+        for (auto it = std::upper_bound(iguales.begin(), iguales.end(), k); it != iguales.end(); ++it)
+            grupos[size_t(*it)] = cabeza;
+        RecorrerVinculo(*vinculos[size_t(k)], [&](QStringView elemento) {
+            if (const std::optional<qint64> id = IdEscrito(elemento))
+                nombrar(*id, cabeza);
         });
+    }
+    return grupos;
+}
+
+void AsignarGrupos(WorkbenchRows& izquierda, WorkbenchRows& derecha)
+{
+    IconosDeMarca(izquierda);
+    IconosDeMarca(derecha);
+
+    QHash<qint64, std::vector<qsizetype>> derechaPorId;
+    for (qsizetype j = 0; j < qsizetype(derecha.size()); ++j)
+        derechaPorId[derecha[j].ID].push_back(j);
+    std::vector<qsizetype> vinculadas;
+    std::vector<const QString*> vinculos;
+    bool hayMarcadas = false;
+    for (qsizetype n = 0; n < qsizetype(izquierda.size()); ++n) {
+        WorkbenchRow& fila = izquierda[n];
+        hayMarcadas = hayMarcadas || fila.Checked;
+        if (VinculoVacio(fila.ConciliadoCon)) {
+            fila.SmallIcon = kIconoSinMarcar;
+            continue;
+        }
+        vinculadas.push_back(n);
+        vinculos.push_back(&fila.ConciliadoCon);
+    }
+    const std::vector<IconoGrupo> grupos = NumerarGrupos(vinculos, hayMarcadas, [&](qint64 id, IconoGrupo g) {
+        const auto it = derechaPorId.constFind(id);
+        if (it == derechaPorId.cend())
+            return;
+        for (qsizetype j : *it) {
+            derecha[j].SmallIcon = g.icono;
+            derecha[j].Grupo = g.grupo;
+        }
+    });
+    for (size_t k = 0; k < vinculadas.size(); ++k) {
+        izquierda[size_t(vinculadas[k])].SmallIcon = grupos[k].icono;
+        izquierda[size_t(vinculadas[k])].Grupo = grupos[k].grupo;
     }
 
     for (WorkbenchRows* filas : {&izquierda, &derecha})

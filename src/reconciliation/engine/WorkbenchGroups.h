@@ -7,6 +7,8 @@
 
 #include "WorkbenchRow.h"
 
+#include <functional>
+
 namespace conciliacion {
 
 // Sets SmallIcon, Grupo and Orden of every row and reorders both vectors as the lists show them.
@@ -19,5 +21,17 @@ std::vector<qsizetype> OrdenPorIcono(const WorkbenchRows& filas);
 
 // The row text a group icon gives: 100 blanks followed by the icon number.
 QString TextoOrden(int icono);
+// Where an icon's row text sorts among those of icons 0..106 (0 first); -1 for any other icon.
+int RangoIcono(int icono);
+
+// The numbering rule itself, over the linked left rows in list order (their link lists): the icon and group
+// each row takes; and, for every element of a group head's list that is written as an ID, `nombrar` with that
+// ID and the head's icon and group, in the rule's order (a later call for the same ID wins).
+struct IconoGrupo {
+    int icono = kIconoSinMarcar;
+    qint64 grupo = 0;
+};
+std::vector<IconoGrupo> NumerarGrupos(const std::vector<const QString*>& vinculos, bool hayMarcadas,
+                                      const std::function<void(qint64 id, IconoGrupo)>& nombrar);
 
 } // namespace conciliacion

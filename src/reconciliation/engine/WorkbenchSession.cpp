@@ -1,6 +1,8 @@
 #include "WorkbenchSession.h"
 
+#include "LinkList.h"
 #include "WorkbenchGroups.h"
+#include "WorkbenchRegroup.h"
 
 #include <QHash>
 #include <algorithm>
@@ -35,12 +37,12 @@ SesionConciliacion::Huella SesionConciliacion::HuellaDe(const WorkbenchRow& fila
 {
     // A link list is compared by identity: an untouched one keeps its data, an assigned one has other data.
     return {fila.ConciliadoCon.constData(), fila.ConciliadoCon.size(), fila.ForeColor, fila.SmallIcon,
-            fila.Checked};
+            fila.Checked, fila.Grupo, fila.Orden.constData()};
 }
 
 std::vector<SesionConciliacion::Huella> SesionConciliacion::Huellas(Lado lado) const
 {
-    const WorkbenchRows& filas = Filas(lado);
+    const WorkbenchRows& filas = m_lados[indice(lado)].filas.EnOrden();
     std::vector<Huella> h;
     h.reserve(filas.size());
     for (const WorkbenchRow& f : filas)
@@ -48,25 +50,31 @@ std::vector<SesionConciliacion::Huella> SesionConciliacion::Huellas(Lado lado) c
     return h;
 }
 
-void SesionConciliacion::Diferencias(Lado lado, const std::vector<Huella>& antes)
+bool SesionConciliacion::Anotar(Lado lado, qsizetype lugar, const Huella& a)
 {
     Lado_& l = m_lados[indice(lado)];
-    std::vector<qsizetype> cambiadas;
-    for (qsizetype p = 0; p < qsizetype(l.filas.size()); ++p) {
-        const WorkbenchRow& f = l.filas[size_t(p)];
-        const Huella& a = antes[size_t(p)];
-        const Huella d = HuellaDe(f);
-        if (a == d)
-            continue;
-        cambiadas.push_back(p);
-        if (a.marcada != d.marcada) {
-            const ado::Currency importe = f.ImporteMostrado();
-            (a.marcada ? l.marcadas : l.sinMarcar) -= importe;
-            (d.marcada ? l.marcadas : l.sinMarcar) += importe;
-        }
-        if (a.marcada != d.marcada || a.vinculo != d.vinculo || a.largoVinculo != d.largoVinculo)
-            l.cambiadas.insert(f.ID);
+    const WorkbenchRow& f = l.filas.DeLugar(lugar);
+    const Huella d = HuellaDe(f);
+    if (a == d)
+        return false;
+    l.filas.Sincronizar(lugar);
+    if (a.marcada != d.marcada) {
+        const ado::Currency importe = f.ImporteMostrado();
+        (a.marcada ? l.marcadas : l.sinMarcar) -= importe;
+        (d.marcada ? l.marcadas : l.sinMarcar) += importe;
     }
+    if (a.marcada != d.marcada || a.vinculo != d.vinculo || a.largoVinculo != d.largoVinculo)
+        l.cambiadas.insert(f.ID);
+    return true;
+}
+
+void SesionConciliacion::Diferencias(Lado lado, const std::vector<Huella>& antes)
+{
+    // Called right after the rows were handed out in list order: slots and positions agree.
+    std::vector<qsizetype> cambiadas;
+    for (qsizetype p = 0; p < Cantidad(lado); ++p)
+        if (Anotar(lado, p, antes[size_t(p)]))
+            cambiadas.push_back(p);
     if (!cambiadas.empty())
         Avisar([&](ObservadorSesion& o) { o.cambiadas(lado, cambiadas); });
 }
@@ -75,8 +83,10 @@ void SesionConciliacion::Sumar(Lado lado)
 {
     Lado_& l = m_lados[indice(lado)];
     l.marcadas = l.sinMarcar = ado::Currency();
-    for (const WorkbenchRow& f : l.filas)
+    for (qsizetype lugar = 0; lugar < qsizetype(l.filas.size()); ++lugar) {
+        const WorkbenchRow& f = l.filas.DeLugar(lugar);
         (f.Checked ? l.marcadas : l.sinMarcar) += f.ImporteMostrado();
+    }
 }
 
 void SesionConciliacion::Reemplazar(Lado lado, WorkbenchRows filas)
@@ -118,20 +128,20 @@ void SesionConciliacion::Quitar(Lado lado, const QSet<qint64>& ids)
     // Runs of rows, last first, so that earlier positions stay valid.
     qsizetype fin = qsizetype(l.filas.size());
     while (fin > 0) {
-        while (fin > 0 && !ids.contains(l.filas[size_t(fin - 1)].ID))
+        while (fin > 0 && !ids.contains(l.filas.En(fin - 1).ID))
             --fin;
         qsizetype inicio = fin;
-        while (inicio > 0 && ids.contains(l.filas[size_t(inicio - 1)].ID))
+        while (inicio > 0 && ids.contains(l.filas.En(inicio - 1).ID))
             --inicio;
         if (inicio == fin)
             break;
         Avisar([&](ObservadorSesion& o) { o.quitando(lado, inicio, fin - inicio); });
         for (qsizetype p = inicio; p < fin; ++p) {
-            const WorkbenchRow& f = l.filas[size_t(p)];
+            const WorkbenchRow& f = l.filas.En(p);
             (f.Checked ? l.marcadas : l.sinMarcar) -= f.ImporteMostrado();
             l.cambiadas.remove(f.ID);
         }
-        l.filas.erase(l.filas.begin() + inicio, l.filas.begin() + fin);
+        l.filas.Quitar(inicio, fin);
         Avisar([&](ObservadorSesion& o) { o.quitadas(lado); });
         fin = inicio;
     }
@@ -146,7 +156,7 @@ void SesionConciliacion::Vaciar()
 void SesionConciliacion::Modificar(Lado lado, const std::function<void(WorkbenchRows&)>& cambio)
 {
     const std::vector<Huella> antes = Huellas(lado);
-    cambio(m_lados[indice(lado)].filas);
+    cambio(m_lados[indice(lado)].filas.EnOrden());
     Diferencias(lado, antes);
 }
 
@@ -154,7 +164,7 @@ void SesionConciliacion::ModificarAmbos(const std::function<void(WorkbenchRows&,
 {
     const std::vector<Huella> antesI = Huellas(Lado::Izquierda);
     const std::vector<Huella> antesD = Huellas(Lado::Derecha);
-    cambio(m_lados[0].filas, m_lados[1].filas);
+    cambio(m_lados[0].filas.EnOrden(), m_lados[1].filas.EnOrden());
     Diferencias(Lado::Izquierda, antesI);
     Diferencias(Lado::Derecha, antesD);
 }
@@ -164,7 +174,8 @@ void SesionConciliacion::CambiarMarca(Lado lado, qsizetype posicion, bool marcad
     Lado_& l = m_lados[indice(lado)];
     if (posicion < 0 || posicion >= qsizetype(l.filas.size()))
         return;
-    WorkbenchRow& f = l.filas[size_t(posicion)];
+    const qsizetype lugar = l.filas.Lugar(posicion);
+    WorkbenchRow& f = l.filas.Cambiar(lugar);
     // The operator touched the row: it is written at the next save even when the mark comes back.
     l.cambiadas.insert(f.ID);
     if (f.Checked == marcada)
@@ -173,6 +184,7 @@ void SesionConciliacion::CambiarMarca(Lado lado, qsizetype posicion, bool marcad
     (f.Checked ? l.marcadas : l.sinMarcar) -= importe;
     f.Checked = marcada;
     (f.Checked ? l.marcadas : l.sinMarcar) += importe;
+    l.filas.Sincronizar(lugar);
     Avisar([&](ObservadorSesion& o) { o.cambiadas(lado, {posicion}); });
 }
 
@@ -191,10 +203,27 @@ void SesionConciliacion::MarcarSeleccion(Lado lado, const std::vector<qsizetype>
 ResultadoComparacion SesionConciliacion::Comparar(const OpcionesComparacion& opciones,
                                                   const AvanceComparacion& avance)
 {
-    ResultadoComparacion resultado;
-    ModificarAmbos([&](WorkbenchRows& izquierda, WorkbenchRows& derecha) {
-        resultado = conciliacion::Comparar(izquierda, derecha, opciones, avance);
-    });
+    // The matcher says which rows it changed: only those are recorded and told.
+    FilasComparadas cambiadas;
+    const ResultadoComparacion resultado = conciliacion::Comparar(
+        m_lados[0].filas.EnOrden(), m_lados[1].filas.EnOrden(), opciones, avance, &cambiadas);
+    for (Lado lado : {Lado::Izquierda, Lado::Derecha}) {
+        Lado_& l = m_lados[indice(lado)];
+        const std::vector<qsizetype>& posiciones = lado == Lado::Izquierda ? cambiadas.izquierda : cambiadas.derecha;
+        for (qsizetype p : posiciones) {
+            // The rows are in list order, so position and slot agree; the slot's state still holds the mark.
+            const WorkbenchRow& f = l.filas.DeLugar(p);
+            if (bool(l.filas.Estado(p) & FilasLado::kMarcada) != f.Checked) {
+                const ado::Currency importe = f.ImporteMostrado();
+                (f.Checked ? l.sinMarcar : l.marcadas) -= importe;
+                (f.Checked ? l.marcadas : l.sinMarcar) += importe;
+                l.cambiadas.insert(f.ID);
+            }
+            l.filas.Sincronizar(p);
+        }
+        if (!posiciones.empty())
+            Avisar([&](ObservadorSesion& o) { o.cambiadas(lado, posiciones); });
+    }
     return resultado;
 }
 
@@ -206,39 +235,100 @@ void SesionConciliacion::Reordenar(Lado lado, const std::vector<qsizetype>& orig
     if (igual)
         return;
     Avisar([&](ObservadorSesion& o) { o.reordenando(lado); });
-    WorkbenchRows& filas = m_lados[indice(lado)].filas;
-    WorkbenchRows ordenadas;
-    ordenadas.reserve(filas.size());
-    for (qsizetype i : origen)
-        ordenadas.push_back(std::move(filas[size_t(i)]));
-    filas = std::move(ordenadas);
+    m_lados[indice(lado)].filas.Permutar(origen);
     Avisar([&](ObservadorSesion& o) { o.reordenadas(lado, origen); });
 }
 
 void SesionConciliacion::Agrupar()
 {
-    ModificarAmbos([](WorkbenchRows& izquierda, WorkbenchRows& derecha) { AsignarGrupos(izquierda, derecha); });
+    const CambiosDeGrupo cambios = Reagrupar(m_lados[0].filas, m_lados[1].filas);
     for (Lado lado : {Lado::Izquierda, Lado::Derecha})
-        Reordenar(lado, OrdenPorIcono(Filas(lado)));
+        if (!cambios.iconos[indice(lado)].empty())
+            Avisar([&](ObservadorSesion& o) { o.cambiadas(lado, cambios.iconos[indice(lado)]); });
+    for (Lado lado : {Lado::Izquierda, Lado::Derecha})
+        Reordenar(lado, cambios.origen[indice(lado)]);
+}
+
+VinculosNuevos SesionConciliacion::BuscarVinculosNuevos() const
+{
+    // From each slot's state: marked and not linked.
+    VinculosNuevos nuevos;
+    for (Lado lado : {Lado::Izquierda, Lado::Derecha}) {
+        const FilasLado& filas = m_lados[indice(lado)].filas;
+        std::vector<qsizetype>& posiciones = lado == Lado::Izquierda ? nuevos.izquierda : nuevos.derecha;
+        const std::vector<quint8>& estados = filas.Estados();
+        for (qsizetype lugar = 0; lugar < qsizetype(estados.size()); ++lugar)
+            if ((estados[size_t(lugar)] & (FilasLado::kMarcada | FilasLado::kVinculada)) == FilasLado::kMarcada)
+                posiciones.push_back(filas.Posicion(lugar));
+        std::sort(posiciones.begin(), posiciones.end());
+        (lado == Lado::Izquierda ? nuevos.textoIzquierda : nuevos.textoDerecha) = UnirVinculo(Ids(lado, posiciones));
+    }
+    return nuevos;
+}
+
+std::vector<qint64> SesionConciliacion::Ids(Lado lado, const std::vector<qsizetype>& posiciones) const
+{
+    std::vector<qint64> ids;
+    ids.reserve(posiciones.size());
+    for (qsizetype p : posiciones)
+        ids.push_back(Fila(lado, p).ID);
+    return ids;
+}
+
+void SesionConciliacion::AsignarVinculosNuevos(const VinculosNuevos& nuevos)
+{
+    for (Lado lado : {Lado::Izquierda, Lado::Derecha}) {
+        FilasLado& filas = m_lados[indice(lado)].filas;
+        const QString& vinculo = lado == Lado::Izquierda ? nuevos.textoDerecha : nuevos.textoIzquierda;
+        std::vector<qsizetype> cambiadas;
+        for (qsizetype p : lado == Lado::Izquierda ? nuevos.izquierda : nuevos.derecha) {
+            const qsizetype lugar = filas.Lugar(p);
+            const Huella antes = HuellaDe(filas.DeLugar(lugar));
+            filas.Cambiar(lugar).ConciliadoCon = vinculo;
+            if (Anotar(lado, lugar, antes))
+                cambiadas.push_back(p);
+        }
+        if (!cambiadas.empty())
+            Avisar([&](ObservadorSesion& o) { o.cambiadas(lado, cambiadas); });
+    }
 }
 
 void SesionConciliacion::Ordenar(Lado lado, int columna, bool descendente)
 {
-    const WorkbenchRows& filas = Filas(lado);
+    const FilasLado& l = m_lados[indice(lado)].filas;
     if (columna == colOrden && !descendente) {
         // The row text is blank (before any grouping) or the group text of the row's icon, which sorts as the
-        // icon's rank: blank rows first, in their order, then the others by icon.
+        // icon's rank: blank rows first, in their order, then the others by icon. Read from the slots' state.
+        const auto blanca = [&l](qsizetype lugar) {
+            return (l.Estado(lugar) & (FilasLado::kOrdenVacio | FilasLado::kOrdenPendiente)) == FilasLado::kOrdenVacio;
+        };
+        std::vector<std::vector<qsizetype>> porRango(kIconoSinMarcar + 1);
         std::vector<qsizetype> origen;
-        origen.reserve(filas.size());
-        for (qsizetype p = 0; p < qsizetype(filas.size()); ++p)
-            if (filas[size_t(p)].Orden.isEmpty())
+        origen.reserve(l.size());
+        for (qsizetype p = 0; p < qsizetype(l.size()); ++p) {
+            const qsizetype lugar = l.Lugar(p);
+            if (blanca(lugar)) {
                 origen.push_back(p);
-        for (qsizetype p : OrdenPorIcono(filas))
-            if (!filas[size_t(p)].Orden.isEmpty())
-                origen.push_back(p);
+                continue;
+            }
+            const int rango = RangoIcono(l.Icono(lugar));
+            if (rango < 0) {
+                OrdenarPorTexto(lado, columna, descendente);
+                return;
+            }
+            porRango[size_t(rango)].push_back(p);
+        }
+        for (const std::vector<qsizetype>& grupo : porRango)
+            origen.insert(origen.end(), grupo.begin(), grupo.end());
         Reordenar(lado, origen);
         return;
     }
+    OrdenarPorTexto(lado, columna, descendente);
+}
+
+void SesionConciliacion::OrdenarPorTexto(Lado lado, int columna, bool descendente)
+{
+    const WorkbenchRows& filas = Filas(lado);
     std::vector<QString> claves;
     claves.reserve(filas.size());
     for (const WorkbenchRow& f : filas)
@@ -254,14 +344,34 @@ void SesionConciliacion::Ordenar(Lado lado, int columna, bool descendente)
 
 EstadosFilas SesionConciliacion::EstadosCambiados(Lado lado) const
 {
+    return EstadosCambiados(lado, {}, QString());
+}
+
+EstadosFilas SesionConciliacion::EstadosCambiados(Lado lado, const std::vector<qsizetype>& nuevas,
+                                                  const QString& vinculo) const
+{
+    // The rows by ID through the side's index, then put in list order.
     const Lado_& l = m_lados[indice(lado)];
+    QSet<qint64> idsNuevos;
+    for (qsizetype p : nuevas)
+        idsNuevos.insert(Fila(lado, p).ID);
+    std::vector<std::pair<qsizetype, qsizetype>> filas;   // (position, slot)
+    const auto agregar = [&](qint64 id) {
+        for (qsizetype lugar : l.filas.LugaresDeId(id))
+            filas.emplace_back(l.filas.Posicion(lugar), lugar);
+    };
+    for (qint64 id : idsNuevos)
+        agregar(id);
+    for (qint64 id : l.cambiadas)
+        if (!idsNuevos.contains(id))
+            agregar(id);
+    std::sort(filas.begin(), filas.end());
     EstadosFilas estados;
-    if (l.cambiadas.isEmpty())
-        return estados;
-    estados.reserve(size_t(l.cambiadas.size()));
-    for (const WorkbenchRow& f : l.filas)
-        if (l.cambiadas.contains(f.ID))
-            estados.push_back({f.ID, f.Checked, f.ConciliadoCon});
+    estados.reserve(filas.size());
+    for (const auto& [posicion, lugar] : filas) {
+        const WorkbenchRow& f = l.filas.DeLugar(lugar);
+        estados.push_back({f.ID, f.Checked, idsNuevos.contains(f.ID) ? vinculo : f.ConciliadoCon});
+    }
     return estados;
 }
 

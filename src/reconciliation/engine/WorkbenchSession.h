@@ -3,10 +3,16 @@
 // link lists, group numbers) in the order the lists show them, the rows changed since the last save and the
 // running totals of marked and unmarked amounts. The lists are views over it: every change goes through the
 // session, which tells its observers which rows changed, were added, removed or reordered.
+//
+// The reconcile step (new rows found, linked, saved and grouped) reads and writes only the rows it changes, so
+// that it takes the same time on lists of any length; the operations that hand out all rows at once lay them
+// out in list order first (see WorkbenchSideRows.h).
 
+#include "LinkListReconcile.h"
 #include "Matching.h"
 #include "StoreTypes.h"
 #include "WorkbenchChecks.h"
+#include "WorkbenchSideRows.h"
 #include "WorkbenchTotals.h"
 
 #include <QSet>
@@ -42,9 +48,10 @@ public:
     void AgregarObservador(ObservadorSesion* observador);
     void QuitarObservador(ObservadorSesion* observador);
 
-    const WorkbenchRows& Filas(Lado lado) const { return m_lados[indice(lado)].filas; }
-    qsizetype Cantidad(Lado lado) const { return qsizetype(Filas(lado).size()); }
-    const WorkbenchRow& Fila(Lado lado, qsizetype posicion) const { return Filas(lado)[size_t(posicion)]; }
+    // All rows of the side in list order.
+    const WorkbenchRows& Filas(Lado lado) const { return m_lados[indice(lado)].filas.EnOrden(); }
+    qsizetype Cantidad(Lado lado) const { return qsizetype(m_lados[indice(lado)].filas.size()); }
+    const WorkbenchRow& Fila(Lado lado, qsizetype posicion) const { return m_lados[indice(lado)].filas.En(posicion); }
 
     // ---- rows in and out ----
     // The side shows these rows (a load); its changed rows are forgotten.
@@ -69,6 +76,12 @@ public:
     ResultadoComparacion Comparar(const OpcionesComparacion& opciones, const AvanceComparacion& avance = {});
     // Icons and link groups of both sides, both sorted by group.
     void Agrupar();
+    // The reconcile step's new rows (marked, link list blank) of both sides, in list order.
+    VinculosNuevos BuscarVinculosNuevos() const;
+    // Gives each new left row the right rows' IDs as its link list and each new right row the left rows' IDs.
+    void AsignarVinculosNuevos(const VinculosNuevos& nuevos);
+    // The IDs of the rows at these positions, in that order.
+    std::vector<qint64> Ids(Lado lado, const std::vector<qsizetype>& posiciones) const;
     // Sorts a side stably by a column's text without regard to case, descending or not.
     void Ordenar(Lado lado, int columna, bool descendente);
     // Applies any change to a side's rows; the rows whose shown state changed are told and, when their mark
@@ -81,6 +94,9 @@ public:
     bool Cambiada(Lado lado, qint64 id) const { return m_lados[indice(lado)].cambiadas.contains(id); }
     // The states of the side's changed rows, in display order.
     EstadosFilas EstadosCambiados(Lado lado) const;
+    // The same, with the rows at `nuevas` (and any row sharing an ID with one of them) as a save that links them
+    // writes them: their mark and `vinculo` as their link list.
+    EstadosFilas EstadosCambiados(Lado lado, const std::vector<qsizetype>& nuevas, const QString& vinculo) const;
     // After a save: nothing is left to write.
     void OlvidarCambios();
 
@@ -92,7 +108,7 @@ public:
 
 private:
     struct Lado_ {
-        WorkbenchRows filas;
+        FilasLado filas;
         QSet<qint64> cambiadas;
         ado::Currency marcadas;     // exact sums of the shown amounts
         ado::Currency sinMarcar;
@@ -104,14 +120,19 @@ private:
         qint32 color;
         int icono;
         bool marcada;
+        qint64 grupo;
+        const void* orden;
         bool operator==(const Huella&) const = default;
     };
     static size_t indice(Lado lado) { return lado == Lado::Izquierda ? 0 : 1; }
     static Huella HuellaDe(const WorkbenchRow& fila);
     std::vector<Huella> Huellas(Lado lado) const;
     void Diferencias(Lado lado, const std::vector<Huella>& antes);
+    // Records a row's change from `antes` (totals, rows to save, its state beside it); true when it shows.
+    bool Anotar(Lado lado, qsizetype lugar, const Huella& antes);
     void Sumar(Lado lado);
     void Reordenar(Lado lado, const std::vector<qsizetype>& origen);
+    void OrdenarPorTexto(Lado lado, int columna, bool descendente);
     template <typename Fn>
     void Avisar(Fn&& fn);
 

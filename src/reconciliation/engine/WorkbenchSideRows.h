@@ -1,0 +1,99 @@
+#pragma once
+// One side's rows as the workbench session keeps them. Each row stays where it was added (its slot); the order
+// the list shows is a permutation of the slots, so that a regroup or a sort moves positions of eight bytes
+// instead of rows of several hundred. Beside the rows it keeps a byte of state and the icon of each slot, and
+// the slots by ID, so that the reconcile step can find its new rows and regroup reading only the rows that
+// change. The rows are laid out in list order again (and the row texts of a regroup written) only when a
+// caller asks for all of them at once.
+//
+// Whoever changes a row through Cambiar tells Sincronizar afterwards; IDs never change once a row is in.
+
+#include "WorkbenchRow.h"
+
+#include <vector>
+
+namespace conciliacion {
+
+class FilasLado {
+public:
+    // Bits of a slot's state, kept equal to its row.
+    enum : quint8 {
+        kMarcada = 1,           // Checked
+        kVinculada = 2,         // a link list that is not blank
+        kEnGrupo = 4,           // Grupo != 0
+        kOrdenPendiente = 8,    // the row text is its icon's text (TextoOrden), not yet written into the row
+        kOrdenVacio = 16,       // the row text is empty (and none is pending)
+    };
+    static constexpr quint8 kIconoOtro = 255;   // an icon outside 0..254
+
+    // ---- as the load uses a vector of rows in list order ----
+    FilasLado& operator=(WorkbenchRows filas);
+    void push_back(WorkbenchRow fila);
+    size_t size() const { return m_filas.size(); }
+    bool empty() const { return m_filas.empty(); }
+
+    // ---- list order ----
+    qsizetype Lugar(qsizetype posicion) const
+    {
+        return posicion < qsizetype(m_orden.size()) ? m_orden[size_t(posicion)] : posicion;
+    }
+    qsizetype Posicion(qsizetype lugar) const
+    {
+        return lugar < qsizetype(m_posicion.size()) ? m_posicion[size_t(lugar)] : lugar;
+    }
+    bool EnOrdenDeLista() const { return m_orden.empty(); }
+    // The row at a list position, or in a slot, with its row text up to date.
+    const WorkbenchRow& En(qsizetype posicion) const { return DeLugar(Lugar(posicion)); }
+    const WorkbenchRow& DeLugar(qsizetype lugar) const;
+    // A row to change in place; Sincronizar(lugar) must follow.
+    WorkbenchRow& Cambiar(qsizetype lugar);
+    void Sincronizar(qsizetype lugar);
+    // Every row in list order, laid out so (rows move only if the order changed since the last call) and with
+    // its row text written.
+    const WorkbenchRows& EnOrden() const
+    {
+        Disponer();
+        return m_filas;
+    }
+    WorkbenchRows& EnOrden()
+    {
+        Disponer();
+        return m_filas;
+    }
+    // The new list order: origen[i] is the position before of the row now at position i.
+    void Permutar(const std::vector<qsizetype>& origen);
+    // Takes the rows at positions [desde, hasta) out.
+    void Quitar(qsizetype desde, qsizetype hasta);
+
+    // ---- what the regroup reads and writes without the rows ----
+    quint8 Estado(qsizetype lugar) const { return m_estado[size_t(lugar)]; }
+    const std::vector<quint8>& Estados() const { return m_estado; }
+    quint8 Icono(qsizetype lugar) const { return m_icono[size_t(lugar)]; }
+    const std::vector<quint8>& Iconos() const { return m_icono; }
+    // A regroup gave every row its icon's text as its row text (written into a row when it is read).
+    void TextosDeIcono();
+    // The slots whose row has this ID, ascending.
+    std::vector<qsizetype> LugaresDeId(qint64 id) const;
+
+private:
+    struct PorId {
+        qint64 id;
+        qsizetype lugar;
+    };
+    static quint8 EstadoDe(const WorkbenchRow& fila);
+    void Escribir(qsizetype lugar, const WorkbenchRow& fila);
+    void IndexarIds();
+    void Asentar(qsizetype lugar) const;
+    void Disponer() const;
+
+    mutable WorkbenchRows m_filas;              // by slot
+    // Laying the rows out in list order changes none of what the class shows, so the members are mutable.
+    mutable std::vector<qsizetype> m_orden;     // slot at each list position; empty when they agree
+    mutable std::vector<qsizetype> m_posicion;  // list position of each slot; empty when they agree
+    mutable std::vector<quint8> m_estado;       // by slot
+    mutable std::vector<quint8> m_icono;        // by slot
+    mutable std::vector<PorId> m_porId;     // sorted by ID once m_porIdOrdenado
+    mutable bool m_porIdOrdenado = true;
+};
+
+} // namespace conciliacion
