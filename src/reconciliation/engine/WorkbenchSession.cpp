@@ -118,7 +118,7 @@ void SesionConciliacion::Agregar(Lado lado, WorkbenchRows filas)
 
 void SesionConciliacion::Reservar(Lado lado, size_t mas)
 {
-    WorkbenchRows& filas = m_lados[indice(lado)].filas;
+    FilasLado& filas = m_lados[indice(lado)].filas;
     filas.reserve(filas.size() + mas);
 }
 

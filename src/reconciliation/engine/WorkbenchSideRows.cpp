@@ -52,6 +52,14 @@ void FilasLado::push_back(WorkbenchRow fila)
     Escribir(lugar, m_filas.back());
 }
 
+void FilasLado::reserve(size_t filas)
+{
+    m_filas.reserve(filas);
+    m_porId.reserve(filas);
+    m_estado.reserve(filas);
+    m_icono.reserve(filas);
+}
+
 void FilasLado::IndexarIds()
 {
     m_porId.clear();

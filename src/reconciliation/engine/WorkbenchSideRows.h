@@ -29,6 +29,8 @@ public:
     // ---- as the load uses a vector of rows in list order ----
     FilasLado& operator=(WorkbenchRows filas);
     void push_back(WorkbenchRow fila);
+    // Room for this many rows in all, made once before a large load.
+    void reserve(size_t filas);
     size_t size() const { return m_filas.size(); }
     bool empty() const { return m_filas.empty(); }
 
