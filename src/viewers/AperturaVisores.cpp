@@ -1,6 +1,6 @@
 #include "AperturaVisores.h"
 
-#include "Visores.h"
+#include "FrmBSC01CBTECTABLE.h"
 
 namespace visores {
 

@@ -7,7 +7,7 @@
 #include "platform/browser/WebBrowser.h"
 #include "platform/suite/PictureBox.h"
 #include "report/EnlaceHTML.h"
-#include "viewers/Visores.h"
+#include "viewers/FrmBSC01CBTECTABLE.h"
 #include "viewers/VisorPorTC.h"
 
 #include <QFile>

@@ -15,7 +15,7 @@
 #include "platform/ui/Units.h"
 #include "report/EnlaceHTML.h"
 #include "viewers/VisorPorTC.h"
-#include "viewers/Visores.h"
+#include "viewers/FrmBSC01CBTECTABLE.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -7,7 +7,7 @@
 #include "NavegadorDePrueba.h"
 
 #include "platform/ui/ScriptedDialogs.h"
-#include "viewers/Visores.h"
+#include "viewers/FrmBSC01CBTECTABLE.h"
 
 using namespace visores;
 

@@ -6,7 +6,7 @@
 #include "reconciliation/VentanaDePrueba.h"
 
 #include "core/FrmMenus.h"
-#include "viewers/Visores.h"
+#include "viewers/FrmBSC01CBTECTABLE.h"
 
 using namespace visores;
 

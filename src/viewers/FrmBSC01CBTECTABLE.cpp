@@ -1,4 +1,4 @@
-#include "Visores.h"
+#include "FrmBSC01CBTECTABLE.h"
 
 #include "PaginaAsiento.h"
 #include "PaginaComprobante.h"
