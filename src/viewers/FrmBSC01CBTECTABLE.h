@@ -1,5 +1,6 @@
 #pragma once
-// The three document windows. Each is filled by its Mostrar and shown by its caller.
+// The accounting voucher window: a voucher of the journal and its entry, filled by Mostrar and shown by its
+// caller.
 
 #include "VisorDocumento.h"
 
@@ -19,37 +20,7 @@ protected:
     void OlvidarInstancia() override;
 };
 
-// A sales voucher (EsVenta) or a purchase voucher, found with its party account.
-class FrmBSC01CBTEDetalle final : public VisorDocumento {
-    Q_OBJECT
-public:
-    FrmBSC01CBTEDetalle();
-    ~FrmBSC01CBTEDetalle() override;
-    void Mostrar(const QString& iTC, const QString& iSucursal, const QString& iNumero, const QString& iLetra,
-                 bool EsVenta, const QString& iCuenta = {});
-
-protected:
-    ResultadoPagina Generar(const QString& ruta, const Documento& d) override;
-    void OlvidarInstancia() override;
-};
-
-// A receipt or a payment.
-class FrmBSC01RECIBODetalle final : public VisorDocumento {
-    Q_OBJECT
-public:
-    FrmBSC01RECIBODetalle();
-    ~FrmBSC01RECIBODetalle() override;
-    void Mostrar(const QString& iTC, const QString& iSucursal, const QString& iNumero, const QString& iLetra,
-                 bool EsVenta);
-
-protected:
-    ResultadoPagina Generar(const QString& ruta, const Documento& d) override;
-    void OlvidarInstancia() override;
-};
-
-// The default window of each class, created and loaded on first use; nullptr-free.
+// The class's default window, created and loaded on first use; never null.
 FrmBSC01CBTECTABLE& frmBSC01CBTECTABLE();
-FrmBSC01CBTEDetalle& frmBSC01CBTEDetalle();
-FrmBSC01RECIBODetalle& frmBSC01RECIBODetalle();
 
 } // namespace visores

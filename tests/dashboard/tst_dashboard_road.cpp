@@ -8,6 +8,8 @@
 #include "platform/suite/PictureBox.h"
 #include "report/EnlaceHTML.h"
 #include "viewers/FrmBSC01CBTECTABLE.h"
+#include "viewers/FrmBSC01CBTEDetalle.h"
+#include "viewers/FrmBSC01RECIBODetalle.h"
 #include "viewers/VisorPorTC.h"
 
 #include <QFile>

@@ -14,8 +14,10 @@
 #include "platform/ui/ListView.h"
 #include "platform/ui/Units.h"
 #include "report/EnlaceHTML.h"
-#include "viewers/VisorPorTC.h"
 #include "viewers/FrmBSC01CBTECTABLE.h"
+#include "viewers/FrmBSC01CBTEDetalle.h"
+#include "viewers/FrmBSC01RECIBODetalle.h"
+#include "viewers/VisorPorTC.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -7,7 +7,8 @@
 #include "NavegadorDePrueba.h"
 
 #include "platform/ui/ScriptedDialogs.h"
-#include "viewers/FrmBSC01CBTECTABLE.h"
+#include "viewers/FrmBSC01CBTEDetalle.h"
+#include "viewers/FrmBSC01RECIBODetalle.h"
 
 using namespace visores;
 

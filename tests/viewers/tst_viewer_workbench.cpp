@@ -7,6 +7,8 @@
 
 #include "core/FrmMenus.h"
 #include "viewers/FrmBSC01CBTECTABLE.h"
+#include "viewers/FrmBSC01CBTEDetalle.h"
+#include "viewers/FrmBSC01RECIBODetalle.h"
 
 using namespace visores;
 
