@@ -4,8 +4,8 @@
 #include "data/DB_Dll.h"
 #include "platform/ui/ScriptedDialogs.h"
 #include "reconciliation/EntornoPrograma.h"
+#include "reconciliation/engine/ConfiguracionComparacion.h"
 #include "reconciliation/engine/Store.h"
-#include "reconciliation/engine/StoreSettings.h"
 #include "tst_store_fixture.h"
 
 #include <QSqlQuery>

@@ -6,9 +6,9 @@
 #include "data/DB_Dll.h"
 #include "platform/ui/ScriptedDialogs.h"
 #include "reconciliation/EntornoPrograma.h"
+#include "reconciliation/engine/ConfiguracionComparacion.h"
 #include "reconciliation/engine/LinkList.h"
 #include "reconciliation/engine/Store.h"
-#include "reconciliation/engine/StoreSettings.h"
 #include "tst_store_fixture.h"
 
 #include <QSqlQuery>
