@@ -3,7 +3,7 @@
 // open, and a lock that comes free lets the statement go on.
 
 #include "AdoFixture.h"
-#include "platform/ado/LockWait.h"
+#include "platform/ado/LockWaitNotice.h"
 #include "platform/ado/Recordset.h"
 
 #include <QElapsedTimer>
