@@ -4,7 +4,7 @@
 
 #include "TableroDePrueba.h"
 
-#include "dashboard/ComprobanteDeEnlace.h"
+#include "dashboard/ComprobanteEnlace.h"
 #include "dashboard/FrmBSC01PopUp.h"
 #include "lookup/Lib_FrmCons3.h"
 #include "platform/browser/WebBrowser.h"
