@@ -2,7 +2,7 @@
 // transactions that span two Execute calls, the provider numbers of each kind of failure, and when the
 // Errors list empties.
 
-#include "AdoFixture.h"
+#include "SqliteFixture.h"
 #include "platform/ado/Recordset.h"
 
 #include <QtTest>

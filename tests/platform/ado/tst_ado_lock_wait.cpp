@@ -2,7 +2,7 @@
 // second, a cancel fails the statement with a clear message and leaves nothing written and no transaction
 // open, and a lock that comes free lets the statement go on.
 
-#include "AdoFixture.h"
+#include "SqliteFixture.h"
 #include "platform/ado/LockWaitNotice.h"
 #include "platform/ado/Recordset.h"
 
