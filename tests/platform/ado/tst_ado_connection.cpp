@@ -2,6 +2,9 @@
 // transactions that span two Execute calls, the provider numbers of each kind of failure, and when the
 // Errors list empties.
 
+#include "AdoErrorNumber.h"
+#include "OpenSqlite.h"
+#include "OtherStation.h"
 #include "SqliteFixture.h"
 #include "platform/ado/Recordset.h"
 

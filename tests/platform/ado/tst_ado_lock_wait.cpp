@@ -2,7 +2,8 @@
 // second, a cancel fails the statement with a clear message and leaves nothing written and no transaction
 // open, and a lock that comes free lets the statement go on.
 
-#include "SqliteFixture.h"
+#include "OpenSqlite.h"
+#include "OtherStation.h"
 #include "platform/ado/LockWaitNotice.h"
 #include "platform/ado/Recordset.h"
 
