@@ -93,4 +93,4 @@ int main(int argc, char* argv[])
     return QTest::qExec(&t, argc, argv);
 }
 
-#include "tst_viewer_windows.moc"
+#include "tst_viewers_windows.moc"

@@ -74,4 +74,4 @@ int main(int argc, char* argv[])
     return QTest::qExec(&t, argc, argv);
 }
 
-#include "tst_viewer_workbench.moc"
+#include "tst_viewers_workbench.moc"
