@@ -1,3 +1,5 @@
+// The store's query results read by column name.
+
 #include "Filas.h"
 
 #include "StoreTypes.h"

@@ -1,3 +1,5 @@
+// The literals, conditions and ID lists the store's statements are written with.
+
 #include "StoreSql.h"
 
 #include "StoreTypes.h"

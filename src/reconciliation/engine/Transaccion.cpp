@@ -1,3 +1,5 @@
+// The store's transaction: begun on construction, rolled back unless confirmed.
+
 #include "Transaccion.h"
 
 #include "platform/ado/Error.h"
