@@ -1,6 +1,6 @@
 // Opening a voucher of a report link in the document viewer its type code picks.
 
-#include "ComprobanteDeEnlace.h"
+#include "ComprobanteEnlace.h"
 
 #include "platform/ui/Routine.h"
 #include "viewers/AperturaVisores.h"

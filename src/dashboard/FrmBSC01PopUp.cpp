@@ -1,7 +1,7 @@
 #include "FrmBSC01PopUp.h"
 
 #include "CarpetaInformes.h"
-#include "ComprobanteDeEnlace.h"
+#include "ComprobanteEnlace.h"
 #include "CuentaDelPlan.h"
 #include "frmBSC01.h"
 #include "NavegarArchivo.h"

@@ -17,7 +17,7 @@
 #include "platform/ui/OperatorDialogs.h"
 #include "platform/ui/Routine.h"
 #include "platform/ui/Units.h"
-#include "viewers/Visores.h"
+#include "viewers/FrmBSC01CBTEDetalle.h"
 
 #include <QApplication>
 #include <QCheckBox>

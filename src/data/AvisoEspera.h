@@ -4,7 +4,7 @@
 // at the first ask and hides when the wait is over. Blocks the program's other windows meanwhile, so that
 // nothing else reaches the database that is waiting.
 
-#include "platform/ado/LockWait.h"
+#include "platform/ado/LockWaitNotice.h"
 
 #include <QPointer>
 

@@ -19,7 +19,7 @@
 // FrmConcCuentasComandos.cpp (command bar, keys, closing), FrmConcCuentasMenu.cpp (line menu).
 
 #include "ModeloLado.h"
-#include "reconciliation/engine/InstanceHold.h"
+#include "reconciliation/engine/BloqueoDeInstancia.h"
 #include "reconciliation/engine/Store.h"
 #include "reconciliation/engine/WorkbenchSession.h"
 #include "reconciliation/engine/WorkbenchRow.h"

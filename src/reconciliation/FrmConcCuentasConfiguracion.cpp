@@ -4,8 +4,8 @@
 
 #include "FrmConcCuentas.h"
 
-#include "reconciliation/engine/StoreSettings.h"
 #include "platform/suite/Utilidades.h"
+#include "reconciliation/engine/ConfiguracionComparacion.h"
 
 #include <QCheckBox>
 #include <QLineEdit>

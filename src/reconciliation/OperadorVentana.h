@@ -3,6 +3,7 @@
 // dialogs, the step's database work under one error-handling routine of the window's while the window takes
 // no commands, the progress window of long writes and the red strip of a walk over a list.
 
+#include "reconciliation/engine/Aviso.h"
 #include "reconciliation/engine/OperadorPaso.h"
 #include "platform/ui/Routine.h"
 

@@ -1,6 +1,8 @@
 #include "AperturaVisores.h"
 
-#include "Visores.h"
+#include "FrmBSC01CBTECTABLE.h"
+#include "FrmBSC01CBTEDetalle.h"
+#include "FrmBSC01RECIBODetalle.h"
 
 namespace visores {
 

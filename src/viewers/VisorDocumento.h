@@ -11,6 +11,7 @@
 #include "VisorPorTC.h"
 #include "platform/browser/WebBrowser.h"
 
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 
@@ -64,5 +65,16 @@ private:
     QString m_prefijo;
     Documento m_documento;
 };
+
+// A window class's default window: the one `puntero` holds, created and loaded when there is none.
+template <class T>
+T& VentanaPorDefecto(QPointer<T>& puntero)
+{
+    if (!puntero) {
+        puntero = new T();
+        puntero->Form_Load();
+    }
+    return *puntero;
+}
 
 } // namespace visores

@@ -2,7 +2,7 @@
 // number padding, and the voucher link as the dashboard and the popup open it.
 
 #include "dashboard/CamposFiltro.h"
-#include "dashboard/ComprobanteDeEnlace.h"
+#include "dashboard/ComprobanteEnlace.h"
 #include "dashboard/DisenoTablero.h"
 #include "dashboard/PedidoInforme.h"
 #include "report/EnlaceHTML.h"

@@ -7,7 +7,9 @@
 #include "platform/browser/WebBrowser.h"
 #include "platform/suite/PictureBox.h"
 #include "report/EnlaceHTML.h"
-#include "viewers/Visores.h"
+#include "viewers/FrmBSC01CBTECTABLE.h"
+#include "viewers/FrmBSC01CBTEDetalle.h"
+#include "viewers/FrmBSC01RECIBODetalle.h"
 #include "viewers/VisorPorTC.h"
 
 #include <QFile>

@@ -4,7 +4,7 @@
 
 #include "TableroDePrueba.h"
 
-#include "dashboard/ComprobanteDeEnlace.h"
+#include "dashboard/ComprobanteEnlace.h"
 #include "dashboard/FrmBSC01PopUp.h"
 #include "lookup/Lib_FrmCons3.h"
 #include "platform/browser/WebBrowser.h"
@@ -14,8 +14,10 @@
 #include "platform/ui/ListView.h"
 #include "platform/ui/Units.h"
 #include "report/EnlaceHTML.h"
+#include "viewers/FrmBSC01CBTECTABLE.h"
+#include "viewers/FrmBSC01CBTEDetalle.h"
+#include "viewers/FrmBSC01RECIBODetalle.h"
 #include "viewers/VisorPorTC.h"
-#include "viewers/Visores.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -3,12 +3,13 @@
 // in code. What each step leaves in the tables and in the session, its refusals, and the lines a cancelled
 // load gives back.
 
+#include "EmpresaDelMotor.h"
+
 #include "reconciliation/engine/PasoCargar.h"
 #include "reconciliation/engine/PasoConciliar.h"
 #include "reconciliation/engine/PasoFinalizar.h"
 #include "reconciliation/engine/PasoLiberar.h"
 #include "platform/ado/Error.h"
-#include "tst_store_fixture.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
@@ -160,7 +161,7 @@ private:
     void rechazar(const QString& disparador);
     QString valores(const QString& consulta) { return Lista(*m_cn, consulta); }
 
-    std::unique_ptr<Base> m_base;
+    std::unique_ptr<EmpresaDelMotor> m_base;
     std::unique_ptr<ado::Connection> m_cn;
     std::unique_ptr<ReconciliationStore> m_store;
     std::unique_ptr<SesionConciliacion> m_sesion;
@@ -168,7 +169,7 @@ private:
 
 void EngineStepsTest::init()
 {
-    m_base = std::make_unique<Base>();
+    m_base = std::make_unique<EmpresaDelMotor>();
     m_cn = std::make_unique<ado::Connection>();
     m_base->Abrir(*m_cn);
     m_store = std::make_unique<ReconciliationStore>(*m_cn, true, Entorno());

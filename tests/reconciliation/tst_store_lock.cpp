@@ -1,7 +1,8 @@
 // The edit lock: taking it, another owner's lock, an administrator's take-over, releasing only one's own.
 
+#include "EmpresaDelMotor.h"
+
 #include "reconciliation/engine/Store.h"
-#include "tst_store_fixture.h"
 
 using namespace conciliacion;
 using namespace prueba;
@@ -26,14 +27,14 @@ private slots:
 
 private:
     QString filas() { return Lista(*m_cn, "SELECT NUMERO || ':' || USUARIO FROM V_MV_CTROL_CPTE ORDER BY NUMERO, USUARIO"); }
-    std::unique_ptr<Base> m_base;
+    std::unique_ptr<EmpresaDelMotor> m_base;
     std::unique_ptr<ado::Connection> m_cn;
     std::unique_ptr<ReconciliationStore> m_store;
 };
 
 void StoreLockTest::init()
 {
-    m_base = std::make_unique<Base>();
+    m_base = std::make_unique<EmpresaDelMotor>();
     m_cn = std::make_unique<ado::Connection>();
     m_base->Abrir(*m_cn);
     m_store = std::make_unique<ReconciliationStore>(*m_cn, false, Entorno());

@@ -1,9 +1,10 @@
 // Registering a panel's free journal lines: what is written, what is skipped, texts kept as they are, the
 // IDs handed back, failures that leave nothing, and two stations loading the same account at once.
 
+#include "EmpresaDelMotor.h"
+
 #include "reconciliation/engine/Store.h"
 #include "reconciliation/engine/StoreJournalQuery.h"
-#include "tst_store_fixture.h"
 
 #include <QSqlQuery>
 #include <algorithm>
@@ -35,7 +36,7 @@ private slots:
 
 void StoreRegistrationTest::journalQueryRuns()
 {
-    Base b;
+    EmpresaDelMotor b;
     ado::Connection cn;
     b.Abrir(cn);
     for (bool administrador : {true, false}) {
@@ -54,7 +55,7 @@ void StoreRegistrationTest::journalQueryRuns()
 
 void StoreRegistrationTest::registersFreeLinesInQueryOrder()
 {
-    Base b;
+    EmpresaDelMotor b;
     ado::Connection cn;
     b.Abrir(cn);
     ReconciliationStore store(cn, true, Entorno());
@@ -88,7 +89,7 @@ void StoreRegistrationTest::registersFreeLinesInQueryOrder()
 
 void StoreRegistrationTest::listRowsCarryTheirOwnRows()
 {
-    Base b;
+    EmpresaDelMotor b;
     ado::Connection cn;
     b.Abrir(cn);
     // Another reconciliation's row with a higher ID than any this load writes: no list row may take it.
@@ -134,7 +135,7 @@ void StoreRegistrationTest::manyLinesComeBackInJournalOrder()
 {
     QFETCH(QString, lectura);
     constexpr int kLineas = 9000;
-    Base b;
+    EmpresaDelMotor b;
     ado::Connection cn;
     b.Abrir(cn);
     cn.Execute(QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < %1) "
@@ -196,7 +197,7 @@ void StoreRegistrationTest::heldLinesAreSkipped()
     QFETCH(QString, tabla);
     QFETCH(int, numero);
     QFETCH(QString, registrados);
-    Base b;
+    EmpresaDelMotor b;
     ado::Connection cn;
     b.Abrir(cn);
     cn.Execute(QStringLiteral("INSERT INTO %1 (IDCONCILIACION, CUENTA, SECUENCIA, MES_OPERATIVO, [NUMERO ASIENTO], PERIODO, "
@@ -214,7 +215,7 @@ void StoreRegistrationTest::heldLinesAreSkipped()
 
 void StoreRegistrationTest::headerIsWrittenOnce()
 {
-    Base b;
+    EmpresaDelMotor b;
     ado::Connection cn;
     b.Abrir(cn);
     ReconciliationStore store(cn, true, Entorno());
@@ -245,7 +246,7 @@ void StoreRegistrationTest::headerIsWrittenOnce()
 
 void StoreRegistrationTest::textsAreStoredUnchanged()
 {
-    Base b;
+    EmpresaDelMotor b;
     ado::Connection cn;
     b.Abrir(cn);
     // An account code and journal texts with apostrophes go in and come back as they are.
@@ -287,7 +288,7 @@ void StoreRegistrationTest::userFilterIsALiteralPrefix()
     QFETCH(QString, usuario);
     QFETCH(QString, unegocio);
     QFETCH(int, registrados);
-    Base b;
+    EmpresaDelMotor b;
     ado::Connection cn;
     b.Abrir(cn);
     ReconciliationStore store(cn, true, Entorno());
@@ -303,7 +304,7 @@ void StoreRegistrationTest::userFilterIsALiteralPrefix()
 
 void StoreRegistrationTest::nonAdministratorReadsThroughTheSynonym()
 {
-    Base b;
+    EmpresaDelMotor b;
     ado::Connection cn;
     b.Abrir(cn);
     // A non-administrator reads the journal through SS_MV_ASIENTOS; here it shows D3 without an amount.
@@ -323,7 +324,7 @@ void StoreRegistrationTest::nonAdministratorReadsThroughTheSynonym()
 
 void StoreRegistrationTest::finalizedReconciliationGetsNothing()
 {
-    Base b;
+    EmpresaDelMotor b;
     ado::Connection cn;
     b.Abrir(cn);
     cn.Execute("INSERT INTO MV_CONCILIACION_CAB (IDCONCILIACION, TIPO, CUENTA, FINALIZADA) "
@@ -338,7 +339,7 @@ void StoreRegistrationTest::finalizedReconciliationGetsNothing()
 
 void StoreRegistrationTest::failedRegistrationLeavesNothing()
 {
-    Base b;
+    EmpresaDelMotor b;
     ado::Connection cn;
     b.Abrir(cn);
     QSqlQuery q(cn.database());
@@ -358,7 +359,7 @@ void StoreRegistrationTest::failedRegistrationLeavesNothing()
 
 void StoreRegistrationTest::twoStationsAtOnceRegisterEachLineOnce()
 {
-    Base b;
+    EmpresaDelMotor b;
     constexpr int kLineas = 1500;
     {
         ado::Connection cn;

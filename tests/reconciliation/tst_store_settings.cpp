@@ -1,12 +1,13 @@
 // The comparison settings of an account in the configuration table: stored, read back, and a failed save
 // reported as such.
 
+#include "EmpresaDelMotor.h"
+
 #include "data/DB_Dll.h"
 #include "platform/ui/ScriptedDialogs.h"
 #include "reconciliation/EntornoPrograma.h"
+#include "reconciliation/engine/ConfiguracionComparacion.h"
 #include "reconciliation/engine/Store.h"
-#include "reconciliation/engine/StoreSettings.h"
-#include "tst_store_fixture.h"
 
 #include <QSqlQuery>
 
@@ -25,7 +26,7 @@ private slots:
     void failedSaveIsReported();
 
 private:
-    Base m_base;
+    EmpresaDelMotor m_base;
     ui::ScriptedDialogs* m_dialogos = nullptr;
     // The settings go through the program's configuration routines, as the window's store has them.
     std::unique_ptr<ReconciliationStore> m_store;

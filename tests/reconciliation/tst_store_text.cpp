@@ -1,8 +1,8 @@
 // The store's pure texts: the journal query and the registration statement, reconciliation numbers, and the
 // stored comparison settings.
 
+#include "reconciliation/engine/ConfiguracionComparacion.h"
 #include "reconciliation/engine/StoreJournalQuery.h"
-#include "reconciliation/engine/StoreSettings.h"
 #include "platform/ado/Error.h"
 #include "platform/suite/base/Conversiones.h"
 

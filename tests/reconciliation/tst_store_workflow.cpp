@@ -3,13 +3,14 @@
 // operation must not go wrong: numbers, atomic saves, releases that leave no dangling links, deleting and
 // finalizing all of a reconciliation's lines.
 
+#include "EmpresaDelMotor.h"
+
 #include "data/DB_Dll.h"
 #include "platform/ui/ScriptedDialogs.h"
 #include "reconciliation/EntornoPrograma.h"
+#include "reconciliation/engine/ConfiguracionComparacion.h"
 #include "reconciliation/engine/LinkList.h"
 #include "reconciliation/engine/Store.h"
-#include "reconciliation/engine/StoreSettings.h"
-#include "tst_store_fixture.h"
 
 #include <QSqlQuery>
 
@@ -71,14 +72,14 @@ private:
     Conciliada conciliar() { return conciliar(*m_store); }
 
     // A fresh fixture database with a store on its own connection, for every test but the road.
-    std::unique_ptr<Base> m_base;
+    std::unique_ptr<EmpresaDelMotor> m_base;
     std::unique_ptr<ado::Connection> m_cn;
     std::unique_ptr<ReconciliationStore> m_store;
 };
 
 void StoreWorkflowTest::init()
 {
-    m_base = std::make_unique<Base>();
+    m_base = std::make_unique<EmpresaDelMotor>();
     m_cn = std::make_unique<ado::Connection>();
     m_base->Abrir(*m_cn);
     m_store = std::make_unique<ReconciliationStore>(*m_cn, true, Entorno());
@@ -111,7 +112,7 @@ StoreWorkflowTest::Conciliada StoreWorkflowTest::conciliar(ReconciliationStore& 
 
 void StoreWorkflowTest::roadToTheFinalState()
 {
-    Base b;
+    EmpresaDelMotor b;
     ui::ScriptedDialogs dialogos;
     DB_Dll& db = gDB();
     db.gServidor = QStringLiteral("sqlite");

@@ -6,7 +6,7 @@
 #include "platform/suite/Brakmo.h"
 #include "platform/suite/ControlArray.h"
 #include "platform/ui/Units.h"
-#include "reconciliation/engine/StoreSettings.h"
+#include "reconciliation/engine/ConfiguracionComparacion.h"
 
 #include <QDate>
 #include <QFontMetrics>

@@ -7,7 +7,7 @@
 #include "ColumnType.h"
 #include "DateText.h"
 #include "ErrorMapping.h"
-#include "LockWait.h"
+#include "LockWaitNotice.h"
 #include "PreparedCache.h"
 #include "SelectTable.h"
 #include "SqliteCells.h"

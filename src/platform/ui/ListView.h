@@ -16,6 +16,7 @@
 // Key and mouse events are emitted before the list acts on them; KeyDown may set keyCode to 0 to eat the key
 // (connect it directly: it passes the code by reference). In-place editing of texts is never offered.
 
+#include "EditableListModel.h"
 #include "ListModel.h"
 #include "StoredListModel.h"
 

@@ -6,7 +6,7 @@
 // announced to the views in one go (sync()): at the next turn of the event loop, or at once when something
 // needs display order.
 
-#include "ListModel.h"
+#include "EditableListModel.h"
 
 #include <QHash>
 #include <QStringList>

@@ -3,7 +3,7 @@
 // newly marked right row, each to each. Rows linked by an earlier run keep their links. The number of link
 // rows grows as new-left x new-right, so the caller asks before a run that would write very many.
 
-#include "WorkbenchPrompt.h"
+#include "Pregunta.h"
 #include "WorkbenchRow.h"
 
 #include <functional>

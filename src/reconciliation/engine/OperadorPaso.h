@@ -4,7 +4,7 @@
 // the progress of its long parts. The window implements it with its dialogs; a test answers in code. The
 // defaults run the work directly (a failure raises) and show no progress.
 
-#include "WorkbenchPrompt.h"
+#include "Pregunta.h"
 
 #include <QString>
 #include <functional>

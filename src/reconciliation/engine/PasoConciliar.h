@@ -5,6 +5,7 @@
 // rows asks first, and writes them under a progress window whose cancel rolls everything back. After the
 // write the session shows what was written and has nothing left to save; grouping the lists is the caller's.
 
+#include "Aviso.h"
 #include "OperadorPaso.h"
 #include "Store.h"
 #include "WorkbenchSession.h"

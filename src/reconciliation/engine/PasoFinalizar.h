@@ -4,6 +4,7 @@
 // flags the marked lines and the header finalized and gives back this station's edit lock. A refusal or a
 // failure (which raises) leaves everything as it was.
 
+#include "Aviso.h"
 #include "Store.h"
 #include "WorkbenchSession.h"
 

@@ -11,9 +11,9 @@
 // copied by the engine from table to table. Line statements are restricted to the reconciliation's own
 // rows, so a stale ID can never touch another reconciliation.
 
+#include "ConfiguracionComparacion.h"
 #include "EntornoTrabajo.h"
 #include "StoreReport.h"
-#include "StoreSettings.h"
 #include "StoreTypes.h"
 #include "platform/ado/Connection.h"
 
@@ -34,7 +34,7 @@ public:
     // The edit lock's owner text of this workstation (EntornoTrabajo::Propietario).
     QString Propietario() const { return m_entorno.Propietario(); }
 
-    // ---- the account's comparison settings (StoreSettings.h) ----
+    // ---- the account's comparison settings (ConfiguracionComparacion.h) ----
     // Read from the configuration table; the amount is always compared, so Importe comes back checked
     // whatever was stored.
     ConfiguracionComparacion LeerConfiguracion(const QString& cuenta) const;

@@ -2,6 +2,7 @@
 
 #include "Store.h"
 #include "StoreSql.h"
+#include "Transaccion.h"
 
 namespace conciliacion {
 

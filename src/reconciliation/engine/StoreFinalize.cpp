@@ -1,7 +1,9 @@
 // Finalizing a reconciliation.
 
 #include "Store.h"
+#include "Filas.h"
 #include "StoreSql.h"
+#include "Transaccion.h"
 
 namespace conciliacion {
 

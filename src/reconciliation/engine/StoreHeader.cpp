@@ -1,9 +1,10 @@
 // The reconciliation header (MV_CONCILIACION_CAB) and the next free number.
 
 #include "Store.h"
-#include "StoreSql.h"
 #include "core/base/SqlBuilders.h"
+#include "Filas.h"
 #include "platform/ado/Error.h"
+#include "StoreSql.h"
 
 namespace conciliacion {
 

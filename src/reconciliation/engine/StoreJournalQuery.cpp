@@ -1,7 +1,7 @@
 #include "StoreJournalQuery.h"
 
-#include "StoreSql.h"
 #include "platform/suite/base/Conversiones.h"
+#include "StoreSql.h"
 
 namespace conciliacion {
 

@@ -1,8 +1,8 @@
 // Reading a reconciliation's lines back into the lists.
 
 #include "Store.h"
+#include "Filas.h"
 #include "StoreRows.h"
-#include "StoreSql.h"
 
 #include <limits>
 

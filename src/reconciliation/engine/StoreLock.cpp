@@ -1,6 +1,7 @@
 // The edit lock: one row of V_MV_CTROL_CPTE per station and user editing a reconciliation.
 
 #include "Store.h"
+#include "Filas.h"
 #include "StoreSql.h"
 
 #include <optional>

@@ -1,8 +1,9 @@
 // Loading a panel: the journal query and the registration of its free lines.
 
 #include "Store.h"
+#include "Filas.h"
 #include "StoreJournalQuery.h"
-#include "StoreSql.h"
+#include "Transaccion.h"
 
 namespace conciliacion {
 

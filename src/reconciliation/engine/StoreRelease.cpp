@@ -1,8 +1,10 @@
 // Releasing lines: their rows leave the reconciliation so that another one can take the journal lines.
 
 #include "Store.h"
+#include "Filas.h"
 #include "LinkList.h"
 #include "StoreSql.h"
+#include "Transaccion.h"
 
 #include <QHash>
 #include <QSet>

@@ -1,6 +1,7 @@
 // The reconciliation report's reading.
 
 #include "Store.h"
+#include "Filas.h"
 #include "StoreReport.h"
 #include "StoreRows.h"
 #include "StoreSql.h"

@@ -1,6 +1,6 @@
 #include "StoreRows.h"
 
-#include "StoreSql.h"
+#include "Filas.h"
 #include "platform/suite/base/Conversiones.h"
 
 #include <array>

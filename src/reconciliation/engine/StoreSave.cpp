@@ -1,7 +1,7 @@
 // Saving the lines' marks and link lists and the header; the reconcile step's writes.
 
 #include "Store.h"
-#include "StoreSql.h"
+#include "Transaccion.h"
 
 
 namespace conciliacion {

@@ -4,7 +4,7 @@
 // the question, sets the marks of the rows named in the result (so no further mark change is reported) and
 // then recomputes the totals, in every case.
 
-#include "WorkbenchPrompt.h"
+#include "Pregunta.h"
 #include "WorkbenchRow.h"
 
 #include <optional>

@@ -3,7 +3,9 @@
 // two statements or the wrong number of values is refused before anything runs, and a transaction takes
 // the write lock when it begins.
 
-#include "AdoFixture.h"
+#include "AdoErrorNumber.h"
+#include "OpenSqlite.h"
+#include "OtherStation.h"
 #include "platform/ado/Recordset.h"
 #include "platform/sqlite/TsqlCompat.h"
 

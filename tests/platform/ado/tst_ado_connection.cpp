@@ -2,7 +2,10 @@
 // transactions that span two Execute calls, the provider numbers of each kind of failure, and when the
 // Errors list empties.
 
-#include "AdoFixture.h"
+#include "AdoErrorNumber.h"
+#include "OpenSqlite.h"
+#include "OtherStation.h"
+#include "SqliteFixture.h"
 #include "platform/ado/Recordset.h"
 
 #include <QtTest>

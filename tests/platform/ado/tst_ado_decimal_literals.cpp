@@ -1,7 +1,7 @@
 // Amounts written as decimal literals through Execute: the row holds exactly what the engine's own reading
 // of the literal would have stored, and reads back as the exact amount.
 
-#include "AdoFixture.h"
+#include "OpenSqlite.h"
 #include "platform/ado/Currency.h"
 #include "platform/ado/Recordset.h"
 

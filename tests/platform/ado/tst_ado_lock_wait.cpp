@@ -2,8 +2,9 @@
 // second, a cancel fails the statement with a clear message and leaves nothing written and no transaction
 // open, and a lock that comes free lets the statement go on.
 
-#include "AdoFixture.h"
-#include "platform/ado/LockWait.h"
+#include "OpenSqlite.h"
+#include "OtherStation.h"
+#include "platform/ado/LockWaitNotice.h"
 #include "platform/ado/Recordset.h"
 
 #include <QElapsedTimer>

@@ -2,10 +2,12 @@
 // program's text, a query into a recordset, an action statement with its row count, failures with their
 // numbers. Skipped, saying why, when Qt's ODBC plugin or that driver is not installed.
 
-#include "AdoFixture.h"
+#include "AdoErrorNumber.h"
+#include "platform/ado/Connection.h"
 #include "platform/ado/Recordset.h"
 
 #include <QProcess>
+#include <QSqlDatabase>
 #include <QFile>
 #include <QtTest>
 

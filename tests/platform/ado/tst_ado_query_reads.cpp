@@ -1,7 +1,7 @@
 // A recordset's query on the embedded engine runs exactly one statement, and only one that reads: a filter
 // carrying a second statement, or a text that writes, is refused with the text named and nothing changed.
 
-#include "AdoFixture.h"
+#include "OpenSqlite.h"
 #include "platform/ado/Recordset.h"
 
 #include <QtTest>

@@ -1,7 +1,9 @@
 // Client-side recordsets on the embedded engine: positions and counts, fields by name, exact amounts,
 // typed columns, and the one kind of write the program makes through a recordset.
 
-#include "AdoFixture.h"
+#include "AdoErrorNumber.h"
+#include "OpenSqlite.h"
+#include "SqliteFixture.h"
 #include "platform/ado/Recordset.h"
 
 #include <QtTest>

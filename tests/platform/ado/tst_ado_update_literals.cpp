@@ -2,7 +2,7 @@
 // own reading of the literal would have stored, amounts read back exact, a quoted text stays a text
 // whatever it looks like, and the condition finds exactly the rows it names.
 
-#include "AdoFixture.h"
+#include "OpenSqlite.h"
 #include "platform/ado/Currency.h"
 #include "platform/ado/Recordset.h"
 

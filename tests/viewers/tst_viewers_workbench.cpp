@@ -6,7 +6,9 @@
 #include "reconciliation/VentanaDePrueba.h"
 
 #include "core/FrmMenus.h"
-#include "viewers/Visores.h"
+#include "viewers/FrmBSC01CBTECTABLE.h"
+#include "viewers/FrmBSC01CBTEDetalle.h"
+#include "viewers/FrmBSC01RECIBODetalle.h"
 
 using namespace visores;
 
@@ -72,4 +74,4 @@ int main(int argc, char* argv[])
     return QTest::qExec(&t, argc, argv);
 }
 
-#include "tst_viewer_workbench.moc"
+#include "tst_viewers_workbench.moc"

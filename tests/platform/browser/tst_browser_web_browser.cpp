@@ -226,4 +226,4 @@ int main(int argc, char* argv[])
     return QTest::qExec(&t, argc, argv);
 }
 
-#include "tst_web_browser.moc"
+#include "tst_browser_web_browser.moc"

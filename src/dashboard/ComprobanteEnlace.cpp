@@ -1,4 +1,4 @@
-#include "ComprobanteDeEnlace.h"
+#include "ComprobanteEnlace.h"
 
 #include "platform/ui/OperatorDialogs.h"
 

@@ -1,4 +1,4 @@
-#include "InstanceHold.h"
+#include "BloqueoDeInstancia.h"
 
 #include "platform/ado/Error.h"
 

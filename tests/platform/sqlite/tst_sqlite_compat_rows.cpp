@@ -318,4 +318,4 @@ void TstSqliteCompatRows::openReportsFailure()
 }
 
 QTEST_GUILESS_MAIN(TstSqliteCompatRows)
-#include "tst_sqlitecompat_rows.moc"
+#include "tst_sqlite_compat_rows.moc"

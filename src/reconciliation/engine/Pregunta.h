@@ -1,6 +1,6 @@
 #pragma once
-// A question the workbench's pure routines want the caller to put to the operator, and a message they want
-// the operator told: text, the message-box style number and a title.
+// A question the workbench's routines want the caller to put to the operator: text, the message-box style
+// number and a title.
 
 #include "platform/ui/base/MsgBoxConstants.h"
 
@@ -14,13 +14,7 @@ struct Pregunta {
     QString titulo;
 };
 
-// A message with only an OK button; no title shows the program's.
-struct Aviso {
-    QString texto;
-    int estilo = ui::vbOKOnly;
-    QString titulo;
-};
-
+// The title the workbench's questions carry.
 inline const QString kTituloAtencion = QStringLiteral("ATENCIÓN");
 
 } // namespace conciliacion

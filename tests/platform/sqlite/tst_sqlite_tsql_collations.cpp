@@ -153,4 +153,4 @@ void TstTsqlCollations::likeMatch()
 }
 
 QTEST_APPLESS_MAIN(TstTsqlCollations)
-#include "tst_tsqlcollations.moc"
+#include "tst_sqlite_tsql_collations.moc"

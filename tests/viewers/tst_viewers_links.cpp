@@ -167,4 +167,4 @@ private slots:
 };
 
 QTEST_MAIN(TstViewerLinks)
-#include "tst_viewer_links.moc"
+#include "tst_viewers_links.moc"

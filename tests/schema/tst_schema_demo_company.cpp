@@ -416,4 +416,4 @@ void TstDemoCompany::commandLineCreatesAndRefuses()
 }
 
 QTEST_GUILESS_MAIN(TstDemoCompany)
-#include "tst_demo_company.moc"
+#include "tst_schema_demo_company.moc"

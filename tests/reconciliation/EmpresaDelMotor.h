@@ -1,6 +1,7 @@
 #pragma once
-// The small company of the reconciliation tests, on a fresh schema-only database: configuration, three
-// accounts ('11' a heading), users oper1 and admin1, and eight journal lines of March 2026:
+// The small company of the engine's tests (the store and the workbench's steps, without a window), on a fresh
+// schema-only database: configuration, three accounts ('11' a heading), users oper1 and admin1, and eight
+// journal lines of March 2026:
 //   D1..D3 debits and C1..C3 credits of account 1101, X1 a debit of February, X2 a credit of account 1102.
 // Lines are keyed (SECUENCIA, MES_OPERATIVO, [NUMERO ASIENTO], PERIODO 2026, TIPO_REG 'N').
 
@@ -84,10 +85,10 @@ inline void InsertarLinea(ado::Connection& cn, const Linea& l)
                    .arg(Literal((QByteArray(l.sucursal) + l.numero + l.letra).constData())));
 }
 
-// A fresh copy of the fixture database per test.
-class Base {
+// A fresh copy of the company database per test, in a temporary folder that is also the home folder.
+class EmpresaDelMotor {
 public:
-    Base()
+    EmpresaDelMotor()
     {
         suite::Conversiones::EstablecerFormaFechaSQL(suite::FormaFechaSQL::Iso);
         archivo = dir.filePath(QStringLiteral("conciliacion.db"));

@@ -112,4 +112,4 @@ private slots:
 };
 
 QTEST_MAIN(TstViewerDemo)
-#include "tst_viewer_demo.moc"
+#include "tst_viewers_demo.moc"

@@ -109,4 +109,4 @@ private slots:
 };
 
 QTEST_APPLESS_MAIN(TstInsertParameters)
-#include "tst_insert_parameters.moc"
+#include "tst_sqlite_insert_parameters.moc"

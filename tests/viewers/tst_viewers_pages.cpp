@@ -159,4 +159,4 @@ private slots:
 };
 
 QTEST_MAIN(TstViewerPages)
-#include "tst_viewer_pages.moc"
+#include "tst_viewers_pages.moc"

@@ -7,7 +7,8 @@
 #include "NavegadorDePrueba.h"
 
 #include "platform/ui/ScriptedDialogs.h"
-#include "viewers/Visores.h"
+#include "viewers/FrmBSC01CBTEDetalle.h"
+#include "viewers/FrmBSC01RECIBODetalle.h"
 
 using namespace visores;
 
@@ -92,4 +93,4 @@ int main(int argc, char* argv[])
     return QTest::qExec(&t, argc, argv);
 }
 
-#include "tst_viewer_windows.moc"
+#include "tst_viewers_windows.moc"

@@ -243,4 +243,4 @@ void TstTsqlCompat::resultsOutliveTheirSource()
 }
 
 QTEST_APPLESS_MAIN(TstTsqlCompat)
-#include "tst_tsqlcompat.moc"
+#include "tst_sqlite_tsql_compat.moc"

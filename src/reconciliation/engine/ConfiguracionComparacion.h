@@ -26,6 +26,7 @@ QString ValorConfiguracion(const ConfiguracionComparacion& cfg);
 // fields there (those left stay clear, `completa` is false) and begins the tolerance text.
 ConfiguracionComparacion LeerValorConfiguracion(const QString& valor);
 
-// The store reads and writes them (ReconciliationStore::LeerConfiguracion, GrabarConfiguracion).
+// The store reads and writes them (ReconciliationStore::LeerConfiguracion, GrabarConfiguracion, in
+// StoreSettings.cpp).
 
 } // namespace conciliacion

@@ -365,4 +365,4 @@ void TstSchema::failedCreationLeavesNoFile()
 }
 
 QTEST_GUILESS_MAIN(TstSchema)
-#include "tst_schema.moc"
+#include "tst_schema_tables.moc"

@@ -1,4 +1,4 @@
-#include "LockWait.h"
+#include "LockWaitNotice.h"
 
 namespace ado {
 

@@ -110,4 +110,4 @@ private slots:
 };
 
 QTEST_APPLESS_MAIN(TstUpdateParameters)
-#include "tst_update_parameters.moc"
+#include "tst_sqlite_update_parameters.moc"

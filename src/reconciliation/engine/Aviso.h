@@ -1,0 +1,17 @@
+#pragma once
+// A message the workbench's routines want the operator told: text, the message-box style number and a title.
+
+#include "platform/ui/base/MsgBoxConstants.h"
+
+#include <QString>
+
+namespace conciliacion {
+
+// A message with only an OK button; no title shows the program's.
+struct Aviso {
+    QString texto;
+    int estilo = ui::vbOKOnly;
+    QString titulo;
+};
+
+} // namespace conciliacion
