@@ -237,15 +237,24 @@ void ModeloLado::reordenando(Lado lado)
         m_persistentes.emplace_back(m_idEn[size_t(i.row())], i.column());
 }
 
-void ModeloLado::reordenadas(Lado lado, const std::vector<qsizetype>& origen)
+void ModeloLado::reordenadas(Lado lado, const Tramos& tramos)
 {
     if (lado != m_lado)
         return;
-    const std::vector<quint32> antes = m_idEn;
-    for (size_t i = 0; i < origen.size(); ++i) {
-        m_idEn[i] = antes[size_t(origen[i])];
-        m_posicionDe[size_t(m_idEn[i] - m_primerId)] = qsizetype(i);
+    // The handles run by run; only the handles of runs that moved change position.
+    std::vector<quint32> idEn;
+    idEn.reserve(m_idEn.size());
+    for (const Tramo& t : tramos)
+        idEn.insert(idEn.end(), m_idEn.begin() + t.desde, m_idEn.begin() + t.hasta);
+    qsizetype i = 0;
+    for (const Tramo& t : tramos) {
+        const qsizetype fin = i + (t.hasta - t.desde);
+        if (t.desde != i)
+            for (qsizetype p = i; p < fin; ++p)
+                m_posicionDe[size_t(idEn[size_t(p)] - m_primerId)] = p;
+        i = fin;
     }
+    m_idEn = std::move(idEn);
     QModelIndexList despues;
     despues.reserve(m_persistentesAntes.size());
     for (const auto& [id, columna] : m_persistentes)

@@ -54,7 +54,7 @@ protected:
     void quitando(Lado lado, qsizetype desde, qsizetype cantidad) override;
     void quitadas(Lado lado) override;
     void reordenando(Lado lado) override;
-    void reordenadas(Lado lado, const std::vector<qsizetype>& origen) override;
+    void reordenadas(Lado lado, const Tramos& tramos) override;
     void cambiadas(Lado lado, const std::vector<qsizetype>& posiciones) override;
 
 private:

@@ -9,10 +9,17 @@ namespace conciliacion {
 
 namespace {
 
-// Gives the row in the slot this icon and group when it holds others; a changed icon is told by its list position.
-void Poner(FilasLado& lado, qsizetype lugar, IconoGrupo g, std::vector<qsizetype>& iconos)
+// A row whose icon changed: its list position before the new order and its icon before.
+struct IconoCambiado {
+    qsizetype posicion;
+    quint8 antes;
+};
+
+// Gives the row in the slot this icon and group when it holds others; a changed icon is recorded.
+void Poner(FilasLado& lado, qsizetype lugar, IconoGrupo g, std::vector<IconoCambiado>& cambiados)
 {
-    const bool otroIcono = lado.Icono(lugar) != g.icono;
+    const quint8 antes = lado.Icono(lugar);
+    const bool otroIcono = antes != g.icono;
     if (!otroIcono) {
         const bool enGrupo = lado.Estado(lugar) & FilasLado::kEnGrupo;
         if (g.grupo == 0 ? !enGrupo : lado.DeLugar(lugar).Grupo == g.grupo)
@@ -24,32 +31,56 @@ void Poner(FilasLado& lado, qsizetype lugar, IconoGrupo g, std::vector<qsizetype
     fila.Orden = TextoOrden(g.icono);
     lado.Sincronizar(lugar);
     if (otroIcono)
-        iconos.push_back(lado.Posicion(lugar));
+        cambiados.push_back({lado.Posicion(lugar), antes});
 }
 
 // The rows a mark alone decides (left: unlinked; right: named by no group) that hold another icon or a group.
-template <typename Icono>
-void IconosDeMarca(FilasLado& lado, const std::vector<bool>& decididas, Icono&& icono, std::vector<qsizetype>& iconos)
+// Read from the slots' bytes; `decidida` is asked only of a row that would change.
+template <typename Icono, typename Decidida>
+void IconosDeMarca(FilasLado& lado, Icono&& icono, Decidida&& decidida, std::vector<IconoCambiado>& cambiados)
 {
-    for (qsizetype lugar = 0; lugar < qsizetype(lado.size()); ++lugar) {
-        if (decididas[size_t(lugar)])
-            continue;
-        const quint8 estado = lado.Estado(lugar);
+    const std::vector<quint8>& estados = lado.Estados();
+    const std::vector<quint8>& iconos = lado.Iconos();
+    for (qsizetype lugar = 0; lugar < qsizetype(estados.size()); ++lugar) {
+        const quint8 estado = estados[size_t(lugar)];
         const int propio = icono(estado);
-        if (lado.Icono(lugar) != propio || (estado & FilasLado::kEnGrupo))
-            Poner(lado, lugar, {propio, 0}, iconos);
+        if ((iconos[size_t(lugar)] != propio || (estado & FilasLado::kEnGrupo)) && !decidida(lugar, estado))
+            Poner(lado, lugar, {propio, 0}, cambiados);
     }
 }
 
-// List positions stably sorted by the rank of their icon.
-std::vector<qsizetype> OrdenPorIconos(const FilasLado& lado)
+// Where each icon byte sorts: the rank of its text among icons 0..106, after those outside them (0).
+std::array<int, 256> Rangos()
 {
     std::array<int, 256> rango{};
     for (int icono = 0; icono < 256; ++icono)
-        rango[size_t(icono)] = RangoIcono(icono);
+        rango[size_t(icono)] = RangoIcono(icono == FilasLado::kIconoOtro ? -1 : icono) + 1;
+    return rango;
+}
+constexpr size_t kRangos = kIconoSinMarcar + 2;
+
+// Whether the list stands sorted by the rank of its icons: known when a regroup left it so, else read.
+bool OrdenadaPorIconos(const FilasLado& lado, const std::array<int, 256>& rango)
+{
+    if (lado.EnOrdenDeGrupos())
+        return true;
+    const std::vector<quint8>& iconos = lado.Iconos();
+    int anterior = 0;
+    for (qsizetype p = 0; p < qsizetype(iconos.size()); ++p) {
+        const int r = rango[iconos[size_t(lado.Lugar(p))]];
+        if (r < anterior)
+            return false;
+        anterior = r;
+    }
+    return true;
+}
+
+// Every list position stably sorted by the rank of its icon, in runs.
+Tramos OrdenPorIconos(const FilasLado& lado, const std::array<int, 256>& rango)
+{
     const qsizetype n = qsizetype(lado.size());
     const std::vector<quint8>& iconos = lado.Iconos();
-    std::vector<qsizetype> inicio(kIconoSinMarcar + 2, 0);
+    std::vector<qsizetype> inicio(kRangos + 1, 0);
     for (qsizetype p = 0; p < n; ++p)
         ++inicio[size_t(rango[iconos[size_t(lado.Lugar(p))]] + 1)];
     for (size_t r = 1; r < inicio.size(); ++r)
@@ -57,26 +88,70 @@ std::vector<qsizetype> OrdenPorIconos(const FilasLado& lado)
     std::vector<qsizetype> origen(size_t(n), 0);
     for (qsizetype p = 0; p < n; ++p)
         origen[size_t(inicio[size_t(rango[iconos[size_t(lado.Lugar(p))]])]++)] = p;
-    return origen;
+    return TramosDeOrigen(origen);
+}
+
+// The same order when the list stood sorted by icon before the rows in `cambiados` (ascending positions) took
+// their new icons: the others keep their places in their icon's block, and each changed row joins the block of
+// its new icon before or after them, as its position was before or after that block.
+Tramos MoverCambiados(const FilasLado& lado, const std::vector<IconoCambiado>& cambiados,
+                      const std::array<int, 256>& rango)
+{
+    // The blocks before: the count of each rank now, less what the changes brought.
+    std::array<qsizetype, kRangos> cuenta{};
+    for (quint8 icono : lado.Iconos())
+        ++cuenta[size_t(rango[icono])];
+    std::vector<std::pair<int, qsizetype>> llegan;   // (rank now, position) of the rows that change block
+    std::vector<qsizetype> salen;                    // their positions
+    for (const IconoCambiado& c : cambiados) {
+        const int ahora = rango[lado.Icono(lado.Lugar(c.posicion))];
+        const int antes = rango[c.antes];
+        if (ahora == antes)
+            continue;
+        --cuenta[size_t(ahora)];
+        ++cuenta[size_t(antes)];
+        llegan.emplace_back(ahora, c.posicion);
+        salen.push_back(c.posicion);
+    }
+    std::sort(llegan.begin(), llegan.end());
+    Tramos tramos;
+    qsizetype inicio = 0;
+    auto llega = llegan.cbegin();
+    auto sale = salen.cbegin();
+    for (int r = 0; r < int(kRangos); ++r) {
+        const qsizetype fin = inicio + cuenta[size_t(r)];
+        for (; llega != llegan.cend() && llega->first == r && llega->second < inicio; ++llega)
+            AgregarTramo(tramos, llega->second, llega->second + 1);
+        qsizetype desde = inicio;
+        for (; sale != salen.cend() && *sale < fin; ++sale) {
+            AgregarTramo(tramos, desde, *sale);
+            desde = *sale + 1;
+        }
+        AgregarTramo(tramos, desde, fin);
+        for (; llega != llegan.cend() && llega->first == r; ++llega)
+            AgregarTramo(tramos, llega->second, llega->second + 1);
+        inicio = fin;
+    }
+    return tramos;
 }
 
 } // namespace
 
 CambiosDeGrupo Reagrupar(FilasLado& izquierda, FilasLado& derecha)
 {
-    CambiosDeGrupo cambios;
+    // Whether each side stands sorted by icon, before this regroup changes any.
+    const std::array<int, 256> rango = Rangos();
+    const bool enOrden[2] = {OrdenadaPorIconos(izquierda, rango), OrdenadaPorIconos(derecha, rango)};
 
     // The linked left rows in list order, and whether any left row is marked.
     std::vector<qsizetype> vinculadas;
-    std::vector<bool> decididas(izquierda.size());
     bool hayMarcadas = false;
-    for (qsizetype lugar = 0; lugar < qsizetype(izquierda.size()); ++lugar) {
-        const quint8 estado = izquierda.Estado(lugar);
+    const std::vector<quint8>& estadosIzquierda = izquierda.Estados();
+    for (qsizetype lugar = 0; lugar < qsizetype(estadosIzquierda.size()); ++lugar) {
+        const quint8 estado = estadosIzquierda[size_t(lugar)];
         hayMarcadas = hayMarcadas || (estado & FilasLado::kMarcada);
-        if (estado & FilasLado::kVinculada) {
+        if (estado & FilasLado::kVinculada)
             vinculadas.push_back(lugar);
-            decididas[size_t(lugar)] = true;
-        }
     }
     if (!izquierda.EnOrdenDeLista())
         std::sort(vinculadas.begin(), vinculadas.end(),
@@ -93,26 +168,28 @@ CambiosDeGrupo Reagrupar(FilasLado& izquierda, FilasLado& derecha)
             nombradas.insert(lugar, g);
     });
 
-    std::vector<qsizetype>& iconosIzquierda = cambios.iconos[0];
+    std::array<std::vector<IconoCambiado>, 2> cambiados;
     for (size_t k = 0; k < vinculadas.size(); ++k)
-        Poner(izquierda, vinculadas[k], grupos[k], iconosIzquierda);
-    IconosDeMarca(izquierda, decididas, [](quint8) { return kIconoSinMarcar; }, iconosIzquierda);
-
-    std::vector<qsizetype>& iconosDerecha = cambios.iconos[1];
-    std::vector<bool> nombrada(derecha.size());
-    for (auto it = nombradas.cbegin(); it != nombradas.cend(); ++it) {
-        nombrada[size_t(it.key())] = true;
-        Poner(derecha, it.key(), it.value(), iconosDerecha);
-    }
+        Poner(izquierda, vinculadas[k], grupos[k], cambiados[0]);
     IconosDeMarca(
-        derecha, nombrada,
-        [](quint8 estado) { return estado & FilasLado::kMarcada ? kIconoMarcado : kIconoSinMarcar; }, iconosDerecha);
+        izquierda, [](quint8) { return kIconoSinMarcar; },
+        [](qsizetype, quint8 estado) { return bool(estado & FilasLado::kVinculada); }, cambiados[0]);
 
-    for (FilasLado* lado : {&izquierda, &derecha})
-        lado->TextosDeIcono();
+    for (auto it = nombradas.cbegin(); it != nombradas.cend(); ++it)
+        Poner(derecha, it.key(), it.value(), cambiados[1]);
+    IconosDeMarca(
+        derecha, [](quint8 estado) { return estado & FilasLado::kMarcada ? kIconoMarcado : kIconoSinMarcar; },
+        [&nombradas](qsizetype lugar, quint8) { return nombradas.contains(lugar); }, cambiados[1]);
+
+    CambiosDeGrupo cambios;
     for (size_t i = 0; i < 2; ++i) {
-        std::sort(cambios.iconos[i].begin(), cambios.iconos[i].end());
-        cambios.origen[i] = OrdenPorIconos(i == 0 ? izquierda : derecha);
+        FilasLado& lado = i == 0 ? izquierda : derecha;
+        lado.TextosDeIcono();
+        std::sort(cambiados[i].begin(), cambiados[i].end(),
+                  [](const IconoCambiado& a, const IconoCambiado& b) { return a.posicion < b.posicion; });
+        for (const IconoCambiado& c : cambiados[i])
+            cambios.iconos[i].push_back(c.posicion);
+        cambios.orden[i] = enOrden[i] ? MoverCambiados(lado, cambiados[i], rango) : OrdenPorIconos(lado, rango);
     }
     return cambios;
 }

@@ -14,6 +14,23 @@
 
 namespace conciliacion {
 
+// A new list order as runs of the positions before: the rows at positions [desde, hasta) come next, in their
+// order. A regroup that moves a few rows is a few runs, whatever the length of the list.
+struct Tramo {
+    qsizetype desde;
+    qsizetype hasta;
+    bool operator==(const Tramo&) const = default;
+};
+using Tramos = std::vector<Tramo>;
+// The runs of an order given position by position (origen[i] is the position before of the row now at i).
+Tramos TramosDeOrigen(const std::vector<qsizetype>& origen);
+// That order position by position.
+std::vector<qsizetype> OrigenDeTramos(const Tramos& tramos);
+// Whether the runs leave every row where it was.
+bool SinMover(const Tramos& tramos);
+// Adds the run [desde, hasta) at the end, joined to the last one when they meet.
+void AgregarTramo(Tramos& tramos, qsizetype desde, qsizetype hasta);
+
 class FilasLado {
 public:
     // Bits of a slot's state, kept equal to its row.
@@ -62,8 +79,13 @@ public:
         Disponer();
         return m_filas;
     }
-    // The new list order: origen[i] is the position before of the row now at position i.
-    void Permutar(const std::vector<qsizetype>& origen);
+    // The new list order.
+    void Permutar(const Tramos& tramos);
+    // Whether the rows stand as a regroup left them: in the order of their icons' texts, each row text its
+    // icon's text. A regroup says so after its new order; a sort, rows added or an icon or row text changed
+    // since say otherwise.
+    bool EnOrdenDeGrupos() const { return m_enOrdenDeGrupos; }
+    void OrdenadaPorGrupos() { m_enOrdenDeGrupos = true; }
     // Takes the rows at positions [desde, hasta) out.
     void Quitar(qsizetype desde, qsizetype hasta);
 
@@ -96,6 +118,7 @@ private:
     mutable std::vector<quint8> m_icono;        // by slot
     mutable std::vector<PorId> m_porId;     // sorted by ID once m_porIdOrdenado
     mutable bool m_porIdOrdenado = true;
+    bool m_enOrdenDeGrupos = false;
 };
 
 } // namespace conciliacion
