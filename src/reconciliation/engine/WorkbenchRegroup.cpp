@@ -4,6 +4,7 @@
 
 #include <QHash>
 #include <algorithm>
+#include <optional>
 
 namespace conciliacion {
 
@@ -59,20 +60,40 @@ std::array<int, 256> Rangos()
 }
 constexpr size_t kRangos = kIconoSinMarcar + 2;
 
-// Whether the list stands sorted by the rank of its icons: known when a regroup left it so, else read.
-bool OrdenadaPorIconos(const FilasLado& lado, const std::array<int, 256>& rango)
+// Where each rank's block starts in a list sorted by the rank of its icons (and, last, the list's end); nothing
+// when the list is not so sorted. Known sorted when a regroup left it so: the blocks are then found by halving.
+using Bloques = std::array<qsizetype, kRangos + 1>;
+std::optional<Bloques> BloquesPorIcono(const FilasLado& lado, const std::array<int, 256>& rango)
 {
-    if (lado.EnOrdenDeGrupos())
-        return true;
+    const qsizetype n = qsizetype(lado.size());
     const std::vector<quint8>& iconos = lado.Iconos();
-    int anterior = 0;
-    for (qsizetype p = 0; p < qsizetype(iconos.size()); ++p) {
-        const int r = rango[iconos[size_t(lado.Lugar(p))]];
-        if (r < anterior)
-            return false;
-        anterior = r;
+    const auto rangoEn = [&](qsizetype p) { return rango[iconos[size_t(lado.Lugar(p))]]; };
+    Bloques inicio{};
+    if (lado.EnOrdenDeGrupos()) {
+        for (size_t r = 0; r <= kRangos; ++r) {
+            qsizetype desde = r == 0 ? 0 : inicio[r - 1], hasta = n;
+            while (desde < hasta) {
+                const qsizetype medio = desde + (hasta - desde) / 2;
+                if (rangoEn(medio) < int(r))
+                    desde = medio + 1;
+                else
+                    hasta = medio;
+            }
+            inicio[r] = desde;
+        }
+        return inicio;
     }
-    return true;
+    int anterior = 0;
+    for (qsizetype p = 0; p < n; ++p) {
+        const int r = rangoEn(p);
+        if (r < anterior)
+            return std::nullopt;
+        for (; anterior < r; ++anterior)
+            inicio[size_t(anterior + 1)] = p;
+    }
+    for (size_t r = size_t(anterior) + 1; r <= kRangos; ++r)
+        inicio[r] = n;
+    return inicio;
 }
 
 // Every list position stably sorted by the rank of its icon, in runs.
@@ -91,35 +112,28 @@ Tramos OrdenPorIconos(const FilasLado& lado, const std::array<int, 256>& rango)
     return TramosDeOrigen(origen);
 }
 
-// The same order when the list stood sorted by icon before the rows in `cambiados` (ascending positions) took
-// their new icons: the others keep their places in their icon's block, and each changed row joins the block of
-// its new icon before or after them, as its position was before or after that block.
-Tramos MoverCambiados(const FilasLado& lado, const std::vector<IconoCambiado>& cambiados,
+// The same order when the list stood sorted by icon, in the blocks `bloques`, before the rows in `cambiados`
+// (ascending positions) took their new icons: the others keep their places in their icon's block, and each
+// changed row joins the block of its new icon before or after them, as its position was before or after it.
+Tramos MoverCambiados(const FilasLado& lado, const Bloques& bloques, const std::vector<IconoCambiado>& cambiados,
                       const std::array<int, 256>& rango)
 {
-    // The blocks before: the count of each rank now, less what the changes brought.
-    std::array<qsizetype, kRangos> cuenta{};
-    for (quint8 icono : lado.Iconos())
-        ++cuenta[size_t(rango[icono])];
     std::vector<std::pair<int, qsizetype>> llegan;   // (rank now, position) of the rows that change block
     std::vector<qsizetype> salen;                    // their positions
     for (const IconoCambiado& c : cambiados) {
         const int ahora = rango[lado.Icono(lado.Lugar(c.posicion))];
-        const int antes = rango[c.antes];
-        if (ahora == antes)
+        if (ahora == rango[c.antes])
             continue;
-        --cuenta[size_t(ahora)];
-        ++cuenta[size_t(antes)];
         llegan.emplace_back(ahora, c.posicion);
         salen.push_back(c.posicion);
     }
     std::sort(llegan.begin(), llegan.end());
     Tramos tramos;
-    qsizetype inicio = 0;
     auto llega = llegan.cbegin();
     auto sale = salen.cbegin();
     for (int r = 0; r < int(kRangos); ++r) {
-        const qsizetype fin = inicio + cuenta[size_t(r)];
+        const qsizetype inicio = bloques[size_t(r)];
+        const qsizetype fin = bloques[size_t(r) + 1];
         for (; llega != llegan.cend() && llega->first == r && llega->second < inicio; ++llega)
             AgregarTramo(tramos, llega->second, llega->second + 1);
         qsizetype desde = inicio;
@@ -130,7 +144,6 @@ Tramos MoverCambiados(const FilasLado& lado, const std::vector<IconoCambiado>& c
         AgregarTramo(tramos, desde, fin);
         for (; llega != llegan.cend() && llega->first == r; ++llega)
             AgregarTramo(tramos, llega->second, llega->second + 1);
-        inicio = fin;
     }
     return tramos;
 }
@@ -141,7 +154,8 @@ CambiosDeGrupo Reagrupar(FilasLado& izquierda, FilasLado& derecha)
 {
     // Whether each side stands sorted by icon, before this regroup changes any.
     const std::array<int, 256> rango = Rangos();
-    const bool enOrden[2] = {OrdenadaPorIconos(izquierda, rango), OrdenadaPorIconos(derecha, rango)};
+    const std::array<std::optional<Bloques>, 2> bloques = {BloquesPorIcono(izquierda, rango),
+                                                           BloquesPorIcono(derecha, rango)};
 
     // The linked left rows in list order, and whether any left row is marked.
     std::vector<qsizetype> vinculadas;
@@ -189,7 +203,7 @@ CambiosDeGrupo Reagrupar(FilasLado& izquierda, FilasLado& derecha)
                   [](const IconoCambiado& a, const IconoCambiado& b) { return a.posicion < b.posicion; });
         for (const IconoCambiado& c : cambiados[i])
             cambios.iconos[i].push_back(c.posicion);
-        cambios.orden[i] = enOrden[i] ? MoverCambiados(lado, cambiados[i], rango) : OrdenPorIconos(lado, rango);
+        cambios.orden[i] = bloques[i] ? MoverCambiados(lado, *bloques[i], cambiados[i], rango) : OrdenPorIconos(lado, rango);
     }
     return cambios;
 }

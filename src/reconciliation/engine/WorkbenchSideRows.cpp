@@ -203,13 +203,13 @@ void FilasLado::Permutar(const Tramos& tramos)
         return;
     const qsizetype n = qsizetype(m_filas.size());
     const qsizetype hechos = qsizetype(m_orden.size());   // rows appended since are in their slots
-    std::vector<qsizetype> orden;
+    std::vector<quint32> orden;
     orden.reserve(size_t(n));
     for (const Tramo& t : tramos) {
         const qsizetype copiados = std::clamp(hechos, t.desde, t.hasta);
         orden.insert(orden.end(), m_orden.begin() + t.desde, m_orden.begin() + copiados);
         for (qsizetype p = copiados; p < t.hasta; ++p)
-            orden.push_back(p);
+            orden.push_back(quint32(p));
     }
     if (m_orden.empty()) {
         // From list order, runs that are not the whole list move some row. Each run's slots are consecutive, so
@@ -226,13 +226,13 @@ void FilasLado::Permutar(const Tramos& tramos)
         m_posicion.reserve(size_t(n));
         for (const auto& [t, inicio] : destinos)
             for (qsizetype k = 0; k < t.hasta - t.desde; ++k)
-                m_posicion.push_back(inicio + k);
+                m_posicion.push_back(quint32(inicio + k));
         m_orden = std::move(orden);
         return;
     }
     bool identidad = true;
     for (qsizetype i = 0; i < n && identidad; ++i)
-        identidad = orden[size_t(i)] == i;
+        identidad = orden[size_t(i)] == quint32(i);
     if (identidad) {
         m_orden.clear();
         m_posicion.clear();
@@ -246,7 +246,7 @@ void FilasLado::Permutar(const Tramos& tramos)
         const qsizetype fin = i + (t.hasta - t.desde);
         if (!entera || t.desde != i)
             for (qsizetype q = i; q < fin; ++q)
-                m_posicion[size_t(orden[size_t(q)])] = q;
+                m_posicion[size_t(orden[size_t(q)])] = quint32(q);
         i = fin;
     }
     m_orden = std::move(orden);

@@ -54,11 +54,11 @@ public:
     // ---- list order ----
     qsizetype Lugar(qsizetype posicion) const
     {
-        return posicion < qsizetype(m_orden.size()) ? m_orden[size_t(posicion)] : posicion;
+        return posicion < qsizetype(m_orden.size()) ? qsizetype(m_orden[size_t(posicion)]) : posicion;
     }
     qsizetype Posicion(qsizetype lugar) const
     {
-        return lugar < qsizetype(m_posicion.size()) ? m_posicion[size_t(lugar)] : lugar;
+        return lugar < qsizetype(m_posicion.size()) ? qsizetype(m_posicion[size_t(lugar)]) : lugar;
     }
     bool EnOrdenDeLista() const { return m_orden.empty(); }
     // The row at a list position, or in a slot, with its row text up to date.
@@ -112,8 +112,10 @@ private:
 
     mutable WorkbenchRows m_filas;              // by slot
     // Laying the rows out in list order changes none of what the class shows, so the members are mutable.
-    mutable std::vector<qsizetype> m_orden;     // slot at each list position; empty when they agree
-    mutable std::vector<qsizetype> m_posicion;  // list position of each slot; empty when they agree
+    // Four bytes a row: a new order writes them all, and at a million rows that is memory the system must hand
+    // over first.
+    mutable std::vector<quint32> m_orden;       // slot at each list position; empty when they agree
+    mutable std::vector<quint32> m_posicion;    // list position of each slot; empty when they agree
     mutable std::vector<quint8> m_estado;       // by slot
     mutable std::vector<quint8> m_icono;        // by slot
     mutable std::vector<PorId> m_porId;     // sorted by ID once m_porIdOrdenado
