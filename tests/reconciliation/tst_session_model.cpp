@@ -106,6 +106,43 @@ private slots:
         QCOMPARE(orden.count(), 0);
     }
 
+    // Changes made while the model holds them are told once, in order, when the hold ends; a new order told
+    // meanwhile repaints every row, and then they are not told at all.
+    void heldChangesAreToldOnceAtTheEnd()
+    {
+        SesionConciliacion sesion(DecimalesPrograma());
+        ModeloLado modelo(sesion, Lado::Izquierda);
+        for (int c = 0; c < kCantidadColumnas; ++c)
+            modelo.addColumn({});
+        sesion.Reemplazar(Lado::Izquierda, Numeradas(5000));
+        QSignalSpy cambios(&modelo, &QAbstractItemModel::dataChanged);
+        QSignalSpy orden(&modelo, &QAbstractItemModel::layoutChanged);
+        const auto cambiar = [&] {
+            sesion.CambiarMarca(Lado::Izquierda, 4321, true);
+            sesion.Modificar(Lado::Izquierda, [](WorkbenchRows& f) {
+                f[11].ForeColor = kColorRojo;
+                f[10].ConciliadoCon = QStringLiteral("7");
+            });
+            sesion.CambiarMarca(Lado::Izquierda, 4321, false);
+        };
+        modelo.RetenerCambios();
+        cambiar();
+        QCOMPARE(cambios.count(), 0);
+        modelo.SoltarCambios();
+        QCOMPARE(Rangos(cambios), (QList<std::pair<int, int>>{{10, 11}, {4321, 4321}}));
+
+        cambios.clear();
+        modelo.RetenerCambios();
+        cambiar();
+        sesion.Ordenar(Lado::Izquierda, colConcepto, false);
+        QCOMPARE(orden.count(), 1);
+        modelo.SoltarCambios();
+        QCOMPARE(cambios.count(), 0);
+        // Not held: told as they come.
+        sesion.CambiarMarca(Lado::Izquierda, 7, true);
+        QCOMPARE(Rangos(cambios), (QList<std::pair<int, int>>{{7, 7}}));
+    }
+
     // The cells are the typed values formatted when shown; the rows are written through the session only.
     void cellsAreFormattedOnDisplay()
     {
