@@ -268,19 +268,15 @@ void ModeloLado::reordenadas(Lado lado, const Tramos& tramos)
     if (lado != m_lado)
         return;
     // The handles run by run; only the handles of runs that moved change position.
-    std::vector<quint32> idEn;
-    idEn.reserve(m_idEn.size());
-    for (const Tramo& t : tramos)
-        idEn.insert(idEn.end(), m_idEn.begin() + t.desde, m_idEn.begin() + t.hasta);
+    OrdenarEnTramos(m_idEn, tramos);
     qsizetype i = 0;
     for (const Tramo& t : tramos) {
         const qsizetype fin = i + (t.hasta - t.desde);
         if (t.desde != i)
             for (qsizetype p = i; p < fin; ++p)
-                m_posicionDe[size_t(idEn[size_t(p)] - m_primerId)] = p;
+                m_posicionDe[size_t(m_idEn[size_t(p)] - m_primerId)] = p;
         i = fin;
     }
-    m_idEn = std::move(idEn);
     QModelIndexList despues;
     despues.reserve(m_persistentesAntes.size());
     for (const auto& [id, columna] : m_persistentes)

@@ -202,37 +202,33 @@ void FilasLado::Permutar(const Tramos& tramos)
     if (m_orden.empty() && SinMover(tramos))
         return;
     const qsizetype n = qsizetype(m_filas.size());
-    const qsizetype hechos = qsizetype(m_orden.size());   // rows appended since are in their slots
-    std::vector<quint32> orden;
-    orden.reserve(size_t(n));
-    for (const Tramo& t : tramos) {
-        const qsizetype copiados = std::clamp(hechos, t.desde, t.hasta);
-        orden.insert(orden.end(), m_orden.begin() + t.desde, m_orden.begin() + copiados);
-        for (qsizetype p = copiados; p < t.hasta; ++p)
-            orden.push_back(quint32(p));
-    }
     if (m_orden.empty()) {
-        // From list order, runs that are not the whole list move some row. Each run's slots are consecutive, so
-        // the position of every slot is written run by run in slot order.
-        qsizetype i = 0;
+        // From list order: the slots of each run are consecutive, so the order is written run by run, and the
+        // position of every slot run by run in slot order.
+        m_orden.reserve(size_t(n));
         std::vector<std::pair<Tramo, qsizetype>> destinos;   // (run, its first position now)
+        qsizetype i = 0;
         for (const Tramo& t : tramos) {
+            for (qsizetype p = t.desde; p < t.hasta; ++p)
+                m_orden.push_back(quint32(p));
             destinos.push_back({t, i});
             i += t.hasta - t.desde;
         }
         std::sort(destinos.begin(), destinos.end(),
                   [](const auto& a, const auto& b) { return a.first.desde < b.first.desde; });
-        m_posicion.clear();
         m_posicion.reserve(size_t(n));
         for (const auto& [t, inicio] : destinos)
             for (qsizetype k = 0; k < t.hasta - t.desde; ++k)
                 m_posicion.push_back(quint32(inicio + k));
-        m_orden = std::move(orden);
         return;
     }
+    // Rows appended since the last order are in their slots.
+    for (qsizetype p = qsizetype(m_orden.size()); p < n; ++p)
+        m_orden.push_back(quint32(p));
+    OrdenarEnTramos(m_orden, tramos);
     bool identidad = true;
     for (qsizetype i = 0; i < n && identidad; ++i)
-        identidad = orden[size_t(i)] == quint32(i);
+        identidad = m_orden[size_t(i)] == quint32(i);
     if (identidad) {
         m_orden.clear();
         m_posicion.clear();
@@ -246,10 +242,9 @@ void FilasLado::Permutar(const Tramos& tramos)
         const qsizetype fin = i + (t.hasta - t.desde);
         if (!entera || t.desde != i)
             for (qsizetype q = i; q < fin; ++q)
-                m_posicion[size_t(orden[size_t(q)])] = quint32(q);
+                m_posicion[size_t(m_orden[size_t(q)])] = quint32(q);
         i = fin;
     }
-    m_orden = std::move(orden);
 }
 
 void FilasLado::Quitar(qsizetype desde, qsizetype hasta)

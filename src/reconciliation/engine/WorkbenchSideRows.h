@@ -10,6 +10,7 @@
 
 #include "WorkbenchRow.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace conciliacion {
@@ -30,6 +31,39 @@ std::vector<qsizetype> OrigenDeTramos(const Tramos& tramos);
 bool SinMover(const Tramos& tramos);
 // Adds the run [desde, hasta) at the end, joined to the last one when they meet.
 void AgregarTramo(Tramos& tramos, qsizetype desde, qsizetype hasta);
+
+// Puts the values of a vector in the new order. A few runs are moved in place, each rotated into its place:
+// no second vector is made for a list of a million rows when a handful of rows moved.
+template <typename T>
+void OrdenarEnTramos(std::vector<T>& valores, const Tramos& tramos)
+{
+    constexpr size_t kTramosEnSitio = 8;
+    if (tramos.size() > kTramosEnSitio) {
+        std::vector<T> nuevos;
+        nuevos.reserve(valores.size());
+        for (const Tramo& t : tramos)
+            nuevos.insert(nuevos.end(), valores.begin() + t.desde, valores.begin() + t.hasta);
+        valores = std::move(nuevos);
+        return;
+    }
+    // The runs not yet in place lie after the ones that are, each still whole: a rotation brings the next one
+    // forward and moves the others it passes further on.
+    std::vector<qsizetype> inicio;
+    for (const Tramo& t : tramos)
+        inicio.push_back(t.desde);
+    qsizetype i = 0;
+    for (size_t j = 0; j < tramos.size(); ++j) {
+        const qsizetype largo = tramos[j].hasta - tramos[j].desde;
+        const qsizetype desde = inicio[j];
+        if (desde != i) {
+            std::rotate(valores.begin() + i, valores.begin() + desde, valores.begin() + desde + largo);
+            for (size_t k = j + 1; k < tramos.size(); ++k)
+                if (inicio[k] >= i && inicio[k] < desde)
+                    inicio[k] += largo;
+        }
+        i += largo;
+    }
+}
 
 class FilasLado {
 public:
