@@ -4,8 +4,8 @@
 //             its own; memory as the peak resident size above the idle window (carga.cpp)
 //   links     each-to-each link rows written by one reconciling run: the last tenth of the rows against the
 //             first (vinculos.cpp)
-//   window    the window's other figures: Comparar beside the matcher and the pair-by-pair reference, the save
-//             of every mark, Aplicar (ventana.cpp)
+//   window    the window's other figures: the matcher beside the pair-by-pair reference, the save of every
+//             mark; Aplicar and Comparar, each run a fresh process (ventana.cpp)
 // Usage: bench_workbench [--million] [--links-10m] [--runs N] [--only load|links|window] [--window-lines N]
 //                        [--reference n]
 // Load sizes 10,000 and 100,000 lines a side; --million adds 1,000,000. Link rows about 1,000,000; --links-10m
@@ -13,30 +13,17 @@
 // reference on 4,000.
 
 #include "carga.h"
-#include "comun.h"
-#include "desnudo.h"
 #include "ventana.h"
 #include "vinculos.h"
 
-#include "platform/ado/Connection.h"
 #include "schema/DemoDatabase.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QFile>
-#include <QSqlDatabase>
-#include <QSqlDriver>
 #include <QTemporaryDir>
 #include <QTextStream>
-#include <sqlite3.h>
 
 namespace {
-
-sqlite3* handleOf(ado::Connection& cn)
-{
-    const QVariant v = cn.database().driver()->handle();
-    return *static_cast<sqlite3* const*>(v.constData());
-}
 
 // The value after an option, or `valor` when the option is absent.
 int opcion(const QStringList& argumentos, const QString& nombre, int valor)
@@ -97,19 +84,6 @@ int main(int argc, char** argv)
         QFile::copy(plantilla, f);
         return f;
     };
-    // Bare SQLite inserting the rows of both sides and reading them back, on a fresh copy.
-    const auto bare = [&] {
-        ado::Connection cn;
-        cn.Open(comun::TextoConexion(fresh()));
-        sqlite3* db = handleOf(cn);
-        const std::vector<desnudo::Fila> left = desnudo::Diario(db, "D");
-        const std::vector<desnudo::Fila> right = desnudo::Diario(db, "H");
-        QElapsedTimer t;
-        t.start();
-        desnudo::Insertar(db, left, right);
-        desnudo::Releer(db);
-        return t.nsecsElapsed() / 1e6;
-    };
-    MedirVentana(fresh, opcion(argumentos, QStringLiteral("--reference"), 4000), qMin(corridas, 5), bare, out);
+    MedirVentana(fresh, opcion(argumentos, QStringLiteral("--reference"), 4000), qMin(corridas, 5), out);
     return 0;
 }

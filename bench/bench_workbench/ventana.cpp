@@ -1,6 +1,6 @@
 // The workbench window on the benchmark account, offscreen.
-// In one process (MedirVentana): the load beside bare SQLite and its peak memory; the save of every mark that
-// "Comparar" set; a save after 100 more marks; the indexed matcher beside the pair-by-pair reference.
+// In one process (MedirVentana), after one load: the save of every mark that "Comparar" set; a save after 100
+// more marks; the indexed matcher beside the pair-by-pair reference.
 // Each run in a fresh process, as the operator meets them (MedirAplicarComparar): "Aplicar" of one left line
 // against 200 right lines on lists just loaded (saved, linked, the groups and totals redrawn, the window's
 // pending events done), and "Comparar" on lists just loaded (the handler: the indexed matcher, marks, colours and
@@ -99,35 +99,6 @@ bool mismasMarcas(const WorkbenchRows& a, const WorkbenchRows& b)
         if (a[i].Checked != b[i].Checked || a[i].ForeColor != b[i].ForeColor)
             return false;
     return true;
-}
-
-// The process's resident set now and its peak since the last reset (kB), from the kernel's account.
-qint64 MemoriaKb(const char* campo)
-{
-    QFile f(QStringLiteral("/proc/self/status"));
-    if (!f.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray& linea : f.readAll().split('\n'))
-        if (linea.startsWith(campo))
-            return linea.mid(qsizetype(std::strlen(campo))).trimmed().split(' ').value(0).toLongLong();
-    return 0;
-}
-
-void ReiniciarPico()
-{
-    QFile f(QStringLiteral("/proc/self/clear_refs"));
-    if (f.open(QIODevice::WriteOnly))
-        f.write("5");
-}
-
-// The reconciliation tables emptied and the window back at a new number, for the next run.
-void Vaciar(FrmConcCuentas& w)
-{
-    w.Brakmo1_Click(QStringLiteral("CANCELAR"));
-    for (const char* tabla : {"MV_CONCILIACION_Cpte_AUX", "MV_CONCILIACION", "MV_CONCILIACION_AUX",
-                              "MV_CONCILIACION_CAB", "V_MV_CTROL_CPTE"})
-        gDB().gCnn.Execute(QStringLiteral("DELETE FROM ") + QLatin1String(tabla));
-    w.Inicializa();
 }
 
 // The settings of the demo for Comparar: voucher and amount, within a cent.
@@ -282,18 +253,7 @@ void MedirTamano(int lineas, int corridas, QTextStream& out)
 
 } // namespace
 
-QString MinMediana(std::vector<double> valores, int decimales)
-{
-    if (valores.empty())
-        return QStringLiteral("-");
-    std::sort(valores.begin(), valores.end());
-    const size_t n = valores.size();
-    const double mediana = n % 2 ? valores[n / 2] : (valores[n / 2 - 1] + valores[n / 2]) / 2;
-    return QStringLiteral("min=%1 median=%2").arg(valores.front(), 0, 'f', decimales).arg(mediana, 0, 'f', decimales);
-}
-
-void MedirVentana(const std::function<QString()>& copiaNueva, int nReferencia, int corridas,
-                  const std::function<double()>& desnudo, QTextStream& out)
+void MedirVentana(const std::function<QString()>& copiaNueva, int nReferencia, int corridas, QTextStream& out)
 {
     RespuestasAutomaticas respuestas;
     ui::installDialogs(&respuestas);
@@ -304,25 +264,8 @@ void MedirVentana(const std::function<QString()>& copiaNueva, int nReferencia, i
         FrmConcCuentas w;
         w.Parametros = lanzamiento.arg(copiaNueva(), QLatin1String(schema::kAdminUser));
         w.Form_Load();
-        // The load as the operator waits for it (register, read back, list, totals), beside bare SQLite
-        // inserting and reading back the same rows; its peak memory.
-        std::vector<double> cargas, desnudos, picos;
-        for (int corrida = 0; corrida < corridas; ++corrida) {
-            desnudos.push_back(desnudo());
-            Vaciar(w);
-            const qint64 antes = MemoriaKb("VmRSS:");
-            ReiniciarPico();
-            cargas.push_back(cargar(w));
-            picos.push_back(double(MemoriaKb("VmHWM:") - antes) / 1024.0);
-        }
-        std::vector<double> razones;
-        for (size_t i = 0; i < cargas.size(); ++i)
-            razones.push_back(cargas[i] / desnudos[i]);
-        out << "window load (both panels registered, read back, listed, totals), lines/side=" << w.Lvw->ListItems().Count()
-            << "/" << w.Lvw2->ListItems().Count() << ": " << MinMediana(cargas) << " ms; bare SQLite insert + read back "
-            << MinMediana(desnudos) << " ms; ratio " << MinMediana(razones, 2) << " (aim: within 2)" << Qt::endl;
-        out << "peak memory of the load (rise of the peak resident set): " << MinMediana(picos) << " MiB (aim: under 150)"
-            << Qt::endl;
+        // The load itself is measured in fresh processes (carga.cpp); here it only sets the lists up.
+        cargar(w);
         QElapsedTimer t;
 
         const WorkbenchRows izquierda = w.FilasDeLista(Lado::Izquierda);

@@ -7,13 +7,8 @@
 #include <optional>
 
 // `copiaNueva` gives the path of a fresh copy of the benchmark database; the reference matcher runs on the
-// first `nReferencia` rows of each list. `desnudo` times bare SQLite inserting and reading back the same rows
-// on a fresh copy (ms), the yardstick of the load.
-void MedirVentana(const std::function<QString()>& copiaNueva, int nReferencia, int corridas,
-                  const std::function<double()>& desnudo, QTextStream& out);
-
-// "min=… median=…" of the figures.
-QString MinMediana(std::vector<double> valores, int decimales = 1);
+// first `nReferencia` rows of each list.
+void MedirVentana(const std::function<QString()>& copiaNueva, int nReferencia, int corridas, QTextStream& out);
 
 // "Aplicar" and "Comparar" in the window, each run in a fresh process. With the arguments of a child run it runs
 // that one figure; with --ventana it prints these figures alone ([--million] [--runs N]). Either way it gives the

@@ -62,6 +62,21 @@ void FrmConcCuentas::CmdConciliar_Click()
     if (AvisoFinalizada())
         return;
     OperadorVentana operador(*this, QStringLiteral("CmdConciliar_Click"));
+    // The step changes its rows twice (links, then groups) and the regroup may move them: each list repaints
+    // what changed once, when the step is over.
+    struct CambiosRetenidos {
+        explicit CambiosRetenidos(const std::array<conciliacion::ModeloLado*, 2>& modelos) : m_modelos(modelos)
+        {
+            for (conciliacion::ModeloLado* m : m_modelos)
+                m->RetenerCambios();
+        }
+        ~CambiosRetenidos()
+        {
+            for (conciliacion::ModeloLado* m : m_modelos)
+                m->SoltarCambios();
+        }
+        const std::array<conciliacion::ModeloLado*, 2>& m_modelos;
+    } retenidos(m_modelos);
     const conciliacion::ResultadoConciliar resultado =
         conciliacion::PasoConciliar(m_store, m_sesion).Ejecutar(CabeceraDeCampos(), FTolerancia, operador);
     if (resultado.aviso)

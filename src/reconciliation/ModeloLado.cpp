@@ -4,6 +4,7 @@
 #include "platform/ui/Units.h"
 
 #include <QBrush>
+#include <algorithm>
 
 namespace conciliacion {
 
@@ -62,6 +63,28 @@ void ModeloLado::Soltar()
 {
     m_retenido = false;
     anunciar();
+}
+
+void ModeloLado::RetenerCambios()
+{
+    m_cambiosRetenidos = true;
+}
+
+void ModeloLado::SoltarCambios()
+{
+    m_cambiosRetenidos = false;
+    pintarRetenidas();
+}
+
+void ModeloLado::pintarRetenidas()
+{
+    if (m_retenidas.empty())
+        return;
+    std::sort(m_retenidas.begin(), m_retenidas.end());
+    m_retenidas.erase(std::unique(m_retenidas.begin(), m_retenidas.end()), m_retenidas.end());
+    const std::vector<qsizetype> posiciones = std::move(m_retenidas);
+    m_retenidas.clear();
+    pintar(posiciones);
 }
 
 void ModeloLado::anunciar()
@@ -160,6 +183,7 @@ void ModeloLado::reemplazando(Lado lado)
 {
     if (lado != m_lado)
         return;
+    m_retenidas.clear();   // the reload repaints every row
     anunciar();
     beginResetModel();
 }
@@ -210,6 +234,7 @@ void ModeloLado::quitando(Lado lado, qsizetype desde, qsizetype cantidad)
     if (lado != m_lado)
         return;
     anunciar();
+    pintarRetenidas();   // their positions are about to change
     beginRemoveRows({}, int(desde), int(desde + cantidad - 1));
     for (qsizetype p = desde; p < desde + cantidad; ++p)
         m_posicionDe[size_t(m_idEn[size_t(p)] - m_primerId)] = -1;
@@ -228,6 +253,7 @@ void ModeloLado::reordenando(Lado lado)
 {
     if (lado != m_lado)
         return;
+    m_retenidas.clear();   // the new order repaints every row
     anunciar();
     emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
     m_persistentesAntes = persistentIndexList();
@@ -237,14 +263,19 @@ void ModeloLado::reordenando(Lado lado)
         m_persistentes.emplace_back(m_idEn[size_t(i.row())], i.column());
 }
 
-void ModeloLado::reordenadas(Lado lado, const std::vector<qsizetype>& origen)
+void ModeloLado::reordenadas(Lado lado, const Tramos& tramos)
 {
     if (lado != m_lado)
         return;
-    const std::vector<quint32> antes = m_idEn;
-    for (size_t i = 0; i < origen.size(); ++i) {
-        m_idEn[i] = antes[size_t(origen[i])];
-        m_posicionDe[size_t(m_idEn[i] - m_primerId)] = qsizetype(i);
+    // The handles run by run; only the handles of runs that moved change position.
+    OrdenarEnTramos(m_idEn, tramos);
+    qsizetype i = 0;
+    for (const Tramo& t : tramos) {
+        const qsizetype fin = i + (t.hasta - t.desde);
+        if (t.desde != i)
+            for (qsizetype p = i; p < fin; ++p)
+                m_posicionDe[size_t(m_idEn[size_t(p)] - m_primerId)] = p;
+        i = fin;
     }
     QModelIndexList despues;
     despues.reserve(m_persistentesAntes.size());
@@ -261,6 +292,14 @@ void ModeloLado::cambiadas(Lado lado, const std::vector<qsizetype>& posiciones)
     if (lado != m_lado)
         return;
     anunciar();
+    if (m_cambiosRetenidos)
+        m_retenidas.insert(m_retenidas.end(), posiciones.begin(), posiciones.end());
+    else
+        pintar(posiciones);
+}
+
+void ModeloLado::pintar(const std::vector<qsizetype>& posiciones)
+{
     if (columnTotal() == 0)
         return;
     // A tree view takes about a microsecond per row told changed, and a fortieth of that per row to lay out the

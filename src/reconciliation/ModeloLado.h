@@ -38,6 +38,11 @@ public:
     // block. Any other change of the side ends the wait first.
     void Retener();
     void Soltar();
+    // While held, the rows the session reports as changed are repainted once, when the hold ends, and not at
+    // all when a new order or a reload repaints the whole list meanwhile: the reconcile step changes its rows
+    // twice (links, then groups) and then moves them.
+    void RetenerCambios();
+    void SoltarCambios();
 
     // The session row an item names.
     const WorkbenchRow& Fila(quint32 id) const;
@@ -54,7 +59,7 @@ protected:
     void quitando(Lado lado, qsizetype desde, qsizetype cantidad) override;
     void quitadas(Lado lado) override;
     void reordenando(Lado lado) override;
-    void reordenadas(Lado lado, const std::vector<qsizetype>& origen) override;
+    void reordenadas(Lado lado, const Tramos& tramos) override;
     void cambiadas(Lado lado, const std::vector<qsizetype>& posiciones) override;
 
 private:
@@ -62,6 +67,9 @@ private:
     // The rows added while held, announced now.
     void anunciar();
     void ordenarAgregadas();
+    void pintar(const std::vector<qsizetype>& posiciones);
+    // The held changed rows repainted now.
+    void pintarRetenidas();
 
     SesionConciliacion& m_sesion;
     Lado m_lado;
@@ -73,6 +81,8 @@ private:
     bool m_ordenando = false;
     bool m_retenido = false;
     qsizetype m_sinAnunciar = 0;            // session rows at the end the view has not been told of
+    bool m_cambiosRetenidos = false;
+    std::vector<qsizetype> m_retenidas;     // changed rows to repaint when the hold ends
 };
 
 } // namespace conciliacion

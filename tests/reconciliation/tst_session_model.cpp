@@ -41,6 +41,23 @@ QList<std::pair<int, int>> Rangos(const QSignalSpy& spy)
     return r;
 }
 
+// The model over a session of 5000 numbered left rows, and the signals it gives from then on.
+struct ModeloNumerado {
+    SesionConciliacion sesion{DecimalesPrograma()};
+    ModeloLado modelo{sesion, Lado::Izquierda};
+    QSignalSpy cambios{&modelo, &QAbstractItemModel::dataChanged};
+    QSignalSpy reinicios{&modelo, &QAbstractItemModel::modelReset};
+    QSignalSpy orden{&modelo, &QAbstractItemModel::layoutChanged};
+    ModeloNumerado()
+    {
+        for (int c = 0; c < kCantidadColumnas; ++c)
+            modelo.addColumn({});
+        sesion.Reemplazar(Lado::Izquierda, Numeradas(5000));
+        for (QSignalSpy* spy : {&cambios, &reinicios, &orden})
+            spy->clear();
+    }
+};
+
 } // namespace
 
 class TstSessionModel : public QObject {
@@ -85,14 +102,9 @@ private slots:
     // A mark changed on one row repaints that row only, whatever the list's length.
     void onlyChangedRowsAreSignalled()
     {
-        SesionConciliacion sesion(DecimalesPrograma());
-        ModeloLado modelo(sesion, Lado::Izquierda);
-        for (int c = 0; c < kCantidadColumnas; ++c)
-            modelo.addColumn({});
-        sesion.Reemplazar(Lado::Izquierda, Numeradas(5000));
-        QSignalSpy cambios(&modelo, &QAbstractItemModel::dataChanged);
-        QSignalSpy reinicios(&modelo, &QAbstractItemModel::modelReset);
-        QSignalSpy orden(&modelo, &QAbstractItemModel::layoutChanged);
+        ModeloNumerado m;
+        SesionConciliacion& sesion = m.sesion;
+        QSignalSpy& cambios = m.cambios;
         sesion.CambiarMarca(Lado::Izquierda, 4321, true);
         QCOMPARE(Rangos(cambios), (QList<std::pair<int, int>>{{4321, 4321}}));
         cambios.clear();
@@ -102,8 +114,42 @@ private slots:
             f[900].Checked = true;
         });
         QCOMPARE(Rangos(cambios), (QList<std::pair<int, int>>{{10, 11}, {900, 900}}));
-        QCOMPARE(reinicios.count(), 0);
-        QCOMPARE(orden.count(), 0);
+        QCOMPARE(m.reinicios.count(), 0);
+        QCOMPARE(m.orden.count(), 0);
+    }
+
+    // Changes made while the model holds them are told once, in order, when the hold ends; a new order told
+    // meanwhile repaints every row, and then they are not told at all.
+    void heldChangesAreToldOnceAtTheEnd()
+    {
+        ModeloNumerado m;
+        SesionConciliacion& sesion = m.sesion;
+        ModeloLado& modelo = m.modelo;
+        QSignalSpy& cambios = m.cambios;
+        const auto cambiar = [&] {
+            sesion.CambiarMarca(Lado::Izquierda, 4321, true);
+            sesion.Modificar(Lado::Izquierda, [](WorkbenchRows& f) {
+                f[11].ForeColor = kColorRojo;
+                f[10].ConciliadoCon = QStringLiteral("7");
+            });
+            sesion.CambiarMarca(Lado::Izquierda, 4321, false);
+        };
+        modelo.RetenerCambios();
+        cambiar();
+        QCOMPARE(cambios.count(), 0);
+        modelo.SoltarCambios();
+        QCOMPARE(Rangos(cambios), (QList<std::pair<int, int>>{{10, 11}, {4321, 4321}}));
+
+        cambios.clear();
+        modelo.RetenerCambios();
+        cambiar();
+        sesion.Ordenar(Lado::Izquierda, colConcepto, false);
+        QCOMPARE(m.orden.count(), 1);
+        modelo.SoltarCambios();
+        QCOMPARE(cambios.count(), 0);
+        // Not held: told as they come.
+        sesion.CambiarMarca(Lado::Izquierda, 7, true);
+        QCOMPARE(Rangos(cambios), (QList<std::pair<int, int>>{{7, 7}}));
     }
 
     // The cells are the typed values formatted when shown; the rows are written through the session only.

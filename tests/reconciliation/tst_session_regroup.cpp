@@ -1,7 +1,8 @@
 // The session's regroup, which reads and writes only the rows a regroup changes, against AgruparConciliados on
 // plain rows: random lists taken through random sequences of marks, links, reconcile steps, sorts, appended and
 // released rows and regroups must leave the same rows, in the same order, with the same icons, groups and row
-// texts; the rows told as changed and the new order must be what the plain routines give.
+// texts; the rows told as changed and the new order must be what the plain routines give. The runs a new order
+// is told in put values where they say.
 
 #include "reconciliation/engine/LinkListReconcile.h"
 #include "reconciliation/engine/WorkbenchGroups.h"
@@ -11,6 +12,8 @@
 #include <QtTest>
 
 using namespace conciliacion;
+
+Q_DECLARE_METATYPE(conciliacion::Tramos)
 
 namespace {
 
@@ -23,7 +26,7 @@ struct Oyente final : ObservadorSesion {
         auto& v = iconos[lado == Lado::Izquierda ? 0 : 1];
         v.insert(v.end(), p.begin(), p.end());
     }
-    void reordenadas(Lado lado, const std::vector<qsizetype>& o) override { origen[lado == Lado::Izquierda ? 0 : 1] = o; }
+    void reordenadas(Lado lado, const Tramos& t) override { origen[lado == Lado::Izquierda ? 0 : 1] = OrigenDeTramos(t); }
     void Olvidar()
     {
         iconos = {};
@@ -107,6 +110,75 @@ class TstSessionRegroup : public QObject {
     Q_OBJECT
 
 private slots:
+    // A new order given in runs of the positions before puts each value where the runs say, moved in place or
+    // copied.
+    void runsPutValuesInTheirNewOrder_data()
+    {
+        QTest::addColumn<Tramos>("tramos");
+        QTest::addColumn<QString>("esperado");
+        QTest::newRow("nothing moves") << Tramos{{0, 10}} << "abcdefghij";
+        QTest::newRow("the first rows to the end") << Tramos{{3, 10}, {0, 3}} << "defghijabc";
+        QTest::newRow("one row to the front") << Tramos{{7, 8}, {0, 7}, {8, 10}} << "habcdefgij";
+        QTest::newRow("rows into the middle, from both ends")
+            << Tramos{{2, 4}, {0, 1}, {9, 10}, {4, 6}, {1, 2}, {6, 9}} << "cdajefbghi";
+        QTest::newRow("more runs than are moved in place")
+            << Tramos{{9, 10}, {8, 9}, {7, 8}, {6, 7}, {5, 6}, {4, 5}, {3, 4}, {2, 3}, {1, 2}, {0, 1}} << "jihgfedcba";
+    }
+
+    void runsPutValuesInTheirNewOrder()
+    {
+        QFETCH(Tramos, tramos);
+        QFETCH(QString, esperado);
+        std::vector<QChar> valores;
+        for (QChar c : QStringLiteral("abcdefghij"))
+            valores.push_back(c);
+        OrdenarEnTramos(valores, tramos);
+        QCOMPARE(QString(valores.data(), qsizetype(valores.size())), esperado);
+    }
+
+    // Lists that come in sorted by group, as a regroup leaves them (groups before and after the rows that will
+    // change), long enough that each new group moves rows past thousands of others: a few rows marked anywhere,
+    // linked by the reconcile step and regrouped, round after round, end as the plain routines leave them.
+    void regroupOfListsInGroupOrder_data()
+    {
+        QTest::addColumn<quint32>("semilla");
+        for (quint32 s = 1; s <= 4; ++s)
+            QTest::addRow("seed %u", s) << s;
+    }
+
+    void regroupOfListsInGroupOrder()
+    {
+        QFETCH(quint32, semilla);
+        Caso caso(semilla);
+        WorkbenchRows izquierda = caso.Filas(5000, 1);
+        WorkbenchRows derecha = caso.Filas(5000, 100000);
+        for (WorkbenchRow& f : izquierda)
+            if (caso.Moneda(3))
+                f.ConciliadoCon = caso.Vinculo(derecha);
+        AgruparConciliados(izquierda, derecha);
+        SesionConciliacion sesion(2);
+        sesion.Reemplazar(Lado::Izquierda, izquierda);
+        sesion.Reemplazar(Lado::Derecha, derecha);
+        for (int ronda = 0; ronda < 4; ++ronda) {
+            for (int k = 0; k < 6; ++k) {
+                for (Lado lado : {Lado::Izquierda, Lado::Derecha}) {
+                    WorkbenchRows& filas = lado == Lado::Izquierda ? izquierda : derecha;
+                    const qsizetype p = caso.Hasta(int(filas.size()));
+                    sesion.CambiarMarca(lado, p, true);
+                    filas[size_t(p)].Checked = true;
+                }
+            }
+            sesion.AsignarVinculosNuevos(sesion.BuscarVinculosNuevos());
+            AsignarVinculosNuevos(izquierda, derecha, BuscarVinculosNuevos(izquierda, derecha));
+            sesion.Agrupar();
+            AgruparConciliados(izquierda, derecha);
+            Comparar(sesion, izquierda, Lado::Izquierda, ronda % 2 == 0);
+            Comparar(sesion, derecha, Lado::Derecha, ronda % 2 == 1);
+            if (QTest::currentTestFailed())
+                QFAIL(qPrintable(QStringLiteral("after round %1").arg(ronda)));
+        }
+    }
+
     void regroupAgreesWithThePlainRoutine_data()
     {
         QTest::addColumn<quint32>("semilla");

@@ -54,6 +54,7 @@ private slots:
     void saveWritesOnlyThisReconciliationAndKeepsTheRightRule();
     void failingWritesChangeNothing_data();
     void failingWritesChangeNothing();
+    void reconcilingUnlinksEveryUnmarkedLineOfItsOwn();
     void releaseLeavesNoDanglingLinks();
     void finalizeActsOnLinesNotShown();
     void finalizedReconciliationIsRefused();
@@ -366,6 +367,31 @@ void StoreWorkflowTest::failingWritesChangeNothing()
     }
     QVERIFY(!cn.InTransaction());
     QCOMPARE(Volcado(cn), antes);
+}
+
+void StoreWorkflowTest::reconcilingUnlinksEveryUnmarkedLineOfItsOwn()
+{
+    ado::Connection& cn = *m_cn;
+    ReconciliationStore& store = *m_store;
+    Conciliada c = conciliar(store);
+    // Beside D1-D3 and C1-C3: a line of this reconciliation on each side that no list shows (ID 10), and a line
+    // of reconciliation 9 on each side whose ID lies among this one's (ID 5), all unmarked and linked.
+    const QString columnas = QStringLiteral("(ID, IDCONCILIACION, CUENTA, SECUENCIA, MES_OPERATIVO, [NUMERO ASIENTO], "
+                                            "PERIODO, TIPO_REG) VALUES ");
+    for (const char* tabla : {"MV_CONCILIACION", "MV_CONCILIACION_AUX"})
+        cn.Execute(QStringLiteral("INSERT INTO %1 %2 (10, '              1', '9999', 1, 1, 1, 2026, 'N'), "
+                                  "(5, '              9', '9999', 2, 1, 1, 2026, 'N')")
+                       .arg(QLatin1String(tabla), columnas));
+    cn.Execute("INSERT INTO MV_CONCILIACION_Cpte_AUX (IdCpte, IdCpteAux) VALUES (10, 1), (5, 1), (1, 10), (1, 5)");
+    // D2 unmarked and saved without reconciling: its link rows stay until the next reconciling run.
+    c.izquierda[1].Checked = false;
+    QCOMPARE(store.Guardar(Marzo(1), Estados(c.izquierda), Estados(c.derecha)), Resultado::Hecho);
+    QCOMPARE(Contar(cn, "MV_CONCILIACION_Cpte_AUX"), qint64(8));
+
+    QCOMPARE(store.Conciliar(Marzo(1), Estados(c.izquierda), Estados(c.derecha), {}), Resultado::Hecho);
+    // D2 and the unlisted lines lose theirs; the marked lines and reconciliation 9's keep theirs.
+    QCOMPARE(Lista(cn, "SELECT IdCpte || '-' || IdCpteAux FROM MV_CONCILIACION_Cpte_AUX ORDER BY IdCpte, IdCpteAux"),
+             QString("1-1|1-2|1-5|5-1"));
 }
 
 void StoreWorkflowTest::releaseLeavesNoDanglingLinks()

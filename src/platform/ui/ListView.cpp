@@ -290,6 +290,21 @@ ListView::ListView(ListModel* rows, QWidget* parent)
             m_model->setColumn(logical, c);
         }
     });
+    // Anything but a sort of the rows asks for a full layout.
+    const auto stale = [this] { m_layoutCurrent = false; };
+    for (auto signal : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved,
+                        &QAbstractItemModel::columnsInserted, &QAbstractItemModel::columnsRemoved})
+        connect(m_model, signal, this, stale);
+    for (auto signal : {&QAbstractItemModel::rowsMoved, &QAbstractItemModel::columnsMoved})
+        connect(m_model, signal, this, stale);
+    connect(m_model, &QAbstractItemModel::modelReset, this, stale);
+    connect(m_model, &QAbstractItemModel::layoutChanged, this,
+            [this](const QList<QPersistentModelIndex>&, QAbstractItemModel::LayoutChangeHint hint) {
+                if (hint == QAbstractItemModel::VerticalSortHint)
+                    m_sortPending = true;
+                else
+                    m_layoutCurrent = false;
+            });
     connect(m_model, &ListModel::operatorChecked, this, [this](quint32 id) { emit ItemCheck(ListItem(this, id)); });
     connect(this, &QAbstractItemView::clicked, this,
             [this](const QModelIndex& index) { emit ItemClick(itemAtRow(index.row())); });
@@ -368,6 +383,30 @@ void ListView::Refresh()
 {
     m_model->sync();
     viewport()->update();
+}
+
+void ListView::doItemsLayout()
+{
+    // model(), not m_model: a model that goes before the view leaves the view Qt's empty model.
+    const int rows = model() ? model()->rowCount() : -1;
+    const bool sortOnly = m_sortPending && m_layoutCurrent && rows == m_laidOutRows;
+    m_sortPending = false;
+    if (sortOnly) {
+        // Row i is still row i of the same height: what a layout does beyond the rows.
+        QAbstractItemView::doItemsLayout();
+        return;
+    }
+    QTreeView::doItemsLayout();
+    m_laidOutRows = rows;
+    m_layoutCurrent = true;
+}
+
+void ListView::changeEvent(QEvent* event)
+{
+    // A new font or style gives the rows another height.
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+        m_layoutCurrent = false;
+    QTreeView::changeEvent(event);
 }
 
 void ListView::keyPressEvent(QKeyEvent* event)

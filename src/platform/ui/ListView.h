@@ -15,6 +15,8 @@
 // the event loop or at Refresh(); so a large load is not re-sorted row by row.
 // Key and mouse events are emitted before the list acts on them; KeyDown may set keyCode to 0 to eat the key
 // (connect it directly: it passes the code by reference). In-place editing of texts is never offered.
+// A sort lays the rows out again only in their texts: the rows are all one height and none has children, so
+// the view keeps its row layout (a pass over every row, long at a million rows) and repaints.
 
 #include "EditableListModel.h"
 #include "ListModel.h"
@@ -167,6 +169,8 @@ public:
 
     ListModel& listModel() { return *m_model; }
 
+    void doItemsLayout() override;
+
 signals:
     void ItemCheck(ui::ListItem item);     // only when the operator changes a check box
     void ColumnClick(ui::ColumnHeader header);
@@ -181,6 +185,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     friend class ListItem;
@@ -198,6 +203,11 @@ private:
     const ImageList* m_smallIcons = nullptr;
     bool m_multiSelect = false;
     bool m_applyingWidth = false;
+    // The row layout as the last full one left it: its row count, whether only sorts came since, and whether
+    // one did.
+    int m_laidOutRows = -1;
+    bool m_layoutCurrent = false;
+    bool m_sortPending = false;
 };
 
 } // namespace ui

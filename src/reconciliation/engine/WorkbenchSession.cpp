@@ -227,16 +227,13 @@ ResultadoComparacion SesionConciliacion::Comparar(const OpcionesComparacion& opc
     return resultado;
 }
 
-void SesionConciliacion::Reordenar(Lado lado, const std::vector<qsizetype>& origen)
+void SesionConciliacion::Reordenar(Lado lado, const Tramos& tramos)
 {
-    bool igual = true;
-    for (qsizetype i = 0; i < qsizetype(origen.size()) && igual; ++i)
-        igual = origen[size_t(i)] == i;
-    if (igual)
+    if (SinMover(tramos))
         return;
     Avisar([&](ObservadorSesion& o) { o.reordenando(lado); });
-    m_lados[indice(lado)].filas.Permutar(origen);
-    Avisar([&](ObservadorSesion& o) { o.reordenadas(lado, origen); });
+    m_lados[indice(lado)].filas.Permutar(tramos);
+    Avisar([&](ObservadorSesion& o) { o.reordenadas(lado, tramos); });
 }
 
 void SesionConciliacion::Agrupar()
@@ -245,8 +242,10 @@ void SesionConciliacion::Agrupar()
     for (Lado lado : {Lado::Izquierda, Lado::Derecha})
         if (!cambios.iconos[indice(lado)].empty())
             Avisar([&](ObservadorSesion& o) { o.cambiadas(lado, cambios.iconos[indice(lado)]); });
-    for (Lado lado : {Lado::Izquierda, Lado::Derecha})
-        Reordenar(lado, cambios.origen[indice(lado)]);
+    for (Lado lado : {Lado::Izquierda, Lado::Derecha}) {
+        Reordenar(lado, cambios.orden[indice(lado)]);
+        m_lados[indice(lado)].filas.OrdenadaPorGrupos();
+    }
 }
 
 VinculosNuevos SesionConciliacion::BuscarVinculosNuevos() const
@@ -296,6 +295,9 @@ void SesionConciliacion::AsignarVinculosNuevos(const VinculosNuevos& nuevos)
 void SesionConciliacion::Ordenar(Lado lado, int columna, bool descendente)
 {
     const FilasLado& l = m_lados[indice(lado)].filas;
+    // Rows as a regroup left them are already in this order (the window sorts by group after every regroup).
+    if (columna == colOrden && !descendente && l.EnOrdenDeGrupos())
+        return;
     if (columna == colOrden && !descendente) {
         // The row text is blank (before any grouping) or the group text of the row's icon, which sorts as the
         // icon's rank: blank rows first, in their order, then the others by icon. Read from the slots' state.
@@ -320,7 +322,7 @@ void SesionConciliacion::Ordenar(Lado lado, int columna, bool descendente)
         }
         for (const std::vector<qsizetype>& grupo : porRango)
             origen.insert(origen.end(), grupo.begin(), grupo.end());
-        Reordenar(lado, origen);
+        Reordenar(lado, TramosDeOrigen(origen));
         return;
     }
     OrdenarPorTexto(lado, columna, descendente);
@@ -339,7 +341,7 @@ void SesionConciliacion::OrdenarPorTexto(Lado lado, int columna, bool descendent
         const int c = QString::compare(claves[size_t(a)], claves[size_t(b)], Qt::CaseSensitive);
         return descendente ? c > 0 : c < 0;
     });
-    Reordenar(lado, origen);
+    Reordenar(lado, TramosDeOrigen(origen));
 }
 
 EstadosFilas SesionConciliacion::EstadosCambiados(Lado lado) const

@@ -34,8 +34,8 @@ public:
     virtual void quitando(Lado, qsizetype /*desde*/, qsizetype /*cantidad*/) {}
     virtual void quitadas(Lado) {}
     virtual void reordenando(Lado) {}
-    // origen[i] is the position before of the row now at position i.
-    virtual void reordenadas(Lado, const std::vector<qsizetype>& /*origen*/) {}
+    // The new order in runs of the positions before (see WorkbenchSideRows.h).
+    virtual void reordenadas(Lado, const Tramos& /*tramos*/) {}
     // Rows whose mark, link list, colour or icon changed, ascending.
     virtual void cambiadas(Lado, const std::vector<qsizetype>& /*posiciones*/) {}
 };
@@ -131,7 +131,7 @@ private:
     // Records a row's change from `antes` (totals, rows to save, its state beside it); true when it shows.
     bool Anotar(Lado lado, qsizetype lugar, const Huella& antes);
     void Sumar(Lado lado);
-    void Reordenar(Lado lado, const std::vector<qsizetype>& origen);
+    void Reordenar(Lado lado, const Tramos& tramos);
     void OrdenarPorTexto(Lado lado, int columna, bool descendente);
     template <typename Fn>
     void Avisar(Fn&& fn);

@@ -7,6 +7,38 @@
 
 namespace conciliacion {
 
+void AgregarTramo(Tramos& tramos, qsizetype desde, qsizetype hasta)
+{
+    if (desde == hasta)
+        return;
+    if (!tramos.empty() && tramos.back().hasta == desde)
+        tramos.back().hasta = hasta;
+    else
+        tramos.push_back({desde, hasta});
+}
+
+Tramos TramosDeOrigen(const std::vector<qsizetype>& origen)
+{
+    Tramos tramos;
+    for (qsizetype p : origen)
+        AgregarTramo(tramos, p, p + 1);
+    return tramos;
+}
+
+std::vector<qsizetype> OrigenDeTramos(const Tramos& tramos)
+{
+    std::vector<qsizetype> origen;
+    for (const Tramo& t : tramos)
+        for (qsizetype p = t.desde; p < t.hasta; ++p)
+            origen.push_back(p);
+    return origen;
+}
+
+bool SinMover(const Tramos& tramos)
+{
+    return tramos.empty() || (tramos.size() == 1 && tramos.front().desde == 0);
+}
+
 quint8 FilasLado::EstadoDe(const WorkbenchRow& fila)
 {
     quint8 e = 0;
@@ -29,6 +61,7 @@ void FilasLado::Escribir(qsizetype lugar, const WorkbenchRow& fila)
 
 FilasLado& FilasLado::operator=(WorkbenchRows filas)
 {
+    m_enOrdenDeGrupos = false;
     m_filas = std::move(filas);
     m_orden.clear();
     m_posicion.clear();
@@ -43,6 +76,7 @@ FilasLado& FilasLado::operator=(WorkbenchRows filas)
 void FilasLado::push_back(WorkbenchRow fila)
 {
     const qsizetype lugar = qsizetype(m_filas.size());
+    m_enOrdenDeGrupos = false;
     if (!m_porId.empty() && fila.ID < m_porId.back().id)
         m_porIdOrdenado = false;
     m_porId.push_back({fila.ID, lugar});
@@ -113,7 +147,11 @@ WorkbenchRow& FilasLado::Cambiar(qsizetype lugar)
 
 void FilasLado::Sincronizar(qsizetype lugar)
 {
+    const quint8 icono = m_icono[size_t(lugar)];
+    const quint8 texto = m_estado[size_t(lugar)] & (kOrdenVacio | kOrdenPendiente);
     Escribir(lugar, m_filas[size_t(lugar)]);
+    if (m_icono[size_t(lugar)] != icono || (m_estado[size_t(lugar)] & (kOrdenVacio | kOrdenPendiente)) != texto)
+        m_enOrdenDeGrupos = false;
 }
 
 void FilasLado::TextosDeIcono()
@@ -158,23 +196,55 @@ void FilasLado::Disponer() const
     m_posicion.clear();
 }
 
-void FilasLado::Permutar(const std::vector<qsizetype>& origen)
+void FilasLado::Permutar(const Tramos& tramos)
 {
-    std::vector<qsizetype> orden(origen.size());
-    bool identidad = true;
-    for (size_t i = 0; i < origen.size(); ++i) {
-        orden[i] = Lugar(origen[i]);
-        identidad = identidad && orden[i] == qsizetype(i);
+    m_enOrdenDeGrupos = false;
+    if (m_orden.empty() && SinMover(tramos))
+        return;
+    const qsizetype n = qsizetype(m_filas.size());
+    if (m_orden.empty()) {
+        // From list order: the slots of each run are consecutive, so the order is written run by run, and the
+        // position of every slot run by run in slot order.
+        m_orden.reserve(size_t(n));
+        std::vector<std::pair<Tramo, qsizetype>> destinos;   // (run, its first position now)
+        qsizetype i = 0;
+        for (const Tramo& t : tramos) {
+            for (qsizetype p = t.desde; p < t.hasta; ++p)
+                m_orden.push_back(quint32(p));
+            destinos.push_back({t, i});
+            i += t.hasta - t.desde;
+        }
+        std::sort(destinos.begin(), destinos.end(),
+                  [](const auto& a, const auto& b) { return a.first.desde < b.first.desde; });
+        m_posicion.reserve(size_t(n));
+        for (const auto& [t, inicio] : destinos)
+            for (qsizetype k = 0; k < t.hasta - t.desde; ++k)
+                m_posicion.push_back(quint32(inicio + k));
+        return;
     }
+    // Rows appended since the last order are in their slots.
+    for (qsizetype p = qsizetype(m_orden.size()); p < n; ++p)
+        m_orden.push_back(quint32(p));
+    OrdenarEnTramos(m_orden, tramos);
+    bool identidad = true;
+    for (qsizetype i = 0; i < n && identidad; ++i)
+        identidad = m_orden[size_t(i)] == quint32(i);
     if (identidad) {
         m_orden.clear();
         m_posicion.clear();
         return;
     }
-    m_posicion.resize(orden.size());
-    for (size_t i = 0; i < orden.size(); ++i)
-        m_posicion[size_t(orden[i])] = qsizetype(i);
-    m_orden = std::move(orden);
+    // The position of each slot: only the runs that moved change it, unless it is not kept for every slot yet.
+    const bool entera = qsizetype(m_posicion.size()) == n;
+    m_posicion.resize(size_t(n));
+    qsizetype i = 0;
+    for (const Tramo& t : tramos) {
+        const qsizetype fin = i + (t.hasta - t.desde);
+        if (!entera || t.desde != i)
+            for (qsizetype q = i; q < fin; ++q)
+                m_posicion[size_t(m_orden[size_t(q)])] = quint32(q);
+        i = fin;
+    }
 }
 
 void FilasLado::Quitar(qsizetype desde, qsizetype hasta)

@@ -10,9 +10,60 @@
 
 #include "WorkbenchRow.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace conciliacion {
+
+// A new list order as runs of the positions before: the rows at positions [desde, hasta) come next, in their
+// order. A regroup that moves a few rows is a few runs, whatever the length of the list.
+struct Tramo {
+    qsizetype desde;
+    qsizetype hasta;
+    bool operator==(const Tramo&) const = default;
+};
+using Tramos = std::vector<Tramo>;
+// The runs of an order given position by position (origen[i] is the position before of the row now at i).
+Tramos TramosDeOrigen(const std::vector<qsizetype>& origen);
+// That order position by position.
+std::vector<qsizetype> OrigenDeTramos(const Tramos& tramos);
+// Whether the runs leave every row where it was.
+bool SinMover(const Tramos& tramos);
+// Adds the run [desde, hasta) at the end, joined to the last one when they meet.
+void AgregarTramo(Tramos& tramos, qsizetype desde, qsizetype hasta);
+
+// Puts the values of a vector in the new order. A few runs are moved in place, each rotated into its place:
+// no second vector is made for a list of a million rows when a handful of rows moved.
+template <typename T>
+void OrdenarEnTramos(std::vector<T>& valores, const Tramos& tramos)
+{
+    constexpr size_t kTramosEnSitio = 8;
+    if (tramos.size() > kTramosEnSitio) {
+        std::vector<T> nuevos;
+        nuevos.reserve(valores.size());
+        for (const Tramo& t : tramos)
+            nuevos.insert(nuevos.end(), valores.begin() + t.desde, valores.begin() + t.hasta);
+        valores = std::move(nuevos);
+        return;
+    }
+    // The runs not yet in place lie after the ones that are, each still whole: a rotation brings the next one
+    // forward and moves the others it passes further on.
+    std::vector<qsizetype> inicio;
+    for (const Tramo& t : tramos)
+        inicio.push_back(t.desde);
+    qsizetype i = 0;
+    for (size_t j = 0; j < tramos.size(); ++j) {
+        const qsizetype largo = tramos[j].hasta - tramos[j].desde;
+        const qsizetype desde = inicio[j];
+        if (desde != i) {
+            std::rotate(valores.begin() + i, valores.begin() + desde, valores.begin() + desde + largo);
+            for (size_t k = j + 1; k < tramos.size(); ++k)
+                if (inicio[k] >= i && inicio[k] < desde)
+                    inicio[k] += largo;
+        }
+        i += largo;
+    }
+}
 
 class FilasLado {
 public:
@@ -37,11 +88,11 @@ public:
     // ---- list order ----
     qsizetype Lugar(qsizetype posicion) const
     {
-        return posicion < qsizetype(m_orden.size()) ? m_orden[size_t(posicion)] : posicion;
+        return posicion < qsizetype(m_orden.size()) ? qsizetype(m_orden[size_t(posicion)]) : posicion;
     }
     qsizetype Posicion(qsizetype lugar) const
     {
-        return lugar < qsizetype(m_posicion.size()) ? m_posicion[size_t(lugar)] : lugar;
+        return lugar < qsizetype(m_posicion.size()) ? qsizetype(m_posicion[size_t(lugar)]) : lugar;
     }
     bool EnOrdenDeLista() const { return m_orden.empty(); }
     // The row at a list position, or in a slot, with its row text up to date.
@@ -62,8 +113,13 @@ public:
         Disponer();
         return m_filas;
     }
-    // The new list order: origen[i] is the position before of the row now at position i.
-    void Permutar(const std::vector<qsizetype>& origen);
+    // The new list order.
+    void Permutar(const Tramos& tramos);
+    // Whether the rows stand as a regroup left them: in the order of their icons' texts, each row text its
+    // icon's text. A regroup says so after its new order; a sort, rows added or an icon or row text changed
+    // since say otherwise.
+    bool EnOrdenDeGrupos() const { return m_enOrdenDeGrupos; }
+    void OrdenadaPorGrupos() { m_enOrdenDeGrupos = true; }
     // Takes the rows at positions [desde, hasta) out.
     void Quitar(qsizetype desde, qsizetype hasta);
 
@@ -90,12 +146,15 @@ private:
 
     mutable WorkbenchRows m_filas;              // by slot
     // Laying the rows out in list order changes none of what the class shows, so the members are mutable.
-    mutable std::vector<qsizetype> m_orden;     // slot at each list position; empty when they agree
-    mutable std::vector<qsizetype> m_posicion;  // list position of each slot; empty when they agree
+    // Four bytes a row: a new order writes them all, and at a million rows that is memory the system must hand
+    // over first.
+    mutable std::vector<quint32> m_orden;       // slot at each list position; empty when they agree
+    mutable std::vector<quint32> m_posicion;    // list position of each slot; empty when they agree
     mutable std::vector<quint8> m_estado;       // by slot
     mutable std::vector<quint8> m_icono;        // by slot
     mutable std::vector<PorId> m_porId;     // sorted by ID once m_porIdOrdenado
     mutable bool m_porIdOrdenado = true;
+    bool m_enOrdenDeGrupos = false;
 };
 
 } // namespace conciliacion

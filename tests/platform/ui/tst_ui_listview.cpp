@@ -244,6 +244,43 @@ private slots:
         QCOMPARE(l.shown(), l.texts());
     }
 
+    // The screen after a sort, alone or in the same turn of the event loop as rows added or removed: every row,
+    // the last one too, is shown where the list has it.
+    void screenAfterASort_data()
+    {
+        QTest::addColumn<int>("added");
+        QTest::addColumn<int>("removed");
+        QTest::newRow("sort alone") << 0 << 0;
+        QTest::newRow("rows added, then sorted") << 30 << 0;
+        QTest::newRow("rows removed, then sorted") << 0 << 30;
+    }
+    void screenAfterASort()
+    {
+        QFETCH(int, added);
+        QFETCH(int, removed);
+        ThreeColumnList l;
+        for (int i = 0; i < 200; ++i)
+            l.add(QStringLiteral("%1").arg(i, 3, 10, QLatin1Char('0')));
+        QCoreApplication::processEvents();
+        for (int i = 0; i < added; ++i)
+            l.add(QStringLiteral("n%1").arg(i));
+        for (int i = 0; i < removed; ++i)
+            l.lvw.ListItems().Remove(1);
+        l.lvw.setSortOrder(1);
+        l.lvw.setSorted(true);
+        QCoreApplication::processEvents();
+        const QStringList texts = l.texts();
+        QCOMPARE(texts.size(), 200 + added - removed);
+        for (int row : {0, 1, int(texts.size()) - 1}) {
+            const QModelIndex index = l.lvw.model()->index(row, 0);
+            l.lvw.scrollTo(index);
+            QCoreApplication::processEvents();
+            const QRect rect = l.lvw.visualRect(index);
+            QVERIFY(l.lvw.viewport()->rect().contains(rect.center()));
+            QCOMPARE(l.lvw.indexAt(rect.center()).data().toString(), texts[row]);
+        }
+    }
+
     void unsortedListKeepsItsOrder()
     {
         ThreeColumnList l;
