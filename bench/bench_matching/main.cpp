@@ -10,7 +10,7 @@
 #include "reconciliation/engine/Matching.h"
 #include "reconciliation/engine/MatchingReference.h"
 #include "reconciliation/engine/WorkbenchGroups.h"
-#include "reconciliation/engine/WorkbenchSession.h"
+#include "reconciliation/engine/SesionConciliacion.h"
 #include "reconciliation/engine/WorkbenchTotals.h"
 
 #include <QCoreApplication>

@@ -6,7 +6,7 @@
 //
 // The database work goes through the reconciliation store (Store.h) and the engine's steps (PasoCargar,
 // PasoConciliar, PasoLiberar, PasoFinalizar), which the window runs as their operator (OperadorVentana) and
-// whose outcome it shows; the lists are views over the rows of the workbench session (WorkbenchSession.h),
+// whose outcome it shows; the lists are views over the rows of the workbench session (SesionConciliacion.h),
 // which the handlers change.
 //
 // Files: FrmConcCuentas.cpp (load, reset, columns, mode), FrmConcCuentasDiseno.cpp (controls and layout),
@@ -21,7 +21,7 @@
 #include "ModeloLado.h"
 #include "reconciliation/engine/BloqueoDeInstancia.h"
 #include "reconciliation/engine/Store.h"
-#include "reconciliation/engine/WorkbenchSession.h"
+#include "reconciliation/engine/SesionConciliacion.h"
 #include "reconciliation/engine/WorkbenchRow.h"
 #include "platform/ado/Variant.h"
 #include "platform/suite/ControlArray.h"

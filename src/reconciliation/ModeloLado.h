@@ -4,7 +4,7 @@
 // as changed are repainted. Items keep their handles through sorting and grouping. Texts, icons and colours
 // belong to the session: writing them through an item raises the invalid-property error.
 
-#include "reconciliation/engine/WorkbenchSession.h"
+#include "reconciliation/engine/SesionConciliacion.h"
 #include "platform/ui/ListModel.h"
 
 namespace conciliacion {

@@ -6,7 +6,7 @@
 
 #include "reconciliation/engine/LinkListReconcile.h"
 #include "reconciliation/engine/WorkbenchGroups.h"
-#include "reconciliation/engine/WorkbenchSession.h"
+#include "reconciliation/engine/SesionConciliacion.h"
 
 #include <QRandomGenerator>
 #include <QtTest>

@@ -8,7 +8,7 @@
 #include "Aviso.h"
 #include "OperadorPaso.h"
 #include "Store.h"
-#include "WorkbenchSession.h"
+#include "SesionConciliacion.h"
 
 #include <optional>
 

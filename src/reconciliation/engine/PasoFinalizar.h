@@ -6,7 +6,7 @@
 
 #include "Aviso.h"
 #include "Store.h"
-#include "WorkbenchSession.h"
+#include "SesionConciliacion.h"
 
 #include <array>
 #include <optional>

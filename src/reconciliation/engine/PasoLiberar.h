@@ -5,7 +5,7 @@
 
 #include "OperadorPaso.h"
 #include "Store.h"
-#include "WorkbenchSession.h"
+#include "SesionConciliacion.h"
 
 namespace conciliacion {
 

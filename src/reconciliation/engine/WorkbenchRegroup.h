@@ -6,7 +6,7 @@
 // changed move, into their icon's place, and the order is told in runs; otherwise a counting sort of every
 // position. The outcome is the one AgruparConciliados gives on the rows in list order.
 
-#include "WorkbenchSideRows.h"
+#include "FilasLado.h"
 
 #include <array>
 

@@ -1,4 +1,4 @@
-#include "WorkbenchSideRows.h"
+#include "FilasLado.h"
 
 #include "LinkList.h"
 #include "WorkbenchGroups.h"

@@ -6,13 +6,13 @@
 //
 // The reconcile step (new rows found, linked, saved and grouped) reads and writes only the rows it changes, so
 // that it takes the same time on lists of any length; the operations that hand out all rows at once lay them
-// out in list order first (see WorkbenchSideRows.h).
+// out in list order first (see FilasLado.h).
 
 #include "LinkListReconcile.h"
 #include "Matching.h"
 #include "StoreTypes.h"
 #include "WorkbenchChecks.h"
-#include "WorkbenchSideRows.h"
+#include "FilasLado.h"
 #include "WorkbenchTotals.h"
 
 #include <QSet>
@@ -34,7 +34,7 @@ public:
     virtual void quitando(Lado, qsizetype /*desde*/, qsizetype /*cantidad*/) {}
     virtual void quitadas(Lado) {}
     virtual void reordenando(Lado) {}
-    // The new order in runs of the positions before (see WorkbenchSideRows.h).
+    // The new order in runs of the positions before (see FilasLado.h).
     virtual void reordenadas(Lado, const Tramos& /*tramos*/) {}
     // Rows whose mark, link list, colour or icon changed, ascending.
     virtual void cambiadas(Lado, const std::vector<qsizetype>& /*posiciones*/) {}

@@ -1,4 +1,4 @@
-#include "WorkbenchSession.h"
+#include "SesionConciliacion.h"
 
 #include "LinkList.h"
 #include "WorkbenchGroups.h"
