@@ -91,10 +91,44 @@ struct Via {
         h ^= h >> 33;
         return h;
     }
-    bool Iguales(const WorkbenchRow& a, const WorkbenchRow& b) const
+
+    // The right rows' texts of the via's boxes, each preceded by its length in two units, one row after another:
+    // a bucket is checked against a left row here, in one read, instead of through the right row and its texts.
+    // Offsets are kept in 32 bits: the texts of a list stay far below four thousand million units.
+    std::vector<char16_t> textos;
+
+    quint32 Guardar(const WorkbenchRow& fila)
+    {
+        const quint32 inicio = quint32(textos.size());
+        for (int caja : cajas) {
+            const QString& texto = TextoCaja(fila, caja);
+            const auto largo = quint32(texto.size());
+            textos.push_back(char16_t(largo & 0xFFFFu));
+            textos.push_back(char16_t(largo >> 16));
+            textos.insert(textos.end(), texto.utf16(), texto.utf16() + texto.size());
+        }
+        return inicio;
+    }
+    // The stored texts at `en`, box by box, and what follows them.
+    QStringView Texto(quint32& en) const
+    {
+        const qsizetype largo = qsizetype(textos[en]) | qsizetype(textos[en + 1]) << 16;
+        const QStringView texto(textos.data() + en + 2, largo);
+        en += quint32(2 + largo);
+        return texto;
+    }
+    const void* Direccion(quint32 en) const { return textos.data() + en; }
+    bool Iguales(const WorkbenchRow& izq, quint32 en) const
     {
         for (int caja : cajas)
-            if (TextoCaja(a, caja).compare(TextoCaja(b, caja), Qt::CaseInsensitive) != 0)
+            if (Texto(en).compare(TextoCaja(izq, caja), Qt::CaseInsensitive) != 0)
+                return false;
+        return true;
+    }
+    bool Iguales(quint32 a, quint32 b) const
+    {
+        for (size_t k = 0; k < cajas.size(); ++k)
+            if (Texto(a).compare(Texto(b), Qt::CaseInsensitive) != 0)
                 return false;
         return true;
     }
@@ -133,83 +167,111 @@ public:
         std::vector<bool> libres(static_cast<size_t>(n));
         std::vector<qint64> montos(m_importe ? size_t(n) : 0);
         std::vector<std::vector<quint64>> cubetas(Vias());
-        for (size_t v = 0; v < Vias(); ++v)
-            if (!Via_(v).cajas.empty())
+        std::vector<std::vector<quint32>> guardados(Vias());
+        m_rojo.resize(size_t(n));
+        for (size_t v = 0; v < Vias(); ++v) {
+            if (!Via_(v).cajas.empty()) {
                 cubetas[v].resize(size_t(n));
+                guardados[v].resize(size_t(n));
+            }
+        }
         for (qsizetype j = 0; j < n; ++j) {
             const WorkbenchRow& fila = derecha[size_t(j)];
+            m_rojo[size_t(j)] = fila.ForeColor == kColorRojo ? kRojoAntes : kSinRojo;
             libres[size_t(j)] = !fila.Checked;
             if (!libres[size_t(j)])
                 continue;
             if (m_importe)
                 montos[size_t(j)] = fila.ImporteMostrado().scaled();
-            for (size_t v = 0; v < Vias(); ++v)
-                if (!cubetas[v].empty())
+            for (size_t v = 0; v < Vias(); ++v) {
+                if (!cubetas[v].empty()) {
                     cubetas[v][size_t(j)] = Via_(v).Cubeta(fila);
+                    guardados[v][size_t(j)] = Via_(v).Guardar(fila);
+                }
+            }
         }
         for (size_t v = 0; v < Vias(); ++v)
-            Indexar(Via_(v), libres, montos, cubetas[v], v > 0);
+            Indexar(Via_(v), libres, montos, cubetas[v], guardados[v], v > 0);
     }
 
-    // Looking ahead. A left row's searches read a few lines of the long arrays that are not in the cache: the
-    // rows some places ahead of the one served have their lines asked for (Anticipar) and then their ranges
-    // found (Preparar), so that those reads overlap instead of waiting one after the other. The ranges depend
-    // only on the left row and the right rows' keys, which a run does not change.
+    // Where every unmarked left row's searches end, per via, found before the run in passes over the left list:
+    // they depend only on the left row and the right rows' keys, which a run does not change, and passes of
+    // independent steps let the reads of the long arrays overlap. A left row whose texts are not its bucket's
+    // (another text that shares the hash) gets an empty range: the rows of a bucket agree in their texts, so it
+    // agrees with none of them.
+    void Ubicar(const WorkbenchRows& izquierda)
+    {
+        const qsizetype n = qsizetype(izquierda.size());
+        std::vector<std::pair<qint64, qint64>> montos(static_cast<size_t>(n));
+        for (qsizetype i = 0; i < n; ++i)
+            montos[size_t(i)] = RangoMontos(izquierda[size_t(i)]);
+        std::vector<quint64> cubetas(static_cast<size_t>(n));
+        m_rangos.assign(Vias(), std::vector<RangoCorto>(size_t(n)));
+        for (size_t v = 0; v < Vias(); ++v) {
+            const Via& via = Via_(v);
+            const IndiceDerecho& indice = *via.indice;
+            std::vector<RangoCorto>& rangos = m_rangos[v];
+            for (qsizetype i = 0; i < n; ++i)
+                cubetas[size_t(i)] = izquierda[size_t(i)].Checked ? 0 : Cubeta(via, izquierda[size_t(i)]);
+            for (qsizetype i = 0; i < n; ++i) {
+                if (i + kAdelantoPasada < n)
+                    indice.Anticipar(cubetas[size_t(i + kAdelantoPasada)], montos[size_t(i + kAdelantoPasada)].first);
+                if (izquierda[size_t(i)].Checked)
+                    continue;
+                const IndiceDerecho::Rango r =
+                    indice.Buscar(cubetas[size_t(i)], montos[size_t(i)].first, montos[size_t(i)].second);
+                rangos[size_t(i)] = {qint32(r.desde), qint32(r.hasta), r.Vacio() ? 0 : indice.DatoEn(r.desde)};
+            }
+            if (via.cajas.empty())
+                continue;
+            for (qsizetype i = 0; i < n; ++i) {
+                if (i + kAdelantoPasada < n)
+                    __builtin_prefetch(via.Direccion(rangos[size_t(i + kAdelantoPasada)].texto));
+                const RangoCorto r = rangos[size_t(i)];
+                if (r.desde < r.hasta && !via.Iguales(izquierda[size_t(i)], r.texto))
+                    rangos[size_t(i)] = {};
+            }
+        }
+    }
+
+    // Looking ahead in the run: the slots that serving left row i will read in the trees (Anticipar), and some
+    // rows later the likely partner's slot in every index (AnticiparPareja), asked for before they are needed.
     static constexpr qsizetype kAdelanto = 8;
+    static constexpr qsizetype kAdelantoPasada = 32;
 
-    void Anticipar(qsizetype i, const WorkbenchRow& izq)
+    void Anticipar(qsizetype i) const
     {
-        Pendiente& p = m_pendientes[size_t(i % qsizetype(m_pendientes.size()))];
-        p.fila = i;
-        p.listo = false;
-        const qint64 desde = RangoMontos(izq).first;
         for (size_t v = 0; v < Vias(); ++v) {
-            p.cubetas[v] = Cubeta(Via_(v), izq);
-            Via_(v).indice->Anticipar(p.cubetas[v], desde);
+            const IndiceDerecho::Rango r = Rango(v, i);
+            Via_(v).indice->Anticipar(r);
+            if (v == 0 && !r.Vacio())
+                __builtin_prefetch(m_completa.indice->EntradaEn(r.desde));
         }
     }
 
-    void Preparar(qsizetype i, const WorkbenchRow& izq)
+    void AnticiparPareja(qsizetype i) const
     {
-        Pendiente& p = m_pendientes[size_t(i % qsizetype(m_pendientes.size()))];
-        if (p.fila != i)
+        const IndiceDerecho::Rango r = Rango(0, i);
+        if (r.Vacio())
             return;
-        const auto [desde, hasta] = RangoMontos(izq);
-        for (size_t v = 0; v < Vias(); ++v) {
-            p.rangos[v] = Via_(v).indice->Buscar(p.cubetas[v], desde, hasta);
-            Via_(v).indice->Anticipar(p.rangos[v]);
-        }
-        // The likely partner: its row is read to check the texts and its slots are freed in every index.
-        if (!p.rangos[0].Vacio()) {
-            const qsizetype fila = m_completa.indice->FilaEn(p.rangos[0].desde);
-            __builtin_prefetch(&m_derecha[size_t(fila)]);
-            for (size_t v = 0; v < Vias(); ++v)
-                Via_(v).indice->AnticiparFila(fila);
-        }
-        p.listo = true;
+        const qsizetype fila = m_completa.indice->FilaEn(r.desde);
+        __builtin_prefetch(&m_derecha[size_t(fila)]);
+        for (size_t v = 0; v < Vias(); ++v)
+            Via_(v).indice->AnticiparFila(fila);
     }
 
     // Serves unmarked left row i; its partner's position, kNinguna when it found none.
     qsizetype Servir(qsizetype i, WorkbenchRow& izq)
     {
-        const auto [desde, hasta] = RangoMontos(izq);
-        const Pendiente& p = m_pendientes[size_t(i % qsizetype(m_pendientes.size()))];
-        const bool listo = p.fila == i && p.listo;
-        const auto rangoDe = [&](size_t v) {
-            return listo ? p.rangos[v] : Via_(v).indice->Buscar(Cubeta(Via_(v), izq), desde, hasta);
-        };
-        const qsizetype pareja = PrimeraLibre(m_completa, izq, rangoDe(0));
+        const qsizetype pareja = PrimeraLibre(0, i);
         bool parcial = false;
         for (size_t v = 1; v < Vias(); ++v) {
-            Via& via = Via_(v);
-            const IndiceDerecho::Rango rango = rangoDe(v);
-            IndiceDerecho& indice = *via.indice;
-            if (PrimeraLibre(via, izq, rango) >= pareja)
+            if (PrimeraLibre(v, i) >= pareja)
                 continue;
             parcial = true;
-            indice.TomarVivas(rango, pareja, [&](qsizetype fila) {
-                if (m_derecha[fila].ForeColor != kColorRojo) {
-                    m_derecha[fila].ForeColor = kColorRojo;
+            Via_(v).indice->TomarVivas(Rango(v, i), pareja, [&](qsizetype fila) {
+                if (m_rojo[size_t(fila)] == kSinRojo) {
+                    m_rojo[size_t(fila)] = kPintada;
                     Anotar(fila);
                 }
                 for (Via& otra : m_parciales)
@@ -231,18 +293,39 @@ public:
         return pareja;
     }
 
+    // The right rows painted red in the run get their colour now, in list order, unless a later left row paired
+    // them (then they are black already).
+    void Pintar()
+    {
+        for (size_t j = 0; j < m_rojo.size(); ++j)
+            if (m_rojo[j] == kPintada && !m_derecha[j].Checked)
+                m_derecha[j].ForeColor = kColorRojo;
+    }
+
 private:
-    // What looking ahead found for a left row: per via (the full one first), its bucket and its range.
-    struct Pendiente {
-        qsizetype fila = -1;
-        bool listo = false;
-        std::array<quint64, 1 + kCantidadCajas> cubetas{};
-        std::array<IndiceDerecho::Rango, 1 + kCantidadCajas> rangos{};
+    // A right row's red: not red, red before the run, or painted in it (written by Pintar).
+    enum : quint8 { kSinRojo, kRojoAntes, kPintada };
+    struct RangoCorto {
+        qint32 desde = 0;
+        qint32 hasta = 0;
+        quint32 texto = 0;   // where the bucket's texts are stored (Via::textos)
     };
 
     size_t Vias() const { return 1 + m_parciales.size(); }
     Via& Via_(size_t v) { return v == 0 ? m_completa : m_parciales[v - 1]; }
+    const Via& Via_(size_t v) const { return v == 0 ? m_completa : m_parciales[v - 1]; }
     static quint64 Cubeta(const Via& via, const WorkbenchRow& izq) { return via.cajas.empty() ? 0 : via.Cubeta(izq); }
+    IndiceDerecho::Rango Rango(size_t v, qsizetype i) const
+    {
+        const RangoCorto r = m_rangos[v][size_t(i)];
+        return {r.desde, r.hasta};
+    }
+    // The first free row of left row i's range in via v, kNinguna when there is none.
+    qsizetype PrimeraLibre(size_t v, qsizetype i) const
+    {
+        const IndiceDerecho::Rango r = Rango(v, i);
+        return r.Vacio() ? kNinguna : Via_(v).indice->PrimeraLibre(r);
+    }
 
     void Anotar(qsizetype fila)
     {
@@ -253,11 +336,12 @@ private:
     // The via's index over the right rows. Rows of one bucket must agree in their texts: when two that differ
     // share a hash, the index is made again with another seed.
     void Indexar(Via& via, const std::vector<bool>& libres, const std::vector<qint64>& montos,
-                 std::vector<quint64>& cubetas, bool conVivas)
+                 std::vector<quint64>& cubetas, const std::vector<quint32>& textos, bool conVivas)
     {
         for (quint64 intento = 0;; ++intento) {
             via.indice.emplace(qsizetype(m_derecha.size()), libres, conVivas, [&](qsizetype j) {
-                return ClaveDerecha{cubetas.empty() ? 0 : cubetas[size_t(j)], montos.empty() ? 0 : montos[size_t(j)]};
+                return ClaveDerecha{cubetas.empty() ? 0 : cubetas[size_t(j)], montos.empty() ? 0 : montos[size_t(j)],
+                                    textos.empty() ? 0 : textos[size_t(j)]};
             });
             if (via.cajas.empty() || SinChoques(via))
                 return;
@@ -273,22 +357,9 @@ private:
         const IndiceDerecho& indice = *via.indice;
         for (qsizetype lugar = 1; lugar < indice.Lugares(); ++lugar)
             if (indice.CubetaEn(lugar) == indice.CubetaEn(lugar - 1)
-                && !via.Iguales(m_derecha[indice.FilaEn(lugar)], m_derecha[indice.FilaEn(lugar - 1)]))
+                && !via.Iguales(indice.DatoEn(lugar), indice.DatoEn(lugar - 1)))
                 return false;
         return true;
-    }
-
-    // The first free row of the range, kNinguna when there is none or when the bucket's texts are not the left
-    // row's (another text that shares the hash). The rows of a bucket agree in their texts, so the row found
-    // stands for all; it is the row the caller goes on to read anyway.
-    qsizetype PrimeraLibre(const Via& via, const WorkbenchRow& izq, IndiceDerecho::Rango rango) const
-    {
-        if (rango.Vacio())
-            return kNinguna;
-        const qsizetype fila = via.indice->PrimeraLibre(rango);
-        if (fila == kNinguna || via.cajas.empty() || via.Iguales(izq, m_derecha[fila]))
-            return fila;
-        return kNinguna;
     }
 
     // Amounts a left row agrees with: within the tolerance, or only its own amount when the tolerance is
@@ -310,7 +381,8 @@ private:
     Via m_completa;
     std::vector<Via> m_parciales;
     std::vector<qsizetype>* m_cambiadas;
-    std::array<Pendiente, 2 * kAdelanto + 1> m_pendientes;   // by row, modulo: the served row's stays
+    std::vector<quint8> m_rojo;                       // by right row
+    std::vector<std::vector<RangoCorto>> m_rangos;    // by via, then left row
 };
 
 } // namespace
@@ -329,6 +401,7 @@ ResultadoComparacion Comparar(WorkbenchRows& izquierda, WorkbenchRows& derecha,
     suite::PresupuestoTiempo presupuesto;
     const qsizetype total = qsizetype(izquierda.size());
     const qsizetype derechas = qsizetype(derecha.size());
+    emparejador.Ubicar(izquierda);
     int individual = 0;
     for (qsizetype i = 0; i < total; ++i) {
         if (avance && presupuesto.Vencido() && avance(i, total, individual)) {
@@ -337,10 +410,10 @@ ResultadoComparacion Comparar(WorkbenchRows& izquierda, WorkbenchRows& derecha,
         }
         const qsizetype lejos = i + 2 * Emparejador::kAdelanto;
         if (lejos < total && !izquierda[lejos].Checked)
-            emparejador.Anticipar(lejos, izquierda[lejos]);
+            emparejador.Anticipar(lejos);
         const qsizetype cerca = i + Emparejador::kAdelanto;
-        if (cerca < total)
-            emparejador.Preparar(cerca, izquierda[cerca]);
+        if (cerca < total && !izquierda[cerca].Checked)
+            emparejador.AnticiparPareja(cerca);
         WorkbenchRow& izq = izquierda[i];
         if (izq.Checked)
             continue;
@@ -352,6 +425,7 @@ ResultadoComparacion Comparar(WorkbenchRows& izquierda, WorkbenchRows& derecha,
             ++resultado.pares;
         individual = pareja == kNinguna ? 100 : int((pareja + 1) * 100 / derechas);
     }
+    emparejador.Pintar();
     if (cambiadas) {
         // A right row painted red and then paired is told once.
         std::vector<qsizetype>& d = cambiadas->derecha;

@@ -45,7 +45,7 @@ IndiceDerecho::IndiceDerecho(qsizetype filas, const std::vector<bool>& incluir, 
     for (qsizetype j = 0; j < filas; ++j) {
         if (incluir[size_t(j)]) {
             const ClaveDerecha c = clave(j);
-            m_entradas.push_back({c.cubeta, c.monto, qint32(j)});
+            m_entradas.push_back({c.cubeta, c.monto, qint32(j), c.dato});
         }
     }
     // Rows with equal keys stay in list order.

@@ -43,6 +43,7 @@ private:
 struct ClaveDerecha {
     quint64 cubeta = 0;
     qint64 monto = 0;
+    quint32 dato = 0;   // carried along for the caller, no part of the order
 };
 
 class IndiceDerecho {
@@ -70,6 +71,9 @@ public:
     qsizetype FilaEn(qsizetype lugar) const { return m_entradas[size_t(lugar)].fila; }
     qsizetype Lugares() const { return qsizetype(m_entradas.size()); }
     quint64 CubetaEn(qsizetype lugar) const { return m_entradas[size_t(lugar)].cubeta; }
+    quint32 DatoEn(qsizetype lugar) const { return m_entradas[size_t(lugar)].dato; }
+    // The slot's entry, to be read ahead of time.
+    const void* EntradaEn(qsizetype lugar) const { return &m_entradas[size_t(lugar)]; }
 
     // Every live row of the range with a position below `limite`, in position order, is handed to fn and
     // leaves the live set.
@@ -90,6 +94,7 @@ private:
         quint64 cubeta;
         qint64 monto;
         qint32 fila;
+        quint32 dato;
     };
     // Every kPaso-th key, small enough to stay in the cache, so that a search reads few lines of the entries.
     static constexpr qsizetype kPaso = 16;
