@@ -79,8 +79,11 @@ class MatchingEquivalenceTest : public QObject {
     {
         const WorkbenchRows izq0 = g.Lista(nIzq, variedad);
         const WorkbenchRows der0 = g.Lista(nDer, variedad);
-        const OpcionesComparacion o = g.Opciones();
+        Comparar(izq0, der0, g.Opciones());
+    }
 
+    void Comparar(const WorkbenchRows& izq0, const WorkbenchRows& der0, const OpcionesComparacion& o)
+    {
         WorkbenchRows izqR = izq0, derR = der0;
         Totales totalesR = CalcularTotales(izqR, derR, 2);
         const ResultadoComparacion r = CompararReferencia(izqR, derR, o, totalesR, 2);
@@ -108,6 +111,7 @@ private slots:
     void smallLists_data();
     void smallLists();
     void largerListsWithManyCollisions();
+    void longLeftListAgainstAShortRightOne();
 };
 
 void MatchingEquivalenceTest::smallLists_data()
@@ -136,6 +140,26 @@ void MatchingEquivalenceTest::largerListsWithManyCollisions()
     Generador g{QRandomGenerator(77)};
     for (int vuelta = 0; vuelta < 40; ++vuelta) {
         Comparar(g, 150 + g.azar.bounded(100), 150 + g.azar.bounded(100), 3 + vuelta % 5);
+        if (QTest::currentTestFailed())
+            return;
+    }
+}
+
+// A left list long enough for the matcher to spread its searches over several threads, against a right list
+// short enough for the reference. Most right lines carry a voucher no left line has, so that they stay free to
+// the end of the left list and every left line whose amount they share turns red.
+void MatchingEquivalenceTest::longLeftListAgainstAShortRightOne()
+{
+    Generador g{QRandomGenerator(31)};
+    for (int vuelta = 0; vuelta < 4; ++vuelta) {
+        const WorkbenchRows izq = g.Lista(140000 + g.azar.bounded(1000), 3 + vuelta);
+        WorkbenchRows der = g.Lista(40 + g.azar.bounded(40), 3 + vuelta);
+        for (size_t j = 0; j < der.size(); ++j)
+            if (j % 4 != 0)
+                der[j].Comprobante = QStringLiteral("solo derecha %1").arg(j);
+        OpcionesComparacion o = g.Opciones();
+        o.cajas[cajaComprobante] = true;
+        Comparar(izq, der, o);
         if (QTest::currentTestFailed())
             return;
     }

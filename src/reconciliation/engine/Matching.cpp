@@ -3,8 +3,11 @@
 #include "MatchingIndex.h"
 #include "platform/suite/base/PresupuestoTiempo.h"
 
+#include <QThread>
+
 #include <algorithm>
 #include <limits>
+#include <memory>
 #include <optional>
 
 namespace conciliacion {
@@ -134,6 +137,23 @@ struct Via {
     }
 };
 
+// Runs trabajo(desde, hasta) over consecutive stretches of [0, n), one per core up to four, the first on the
+// calling thread. Each stretch writes only its own results, so the outcome is the same on any number of cores.
+template <typename Trabajo>
+void PorTramos(qsizetype n, Trabajo&& trabajo)
+{
+    constexpr qsizetype kMinimoPorHilo = 1 << 15;   // below this a thread costs more than it saves
+    const qsizetype hilos = std::clamp<qsizetype>(n / kMinimoPorHilo, 1, std::min(4, QThread::idealThreadCount()));
+    std::vector<std::unique_ptr<QThread>> otros;
+    for (qsizetype k = 1; k < hilos; ++k) {
+        otros.emplace_back(QThread::create([&trabajo, n, hilos, k] { trabajo(n * k / hilos, n * (k + 1) / hilos); }));
+        otros.back()->start();
+    }
+    trabajo(0, n / hilos);
+    for (const std::unique_ptr<QThread>& hilo : otros)
+        hilo->wait();
+}
+
 qint64 Saturado(__int128 valor)
 {
     constexpr qint64 kMax = std::numeric_limits<qint64>::max();
@@ -145,9 +165,8 @@ qint64 Saturado(__int128 valor)
 // row agrees with in part (the amount's candidates when the amount is chosen, else one per text box).
 class Emparejador {
 public:
-    Emparejador(WorkbenchRows& derecha, const std::array<bool, kCantidadCajas>& cajas, ado::Currency tolerancia,
-                std::vector<qsizetype>* cambiadas)
-        : m_derecha(derecha), m_importe(cajas[cajaImporte]), m_tolerancia(tolerancia), m_cambiadas(cambiadas)
+    Emparejador(WorkbenchRows& derecha, const std::array<bool, kCantidadCajas>& cajas, ado::Currency tolerancia)
+        : m_derecha(derecha), m_importe(cajas[cajaImporte]), m_tolerancia(tolerancia)
     {
         std::vector<int> textos;
         for (int caja : {cajaFecha, cajaVencimiento, cajaTC, cajaComprobante, cajaConcepto})
@@ -168,7 +187,7 @@ public:
         std::vector<qint64> montos(m_importe ? size_t(n) : 0);
         std::vector<std::vector<quint64>> cubetas(Vias());
         std::vector<std::vector<quint32>> guardados(Vias());
-        m_rojo.resize(size_t(n));
+        m_estado.resize(size_t(n));
         for (size_t v = 0; v < Vias(); ++v) {
             if (!Via_(v).cajas.empty()) {
                 cubetas[v].resize(size_t(n));
@@ -177,7 +196,7 @@ public:
         }
         for (qsizetype j = 0; j < n; ++j) {
             const WorkbenchRow& fila = derecha[size_t(j)];
-            m_rojo[size_t(j)] = fila.ForeColor == kColorRojo ? kRojoAntes : kSinRojo;
+            m_estado[size_t(j)] = fila.ForeColor == kColorRojo ? kRoja : 0;
             libres[size_t(j)] = !fila.Checked;
             if (!libres[size_t(j)])
                 continue;
@@ -202,34 +221,41 @@ public:
     void Ubicar(const WorkbenchRows& izquierda)
     {
         const qsizetype n = qsizetype(izquierda.size());
-        std::vector<std::pair<qint64, qint64>> montos(static_cast<size_t>(n));
-        for (qsizetype i = 0; i < n; ++i)
-            montos[size_t(i)] = RangoMontos(izquierda[size_t(i)]);
-        std::vector<quint64> cubetas(static_cast<size_t>(n));
         m_rangos.assign(Vias(), std::vector<RangoCorto>(size_t(n)));
+        PorTramos(n, [&](qsizetype desde, qsizetype hasta) { Ubicar(izquierda, desde, hasta); });
+    }
+
+    // Left rows [desde, hasta): the reads are shared, each stretch writes only its own ranges.
+    void Ubicar(const WorkbenchRows& izquierda, qsizetype desde, qsizetype hasta)
+    {
+        const qsizetype n = hasta - desde;
+        const auto fila = [&](qsizetype k) -> const WorkbenchRow& { return izquierda[size_t(desde + k)]; };
+        std::vector<std::pair<qint64, qint64>> montos(static_cast<size_t>(n));
+        for (qsizetype k = 0; k < n; ++k)
+            montos[size_t(k)] = RangoMontos(fila(k));
+        std::vector<quint64> cubetas(static_cast<size_t>(n));
         for (size_t v = 0; v < Vias(); ++v) {
             const Via& via = Via_(v);
             const IndiceDerecho& indice = *via.indice;
-            std::vector<RangoCorto>& rangos = m_rangos[v];
-            for (qsizetype i = 0; i < n; ++i)
-                cubetas[size_t(i)] = izquierda[size_t(i)].Checked ? 0 : Cubeta(via, izquierda[size_t(i)]);
-            for (qsizetype i = 0; i < n; ++i) {
-                if (i + kAdelantoPasada < n)
-                    indice.Anticipar(cubetas[size_t(i + kAdelantoPasada)], montos[size_t(i + kAdelantoPasada)].first);
-                if (izquierda[size_t(i)].Checked)
+            RangoCorto* rangos = m_rangos[v].data() + desde;
+            for (qsizetype k = 0; k < n; ++k)
+                cubetas[size_t(k)] = fila(k).Checked ? 0 : Cubeta(via, fila(k));
+            for (qsizetype k = 0; k < n; ++k) {
+                if (k + kAdelantoPasada < n)
+                    indice.Anticipar(cubetas[size_t(k + kAdelantoPasada)], montos[size_t(k + kAdelantoPasada)].first);
+                if (fila(k).Checked)
                     continue;
                 const IndiceDerecho::Rango r =
-                    indice.Buscar(cubetas[size_t(i)], montos[size_t(i)].first, montos[size_t(i)].second);
-                rangos[size_t(i)] = {qint32(r.desde), qint32(r.hasta), r.Vacio() ? 0 : indice.DatoEn(r.desde)};
+                    indice.Buscar(cubetas[size_t(k)], montos[size_t(k)].first, montos[size_t(k)].second);
+                rangos[k] = {qint32(r.desde), qint32(r.hasta), r.Vacio() ? 0 : indice.DatoEn(r.desde)};
             }
             if (via.cajas.empty())
                 continue;
-            for (qsizetype i = 0; i < n; ++i) {
-                if (i + kAdelantoPasada < n)
-                    __builtin_prefetch(via.Direccion(rangos[size_t(i + kAdelantoPasada)].texto));
-                const RangoCorto r = rangos[size_t(i)];
-                if (r.desde < r.hasta && !via.Iguales(izquierda[size_t(i)], r.texto))
-                    rangos[size_t(i)] = {};
+            for (qsizetype k = 0; k < n; ++k) {
+                if (k + kAdelantoPasada < n)
+                    __builtin_prefetch(via.Direccion(rangos[k + kAdelantoPasada].texto));
+                if (rangos[k].desde < rangos[k].hasta && !via.Iguales(fila(k), rangos[k].texto))
+                    rangos[k] = {};
             }
         }
     }
@@ -270,10 +296,8 @@ public:
                 continue;
             parcial = true;
             Via_(v).indice->TomarVivas(Rango(v, i), pareja, [&](qsizetype fila) {
-                if (m_rojo[size_t(fila)] == kSinRojo) {
-                    m_rojo[size_t(fila)] = kPintada;
-                    Anotar(fila);
-                }
+                if (!(m_estado[size_t(fila)] & kRoja))
+                    m_estado[size_t(fila)] = kRoja | kPintada | kCambiada;
                 for (Via& otra : m_parciales)
                     otra.indice->QuitarViva(fila);
             });
@@ -284,7 +308,7 @@ public:
             return kNinguna;
         izq.Checked = m_derecha[pareja].Checked = true;
         izq.ForeColor = m_derecha[pareja].ForeColor = kColorNegro;
-        Anotar(pareja);
+        m_estado[size_t(pareja)] |= kCambiada;
         m_completa.indice->QuitarLibre(pareja);
         for (Via& via : m_parciales) {
             via.indice->QuitarLibre(pareja);
@@ -294,17 +318,25 @@ public:
     }
 
     // The right rows painted red in the run get their colour now, in list order, unless a later left row paired
-    // them (then they are black already).
-    void Pintar()
+    // them (then they are black already); the positions of the right rows the run changed, ascending.
+    std::vector<qsizetype> Pintar()
     {
-        for (size_t j = 0; j < m_rojo.size(); ++j)
-            if (m_rojo[j] == kPintada && !m_derecha[j].Checked)
+        std::vector<qsizetype> cambiadas;
+        for (size_t j = 0; j < m_estado.size(); ++j) {
+            if (!(m_estado[j] & kCambiada))
+                continue;
+            if ((m_estado[j] & kPintada) && !m_derecha[j].Checked)
                 m_derecha[j].ForeColor = kColorRojo;
+            cambiadas.push_back(qsizetype(j));
+        }
+        return cambiadas;
     }
 
 private:
     // A right row's red: not red, red before the run, or painted in it (written by Pintar).
-    enum : quint8 { kSinRojo, kRojoAntes, kPintada };
+    // A right row's state in the run: red (before the run or painted in it), painted in the run (written by
+    // Pintar), changed in mark or colour.
+    enum : quint8 { kRoja = 1, kPintada = 2, kCambiada = 4 };
     struct RangoCorto {
         qint32 desde = 0;
         qint32 hasta = 0;
@@ -325,12 +357,6 @@ private:
     {
         const IndiceDerecho::Rango r = Rango(v, i);
         return r.Vacio() ? kNinguna : Via_(v).indice->PrimeraLibre(r);
-    }
-
-    void Anotar(qsizetype fila)
-    {
-        if (m_cambiadas)
-            m_cambiadas->push_back(fila);
     }
 
     // The via's index over the right rows. Rows of one bucket must agree in their texts: when two that differ
@@ -380,8 +406,7 @@ private:
     ado::Currency m_tolerancia;
     Via m_completa;
     std::vector<Via> m_parciales;
-    std::vector<qsizetype>* m_cambiadas;
-    std::vector<quint8> m_rojo;                       // by right row
+    std::vector<quint8> m_estado;                     // by right row
     std::vector<std::vector<RangoCorto>> m_rangos;    // by via, then left row
 };
 
@@ -396,7 +421,7 @@ ResultadoComparacion Comparar(WorkbenchRows& izquierda, WorkbenchRows& derecha,
     if (resultado.estado != EstadoComparacion::Terminada)
         return resultado;
     const std::array<bool, kCantidadCajas> cajas = CajasElegidas(opciones, resultado.todasLasCajas);
-    Emparejador emparejador(derecha, cajas, opciones.tolerancia, cambiadas ? &cambiadas->derecha : nullptr);
+    Emparejador emparejador(derecha, cajas, opciones.tolerancia);
 
     suite::PresupuestoTiempo presupuesto;
     const qsizetype total = qsizetype(izquierda.size());
@@ -425,13 +450,9 @@ ResultadoComparacion Comparar(WorkbenchRows& izquierda, WorkbenchRows& derecha,
             ++resultado.pares;
         individual = pareja == kNinguna ? 100 : int((pareja + 1) * 100 / derechas);
     }
-    emparejador.Pintar();
-    if (cambiadas) {
-        // A right row painted red and then paired is told once.
-        std::vector<qsizetype>& d = cambiadas->derecha;
-        std::sort(d.begin(), d.end());
-        d.erase(std::unique(d.begin(), d.end()), d.end());
-    }
+    std::vector<qsizetype> pintadas = emparejador.Pintar();
+    if (cambiadas)
+        cambiadas->derecha = std::move(pintadas);
     return resultado;
 }
 
