@@ -112,6 +112,7 @@ private slots:
     void smallLists();
     void largerListsWithManyCollisions();
     void longLeftListAgainstAShortRightOne();
+    void shortLeftListAgainstALongRightOne();
 };
 
 void MatchingEquivalenceTest::smallLists_data()
@@ -157,6 +158,26 @@ void MatchingEquivalenceTest::longLeftListAgainstAShortRightOne()
         for (size_t j = 0; j < der.size(); ++j)
             if (j % 4 != 0)
                 der[j].Comprobante = QStringLiteral("solo derecha %1").arg(j);
+        OpcionesComparacion o = g.Opciones();
+        o.cajas[cajaComprobante] = true;
+        Comparar(izq, der, o);
+        if (QTest::currentTestFailed())
+            return;
+    }
+}
+
+// A right list long enough for the matcher to read it over several threads, each right line with a voucher of its
+// own, against a short left list whose vouchers name right lines anywhere in the list, in other letter case.
+void MatchingEquivalenceTest::shortLeftListAgainstALongRightOne()
+{
+    Generador g{QRandomGenerator(53)};
+    for (int vuelta = 0; vuelta < 4; ++vuelta) {
+        WorkbenchRows der = g.Lista(140000 + g.azar.bounded(1000), 3 + vuelta);
+        for (size_t j = 0; j < der.size(); ++j)
+            der[j].Comprobante = QStringLiteral("cpte %1").arg(j);
+        WorkbenchRows izq = g.Lista(60, 3 + vuelta);
+        for (WorkbenchRow& f : izq)
+            f.Comprobante = QStringLiteral("CPTE %1").arg(g.azar.bounded(int(der.size()) + 1000));
         OpcionesComparacion o = g.Opciones();
         o.cajas[cajaComprobante] = true;
         Comparar(izq, der, o);

@@ -100,15 +100,16 @@ struct Via {
     // Offsets are kept in 32 bits: the texts of a list stay far below four thousand million units.
     std::vector<char16_t> textos;
 
-    quint32 Guardar(const WorkbenchRow& fila)
+    // Appends the row's texts to `destino` (this via's or a stretch's, joined later); where they begin.
+    quint32 Guardar(const WorkbenchRow& fila, std::vector<char16_t>& destino) const
     {
-        const quint32 inicio = quint32(textos.size());
+        const quint32 inicio = quint32(destino.size());
         for (int caja : cajas) {
             const QString& texto = TextoCaja(fila, caja);
             const auto largo = quint32(texto.size());
-            textos.push_back(char16_t(largo & 0xFFFFu));
-            textos.push_back(char16_t(largo >> 16));
-            textos.insert(textos.end(), texto.utf16(), texto.utf16() + texto.size());
+            destino.push_back(char16_t(largo & 0xFFFFu));
+            destino.push_back(char16_t(largo >> 16));
+            destino.insert(destino.end(), texto.utf16(), texto.utf16() + texto.size());
         }
         return inicio;
     }
@@ -137,21 +138,50 @@ struct Via {
     }
 };
 
-// Runs trabajo(desde, hasta) over consecutive stretches of [0, n), one per core up to four, the first on the
-// calling thread. Each stretch writes only its own results, so the outcome is the same on any number of cores.
+// Runs trabajo(k) for every k in [0, cuantos): when `aparte`, each on a thread of its own but the first, which
+// runs on the calling thread; else one after another on the calling thread.
+template <typename Trabajo>
+void EnHilos(qsizetype cuantos, bool aparte, Trabajo&& trabajo)
+{
+    if (!aparte) {
+        for (qsizetype k = 0; k < cuantos; ++k)
+            trabajo(k);
+        return;
+    }
+    std::vector<std::unique_ptr<QThread>> otros;
+    for (qsizetype k = 1; k < cuantos; ++k) {
+        otros.emplace_back(QThread::create([&trabajo, k] { trabajo(k); }));
+        otros.back()->start();
+    }
+    if (cuantos > 0)
+        trabajo(0);
+    for (const std::unique_ptr<QThread>& hilo : otros)
+        hilo->wait();
+}
+
+// Long lists are worked in consecutive stretches, one per core up to four, each writing only its own results,
+// so that the outcome is the same on any number of cores. Tramos(n) is how many stretches [0, n) is cut into,
+// Tramo(n, tramos, k) where stretch k begins and ends.
+qsizetype Tramos(qsizetype n)
+{
+    constexpr qsizetype kMinimoPorHilo = 1 << 15;   // below this a thread costs more than it saves
+    return std::clamp<qsizetype>(n / kMinimoPorHilo, 1, std::min(4, QThread::idealThreadCount()));
+}
+
+std::pair<qsizetype, qsizetype> Tramo(qsizetype n, qsizetype tramos, qsizetype k)
+{
+    return {n * k / tramos, n * (k + 1) / tramos};
+}
+
+// Runs trabajo(tramo, desde, hasta) over the stretches of [0, n).
 template <typename Trabajo>
 void PorTramos(qsizetype n, Trabajo&& trabajo)
 {
-    constexpr qsizetype kMinimoPorHilo = 1 << 15;   // below this a thread costs more than it saves
-    const qsizetype hilos = std::clamp<qsizetype>(n / kMinimoPorHilo, 1, std::min(4, QThread::idealThreadCount()));
-    std::vector<std::unique_ptr<QThread>> otros;
-    for (qsizetype k = 1; k < hilos; ++k) {
-        otros.emplace_back(QThread::create([&trabajo, n, hilos, k] { trabajo(n * k / hilos, n * (k + 1) / hilos); }));
-        otros.back()->start();
-    }
-    trabajo(0, n / hilos);
-    for (const std::unique_ptr<QThread>& hilo : otros)
-        hilo->wait();
+    const qsizetype tramos = Tramos(n);
+    EnHilos(tramos, true, [&](qsizetype k) {
+        const auto [desde, hasta] = Tramo(n, tramos, k);
+        trabajo(k, desde, hasta);
+    });
 }
 
 qint64 Saturado(__int128 valor)
@@ -168,22 +198,23 @@ public:
     Emparejador(WorkbenchRows& derecha, const std::array<bool, kCantidadCajas>& cajas, ado::Currency tolerancia)
         : m_derecha(derecha), m_importe(cajas[cajaImporte]), m_tolerancia(tolerancia)
     {
-        std::vector<int> textos;
+        std::vector<int> cajasDeTexto;
         for (int caja : {cajaFecha, cajaVencimiento, cajaTC, cajaComprobante, cajaConcepto})
             if (cajas[caja])
-                textos.push_back(caja);
-        m_completa.cajas = textos;
+                cajasDeTexto.push_back(caja);
+        m_completa.cajas = cajasDeTexto;
         if (m_importe) {
             m_parciales.emplace_back();   // by amount alone
         } else {
-            for (int caja : textos) {
+            for (int caja : cajasDeTexto) {
                 m_parciales.emplace_back();
                 m_parciales.back().cajas = {caja};
             }
         }
-        // One pass over the right rows for every key, which are then sorted into each via's index.
+        // One pass over the right rows for every key, in stretches, which are then sorted into each via's index,
+        // the indexes side by side. Each stretch keeps its texts apart; they are joined in list order.
         const qsizetype n = qsizetype(derecha.size());
-        std::vector<bool> libres(static_cast<size_t>(n));
+        std::vector<quint8> libres(static_cast<size_t>(n));
         std::vector<qint64> montos(m_importe ? size_t(n) : 0);
         std::vector<std::vector<quint64>> cubetas(Vias());
         std::vector<std::vector<quint32>> guardados(Vias());
@@ -194,23 +225,39 @@ public:
                 guardados[v].resize(size_t(n));
             }
         }
-        for (qsizetype j = 0; j < n; ++j) {
-            const WorkbenchRow& fila = derecha[size_t(j)];
-            m_estado[size_t(j)] = fila.ForeColor == kColorRojo ? kRoja : 0;
-            libres[size_t(j)] = !fila.Checked;
-            if (!libres[size_t(j)])
-                continue;
-            if (m_importe)
-                montos[size_t(j)] = fila.ImporteMostrado().scaled();
-            for (size_t v = 0; v < Vias(); ++v) {
-                if (!cubetas[v].empty()) {
-                    cubetas[v][size_t(j)] = Via_(v).Cubeta(fila);
-                    guardados[v][size_t(j)] = Via_(v).Guardar(fila);
+        const qsizetype tramos = Tramos(n);
+        std::vector<std::vector<std::vector<char16_t>>> textos(Vias(), std::vector<std::vector<char16_t>>(size_t(tramos)));
+        PorTramos(n, [&](qsizetype tramo, qsizetype desde, qsizetype hasta) {
+            for (qsizetype j = desde; j < hasta; ++j) {
+                const WorkbenchRow& fila = derecha[size_t(j)];
+                m_estado[size_t(j)] = fila.ForeColor == kColorRojo ? kRoja : 0;
+                libres[size_t(j)] = !fila.Checked;
+                if (!libres[size_t(j)])
+                    continue;
+                if (m_importe)
+                    montos[size_t(j)] = fila.ImporteMostrado().scaled();
+                for (size_t v = 0; v < Vias(); ++v) {
+                    if (!cubetas[v].empty()) {
+                        cubetas[v][size_t(j)] = Via_(v).Cubeta(fila);
+                        guardados[v][size_t(j)] = Via_(v).Guardar(fila, textos[v][size_t(tramo)]);
+                    }
                 }
             }
+        });
+        for (size_t v = 0; v < Vias(); ++v) {
+            Via& via = Via_(v);
+            for (qsizetype k = 0; k < tramos; ++k) {
+                const auto base = quint32(via.textos.size());
+                via.textos.insert(via.textos.end(), textos[v][size_t(k)].begin(), textos[v][size_t(k)].end());
+                std::vector<char16_t>().swap(textos[v][size_t(k)]);
+                const auto [desde, hasta] = Tramo(n, tramos, k);
+                for (qsizetype j = desde; j < hasta && !guardados[v].empty(); ++j)
+                    guardados[v][size_t(j)] += base;
+            }
         }
-        for (size_t v = 0; v < Vias(); ++v)
-            Indexar(Via_(v), libres, montos, cubetas[v], guardados[v], v > 0);
+        EnHilos(qsizetype(Vias()), tramos > 1, [&](qsizetype v) {
+            Indexar(Via_(size_t(v)), libres, montos, cubetas[size_t(v)], guardados[size_t(v)], v > 0);
+        });
     }
 
     // Where every unmarked left row's searches end, per via, found before the run in passes over the left list:
@@ -222,7 +269,7 @@ public:
     {
         const qsizetype n = qsizetype(izquierda.size());
         m_rangos.assign(Vias(), std::vector<RangoCorto>(size_t(n)));
-        PorTramos(n, [&](qsizetype desde, qsizetype hasta) { Ubicar(izquierda, desde, hasta); });
+        PorTramos(n, [&](qsizetype, qsizetype desde, qsizetype hasta) { Ubicar(izquierda, desde, hasta); });
     }
 
     // Left rows [desde, hasta): the reads are shared, each stretch writes only its own ranges.
@@ -361,7 +408,7 @@ private:
 
     // The via's index over the right rows. Rows of one bucket must agree in their texts: when two that differ
     // share a hash, the index is made again with another seed.
-    void Indexar(Via& via, const std::vector<bool>& libres, const std::vector<qint64>& montos,
+    void Indexar(Via& via, const std::vector<quint8>& libres, const std::vector<qint64>& montos,
                  std::vector<quint64>& cubetas, const std::vector<quint32>& textos, bool conVivas)
     {
         for (quint64 intento = 0;; ++intento) {

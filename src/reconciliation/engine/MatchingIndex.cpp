@@ -37,11 +37,11 @@ qsizetype ArbolMinimo::Minimo(qsizetype desde, qsizetype hasta) const
     return minimo == kVacio ? kNinguna : qsizetype(minimo);
 }
 
-IndiceDerecho::IndiceDerecho(qsizetype filas, const std::vector<bool>& incluir, bool conVivas,
+IndiceDerecho::IndiceDerecho(qsizetype filas, const std::vector<quint8>& incluir, bool conVivas,
                              const std::function<ClaveDerecha(qsizetype)>& clave)
     : m_lugar(size_t(filas), -1)
 {
-    m_entradas.reserve(size_t(std::count(incluir.begin(), incluir.end(), true)));
+    m_entradas.reserve(size_t(std::count_if(incluir.begin(), incluir.end(), [](quint8 i) { return i != 0; })));
     for (qsizetype j = 0; j < filas; ++j) {
         if (incluir[size_t(j)]) {
             const ClaveDerecha c = clave(j);

@@ -54,8 +54,8 @@ public:
         bool Vacio() const { return desde >= hasta; }
     };
 
-    // clave(j) is right row j's key; rows with incluir false (already marked) are left out.
-    IndiceDerecho(qsizetype filas, const std::vector<bool>& incluir, bool conVivas,
+    // clave(j) is right row j's key; rows with incluir 0 (already marked) are left out.
+    IndiceDerecho(qsizetype filas, const std::vector<quint8>& incluir, bool conVivas,
                   const std::function<ClaveDerecha(qsizetype)>& clave);
 
     Rango Buscar(quint64 cubeta, qint64 desde, qint64 hasta) const;
