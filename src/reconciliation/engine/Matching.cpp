@@ -226,7 +226,8 @@ public:
             }
         }
         const qsizetype tramos = Tramos(n);
-        std::vector<std::vector<std::vector<char16_t>>> textos(Vias(), std::vector<std::vector<char16_t>>(size_t(tramos)));
+        using TextosDeTramos = std::vector<std::vector<char16_t>>;
+        std::vector<TextosDeTramos> textos(Vias(), TextosDeTramos(size_t(tramos)));
         PorTramos(n, [&](qsizetype tramo, qsizetype desde, qsizetype hasta) {
             for (qsizetype j = desde; j < hasta; ++j) {
                 const WorkbenchRow& fila = derecha[size_t(j)];
@@ -275,34 +276,29 @@ public:
     // Left rows [desde, hasta): the reads are shared, each stretch writes only its own ranges.
     void Ubicar(const WorkbenchRows& izquierda, qsizetype desde, qsizetype hasta)
     {
-        const qsizetype n = hasta - desde;
-        const auto fila = [&](qsizetype k) -> const WorkbenchRow& { return izquierda[size_t(desde + k)]; };
-        std::vector<std::pair<qint64, qint64>> montos(static_cast<size_t>(n));
-        for (qsizetype k = 0; k < n; ++k)
-            montos[size_t(k)] = RangoMontos(fila(k));
-        std::vector<quint64> cubetas(static_cast<size_t>(n));
+        const auto fila = [&](qsizetype i) -> const WorkbenchRow& { return izquierda[size_t(i)]; };
+        std::vector<IndiceDerecho::Consulta> consultas;
+        consultas.reserve(size_t(hasta - desde));
         for (size_t v = 0; v < Vias(); ++v) {
             const Via& via = Via_(v);
-            const IndiceDerecho& indice = *via.indice;
-            RangoCorto* rangos = m_rangos[v].data() + desde;
-            for (qsizetype k = 0; k < n; ++k)
-                cubetas[size_t(k)] = fila(k).Checked ? 0 : Cubeta(via, fila(k));
-            for (qsizetype k = 0; k < n; ++k) {
-                if (k + kAdelantoPasada < n)
-                    indice.Anticipar(cubetas[size_t(k + kAdelantoPasada)], montos[size_t(k + kAdelantoPasada)].first);
-                if (fila(k).Checked)
+            RangoCorto* rangos = m_rangos[v].data();
+            consultas.clear();
+            for (qsizetype i = desde; i < hasta; ++i) {
+                if (fila(i).Checked)
                     continue;
-                const IndiceDerecho::Rango r =
-                    indice.Buscar(cubetas[size_t(k)], montos[size_t(k)].first, montos[size_t(k)].second);
-                rangos[k] = {qint32(r.desde), qint32(r.hasta), r.Vacio() ? 0 : indice.DatoEn(r.desde)};
+                const auto [menor, mayor] = RangoMontos(fila(i));
+                consultas.push_back({Cubeta(via, fila(i)), menor, mayor, qint32(i)});
             }
+            via.indice->BuscarTodas(consultas, [&](qint32 i, IndiceDerecho::Rango r) {
+                rangos[i] = {qint32(r.desde), qint32(r.hasta), r.Vacio() ? 0 : via.indice->DatoEn(r.desde)};
+            });
             if (via.cajas.empty())
                 continue;
-            for (qsizetype k = 0; k < n; ++k) {
-                if (k + kAdelantoPasada < n)
-                    __builtin_prefetch(via.Direccion(rangos[k + kAdelantoPasada].texto));
-                if (rangos[k].desde < rangos[k].hasta && !via.Iguales(fila(k), rangos[k].texto))
-                    rangos[k] = {};
+            for (qsizetype i = desde; i < hasta; ++i) {
+                if (i + kAdelantoPasada < hasta)
+                    __builtin_prefetch(via.Direccion(rangos[i + kAdelantoPasada].texto));
+                if (rangos[i].desde < rangos[i].hasta && !via.Iguales(fila(i), rangos[i].texto))
+                    rangos[i] = {};
             }
         }
     }

@@ -58,10 +58,16 @@ public:
     IndiceDerecho(qsizetype filas, const std::vector<quint8>& incluir, bool conVivas,
                   const std::function<ClaveDerecha(qsizetype)>& clave);
 
-    Rango Buscar(quint64 cubeta, qint64 desde, qint64 hasta) const;
-    // Starts reading, without waiting, the lines that Buscar(cubeta, desde, ...) will read, and those that the
-    // free and live rows of a range found will read.
-    void Anticipar(quint64 cubeta, qint64 desde) const;
+    // What a left row asks: the rows of a bucket whose amounts lie in [desde, hasta]; `orden` is the caller's.
+    struct Consulta {
+        quint64 cubeta;
+        qint64 desde;
+        qint64 hasta;
+        qint32 orden;
+    };
+    // The slots of every query, answered in one walk over the slots once the queries are sorted: fn(orden, rango).
+    void BuscarTodas(std::vector<Consulta>& consultas, const std::function<void(qint32, Rango)>& fn) const;
+    // Starts reading, without waiting, the lines that the free and live rows of a range will read.
     void Anticipar(Rango r) const;
     void AnticiparFila(qsizetype fila) const { __builtin_prefetch(m_lugar.data() + fila); }
     qsizetype PrimeraLibre(Rango r) const { return m_libres.Minimo(r.desde, r.hasta); }
@@ -96,14 +102,7 @@ private:
         qint32 fila;
         quint32 dato;
     };
-    // Every kPaso-th key, small enough to stay in the cache, so that a search reads few lines of the entries.
-    static constexpr qsizetype kPaso = 16;
-    template <typename T, typename Campo>
-    qsizetype Inferior(const std::vector<T>& muestra, T x, Campo&& campo) const;
-
     std::vector<Entrada> m_entradas;        // by slot, sorted by bucket, amount and row
-    std::vector<quint64> m_muestraCubeta;   // when the rows fall in several buckets
-    std::vector<qint64> m_muestraMonto;     // when all share one: the amounts are then sorted over all slots
     std::vector<qint32> m_lugar;            // row -> slot, -1 when left out
     ArbolMinimo m_libres;
     std::optional<ArbolMinimo> m_vivas;
