@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <limits>
 #include <memory>
+#include <numeric>
 #include <optional>
 
 namespace conciliacion {
@@ -100,18 +101,24 @@ struct Via {
     // Offsets are kept in 32 bits: the texts of a list stay far below four thousand million units.
     std::vector<char16_t> textos;
 
-    // Appends the row's texts to `destino` (this via's or a stretch's, joined later); where they begin.
-    quint32 Guardar(const WorkbenchRow& fila, std::vector<char16_t>& destino) const
+    // How many units the row's texts take when stored.
+    size_t Largo(const WorkbenchRow& fila) const
     {
-        const quint32 inicio = quint32(destino.size());
+        size_t largo = 0;
+        for (int caja : cajas)
+            largo += 2 + size_t(TextoCaja(fila, caja).size());
+        return largo;
+    }
+    // Stores the row's texts at `destino`, which has room for Largo(fila) units.
+    void Guardar(const WorkbenchRow& fila, char16_t* destino) const
+    {
         for (int caja : cajas) {
             const QString& texto = TextoCaja(fila, caja);
             const auto largo = quint32(texto.size());
-            destino.push_back(char16_t(largo & 0xFFFFu));
-            destino.push_back(char16_t(largo >> 16));
-            destino.insert(destino.end(), texto.utf16(), texto.utf16() + texto.size());
+            *destino++ = char16_t(largo & 0xFFFFu);
+            *destino++ = char16_t(largo >> 16);
+            destino = std::copy(texto.utf16(), texto.utf16() + texto.size(), destino);
         }
-        return inicio;
     }
     // The stored texts at `en`, box by box, and what follows them.
     QStringView Texto(quint32& en) const
@@ -212,7 +219,8 @@ public:
             }
         }
         // One pass over the right rows for every key, in stretches, which are then sorted into each via's index,
-        // the indexes side by side. Each stretch keeps its texts apart; they are joined in list order.
+        // the indexes side by side. The texts are stored in list order: a first pass tells where each stretch's
+        // begin, so that each stretch writes its own in place.
         const qsizetype n = qsizetype(derecha.size());
         std::vector<quint8> libres(static_cast<size_t>(n));
         std::vector<qint64> montos(m_importe ? size_t(n) : 0);
@@ -226,36 +234,41 @@ public:
             }
         }
         const qsizetype tramos = Tramos(n);
-        using TextosDeTramos = std::vector<std::vector<char16_t>>;
-        std::vector<TextosDeTramos> textos(Vias(), TextosDeTramos(size_t(tramos)));
+        std::vector<std::vector<size_t>> inicios(Vias(), std::vector<size_t>(size_t(tramos) + 1));
         PorTramos(n, [&](qsizetype tramo, qsizetype desde, qsizetype hasta) {
             for (qsizetype j = desde; j < hasta; ++j) {
                 const WorkbenchRow& fila = derecha[size_t(j)];
                 m_estado[size_t(j)] = fila.ForeColor == kColorRojo ? kRoja : 0;
                 libres[size_t(j)] = !fila.Checked;
-                if (!libres[size_t(j)])
-                    continue;
-                if (m_importe)
-                    montos[size_t(j)] = fila.ImporteMostrado().scaled();
-                for (size_t v = 0; v < Vias(); ++v) {
-                    if (!cubetas[v].empty()) {
-                        cubetas[v][size_t(j)] = Via_(v).Cubeta(fila);
-                        guardados[v][size_t(j)] = Via_(v).Guardar(fila, textos[v][size_t(tramo)]);
-                    }
-                }
+                for (size_t v = 0; v < Vias() && libres[size_t(j)]; ++v)
+                    inicios[v][size_t(tramo) + 1] += Via_(v).Largo(fila);
             }
         });
         for (size_t v = 0; v < Vias(); ++v) {
-            Via& via = Via_(v);
-            for (qsizetype k = 0; k < tramos; ++k) {
-                const auto base = quint32(via.textos.size());
-                via.textos.insert(via.textos.end(), textos[v][size_t(k)].begin(), textos[v][size_t(k)].end());
-                std::vector<char16_t>().swap(textos[v][size_t(k)]);
-                const auto [desde, hasta] = Tramo(n, tramos, k);
-                for (qsizetype j = desde; j < hasta && !guardados[v].empty(); ++j)
-                    guardados[v][size_t(j)] += base;
-            }
+            std::partial_sum(inicios[v].begin(), inicios[v].end(), inicios[v].begin());
+            Via_(v).textos.resize(inicios[v].back());
         }
+        PorTramos(n, [&](qsizetype tramo, qsizetype desde, qsizetype hasta) {
+            std::vector<size_t> en(Vias());
+            for (size_t v = 0; v < Vias(); ++v)
+                en[v] = inicios[v][size_t(tramo)];
+            for (qsizetype j = desde; j < hasta; ++j) {
+                if (!libres[size_t(j)])
+                    continue;
+                const WorkbenchRow& fila = derecha[size_t(j)];
+                if (m_importe)
+                    montos[size_t(j)] = fila.ImporteMostrado().scaled();
+                for (size_t v = 0; v < Vias(); ++v) {
+                    if (cubetas[v].empty())
+                        continue;
+                    Via& via = Via_(v);
+                    cubetas[v][size_t(j)] = via.Cubeta(fila);
+                    guardados[v][size_t(j)] = quint32(en[v]);
+                    via.Guardar(fila, via.textos.data() + en[v]);
+                    en[v] += via.Largo(fila);
+                }
+            }
+        });
         EnHilos(qsizetype(Vias()), tramos > 1, [&](qsizetype v) {
             Indexar(Via_(size_t(v)), libres, montos, cubetas[size_t(v)], guardados[size_t(v)], v > 0);
         });
@@ -273,32 +286,40 @@ public:
         PorTramos(n, [&](qsizetype, qsizetype desde, qsizetype hasta) { Ubicar(izquierda, desde, hasta); });
     }
 
-    // Left rows [desde, hasta): the reads are shared, each stretch writes only its own ranges.
+    // Left rows [desde, hasta): the reads are shared, each stretch writes only its own ranges. The queries are
+    // sorted and answered a batch at a time, so that they take little room beside the lists.
     void Ubicar(const WorkbenchRows& izquierda, qsizetype desde, qsizetype hasta)
     {
+        constexpr qsizetype kLote = 1 << 16;
         const auto fila = [&](qsizetype i) -> const WorkbenchRow& { return izquierda[size_t(i)]; };
         std::vector<IndiceDerecho::Consulta> consultas;
-        consultas.reserve(size_t(hasta - desde));
-        for (size_t v = 0; v < Vias(); ++v) {
-            const Via& via = Via_(v);
-            RangoCorto* rangos = m_rangos[v].data();
-            consultas.clear();
-            for (qsizetype i = desde; i < hasta; ++i) {
-                if (fila(i).Checked)
+        std::vector<quint32> textos;   // by left row of the batch: where its bucket's texts are stored
+        for (qsizetype lote = desde; lote < hasta; lote += kLote) {
+            const qsizetype fin = std::min(hasta, lote + kLote);
+            for (size_t v = 0; v < Vias(); ++v) {
+                const Via& via = Via_(v);
+                RangoCorto* rangos = m_rangos[v].data();
+                consultas.clear();
+                for (qsizetype i = lote; i < fin; ++i) {
+                    if (fila(i).Checked)
+                        continue;
+                    const auto [menor, mayor] = RangoMontos(fila(i));
+                    consultas.push_back({Cubeta(via, fila(i)), menor, mayor, qint32(i)});
+                }
+                textos.assign(size_t(fin - lote), 0);
+                via.indice->BuscarTodas(consultas, [&](qint32 i, IndiceDerecho::Rango r) {
+                    rangos[i] = {qint32(r.desde), qint32(r.hasta)};
+                    if (!r.Vacio())
+                        textos[size_t(i - lote)] = via.indice->DatoEn(r.desde);
+                });
+                if (via.cajas.empty())
                     continue;
-                const auto [menor, mayor] = RangoMontos(fila(i));
-                consultas.push_back({Cubeta(via, fila(i)), menor, mayor, qint32(i)});
-            }
-            via.indice->BuscarTodas(consultas, [&](qint32 i, IndiceDerecho::Rango r) {
-                rangos[i] = {qint32(r.desde), qint32(r.hasta), r.Vacio() ? 0 : via.indice->DatoEn(r.desde)};
-            });
-            if (via.cajas.empty())
-                continue;
-            for (qsizetype i = desde; i < hasta; ++i) {
-                if (i + kAdelantoPasada < hasta)
-                    __builtin_prefetch(via.Direccion(rangos[i + kAdelantoPasada].texto));
-                if (rangos[i].desde < rangos[i].hasta && !via.Iguales(fila(i), rangos[i].texto))
-                    rangos[i] = {};
+                for (qsizetype i = lote; i < fin; ++i) {
+                    if (i + kAdelantoPasada < fin)
+                        __builtin_prefetch(via.Direccion(textos[size_t(i + kAdelantoPasada - lote)]));
+                    if (rangos[i].desde < rangos[i].hasta && !via.Iguales(fila(i), textos[size_t(i - lote)]))
+                        rangos[i] = {};
+                }
             }
         }
     }
@@ -383,7 +404,6 @@ private:
     struct RangoCorto {
         qint32 desde = 0;
         qint32 hasta = 0;
-        quint32 texto = 0;   // where the bucket's texts are stored (Via::textos)
     };
 
     size_t Vias() const { return 1 + m_parciales.size(); }
