@@ -43,7 +43,7 @@ private:
 struct ClaveDerecha {
     quint64 cubeta = 0;
     qint64 monto = 0;
-    quint32 dato = 0;   // carried along for the caller, no part of the order
+    quint32 dato = 0;   // carried along for the caller; the order ignores it
 };
 
 class IndiceDerecho {
