@@ -193,6 +193,10 @@ void MatchingTest::textsIgnoreCaseButNotBlanks_data()
     QTest::newRow("trailing blank") << "Cobro" << "Cobro " << false;
     QTest::newRow("leading blank") << "Cobro" << " Cobro" << false;
     QTest::newRow("empty against empty") << "" << "" << true;
+    // Texts longer than 65,535 units, whose length does not fit in 16 bits.
+    QTest::newRow("long text, letter case") << QString(70000, u'a') << QString(70000, u'A') << true;
+    QTest::newRow("long text, last letter differs")
+        << QString(70000, u'a') << QString(69999, u'a') + u'b' << false;
 }
 
 void MatchingTest::textsIgnoreCaseButNotBlanks()

@@ -79,8 +79,11 @@ class MatchingEquivalenceTest : public QObject {
     {
         const WorkbenchRows izq0 = g.Lista(nIzq, variedad);
         const WorkbenchRows der0 = g.Lista(nDer, variedad);
-        const OpcionesComparacion o = g.Opciones();
+        Comparar(izq0, der0, g.Opciones());
+    }
 
+    void Comparar(const WorkbenchRows& izq0, const WorkbenchRows& der0, const OpcionesComparacion& o)
+    {
         WorkbenchRows izqR = izq0, derR = der0;
         Totales totalesR = CalcularTotales(izqR, derR, 2);
         const ResultadoComparacion r = CompararReferencia(izqR, derR, o, totalesR, 2);
@@ -108,6 +111,8 @@ private slots:
     void smallLists_data();
     void smallLists();
     void largerListsWithManyCollisions();
+    void longLeftListAgainstAShortRightOne();
+    void shortLeftListAgainstALongRightOne();
 };
 
 void MatchingEquivalenceTest::smallLists_data()
@@ -136,6 +141,46 @@ void MatchingEquivalenceTest::largerListsWithManyCollisions()
     Generador g{QRandomGenerator(77)};
     for (int vuelta = 0; vuelta < 40; ++vuelta) {
         Comparar(g, 150 + g.azar.bounded(100), 150 + g.azar.bounded(100), 3 + vuelta % 5);
+        if (QTest::currentTestFailed())
+            return;
+    }
+}
+
+// A left list long enough for the matcher to spread its searches over several threads, against a right list
+// short enough for the reference. Most right lines carry a voucher no left line has, so that they stay free to
+// the end of the left list and every left line whose amount they share turns red.
+void MatchingEquivalenceTest::longLeftListAgainstAShortRightOne()
+{
+    Generador g{QRandomGenerator(31)};
+    for (int vuelta = 0; vuelta < 4; ++vuelta) {
+        const WorkbenchRows izq = g.Lista(140000 + g.azar.bounded(1000), 3 + vuelta);
+        WorkbenchRows der = g.Lista(40 + g.azar.bounded(40), 3 + vuelta);
+        for (size_t j = 0; j < der.size(); ++j)
+            if (j % 4 != 0)
+                der[j].Comprobante = QStringLiteral("solo derecha %1").arg(j);
+        OpcionesComparacion o = g.Opciones();
+        o.cajas[cajaComprobante] = true;
+        Comparar(izq, der, o);
+        if (QTest::currentTestFailed())
+            return;
+    }
+}
+
+// A right list long enough for the matcher to read it over several threads, each right line with a voucher of its
+// own, against a short left list whose vouchers name right lines anywhere in the list, in other letter case.
+void MatchingEquivalenceTest::shortLeftListAgainstALongRightOne()
+{
+    Generador g{QRandomGenerator(53)};
+    for (int vuelta = 0; vuelta < 4; ++vuelta) {
+        WorkbenchRows der = g.Lista(140000 + g.azar.bounded(1000), 3 + vuelta);
+        for (size_t j = 0; j < der.size(); ++j)
+            der[j].Comprobante = QStringLiteral("cpte %1").arg(j);
+        WorkbenchRows izq = g.Lista(60, 3 + vuelta);
+        for (WorkbenchRow& f : izq)
+            f.Comprobante = QStringLiteral("CPTE %1").arg(g.azar.bounded(int(der.size()) + 1000));
+        OpcionesComparacion o = g.Opciones();
+        o.cajas[cajaComprobante] = true;
+        Comparar(izq, der, o);
         if (QTest::currentTestFailed())
             return;
     }

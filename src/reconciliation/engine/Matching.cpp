@@ -1,17 +1,23 @@
 #include "Matching.h"
 
 #include "MatchingIndex.h"
+#include "MatchingThreads.h"
 #include "platform/suite/base/PresupuestoTiempo.h"
 
 #include <algorithm>
 #include <limits>
+#include <numeric>
 #include <optional>
 
 namespace conciliacion {
 
 using detalle::ClaveDerecha;
+using detalle::EnHilos;
 using detalle::IndiceDerecho;
 using detalle::kNinguna;
+using detalle::PorTramos;
+using detalle::Tramo;
+using detalle::Tramos;
 
 std::array<bool, kCantidadCajas> CajasElegidas(const OpcionesComparacion& opciones, bool& todas)
 {
@@ -91,10 +97,51 @@ struct Via {
         h ^= h >> 33;
         return h;
     }
-    bool Iguales(const WorkbenchRow& a, const WorkbenchRow& b) const
+
+    // The right rows' texts of the via's boxes, each preceded by its length in two units, one row after another:
+    // a bucket is checked against a left row here, in one read, instead of through the right row and its texts.
+    // Offsets are kept in 32 bits: the texts of a list stay far below four thousand million units.
+    std::vector<char16_t> textos;
+
+    // How many units the row's texts take when stored.
+    size_t Largo(const WorkbenchRow& fila) const
+    {
+        size_t largo = 0;
+        for (int caja : cajas)
+            largo += 2 + size_t(TextoCaja(fila, caja).size());
+        return largo;
+    }
+    // Stores the row's texts at `destino`, which has room for Largo(fila) units.
+    void Guardar(const WorkbenchRow& fila, char16_t* destino) const
+    {
+        for (int caja : cajas) {
+            const QString& texto = TextoCaja(fila, caja);
+            const auto largo = quint32(texto.size());
+            *destino++ = char16_t(largo & 0xFFFFu);
+            *destino++ = char16_t(largo >> 16);
+            destino = std::copy(texto.utf16(), texto.utf16() + texto.size(), destino);
+        }
+    }
+    // The stored texts at `en`, box by box, and what follows them.
+    QStringView Texto(quint32& en) const
+    {
+        const qsizetype largo = qsizetype(textos[en]) | qsizetype(textos[en + 1]) << 16;
+        const QStringView texto(textos.data() + en + 2, largo);
+        en += quint32(2 + largo);
+        return texto;
+    }
+    const void* Direccion(quint32 en) const { return textos.data() + en; }
+    bool Iguales(const WorkbenchRow& izq, quint32 en) const
     {
         for (int caja : cajas)
-            if (TextoCaja(a, caja).compare(TextoCaja(b, caja), Qt::CaseInsensitive) != 0)
+            if (Texto(en).compare(TextoCaja(izq, caja), Qt::CaseInsensitive) != 0)
+                return false;
+        return true;
+    }
+    bool Iguales(quint32 a, quint32 b) const
+    {
+        for (size_t k = 0; k < cajas.size(); ++k)
+            if (Texto(a).compare(Texto(b), Qt::CaseInsensitive) != 0)
                 return false;
         return true;
     }
@@ -111,107 +158,166 @@ qint64 Saturado(__int128 valor)
 // row agrees with in part (the amount's candidates when the amount is chosen, else one per text box).
 class Emparejador {
 public:
-    Emparejador(WorkbenchRows& derecha, const std::array<bool, kCantidadCajas>& cajas, ado::Currency tolerancia,
-                std::vector<qsizetype>* cambiadas)
-        : m_derecha(derecha), m_importe(cajas[cajaImporte]), m_tolerancia(tolerancia), m_cambiadas(cambiadas)
+    Emparejador(WorkbenchRows& derecha, const std::array<bool, kCantidadCajas>& cajas, ado::Currency tolerancia)
+        : m_derecha(derecha), m_importe(cajas[cajaImporte]), m_tolerancia(tolerancia)
     {
-        std::vector<int> textos;
+        std::vector<int> cajasDeTexto;
         for (int caja : {cajaFecha, cajaVencimiento, cajaTC, cajaComprobante, cajaConcepto})
             if (cajas[caja])
-                textos.push_back(caja);
-        m_completa.cajas = textos;
+                cajasDeTexto.push_back(caja);
+        m_completa.cajas = cajasDeTexto;
         if (m_importe) {
             m_parciales.emplace_back();   // by amount alone
         } else {
-            for (int caja : textos) {
+            for (int caja : cajasDeTexto) {
                 m_parciales.emplace_back();
                 m_parciales.back().cajas = {caja};
             }
         }
-        // One pass over the right rows for every key, which are then sorted into each via's index.
+        // One pass over the right rows for every key, in stretches, which are then sorted into each via's index,
+        // the indexes side by side. The texts are stored in list order: a first pass tells where each stretch's
+        // begin, so that each stretch writes its own in place.
         const qsizetype n = qsizetype(derecha.size());
-        std::vector<bool> libres(static_cast<size_t>(n));
+        std::vector<quint8> libres(static_cast<size_t>(n));
         std::vector<qint64> montos(m_importe ? size_t(n) : 0);
         std::vector<std::vector<quint64>> cubetas(Vias());
-        for (size_t v = 0; v < Vias(); ++v)
-            if (!Via_(v).cajas.empty())
+        std::vector<std::vector<quint32>> guardados(Vias());
+        m_estado.resize(size_t(n));
+        for (size_t v = 0; v < Vias(); ++v) {
+            if (!Via_(v).cajas.empty()) {
                 cubetas[v].resize(size_t(n));
-        for (qsizetype j = 0; j < n; ++j) {
-            const WorkbenchRow& fila = derecha[size_t(j)];
-            libres[size_t(j)] = !fila.Checked;
-            if (!libres[size_t(j)])
-                continue;
-            if (m_importe)
-                montos[size_t(j)] = fila.ImporteMostrado().scaled();
-            for (size_t v = 0; v < Vias(); ++v)
-                if (!cubetas[v].empty())
-                    cubetas[v][size_t(j)] = Via_(v).Cubeta(fila);
+                guardados[v].resize(size_t(n));
+            }
         }
-        for (size_t v = 0; v < Vias(); ++v)
-            Indexar(Via_(v), libres, montos, cubetas[v], v > 0);
+        const qsizetype tramos = Tramos(n);
+        std::vector<std::vector<size_t>> inicios(Vias(), std::vector<size_t>(size_t(tramos) + 1));
+        PorTramos(n, [&](qsizetype tramo, qsizetype desde, qsizetype hasta) {
+            for (qsizetype j = desde; j < hasta; ++j) {
+                const WorkbenchRow& fila = derecha[size_t(j)];
+                m_estado[size_t(j)] = fila.ForeColor == kColorRojo ? kRoja : 0;
+                libres[size_t(j)] = !fila.Checked;
+                for (size_t v = 0; v < Vias() && libres[size_t(j)]; ++v)
+                    inicios[v][size_t(tramo) + 1] += Via_(v).Largo(fila);
+            }
+        });
+        for (size_t v = 0; v < Vias(); ++v) {
+            std::partial_sum(inicios[v].begin(), inicios[v].end(), inicios[v].begin());
+            Via_(v).textos.resize(inicios[v].back());
+        }
+        PorTramos(n, [&](qsizetype tramo, qsizetype desde, qsizetype hasta) {
+            std::vector<size_t> en(Vias());
+            for (size_t v = 0; v < Vias(); ++v)
+                en[v] = inicios[v][size_t(tramo)];
+            for (qsizetype j = desde; j < hasta; ++j) {
+                if (!libres[size_t(j)])
+                    continue;
+                const WorkbenchRow& fila = derecha[size_t(j)];
+                if (m_importe)
+                    montos[size_t(j)] = fila.ImporteMostrado().scaled();
+                for (size_t v = 0; v < Vias(); ++v) {
+                    if (cubetas[v].empty())
+                        continue;
+                    Via& via = Via_(v);
+                    cubetas[v][size_t(j)] = via.Cubeta(fila);
+                    guardados[v][size_t(j)] = quint32(en[v]);
+                    via.Guardar(fila, via.textos.data() + en[v]);
+                    en[v] += via.Largo(fila);
+                }
+            }
+        });
+        EnHilos(qsizetype(Vias()), tramos > 1, [&](qsizetype v) {
+            Indexar(Via_(size_t(v)), libres, montos, cubetas[size_t(v)], guardados[size_t(v)], v > 0);
+        });
     }
 
-    // Looking ahead. A left row's searches read a few lines of the long arrays that are not in the cache: the
-    // rows some places ahead of the one served have their lines asked for (Anticipar) and then their ranges
-    // found (Preparar), so that those reads overlap instead of waiting one after the other. The ranges depend
-    // only on the left row and the right rows' keys, which a run does not change.
+    // Where every unmarked left row's searches end, per via, found before the run in passes over the left list:
+    // they depend only on the left row and the right rows' keys, which a run does not change, and passes of
+    // independent steps let the reads of the long arrays overlap. A left row whose texts are not its bucket's
+    // (another text that shares the hash) gets an empty range: the rows of a bucket agree in their texts, so it
+    // agrees with none of them.
+    void Ubicar(const WorkbenchRows& izquierda)
+    {
+        const qsizetype n = qsizetype(izquierda.size());
+        m_rangos.assign(Vias(), std::vector<RangoCorto>(size_t(n)));
+        PorTramos(n, [&](qsizetype, qsizetype desde, qsizetype hasta) { Ubicar(izquierda, desde, hasta); });
+    }
+
+    // Left rows [desde, hasta): the reads are shared, each stretch writes only its own ranges. The queries are
+    // sorted and answered a batch at a time, so that they take little room beside the lists.
+    void Ubicar(const WorkbenchRows& izquierda, qsizetype desde, qsizetype hasta)
+    {
+        constexpr qsizetype kLote = 1 << 16;
+        const auto fila = [&](qsizetype i) -> const WorkbenchRow& { return izquierda[size_t(i)]; };
+        std::vector<IndiceDerecho::Consulta> consultas;
+        std::vector<quint32> textos;   // by left row of the batch: where its bucket's texts are stored
+        for (qsizetype lote = desde; lote < hasta; lote += kLote) {
+            const qsizetype fin = std::min(hasta, lote + kLote);
+            for (size_t v = 0; v < Vias(); ++v) {
+                const Via& via = Via_(v);
+                RangoCorto* rangos = m_rangos[v].data();
+                consultas.clear();
+                for (qsizetype i = lote; i < fin; ++i) {
+                    if (fila(i).Checked)
+                        continue;
+                    const auto [menor, mayor] = RangoMontos(fila(i));
+                    consultas.push_back({Cubeta(via, fila(i)), menor, mayor, qint32(i)});
+                }
+                textos.assign(size_t(fin - lote), 0);
+                via.indice->BuscarTodas(consultas, [&](qint32 i, IndiceDerecho::Rango r) {
+                    rangos[i] = {qint32(r.desde), qint32(r.hasta)};
+                    if (!r.Vacio())
+                        textos[size_t(i - lote)] = via.indice->DatoEn(r.desde);
+                });
+                if (via.cajas.empty())
+                    continue;
+                for (qsizetype i = lote; i < fin; ++i) {
+                    if (i + kAdelantoPasada < fin)
+                        __builtin_prefetch(via.Direccion(textos[size_t(i + kAdelantoPasada - lote)]));
+                    if (rangos[i].desde < rangos[i].hasta && !via.Iguales(fila(i), textos[size_t(i - lote)]))
+                        rangos[i] = {};
+                }
+            }
+        }
+    }
+
+    // Looking ahead in the run: the slots that serving left row i will read in the trees (Anticipar), and some
+    // rows later the likely partner's slot in every index (AnticiparPareja), asked for before they are needed.
     static constexpr qsizetype kAdelanto = 8;
+    static constexpr qsizetype kAdelantoPasada = 32;
 
-    void Anticipar(qsizetype i, const WorkbenchRow& izq)
+    void Anticipar(qsizetype i) const
     {
-        Pendiente& p = m_pendientes[size_t(i % qsizetype(m_pendientes.size()))];
-        p.fila = i;
-        p.listo = false;
-        const qint64 desde = RangoMontos(izq).first;
         for (size_t v = 0; v < Vias(); ++v) {
-            p.cubetas[v] = Cubeta(Via_(v), izq);
-            Via_(v).indice->Anticipar(p.cubetas[v], desde);
+            const IndiceDerecho::Rango r = Rango(v, i);
+            Via_(v).indice->Anticipar(r);
+            if (v == 0 && !r.Vacio())
+                __builtin_prefetch(m_completa.indice->EntradaEn(r.desde));
         }
     }
 
-    void Preparar(qsizetype i, const WorkbenchRow& izq)
+    void AnticiparPareja(qsizetype i) const
     {
-        Pendiente& p = m_pendientes[size_t(i % qsizetype(m_pendientes.size()))];
-        if (p.fila != i)
+        const IndiceDerecho::Rango r = Rango(0, i);
+        if (r.Vacio())
             return;
-        const auto [desde, hasta] = RangoMontos(izq);
-        for (size_t v = 0; v < Vias(); ++v) {
-            p.rangos[v] = Via_(v).indice->Buscar(p.cubetas[v], desde, hasta);
-            Via_(v).indice->Anticipar(p.rangos[v]);
-        }
-        // The likely partner: its row is read to check the texts and its slots are freed in every index.
-        if (!p.rangos[0].Vacio()) {
-            const qsizetype fila = m_completa.indice->FilaEn(p.rangos[0].desde);
-            __builtin_prefetch(&m_derecha[size_t(fila)]);
-            for (size_t v = 0; v < Vias(); ++v)
-                Via_(v).indice->AnticiparFila(fila);
-        }
-        p.listo = true;
+        const qsizetype fila = m_completa.indice->FilaEn(r.desde);
+        __builtin_prefetch(&m_derecha[size_t(fila)]);
+        for (size_t v = 0; v < Vias(); ++v)
+            Via_(v).indice->AnticiparFila(fila);
     }
 
     // Serves unmarked left row i; its partner's position, kNinguna when it found none.
     qsizetype Servir(qsizetype i, WorkbenchRow& izq)
     {
-        const auto [desde, hasta] = RangoMontos(izq);
-        const Pendiente& p = m_pendientes[size_t(i % qsizetype(m_pendientes.size()))];
-        const bool listo = p.fila == i && p.listo;
-        const auto rangoDe = [&](size_t v) {
-            return listo ? p.rangos[v] : Via_(v).indice->Buscar(Cubeta(Via_(v), izq), desde, hasta);
-        };
-        const qsizetype pareja = PrimeraLibre(m_completa, izq, rangoDe(0));
+        const qsizetype pareja = PrimeraLibre(0, i);
         bool parcial = false;
         for (size_t v = 1; v < Vias(); ++v) {
-            Via& via = Via_(v);
-            const IndiceDerecho::Rango rango = rangoDe(v);
-            IndiceDerecho& indice = *via.indice;
-            if (PrimeraLibre(via, izq, rango) >= pareja)
+            if (PrimeraLibre(v, i) >= pareja)
                 continue;
             parcial = true;
-            indice.TomarVivas(rango, pareja, [&](qsizetype fila) {
-                if (m_derecha[fila].ForeColor != kColorRojo) {
-                    m_derecha[fila].ForeColor = kColorRojo;
-                    Anotar(fila);
-                }
+            Via_(v).indice->TomarVivas(Rango(v, i), pareja, [&](qsizetype fila) {
+                if (!(m_estado[size_t(fila)] & kRoja))
+                    m_estado[size_t(fila)] = kRoja | kPintada | kCambiada;
                 for (Via& otra : m_parciales)
                     otra.indice->QuitarViva(fila);
             });
@@ -222,7 +328,7 @@ public:
             return kNinguna;
         izq.Checked = m_derecha[pareja].Checked = true;
         izq.ForeColor = m_derecha[pareja].ForeColor = kColorNegro;
-        Anotar(pareja);
+        m_estado[size_t(pareja)] |= kCambiada;
         m_completa.indice->QuitarLibre(pareja);
         for (Via& via : m_parciales) {
             via.indice->QuitarLibre(pareja);
@@ -231,33 +337,56 @@ public:
         return pareja;
     }
 
+    // The right rows painted red in the run get their colour now, in list order, unless a later left row paired
+    // them (then they are black already); the positions of the right rows the run changed, ascending.
+    std::vector<qsizetype> Pintar()
+    {
+        std::vector<qsizetype> cambiadas;
+        for (size_t j = 0; j < m_estado.size(); ++j) {
+            if (!(m_estado[j] & kCambiada))
+                continue;
+            if ((m_estado[j] & kPintada) && !m_derecha[j].Checked)
+                m_derecha[j].ForeColor = kColorRojo;
+            cambiadas.push_back(qsizetype(j));
+        }
+        return cambiadas;
+    }
+
 private:
-    // What looking ahead found for a left row: per via (the full one first), its bucket and its range.
-    struct Pendiente {
-        qsizetype fila = -1;
-        bool listo = false;
-        std::array<quint64, 1 + kCantidadCajas> cubetas{};
-        std::array<IndiceDerecho::Rango, 1 + kCantidadCajas> rangos{};
+    // A right row's red: not red, red before the run, or painted in it (written by Pintar).
+    // A right row's state in the run: red (before the run or painted in it), painted in the run (written by
+    // Pintar), changed in mark or colour.
+    enum : quint8 { kRoja = 1, kPintada = 2, kCambiada = 4 };
+    struct RangoCorto {
+        qint32 desde = 0;
+        qint32 hasta = 0;
     };
 
     size_t Vias() const { return 1 + m_parciales.size(); }
     Via& Via_(size_t v) { return v == 0 ? m_completa : m_parciales[v - 1]; }
+    const Via& Via_(size_t v) const { return v == 0 ? m_completa : m_parciales[v - 1]; }
     static quint64 Cubeta(const Via& via, const WorkbenchRow& izq) { return via.cajas.empty() ? 0 : via.Cubeta(izq); }
-
-    void Anotar(qsizetype fila)
+    IndiceDerecho::Rango Rango(size_t v, qsizetype i) const
     {
-        if (m_cambiadas)
-            m_cambiadas->push_back(fila);
+        const RangoCorto r = m_rangos[v][size_t(i)];
+        return {r.desde, r.hasta};
+    }
+    // The first free row of left row i's range in via v, kNinguna when there is none.
+    qsizetype PrimeraLibre(size_t v, qsizetype i) const
+    {
+        const IndiceDerecho::Rango r = Rango(v, i);
+        return r.Vacio() ? kNinguna : Via_(v).indice->PrimeraLibre(r);
     }
 
     // The via's index over the right rows. Rows of one bucket must agree in their texts: when two that differ
     // share a hash, the index is made again with another seed.
-    void Indexar(Via& via, const std::vector<bool>& libres, const std::vector<qint64>& montos,
-                 std::vector<quint64>& cubetas, bool conVivas)
+    void Indexar(Via& via, const std::vector<quint8>& libres, const std::vector<qint64>& montos,
+                 std::vector<quint64>& cubetas, const std::vector<quint32>& textos, bool conVivas)
     {
         for (quint64 intento = 0;; ++intento) {
             via.indice.emplace(qsizetype(m_derecha.size()), libres, conVivas, [&](qsizetype j) {
-                return ClaveDerecha{cubetas.empty() ? 0 : cubetas[size_t(j)], montos.empty() ? 0 : montos[size_t(j)]};
+                return ClaveDerecha{cubetas.empty() ? 0 : cubetas[size_t(j)], montos.empty() ? 0 : montos[size_t(j)],
+                                    textos.empty() ? 0 : textos[size_t(j)]};
             });
             if (via.cajas.empty() || SinChoques(via))
                 return;
@@ -273,22 +402,9 @@ private:
         const IndiceDerecho& indice = *via.indice;
         for (qsizetype lugar = 1; lugar < indice.Lugares(); ++lugar)
             if (indice.CubetaEn(lugar) == indice.CubetaEn(lugar - 1)
-                && !via.Iguales(m_derecha[indice.FilaEn(lugar)], m_derecha[indice.FilaEn(lugar - 1)]))
+                && !via.Iguales(indice.DatoEn(lugar), indice.DatoEn(lugar - 1)))
                 return false;
         return true;
-    }
-
-    // The first free row of the range, kNinguna when there is none or when the bucket's texts are not the left
-    // row's (another text that shares the hash). The rows of a bucket agree in their texts, so the row found
-    // stands for all; it is the row the caller goes on to read anyway.
-    qsizetype PrimeraLibre(const Via& via, const WorkbenchRow& izq, IndiceDerecho::Rango rango) const
-    {
-        if (rango.Vacio())
-            return kNinguna;
-        const qsizetype fila = via.indice->PrimeraLibre(rango);
-        if (fila == kNinguna || via.cajas.empty() || via.Iguales(izq, m_derecha[fila]))
-            return fila;
-        return kNinguna;
     }
 
     // Amounts a left row agrees with: within the tolerance, or only its own amount when the tolerance is
@@ -309,8 +425,8 @@ private:
     ado::Currency m_tolerancia;
     Via m_completa;
     std::vector<Via> m_parciales;
-    std::vector<qsizetype>* m_cambiadas;
-    std::array<Pendiente, 2 * kAdelanto + 1> m_pendientes;   // by row, modulo: the served row's stays
+    std::vector<quint8> m_estado;                     // by right row
+    std::vector<std::vector<RangoCorto>> m_rangos;    // by via, then left row
 };
 
 } // namespace
@@ -324,11 +440,12 @@ ResultadoComparacion Comparar(WorkbenchRows& izquierda, WorkbenchRows& derecha,
     if (resultado.estado != EstadoComparacion::Terminada)
         return resultado;
     const std::array<bool, kCantidadCajas> cajas = CajasElegidas(opciones, resultado.todasLasCajas);
-    Emparejador emparejador(derecha, cajas, opciones.tolerancia, cambiadas ? &cambiadas->derecha : nullptr);
+    Emparejador emparejador(derecha, cajas, opciones.tolerancia);
 
     suite::PresupuestoTiempo presupuesto;
     const qsizetype total = qsizetype(izquierda.size());
     const qsizetype derechas = qsizetype(derecha.size());
+    emparejador.Ubicar(izquierda);
     int individual = 0;
     for (qsizetype i = 0; i < total; ++i) {
         if (avance && presupuesto.Vencido() && avance(i, total, individual)) {
@@ -337,10 +454,10 @@ ResultadoComparacion Comparar(WorkbenchRows& izquierda, WorkbenchRows& derecha,
         }
         const qsizetype lejos = i + 2 * Emparejador::kAdelanto;
         if (lejos < total && !izquierda[lejos].Checked)
-            emparejador.Anticipar(lejos, izquierda[lejos]);
+            emparejador.Anticipar(lejos);
         const qsizetype cerca = i + Emparejador::kAdelanto;
-        if (cerca < total)
-            emparejador.Preparar(cerca, izquierda[cerca]);
+        if (cerca < total && !izquierda[cerca].Checked)
+            emparejador.AnticiparPareja(cerca);
         WorkbenchRow& izq = izquierda[i];
         if (izq.Checked)
             continue;
@@ -352,12 +469,9 @@ ResultadoComparacion Comparar(WorkbenchRows& izquierda, WorkbenchRows& derecha,
             ++resultado.pares;
         individual = pareja == kNinguna ? 100 : int((pareja + 1) * 100 / derechas);
     }
-    if (cambiadas) {
-        // A right row painted red and then paired is told once.
-        std::vector<qsizetype>& d = cambiadas->derecha;
-        std::sort(d.begin(), d.end());
-        d.erase(std::unique(d.begin(), d.end()), d.end());
-    }
+    std::vector<qsizetype> pintadas = emparejador.Pintar();
+    if (cambiadas)
+        cambiadas->derecha = std::move(pintadas);
     return resultado;
 }
 

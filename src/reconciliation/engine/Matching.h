@@ -6,7 +6,9 @@
 // pair out entirely. Only marks and colours change; nothing is linked or written.
 //
 // Comparar reaches exactly the marks and colours of the pair-by-pair rule (MatchingReference.h) through an
-// index, in about n log n. The caller recomputes all totals with CalcularTotales afterwards.
+// index, in about n log n. Long lists are read and searched over a few threads; the run itself, which pairs in
+// list order, is one, so the result does not depend on the number of cores. The caller recomputes all totals
+// with CalcularTotales afterwards.
 
 #include "WorkbenchRow.h"
 

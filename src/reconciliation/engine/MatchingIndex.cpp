@@ -37,15 +37,15 @@ qsizetype ArbolMinimo::Minimo(qsizetype desde, qsizetype hasta) const
     return minimo == kVacio ? kNinguna : qsizetype(minimo);
 }
 
-IndiceDerecho::IndiceDerecho(qsizetype filas, const std::vector<bool>& incluir, bool conVivas,
+IndiceDerecho::IndiceDerecho(qsizetype filas, const std::vector<quint8>& incluir, bool conVivas,
                              const std::function<ClaveDerecha(qsizetype)>& clave)
     : m_lugar(size_t(filas), -1)
 {
-    m_entradas.reserve(size_t(std::count(incluir.begin(), incluir.end(), true)));
+    m_entradas.reserve(size_t(std::count_if(incluir.begin(), incluir.end(), [](quint8 i) { return i != 0; })));
     for (qsizetype j = 0; j < filas; ++j) {
         if (incluir[size_t(j)]) {
             const ClaveDerecha c = clave(j);
-            m_entradas.push_back({c.cubeta, c.monto, qint32(j)});
+            m_entradas.push_back({c.cubeta, c.monto, qint32(j), c.dato});
         }
     }
     // Rows with equal keys stay in list order.
@@ -54,17 +54,8 @@ IndiceDerecho::IndiceDerecho(qsizetype filas, const std::vector<bool>& incluir, 
             return a.cubeta < b.cubeta;
         return a.monto != b.monto ? a.monto < b.monto : a.fila < b.fila;
     });
-    const bool unaCubeta = !m_entradas.empty() && m_entradas.front().cubeta == m_entradas.back().cubeta;
-    for (qsizetype lugar = 0; lugar < Lugares(); ++lugar) {
-        const Entrada& e = m_entradas[size_t(lugar)];
-        m_lugar[size_t(e.fila)] = qint32(lugar);
-        if (lugar % kPaso != 0)
-            continue;
-        if (unaCubeta)
-            m_muestraMonto.push_back(e.monto);
-        else
-            m_muestraCubeta.push_back(e.cubeta);
-    }
+    for (qsizetype lugar = 0; lugar < Lugares(); ++lugar)
+        m_lugar[size_t(m_entradas[size_t(lugar)].fila)] = qint32(lugar);
     const auto fila = [this](qsizetype lugar) { return m_entradas[size_t(lugar)].fila; };
     m_libres = ArbolMinimo(Lugares(), fila);
     if (conVivas)
@@ -95,47 +86,31 @@ qsizetype Galopar(qsizetype desde, qsizetype hasta, Antes&& antes)
 
 } // namespace
 
-template <typename T, typename Campo>
-qsizetype IndiceDerecho::Inferior(const std::vector<T>& muestra, T x, Campo&& campo) const
+void IndiceDerecho::BuscarTodas(std::vector<Consulta>& consultas, const std::function<void(qint32, Rango)>& fn) const
 {
-    // The sample's first key not below x is at most kPaso slots past the answer.
-    const qsizetype k = std::lower_bound(muestra.begin(), muestra.end(), x) - muestra.begin();
-    const qsizetype hasta = std::min(k * kPaso, Lugares());
-    return Galopar(std::max<qsizetype>(0, hasta - kPaso), hasta, [&](qsizetype l) { return campo(l) < x; });
-}
-
-IndiceDerecho::Rango IndiceDerecho::Buscar(quint64 cubeta, qint64 desde, qint64 hasta) const
-{
-    // The bucket's slots, then its amounts within [desde, hasta].
-    const auto cubetaEn = [this](qsizetype l) { return m_entradas[size_t(l)].cubeta; };
-    const auto montoEn = [this](qsizetype l) { return m_entradas[size_t(l)].monto; };
-    if (!m_muestraMonto.empty()) {
-        // One bucket: the amounts are sorted over all slots.
-        if (cubeta != m_entradas.front().cubeta)
-            return {};
-        const qsizetype d = Inferior(m_muestraMonto, desde, montoEn);
-        return {d, Galopar(d, Lugares(), [&](qsizetype l) { return montoEn(l) <= hasta; })};
+    std::sort(consultas.begin(), consultas.end(), [](const Consulta& a, const Consulta& b) {
+        if (a.cubeta != b.cubeta)
+            return a.cubeta < b.cubeta;
+        return a.desde != b.desde ? a.desde < b.desde : a.hasta < b.hasta;
+    });
+    // Slot l's key against (cubeta, monto): below it, and not above it.
+    const auto debajo = [this](qsizetype l, quint64 cubeta, qint64 monto) {
+        const Entrada& e = m_entradas[size_t(l)];
+        return e.cubeta != cubeta ? e.cubeta < cubeta : e.monto < monto;
+    };
+    const auto hasta = [this](qsizetype l, quint64 cubeta, qint64 monto) {
+        const Entrada& e = m_entradas[size_t(l)];
+        return e.cubeta != cubeta ? e.cubeta < cubeta : e.monto <= monto;
+    };
+    // Both ends move forward only: the next query's range begins no earlier, and its end is searched from the
+    // last end whenever the slots before that are still within it.
+    qsizetype a = 0, b = 0;
+    for (const Consulta& c : consultas) {
+        a = Galopar(a, Lugares(), [&](qsizetype l) { return debajo(l, c.cubeta, c.desde); });
+        const qsizetype inicio = b > a && hasta(b - 1, c.cubeta, c.hasta) ? b : a;
+        b = Galopar(inicio, Lugares(), [&](qsizetype l) { return hasta(l, c.cubeta, c.hasta); });
+        fn(c.orden, {a, b});
     }
-    const qsizetype a = Inferior(m_muestraCubeta, cubeta, cubetaEn);
-    const qsizetype b = Galopar(a, Lugares(), [&](qsizetype l) { return cubetaEn(l) == cubeta; });
-    const qsizetype d = Galopar(a, b, [&](qsizetype l) { return montoEn(l) < desde; });
-    const qsizetype h = Galopar(d, b, [&](qsizetype l) { return montoEn(l) <= hasta; });
-    return {d, h};
-}
-
-void IndiceDerecho::Anticipar(quint64 cubeta, qint64 desde) const
-{
-    const std::vector<quint64>& muestra = m_muestraCubeta;
-    qsizetype k;
-    if (!m_muestraMonto.empty())
-        k = std::lower_bound(m_muestraMonto.begin(), m_muestraMonto.end(), desde) - m_muestraMonto.begin();
-    else
-        k = std::lower_bound(muestra.begin(), muestra.end(), cubeta) - muestra.begin();
-    const qsizetype hasta = std::min(k * kPaso, Lugares());
-    const char* inicio = reinterpret_cast<const char*>(m_entradas.data() + std::max<qsizetype>(0, hasta - kPaso));
-    const char* fin = reinterpret_cast<const char*>(m_entradas.data() + hasta);
-    for (const char* p = inicio; p <= fin; p += 64)
-        __builtin_prefetch(p);
 }
 
 void IndiceDerecho::Anticipar(Rango r) const

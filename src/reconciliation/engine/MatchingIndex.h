@@ -43,6 +43,7 @@ private:
 struct ClaveDerecha {
     quint64 cubeta = 0;
     qint64 monto = 0;
+    quint32 dato = 0;   // carried along for the caller; the order ignores it
 };
 
 class IndiceDerecho {
@@ -53,14 +54,20 @@ public:
         bool Vacio() const { return desde >= hasta; }
     };
 
-    // clave(j) is right row j's key; rows with incluir false (already marked) are left out.
-    IndiceDerecho(qsizetype filas, const std::vector<bool>& incluir, bool conVivas,
+    // clave(j) is right row j's key; rows with incluir 0 (already marked) are left out.
+    IndiceDerecho(qsizetype filas, const std::vector<quint8>& incluir, bool conVivas,
                   const std::function<ClaveDerecha(qsizetype)>& clave);
 
-    Rango Buscar(quint64 cubeta, qint64 desde, qint64 hasta) const;
-    // Starts reading, without waiting, the lines that Buscar(cubeta, desde, ...) will read, and those that the
-    // free and live rows of a range found will read.
-    void Anticipar(quint64 cubeta, qint64 desde) const;
+    // What a left row asks: the rows of a bucket whose amounts lie in [desde, hasta]; `orden` is the caller's.
+    struct Consulta {
+        quint64 cubeta;
+        qint64 desde;
+        qint64 hasta;
+        qint32 orden;
+    };
+    // The slots of every query, answered in one walk over the slots once the queries are sorted: fn(orden, rango).
+    void BuscarTodas(std::vector<Consulta>& consultas, const std::function<void(qint32, Rango)>& fn) const;
+    // Starts reading, without waiting, the lines that the free and live rows of a range will read.
     void Anticipar(Rango r) const;
     void AnticiparFila(qsizetype fila) const { __builtin_prefetch(m_lugar.data() + fila); }
     qsizetype PrimeraLibre(Rango r) const { return m_libres.Minimo(r.desde, r.hasta); }
@@ -70,6 +77,9 @@ public:
     qsizetype FilaEn(qsizetype lugar) const { return m_entradas[size_t(lugar)].fila; }
     qsizetype Lugares() const { return qsizetype(m_entradas.size()); }
     quint64 CubetaEn(qsizetype lugar) const { return m_entradas[size_t(lugar)].cubeta; }
+    quint32 DatoEn(qsizetype lugar) const { return m_entradas[size_t(lugar)].dato; }
+    // The slot's entry, to be read ahead of time.
+    const void* EntradaEn(qsizetype lugar) const { return &m_entradas[size_t(lugar)]; }
 
     // Every live row of the range with a position below `limite`, in position order, is handed to fn and
     // leaves the live set.
@@ -90,15 +100,9 @@ private:
         quint64 cubeta;
         qint64 monto;
         qint32 fila;
+        quint32 dato;
     };
-    // Every kPaso-th key, small enough to stay in the cache, so that a search reads few lines of the entries.
-    static constexpr qsizetype kPaso = 16;
-    template <typename T, typename Campo>
-    qsizetype Inferior(const std::vector<T>& muestra, T x, Campo&& campo) const;
-
     std::vector<Entrada> m_entradas;        // by slot, sorted by bucket, amount and row
-    std::vector<quint64> m_muestraCubeta;   // when the rows fall in several buckets
-    std::vector<qint64> m_muestraMonto;     // when all share one: the amounts are then sorted over all slots
     std::vector<qint32> m_lugar;            // row -> slot, -1 when left out
     ArbolMinimo m_libres;
     std::optional<ArbolMinimo> m_vivas;

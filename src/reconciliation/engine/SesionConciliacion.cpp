@@ -210,6 +210,8 @@ ResultadoComparacion SesionConciliacion::Comparar(const OpcionesComparacion& opc
     for (Lado lado : {Lado::Izquierda, Lado::Derecha}) {
         Lado_& l = m_lados[indice(lado)];
         const std::vector<qsizetype>& posiciones = lado == Lado::Izquierda ? cambiadas.izquierda : cambiadas.derecha;
+        // Room once for what may be recorded, rather than the set growing step by step over a long list.
+        l.cambiadas.reserve(l.cambiadas.size() + qsizetype(posiciones.size()));
         for (qsizetype p : posiciones) {
             // The rows are in list order, so position and slot agree; the slot's state still holds the mark.
             const WorkbenchRow& f = l.filas.DeLugar(p);
