@@ -1,6 +1,6 @@
 #include "Matching.h"
 
-#include "MatchingIndex.h"
+#include "IndiceDerecho.h"
 #include "MatchingThreads.h"
 #include "platform/suite/base/PresupuestoTiempo.h"
 

@@ -1,4 +1,4 @@
-#include "MatchingIndex.h"
+#include "IndiceDerecho.h"
 
 #include <algorithm>
 
