@@ -75,9 +75,36 @@ WebBrowser::WebBrowser(QWidget* parent) : QWidget(parent)
     caja->setContentsMargins(0, 0, 0, 0);
     caja->addWidget(m_vista);
     connect(m_pagina, &QWebEnginePage::loadingChanged, this, [this](const QWebEngineLoadingInfo& info) {
+        if (info.status() == QWebEngineLoadingInfo::LoadStoppedStatus && info.url() == m_retenida) {
+            // The held-back navigation is over: a load of its address that waited for it can go.
+            m_retenida.clear();
+            if (m_esperaRetenida && info.url() == m_cargando) {
+                // Not from inside the engine's own report of that end: a load started there can fail at once.
+                m_esperaRetenida = false;
+                const QUrl url = m_cargando;
+                QTimer::singleShot(0, this, [this, url] {
+                    if (m_cargando == url)
+                        Pedir(url);
+                });
+                return;
+            }
+        }
         if (info.status() == QWebEngineLoadingInfo::LoadStartedStatus || m_cargando.isEmpty()
             || info.url() != m_cargando)
             return;
+        // Right after a navigation held back, the engine can fail a load of the same address without any
+        // error of its own; the address is asked for once more.
+        if (info.status() == QWebEngineLoadingInfo::LoadFailedStatus && info.errorCode() == 0 && !m_pedidaOtraVez) {
+            m_pedidaOtraVez = true;
+            const QUrl url = m_cargando;
+            QTimer::singleShot(0, this, [this, url] {
+                if (m_cargando == url) {
+                    m_permitida = url;
+                    m_pagina->load(url);
+                }
+            });
+            return;
+        }
         // A navigation held back ends as stopped (aborted), possibly after the control has already let the
         // same address load: that end is not the load's.
         if (info.status() == QWebEngineLoadingInfo::LoadStoppedStatus)
@@ -115,6 +142,7 @@ bool WebBrowser::Stop()
     const QUrl detenida = m_cargando;
     m_cargando.clear();
     m_permitida.clear();
+    m_esperaRetenida = false;
     m_pagina->triggerAction(QWebEnginePage::Stop);
     emit DownloadComplete();
     emit DocumentComplete(detenida.toString());
@@ -123,10 +151,27 @@ bool WebBrowser::Stop()
 
 void WebBrowser::NavegacionPedida(const QUrl& url)
 {
+    m_retenida = url;
     QPointer<WebBrowser> yo(this);
     QTimer::singleShot(0, this, [yo, url] {
-        if (yo && yo->Permitida(url))
+        if (!yo || !yo->Permitida(url))
+            return;
+        if (yo->m_retenida != url) {
             yo->Cargar(url);
+            return;
+        }
+        // The engine has not yet ended the navigation it was told to drop; a load started now can be taken
+        // down with it when that end comes, and then never ends. The load starts at that end, or after a
+        // second if the engine never tells it.
+        yo->m_cargando = url;
+        yo->m_esperaRetenida = true;
+        yo->m_pedidaOtraVez = false;
+        QTimer::singleShot(1000, yo, [yo, url] {
+            if (yo && yo->m_esperaRetenida && yo->m_cargando == url) {
+                yo->m_esperaRetenida = false;
+                yo->Pedir(url);
+            }
+        });
     });
 }
 
@@ -140,8 +185,15 @@ bool WebBrowser::Permitida(const QUrl& url)
 
 void WebBrowser::Cargar(const QUrl& url)
 {
-    m_permitida = url;
     m_cargando = url;
+    m_esperaRetenida = false;
+    m_pedidaOtraVez = false;
+    Pedir(url);
+}
+
+void WebBrowser::Pedir(const QUrl& url)
+{
+    m_permitida = url;
     if (url == m_pagina->url())
         m_pagina->triggerAction(QWebEnginePage::ReloadAndBypassCache);
     else

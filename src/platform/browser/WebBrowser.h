@@ -64,12 +64,16 @@ private:
     // Runs the handler; true when the navigation may go on.
     bool Permitida(const QUrl& url);
     void Cargar(const QUrl& url);
+    void Pedir(const QUrl& url);   // has the page load the address, letting it through once
 
     QWebEngineView* m_vista = nullptr;
     QPointer<PaginaControlada> m_pagina;
     AntesDeNavegar m_antes;
     QUrl m_permitida;   // the one address the page lets through without asking again
     QUrl m_cargando;    // the load whose end raises DownloadComplete
+    QUrl m_retenida;    // a navigation held back whose end the engine has not told yet
+    bool m_esperaRetenida = false;   // m_cargando starts when m_retenida ends
+    bool m_pedidaOtraVez = false;    // m_cargando was asked for again after the engine failed it without cause
 };
 
 } // namespace web
