@@ -1,20 +1,20 @@
 // The workbench's figures as the operator meets them, each beside its goal and beside bare SQLite:
 //   load      both panels loaded through the window (registered, read back, listed, totals shown), each run a
 //             fresh process, beside bare SQLite inserting and reading back the same rows in a fresh process of
-//             its own; memory as the peak resident size above the idle window (carga.cpp)
+//             its own; memory as the peak resident size above the idle window (Carga.cpp)
 //   links     each-to-each link rows written by one reconciling run: the last tenth of the rows against the
-//             first (vinculos.cpp)
+//             first (Vinculos.cpp)
 //   window    the window's other figures: the matcher beside the pair-by-pair reference, the save of every
-//             mark; Aplicar and Comparar, each run a fresh process (ventana.cpp)
+//             mark; Aplicar and Comparar, each run a fresh process (Ventana.cpp)
 // Usage: bench_workbench [--million] [--links-10m] [--runs N] [--only load|links|window] [--window-lines N]
 //                        [--reference n]
 // Load sizes 10,000 and 100,000 lines a side; --million adds 1,000,000. Link rows about 1,000,000; --links-10m
 // adds about 10,000,000. Defaults: 5 runs (3 at a million lines), window figures on 20,000 lines a side, the
 // reference on 4,000.
 
-#include "carga.h"
-#include "ventana.h"
-#include "vinculos.h"
+#include "Carga.h"
+#include "Ventana.h"
+#include "Vinculos.h"
 
 #include "schema/DemoDatabase.h"
 

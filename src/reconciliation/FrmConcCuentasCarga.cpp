@@ -69,6 +69,7 @@ void FrmConcCuentas::CargarPanel(bool Izquierda, bool Derecha, bool ArmarCols)
         void Preparar(Lado l, size_t total) override
         {
             m_listado.total = total;
+            m_lado = l;
             // Room for the rows once, before they come a block at a time; the list's painting is held
             // meanwhile and it lays them out once at the end.
             m_ventana.m_sesion.Reservar(l, total);
@@ -80,8 +81,10 @@ void FrmConcCuentas::CargarPanel(bool Izquierda, bool Derecha, bool ArmarCols)
         }
         void Soltar()
         {
-            if (m_retenido)
+            if (m_retenido) {
+                m_ventana.m_sesion.CargaTerminada(m_lado);
                 m_retenido->Soltar();
+            }
             m_retenido = nullptr;
             m_pintura.reset();
         }
@@ -94,6 +97,7 @@ void FrmConcCuentas::CargarPanel(bool Izquierda, bool Derecha, bool ArmarCols)
         FrmConcCuentas& m_ventana;
         ListadoCarga m_listado;
         conciliacion::ModeloLado* m_retenido = nullptr;
+        Lado m_lado = Lado::Izquierda;
         std::optional<ui::PaintHold> m_pintura;
     } vista(*this, titulo);
     OperadorVentana operador(*this, QString(), manejadorCarga());

@@ -5,6 +5,7 @@
 
 #include "FrmConcCuentas.h"
 
+#include "reconciliation/engine/Aviso.h"
 #include "reconciliation/engine/Matching.h"
 #include "core/Globals.h"
 #include "platform/suite/Progreso.h"

@@ -5,6 +5,7 @@
 #include "FrmConcCuentas.h"
 
 #include "platform/suite/Utilidades.h"
+#include "reconciliation/engine/Aviso.h"
 #include "reconciliation/engine/ConfiguracionComparacion.h"
 
 #include <QCheckBox>
@@ -58,6 +59,6 @@ void FrmConcCuentas::cmdGrabaCfg_Click()
     if (!m_store.GrabarConfiguracion(TextoCampo(QStringLiteral("CUENTA")), cfg))
         return;
     ui::dialogs().MsgBox(QStringLiteral("La configuración Importación se guardó correctamente."),
-                         ui::vbOKOnly + ui::vbInformation, QStringLiteral("Aviso al Usuario"));
+                         ui::vbOKOnly + ui::vbInformation, conciliacion::kTituloAvisoUsuario);
     SSTab1->setCurrentIndex(0);
 }

@@ -14,4 +14,8 @@ struct Aviso {
     QString titulo;
 };
 
+// The titles the workbench's notices carry.
+inline const QString kTituloAvisoOperador = QStringLiteral("Aviso al Operador");
+inline const QString kTituloAvisoUsuario = QStringLiteral("Aviso al Usuario");
+
 } // namespace conciliacion

@@ -107,13 +107,18 @@ void FilasLado::IndexarIds()
     }
 }
 
+void FilasLado::OrdenarIds() const
+{
+    if (m_porIdOrdenado)
+        return;
+    std::sort(m_porId.begin(), m_porId.end(),
+              [](const PorId& a, const PorId& b) { return a.id != b.id ? a.id < b.id : a.lugar < b.lugar; });
+    m_porIdOrdenado = true;
+}
+
 std::vector<qsizetype> FilasLado::LugaresDeId(qint64 id) const
 {
-    if (!m_porIdOrdenado) {
-        std::sort(m_porId.begin(), m_porId.end(),
-                  [](const PorId& a, const PorId& b) { return a.id != b.id ? a.id < b.id : a.lugar < b.lugar; });
-        m_porIdOrdenado = true;
-    }
+    OrdenarIds();
     const auto [desde, hasta] = std::equal_range(m_porId.begin(), m_porId.end(), PorId{id, 0},
                                                  [](const PorId& a, const PorId& b) { return a.id < b.id; });
     std::vector<qsizetype> lugares;

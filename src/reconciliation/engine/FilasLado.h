@@ -132,6 +132,9 @@ public:
     void TextosDeIcono();
     // The slots whose row has this ID, ascending.
     std::vector<qsizetype> LugaresDeId(qint64 id) const;
+    // The rows by ID put in order now (a load's end) rather than at the first search, which is the reconcile
+    // step the operator waits for.
+    void OrdenarIds() const;
 
 private:
     struct PorId {

@@ -56,8 +56,6 @@ const QString& TextoCaja(const WorkbenchRow& fila, int caja);
 // The refusal for empty lists, checked left first; Terminada when both lists have rows.
 EstadoComparacion ComprobarListas(const WorkbenchRows& izquierda, const WorkbenchRows& derecha);
 
-inline const QString kTituloAvisoOperador = QStringLiteral("Aviso al Operador");
-inline const QString kTituloAvisoUsuario = QStringLiteral("Aviso al Usuario");
 inline const QString kMensajeIzquierdaVacia =
     QStringLiteral("Imposible realizar la comparación porque la Lista Izquierda está vacía!!!");
 inline const QString kMensajeDerechaVacia =

@@ -51,7 +51,7 @@ ResultadoConciliar PasoConciliar::Ejecutar(const Cabecera& cabecera, ado::Curren
     if (resultado == Resultado::Cancelada)
         // Everything was rolled back: the operator must not take the silence for a save.
         return {Estado::Cancelada,
-                Aviso{kMensajeConciliacionNoGrabada, ui::vbOKOnly + ui::vbExclamation, QStringLiteral("Aviso al Operador")}};
+                Aviso{kMensajeConciliacionNoGrabada, ui::vbOKOnly + ui::vbExclamation, kTituloAvisoOperador}};
     if (resultado == Resultado::Finalizada)
         return {Estado::Finalizada, {}};
 

@@ -31,7 +31,7 @@ ResultadoFinalizar PasoFinalizar::Ejecutar(const Cabecera& cabecera, const QStri
     m_sesion.OlvidarCambios();
     return {estado, Aviso{QStringLiteral("La Conciliación número: ") + numero.trimmed()
                               + QStringLiteral(" se finalizó correctamente."),
-                          ui::vbOKOnly + ui::vbInformation, QStringLiteral("Aviso al Usuario")}};
+                          ui::vbOKOnly + ui::vbInformation, kTituloAvisoUsuario}};
 }
 
 } // namespace conciliacion

@@ -122,6 +122,11 @@ void SesionConciliacion::Reservar(Lado lado, size_t mas)
     filas.reserve(filas.size() + mas);
 }
 
+void SesionConciliacion::CargaTerminada(Lado lado)
+{
+    m_lados[indice(lado)].filas.OrdenarIds();
+}
+
 void SesionConciliacion::Quitar(Lado lado, const QSet<qint64>& ids)
 {
     Lado_& l = m_lados[indice(lado)];

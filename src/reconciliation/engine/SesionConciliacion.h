@@ -60,6 +60,8 @@ public:
     void Agregar(Lado lado, WorkbenchRows filas);
     // Room for this many more rows on the side, made once before a load adds them a block at a time.
     void Reservar(Lado lado, size_t mas);
+    // A load has added its last rows to the side: what the reconcile step looks up is made ready now.
+    void CargaTerminada(Lado lado);
     // Rows taken off the side (released lines), by ID.
     void Quitar(Lado lado, const QSet<qint64>& ids);
     // Both sides empty, nothing changed.

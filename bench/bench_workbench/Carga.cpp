@@ -1,7 +1,7 @@
-#include "carga.h"
+#include "Carga.h"
 
-#include "comun.h"
-#include "desnudo.h"
+#include "Comun.h"
+#include "Desnudo.h"
 
 #include "common/FreshProcess.h"
 #include "lookup/InstalacionConsultas.h"

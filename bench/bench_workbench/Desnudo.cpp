@@ -1,4 +1,4 @@
-#include "desnudo.h"
+#include "Desnudo.h"
 
 #include "schema/DemoDatabase.h"
 

@@ -6,7 +6,7 @@
 // pending events done), and "Comparar" on lists just loaded (the handler: the indexed matcher, marks, colours and
 // totals, the window's pending events done), each beside its goal.
 
-#include "ventana.h"
+#include "Ventana.h"
 
 #include "common/FreshProcess.h"
 #include "lookup/InstalacionConsultas.h"
@@ -264,7 +264,7 @@ void MedirVentana(const std::function<QString()>& copiaNueva, int nReferencia, i
         FrmConcCuentas w;
         w.Parametros = lanzamiento.arg(copiaNueva(), QLatin1String(schema::kAdminUser));
         w.Form_Load();
-        // The load itself is measured in fresh processes (carga.cpp); here it only sets the lists up.
+        // The load itself is measured in fresh processes (Carga.cpp); here it only sets the lists up.
         cargar(w);
         QElapsedTimer t;
 

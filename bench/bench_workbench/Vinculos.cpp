@@ -1,6 +1,6 @@
-#include "vinculos.h"
+#include "Vinculos.h"
 
-#include "comun.h"
+#include "Comun.h"
 
 #include "common/FreshProcess.h"
 #include "reconciliation/EntornoPrograma.h"

@@ -1,4 +1,4 @@
-#include "comun.h"
+#include "Comun.h"
 
 #include "schema/DemoDatabase.h"
 

@@ -1,5 +1,5 @@
 #pragma once
-// The workbench window's figures on the benchmark account (see ventana.cpp).
+// The workbench window's figures on the benchmark account (see Ventana.cpp).
 
 #include <QString>
 #include <QTextStream>
