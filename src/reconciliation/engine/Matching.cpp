@@ -17,7 +17,7 @@ using detalle::IndiceDerecho;
 using detalle::kNinguna;
 using detalle::PorTramos;
 using detalle::Tramo;
-using detalle::Tramos;
+using detalle::CantidadDeTramos;
 
 std::array<bool, kCantidadCajas> CajasElegidas(const OpcionesComparacion& opciones, bool& todas)
 {
@@ -189,7 +189,7 @@ public:
                 guardados[v].resize(size_t(n));
             }
         }
-        const qsizetype tramos = Tramos(n);
+        const qsizetype tramos = CantidadDeTramos(n);
         std::vector<std::vector<size_t>> inicios(Vias(), std::vector<size_t>(size_t(tramos) + 1));
         PorTramos(n, [&](qsizetype tramo, qsizetype desde, qsizetype hasta) {
             for (qsizetype j = desde; j < hasta; ++j) {

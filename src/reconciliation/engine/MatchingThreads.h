@@ -4,6 +4,7 @@
 
 #include <QThread>
 #include <algorithm>
+#include <exception>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -25,14 +26,24 @@ void EnHilos(qsizetype cuantos, bool aparte, Trabajo&& trabajo)
         otros.emplace_back(QThread::create([&trabajo, k] { trabajo(k); }));
         otros.back()->start();
     }
-    if (cuantos > 0)
-        trabajo(0);
+    // The other threads are waited for even when the first stretch throws: a thread destroyed while it runs
+    // ends the program.
+    std::exception_ptr fallo;
+    if (cuantos > 0) {
+        try {
+            trabajo(0);
+        } catch (...) {
+            fallo = std::current_exception();
+        }
+    }
     for (const std::unique_ptr<QThread>& hilo : otros)
         hilo->wait();
+    if (fallo)
+        std::rethrow_exception(fallo);
 }
 
-// How many stretches [0, n) is cut into (Tramos), and where stretch k begins and ends (Tramo).
-inline qsizetype Tramos(qsizetype n)
+// How many stretches [0, n) is cut into (CantidadDeTramos), and where stretch k begins and ends (Tramo).
+inline qsizetype CantidadDeTramos(qsizetype n)
 {
     constexpr qsizetype kMinimoPorHilo = 1 << 15;   // below this a thread costs more than it saves
     return std::clamp<qsizetype>(n / kMinimoPorHilo, 1, std::min(4, QThread::idealThreadCount()));
@@ -47,7 +58,7 @@ inline std::pair<qsizetype, qsizetype> Tramo(qsizetype n, qsizetype tramos, qsiz
 template <typename Trabajo>
 void PorTramos(qsizetype n, Trabajo&& trabajo)
 {
-    const qsizetype tramos = Tramos(n);
+    const qsizetype tramos = CantidadDeTramos(n);
     EnHilos(tramos, true, [&](qsizetype k) {
         const auto [desde, hasta] = Tramo(n, tramos, k);
         trabajo(k, desde, hasta);
