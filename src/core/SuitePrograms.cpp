@@ -17,7 +17,8 @@ namespace {
 
 constexpr qint64 kArchivoNoEncontrado = 53;
 
-// A file of the folder whose name matches without regard to case, also without a ".exe" ending.
+// A file of the folder whose name matches without regard to case, also without a ".exe" ending; empty when
+// there is none.
 QString buscarEnCarpeta(const QString& carpeta, const QString& nombre)
 {
     const QDir dir(carpeta);
@@ -32,7 +33,7 @@ QString buscarEnCarpeta(const QString& carpeta, const QString& nombre)
         for (const QString& archivo : archivos)
             if (archivo.compare(candidato, Qt::CaseInsensitive) == 0)
                 return dir.filePath(archivo);
-    return dir.filePath(nombre);
+    return QString();
 }
 
 } // namespace
@@ -63,14 +64,27 @@ ProgramaAIniciar ProgramaDeDireccion(const QString& Direccion, const QString& ca
     r.argumentos = partes;
     // A program named with a folder separator is named by path; any other is beside this program. A separator
     // in an argument says nothing of where the program is.
-    if (!r.programa.contains(QLatin1Char('\\')) && !r.programa.contains(QLatin1Char('/')))
-        r.programa = buscarEnCarpeta(carpetaProgramas, r.programa);
+    if (!r.programa.contains(QLatin1Char('\\')) && !r.programa.contains(QLatin1Char('/'))) {
+        const QString encontrado = buscarEnCarpeta(carpetaProgramas, r.programa);
+        // Not there: named by that folder all the same, so the failed start says where it was looked for.
+        r.programa = encontrado.isEmpty() ? QDir(carpetaProgramas).filePath(r.programa) : encontrado;
+    }
     return r;
+}
+
+QString CarpetaProgramasSuite()
+{
+    return QCoreApplication::applicationDirPath();
+}
+
+QString ProgramaDeLaSuite(const QString& nombre)
+{
+    return buscarEnCarpeta(CarpetaProgramasSuite(), nombre);
 }
 
 void MenuExes(const QString& Direccion, const QString& ParametroAdicional, qint64& IdTarea)
 {
-    const ProgramaAIniciar inicio = ProgramaDeDireccion(Direccion, QCoreApplication::applicationDirPath());
+    const ProgramaAIniciar inicio = ProgramaDeDireccion(Direccion, CarpetaProgramasSuite());
     IniciarPrograma(inicio.programa, inicio.argumentos, ParametroAdicional, IdTarea);
 }
 

@@ -22,6 +22,13 @@ void IniciarPrograma(const QString& programa, const QStringList& argumentos, con
 // carries its "#" marker.
 QString CadenaLanzamientoActual(const QString& ParametroAdicional);
 
+// Where the suite's programs are: beside this program's executable, never the working folder.
+QString CarpetaProgramasSuite();
+
+// The suite's program of that name in that folder (letter case aside; a name ending in ".exe" is also found
+// without it); empty when it is not there.
+QString ProgramaDeLaSuite(const QString& nombre);
+
 // The program and the arguments a "shell:" address starts (before the launch string is added).
 struct ProgramaAIniciar {
     QString programa;

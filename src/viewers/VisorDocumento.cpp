@@ -11,8 +11,6 @@
 #include "report/ClassHTML.h"
 
 #include <QCloseEvent>
-#include <QDir>
-#include <QFileInfo>
 #include <QKeyEvent>
 #include <QShortcut>
 
@@ -115,14 +113,10 @@ void VisorDocumento::EjecutarAccion(const AccionEnlace& a)
         MostrarAsiento({a.tc, a.sucursal, a.numero, a.letra, true, a.cuenta});
         break;
     case Tipo::IniciarArticulo: {
-        // The program is started by the very file found here, and the article code goes whole as one argument,
-        // whatever blanks or separators it holds.
-        const QDir actual = QDir::current();
-        const QString nombre = ProgramaArticulos();
-        QString programa;
-        for (const QString& candidato : {nombre, nombre + QStringLiteral(".exe")})
-            if (programa.isEmpty() && QFileInfo(actual.filePath(candidato)).isFile())
-                programa = actual.absoluteFilePath(candidato);
+        // Looked for where the suite's programs are, never in the working folder (a file of that name left
+        // where the program was started from is not run), and started by the very file found; the article
+        // code goes whole as one argument, whatever blanks or separators it holds.
+        const QString programa = ModGlobal::ProgramaDeLaSuite(ProgramaArticulos());
         if (programa.isEmpty())
             break;
         qint64 tarea = 0;

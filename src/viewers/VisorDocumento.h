@@ -40,7 +40,8 @@ public:
     void NavegarArchivo(const QString& ruta);
     void wbExplorer_BeforeNavigate2(const QString& URL, bool& Cancel);
 
-    // The suite's article program, started from an article link when it is in the current folder.
+    // The suite's article program, started from an article link when it is beside this program, where the
+    // suite's programs are looked for.
     static QString ProgramaArticulos();
 
 protected:

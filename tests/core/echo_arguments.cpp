@@ -1,5 +1,5 @@
-// A stand-in sibling program for the tests of MenuExes: writes its arguments, one per line, to the file
-// named by CONC_CORE_ECHO (complete when it appears).
+// A stand-in sibling program for the tests of MenuExes, and for the article program beside the viewer tests:
+// writes its arguments, one per line, to the file named by CONC_CORE_ECHO (complete when it appears).
 
 #include <cstdio>
 #include <cstdlib>

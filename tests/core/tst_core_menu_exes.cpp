@@ -1,12 +1,16 @@
-// MenuExes: the sibling program started beside this one with its own arguments and the launch string.
+// MenuExes: the sibling program started beside this one with its own arguments and the launch string; a file
+// of a suite program's name in the working folder is never found nor started.
 
+#include "ProgramaPlantado.h"
 #include "core/Globals.h"
 #include "core/LaunchString.h"
 #include "core/SuitePrograms.h"
 #include "data/DB_Dll.h"
 #include "platform/ui/ScriptedDialogs.h"
 
+#include <QDir>
 #include <QFile>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -26,6 +30,7 @@ private slots:
     void programByPath();
     void separatorInAnArgumentKeepsTheProgramBesideThisOne();
     void startedProgramGetsEachArgumentWhole();
+    void aProgramInTheWorkingFolderIsNeverStarted();
 
 private:
     // Starts the address and returns the arguments the sibling received (without its own name).
@@ -189,6 +194,29 @@ void MenuExesTest::startedProgramGetsEachArgumentWhole()
     QCOMPARE(lineas.value(1), QString("@idarticulo=ART 1/2 x"));
     QCOMPARE(lineas.value(2), QString("otro"));
     QVERIFY(lineas.value(3).contains("@server=SRVSQL"));
+    QVERIFY(d.verifyDone());
+}
+
+void MenuExesTest::aProgramInTheWorkingFolderIsNeverStarted()
+{
+    // A file of a suite program's name, left in the folder this program was started from, would leave a mark.
+    QTemporaryDir trabajo;
+    const QString marca = trabajo.filePath("corrio");
+    QVERIFY(PlantarPrograma(trabajo.filePath("articulos"), marca));
+    const QString antes = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(trabajo.path()));
+    const auto volver = qScopeGuard([&] { QDir::setCurrent(antes); });
+
+    QCOMPARE(ProgramaDeLaSuite("articulos"), QString());
+    QCOMPARE(ProgramaDeLaSuite("Core_Echo_Arguments.exe"),
+             QDir(QCoreApplication::applicationDirPath()).filePath("core_echo_arguments"));
+    ui::ScriptedDialogs d;
+    d.expectMsgBox(ui::vbAbort).containing(QDir(QCoreApplication::applicationDirPath()).filePath("articulos"));
+    qint64 id = 0;
+    MenuExes("shell:articulos", QString(), id);
+    QCOMPARE(id, qint64(0));
+    QTest::qWait(300);
+    QVERIFY(!QFile::exists(marca));
     QVERIFY(d.verifyDone());
 }
 

@@ -1,14 +1,18 @@
 // The viewer windows in the real browser, offscreen: a receipt filled through its default window shows its
 // page with its accents; a click on the sale it settles opens a new sales window with that sale's page;
 // from a payment, the purchase it settles opens with its supplier's account, so its page has a body; the
-// Cancel key hides a window and the next request through the default window makes a new one.
+// Cancel key hides a window and the next request through the default window makes a new one. An article link
+// starts the article program beside this one, never a file of its name in the working folder.
 
 #include "EmpresaVisores.h"
 #include "NavegadorDePrueba.h"
 
+#include "core/ProgramaPlantado.h"
 #include "platform/ui/ScriptedDialogs.h"
 #include "viewers/FrmBSC01CBTEDetalle.h"
 #include "viewers/FrmBSC01RECIBODetalle.h"
+
+#include <QScopeGuard>
 
 using namespace visores;
 
@@ -81,6 +85,36 @@ private slots:
         QVERIFY(!pago.isVisible());
         QVERIFY(&frmBSC01RECIBODetalle() != &pago);
         compra->close();
+        QVERIFY(sinPreguntas.verifyDone());
+    }
+
+    void anArticleLinkStartsTheProgramBesideThisOne()
+    {
+        // The stand-in beside the tests writes its arguments; a file of its name in the working folder would
+        // leave a mark instead.
+        QTemporaryDir trabajo;
+        const QString marca = trabajo.filePath(QStringLiteral("corrio"));
+        QVERIFY(PlantarPrograma(trabajo.filePath(QStringLiteral("articulos")), marca));
+        const QString argumentos = trabajo.filePath(QStringLiteral("argumentos.txt"));
+        qputenv("CONC_CORE_ECHO", argumentos.toUtf8());
+        const QString antes = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(trabajo.path()));
+        const auto volver = qScopeGuard([&] { QDir::setCurrent(antes); });
+
+        ui::ScriptedDialogs sinPreguntas;
+        FrmBSC01CBTEDetalle& venta = frmBSC01CBTEDetalle();
+        QSignalSpy completas(venta.wbExplorer, &web::WebBrowser::DownloadComplete);
+        venta.Mostrar(QStringLiteral("FC"), QStringLiteral("0001"), QStringLiteral("00000010"), QStringLiteral("A"), true);
+        venta.show();
+        QVERIFY(cargada(completas));
+        clicEnEnlace(venta, QStringLiteral("ARTICULO_"));
+        QVERIFY(QTest::qWaitFor([&] { return QFile::exists(argumentos); }, 30000));
+        const QStringList lineas = QString::fromUtf8(EmpresaVisores::leer(argumentos)).split(QLatin1Char('\n'));
+        QCOMPARE(lineas.value(0), QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("articulos")));
+        QCOMPARE(lineas.value(1), QStringLiteral("@idarticulo=") + QStringLiteral("ART 1").leftJustified(25));
+        QVERIFY(lineas.value(2).contains(QStringLiteral("@UsuarioLogeado")));
+        QVERIFY(!QFile::exists(marca));
+        venta.close();
         QVERIFY(sinPreguntas.verifyDone());
     }
 };

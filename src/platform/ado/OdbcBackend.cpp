@@ -7,10 +7,9 @@
 #include "DateText.h"
 #include "ErrorMapping.h"
 #include "OdbcDiagnostic.h"
+#include "PlainRead.h"
 #include "PreparedCache.h"
 #include "SelectTable.h"
-#include "platform/sqlite/SqlTokens.h"
-#include "platform/sqlite/TsqlCompat.h"
 
 #include <QSqlError>
 #include <QSqlField>
@@ -97,37 +96,6 @@ QVariant toQt(const Variant& v)
     return QVariant();
 }
 
-// What the driver cannot tell us we read from the text: one statement, starting with SELECT or WITH, and no
-// word anywhere in it (outside literals, comments and bracketed or quoted names) that starts or hides another
-// statement. A server runs "SELECT 1 TRUNCATE TABLE t" or "WITH x AS (...) DELETE ..." as a batch without any
-// ";", so the statement count alone proves nothing; INTO at any depth makes a table.
-bool isPlainRead(const QString& sql)
-{
-    using namespace sqlcompat;
-    if (SplitBatch(sql).size() != 1)
-        return false;
-    static const std::initializer_list<QStringView> kNotARead = {
-        u"INSERT", u"UPDATE", u"DELETE", u"MERGE", u"TRUNCATE", u"INTO",            // data
-        u"CREATE", u"ALTER", u"DROP", u"GRANT", u"REVOKE", u"DENY",               // definitions and rights
-        u"EXEC", u"EXECUTE", u"DECLARE", u"SET", u"USE", u"WAITFOR", u"GO",     // batches and procedures
-        u"BULK", u"BACKUP", u"RESTORE", u"DBCC", u"SHUTDOWN", u"KILL", u"RECONFIGURE", u"CHECKPOINT",
-        u"OPENROWSET", u"OPENDATASOURCE", u"OPENQUERY", u"OPENXML",              // external data
-    };
-    bool first = true;
-    for (const Token& t : Tokenize(sql)) {
-        if (!t.isSignificant() || t.isOperator(u"(") || t.isOperator(u")"))
-            continue;
-        if (first) {
-            if (!t.isAnyWord({u"SELECT", u"WITH"}))
-                return false;
-            first = false;
-        } else if (t.isAnyWord(kNotARead)) {
-            return false;
-        }
-    }
-    return !first;
-}
-
 class OdbcBackend final : public Backend {
 public:
     OdbcBackend(BackendKind kind, QString name, QSqlDatabase db, QString database, QString source)
@@ -164,10 +132,11 @@ public:
         return affected;
     }
 
-    // A query runs one statement that only reads; anything else is refused before it reaches the server.
+    // A query runs one statement that only reads; anything else is refused before it reaches the server,
+    // which runs a batch written without ";" too (PlainRead.h reads the text as this server does).
     RowSet query(const QString& sql) override
     {
-        if (!isPlainRead(sql))
+        if (!IsPlainRead(sql, m_kind))
             throw Error(kErrOther,
                         QStringLiteral("Una consulta es una sola sentencia que solo lee datos; no se ejecutó: %1")
                             .arg(sql.trimmed()),

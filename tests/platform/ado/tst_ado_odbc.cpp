@@ -138,6 +138,13 @@ private slots:
         QTest::newRow("keywords in texts") << "SELECT 'DELETE FROM cab; DROP' AS t FROM cab WHERE nota <> 'EXEC x'" << true;
         QTest::newRow("keywords in comments") << "SELECT k /* DROP TABLE cab */ FROM cab -- TRUNCATE" << true;
         QTest::newRow("with read") << "WITH x AS (SELECT k FROM cab) SELECT k FROM x" << true;
+        QTest::newRow("nested comment") << "SELECT k FROM cab /* /* */ ' */ DELETE FROM cab --'" << false;
+        QTest::newRow("comment ended by CR") << "SELECT k FROM cab --x\rDELETE FROM cab" << false;
+        QTest::newRow("disable trigger") << "SELECT k FROM cab DISABLE TRIGGER ALL ON cab" << false;
+        QTest::newRow("call escape") << "SELECT k FROM cab {call sp_x}" << false;
+        QTest::newRow("glued to a binary literal") << "SELECT k FROM cab WHERE 0x=0xTRUNCATE TABLE cab" << false;
+        QTest::newRow("glued to an exponent") << "SELECT k FROM cab WHERE 1=1eDELETE FROM cab" << false;
+        QTest::newRow("go as a name") << "SELECT k AS go FROM cab" << true;
     }
 
     void hiddenStatementsInAReadAreRefused()
@@ -154,6 +161,13 @@ private slots:
         Recordset rs;
         const qint64 error = AdoErrorNumber([&] { rs.Open(sql, &cn); });
         QCOMPARE(error == 0, read);
+        if (!read) {
+            // What the operator is shown: the provider's general number and the text that was not run.
+            QCOMPARE(error, kErrOther);
+            QCOMPARE(cn.errors().Item(0).Description,
+                     QStringLiteral("Una consulta es una sola sentencia que solo lee datos; no se ejecutó: ") + sql);
+            QCOMPARE(cn.errors().Item(0).SQLState, QStringLiteral("42000"));
+        }
         Recordset count;
         count.Open(QStringLiteral("SELECT COUNT(*) FROM cab WHERE nota = 'uno'"), &cn);
         QCOMPARE(count.Fields(0).Value().toLong(), qint64(1));
