@@ -1,8 +1,14 @@
 // The engine's own test programs load no Qt Gui or Widgets: the dynamic loader's list of each one's libraries
-// is read with ldd. A window test program is read too, to show that the check does see Widgets when linked.
+// is read with ldd. The build lists the programs: every registered test that links the engine and nothing with
+// widgets (ProgramasDelMotor.h, written by conc_widget_free_tests). A window test program is read too, to show
+// that the check does see Widgets when linked.
+
+#include "ProgramasDelMotor.h"
 
 #include <QProcess>
 #include <QtTest>
+
+#include <vector>
 
 class EngineLinkTest : public QObject {
     Q_OBJECT
@@ -28,8 +34,8 @@ QString EngineLinkTest::Bibliotecas(const QString& programa)
 
 void EngineLinkTest::initTestCase()
 {
-    // The build names the programs (CTest sets the variables).
-    m_programas = qEnvironmentVariable("CONC_ENGINE_PROGRAMS").split(u'|', Qt::SkipEmptyParts);
+    for (const char* programa : std::vector<const char*>{CONC_WIDGET_FREE_TESTS})
+        m_programas << QString::fromUtf8(programa);
     QVERIFY(!m_programas.isEmpty());
 }
 

@@ -11,6 +11,8 @@
 #include "PreparedCache.h"
 #include "SelectTable.h"
 #include "SqliteCells.h"
+#include "StoredCells.h"
+#include "VariantRows.h"
 #include "platform/sqlite/FileCheck.h"
 #include "platform/sqlite/LiteralParameters.h"
 #include "platform/sqlite/TsqlCompat.h"

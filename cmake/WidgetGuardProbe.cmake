@@ -1,0 +1,40 @@
+# The widget guard's own check (conc_add_widget_guard_test in Conc.cmake): for each compile of a library kept
+# free of widgets, read from TARGETS with its include path, a file that includes a Qt Gui or Widgets header, by
+# module or without, or a header of a module built on them, must not get through the preprocessor, while one
+# that includes Qt Core does.
+cmake_minimum_required(VERSION 3.25)
+include("${TARGETS}")
+if(NOT targets)
+  message(FATAL_ERROR "no library is kept free of widgets (conc_forbid_widgets)")
+endif()
+file(REMOVE_RECURSE "${WORK_DIR}")
+file(MAKE_DIRECTORY "${WORK_DIR}")
+
+set(refused "QtWidgets/QWidget" "QWidget" "QtGui/QColor" "QtGui/qopenglext.h" "QtPrintSupport/QPrinter")
+set(allowed "QtCore/QObject")
+foreach(header IN LISTS refused allowed)
+  string(MAKE_C_IDENTIFIER "${header}" probe)
+  file(WRITE "${WORK_DIR}/${probe}.cpp" "#include <${header}>\n")
+endforeach()
+
+foreach(t IN LISTS targets)
+  set(flags "")
+  foreach(dir IN LISTS includes_${t})
+    list(APPEND flags "-I${dir}")
+  endforeach()
+  foreach(header IN LISTS refused allowed)
+    string(MAKE_C_IDENTIFIER "${header}" probe)
+    execute_process(COMMAND "${CXX}" -std=c++20 -fPIC -E -o /dev/null ${flags} "${WORK_DIR}/${probe}.cpp"
+                    RESULT_VARIABLE r OUTPUT_VARIABLE out ERROR_VARIABLE out)
+    if(header IN_LIST allowed)
+      if(NOT r EQUAL 0)
+        message(FATAL_ERROR "${t}: <${header}> should compile: ${out}")
+      endif()
+    elseif(r EQUAL 0)
+      message(FATAL_ERROR "${t}: <${header}> got through")
+    elseif(NOT out MATCHES "kept free of Qt Gui and Widgets|No such file or directory")
+      message(FATAL_ERROR "${t}: <${header}> refused for another reason: ${out}")
+    endif()
+  endforeach()
+endforeach()
+message(STATUS "refused in ${targets}")
