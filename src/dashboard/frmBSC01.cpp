@@ -88,8 +88,11 @@ void frmBSC01::Form_Initialize()
 {
     if (!m_cargado)
         Form_Load();
-    // An empty chart leaves the tree without a node: the whole chart is asked for instead.
-    TreeV_NodeClick(TreeV->SelectedItem());
+    // Without a period (the load has said why) there is nothing to list yet: the window waits for the
+    // operator's dates instead of refusing a report that nobody asked for. An empty chart leaves the tree
+    // without a node: the whole chart is asked for instead.
+    if (m_conPeriodo)
+        TreeV_NodeClick(TreeV->SelectedItem());
     show();
 }
 
@@ -98,23 +101,21 @@ void frmBSC01::Form_Load()
     m_cargado = true;
     ui::Routine r(QStringLiteral("Form_Load"));
     QString conexion;
-    bool conPeriodo = false;
+    m_conPeriodo = false;
     r.steps({
         [&] { ModGlobal::Inicializar(false, Parametros, conexion, 3); },
         [&] { suite::Utilidades::ConfigurarFormulario(this); },
         [&] { ModGlobal::InicializarFormulario(this); },
         [&] { ArmarTreeVAutomatico(); },
         [&] { Generar(QStringLiteral("Ma_Cuentas")); },
-        [&] { conPeriodo = AsignarDatos(); },
+        [&] { m_conPeriodo = AsignarDatos(); },
         [&] { m_carpeta = CarpetaInformes(); },
         [&] { m_archivo = m_carpeta + QStringLiteral("BSC01.htm"); },
         [&] {
-            // Without a period there is nothing to list yet: the window waits for the operator's dates.
-            if (!conPeriodo)
-                return;
-            const EstadoFiltros estado = Estado();
+            // The style sheet serves every later report, also when there is no period to list yet.
             Escritor().writeStyleCSS(m_carpeta);
-            EscribirInforme(Escritor(), PedidoPlanGeneral(estado), *this);
+            if (m_conPeriodo)
+                EscribirInforme(Escritor(), PedidoPlanGeneral(Estado()), *this);
         },
     });
 }

@@ -176,6 +176,7 @@ private:
     void MostrarInforme();
 
     bool m_cargado = false;
+    bool m_conPeriodo = false;                    // the load filled the period boxes
     bool m_descargado = false;
     bool m_cancelado = false;                     // Cancelado: set by the cancel button, cleared by the writer
     ado::Recordset m_rs;                          // the window's recordset
