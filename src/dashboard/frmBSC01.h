@@ -133,9 +133,9 @@ public:
     EstadoFiltros Estado();
     // True while a report is being written.
     bool Escribiendo() const { return m_escribiendo; }
-    // Writes one report unless another is being written or the period is not valid. `host` is this
-    // window or the popup's stand-in for it. False when nothing was written; when something was, whether
-    // it was written to its end is kept for MostrarInforme.
+    // Writes one report unless another is being written, or the period or an amount bound is not valid (the
+    // operator is told which). `host` is this window or the popup's stand-in for it. False when nothing was
+    // written; when something was, whether it was written to its end is kept for MostrarInforme.
     bool EscribirInforme(EscritorInformes& escritor, const PedidoInforme& pedido, report::HostReporte& host);
     // The window's own writer, made on first use.
     EscritorInformes& Escritor();

@@ -136,6 +136,10 @@ void frmBSC01::CampoValida(QLineEdit* Texto)
                 mensaje = QStringLiteral("La fecha ingresada no es válida (día/mes/año).");
                 m_errorValidacion = true;
             }
+        } else if (es(campo, "ImpDesde") || es(campo, "ImpHasta")) {
+            // A bound that is no amount is refused here, as it would be when the report is asked for.
+            mensaje = AvisoImporte(valor);
+            m_errorValidacion = !mensaje.isEmpty();
         }
     } catch (const ui::ProgramEnded&) {
         throw;

@@ -330,6 +330,10 @@ private slots:
                                               << "-";
         QTest::newRow("empty account: no report, no message") << "CUENTA" << "" << "" << "" << "-";
         QTest::newRow("period not a date") << "FechaDESDE" << "31/02/2026" << "31/02/2026" << "no es válida" << "-";
+        QTest::newRow("amount with a decimal comma") << "ImpDesde" << "0,15" << "0,15" << "" << "-";
+        QTest::newRow("amount not a number") << "ImpDesde" << "abc" << "abc" << "El importe abc no es válido." << "-";
+        QTest::newRow("amount beyond any amount") << "ImpHasta" << "1e999" << "1e999"
+                                                  << "El importe 1e999 está fuera del rango permitido." << "-";
     }
     void campoValida()
     {
