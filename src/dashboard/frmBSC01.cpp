@@ -56,7 +56,7 @@ bool TableroExiste()
     return !instancia().isNull();
 }
 
-frmBSC01::frmBSC01(QWidget* parent) : QWidget(parent)
+frmBSC01::frmBSC01(QWidget* parent) : QWidget(parent), m_eventosCampos(*this)
 {
     if (!instancia())
         instancia() = this;
@@ -302,43 +302,15 @@ void frmBSC01::showEvent(QShowEvent* event)
 
 bool frmBSC01::eventFilter(QObject* watched, QEvent* event)
 {
-    const QEvent::Type tipo = event->type();
     if (watched == picNivel) {
-        if (tipo == QEvent::MouseButtonPress)
+        if (event->type() == QEvent::MouseButtonPress)
             picNivel_MouseDown();
-        else if (tipo == QEvent::MouseButtonRelease)
+        else if (event->type() == QEvent::MouseButtonRelease)
             picNivel_MouseUp(ui::PxToTwips(qRound(static_cast<QMouseEvent*>(event)->position().x())));
         return QWidget::eventFilter(watched, event);
     }
-    if (tipo != QEvent::KeyPress && tipo != QEvent::FocusIn && tipo != QEvent::FocusOut)
-        return QWidget::eventFilter(watched, event);
-    auto* control = qobject_cast<QWidget*>(watched);
-    if (!control || control->window() != this)
-        return QWidget::eventFilter(watched, event);
-    auto* campo = qobject_cast<QLineEdit*>(control);
-    const int index = campo && campo->objectName() == txtFields.Nombre() ? suite::IndexOf(campo) : -1;
-    switch (tipo) {
-    case QEvent::KeyPress: {
-        // A key reaches the focused control first; the same event passed on to its parents is not seen again.
-        if (control != QApplication::focusWidget())
-            break;
-        auto* tecla = static_cast<QKeyEvent*>(event);
-        ui::offerKeyDown(*tecla, [&](int& keyCode, int shift) { Form_KeyDown(keyCode, shift); });
-        if (index >= 0 && txtFields.Existe(index))
-            return TeclaEnCampo(campo, tecla);
-        break;
-    }
-    case QEvent::FocusIn:
-        if (index >= 0)
-            txtFields_GotFocus(index);
-        break;
-    case QEvent::FocusOut:
-        if (index >= 0)
-            txtFields_LostFocus(index);
-        break;
-    default:
-        break;
-    }
+    if (m_eventosCampos.Filtrar(watched, event))
+        return true;
     return QWidget::eventFilter(watched, event);
 }
 

@@ -16,6 +16,7 @@
 #include "DisenoTablero.h"
 #include "EscritorInformes.h"
 #include "PedidoInforme.h"
+#include "core/EventosCampos.h"
 #include "platform/ado/Recordset.h"
 #include "platform/suite/ControlArray.h"
 #include "platform/ui/ImageList.h"
@@ -166,7 +167,6 @@ private:
     void CrearControles();
     void ConectarEventos();
     void AplicarDiseno();
-    bool TeclaEnCampo(QLineEdit* campo, QKeyEvent* tecla);
     // The codes of a list's selected items; a list with none selected gets all selected and gives none.
     static QStringList CodigosDeLista(QListWidget& lista);
     // The account link, popup link or voucher link, run after the navigation that carried it was cancelled,
@@ -191,6 +191,7 @@ private:
     bool m_escritoCompleto = true;                // the last report was written to its end
     QString m_avisoEnlace;                        // what the last link left for the status bar
     bool m_escribiendo = false;
+    core::EventosCampos m_eventosCampos;          // the filter boxes' keys and focus, to their handlers
 };
 
 // The window's one instance, made on first use.

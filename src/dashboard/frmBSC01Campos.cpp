@@ -21,7 +21,6 @@
 #include "platform/ui/OperatorDialogs.h"
 #include "platform/ui/Units.h"
 
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPointer>
 
@@ -90,13 +89,6 @@ void frmBSC01::txtFields_KeyPress(int Index, int& KeyAscii)
 {
     if (KeyAscii != ui::vbKeyEscape)
         suite::Controles::FiltrarTecla(txtFields(Index), KeyAscii);
-}
-
-bool frmBSC01::TeclaEnCampo(QLineEdit* campo, QKeyEvent* tecla)
-{
-    const int index = suite::IndexOf(campo);
-    return ui::offerFieldKey(*campo, *tecla, [&](int codigo, int shift) { txtFields_KeyDown(index, codigo, shift); },
-                             [&](int& ascii) { txtFields_KeyPress(index, ascii); });
 }
 
 void frmBSC01::CampoValida(QLineEdit* Texto)

@@ -38,7 +38,8 @@ Eleccion FechaElegida(const QString& actual)
     return elegida->toString(kFormatoFecha);
 }
 
-void ConsultarCampo(QLineEdit& campo, const std::function<Eleccion()>& consulta, const std::function<void()>& confirmar)
+void ConsultarCampo(QLineEdit& campo, const std::function<Eleccion()>& consulta,
+                    const std::function<void()>& confirmar)
 {
     // The lookup window is modal and lets events run: the field may be gone when it closes.
     const QPointer<QLineEdit> caja = &campo;

@@ -29,6 +29,7 @@ Eleccion ValorElegido(const Lib_ClsCons3& consultas);
 Eleccion FechaElegida(const QString& actual);
 
 // Runs the field's lookup and applies the rule above: a choice becomes the field's text, then `confirmar` runs.
-void ConsultarCampo(QLineEdit& campo, const std::function<Eleccion()>& consulta, const std::function<void()>& confirmar);
+void ConsultarCampo(QLineEdit& campo, const std::function<Eleccion()>& consulta,
+                    const std::function<void()>& confirmar);
 
 } // namespace lookup

@@ -11,7 +11,6 @@
 #include "platform/ui/OperatorDialogs.h"
 #include "platform/ui/Units.h"
 
-#include <QKeyEvent>
 #include <QLineEdit>
 
 namespace {
@@ -70,13 +69,6 @@ void FrmConcCuentas::txtFields_KeyDown(int Index, int KeyCode, int /*Shift*/)
         suite::Controles::MoverFoco(KeyCode, campo);
 }
 
-bool FrmConcCuentas::TeclaEnCampo(QLineEdit* campo, QKeyEvent* tecla)
-{
-    const int index = suite::IndexOf(campo);
-    return ui::offerFieldKey(*campo, *tecla, [&](int codigo, int shift) { txtFields_KeyDown(index, codigo, shift); },
-                             [&](int& ascii) { txtFields_KeyPress(index, ascii); });
-}
-
 void FrmConcCuentas::CmdConsultar()
 {
     QLineEdit* campo = FCampoActual;
@@ -102,14 +94,16 @@ void FrmConcCuentas::CmdConsultar()
             return lookup::ValorElegido(consultas);
         };
         if (es("MA_CUENTASCTE"))
-            return buscar(QStringLiteral("MA_CUENTAS"), "CODIGO", &consultas.CmpsDevueltos, QStringLiteral(" titulo=0 "));
+            return buscar(QStringLiteral("MA_CUENTAS"), "CODIGO", &consultas.CmpsDevueltos,
+                          QStringLiteral(" titulo=0 "));
         if (es("V_TA_UNIDADNEGOCIO"))
             return buscar(QStringLiteral("V_TA_UNIDADNEGOCIO"), "CODIGO", nullptr, QString());
         if (es("TA_USUARIOS"))
             return buscar(QStringLiteral("TA_USUARIOS"), "NOMBRE", nullptr, QString());
         if (es("TA_COMPROBANTES"))
-            return buscar(QStringLiteral(" SELECT IDCONCILIACION, OBSERVACIONES FROM MV_CONCILIACION_CAB WHERE TIPO='CTA' OR "
-                                         "TIPO IS NULL GROUP BY IDCONCILIACION,OBSERVACIONES ORDER BY IDCONCILIACION"),
+            return buscar(QStringLiteral(" SELECT IDCONCILIACION, OBSERVACIONES FROM MV_CONCILIACION_CAB WHERE "
+                                         "TIPO='CTA' OR TIPO IS NULL GROUP BY IDCONCILIACION,OBSERVACIONES ORDER BY "
+                                         "IDCONCILIACION"),
                           "IdConciliacion", nullptr, QString());
         return std::nullopt;
     };

@@ -37,8 +37,9 @@ class TstDashboardPeriod : public TableroDePrueba {
 private slots:
     void unSoloMensaje()
     {
-        QCOMPARE(m_arranque, QStringList{QStringLiteral(
-                                 "QMessageBox: Ningún ejercicio abarca el período 2030: ingrese las fechas del listado.")});
+        const QString mensaje =
+            QStringLiteral("QMessageBox: Ningún ejercicio abarca el período 2030: ingrese las fechas del listado.");
+        QCOMPARE(m_arranque, QStringList{mensaje});
         QVERIFY(empresa.registro.pedidos.isEmpty());
         QCOMPARE(w->TextoCampo(QStringLiteral("FechaDESDE")), QString());
         QCOMPARE(w->TextoCampo(QStringLiteral("FechaHASTA")), QString());
