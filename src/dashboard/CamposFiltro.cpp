@@ -1,8 +1,8 @@
 #include "CamposFiltro.h"
 
 #include "platform/ado/Error.h"
-#include "report/CotaImporte.h"
 #include "platform/suite/Utilidades.h"
+#include "report/CotaImporte.h"
 
 #include <cmath>
 
