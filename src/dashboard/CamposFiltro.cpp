@@ -2,6 +2,7 @@
 
 #include "platform/ado/Error.h"
 #include "platform/suite/Utilidades.h"
+#include "report/CotaImporte.h"
 
 #include <cmath>
 
@@ -44,6 +45,20 @@ bool EsFechaValida(const QString& texto)
     } catch (const ado::Error&) {
         return false;
     }
+}
+
+QString AvisoImporte(const QString& texto)
+{
+    switch (report::LeerCotaImporte(texto).lectura) {
+    case report::CotaImporte::Lectura::NoEsImporte:
+        return QStringLiteral("El importe %1 no es válido.").arg(texto.trimmed());
+    case report::CotaImporte::Lectura::FueraDeRango:
+        return QStringLiteral("El importe %1 está fuera del rango permitido.").arg(texto.trimmed());
+    case report::CotaImporte::Lectura::SinCota:
+    case report::CotaImporte::Lectura::Monto:
+        break;
+    }
+    return QString();
 }
 
 QString ItemLista(const ado::Variant& codigo, const ado::Variant& descripcion)

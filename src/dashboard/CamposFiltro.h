@@ -27,6 +27,10 @@ QString RellenarConCeros(const QString& valor, int digitos);
 // True for a day/month/year date.
 bool EsFechaValida(const QString& texto);
 
+// What the operator is told of an amount bound that is no amount (report::LeerCotaImporte); "" for a blank
+// bound and for an amount.
+QString AvisoImporte(const QString& texto);
+
 // A list item: the code trimmed, " - ", the description, 100 blanks, then the code again as stored, so that
 // the last four characters give the code back.
 QString ItemLista(const ado::Variant& codigo, const ado::Variant& descripcion);

@@ -56,7 +56,7 @@ bool TableroExiste()
     return !instancia().isNull();
 }
 
-frmBSC01::frmBSC01(QWidget* parent) : QWidget(parent)
+frmBSC01::frmBSC01(QWidget* parent) : QWidget(parent), m_eventosCampos(*this)
 {
     if (!instancia())
         instancia() = this;
@@ -88,8 +88,11 @@ void frmBSC01::Form_Initialize()
 {
     if (!m_cargado)
         Form_Load();
-    // An empty chart leaves the tree without a node: the whole chart is asked for instead.
-    TreeV_NodeClick(TreeV->SelectedItem());
+    // Without a period (the load has said why) there is nothing to list yet: the window waits for the
+    // operator's dates instead of refusing a report that nobody asked for. An empty chart leaves the tree
+    // without a node: the whole chart is asked for instead.
+    if (m_conPeriodo)
+        TreeV_NodeClick(TreeV->SelectedItem());
     show();
 }
 
@@ -98,23 +101,21 @@ void frmBSC01::Form_Load()
     m_cargado = true;
     ui::Routine r(QStringLiteral("Form_Load"));
     QString conexion;
-    bool conPeriodo = false;
+    m_conPeriodo = false;
     r.steps({
         [&] { ModGlobal::Inicializar(false, Parametros, conexion, 3); },
         [&] { suite::Utilidades::ConfigurarFormulario(this); },
         [&] { ModGlobal::InicializarFormulario(this); },
         [&] { ArmarTreeVAutomatico(); },
         [&] { Generar(QStringLiteral("Ma_Cuentas")); },
-        [&] { conPeriodo = AsignarDatos(); },
+        [&] { m_conPeriodo = AsignarDatos(); },
         [&] { m_carpeta = CarpetaInformes(); },
         [&] { m_archivo = m_carpeta + QStringLiteral("BSC01.htm"); },
         [&] {
-            // Without a period there is nothing to list yet: the window waits for the operator's dates.
-            if (!conPeriodo)
-                return;
-            const EstadoFiltros estado = Estado();
+            // The style sheet serves every later report, also when there is no period to list yet.
             Escritor().writeStyleCSS(m_carpeta);
-            EscribirInforme(Escritor(), PedidoPlanGeneral(estado), *this);
+            if (m_conPeriodo)
+                EscribirInforme(Escritor(), PedidoPlanGeneral(Estado()), *this);
         },
     });
 }
@@ -301,43 +302,15 @@ void frmBSC01::showEvent(QShowEvent* event)
 
 bool frmBSC01::eventFilter(QObject* watched, QEvent* event)
 {
-    const QEvent::Type tipo = event->type();
     if (watched == picNivel) {
-        if (tipo == QEvent::MouseButtonPress)
+        if (event->type() == QEvent::MouseButtonPress)
             picNivel_MouseDown();
-        else if (tipo == QEvent::MouseButtonRelease)
+        else if (event->type() == QEvent::MouseButtonRelease)
             picNivel_MouseUp(ui::PxToTwips(qRound(static_cast<QMouseEvent*>(event)->position().x())));
         return QWidget::eventFilter(watched, event);
     }
-    if (tipo != QEvent::KeyPress && tipo != QEvent::FocusIn && tipo != QEvent::FocusOut)
-        return QWidget::eventFilter(watched, event);
-    auto* control = qobject_cast<QWidget*>(watched);
-    if (!control || control->window() != this)
-        return QWidget::eventFilter(watched, event);
-    auto* campo = qobject_cast<QLineEdit*>(control);
-    const int index = campo && campo->objectName() == txtFields.Nombre() ? suite::IndexOf(campo) : -1;
-    switch (tipo) {
-    case QEvent::KeyPress: {
-        // A key reaches the focused control first; the same event passed on to its parents is not seen again.
-        if (control != QApplication::focusWidget())
-            break;
-        auto* tecla = static_cast<QKeyEvent*>(event);
-        ui::offerKeyDown(*tecla, [&](int& keyCode, int shift) { Form_KeyDown(keyCode, shift); });
-        if (index >= 0 && txtFields.Existe(index))
-            return TeclaEnCampo(campo, tecla);
-        break;
-    }
-    case QEvent::FocusIn:
-        if (index >= 0)
-            txtFields_GotFocus(index);
-        break;
-    case QEvent::FocusOut:
-        if (index >= 0)
-            txtFields_LostFocus(index);
-        break;
-    default:
-        break;
-    }
+    if (m_eventosCampos.Filtrar(watched, event))
+        return true;
     return QWidget::eventFilter(watched, event);
 }
 

@@ -16,6 +16,7 @@
 #include "DisenoTablero.h"
 #include "EscritorInformes.h"
 #include "PedidoInforme.h"
+#include "core/EventosCampos.h"
 #include "platform/ado/Recordset.h"
 #include "platform/suite/ControlArray.h"
 #include "platform/ui/ImageList.h"
@@ -133,9 +134,9 @@ public:
     EstadoFiltros Estado();
     // True while a report is being written.
     bool Escribiendo() const { return m_escribiendo; }
-    // Writes one report unless another is being written or the period is not valid. `host` is this
-    // window or the popup's stand-in for it. False when nothing was written; when something was, whether
-    // it was written to its end is kept for MostrarInforme.
+    // Writes one report unless another is being written, or the period or an amount bound is not valid (the
+    // operator is told which). `host` is this window or the popup's stand-in for it. False when nothing was
+    // written; when something was, whether it was written to its end is kept for MostrarInforme.
     bool EscribirInforme(EscritorInformes& escritor, const PedidoInforme& pedido, report::HostReporte& host);
     // The window's own writer, made on first use.
     EscritorInformes& Escritor();
@@ -166,7 +167,6 @@ private:
     void CrearControles();
     void ConectarEventos();
     void AplicarDiseno();
-    bool TeclaEnCampo(QLineEdit* campo, QKeyEvent* tecla);
     // The codes of a list's selected items; a list with none selected gets all selected and gives none.
     static QStringList CodigosDeLista(QListWidget& lista);
     // The account link, popup link or voucher link, run after the navigation that carried it was cancelled,
@@ -176,6 +176,7 @@ private:
     void MostrarInforme();
 
     bool m_cargado = false;
+    bool m_conPeriodo = false;                    // the load filled the period boxes
     bool m_descargado = false;
     bool m_cancelado = false;                     // Cancelado: set by the cancel button, cleared by the writer
     ado::Recordset m_rs;                          // the window's recordset
@@ -190,6 +191,7 @@ private:
     bool m_escritoCompleto = true;                // the last report was written to its end
     QString m_avisoEnlace;                        // what the last link left for the status bar
     bool m_escribiendo = false;
+    core::EventosCampos m_eventosCampos;          // the filter boxes' keys and focus, to their handlers
 };
 
 // The window's one instance, made on first use.

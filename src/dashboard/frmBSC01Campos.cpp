@@ -1,5 +1,6 @@
 // The filter boxes: focus colours and selection, the key filter, confirming a box with Enter (validation,
-// then the focus moves on unless the value was refused), and the lookup F5 opens for the last box focused.
+// then the focus moves on unless the value was refused), and the lookup F5 opens for the last box focused
+// (a choice is confirmed as after Enter; a cancelled lookup leaves the box as it was).
 
 #include "CamposFiltro.h"
 #include "CuentaDelPlan.h"
@@ -10,6 +11,7 @@
 #include "core/Globals.h"
 #include "data/DB_Dll.h"
 #include "data/base/SqlText.h"
+#include "lookup/ConsultaDeCampo.h"
 #include "lookup/DefinicionConsulta.h"
 #include "lookup/Lib_ClsCons3.h"
 #include "platform/ado/Error.h"
@@ -19,7 +21,6 @@
 #include "platform/ui/OperatorDialogs.h"
 #include "platform/ui/Units.h"
 
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPointer>
 
@@ -90,13 +91,6 @@ void frmBSC01::txtFields_KeyPress(int Index, int& KeyAscii)
         suite::Controles::FiltrarTecla(txtFields(Index), KeyAscii);
 }
 
-bool frmBSC01::TeclaEnCampo(QLineEdit* campo, QKeyEvent* tecla)
-{
-    const int index = suite::IndexOf(campo);
-    return ui::offerFieldKey(*campo, *tecla, [&](int codigo, int shift) { txtFields_KeyDown(index, codigo, shift); },
-                             [&](int& ascii) { txtFields_KeyPress(index, ascii); });
-}
-
 void frmBSC01::CampoValida(QLineEdit* Texto)
 {
     m_errorValidacion = false;
@@ -134,6 +128,10 @@ void frmBSC01::CampoValida(QLineEdit* Texto)
                 mensaje = QStringLiteral("La fecha ingresada no es válida (día/mes/año).");
                 m_errorValidacion = true;
             }
+        } else if (es(campo, "ImpDesde") || es(campo, "ImpHasta")) {
+            // A bound that is no amount is refused here, as it would be when the report is asked for.
+            mensaje = AvisoImporte(valor);
+            m_errorValidacion = !mensaje.isEmpty();
         }
     } catch (const ui::ProgramEnded&) {
         throw;
@@ -154,38 +152,35 @@ void frmBSC01::BuscarCampo()
 {
     if (!txtFields.Existe(m_campoActual))
         return;
-    QLineEdit* campo = txtFields(m_campoActual);
+    const int index = m_campoActual;
+    QLineEdit* campo = txtFields(index);
     const QString tag = suite::Tag(campo).trimmed();
     if (tag.isEmpty())
         return;
-    QString valor;
-    Lib_ClsCons3& consultas = gConsultas();
-    auto buscar = [&](const QString& sql, const char* devuelto) {
-        consultas.CampoDevuelto = QString::fromLatin1(devuelto);
-        QString clave, campoBusqueda, donde, opcional, valores;
-        consultas.ConsultaSearch(sql, nullptr, &clave, &campoBusqueda, &donde, &opcional, false, &valores);
-    };
-    if (es(tag, "ma_cuentas")) {
-        valor = campo->text().trimmed();
-        buscar(QStringLiteral("MA_CUENTAS"), "codigo");
-        if (!consultas.ValorDevuelto.isEmpty())
-            valor = consultas.ValorDevuelto;
-    } else if (es(tag, "VT_TA_CPTE")) {
-        buscar(QStringLiteral("SELECT CODIGO + '     ' AS CODIGO, DESCRIPCION FROM VT_TA_CPTE ORDER BY CODIGO"), "CODIGO");
-        if (!consultas.ValorDevuelto.isEmpty())
-            valor = consultas.ValorDevuelto.trimmed();
-    } else if (es(tag, "FECHA")) {
-        valor = suite::Utilidades::SeleccionarFecha(campo->text());
-    } else {
+    auto consulta = [&]() -> lookup::Eleccion {
+        Lib_ClsCons3& consultas = gConsultas();
+        auto buscar = [&](const QString& sql, const char* devuelto) {
+            consultas.CampoDevuelto = QString::fromLatin1(devuelto);
+            QString clave, campoBusqueda, donde, opcional, valores;
+            consultas.ConsultaSearch(sql, nullptr, &clave, &campoBusqueda, &donde, &opcional, false, &valores);
+            return lookup::ValorElegido(consultas);
+        };
+        if (es(tag, "ma_cuentas"))
+            return buscar(QStringLiteral("MA_CUENTAS"), "codigo");
+        if (es(tag, "VT_TA_CPTE"))
+            return buscar(QStringLiteral("SELECT CODIGO + '     ' AS CODIGO, DESCRIPCION FROM VT_TA_CPTE ORDER BY CODIGO"),
+                          "CODIGO");
+        if (es(tag, "FECHA"))
+            return lookup::FechaElegida(campo->text());
         // A name without a lookup definition would build a lookup without columns: F5 then does nothing.
         if (!lookup::DefinicionPorTabla(tag))
-            return;
+            return std::nullopt;
         QString tabla = tag, descripcion, codigo, adicional, condicion;
-        if (ModGlobal::DefinirConsulta(tabla, descripcion, codigo, adicional, true, condicion))
-            valor = codigo;
-    }
-    campo->setText(valor.trimmed());
-    txtFields_KeyDown(m_campoActual, ui::vbKeyReturn, 0);
+        if (!ModGlobal::DefinirConsulta(tabla, descripcion, codigo, adicional, true, condicion))
+            return std::nullopt;
+        return lookup::Elegido(codigo);
+    };
+    lookup::ConsultarCampo(*campo, consulta, [&] { txtFields_KeyDown(index, ui::vbKeyReturn, 0); });
 }
 
 } // namespace tablero

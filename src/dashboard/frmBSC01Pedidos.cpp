@@ -1,5 +1,5 @@
 // Report requests: a click in the account tree, "Actualizar", and showing the written file. One report is
-// written at a time, and only for a valid period.
+// written at a time, and only for a valid period and amount bounds that read as amounts.
 
 #include "ArbolCuentas.h"
 #include "CamposFiltro.h"
@@ -59,6 +59,13 @@ bool frmBSC01::EscribirInforme(EscritorInformes& escritor, const PedidoInforme& 
         ui::dialogs().MsgBox(QStringLiteral("El período ingresado no es válido (día/mes/año)."), ui::vbInformation,
                              QStringLiteral("Aviso al operador..."));
         return false;
+    }
+    // A bound that is no amount is never dropped: the report would look filtered and not be.
+    for (const QString& cota : {pedido.pImpDesde, pedido.pImpHasta}) {
+        if (const QString aviso = AvisoImporte(cota); !aviso.isEmpty()) {
+            ui::dialogs().MsgBox(aviso, ui::vbInformation, QStringLiteral("Aviso al operador..."));
+            return false;
+        }
     }
     m_escribiendo = true;
     report::ResultadoListado resultado = report::ResultadoListado::Fallido;

@@ -13,7 +13,6 @@
 #include "platform/suite/Brakmo.h"
 #include "platform/suite/Controles.h"
 #include "platform/suite/Utilidades.h"
-#include "platform/ui/Keys.h"
 #include "platform/ui/Routine.h"
 #include "platform/ui/Units.h"
 
@@ -23,7 +22,6 @@
 #include <QDate>
 #include <QFontMetrics>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -53,8 +51,10 @@ void diferenciaInicial(QLabel* etiqueta)
 
 std::function<QDate()> FrmConcCuentas::Hoy = [] { return QDate::currentDate(); };
 
-FrmConcCuentas::FrmConcCuentas(QWidget* parent) : QWidget(parent), m_sesion(conciliacion::DecimalesPrograma()),
-      m_store(gDB().gCnn, false, conciliacion::EntornoPrograma())
+FrmConcCuentas::FrmConcCuentas(QWidget* parent)
+    : QWidget(parent), m_sesion(conciliacion::DecimalesPrograma()),
+      m_store(gDB().gCnn, false, conciliacion::EntornoPrograma()),
+      m_eventosCampos(*this)
 {
     CrearControles();
     ConectarEventos();
@@ -276,48 +276,18 @@ void FrmConcCuentas::DevolverFoco()
 
 bool FrmConcCuentas::eventFilter(QObject* watched, QEvent* event)
 {
-    const QEvent::Type tipo = event->type();
-    if (tipo != QEvent::KeyPress && tipo != QEvent::FocusIn && tipo != QEvent::FocusOut
-        && tipo != QEvent::MouseButtonPress)
+    // While a long loop works on the lists, keys go to the controls as they are (the loop ends first).
+    if (event->type() == QEvent::KeyPress && EstaOcupado())
         return QWidget::eventFilter(watched, event);
-    auto* control = qobject_cast<QWidget*>(watched);
-    if (!control || control->window() != this)
-        return QWidget::eventFilter(watched, event);
-    auto* campo = qobject_cast<QLineEdit*>(control);
-    const int index = campo && campo->objectName() == txtFields.Nombre() ? suite::IndexOf(campo) : -1;
-    switch (tipo) {
-    case QEvent::KeyPress: {
-        // A key reaches the focused control first; the same event passed on to its parents is not seen again.
-        if (control != QApplication::focusWidget() || EstaOcupado())
-            break;
-        auto* tecla = static_cast<QKeyEvent*>(event);
-        bool usada = false;
-        ui::offerKeyDown(*tecla, [&](int& keyCode, int shift) {
-            Form_KeyDown(keyCode, shift);
-            usada = keyCode == 0;
-        });
-        if (usada)
-            return true;
-        if (index >= 0)
-            return TeclaEnCampo(campo, tecla);
-        break;
-    }
-    case QEvent::FocusIn:
-        if (index >= 0)
-            txtFields_GotFocus(index);
-        break;
-    case QEvent::FocusOut:
-        if (index >= 0)
-            txtFields_LostFocus(index);
-        break;
-    case QEvent::MouseButtonPress:
-        if (index >= 0)
+    if (m_eventosCampos.Filtrar(watched, event))
+        return true;
+    if (event->type() == QEvent::MouseButtonPress) {
+        auto* control = qobject_cast<QWidget*>(watched);
+        if (const int index = m_eventosCampos.Indice(watched); index >= 0)
             txtFields_MouseDown(index);
-        else if (control == Frame1 || control == frmHelp || control->objectName() == lblTitulo.Nombre())
+        else if (control && control->window() == this
+                 && (control == Frame1 || control == frmHelp || control->objectName() == lblTitulo.Nombre()))
             frmHelp->setVisible(false);   // a click on the header frame, the help panel or a caption
-        break;
-    default:
-        break;
     }
     return QWidget::eventFilter(watched, event);
 }

@@ -19,6 +19,7 @@
 // FrmConcCuentasComandos.cpp (command bar, keys, closing), FrmConcCuentasMenu.cpp (line menu).
 
 #include "ModeloLado.h"
+#include "core/EventosCampos.h"
 #include "reconciliation/engine/BloqueoDeInstancia.h"
 #include "reconciliation/engine/Store.h"
 #include "reconciliation/engine/SesionConciliacion.h"
@@ -328,8 +329,6 @@ private:
     void ConectarEventos();
     void UbicarAyuda();
     void ListasEnMitades();
-    // Hands a key of a header field to its handlers; true when the key was used up.
-    bool TeclaEnCampo(QLineEdit* campo, QKeyEvent* tecla);
 
     // FrmConcCuentasCarga.cpp
     // One load's listing under the progress window, whose rows come in blocks.
@@ -349,6 +348,7 @@ private:
     std::array<conciliacion::ModeloLado*, 2> m_modelos{};
     conciliacion::ReconciliationStore m_store;
     conciliacion::BloqueoDeInstancia m_instancia;   // this instance's hold on the number of FBloqueo
+    core::EventosCampos m_eventosCampos;            // the header fields' keys and focus, to their handlers
     bool m_cargado = false;
     int m_ocupado = 0;
     // The focus around a long loop: where it was, and where the loop asked it to go afterwards.

@@ -1,16 +1,16 @@
 // Editing the header fields: focus colour and selection, the key filter, confirming a field with Enter
-// (which validates it and moves on), and the lookup of the current field (CmdConsultar).
+// (which validates it and moves on), and the lookup of the current field (CmdConsultar: a choice is
+// confirmed as after Enter; a cancelled lookup leaves the field as it was).
 
 #include "FrmConcCuentas.h"
 
+#include "lookup/ConsultaDeCampo.h"
 #include "lookup/Lib_ClsCons3.h"
 #include "platform/suite/Controles.h"
-#include "platform/suite/Utilidades.h"
 #include "platform/ui/Keys.h"
 #include "platform/ui/OperatorDialogs.h"
 #include "platform/ui/Units.h"
 
-#include <QKeyEvent>
 #include <QLineEdit>
 
 namespace {
@@ -69,13 +69,6 @@ void FrmConcCuentas::txtFields_KeyDown(int Index, int KeyCode, int /*Shift*/)
         suite::Controles::MoverFoco(KeyCode, campo);
 }
 
-bool FrmConcCuentas::TeclaEnCampo(QLineEdit* campo, QKeyEvent* tecla)
-{
-    const int index = suite::IndexOf(campo);
-    return ui::offerFieldKey(*campo, *tecla, [&](int codigo, int shift) { txtFields_KeyDown(index, codigo, shift); },
-                             [&](int& ascii) { txtFields_KeyPress(index, ascii); });
-}
-
 void FrmConcCuentas::CmdConsultar()
 {
     QLineEdit* campo = FCampoActual;
@@ -85,9 +78,9 @@ void FrmConcCuentas::CmdConsultar()
     if (tag.isEmpty())
         return;
     auto es = [&](const char* nombre) { return tag.compare(QLatin1String(nombre), Qt::CaseInsensitive) == 0; };
-    if (es("fecha")) {
-        campo->setText(suite::Utilidades::SeleccionarFecha(campo->text()));
-    } else {
+    auto consulta = [&]() -> lookup::Eleccion {
+        if (es("fecha"))
+            return lookup::FechaElegida(campo->text());
         // The lookup driver takes its optional texts as the caller's variables, every one blank here.
         Lib_ClsCons3& consultas = gConsultas();
         auto buscar = [&](const QString& sql, const char* devuelto, QStringList* coleccion, const QString& filtro) {
@@ -98,22 +91,24 @@ void FrmConcCuentas::CmdConsultar()
             QString opcional;
             QString valores;
             consultas.ConsultaSearch(sql, coleccion, &clave, &campoBusqueda, &condicion, &opcional, false, &valores);
+            return lookup::ValorElegido(consultas);
         };
         if (es("MA_CUENTASCTE"))
-            buscar(QStringLiteral("MA_CUENTAS"), "CODIGO", &consultas.CmpsDevueltos, QStringLiteral(" titulo=0 "));
-        else if (es("V_TA_UNIDADNEGOCIO"))
-            buscar(QStringLiteral("V_TA_UNIDADNEGOCIO"), "CODIGO", nullptr, QString());
-        else if (es("TA_USUARIOS"))
-            buscar(QStringLiteral("TA_USUARIOS"), "NOMBRE", nullptr, QString());
-        else if (es("TA_COMPROBANTES"))
-            buscar(QStringLiteral(" SELECT IDCONCILIACION, OBSERVACIONES FROM MV_CONCILIACION_CAB WHERE TIPO='CTA' OR "
-                                  "TIPO IS NULL GROUP BY IDCONCILIACION,OBSERVACIONES ORDER BY IDCONCILIACION"),
-                   "IdConciliacion", nullptr, QString());
-        else
-            return;
-        campo->setText(consultas.ValorDevuelto.trimmed());
-    }
-    txtFields_KeyDown(suite::IndexOf(campo), ui::vbKeyReturn, 0);
+            return buscar(QStringLiteral("MA_CUENTAS"), "CODIGO", &consultas.CmpsDevueltos,
+                          QStringLiteral(" titulo=0 "));
+        if (es("V_TA_UNIDADNEGOCIO"))
+            return buscar(QStringLiteral("V_TA_UNIDADNEGOCIO"), "CODIGO", nullptr, QString());
+        if (es("TA_USUARIOS"))
+            return buscar(QStringLiteral("TA_USUARIOS"), "NOMBRE", nullptr, QString());
+        if (es("TA_COMPROBANTES"))
+            return buscar(QStringLiteral(" SELECT IDCONCILIACION, OBSERVACIONES FROM MV_CONCILIACION_CAB WHERE "
+                                         "TIPO='CTA' OR TIPO IS NULL GROUP BY IDCONCILIACION,OBSERVACIONES ORDER BY "
+                                         "IDCONCILIACION"),
+                          "IdConciliacion", nullptr, QString());
+        return std::nullopt;
+    };
+    lookup::ConsultarCampo(*campo, consulta,
+                           [&] { txtFields_KeyDown(suite::IndexOf(campo), ui::vbKeyReturn, 0); });
 }
 
 int FrmConcCuentas::Busqueda(int Clave, const QString& QueValor)

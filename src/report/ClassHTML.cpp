@@ -4,6 +4,7 @@
 #include "ClassHTML.h"
 
 #include "ArchivoPagina.h"
+#include "CotaImporte.h"
 #include "EnlaceHTML.h"
 #include "Listado.h"
 
@@ -29,18 +30,14 @@ public:
     ~MarcaEscribiendo() { gEscribiendo = false; }
 };
 
-// An amount bound as the money amount it reads as ("2e2" is 200, "500,25" under a comma locale is 500.25),
-// written with a point; a text that is no number, or none a money amount can hold, sets no bound.
+// An amount bound as the money amount it reads as; one that reads as no amount sets no bound here (the
+// dashboard refuses it before it asks for the report).
 std::optional<ado::Currency> montoDeFiltro(const QString& texto)
 {
-    const ado::Variant valor(texto);
-    if (texto.trimmed().isEmpty() || !valor.isNumeric())
+    const CotaImporte cota = LeerCotaImporte(texto);
+    if (cota.lectura != CotaImporte::Lectura::Monto)
         return std::nullopt;
-    try {
-        return valor.toCurrency();
-    } catch (const ado::Error&) {
-        return std::nullopt;
-    }
+    return cota.monto;
 }
 
 QString filtroComprobante(const ParametrosListado& p)

@@ -43,8 +43,10 @@ struct ParametrosListado {
     QString pSuc;
     QString pNro;
     QString pLetra;
-    QString pImpDesde;            // lowest amount, used when it reads as a number
-    QString pImpHasta;            // highest amount, likewise
+    // The amount bounds as typed, read by LeerCotaImporte (CotaImporte.h); one that reads as no amount sets no
+    // bound here: the caller refuses it before asking for the report.
+    QString pImpDesde;            // lowest amount
+    QString pImpHasta;            // highest amount
 };
 
 enum class ResultadoListado {

@@ -4,8 +4,8 @@
 // Caja, 12 Creditos, 1201 Deudores (a client account, view type 'CL'), 1202 Proveedores ('PR'), 13 Dada de
 // baja (retired), 2 Pasivo, 21 Deudas comerciales, 2101 Proveedor Uno. Business units "1" and "UN02X" (a code
 // longer than four characters), cost centres "C1" and "C2". Fiscal year 2026 in MV_EJERCICIOS; PERIODO 2026
-// in the configuration. The demo company the program ships, with the real writer, for the road through the
-// browser and the viewers. Reports go to the TEMP folder the fixture sets.
+// in the configuration unless the test names another. The demo company the program ships, with the real
+// writer, for the road through the browser and the viewers. Reports go to the TEMP folder the fixture sets.
 
 #include "EscritorDePrueba.h"
 
@@ -25,10 +25,10 @@ struct EmpresaTablero : EmpresaTemporal {
     QString temporal;
     RegistroEscritor registro;
 
-    // The small company, opened as admin1, with the recording writer.
-    bool crear()
+    // The small company, opened as admin1, with the recording writer; `periodo` is the configured period.
+    bool crear(int periodo = 2026)
     {
-        if (!escribirConFilas(filas(), QStringLiteral("admin1")) || !preparar())
+        if (!escribirConFilas(filas(periodo), QStringLiteral("admin1")) || !preparar())
             return false;
         tablero::InstalarFabricaEscritores([this] { return std::make_unique<EscritorDePrueba>(registro); });
         return true;
@@ -56,11 +56,12 @@ private:
         return true;
     }
 
-    static QStringList filas()
+    static QStringList filas(int periodo)
     {
         return {
-            QStringLiteral("INSERT INTO TA_CONFIGURACION (CLAVE, VALOR, Grupo) VALUES ('PERIODO', '2026', 'GENERAL'), "
-                           "('CantidadDecimales', '2', 'GENERAL'), ('NOMBRE', 'Empresa Demo', 'GENERAL')"),
+            QStringLiteral("INSERT INTO TA_CONFIGURACION (CLAVE, VALOR, Grupo) VALUES ('PERIODO', '%1', 'GENERAL'), "
+                           "('CantidadDecimales', '2', 'GENERAL'), ('NOMBRE', 'Empresa Demo', 'GENERAL')")
+                .arg(periodo),
             QStringLiteral("INSERT INTO ta_usuarios (nombre, Administrador) VALUES ('admin1', 1)"),
             QStringLiteral("INSERT INTO MA_CUENTAS (Codigo, CodigoOpcional, Descripcion, Titulo, DADA_DE_BAJA, TIPOVISTA) "
                            "VALUES ('1', NULL, 'Activo', 1, 0, NULL), ('11', NULL, 'Caja y bancos', 1, 0, NULL), "

@@ -5,10 +5,15 @@
 void TableroDePrueba::initTestCase()
 {
     QVERIFY(crearEmpresa());
-    ui::ScriptedDialogs sinPreguntas;
     w = &tablero::Tablero();
     w->Parametros = empresa.lanzamiento;
+    arrancar();
+    alAbrir();
+}
+
+void TableroDePrueba::arrancar()
+{
+    ui::ScriptedDialogs sinPreguntas;
     w->Form_Initialize();
     QVERIFY(sinPreguntas.verifyDone());
-    alAbrir();
 }

@@ -2,7 +2,8 @@
 // The base of the dashboard's window tests. The dashboard is one window per process: the fixture makes the
 // company once, then loads the window as the program loads it, with no prompt on the way, before the first
 // test. A test class derives from this one and says through the hooks which company it wants (the small one
-// with the recording writer unless it says otherwise) and what it does to the loaded window.
+// with the recording writer unless it says otherwise), how the start-up meets the operator (no prompt unless
+// it says otherwise) and what it does to the loaded window.
 
 #include "EmpresaTablero.h"
 
@@ -14,6 +15,8 @@ class TableroDePrueba : public QObject {
 protected:
     // Makes the company: the small one with the recording writer, unless overridden.
     virtual bool crearEmpresa() { return empresa.crear(); }
+    // Creates and loads the window as the program does; by default no prompt may come on the way.
+    virtual void arrancar();
     // Runs once the window is loaded, before the first test.
     virtual void alAbrir() {}
 

@@ -14,8 +14,10 @@
 
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QRegularExpression>
 #include <QSignalSpy>
+#include <QToolButton>
 #include <QWebEnginePage>
 #include <QWebEngineScript>
 #include <QWebEngineView>
@@ -116,6 +118,87 @@ private slots:
         // The dashboard's own page did not move.
         QCOMPARE(w->FCuenta, QString::fromLatin1(schema::kBankAccount));
         QVERIFY(sinPreguntas.verifyDone());
+    }
+
+    // An amount bound is the amount the operator meant, with either decimal separator whatever the station's,
+    // or it is refused with a message and no report is written: never a page that looks filtered and is not.
+    // Account 5103 holds four lines of 0.10, 0.20, 150 and 250 besides its own.
+    void cotasDeImporte_data()
+    {
+        QTest::addColumn<QString>("desde");
+        QTest::addColumn<QString>("hasta");
+        QTest::addColumn<QLocale>("estacion");
+        QTest::addColumn<QStringList>("filas");   // the four lines the page shows, by amount
+        QTest::addColumn<QString>("mensaje");     // "" none
+        const QLocale punto = QLocale::c();
+        const QLocale coma(QLocale::Spanish, QLocale::Argentina);
+        const QStringList todas{"0.10", "0.20", "150", "250"};
+        const QStringList desde015{"0.20", "150", "250"};
+        QTest::newRow("no bounds") << "" << "" << punto << todas << "";
+        QTest::newRow("decimal comma, point station") << "0,15" << "" << punto << desde015 << "";
+        QTest::newRow("decimal comma, comma station") << "0,15" << "" << coma << desde015 << "";
+        QTest::newRow("decimal point, comma station") << "0.15" << "" << coma << desde015 << "";
+        QTest::newRow("both bounds") << " 0,15 " << "200" << punto << QStringList{"0.20", "150"} << "";
+        QTest::newRow("exponent") << "" << "2e2" << punto << QStringList{"0.10", "0.20", "150"} << "";
+        QTest::newRow("thousands separator") << "" << "1.000,00" << punto << todas << "";
+        QTest::newRow("not a number") << "abc" << "" << punto << QStringList{} << "El importe abc no es válido.";
+        QTest::newRow("beyond any amount") << "1e999" << "" << punto << QStringList{}
+                                           << "El importe 1e999 está fuera del rango permitido.";
+        QTest::newRow("upper bound not a number") << "0,15" << "mucho" << coma << QStringList{}
+                                                  << "El importe mucho no es válido.";
+    }
+    void cotasDeImporte()
+    {
+        QFETCH(QString, desde);
+        QFETCH(QString, hasta);
+        QFETCH(QLocale, estacion);
+        QFETCH(QStringList, filas);
+        QFETCH(QString, mensaje);
+        const QList<std::pair<QString, QString>> lineas{
+            {"0.10", "90000001"}, {"0.20", "90000002"}, {"150", "90000003"}, {"250", "90000004"}};
+        // Dated and placed like the company's first line, so that the period and the units take them in.
+        EmpresaTablero::ejecutar(QStringLiteral("DELETE FROM MV_ASIENTOS WHERE CUENTA = '5103' AND SECUENCIA > 9000"));
+        for (int i = 0; i < lineas.size(); ++i)
+            EmpresaTablero::ejecutar(
+                QStringLiteral("INSERT INTO MV_ASIENTOS (CUENTA, SECUENCIA, MES_OPERATIVO, [NUMERO ASIENTO], "
+                               "PERIODO, TIPO_REG, FECHA, TC, SUCURSAL, NUMERO, LETRA, [DEBE-HABER], IMPORTE, DETALLE, "
+                               "UNEGOCIO) SELECT '5103', %1, MES_OPERATIVO, [NUMERO ASIENTO], PERIODO, TIPO_REG, FECHA, "
+                               "'AS', '0001', '%2', 'X', 'D', %3, 'Cota', UNEGOCIO FROM MV_ASIENTOS ORDER BY FECHA "
+                               "LIMIT 1")
+                    .arg(9001 + i)
+                    .arg(lineas.at(i).second, lineas.at(i).first));
+        const QString informe = w->ArchivoInforme();
+        QSignalSpy cargas(w->wbExplorer, &web::WebBrowser::DownloadComplete);
+        if (w->FCuenta != QLatin1String("5103")) {
+            w->wbExplorer->Navigate(
+                QUrl::fromLocalFile(empresa.temporal + QLatin1Char('/') + report::EnlaceCuenta("5103")).toString());
+            QVERIFY(mostrado(cargas, 0));
+            QCOMPARE(w->FCuenta, QStringLiteral("5103"));
+        }
+        const QString antes = texto(informe);
+        ui::ScriptedDialogs d;
+        if (!mensaje.isEmpty())
+            d.expectMsgBox(ui::vbOK).withText(mensaje).withTitle(QStringLiteral("Aviso al operador..."));
+        w->Campo(QStringLiteral("ImpDesde"))->setText(desde);
+        w->Campo(QStringLiteral("ImpHasta"))->setText(hasta);
+        const QLocale local;
+        QLocale::setDefault(estacion);
+        QTest::mouseClick(w->CmdActualizar, Qt::LeftButton);
+        QLocale::setDefault(local);
+        w->Campo(QStringLiteral("ImpDesde"))->clear();
+        w->Campo(QStringLiteral("ImpHasta"))->clear();
+        QVERIFY(d.verifyDone());
+        if (!mensaje.isEmpty()) {
+            QCOMPARE(texto(informe), antes);
+            return;
+        }
+        // The page the view is sent to, as the writer left it (the view takes its time to load it).
+        const QString pagina = texto(informe);
+        QStringList vistas;
+        for (const auto& [importe, numero] : lineas)
+            if (pagina.contains(numero))
+                vistas << importe;
+        QCOMPARE(vistas, filas);
     }
 
     // "Cerrar" takes the sales/purchase viewer down with the dashboard.

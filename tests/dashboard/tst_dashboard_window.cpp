@@ -6,6 +6,7 @@
 
 #include "dashboard/ComprobanteEnlace.h"
 #include "dashboard/FrmBSC01PopUp.h"
+#include "lookup/ConsultaPorTeclas.h"
 #include "lookup/Lib_FrmCons3.h"
 #include "platform/browser/WebBrowser.h"
 #include "platform/suite/PictureBox.h"
@@ -23,7 +24,6 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QStatusBar>
-#include <QTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -63,21 +63,6 @@ void seleccionar(QListWidget& lista, const QStringList& textosQueEmpiezan)
             si = si || lista.item(i)->text().startsWith(t);
         lista.item(i)->setSelected(si);
     }
-}
-
-// The 1-based row of a lookup list that shows the text in one of its cells; 1 when none does.
-int filaCon(ui::ListView& lista, const QString& texto)
-{
-    for (int i = 1; i <= lista.ListItems().Count(); ++i) {
-        const ui::ListItem fila = lista.ListItems()(i);
-        if (fila.Text().trimmed() == texto)
-            return i;
-        for (int c = 1; c < lista.ColumnHeaders().Count(); ++c) {
-            if (fila.SubItems(c).trimmed() == texto)
-                return i;
-        }
-    }
-    return 1;
 }
 
 // The address a link of a page in the folder arrives as: the link text is already percent-encoded.
@@ -345,6 +330,10 @@ private slots:
                                               << "-";
         QTest::newRow("empty account: no report, no message") << "CUENTA" << "" << "" << "" << "-";
         QTest::newRow("period not a date") << "FechaDESDE" << "31/02/2026" << "31/02/2026" << "no es válida" << "-";
+        QTest::newRow("amount with a decimal comma") << "ImpDesde" << "0,15" << "0,15" << "" << "-";
+        QTest::newRow("amount not a number") << "ImpDesde" << "abc" << "abc" << "El importe abc no es válido." << "-";
+        QTest::newRow("amount beyond any amount") << "ImpHasta" << "1e999" << "1e999"
+                                                  << "El importe 1e999 está fuera del rango permitido." << "-";
     }
     void campoValida()
     {
@@ -445,47 +434,53 @@ private slots:
         c->setText(antes);
     }
 
-    // Through the real modal windows (the voucher-type list and the date picker, run by the program's own
-    // dialogs and closed by keys): a choice fills the box and the cursor moves on to the next box, though no
-    // widget has the focus when the modal window closes; Escape in the picker leaves the date as it was.
+    // Every lookup of the boxes through the real modal windows (the lists and the date picker, run by the
+    // program's own dialogs and driven by keys): Escape leaves the box as it was, with the cursor in it, and
+    // validates nothing; a choice fills the box and the cursor moves on, though no widget has the focus when
+    // the modal window closes.
     void f5ConVentanasReales_data()
     {
         QTest::addColumn<QString>("dataField");
+        QTest::addColumn<QString>("escrito");
         QTest::addColumn<int>("tecla");
-        QTest::addColumn<QString>("esperado");
-        QTest::newRow("voucher type chosen") << "TC" << int(Qt::Key_Return) << "FC";
-        QTest::newRow("date chosen") << "FechaDESDE" << int(Qt::Key_Return) << "15/02/2026";
-        QTest::newRow("date picker escaped") << "FechaDESDE" << int(Qt::Key_Escape) << "15/02/2026";
+        QTest::addColumn<QString>("elegida");    // the list row chosen before the key; "" none
+        QTest::addColumn<QString>("queda");
+        QTest::addColumn<bool>("focoQueda");
+        QTest::addColumn<int>("informes");
+        const int esc = Qt::Key_Escape;
+        const int enter = Qt::Key_Return;
+        QTest::newRow("voucher type escaped") << "TC" << "FC" << esc << "" << "FC" << true << 0;
+        QTest::newRow("empty voucher type escaped") << "TC" << "" << esc << "" << "" << true << 0;
+        QTest::newRow("account escaped") << "CUENTA" << "1101" << esc << "" << "1101" << true << 0;
+        QTest::newRow("period from escaped") << "FechaDESDE" << "15/02/2026" << esc << "" << "15/02/2026" << true << 0;
+        QTest::newRow("period to escaped") << "FechaHASTA" << "20/02/2026" << esc << "" << "20/02/2026" << true << 0;
+        QTest::newRow("voucher type chosen") << "TC" << "" << enter << "FC" << "FC" << false << 0;
+        QTest::newRow("account chosen") << "CUENTA" << "1101" << enter << "1102" << "1102" << false << 1;
+        QTest::newRow("date chosen") << "FechaDESDE" << "15/02/2026" << enter << "" << "15/02/2026" << false << 0;
     }
     void f5ConVentanasReales()
     {
         QFETCH(QString, dataField);
+        QFETCH(QString, escrito);
         QFETCH(int, tecla);
-        QFETCH(QString, esperado);
+        QFETCH(QString, elegida);
+        QFETCH(QString, queda);
+        QFETCH(bool, focoQueda);
+        QFETCH(int, informes);
         QLineEdit* c = w->Campo(dataField);
         const QString antes = c->text();
         enfocar(c);
-        c->setText(dataField == "TC" ? QString() : QStringLiteral("15/02/2026"));
-        bool visto = false;
-        QTimer::singleShot(200, [&] {
-            QWidget* modal = QApplication::activeModalWidget();
-            if (!modal)
-                return;
-            visto = true;
-            if (auto* lista = qobject_cast<Lib_FrmCons3*>(modal)) {
-                lista->ListView1->setSelectedItem(lista->ListView1->ListItems().Item(filaCon(*lista->ListView1, "FC")));
-                QTest::keyClick(lista->ListView1, Qt::Key(tecla));
-            } else {
-                QTest::keyClick(modal->focusWidget() ? modal->focusWidget() : modal, Qt::Key(tecla));
-            }
-        });
-        QTest::keyClick(c, Qt::Key_F5);
-        QVERIFY(visto);
-        QCOMPARE(c->text(), esperado);
-        // The window's focus (where the cursor is once the window is active again) is on another box.
-        QVERIFY(w->focusWidget() != c);
-        QVERIFY(qobject_cast<QLineEdit*>(w->focusWidget()));
+        const ResultadoConsulta r = consultarPorTeclas(*c, escrito, Qt::Key_F5, Qt::Key(tecla), elegida);
         c->setText(antes);
+        // The lookup, and no message after it.
+        QVERIFY2(r.vistas.size() == 1, qPrintable(r.vistas.join(QStringLiteral(" | "))));
+        QCOMPARE(r.texto, queda);
+        QCOMPARE(int(registro().pedidos.size()), informes);
+        // The window's focus (where the cursor is once the window is active again).
+        if (focoQueda)
+            QCOMPARE(r.foco, static_cast<QWidget*>(c));
+        else
+            QVERIFY(r.foco != c && qobject_cast<QLineEdit*>(r.foco));
     }
 
     // "Cancelar" while the written report still loads in the page view: the load stops, the status bar says the
@@ -596,23 +591,6 @@ private slots:
         QCOMPARE(c->text(), QStringLiteral("1102"));
         QCOMPARE(registro().pedidos.size(), 1);
         QCOMPARE(registro().pedidos.first().Titulo, QStringLiteral("1102 - Caja"));
-        c->clear();
-    }
-
-    void f5CuentaCancelada()
-    {
-        QLineEdit* c = campo("CUENTA");
-        enfocar(c);
-        c->setText("1101");
-        ui::ScriptedDialogs d;
-        d.onModal<Lib_FrmCons3>([&](Lib_FrmCons3& lista) {
-            QTest::keyClick(lista.ListView1, Qt::Key_Escape);
-            return 0;
-        });
-        QTest::keyClick(c, Qt::Key_F5);
-        QVERIFY(d.verifyDone());
-        QCOMPARE(c->text(), QStringLiteral("1101"));   // the box keeps its text, then is validated
-        QCOMPARE(registro().pedidos.size(), 1);
         c->clear();
     }
 

@@ -3,6 +3,8 @@
 
 #include "VentanaDePrueba.h"
 
+#include "lookup/ConsultaPorTeclas.h"
+
 #include <QApplication>
 #include <QDate>
 
@@ -108,6 +110,56 @@ private slots:
         QVERIFY(d.verifyDone());
         QCOMPARE(campo("Fecha")->text(), QStringLiteral("31/03/2026"));
         QCOMPARE(QApplication::focusWidget(), campo("CUENTA"));
+    }
+
+    // Every lookup of the header fields through the real modal windows (the lists and the date picker, run by
+    // the program's own dialogs), driven by keys: F6 opens it; Escape leaves the field as it was, with the
+    // cursor in it, and validates nothing; a choice fills the field and the cursor moves on.
+    void lookupsOnTheRealWindows_data()
+    {
+        QTest::addColumn<QString>("nombre");
+        QTest::addColumn<QString>("escrito");
+        QTest::addColumn<int>("tecla");
+        QTest::addColumn<QString>("elegida");   // the list row chosen before the key; "" none
+        QTest::addColumn<QString>("queda");
+        QTest::addColumn<bool>("focoQueda");
+        const int esc = Qt::Key_Escape;
+        const int enter = Qt::Key_Return;
+        QTest::newRow("number escaped") << "IdConciliacion" << "77" << esc << "" << "77" << true;
+        QTest::newRow("date escaped") << "Fecha" << "14/03/2026" << esc << "" << "14/03/2026" << true;
+        QTest::newRow("account escaped") << "CUENTA" << "1101" << esc << "" << "1101" << true;
+        QTest::newRow("period from escaped") << "FechaD" << "01/03/2026" << esc << "" << "01/03/2026" << true;
+        QTest::newRow("period to escaped") << "FechaH" << "31/03/2026" << esc << "" << "31/03/2026" << true;
+        QTest::newRow("business unit escaped") << "UNegocio" << "01" << esc << "" << "01" << true;
+        QTest::newRow("user escaped") << "Usuario" << "adm" << esc << "" << "adm" << true;
+        QTest::newRow("empty account escaped") << "CUENTA" << "" << esc << "" << "" << true;
+        QTest::newRow("account chosen") << "CUENTA" << "" << enter << "1102" << "1102" << false;
+        QTest::newRow("user chosen") << "Usuario" << "adm" << enter << "admin1" << "admin1" << false;
+        QTest::newRow("date chosen") << "Fecha" << "14/03/2026" << enter << "" << "14/03/2026" << false;
+    }
+
+    void lookupsOnTheRealWindows()
+    {
+        QFETCH(QString, nombre);
+        QFETCH(QString, escrito);
+        QFETCH(int, tecla);
+        QFETCH(QString, elegida);
+        QFETCH(QString, queda);
+        QFETCH(bool, focoQueda);
+        if (nombre != QLatin1String("IdConciliacion")) {
+            ui::ScriptedDialogs d;
+            confirmar(*w, "IdConciliacion", QStringLiteral("1"));
+            QVERIFY(d.verifyDone());
+        }
+        QLineEdit* c = w->Campo(nombre);
+        enfocar(c);
+        const ResultadoConsulta r = consultarPorTeclas(*c, escrito, Qt::Key_F6, Qt::Key(tecla), elegida);
+        // The lookup, and no message after it.
+        QVERIFY2(r.vistas.size() == 1, qPrintable(r.vistas.join(QStringLiteral(" | "))));
+        QCOMPARE(r.texto, queda);
+        QVERIFY(!w->FHayError);
+        // The window's focus (where the cursor is once the window is active again).
+        QCOMPARE(r.foco == c, focoQueda);
     }
 
     // A cancelled date lookup leaves the field as it was, opened on its date, and nothing is reported.
