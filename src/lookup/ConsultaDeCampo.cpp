@@ -2,19 +2,12 @@
 
 #include "Lib_ClsCons3.h"
 
-#include "platform/ui/OperatorDialogs.h"
+#include "platform/suite/Utilidades.h"
 
-#include <QDate>
 #include <QLineEdit>
 #include <QPointer>
 
 namespace lookup {
-
-namespace {
-
-const QString kFormatoFecha = QStringLiteral("dd/MM/yyyy");
-
-} // namespace
 
 Eleccion Elegido(const QString& respuesta)
 {
@@ -31,11 +24,7 @@ Eleccion ValorElegido(const Lib_ClsCons3& consultas)
 
 Eleccion FechaElegida(const QString& actual)
 {
-    const QDate enCampo = QDate::fromString(actual.trimmed(), kFormatoFecha);
-    const std::optional<QDate> elegida = ui::dialogs().PickDate(enCampo.isValid() ? enCampo : QDate::currentDate());
-    if (!elegida || !elegida->isValid())
-        return std::nullopt;
-    return elegida->toString(kFormatoFecha);
+    return suite::Utilidades::SeleccionarFecha(actual);
 }
 
 void ConsultarCampo(QLineEdit& campo, const std::function<Eleccion()>& consulta,

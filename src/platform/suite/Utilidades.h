@@ -9,6 +9,7 @@
 #include <QString>
 #include <QStringList>
 #include <exception>
+#include <optional>
 
 class QWidget;
 
@@ -26,8 +27,8 @@ public:
     static int TratarError(const ado::Error& error, const QString& rutina = {});
     static int TratarError(const std::exception_ptr& error, const QString& rutina = {});
     // Date picker opened on the field's date (`actual`, dd/mm/yyyy; today when it holds none); the chosen date
-    // as dd/mm/yyyy, or `actual` unchanged when the operator cancels.
-    static QString SeleccionarFecha(const QString& actual);
+    // as dd/mm/yyyy, or nothing when the operator cancels (choosing the field's own date is still a choice).
+    static std::optional<QString> SeleccionarFecha(const QString& actual);
     // The common dressing of a window at load: a top-level window not yet shown is centred on its screen.
     static void ConfigurarFormulario(QWidget* formulario, int opciones = 0);
 };

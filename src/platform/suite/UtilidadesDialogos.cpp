@@ -34,11 +34,13 @@ int Utilidades::TratarError(const std::exception_ptr& error, const QString& ruti
     }
 }
 
-QString Utilidades::SeleccionarFecha(const QString& actual)
+std::optional<QString> Utilidades::SeleccionarFecha(const QString& actual)
 {
     const QDate enCampo = QDate::fromString(actual.trimmed(), QStringLiteral("dd/MM/yyyy"));
     const std::optional<QDate> elegida = ui::dialogs().PickDate(enCampo.isValid() ? enCampo : QDate::currentDate());
-    return elegida && elegida->isValid() ? elegida->toString(QStringLiteral("dd/MM/yyyy")) : actual;
+    if (!elegida || !elegida->isValid())
+        return std::nullopt;
+    return elegida->toString(QStringLiteral("dd/MM/yyyy"));
 }
 
 void Utilidades::ConfigurarFormulario(QWidget* formulario, int /*opciones*/)

@@ -90,29 +90,32 @@ private slots:
     {
         ui::ScriptedDialogs d;
         d.expectDate(QDate(2004, 3, 5));
-        QCOMPARE(Utilidades::SeleccionarFecha(QString()), QStringLiteral("05/03/2004"));
+        QCOMPARE(Utilidades::SeleccionarFecha(QString()), std::optional<QString>(QStringLiteral("05/03/2004")));
         QCOMPARE(d.log().at(0).detail, QDate::currentDate().toString(Qt::ISODate));
         QVERIFY(d.verifyDone());
     }
 
-    // The real picker window, driven by keys: it opens on the field's date; Escape leaves the field as it was,
+    // The real picker window, driven by keys: it opens on the field's date; Escape chooses nothing,
     // Enter takes the date on show.
     void elSelectorRealAbreEnLaFechaDelCampo_data()
     {
         QTest::addColumn<QString>("campo");
         QTest::addColumn<int>("tecla");
-        QTest::addColumn<QString>("resultado");
+        QTest::addColumn<std::optional<QString>>("resultado");
+        const std::optional<QString> nada;
         const QString hoy = QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy"));
-        QTest::newRow("Escape keeps the date") << "15/02/2026" << int(Qt::Key_Escape) << "15/02/2026";
-        QTest::newRow("Escape keeps an empty field") << "" << int(Qt::Key_Escape) << "";
-        QTest::newRow("Enter takes the field's date") << "15/02/2026" << int(Qt::Key_Return) << "15/02/2026";
-        QTest::newRow("Enter without a date takes today") << "" << int(Qt::Key_Return) << hoy;
+        QTest::newRow("Escape chooses nothing") << "15/02/2026" << int(Qt::Key_Escape) << nada;
+        QTest::newRow("Escape on an empty field chooses nothing") << "" << int(Qt::Key_Escape) << nada;
+        QTest::newRow("Enter takes the field's date")
+            << "15/02/2026" << int(Qt::Key_Return) << std::optional<QString>(QStringLiteral("15/02/2026"));
+        QTest::newRow("Enter without a date takes today") << "" << int(Qt::Key_Return) << std::optional<QString>(hoy);
     }
     void elSelectorRealAbreEnLaFechaDelCampo()
     {
         QFETCH(QString, campo);
         QFETCH(int, tecla);
-        QFETCH(QString, resultado);
+        using Eleccion = std::optional<QString>;
+        QFETCH(Eleccion, resultado);
         ui::QtDialogs reales;
         ui::installDialogs(&reales);
         bool visto = false;
@@ -124,7 +127,7 @@ private slots:
             QWidget* destino = selector->focusWidget() ? selector->focusWidget() : selector;
             QTest::keyClick(destino, Qt::Key(tecla));
         });
-        const QString elegida = Utilidades::SeleccionarFecha(campo);
+        const std::optional<QString> elegida = Utilidades::SeleccionarFecha(campo);
         ui::installDialogs(nullptr);
         QVERIFY(visto);
         QCOMPARE(elegida, resultado);
