@@ -1,7 +1,9 @@
-// What both programs set up before their first window: a write past the file-size limit fails like a full disk
-// instead of killing the program, and a company file this user may not write is refused by the workbench and
-// opened read-only by the dashboard, each saying so at opening. Each case runs in a child process of its own:
-// a file-size limit or another user's identity would otherwise stay with the test program.
+// What both programs set up before their first window, and what their start-up road then does with the company
+// file: a write past the file-size limit fails like a full disk instead of killing the program; a company file
+// this user may not write is refused by the workbench and opened read-only by the dashboard, each saying so at
+// opening; a company file with two names is refused by both. Each case runs in a child process of its own: a
+// file-size limit, another user's identity or the one connection of the process would otherwise stay with the
+// test program.
 
 #include "CoreDatabase.h"
 #include "data/DB_Dll.h"
@@ -146,6 +148,53 @@ private slots:
                                 : QStringLiteral("open ") + QString::fromLatin1(schema::kAdminUser));
         QCOMPARE(archivosEn(m_db.carpeta.path()).filter(QStringLiteral("empresa demo")),
                  antes.filter(QStringLiteral("empresa demo")));
+    }
+
+    // A company file with a second name (a hard link) is refused by either program, by either name, before the
+    // engine makes anything beside it.
+    void companyWithTwoNames_data()
+    {
+        QTest::addColumn<UsoDeLaEmpresa>("uso");
+        QTest::addColumn<bool>("porElSegundo");
+        QTest::newRow("the workbench, by the first name") << UsoDeLaEmpresa::Graba << false;
+        QTest::newRow("the workbench, by the second name") << UsoDeLaEmpresa::Graba << true;
+        QTest::newRow("the dashboard, by the first name") << UsoDeLaEmpresa::SoloLee << false;
+        QTest::newRow("the dashboard, by the second name") << UsoDeLaEmpresa::SoloLee << true;
+    }
+    void companyWithTwoNames()
+    {
+        QFETCH(UsoDeLaEmpresa, uso);
+        QFETCH(bool, porElSegundo);
+        const QString segundo = m_db.archivoEnCarpeta(QStringLiteral("segundo nombre.db"));
+        QVERIFY(::link(QFile::encodeName(m_db.archivo).constData(), QFile::encodeName(segundo).constData()) == 0);
+        const QStringList antes = archivosEn(m_db.carpeta.path());
+        const QString abierto = porElSegundo ? segundo : m_db.archivo;
+        const ProcesoHijo::Fin fin = ProcesoHijo::Ejecutar([&] {
+            ModGlobal::PrepararProceso(uso);
+            ui::ScriptedDialogs d;
+            d.expectMsgBox(ui::vbNo)
+                .withTitle(QStringLiteral(" Error de Conexion a Base de Datos"))
+                .containing(QStringLiteral("Descripcion: El archivo de la empresa \"%1\" tiene 2 nombres en el disco "
+                                           "(enlaces duros).")
+                                .arg(abierto));
+            QString texto;
+            try {
+                QString conexion;
+                ModGlobal::Inicializar(false, QStringLiteral("@Server=sqlite;@DbName=%1;@Usuario=admin;").arg(abierto),
+                                       conexion, 3);
+                texto = QStringLiteral("opened");
+            } catch (const ui::ProgramEnded&) {
+                texto = QStringLiteral("ended");
+            } catch (const std::exception& e) {
+                texto = QString::fromLocal8Bit(e.what());
+            }
+            return texto + (d.verifyDone() ? QString() : QStringLiteral(" (prompts missing)"));
+        });
+        const QStringList despues = archivosEn(m_db.carpeta.path());
+        QVERIFY(QFile::remove(segundo));
+        QCOMPARE(fin.codigo, 0);
+        QCOMPARE(fin.texto, QStringLiteral("ended"));
+        QCOMPARE(despues.filter(QStringLiteral(".db")), antes.filter(QStringLiteral(".db")));
     }
 
 private:
