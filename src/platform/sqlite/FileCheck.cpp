@@ -59,15 +59,17 @@ EngineFiles EngineFilesOf(const QString& file)
 
 void RemoveStrayEngineFiles(const QString& file, const EngineFiles& before)
 {
+    // Files that were there already belong to a connection that had the file open (in this process too: the
+    // file is then never opened here, whose closing would drop that connection's locks).
     const EngineFiles now = EngineFilesOf(file);
     if ((!now.wal || before.wal) && (!now.shm || before.shm))
         return;
     const int fd = ::open(QFile::encodeName(file).constData(), O_RDWR | O_CLOEXEC);
     if (fd < 0)
         return;
-    // The engine's shared lock is a read lock on these bytes of the file (its lock page, past any data). A
-    // write lock on them is refused while any connection holds it; as a lock of this open file alone, it
-    // neither conflicts with nor, once let go, drops the locks this process's own connections hold.
+    // The engine's shared lock is a read lock on these bytes of the file (its lock page, past any data), held
+    // by every connection while it is open. A write lock on them, of this open file alone, is refused while any
+    // connection of any program holds it.
     constexpr off_t kSharedFirst = 0x40000000 + 2;
     constexpr off_t kSharedSize = 510;
     struct flock lock {};
