@@ -2,6 +2,7 @@
 // with the launch string given on the command line.
 
 #include "core/LaunchString.h"
+#include "core/Startup.h"
 #include "lookup/InstalacionConsultas.h"
 #include "platform/browser/WebBrowser.h"
 #include "platform/ui/OperatorDialogs.h"
@@ -20,6 +21,7 @@ int main(int argc, char* argv[])
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/iconos/conccuentas.svg")));
     QGuiApplication::setDesktopFileName(QStringLiteral("conccuentas"));
     ui::installDialogs(nullptr);
+    ModGlobal::PrepararProceso(ModGlobal::UsoDeLaEmpresa::Graba);   // the workbench writes in the company
     lookup::InstallHook();
     FrmConcCuentas& ventana = frmConcCuentas();
     ventana.Parametros = ModGlobal::TextoDeArgumentos(QApplication::arguments().mid(1));

@@ -3,6 +3,7 @@
 // the program.
 
 #include "core/LaunchString.h"
+#include "core/Startup.h"
 #include "dashboard/frmBSC01.h"
 #include "lookup/InstalacionConsultas.h"
 #include "platform/browser/WebBrowser.h"
@@ -20,6 +21,7 @@ int main(int argc, char* argv[])
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/iconos/conccuentas-tablero.svg")));
     QGuiApplication::setDesktopFileName(QStringLiteral("conccuentas-tablero"));
     ui::installDialogs(nullptr);
+    ModGlobal::PrepararProceso(ModGlobal::UsoDeLaEmpresa::SoloLee);   // the dashboard only reads the company
     lookup::InstallHook();
     tablero::frmBSC01& ventana = tablero::Tablero();
     ventana.Parametros = ModGlobal::TextoDeArgumentos(QApplication::arguments().mid(1));

@@ -18,6 +18,7 @@
 #include <QFileInfo>
 #include <QIcon>
 #include <QWidget>
+#include <csignal>
 
 namespace ModGlobal {
 
@@ -82,6 +83,13 @@ void PrepararMascaras(const QString& carpeta)
 }
 
 } // namespace
+
+void PrepararProceso(UsoDeLaEmpresa uso)
+{
+    std::signal(SIGXFSZ, SIG_IGN);
+    gDB().gCnn.WhenUnwritable =
+        uso == UsoDeLaEmpresa::SoloLee ? ado::UnwritableFile::OpenReadOnly : ado::UnwritableFile::Refuse;
+}
 
 QString SeccionEstacion(const QString& nombre, const QString& usuario)
 {

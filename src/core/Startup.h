@@ -8,6 +8,15 @@ class QWidget;
 
 namespace ModGlobal {
 
+// What a program does with the company: the workbench writes in it, the dashboard only reads it.
+enum class UsoDeLaEmpresa { Graba, SoloLee };
+
+// Sets the process up before its first window. A write past the file-size limit (ulimit -f) fails like a full
+// disk, rolled back and with a message, instead of ending the program without a word (its signal, SIGXFSZ, is
+// ignored). A company file this user may not write is refused at opening by a program that writes, and opened
+// read-only by one that only reads; either says so.
+void PrepararProceso(UsoDeLaEmpresa uso);
+
 // First run: reads the launch string (Parametros, or the program's arguments joined by blanks when it is
 // ""), opens the one connection through gDB() (the connection dialog when no server is given; the program
 // ends when no connection results), sets the command time-out to 360 s and read-uncommitted isolation and

@@ -1,18 +1,12 @@
 #include "CarpetaInformes.h"
 
-#include "platform/suite/Estacion.h"
-#include "platform/suite/Utilidades.h"
-
-#include <QtGlobal>
+#include "platform/suite/Carpetas.h"
 
 namespace tablero {
 
 QString CarpetaInformes()
 {
-    QString carpeta = qEnvironmentVariable("TEMP");
-    if (carpeta.trimmed().isEmpty())
-        carpeta = suite::Estacion::CarpetaTemporal();
-    return suite::Utilidades::NormalizarCarpeta(carpeta);
+    return suite::CarpetaTemporalDelPrograma();
 }
 
 } // namespace tablero

@@ -1,6 +1,6 @@
 #pragma once
-// The folder the dashboard and its popup write their reports into: TEMP as it stands unless it is blank,
-// else the station's temporary folder; always ending in "/".
+// The folder the dashboard and its popup write their reports into: the program's temporary folder, under the
+// one rule of every temporary folder (platform/suite/Carpetas.h); always ending in "/".
 
 #include <QString>
 

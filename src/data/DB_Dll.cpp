@@ -128,6 +128,11 @@ void DB_Dll::OpenServerADODB(bool PideParametrosSQL, int lCursor, const QString&
         [&] {
             gCnn.Open(gConnString, QString(), QString(), -1);
             gPlataforma = plataformaDe(gCnn.Kind(), gPlataforma);
+            // A company file this user may not write, opened only to read it: said once, when it opens.
+            if (!gCnn.ReadOnlyReason().isEmpty())
+                ui::dialogs().MsgBox(gCnn.ReadOnlyReason() + QStringLiteral("\r\nLa empresa se abre solo para "
+                                                                            "consultarla: no se grabará nada en ella."),
+                                     ui::vbOKOnly + ui::vbInformation, QStringLiteral("Aviso al Usuario"));
         },
         [&] {
             if (!ValidaAdmin) {

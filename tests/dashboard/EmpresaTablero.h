@@ -5,7 +5,8 @@
 // baja (retired), 2 Pasivo, 21 Deudas comerciales, 2101 Proveedor Uno. Business units "1" and "UN02X" (a code
 // longer than four characters), cost centres "C1" and "C2". Fiscal year 2026 in MV_EJERCICIOS; PERIODO 2026
 // in the configuration unless the test names another. The demo company the program ships, with the real
-// writer, for the road through the browser and the viewers. Reports go to the TEMP folder the fixture sets.
+// writer, for the road through the browser and the viewers. Reports go to the user's own folder inside the TEMP
+// folder the fixture sets.
 
 #include "EscritorDePrueba.h"
 
@@ -14,6 +15,7 @@
 #include "data/DB_Dll.h"
 #include "lookup/InstalacionConsultas.h"
 #include "platform/ado/Recordset.h"
+#include "platform/suite/Carpetas.h"
 #include "platform/ui/ScriptedDialogs.h"
 #include "schema/EmpresaTemporal.h"
 
@@ -22,7 +24,7 @@
 #include <QtTest>
 
 struct EmpresaTablero : EmpresaTemporal {
-    QString temporal;
+    QString temporal;   // where the reports are written
     RegistroEscritor registro;
 
     // The small company, opened as admin1, with the recording writer; `periodo` is the configured period.
@@ -45,13 +47,15 @@ struct EmpresaTablero : EmpresaTemporal {
     static void ejecutar(const QString& sql) { gDB().gCnn.Execute(sql); }
 
 private:
-    // Reports go to a folder of their own, named by TEMP; the lookups are installed as the program does at start.
+    // Reports go to a folder of their own, inside the folder named by TEMP; the lookups are installed as the
+    // program does at start.
     bool preparar()
     {
-        temporal = carpeta.filePath(QStringLiteral("informes"));
-        if (!QDir().mkpath(temporal))
+        const QString informes = carpeta.filePath(QStringLiteral("informes"));
+        if (!QDir().mkpath(informes))
             return false;
-        qputenv("TEMP", temporal.toUtf8());
+        qputenv("TEMP", informes.toUtf8());
+        temporal = QDir::cleanPath(suite::CarpetaTemporalDelPrograma());
         lookup::InstallHook();
         return true;
     }

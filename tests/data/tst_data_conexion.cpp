@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <sqlite3.h>
+#include <unistd.h>
 
 using ui::ScriptedDialogs;
 
@@ -92,6 +93,10 @@ private slots:
         QTest::newRow("a text file") << QStringLiteral("texto") << QStringLiteral("no es una base de datos");
         QTest::newRow("a database of something else") << QStringLiteral("otra") << QStringLiteral("TA_CONFIGURACION");
         QTest::newRow("the company's tables but one") << QStringLiteral("incompleta") << QStringLiteral("MV_ASIENTOS");
+        // The company with a second name (a hard link), opened by either: two journals would damage it.
+        QTest::newRow("a company with two names, by the first") << QStringLiteral("enlace") << QStringLiteral("2 nombres");
+        QTest::newRow("a company with two names, by the second") << QStringLiteral("enlace-segundo")
+                                                                  << QStringLiteral("2 nombres");
     }
 
     void archivoQueNoEsDeLaEmpresa()
@@ -99,8 +104,14 @@ private slots:
         QFETCH(QString, clase);
         QFETCH(QString, motivo);
         QTemporaryDir dir;
-        const QString archivo = dir.filePath(QStringLiteral("empresa.db"));
-        if (clase == QLatin1String("vacio") || clase == QLatin1String("texto")) {
+        QString archivo = dir.filePath(QStringLiteral("empresa.db"));
+        if (clase.startsWith(QLatin1String("enlace"))) {
+            QVERIFY(QFile::copy(BaseDePrueba::Plantilla(), archivo));
+            const QString segundo = dir.filePath(QStringLiteral("duro.db"));
+            QVERIFY(::link(QFile::encodeName(archivo).constData(), QFile::encodeName(segundo).constData()) == 0);
+            if (clase == QLatin1String("enlace-segundo"))
+                archivo = segundo;
+        } else if (clase == QLatin1String("vacio") || clase == QLatin1String("texto")) {
             QFile f(archivo);
             QVERIFY(f.open(QIODevice::WriteOnly));
             if (clase == QLatin1String("texto"))

@@ -5,12 +5,14 @@
 
 #include "VentanaDePrueba.h"
 
+#include "platform/suite/Estacion.h"
 #include "reconciliation/engine/Store.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlQuery>
+#include <unistd.h>
 
 namespace {
 
@@ -83,6 +85,7 @@ private slots:
         QTest::newRow("dot-dot") << "../";
         QTest::newRow("double slash") << "//";
         QTest::newRow("symbolic link") << "link";
+        QTest::newRow("hard link") << "hard link";
         QTest::newRow("server in capitals") << "SQLITE";
     }
     void anotherSpellingOfTheFileIsTheSameCompany()
@@ -104,6 +107,11 @@ private slots:
             otra = carpeta + "/enlace.db";
             QFile::remove(otra);
             QVERIFY(QFile::link(empresa.archivo, otra));
+        } else if (forma == "hard link") {
+            // Made while the first instance has the company open: the file has two names now.
+            otra = carpeta + "/duro.db";
+            QFile::remove(otra);
+            QVERIFY(::link(QFile::encodeName(empresa.archivo).constData(), QFile::encodeName(otra).constData()) == 0);
         } else {
             servidor = servidor.toUpper();
         }
@@ -119,6 +127,8 @@ private slots:
         segunda.reset();
         gDB().gDBName = antes;
         gDB().gServidor = servidorAntes;
+        if (forma == "hard link")
+            QVERIFY(QFile::remove(otra));
         QVERIFY(d.verifyDone());
         // The first one's lock row is still there.
         QCOMPARE(bloqueos(), 1);
@@ -130,12 +140,15 @@ private slots:
     void unwritableTemporaryFolderSaysWhy_data()
     {
         QTest::addColumn<QString>("forma");
-        QTest::newRow("missing") << "missing";
-        QTest::newRow("under a file") << "file";
+        QTest::addColumn<QString>("falla");
+        QTest::newRow("missing") << "missing" << "no existe";
+        QTest::newRow("under a file") << "file" << "no existe";
+        QTest::newRow("relative") << "relative" << "no es una ruta absoluta";
     }
     void unwritableTemporaryFolderSaysWhy()
     {
         QFETCH(QString, forma);
+        QFETCH(QString, falla);
         QTemporaryDir raiz;
         QString carpeta = raiz.filePath("no-existe");
         if (forma == "file") {
@@ -143,17 +156,29 @@ private slots:
             QVERIFY(f.open(QIODevice::WriteOnly));
             carpeta = raiz.filePath("archivo/dentro");
         }
+        // A folder of that name in the working folder is still not the station's temporary folder.
+        const QString trabajo = QDir::currentPath();
+        if (forma == "relative") {
+            QVERIFY(QDir(raiz.path()).mkdir("relativa"));
+            QVERIFY(QDir::setCurrent(raiz.path()));
+            carpeta = "relativa";
+        }
         const QByteArray antes = qgetenv("TMPDIR");
         qputenv("TMPDIR", carpeta.toLocal8Bit());
         ui::ScriptedDialogs d;
-        d.expectErrorDialog(ui::vbAbort).containing(carpeta);
+        d.expectErrorDialog(ui::vbAbort)
+            .containing("La carpeta temporal " + carpeta + ", que nombra TMPDIR, " + falla + ".");
         confirmar(*w, "IdConciliacion", QStringLiteral("1"));
         qputenv("TMPDIR", antes);
+        QDir::setCurrent(trabajo);
         QVERIFY(d.verifyDone());
         QVERIFY(w->FHayError);
         QVERIFY(!w->FBloqueo);
         QCOMPARE(bloqueos(), 0);
-        QVERIFY(!QFileInfo::exists(QDir::current().filePath("conccuentas-")));
+        QCOMPARE(QDir(raiz.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+                 forma == "missing" ? QStringList() : QStringList{forma == "file" ? "archivo" : "relativa"});
+        QVERIFY(QDir(raiz.filePath("relativa")).isEmpty());
+        QVERIFY(!QFileInfo::exists("/conccuentas-" + suite::Estacion::UsuarioEstacion().toLower()));
     }
 
     // An instance that ended without giving its lock back (the row stays, nothing on the station holds it):

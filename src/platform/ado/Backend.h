@@ -52,6 +52,9 @@ public:
 
     virtual QSqlDatabase database() const = 0;
 
+    // Why this connection only reads; "" when it may write.
+    virtual QString readOnlyReason() const { return QString(); }
+
     // Receives every text sent to the engine.
     std::function<void(const QString&)> log;
 
@@ -63,9 +66,11 @@ protected:
     }
 };
 
-// The embedded engine on a file that must exist and be a database holding `requiredTables`; any other
-// file is refused before anything is written to it.
-std::unique_ptr<Backend> OpenSqliteBackend(const QString& file, const QStringList& requiredTables = {});
+// The embedded engine on a file that must exist, have one name on the disk and be a database holding
+// `requiredTables`; any other file is refused before anything is written to it or beside it. A file this
+// user cannot write is refused, or opened read-only, as `unwritable` says.
+std::unique_ptr<Backend> OpenSqliteBackend(const QString& file, const QStringList& requiredTables = {},
+                                           UnwritableFile unwritable = UnwritableFile::Refuse);
 // SQL Server or Oracle through ODBC; the driver comes from CONCCUENTAS_ODBC_SQLSERVER (default "FreeTDS")
 // or CONCCUENTAS_ODBC_ORACLE.
 std::unique_ptr<Backend> OpenOdbcBackend(const ConnectionTarget& target);

@@ -61,8 +61,9 @@ void Connection::Open(const QString& connectionString, const QString& user, cons
             target.user = user;
         if (!password.isEmpty())
             target.password = password;
-        m_backend = target.kind == BackendKind::Sqlite ? OpenSqliteBackend(target.database.trimmed(), RequiredTables)
-                                                       : OpenOdbcBackend(target);
+        m_backend = target.kind == BackendKind::Sqlite
+            ? OpenSqliteBackend(target.database.trimmed(), RequiredTables, WhenUnwritable)
+            : OpenOdbcBackend(target);
         m_backend->log = [this](const QString& sql) { log(sql); };
         m_connectionString = connectionString;
         m_defaultDatabase = target.kind == BackendKind::Oracle ? target.server : target.database.trimmed();
@@ -77,6 +78,11 @@ void Connection::Close()
 int Connection::State() const
 {
     return m_backend ? adStateOpen : adStateClosed;
+}
+
+QString Connection::ReadOnlyReason() const
+{
+    return m_backend ? m_backend->readOnlyReason() : QString();
 }
 
 BackendKind Connection::Kind() const

@@ -33,6 +33,11 @@ struct StoredRows;
 enum class BackendKind { None, Sqlite, SqlServer, Oracle };
 
 enum ObjectState { adStateClosed = 0, adStateOpen = 1 };
+
+// What the embedded engine does with a company file this user may not write, or whose folder it may not write
+// (the engine makes its journal there): refuse it with a message saying which (a program that writes must not
+// start as if it could), or open it read-only, making nothing beside it (a program that only reads).
+enum class UnwritableFile { Refuse, OpenReadOnly };
 enum CursorLocationEnum { adUseServer = 2, adUseClient = 3 };
 
 class Connection {
@@ -85,6 +90,12 @@ public:
     // to case); a zero-byte file, a file that is no database or one without them is refused with one
     // clear error and left exactly as it was. Empty: any database.
     QStringList RequiredTables;
+    // The embedded engine's choice for a company file that cannot be written. A file with more than one name
+    // on the disk (a hard link) is refused either way, before the engine makes anything beside it.
+    UnwritableFile WhenUnwritable = UnwritableFile::Refuse;
+    // Why the open connection only reads ("" when it may write): the sentence of the file or folder that
+    // cannot be written.
+    QString ReadOnlyReason() const;
     // The database named in the connection text once open. Setting another one on SQL Server runs USE.
     QString DefaultDatabase() const { return m_defaultDatabase; }
     void setDefaultDatabase(const QString& name);

@@ -1,5 +1,7 @@
 #include "ErrorMapping.h"
 
+#include "platform/sqlite/EngineFailure.h"
+
 #include <sqlite3.h>
 
 namespace ado {
@@ -92,14 +94,16 @@ Failure fromOracleNative(qint64 n)
 
 } // namespace
 
-Error SqliteError(int extendedCode, const QString& message)
+Error SqliteError(int extendedCode, const QString& message, int systemErrno)
 {
     Failure f = fromSqliteMessage(message);
     if (f == Failure::Other && (extendedCode & 0xff) == SQLITE_CONSTRAINT)
         f = Failure::Integrity;
     const Numbering n = numbering(f);
     const qint64 native = f == Failure::Truncation ? 8152 : extendedCode;
-    return Error(n.number, message, QStringLiteral("SQLite"), QLatin1String(n.sqlState), native);
+    const QString said = sqlcompat::FailureSentence(sqlcompat::FailureOf(extendedCode, systemErrno));
+    return Error(n.number, said.isEmpty() ? message : said + QStringLiteral("\r\n") + message,
+                 QStringLiteral("SQLite"), QLatin1String(n.sqlState), native);
 }
 
 Error OdbcError(BackendKind kind, const QString& sqlState, qint64 nativeError, const QString& message,

@@ -14,8 +14,10 @@
 namespace ado {
 
 // SQLite: the extended result code is the native error; the message decides between missing object and
-// syntax, which share one code.
-Error SqliteError(int extendedCode, const QString& message);
+// syntax, which share one code. A full disk (or the file-size limit reached: `systemErrno`, the system's
+// error number behind an I/O error, tells), a damaged file, a file that cannot be written and a disk error
+// are said in the suite's words first, the engine's text after them.
+Error SqliteError(int extendedCode, const QString& message, int systemErrno = 0);
 
 // ODBC: the driver's SQLSTATE decides when it is specific (23xxx, 42S02/S0002, 42S22/S0022, 42000/37000);
 // then the server's native number (SQL Server, Oracle); then the message as the SQLite drivers write it.

@@ -13,6 +13,7 @@
 #include "SqliteCells.h"
 #include "StoredCells.h"
 #include "VariantRows.h"
+#include "platform/sqlite/EngineFailure.h"
 #include "platform/sqlite/FileCheck.h"
 #include "platform/sqlite/LiteralParameters.h"
 #include "platform/sqlite/TsqlCompat.h"
@@ -89,8 +90,8 @@ bool changesRows(sqlite3_stmt* st)
 
 class SqliteBackend final : public Backend {
 public:
-    SqliteBackend(QString name, QSqlDatabase db, sqlite3* handle)
-        : m_name(std::move(name)), m_db(std::move(db)), m_h(handle)
+    SqliteBackend(QString name, QSqlDatabase db, sqlite3* handle, QString readOnlyReason)
+        : m_name(std::move(name)), m_db(std::move(db)), m_h(handle), m_readOnlyReason(std::move(readOnlyReason))
     {
         // Replaces the plain busy timeout: the wait is the same, but it can be seen and cancelled.
         sqlite3_busy_handler(m_h, &SqliteBackend::onBusy, this);
@@ -121,7 +122,7 @@ public:
                 if (startsWithWord(sqlite3_sql(st), "ROLLBACK") && rollbackAlreadyDone())
                     return;
                 if (startsWithWord(sqlite3_sql(st), "BEGIN"))
-                    m_endedByWait = false;
+                    m_endedByFailure = false;
                 stepToEnd(st);
                 if (changesRows(st))
                     affected = sqlite3_changes64(m_h);
@@ -168,7 +169,7 @@ public:
     // waits for another station's writer here rather than failing at its first write.
     void beginTransaction() override
     {
-        m_endedByWait = false;
+        m_endedByFailure = false;
         run(QString::fromLatin1(sqlcompat::kBeginWriteTransaction), stepToEndOf());
     }
     void commitTransaction() override { run(QStringLiteral("COMMIT"), stepToEndOf()); }
@@ -208,27 +209,34 @@ public:
     void setReadUncommitted(bool) override {}           // one writer at a time; readers never block it
 
     QSqlDatabase database() const override { return m_db; }
+    QString readOnlyReason() const override { return m_readOnlyReason; }
 
 private:
-    // A failure while waiting for another station's lock also ends the open transaction, so that nothing
-    // of it is left half written; the caller's own ROLLBACK that follows is then let through quietly.
+    // A failure while waiting for another station's lock, a full disk (or the file-size limit reached) and a
+    // disk error also end the open transaction, so that nothing of it is left half written (the engine itself
+    // may have undone all of it or only the last statement); the caller's own ROLLBACK that follows is then let
+    // through quietly.
     [[noreturn]] void fail()
     {
         const int code = sqlite3_extended_errcode(m_h);
+        const int systemErrno = sqlcompat::SystemErrorOf(m_h);
         const QString message = QString::fromUtf8(sqlite3_errmsg(m_h));
-        if ((code & 0xff) == SQLITE_BUSY) {
-            const bool cancelled = std::exchange(m_waitCancelled, false);
-            endNotice();
+        const bool busy = (code & 0xff) == SQLITE_BUSY;
+        const sqlcompat::EngineFailure failure = sqlcompat::FailureOf(code, systemErrno);
+        if (busy || failure == sqlcompat::EngineFailure::DiskFull || failure == sqlcompat::EngineFailure::DiskError) {
+            const bool cancelled = busy && std::exchange(m_waitCancelled, false);
+            if (busy)
+                endNotice();
             if (!sqlite3_get_autocommit(m_h))
                 sqlite3_exec(m_h, "ROLLBACK", nullptr, nullptr, nullptr);
-            m_endedByWait = true;
+            m_endedByFailure = true;
             if (cancelled)
                 throw Error(kErrOther,
                             QStringLiteral("Se canceló la espera: otra estación estaba grabando en la base de datos. "
                                            "La operación no se hizo y no se grabó nada de ella."),
                             QStringLiteral("SQLite"), QStringLiteral("HYT00"), code);
         }
-        throw SqliteError(code, message);
+        throw SqliteError(code, message, systemErrno);
     }
 
     static int onBusy(void* self, int count) { return static_cast<SqliteBackend*>(self)->keepWaiting(count); }
@@ -270,10 +278,10 @@ private:
         return rc;
     }
 
-    // The caller's ROLLBACK after a transaction a lock wait already ended.
+    // The caller's ROLLBACK after a transaction a failure already ended.
     bool rollbackAlreadyDone()
     {
-        return sqlite3_get_autocommit(m_h) != 0 && std::exchange(m_endedByWait, false);
+        return sqlite3_get_autocommit(m_h) != 0 && std::exchange(m_endedByFailure, false);
     }
 
     void stepToEnd(sqlite3_stmt* st)
@@ -540,41 +548,57 @@ private:
     QElapsedTimer m_waitClock;
     LockWaitNotice* m_notice = nullptr;   // shown for the wait going on
     bool m_waitCancelled = false;
-    bool m_endedByWait = false;           // a lock wait failed; the transaction, if any, is rolled back
+    bool m_endedByFailure = false;        // a lock wait or the disk failed; the transaction, if any, is rolled back
+    QString m_readOnlyReason;             // why the file is open read-only; "" when it may be written
 };
 
 } // namespace
 
-std::unique_ptr<Backend> OpenSqliteBackend(const QString& file, const QStringList& requiredTables)
+std::unique_ptr<Backend> OpenSqliteBackend(const QString& file, const QStringList& requiredTables,
+                                           UnwritableFile unwritable)
 {
+    const auto refused = [](const QString& why, int code) {
+        return Error(kErrOther, why, QStringLiteral("SQLite"), QStringLiteral("08001"), code);
+    };
     const auto cannotOpen = [&file](const QString& why) {
-        return Error(kErrOther, QStringLiteral("Cannot open the database \"%1\": %2").arg(file, why),
-                     QStringLiteral("SQLite"), QStringLiteral("08001"), SQLITE_CANTOPEN);
+        return QStringLiteral("Cannot open the database \"%1\": %2").arg(file, why);
     };
     if (file.trimmed().isEmpty())
-        throw cannotOpen(QStringLiteral("no file named."));
+        throw refused(cannotOpen(QStringLiteral("no file named.")), SQLITE_CANTOPEN);
     if (!QFileInfo(file).isFile())
-        throw cannotOpen(QStringLiteral("the file does not exist."));
+        throw refused(cannotOpen(QStringLiteral("the file does not exist.")), SQLITE_CANTOPEN);
     const QString problem = sqlcompat::FileProblem(file, requiredTables);
     if (!problem.isEmpty())
-        throw Error(kErrOther, problem, QStringLiteral("SQLite"), QStringLiteral("08001"), SQLITE_NOTADB);
+        throw refused(problem, SQLITE_NOTADB);
+    // Looked at before the engine opens the file: once open, it would have made its files beside it.
+    const QString readOnly = sqlcompat::WriteProblem(file);
+    if (!readOnly.isEmpty() && unwritable == UnwritableFile::Refuse)
+        throw refused(readOnly + QStringLiteral(" El programa graba en la empresa y no puede trabajar con ella así: "
+                                                "pida permiso de escritura o ábrala con un usuario que lo tenga."),
+                      SQLITE_READONLY);
     const QString name = UniqueConnectionName("conc-ado-sqlite");
-    QString why;
-    sqlite3* handle = nullptr;
+    const sqlcompat::EngineFiles before = sqlcompat::EngineFilesOf(file);
+    sqlcompat::OpenFailure failure;
     {
-        QSqlDatabase db = sqlcompat::Open(file, name, &why);
+        QSqlDatabase db = sqlcompat::Open(file, name, !readOnly.isEmpty(), &failure);
         if (db.isOpen()) {
             const QVariant v = db.driver()->handle();
+            sqlite3* handle = nullptr;
             if (v.isValid() && qstrcmp(v.typeName(), "sqlite3*") == 0)
                 handle = *static_cast<sqlite3* const*>(v.constData());
             if (handle)
-                return std::make_unique<SqliteBackend>(name, db, handle);
-            why = QStringLiteral("the driver gave no engine handle.");
+                return std::make_unique<SqliteBackend>(name, db, handle, readOnly);
+            failure.reason = QStringLiteral("the driver gave no engine handle.");
         }
         db.close();
     }
     QSqlDatabase::removeDatabase(name);
-    throw cannotOpen(why.isEmpty() ? QStringLiteral("unknown failure.") : why);
+    // A failure on a full disk can leave the engine's files half made beside the company.
+    sqlcompat::RemoveStrayEngineFiles(file, before);
+    const QString why = failure.reason.isEmpty() ? QStringLiteral("unknown failure.") : failure.reason;
+    throw refused(sqlcompat::OpenFailureText(file, sqlcompat::FailureOf(failure.code, failure.systemErrno),
+                                             cannotOpen(why)),
+                  failure.code ? failure.code : SQLITE_CANTOPEN);
 }
 
 } // namespace ado

@@ -1,9 +1,16 @@
 #include "FileCheck.h"
 
+#include "EngineFailure.h"
+
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QUrl>
+#include <cerrno>
+#include <fcntl.h>
 #include <sqlite3.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace sqlcompat {
 
@@ -21,9 +28,65 @@ bool hasDatabaseHeader(const QString& file)
     return head == QByteArray(kHeader, sizeof kHeader);
 }
 
-// Read-only, and without the shared-memory file when no other connection has the file open (no "-wal"
-// beside it): every page is then in the file itself and nothing needs to be created to read it.
-QByteArray readOnlyUri(const QString& file)
+// The number of names the file has on its disk; 0 when it cannot be read.
+nlink_t namesOf(const QString& file)
+{
+    struct stat data {};
+    return ::stat(QFile::encodeName(file).constData(), &data) == 0 ? data.st_nlink : 0;
+}
+
+// Whether this user (the effective one, as the engine opens files) may do `what` on `path`; the system's
+// error number when not.
+int refusal(const QString& path, int what)
+{
+    return ::faccessat(AT_FDCWD, QFile::encodeName(path).constData(), what, AT_EACCESS) == 0 ? 0 : errno;
+}
+
+// Why `error` keeps this user from writing; `onIt` names what ("él", "ella").
+QString becauseOf(int error, const char* onIt)
+{
+    if (error == EROFS)
+        return QStringLiteral("está en un disco que solo se puede leer");
+    return QStringLiteral("este usuario no tiene permiso para escribir en %1").arg(QString::fromUtf8(onIt));
+}
+
+} // namespace
+
+EngineFiles EngineFilesOf(const QString& file)
+{
+    return {QFileInfo::exists(file + QStringLiteral("-wal")), QFileInfo::exists(file + QStringLiteral("-shm"))};
+}
+
+void RemoveStrayEngineFiles(const QString& file, const EngineFiles& before)
+{
+    // Files that were there already belong to a connection that had the file open (in this process too: the
+    // file is then never opened here, whose closing would drop that connection's locks).
+    const EngineFiles now = EngineFilesOf(file);
+    if ((!now.wal || before.wal) && (!now.shm || before.shm))
+        return;
+    const int fd = ::open(QFile::encodeName(file).constData(), O_RDWR | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    // The engine's shared lock is a read lock on these bytes of the file (its lock page, past any data), held
+    // by every connection while it is open. A write lock on them, of this open file alone, is refused while any
+    // connection of any program holds it.
+    constexpr off_t kSharedFirst = 0x40000000 + 2;
+    constexpr off_t kSharedSize = 510;
+    struct flock lock {};
+    lock.l_type = F_WRLCK;
+    lock.l_whence = SEEK_SET;
+    lock.l_start = kSharedFirst;
+    lock.l_len = kSharedSize;
+    if (::fcntl(fd, F_OFD_SETLK, &lock) == 0) {
+        if (now.wal && !before.wal)
+            QFile::remove(file + QStringLiteral("-wal"));
+        if (now.shm && !before.shm)
+            QFile::remove(file + QStringLiteral("-shm"));
+    }
+    ::close(fd);
+}
+
+QByteArray ReadOnlyUri(const QString& file)
 {
     QUrl url = QUrl::fromLocalFile(QFileInfo(file).absoluteFilePath());
     url.setQuery(QFileInfo::exists(file + QStringLiteral("-wal")) ? QStringLiteral("mode=ro")
@@ -31,7 +94,20 @@ QByteArray readOnlyUri(const QString& file)
     return url.toEncoded();
 }
 
-} // namespace
+QString WriteProblem(const QString& file)
+{
+    const QFileInfo info(file);
+    if (const int error = refusal(info.absoluteFilePath(), W_OK))
+        return QStringLiteral("El archivo de la empresa \"%1\" no se puede modificar: %2.")
+            .arg(QDir::toNativeSeparators(file), becauseOf(error, "él"));
+    const QString folder = info.absolutePath();
+    if (const int error = refusal(folder, W_OK | X_OK))
+        return QStringLiteral("La carpeta \"%1\" del archivo de la empresa no se puede modificar: %2, y el motor "
+                              "de la base de datos lleva allí, junto al archivo, sus archivos de trabajo "
+                              "(-wal y -shm).")
+            .arg(QDir::toNativeSeparators(folder), becauseOf(error, "ella"));
+    return QString();
+}
 
 QString FileProblem(const QString& file, const QStringList& requiredTables)
 {
@@ -40,36 +116,47 @@ QString FileProblem(const QString& file, const QStringList& requiredTables)
         return QStringLiteral("El archivo \"%1\" no existe.").arg(file);
     if (info.size() == 0)
         return QStringLiteral("El archivo \"%1\" está vacío: no es una base de datos de la empresa.").arg(file);
+    if (const nlink_t names = namesOf(file); names > 1)
+        return QStringLiteral("El archivo de la empresa \"%1\" tiene %2 nombres en el disco (enlaces duros). "
+                              "El motor de la base de datos lleva sus cambios en un archivo junto al nombre con que "
+                              "se abre, y con dos nombres llevaría dos y dañaría la empresa: se abre solo un archivo "
+                              "con un único nombre. Quite los otros nombres y vuelva a intentarlo.")
+            .arg(file)
+            .arg(names);
     if (!hasDatabaseHeader(file))
         return QStringLiteral("El archivo \"%1\" no es una base de datos de la empresa.").arg(file);
     if (requiredTables.isEmpty())
         return QString();
     sqlite3* db = nullptr;
     QString problem;
-    if (sqlite3_open_v2(readOnlyUri(file).constData(), &db, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr)
+    // A failure of the engine itself (a damaged file, a disk error) is said as such, before its own text.
+    const auto engineFailure = [&] {
+        return OpenFailureText(file,
+                               db ? FailureOf(sqlite3_extended_errcode(db), SystemErrorOf(db))
+                                  : EngineFailure::Other,
+                               QString::fromUtf8(db ? sqlite3_errmsg(db) : "out of memory"));
+    };
+    if (sqlite3_open_v2(ReadOnlyUri(file).constData(), &db, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr)
         != SQLITE_OK) {
-        problem = QStringLiteral("El archivo \"%1\" no se puede leer: %2")
-                      .arg(file, QString::fromUtf8(db ? sqlite3_errmsg(db) : "sin memoria"));
+        problem = engineFailure();
     } else {
         sqlite3_stmt* st = nullptr;
         const char* sql = "SELECT 1 FROM sqlite_master WHERE type IN ('table', 'view') AND name = ? COLLATE NOCASE";
         if (sqlite3_prepare_v2(db, sql, -1, &st, nullptr) != SQLITE_OK) {
-            problem = QStringLiteral("El archivo \"%1\" no es una base de datos de la empresa: %2")
-                          .arg(file, QString::fromUtf8(sqlite3_errmsg(db)));
+            problem = engineFailure();
         } else {
             for (const QString& table : requiredTables) {
                 const QByteArray name = table.toUtf8();
                 sqlite3_bind_text(st, 1, name.constData(), int(name.size()), SQLITE_TRANSIENT);
                 const int rc = sqlite3_step(st);
-                sqlite3_reset(st);
-                if (rc != SQLITE_ROW) {
+                if (rc != SQLITE_ROW)
                     problem = rc == SQLITE_DONE
                         ? QStringLiteral("El archivo \"%1\" no es una base de datos de la empresa: le falta la tabla %2.")
                               .arg(file, table)
-                        : QStringLiteral("El archivo \"%1\" no es una base de datos de la empresa: %2")
-                              .arg(file, QString::fromUtf8(sqlite3_errmsg(db)));
+                        : engineFailure();
+                sqlite3_reset(st);
+                if (!problem.isEmpty())
                     break;
-                }
             }
             sqlite3_finalize(st);
         }

@@ -52,4 +52,16 @@ bool Install(sqlite3* db, QString* error = nullptr);
 // Returns an invalid (closed) database and a reason on failure.
 QSqlDatabase Open(const QString& file, const QString& connectionName, QString* error = nullptr);
 
+// Why Open failed: the reason, SQLite's extended result code and the system's error number behind it (0 when
+// not known).
+struct OpenFailure {
+    QString reason;
+    int code = 0;
+    int systemErrno = 0;
+};
+
+// The same, read-only when asked (through FileCheck.h's ReadOnlyUri: nothing is made beside the file, and its
+// journal mode is left as it is); on failure an invalid database and what failed.
+QSqlDatabase Open(const QString& file, const QString& connectionName, bool readOnly, OpenFailure* failure);
+
 } // namespace sqlcompat

@@ -2,6 +2,7 @@
 
 #include "Estacion.h"
 #include "Utilidades.h"
+#include "platform/suite/base/CarpetaTemporalPrivada.h"
 
 #include <QDir>
 #include <QStandardPaths>
@@ -26,8 +27,10 @@ QString CarpetaDelPrograma()
 
 QString CarpetaTemporalDelPrograma()
 {
+    // TEMP names a temporary folder like TMPDIR does, under the same rule: the pages go into this user's own
+    // folder inside it, never into a folder others share.
     const QString temp = qEnvironmentVariable("TEMP").trimmed();
-    return temp.isEmpty() ? Estacion::CarpetaTemporal() : creada(temp);
+    return temp.isEmpty() ? Estacion::CarpetaTemporal() : CarpetaTemporalPrivada(temp, QStringLiteral("TEMP"));
 }
 
 QString RutaEnCarpetaDelPrograma(const QString& archivo)

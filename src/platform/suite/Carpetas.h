@@ -1,8 +1,10 @@
 #pragma once
-// The program's two folders. Both are created when missing and end in "/".
+// The program's two folders. Both end in "/".
 //  - program folder (lookup masks, column widths, error log, station file): CONCCUENTAS_HOME when set,
-//    else the per-user application data folder;
-//  - temporary folder: TEMP (trimmed) when it is not blank, else the station's temporary folder.
+//    else the per-user application data folder; created when missing;
+//  - temporary folder: this user's private folder inside the folder TEMP names (trimmed) when it is not blank,
+//    else the station's temporary folder; either under the rule of base/CarpetaTemporalPrivada.h, which
+//    raises ado::Error naming the folder and the fault.
 
 #include <QString>
 

@@ -13,8 +13,8 @@ public:
     // The station's two identity texts, upper case: the host name and the login name.
     static QString NombreEstacion();
     static QString UsuarioEstacion();
-    // A per-user folder under the system temporary folder, created private to the user when missing, ending in
-    // "/". A folder, link or file of that name that is not this user's own folder raises ui::ErrorInfo saying so.
+    // The station's private temporary folder (base/CarpetaTemporalPrivada.h): this user's own folder under the
+    // system temporary folder, ending in "/"; a folder that breaks the rule raises ado::Error saying why.
     static QString CarpetaTemporal();
 
     // Keeps the window in the station's list while it lives.

@@ -1,11 +1,14 @@
 #include "BloqueoDeInstancia.h"
 
 #include "platform/ado/Error.h"
+#include "platform/suite/base/CarpetaTemporalPrivada.h"
 
 #include <QCryptographicHash>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
+#include <sys/stat.h>
 
 namespace conciliacion {
 
@@ -20,25 +23,21 @@ namespace {
 
 constexpr qint64 kErrorDeAcceso = 75;
 
-[[noreturn]] void fallo(const QString& carpeta, const QString& porque)
+[[noreturn]] void fallo(const QString& texto)
 {
-    throw ado::Error(kErrorDeAcceso, QStringLiteral("No se pudo registrar esta instancia del programa en la carpeta "
-                                                    "temporal %1: %2")
-                                         .arg(QDir::toNativeSeparators(carpeta), porque));
+    throw ado::Error(kErrorDeAcceso, QStringLiteral("No se pudo registrar esta instancia del programa. ") + texto);
 }
 
-// The one folder every instance of the station looks in. A relative or missing one is an error, never the
-// working folder: two instances started from different folders would not see each other there.
+// The one folder every instance of this user on the station looks in: the station's private temporary folder.
+// A relative or missing temporary folder is refused there, never taken as the working folder: two instances
+// started from different folders would not see each other.
 QString carpetaDeBloqueos()
 {
-    // The temporary path comes back empty when the folder named by TMPDIR does not exist.
-    const QString pedida = qEnvironmentVariable("TMPDIR", QStringLiteral("/tmp"));
-    const QString carpeta = QDir::tempPath();
-    if (carpeta.isEmpty() || !QFileInfo(carpeta).isDir())
-        fallo(pedida, QStringLiteral("la carpeta no existe."));
-    if (QDir::isRelativePath(carpeta))
-        fallo(carpeta, QStringLiteral("no es una ruta absoluta."));
-    return carpeta;
+    try {
+        return suite::CarpetaTemporalDeLaEstacion();
+    } catch (const ado::Error& e) {
+        fallo(e.Description);
+    }
 }
 
 } // namespace
@@ -48,16 +47,15 @@ bool BloqueoDeInstancia::Tomar(const QString& clave)
     Soltar();
     const QString carpeta = carpetaDeBloqueos();
     const QByteArray hash = QCryptographicHash::hash(clave.toUtf8(), QCryptographicHash::Sha1).toHex();
-    auto archivo = std::make_unique<QLockFile>(
-        QDir(carpeta).filePath(QStringLiteral("conccuentas-") + QString::fromLatin1(hash) + QStringLiteral(".lock")));
+    auto archivo = std::make_unique<QLockFile>(carpeta + QStringLiteral("instancia-") + QString::fromLatin1(hash)
+                                               + QStringLiteral(".lock"));
     // Held for as long as the reconciliation is open, however long: only a holder that is gone is stale.
     archivo->setStaleLockTime(0);
     if (!archivo->tryLock(0)) {
         if (archivo->error() == QLockFile::LockFailedError)
             return false;
-        fallo(carpeta, archivo->error() == QLockFile::PermissionError
-                           ? QStringLiteral("no se puede escribir en ella.")
-                           : QStringLiteral("no se pudo escribir el archivo de bloqueo."));
+        fallo(QStringLiteral("No se pudo escribir el archivo de bloqueo en la carpeta temporal %1.")
+                  .arg(QDir::toNativeSeparators(carpeta)));
     }
     m_archivo = std::move(archivo);
     return true;
@@ -72,11 +70,14 @@ void BloqueoDeInstancia::Soltar()
 
 QString IdentidadBaseDeDatos(const QString& servidor, const QString& baseDeDatos)
 {
-    // An embedded company is its file, however its path is spelled; a server's names ignore letter case.
+    // An embedded company is its file, whatever name or path reaches it (a hard link, a second mount of its
+    // folder): the device and the file's number on it. A server's names ignore letter case.
     if (servidor.trimmed().compare(QLatin1String("sqlite"), Qt::CaseInsensitive) == 0) {
         const QFileInfo archivo(baseDeDatos.trimmed());
-        const QString canonica = archivo.canonicalFilePath();
-        return QStringLiteral("sqlite/") + (canonica.isEmpty() ? QDir::cleanPath(archivo.absoluteFilePath()) : canonica);
+        struct stat datos {};
+        if (::stat(QFile::encodeName(archivo.absoluteFilePath()).constData(), &datos) == 0)
+            return QStringLiteral("sqlite/%1:%2").arg(quint64(datos.st_dev)).arg(quint64(datos.st_ino));
+        return QStringLiteral("sqlite/") + QDir::cleanPath(archivo.absoluteFilePath());
     }
     return (servidor.trimmed() + QLatin1Char('/') + baseDeDatos.trimmed()).toLower();
 }

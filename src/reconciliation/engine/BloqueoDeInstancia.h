@@ -4,7 +4,8 @@
 // hold tells them apart, so that the second one neither opens the reconciliation unknowingly nor releases
 // the first one's lock row. It lives in a lock file of the station's temporary folder: a hold left by an
 // instance that ended without releasing it (a crash) is taken over, so its user can open the reconciliation
-// again on that station.
+// again on that station. The lock files live in the user's private temporary folder of the station
+// (platform/suite/base/CarpetaTemporalPrivada.h).
 
 #include <QString>
 #include <memory>
@@ -21,8 +22,8 @@ public:
     BloqueoDeInstancia& operator=(const BloqueoDeInstancia&) = delete;
 
     // Takes the hold of this key (giving back the one held before); false while another running instance
-    // holds it. A hold that cannot be written (the temporary folder missing, relative or unwritable) raises
-    // ado::Error naming the folder and why.
+    // holds it. A hold that cannot be written (a temporary folder that breaks the rule, or a lock file that
+    // cannot be written) raises ado::Error naming the folder and why.
     bool Tomar(const QString& clave);
     void Soltar();
     bool Tomado() const { return m_archivo != nullptr; }
@@ -31,8 +32,8 @@ private:
     std::unique_ptr<QLockFile> m_archivo;
 };
 
-// One text for one database, whichever spelling opened it: the canonical file of an embedded company, the
-// server and database names without regard to case otherwise.
+// One text for one database, whichever name opened it: the file itself (device and file number) of an
+// embedded company, the server and database names without regard to case otherwise.
 QString IdentidadBaseDeDatos(const QString& servidor, const QString& baseDeDatos);
 
 // The key of a reconciliation's hold: the database (IdentidadBaseDeDatos), the number and the lock row's owner

@@ -1,8 +1,8 @@
 // The program and temporary folders from the environment, and the station's identity.
+#include "platform/ProcesoHijo.h"
+#include "platform/ado/Error.h"
 #include "platform/suite/Carpetas.h"
 #include "platform/suite/Estacion.h"
-
-#include "platform/ui/OperatorDialogs.h"
 
 #include <QDir>
 #include <QFile>
@@ -29,19 +29,13 @@ private slots:
         reponer("CONCCUENTAS_HOME", m_home);
     }
 
+    // TEMP names a temporary folder: the pages go into this user's own folder inside it.
     void tempSeUsaRecortado()
     {
         QTemporaryDir dir;
         qputenv("TEMP", ("  " + dir.path() + "  ").toLocal8Bit());
-        QCOMPARE(suite::CarpetaTemporalDelPrograma(), dir.path() + "/");
-    }
-    void tempQueFaltaSeCrea()
-    {
-        QTemporaryDir dir;
-        const QString dentro = dir.filePath("a/b");
-        qputenv("TEMP", dentro.toLocal8Bit());
-        QCOMPARE(suite::CarpetaTemporalDelPrograma(), dentro + "/");
-        QVERIFY(QFileInfo(dentro).isDir());
+        QCOMPARE(suite::CarpetaTemporalDelPrograma(), propiaEn(dir.path()) + "/");
+        QVERIFY(QFileInfo(propiaEn(dir.path())).isDir());
     }
     void tempEnBlancoUsaLaCarpetaDeLaEstacion_data()
     {
@@ -52,72 +46,147 @@ private slots:
     void tempEnBlancoUsaLaCarpetaDeLaEstacion()
     {
         QFETCH(bool, definida);
+        QTemporaryDir raiz;
+        const std::optional<QByteArray> tmpdir = guardar("TMPDIR");
+        qputenv("TMPDIR", raiz.path().toLocal8Bit());
         if (definida)
             qputenv("TEMP", "   ");
         else
             qunsetenv("TEMP");
         const QString carpeta = suite::CarpetaTemporalDelPrograma();
-        QCOMPARE(carpeta, Estacion::CarpetaTemporal());
-        QVERIFY(carpeta.startsWith(QDir::tempPath() + "/"));
-        QVERIFY(carpeta.endsWith("/"));
-        QVERIFY(!carpeta.endsWith("//"));
+        const QString estacion = Estacion::CarpetaTemporal();
+        reponer("TMPDIR", tmpdir);
+        QCOMPARE(carpeta, estacion);
+        QCOMPARE(carpeta, propiaEn(raiz.path()) + "/");
         QVERIFY(QFileInfo(carpeta).isDir());
     }
 
-    // The per-user folder under a temporary folder of the test's own (TMPDIR): made private, and refused when
-    // someone else's folder or a link stands in its place.
-    void carpetaDeLaEstacionPrivada_data()
+    // One rule for every temporary folder, whichever variable names it (TMPDIR for the station's folder, TEMP
+    // for the pages): the folder named must be absolute, exist, be a folder this user can write that others
+    // cannot empty, and this user's own folder inside it must be a real private folder. Otherwise one message
+    // names the folder and the fault, and nothing is made anywhere else.
+    void unaReglaParaCadaCarpetaTemporal_data()
     {
-        QTest::addColumn<QString>("previa");
-        QTest::addColumn<bool>("usada");
-        QTest::newRow("missing") << "" << true;
-        QTest::newRow("ours, open to all") << "open" << true;
-        QTest::newRow("another user's") << "foreign" << false;
-        QTest::newRow("link to a folder of ours") << "link" << false;
-        QTest::newRow("a file") << "file" << false;
+        QTest::addColumn<QString>("variable");
+        QTest::addColumn<QString>("forma");
+        QTest::addColumn<QString>("falla");   // "" when the folder is used
+        for (const char* variable : {"TMPDIR", "TEMP"}) {
+            const auto fila = [&](const char* forma, const char* falla) {
+                QTest::addRow("%s: %s", variable, forma) << variable << forma << falla;
+            };
+            fila("missing", "no existe");
+            fila("relative", "no es una ruta absoluta");
+            fila("a file in place of the folder", "no es una carpeta");
+            fila("not writable", "no permite escribir a este usuario");
+            fila("open to all without sticky bit", "está abierta a otros usuarios (permisos 0777)");
+            fila("open to all with sticky bit", "");
+            fila("another user's", "pertenece a otro usuario");
+            fila("own folder missing", "");
+            fila("own folder readable by others", "");
+            fila("own folder open to all", "está abierta a otros usuarios (permisos 0777)");
+            fila("own folder a link", "es un enlace, no una carpeta");
+            fila("own folder a file", "es un archivo, no una carpeta");
+            fila("own folder another user's", "pertenece a otro usuario");
+        }
     }
-    void carpetaDeLaEstacionPrivada()
+    void unaReglaParaCadaCarpetaTemporal()
     {
-        QFETCH(QString, previa);
-        QFETCH(bool, usada);
-        if (previa == "foreign" && ::geteuid() != 0)
+        QFETCH(QString, variable);
+        QFETCH(QString, forma);
+        QFETCH(QString, falla);
+        const bool root = ::geteuid() == 0;
+        if (forma.contains("another user's") && !root)
             QSKIP("giving a folder to another user needs root");
         QTemporaryDir raiz;
-        const QByteArray tmpdir = qgetenv("TMPDIR");
-        qputenv("TMPDIR", raiz.path().toLocal8Bit());
-        const QString propia = raiz.filePath("conccuentas-" + Estacion::UsuarioEstacion().toLower());
-        const QByteArray ruta = QFile::encodeName(propia);
-        if (previa == "open" || previa == "foreign") {
-            QVERIFY(QDir().mkdir(propia));
-            QVERIFY(::chmod(ruta.constData(), 0777) == 0);
-        }
-        if (previa == "foreign")
-            QVERIFY(::chown(ruta.constData(), 65534, 65534) == 0);
-        if (previa == "link") {
-            QVERIFY(QDir().mkdir(raiz.filePath("otra")));
-            QVERIFY(QFile::link(raiz.filePath("otra"), propia));
-        }
-        if (previa == "file") {
-            QFile f(propia);
+        // Reachable by the user without privileges that writes nothing here.
+        QVERIFY(::chmod(QFile::encodeName(raiz.path()).constData(), 0755) == 0);
+        QString base = raiz.filePath("base");
+        QVERIFY(QDir().mkdir(base));
+        QVERIFY(modo(base, 0700));
+        const QString propia = propiaEn(base);
+        bool sinPrivilegios = false;
+        QString nombrada = base;   // the folder the message must name
+        if (forma == "missing") {
+            base = raiz.filePath("no-existe");
+            nombrada = base;
+        } else if (forma == "relative") {
+            QVERIFY(QDir::setCurrent(raiz.path()));
+            base = "base";
+            nombrada = base;
+        } else if (forma == "a file in place of the folder") {
+            base = raiz.filePath("archivo");
+            nombrada = base;
+            QFile f(base);
             QVERIFY(f.open(QIODevice::WriteOnly));
+        } else if (forma == "not writable") {
+            // Root may write any folder: the piece runs as a user without privileges, to whom it is closed.
+            QVERIFY(modo(base, root ? 0755 : 0555));
+            sinPrivilegios = true;
+        } else if (forma == "open to all without sticky bit") {
+            QVERIFY(modo(base, 0777));
+        } else if (forma == "open to all with sticky bit") {
+            QVERIFY(modo(base, 01777));
+        } else if (forma == "another user's") {
+            QVERIFY(::chown(QFile::encodeName(base).constData(), ProcesoHijo::kNadie, ProcesoHijo::kNadie) == 0);
+        } else if (forma.startsWith("own folder")) {
+            nombrada = propia;
+            const QByteArray ruta = QFile::encodeName(propia);
+            if (forma == "own folder readable by others" || forma == "own folder open to all"
+                || forma == "own folder another user's") {
+                QVERIFY(QDir().mkdir(propia));
+                QVERIFY(modo(propia, forma == "own folder readable by others" ? 0755 : 0777));
+            }
+            if (forma == "own folder another user's")
+                QVERIFY(::chown(ruta.constData(), ProcesoHijo::kNadie, ProcesoHijo::kNadie) == 0);
+            if (forma == "own folder a link") {
+                QVERIFY(QDir().mkdir(raiz.filePath("otra")));
+                QVERIFY(QFile::link(raiz.filePath("otra"), propia));
+            }
+            if (forma == "own folder a file") {
+                QFile f(propia);
+                QVERIFY(f.open(QIODevice::WriteOnly));
+            }
         }
-        std::optional<ui::ErrorInfo> error;
-        QString carpeta;
-        try {
-            carpeta = Estacion::CarpetaTemporal();
-        } catch (const ui::ErrorInfo& e) {
-            error = e;
-        }
-        qputenv("TMPDIR", tmpdir);
-        QCOMPARE(!error.has_value(), usada);
-        if (usada) {
-            QCOMPARE(carpeta, propia + "/");
-            struct stat datos {};
-            QVERIFY(::lstat(ruta.constData(), &datos) == 0);
-            QCOMPARE(int(datos.st_mode & 0777), 0700);
+        const QString enLaRaiz = "/" + QFileInfo(propia).fileName();
+        const bool habiaEnLaRaiz = QFileInfo::exists(enLaRaiz);
+        const std::optional<QByteArray> tmpdir = guardar("TMPDIR");
+        if (variable == "TEMP") {
+            qputenv("TEMP", base.toLocal8Bit());
         } else {
-            QVERIFY2(error->description.contains(propia), qPrintable(error->description));
+            qunsetenv("TEMP");
+            qputenv("TMPDIR", base.toLocal8Bit());
         }
+        // "" and the folder when used, else the message.
+        const ProcesoHijo::Fin fin = ProcesoHijo::Ejecutar(
+            [] {
+                try {
+                    return "\n" + suite::CarpetaTemporalDelPrograma();
+                } catch (const ado::Error& e) {
+                    return QString::number(e.Number) + " " + e.Description;
+                }
+            },
+            sinPrivilegios ? std::function<void()>(ProcesoHijo::SinPrivilegios) : std::function<void()>());
+        reponer("TMPDIR", tmpdir);
+        QDir::setCurrent(QDir::rootPath());
+        QCOMPARE(fin.codigo, 0);
+        if (falla.isEmpty()) {
+            QCOMPARE(fin.texto, "\n" + propia + "/");
+            struct stat datos {};
+            QVERIFY(::lstat(QFile::encodeName(propia).constData(), &datos) == 0);
+            QVERIFY(S_ISDIR(datos.st_mode));
+            QCOMPARE(int(datos.st_mode & 07777), 0700);
+        } else {
+            QVERIFY2(fin.texto.startsWith("75 La carpeta temporal " + nombrada), qPrintable(fin.texto));
+            QVERIFY2(fin.texto.contains(falla), qPrintable(fin.texto));
+            if (nombrada == base)
+                QVERIFY2(fin.texto.contains(", que nombra " + variable + ","), qPrintable(fin.texto));
+        }
+        // Nothing made in the root of the file system, in the working folder or beside the folder refused.
+        QCOMPARE(QFileInfo::exists(enLaRaiz), habiaEnLaRaiz);
+        if (!falla.isEmpty() && nombrada == base)
+            QVERIFY(!QFileInfo::exists(QDir(raiz.path()).filePath(base + "/" + QFileInfo(propia).fileName())));
+        if (forma == "missing")
+            QVERIFY(!QFileInfo::exists(base));
     }
 
     void carpetaDelProgramaDesdeElEntorno()
@@ -146,6 +215,14 @@ private slots:
     }
 
 private:
+    static QString propiaEn(const QString& base)
+    {
+        return QDir(base).filePath("conccuentas-" + Estacion::UsuarioEstacion().toLower());
+    }
+    static bool modo(const QString& carpeta, mode_t permisos)
+    {
+        return ::chmod(QFile::encodeName(carpeta).constData(), permisos) == 0;
+    }
     static std::optional<QByteArray> guardar(const char* variable)
     {
         return qEnvironmentVariableIsSet(variable) ? std::optional(qgetenv(variable)) : std::nullopt;
