@@ -16,6 +16,7 @@
 #include "platform/sqlite/EngineFailure.h"
 #include "platform/sqlite/FileCheck.h"
 #include "platform/sqlite/LiteralParameters.h"
+#include "platform/sqlite/SqlTokens.h"
 #include "platform/sqlite/TsqlCompat.h"
 
 #include <QElapsedTimer>
@@ -427,6 +428,17 @@ private:
         }
     }
 
+    // SELECT, WITH or VALUES, after any opening parentheses.
+    static bool beginsAsARead(const QString& sql)
+    {
+        for (const sqlcompat::Token& t : sqlcompat::Tokenize(sql)) {
+            if (!t.isSignificant() || t.isOperator(u"("))
+                continue;
+            return t.isAnyWord({u"SELECT", u"WITH", u"VALUES"});
+        }
+        return false;
+    }
+
     template <class Rows>
     void readQuery(const QString& sql, QString* table, QList<FieldInfo>* fields, Rows&& rows)
     {
@@ -435,6 +447,10 @@ private:
             return;
         if (parts.size() > 1)
             throw notAQuery(QStringLiteral("Una consulta es una sola sentencia; no se ejecutó: %1"), sql);
+        // The engine calls a PRAGMA that changes the connection (locking_mode, max_page_count...) a read, and
+        // some take effect while being prepared: a query must begin as a read before it reaches the engine.
+        if (!beginsAsARead(parts.first()))
+            throw notAQuery(QStringLiteral("Una consulta solo puede leer datos; no se ejecutó: %1"), sql);
         const QString text = sqlcompat::Rewrite(parts.first());
         logText(text);
         const std::shared_ptr<Statement> st = prepareOne(text);

@@ -45,6 +45,11 @@ private slots:
         QTest::newRow("a transaction") << QStringLiteral("BEGIN TRANSACTION");
         QTest::newRow("a table") << QStringLiteral("CREATE TABLE OTRA (A INT)");
         QTest::newRow("a setting") << QStringLiteral("PRAGMA user_version = 7");
+        // The engine calls these reads: each returns a row and changes the connection.
+        QTest::newRow("a lock kept") << QStringLiteral("PRAGMA locking_mode=EXCLUSIVE");
+        QTest::newRow("a size cap") << QStringLiteral("PRAGMA max_page_count=3");
+        QTest::newRow("no checkpoints") << QStringLiteral("  /* x */ PRAGMA wal_autocheckpoint=0");
+        QTest::newRow("a memory cap set while prepared") << QStringLiteral("PRAGMA hard_heap_limit=1");
     }
 
     void refused()
@@ -74,6 +79,7 @@ private slots:
         QTest::newRow("a comment after it") << QStringLiteral("SELECT * FROM CAB -- todas") << qint64(2);
         QTest::newRow("server dialect") << QStringLiteral("SELECT TOP 1 NOTA + '!' FROM CAB ORDER BY K") << qint64(1);
         QTest::newRow("with") << QStringLiteral("WITH X AS (SELECT K FROM CAB) SELECT * FROM X") << qint64(2);
+        QTest::newRow("values") << QStringLiteral("VALUES (1)") << qint64(1);
         QTest::newRow("a semicolon in a literal") << QStringLiteral("SELECT * FROM CAB WHERE NOTA <> 'a; DELETE FROM CAB'")
                                                   << qint64(2);
     }
