@@ -1,5 +1,6 @@
 #include "Progreso.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QLabel>
@@ -48,8 +49,11 @@ void Progreso::Iniciar(const QString& Caption, bool PermiteCancelar)
     m_cancelar->setVisible(PermiteCancelar);
     m_cancelar->setEnabled(PermiteCancelar);
     m_presupuesto.Reiniciar();
+    if (!isVisible())
+        m_anterior = QApplication::activeWindow();
     show();
     raise();
+    activateWindow();
 }
 
 void Progreso::Avanzar(bool& Cancelar, const QString& Titulo, const QString& Texto1, const QString& Texto2)
@@ -69,7 +73,11 @@ void Progreso::Avanzar(bool& Cancelar, const QString& Titulo, const QString& Tex
 
 void Progreso::Terminar()
 {
+    const bool activa = isActiveWindow();
     hide();
+    if (activa && m_anterior && m_anterior->isVisible())
+        m_anterior->activateWindow();
+    m_anterior = nullptr;
 }
 
 void Progreso::closeEvent(QCloseEvent* event)
