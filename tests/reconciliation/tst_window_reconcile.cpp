@@ -8,12 +8,10 @@
 #include "VentanaDePrueba.h"
 
 #include "core/Globals.h"
+#include "platform/suite/EscapeEnProgreso.h"
 #include "platform/suite/Progreso.h"
 #include "platform/ui/Units.h"
 #include "reconciliation/engine/EspacioVinculos.h"
-
-#include <QPushButton>
-#include <QTimer>
 
 #include <QFontMetrics>
 
@@ -247,32 +245,17 @@ private slots:
         d.expectMsgBox(ui::vbYes).containing(QStringLiteral("se grabarán %1 vínculos, que necesitan unos")
                                                  .arg(QLocale().toString(qint64(8100720016))));
         d.expectMsgBox(ui::vbOK).withText(conciliacion::kMensajeConciliacionNoGrabada);
-        // Once the progress window is up and in front, the operator presses Escape: the key goes to the active
-        // window.
+        // Once the progress window is up and in front, the operator presses Escape.
         suite::Progreso& progreso = ModGlobal::gProgreso();
-        bool pulsada = false;
-        int vueltas = 0;
-        QTimer tecla;
-        tecla.setInterval(0);
-        connect(&tecla, &QTimer::timeout, [&] {
-            if (!progreso.isVisible())
-                return;
-            if (!pulsada && QApplication::activeWindow() == &progreso) {
-                pulsada = true;
-                QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &progreso, Qt::Key_Escape);
-            } else if (++vueltas == 200) {
-                // It never came to the front, or the key did not stop it: stop it all the same rather than
-                // write for hours.
-                progreso.findChild<QPushButton*>(QStringLiteral("cmdCancelar"))->click();
-            }
-        });
-        tecla.start();
-        w->CmdConciliar->setFocus();
-        QTest::keyClick(w->CmdConciliar, Qt::Key_Space);
-        tecla.stop();
+        {
+            EscapeEnProgreso escape(progreso);
+            w->CmdConciliar->setFocus();
+            QTest::keyClick(w->CmdConciliar, Qt::Key_Space);
+            QVERIFY(escape.Pulsada());
+            QVERIFY(!escape.Forzada());
+            QCOMPARE(escape.EtapaAlPulsar(), QStringLiteral("Grabando Vínculos"));
+        }
         QVERIFY(d.verifyDone());
-        QVERIFY(pulsada);
-        QVERIFY2(vueltas < 200, qPrintable(QString::number(vueltas)));
         QCOMPARE(huella(), antes);
         QVERIFY(!progreso.isVisible());
         QVERIFY(w->CmdConciliar->isEnabled());

@@ -54,16 +54,21 @@ void Progreso::Iniciar(const QString& Caption, bool PermiteCancelar)
     show();
     raise();
     activateWindow();
+    // Painted and in front before the work starts, whatever the work does before its first advance; the
+    // operator's input waits for the advances.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 void Progreso::Avanzar(bool& Cancelar, const QString& Titulo, const QString& Texto1, const QString& Texto2)
 {
+    // A new title is a new stage of the work: it shows at once, the rest when the budget allows.
+    const bool etapaNueva = Titulo != m_titulo->text();
     m_pendientes[0] = Titulo;
     m_pendientes[1] = Texto1;
     m_pendientes[2] = Texto2;
     if (m_cancelarEn > 0 && --m_cancelarEn == 0)
         m_cancelar->click();
-    if (isVisible() && m_presupuesto.Vencido()) {
+    if (isVisible() && (m_presupuesto.Vencido() || etapaNueva)) {
         MostrarTextos();
         QCoreApplication::processEvents();
     }

@@ -25,8 +25,8 @@ public:
     // Opens (or reopens) the window with this caption, in front and active so that the operator's Escape
     // reaches it, and forgets an earlier cancel.
     void Iniciar(const QString& Caption, bool PermiteCancelar = true);
-    // Shows the texts and lets window events run when the budget allows; sets Cancelar to True once the
-    // operator has asked to cancel (leaves it alone otherwise).
+    // Shows the texts and lets window events run when the budget allows, or at once when the title changed;
+    // sets Cancelar to True once the operator has asked to cancel (leaves it alone otherwise).
     void Avanzar(bool& Cancelar, const QString& Titulo, const QString& Texto1, const QString& Texto2);
     // Closes the window and gives the activation back to the window that had it; harmless when it was never
     // opened.

@@ -90,8 +90,11 @@ public:
     WorkbenchRows CargarLineas(qint64 numero, Lado lado, bool incluirConciliadas, TramoIds salvo = {});
 
     // The report's header and lines (StoreReport.h); none when the header is missing or its conditions
-    // leave it out. Raises CondicionDesconocida for a table or column the report does not read.
-    std::optional<DatosReporte> LeerReporte(qint64 numero, const QList<CondicionReporte>& condiciones);
+    // leave it out. Raises CondicionDesconocida for a table or column the report does not read. The lines are
+    // read a block at a time, `avance` told of each block (before the first too); LecturaCancelada when it
+    // stops the reading.
+    std::optional<DatosReporte> LeerReporte(qint64 numero, const QList<CondicionReporte>& condiciones,
+                                            const AvanceLectura& avance = {});
 
     // ---- room on disk ----
     // The company file when the connection is the embedded engine's; "" on a server.
