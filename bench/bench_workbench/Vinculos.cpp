@@ -3,12 +3,16 @@
 #include "Comun.h"
 
 #include "common/FreshProcess.h"
+#include "platform/ado/Recordset.h"
 #include "reconciliation/EntornoPrograma.h"
+#include "reconciliation/engine/AvancePorReloj.h"
+#include "reconciliation/engine/EspacioVinculos.h"
 #include "reconciliation/engine/Store.h"
 #include "schema/DemoDatabase.h"
 
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QLocale>
 #include <QTemporaryDir>
 
@@ -18,10 +22,18 @@ namespace {
 constexpr char kHijo[] = "--vinculos";
 constexpr int kTramos = 10;
 
+// The company file's pages, as the engine counts them.
+qint64 paginas(ado::Connection& cn)
+{
+    return cn.Query(QStringLiteral("PRAGMA page_count")).rows.at(0).at(0).toLong();
+}
+
 int escribir(qint64 izquierdas, qint64 derechas, const QString& archivo)
 {
     ado::Connection cn;
     cn.Open(comun::TextoConexion(archivo));
+    const qint64 tamanoPagina = cn.Query(QStringLiteral("PRAGMA page_size")).rows.at(0).at(0).toLong();
+    const qint64 paginasAntes = paginas(cn);
     conciliacion::ReconciliationStore store(cn, true, conciliacion::EntornoPrograma());
     const conciliacion::Cabecera c = comun::Cabecera();
     conciliacion::VinculosAGrabar v;
@@ -30,22 +42,33 @@ int escribir(qint64 izquierdas, qint64 derechas, const QString& archivo)
     for (qint64 i = 1; i <= derechas; ++i)
         v.derechasNuevas.push_back(i);
     const qint64 total = v.Cantidad();
-    // The moment each tenth of the rows was written.
+    // The moment each tenth of the rows was written, told at every step of the writer: its clock is read as a
+    // whole interval later each time.
+    struct RelojDePasos : conciliacion::EntornoEscritura {
+        qint64 Milisegundos() const override { return m_ahora += conciliacion::AvancePorReloj::kIntervaloMs; }
+        mutable qint64 m_ahora = 0;
+    } reloj;
+    conciliacion::InstalarEntornoEscritura(&reloj);
     std::vector<double> marcas;
     QElapsedTimer t;
     bench::markIdle();
     t.start();
-    const auto avance = [&](qint64 hechos, qint64) {
-        while (qint64(marcas.size()) < kTramos && hechos >= total * qint64(marcas.size() + 1) / kTramos)
+    const auto avance = [&](qint64 hechos, qint64 tot) {
+        while (qint64(marcas.size()) < kTramos && hechos >= tot * qint64(marcas.size() + 1) / kTramos)
             marcas.push_back(double(t.nsecsElapsed()) / 1e6);
         return false;
     };
     const conciliacion::Resultado r = store.Conciliar(c, {}, {}, v, avance);
+    conciliacion::InstalarEntornoEscritura(nullptr);
     const double fin = double(t.nsecsElapsed()) / 1e6;
     bench::report(QStringLiteral("total"), fin);
     if (!marcas.empty())
         bench::report(QStringLiteral("confirmar"), fin - marcas.back());
     bench::report(QStringLiteral("mem"), bench::peakAboveIdleMiB());
+    // The room one link row takes: what the file grew by once the commit's checkpoint copied the journal into it,
+    // and what the journal beside it held for the one transaction.
+    bench::report(QStringLiteral("archivo"), double((paginas(cn) - paginasAntes) * tamanoPagina) / double(total));
+    bench::report(QStringLiteral("diario"), double(QFileInfo(archivo + QStringLiteral("-wal")).size()) / double(total));
     if (marcas.size() < size_t(kTramos))
         return 1;
     bench::report(QStringLiteral("primero"), marcas.front());
@@ -97,7 +120,10 @@ void Medir(bool diezMillones, int corridas, const QString& carpeta, QTextStream&
             << en.toString(tramo) << " rows " << bench::firstAndMedian(ultimo) << " ms; last/first "
             << bench::firstAndMedian(razon, 2) << " (goal: within 1.5); then the commit "
             << bench::firstAndMedian(f.value(QStringLiteral("confirmar"))) << " ms; memory above idle "
-            << bench::firstAndMedian(f.value(QStringLiteral("mem"))) << " MiB" << Qt::endl;
+            << bench::firstAndMedian(f.value(QStringLiteral("mem"))) << " MiB; bytes per link row in the file "
+            << bench::firstAndMedian(f.value(QStringLiteral("archivo")), 2) << ", in the journal "
+            << bench::firstAndMedian(f.value(QStringLiteral("diario")), 2) << " (counted: "
+            << conciliacion::kBytesPorVinculo << ")" << Qt::endl;
     }
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // Writing each-to-each link rows (a reconciling run whose new left lines each link with every new right line)
 // through the store, in a fresh process: the rate of the first tenth of the rows beside that of the last tenth,
-// which must stay steady as the link table grows.
+// which must stay steady as the link table grows, and the bytes one link row takes in the company file and in the
+// engine's journal (the figure the room a run needs is counted from, EspacioVinculos.h).
 
 #include <QStringList>
 #include <QTextStream>

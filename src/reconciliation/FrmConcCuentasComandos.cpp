@@ -76,6 +76,8 @@ void FrmConcCuentas::ImprimirReporte()
         QStringLiteral("NombreEmpresa = '") + ModGlobal::Cfg(QStringLiteral("NOMBRE")) + QLatin1Char('\'');
     conciliacion::RegistrarReporteConciliacion();
     suite::Reporte& reporte = ModGlobal::gReporte();
+    // The program's one progress window shows how far the report got.
+    reporte.setProgreso(&ModGlobal::gProgreso());
     reporte.VistaPrevia = true;
     reporte.Apaisado = true;
     reporte.MostrarFechaImpresion = false;

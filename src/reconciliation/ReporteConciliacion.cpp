@@ -3,9 +3,7 @@
 #include "EntornoPrograma.h"
 #include "reconciliation/engine/Store.h"
 
-#include "core/Globals.h"
 #include "data/DB_Dll.h"
-#include "platform/suite/Progreso.h"
 
 #include <QLocale>
 
@@ -41,7 +39,8 @@ void RegistrarReporteConciliacion()
     suite::Reporte::Registrar(QLatin1String(kReporteConciliacion), DocumentoConciliacion);
 }
 
-DatosReporte LeerConciliacion(ReconciliationStore& store, const QList<suite::CondicionSeleccion>& seleccion)
+DatosReporte LeerConciliacion(ReconciliationStore& store, const QList<suite::CondicionSeleccion>& seleccion,
+                              const AvanceLectura& avance)
 {
     const QString numero = numeroSeleccionado(seleccion);
     QList<CondicionReporte> condiciones;
@@ -49,10 +48,12 @@ DatosReporte LeerConciliacion(ReconciliationStore& store, const QList<suite::Con
         if (c.campo.compare(kCampoNumero, Qt::CaseInsensitive) != 0)
             condiciones << CondicionReporte{c.tabla, c.campo, c.valor};
     try {
-        const std::optional<DatosReporte> datos = store.LeerReporte(NumeroDeTexto(numero), condiciones);
+        const std::optional<DatosReporte> datos = store.LeerReporte(NumeroDeTexto(numero), condiciones, avance);
         if (!datos)
             throw suite::ErrorReporte(QStringLiteral("No existe la conciliación Nro: %1").arg(numero));
         return *datos;
+    } catch (const LecturaCancelada&) {
+        throw suite::ErrorReporte(suite::kMensajeReporteCancelado);
     } catch (const CondicionDesconocida& e) {
         throw suite::ErrorReporte(e.campo.isEmpty()
                                       ? QStringLiteral("El reporte no conoce la tabla %1.").arg(e.tabla)
@@ -82,12 +83,15 @@ QString ConciliadoConAcotado(const QString& conciliadoCon)
            + QStringLiteral(" (y %1 más)").arg(QLocale().toString(qint64(socios.size() - kSociosEnReporte)));
 }
 
-QString HtmlConciliacion(const DatosReporte& datos, const QString& empresa, const suite::OpcionesDocumento& opciones,
-                         const QDateTime& impreso, const AvanceReporte& avance)
+suite::ContenidoReporte ContenidoConciliacion(const DatosReporte& datos, const QString& empresa,
+                                              const suite::OpcionesDocumento& opciones, const QDateTime& impreso,
+                                              const AvanceReporte& avance)
 {
     const Cabecera& e = datos.cabecera;
     const QString cuenta = e.cuenta.trimmed();
-    QString html = QStringLiteral("<html><body>");
+    suite::ContenidoReporte c;
+    QString& html = c.inicio;
+    html = QStringLiteral("<html><body>");
     html += QStringLiteral("<h2 align=\"center\">%1</h2>").arg(empresa.trimmed().toHtmlEscaped());
     html += QStringLiteral("<h3 align=\"center\">Conciliación de Cuentas Nro: %1</h3>").arg(e.numero);
     if (opciones.fechaImpresion && impreso.isValid())
@@ -106,44 +110,50 @@ QString HtmlConciliacion(const DatosReporte& datos, const QString& empresa, cons
     html += filaEncabezado(QStringLiteral("Estado:"), e.finalizada ? QStringLiteral("Finalizada") : QStringLiteral("Abierta"));
     html += QStringLiteral("</table><br/>");
 
-    html += QStringLiteral("<table width=\"100%\" border=\"1\" cellspacing=\"0\" cellpadding=\"3\"><thead><tr>");
-    for (const char* titulo : {"Fecha", "Vencimiento", "TC", "Comprobante", "Concepto", "Importe", "Conciliado con"})
-        html += QStringLiteral("<th>%1</th>").arg(QString::fromUtf8(titulo));
-    html += QStringLiteral("</tr></thead>");
+    c.tabla = QStringLiteral("<table width=\"100%\" border=\"1\" cellspacing=\"0\" cellpadding=\"3\">");
+    // The columns' widths are the report's own, not measured on its rows: the pages are laid out a few at a
+    // time (PaginasReporte.h) and every page must show the same columns.
+    c.encabezado = QStringLiteral("<thead><tr>");
+    for (const auto& [titulo, ancho] : {std::pair{"Fecha", 10}, {"Vencimiento", 12}, {"TC", 4}, {"Comprobante", 14},
+                                        {"Concepto", 20}, {"Importe", 11}, {"Conciliado con", 29}})
+        c.encabezado += QStringLiteral("<th width=\"%1%\">%2</th>").arg(ancho).arg(QString::fromUtf8(titulo));
+    c.encabezado += QStringLiteral("</tr></thead>");
     const qsizetype total = datos.lineas.size();
+    c.filas.reserve(total + 1);
     for (qsizetype i = 0; i < total; ++i) {
         if (avance && avance(i, total))
-            throw suite::ErrorReporte(QStringLiteral("Reporte cancelado."));
+            throw suite::ErrorReporte(suite::kMensajeReporteCancelado);
         const LineaReporte& l = datos.lineas.at(i);
-        html += QStringLiteral("<tr>") + celda(l.fecha) + celda(l.vencimiento) + celda(l.tc) + celda(l.comprobante)
-                + celda(l.concepto) + celda(ImporteReporte(l.importe), " align=\"right\"")
-                + celda(ConciliadoConAcotado(l.conciliadoCon)) + QStringLiteral("</tr>");
+        c.filas << QStringLiteral("<tr>") + celda(l.fecha) + celda(l.vencimiento) + celda(l.tc) + celda(l.comprobante)
+                       + celda(l.concepto) + celda(ImporteReporte(l.importe), " align=\"right\"")
+                       + celda(ConciliadoConAcotado(l.conciliadoCon)) + QStringLiteral("</tr>");
     }
-    html += QStringLiteral("<tr><td colspan=\"5\"><b>Total (%1 movimientos)</b></td>").arg(datos.lineas.size());
-    html += QStringLiteral("<td align=\"right\"><b>%1</b></td><td></td></tr>").arg(ImporteReporte(datos.total()));
-    html += QStringLiteral("</table></body></html>");
-    return html;
+    c.filas << QStringLiteral("<tr><td colspan=\"5\"><b>Total (%1 movimientos)</b></td>").arg(datos.lineas.size())
+                   + QStringLiteral("<td align=\"right\"><b>%1</b></td><td></td></tr>").arg(ImporteReporte(datos.total()));
+    c.fin = QStringLiteral("</body></html>");
+    return c;
 }
 
-QString DocumentoConciliacion(const suite::PedidoReporte& pedido)
+QString HtmlConciliacion(const DatosReporte& datos, const QString& empresa, const suite::OpcionesDocumento& opciones,
+                         const QDateTime& impreso, const AvanceReporte& avance)
+{
+    return ContenidoConciliacion(datos, empresa, opciones, impreso, avance).Html();
+}
+
+suite::ContenidoReporte DocumentoConciliacion(const suite::PedidoReporte& pedido)
 {
     // Table names follow the signed-in user, as every statement of the workbench does.
     ReconciliationStore store(pedido.conexion, gDB().gEsAdmin, EntornoPrograma());
-    const DatosReporte datos = LeerConciliacion(store, pedido.seleccion);
+    // Thousands of lines take a while: the printer's progress window hears how far each stage got.
+    const auto etapa = [&pedido](const QString& nombre) {
+        return [&pedido, nombre](qsizetype hechas, qsizetype total) {
+            return pedido.avance && pedido.avance(nombre, hechas, total);
+        };
+    };
+    const DatosReporte datos = LeerConciliacion(store, pedido.seleccion, etapa(QStringLiteral("Leyendo los movimientos")));
     const QString empresa = pedido.formulas.value(QString::fromLatin1(kFormulaEmpresa).toUpper());
-    // Thousands of lines take a while: the operator sees how far it got and may stop it.
-    suite::Progreso& progreso = ModGlobal::gProgreso();
-    progreso.Iniciar(QStringLiteral("Reporte"), true);
-    struct Fin {
-        suite::Progreso& p;
-        ~Fin() { p.Terminar(); }
-    } fin{progreso};
-    return HtmlConciliacion(datos, empresa, pedido.opciones, pedido.impreso, [&](qsizetype hechas, qsizetype total) {
-        bool cancelar = false;
-        progreso.Avanzar(cancelar, QStringLiteral("Preparando el reporte"), QStringLiteral("Espere por Favor"),
-                         QString::number(hechas * 100 / total) + QStringLiteral(" %"));
-        return cancelar;
-    });
+    return ContenidoConciliacion(datos, empresa, pedido.opciones, pedido.impreso,
+                                 etapa(QStringLiteral("Armando el reporte")));
 }
 
 } // namespace conciliacion

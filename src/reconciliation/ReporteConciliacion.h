@@ -25,10 +25,11 @@ inline constexpr char kFormulaEmpresa[] = "NombreEmpresa";
 // Registers the report with the suite's report printer; registering it again changes nothing.
 void RegistrarReporteConciliacion();
 
-// Reads the report's data. Throws suite::ErrorReporte when the selection names no reconciliation, names a
-// table or column the report does not have, or the reconciliation has no header; ado::Error from the
-// database.
-DatosReporte LeerConciliacion(ReconciliationStore& store, const QList<suite::CondicionSeleccion>& seleccion);
+// Reads the report's data, `avance` told of each block of lines read. Throws suite::ErrorReporte when the
+// selection names no reconciliation, names a table or column the report does not have, the reconciliation has
+// no header or `avance` stopped it; ado::Error from the database.
+DatosReporte LeerConciliacion(ReconciliationStore& store, const QList<suite::CondicionSeleccion>& seleccion,
+                              const AvanceLectura& avance = {});
 
 // How many partners a line's "Conciliado con" cell names: a line linked each to each with thousands of others
 // would otherwise carry its whole list, and a page of such rows never finishes laying out.
@@ -40,12 +41,17 @@ QString ConciliadoConAcotado(const QString& conciliadoCon);
 using AvanceReporte = std::function<bool(qsizetype hechas, qsizetype total)>;
 
 // The report as rich text: `empresa` is its title; `impreso` is shown under the title when the options ask
-// for the print date.
+// for the print date. Its lines are the document's long table, one row each, then the total's row.
+suite::ContenidoReporte ContenidoConciliacion(const DatosReporte& datos, const QString& empresa,
+                                              const suite::OpcionesDocumento& opciones, const QDateTime& impreso = {},
+                                              const AvanceReporte& avance = {});
+// The same as one text.
 QString HtmlConciliacion(const DatosReporte& datos, const QString& empresa, const suite::OpcionesDocumento& opciones,
                          const QDateTime& impreso = {}, const AvanceReporte& avance = {});
 
-// The report's document for a request of the printer, read on the request's connection.
-QString DocumentoConciliacion(const suite::PedidoReporte& pedido);
+// The report's document for a request of the printer, read on the request's connection; the request's progress
+// hears the reading ("Leyendo los movimientos") and the writing ("Armando el reporte").
+suite::ContenidoReporte DocumentoConciliacion(const suite::PedidoReporte& pedido);
 
 // An amount as the lists show it: two decimals (halves away from zero) with the locale's separators.
 QString ImporteReporte(const ado::Currency& importe);

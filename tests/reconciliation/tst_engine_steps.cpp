@@ -4,7 +4,11 @@
 // load gives back.
 
 #include "EmpresaDelMotor.h"
+#include "EntornoEscrituraDePrueba.h"
+#include "HuellaTablas.h"
 
+#include "reconciliation/engine/AvancePorReloj.h"
+#include "reconciliation/engine/EspacioVinculos.h"
 #include "reconciliation/engine/PasoCargar.h"
 #include "reconciliation/engine/PasoConciliar.h"
 #include "reconciliation/engine/PasoFinalizar.h"
@@ -30,6 +34,7 @@ public:
     std::optional<Intento> alFallar;
     std::map<int, Intento> sinCorrer;
     int cancelarEnAvance = 0;
+    std::function<void()> alAvanzar;   // runs at every advance, before it is answered
     QStringList progreso;           // "abre <caption>", "avanza <line 2>", "cierra"
     QStringList fallas;
     std::vector<std::pair<qsizetype, qsizetype>> recorrido;
@@ -60,6 +65,8 @@ public:
     bool Avanzar(const QString&, const QString& texto1, const QString&) override
     {
         progreso << QStringLiteral("avanza ") + texto1;
+        if (alAvanzar)
+            alAvanzar();
         return ++m_avances == cancelarEnAvance;
     }
     void TerminarProgreso() override { progreso << QStringLiteral("cierra"); }
@@ -111,6 +118,8 @@ public:
 
 const QString kDerecha = QStringLiteral("Deposito 10|Deposito 11|Comision");
 
+constexpr qint64 kGiB = EntornoEscrituraDePrueba::kGiB;
+
 } // namespace
 
 class EngineStepsTest : public QObject {
@@ -126,6 +135,9 @@ private slots:
     void reconcileAsksBeforeManyLinks();
     void reconcileOfAFinalizedOneWritesNothing();
     void reconcileFailureWritesNothing();
+    void writerTellsItsProgressOnItsClock();
+    void eachToEachAtScaleWithoutRoomIsRefused();
+    void eachToEachAtScaleIsCancelledAtOnce();
 
     void releaseTakesTheUnmarkedLines_data();
     void releaseTakesTheUnmarkedLines();
@@ -159,6 +171,7 @@ private:
     // A journal line of account 1101 in March, on the side 'D' or 'H'.
     void asiento(int secuencia, const char* lado, const QString& detalle, const QString& importe = QStringLiteral("5"));
     void rechazar(const QString& disparador);
+    void todasMarcadas(int lineas);
     QString valores(const QString& consulta) { return Lista(*m_cn, consulta); }
 
     std::unique_ptr<EmpresaDelMotor> m_base;
@@ -414,6 +427,135 @@ void EngineStepsTest::reconcileFailureWritesNothing()
     QCOMPARE(PasoConciliar(*m_store, *m_sesion).Ejecutar(Marzo(1), ado::Currency(), operador).estado,
              ResultadoConciliar::Estado::Conciliada);
     QCOMPARE(Contar(*m_cn, "MV_CONCILIACION_Cpte_AUX"), 1);
+}
+
+// The progress of a long write is told at the first advance and then once the interval has passed on the
+// writer's clock, however many or few units each advance brings; the end is told once more.
+void EngineStepsTest::writerTellsItsProgressOnItsClock()
+{
+    EntornoEscrituraDePrueba reloj;
+    reloj.pasoMs = 30;
+    QList<qint64> dichos;
+    AvancePorReloj avance([&](qint64 hechos, qint64 total) {
+        dichos << hechos;
+        return hechos >= total;
+    }, 1000);
+    QVERIFY(avance.Sumar(0));                 // told: the first one
+    QVERIFY(avance.Sumar(10));                // 30 ms on
+    QVERIFY(avance.Sumar(10));                // 60 ms
+    QVERIFY(avance.Sumar(10));                // 90 ms
+    QVERIFY(avance.Sumar(500));               // 120 ms: told
+    QVERIFY(avance.Sumar(1));
+    QCOMPARE(dichos, (QList<qint64>{0, 530}));
+    QVERIFY(!avance.Terminar());              // the end is told, and the answer there counts
+    QCOMPARE(dichos.last(), 1000);
+}
+
+// Reconciliation 1 with `lineas` left lines and as many right lines of 1.00 each, all marked and none linked
+// yet, in the session as a load leaves them: each to each, lineas x lineas link rows.
+void EngineStepsTest::todasMarcadas(int lineas)
+{
+    m_cn->Execute(QStringLiteral("INSERT INTO MV_CONCILIACION_CAB (IDCONCILIACION, TIPO, CUENTA, FECHA, FECHADESDE, "
+                                 "FECHAHASTA, FINALIZADA) VALUES ('%1', 'CTA', '1101', '2026-04-18', '2026-03-01', "
+                                 "'2026-03-31', 0)")
+                      .arg(NumeroTabla(1)));
+    for (const auto& [tabla, marca] : {std::pair{"MV_CONCILIACION", "CONCILIADO"}, std::pair{"MV_CONCILIACION_AUX", "FINALIZADA"}})
+        m_cn->Execute(QStringLiteral("INSERT INTO %1 (IDCONCILIACION, CUENTA, SECUENCIA, MES_OPERATIVO, [NUMERO ASIENTO], "
+                                     "PERIODO, TIPO_REG, FECHAMOV, TC, COMPROBANTE, IMPORTE, CONCEPTO, %2) WITH RECURSIVE "
+                                     "n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < %3) SELECT '%4', '1101', "
+                                     "1000 + i, 3, 1000 + i, 2026, 'N', '2026-03-05', 'FC', '000100000010A', 1, "
+                                     "'Linea ' || i, 1 FROM n")
+                          .arg(QLatin1String(tabla), QLatin1String(marca))
+                          .arg(lineas)
+                          .arg(NumeroTabla(1)));
+    for (Lado lado : {Lado::Izquierda, Lado::Derecha})
+        m_sesion->Reemplazar(lado, m_store->CargarLineas(1, lado, true));
+    QCOMPARE(m_sesion->Cantidad(Lado::Derecha), qsizetype(lineas));
+}
+
+// 90,004 lines a side marked, as Comparar left them on a company of 100,000: 8,100,720,016 link rows, which with
+// the lines' link lists need close to a terabyte. On a disk without that room (and its margin) the run is
+// refused at once with the room needed and the room free, before any question, and nothing is written.
+void EngineStepsTest::eachToEachAtScaleWithoutRoomIsRefused()
+{
+    constexpr int kLineas = 90004;
+    todasMarcadas(kLineas);
+    EntornoEscrituraDePrueba disco;
+    disco.libre = 500 * kGiB;
+    const QString antes = valores(kHuellaTablas);
+    qint64 sentencias = 0;
+    m_cn->setStatementLog([&](const QString&) { ++sentencias; });
+
+    OperadorDePrueba operador;
+    const ResultadoConciliar r = PasoConciliar(*m_store, *m_sesion).Ejecutar(Marzo(1), ado::Currency(), operador);
+    m_cn->setStatementLog({});
+
+    QCOMPARE(r.estado, ResultadoConciliar::Estado::SinEspacio);
+    QVERIFY(operador.preguntas.isEmpty());
+    QVERIFY(operador.progreso.isEmpty());
+    QCOMPARE(sentencias, 0);
+    QCOMPARE(disco.archivos, QStringList{m_base->archivo});
+    const VinculosNuevos nuevos = m_sesion->BuscarVinculosNuevos();
+    QCOMPARE(nuevos.Cantidad(), qint64(8100720016));
+    // Each link row with both indexes, each line's list of 90,004 IDs, all of it twice while the one
+    // transaction is open: the journal beside the file, then the file itself.
+    const qint64 necesario = EspacioNecesario(nuevos);
+    QCOMPARE(necesario, 2 * (qint64(8100720016) * kBytesPorVinculo + 2 * qint64(kLineas) * nuevos.textoDerecha.size() * 105 / 100));
+    QVERIFY(necesario > 800 * kGiB && necesario < 1000 * kGiB);
+    QVERIFY(r.aviso);
+    QCOMPARE(r.aviso->texto, QStringLiteral("No hay espacio suficiente en el disco de la empresa para grabar los "
+                                            "vínculos: se necesitan unos %1 libres (%2 más un margen de %3) y hay %4 "
+                                            "libres.\r\nNo se grabó nada.")
+                                 .arg(TextoEspacio(necesario + MargenEspacio(necesario)), TextoEspacio(necesario),
+                                      TextoEspacio(MargenEspacio(necesario)), TextoEspacio(500 * kGiB)));
+    QCOMPARE(r.aviso->estilo, ui::vbOKOnly + ui::vbExclamation);
+    QCOMPARE(r.aviso->titulo, QStringLiteral("Aviso al Operador"));
+    QCOMPARE(valores(kHuellaTablas), antes);
+    // The lines are still new, unlinked: once there is room, the same marks go through.
+    QCOMPARE(m_sesion->BuscarVinculosNuevos().Cantidad(), nuevos.Cantidad());
+    QCOMPARE(m_sesion->Fila(Lado::Derecha, 0).ConciliadoCon, QString());
+}
+
+// The same run on a disk with room: the question says how much room it needs, and the progress is told before
+// anything is written and then at every interval of the writer's clock. Here each reading of the clock is a
+// second later, so the operator's cancel at the third report comes after two lines were saved, each with its
+// link list of 90,004 IDs, long before one percent of the 8,100,720,016 link rows; everything is rolled back.
+void EngineStepsTest::eachToEachAtScaleIsCancelledAtOnce()
+{
+    constexpr int kLineas = 90004;
+    todasMarcadas(kLineas);
+    EntornoEscrituraDePrueba disco;
+    disco.libre = 2048 * kGiB;
+    disco.pasoMs = 1000;
+    const QString antes = valores(kHuellaTablas);
+    QStringList escritas;
+    m_cn->setStatementLog([&](const QString& s) {
+        if (s.startsWith(QLatin1String("UPDATE MV_CONCILIACION ")) || s.startsWith(QLatin1String("INSERT")))
+            escritas << s.left(30);
+    });
+    QList<qsizetype> escritasAlAvanzar;
+
+    OperadorDePrueba operador;
+    operador.respuestas = {true};
+    operador.cancelarEnAvance = 3;
+    operador.alAvanzar = [&] { escritasAlAvanzar << escritas.size(); };
+    const ResultadoConciliar r = PasoConciliar(*m_store, *m_sesion).Ejecutar(Marzo(1), ado::Currency(), operador);
+    m_cn->setStatementLog({});
+
+    QCOMPARE(operador.preguntas.size(), 1);
+    const qint64 necesario = EspacioNecesario(m_sesion->BuscarVinculosNuevos());
+    QCOMPARE(operador.preguntas[0].texto,
+             QStringLiteral("Se vincularán 90,004 registros de la planilla izquierda con 90,004 registros de la planilla "
+                            "derecha, cada uno con cada uno: se grabarán 8,100,720,016 vínculos, que necesitan unos %1 "
+                            "libres en el disco.\r\n¿Confirma?")
+                 .arg(TextoEspacio(necesario)));
+    QCOMPARE(r.estado, ResultadoConciliar::Estado::Cancelada);
+    // Told before the first write, then after each line's save.
+    QCOMPARE(escritasAlAvanzar, (QList<qsizetype>{0, 1, 2}));
+    QCOMPARE(operador.progreso, (QStringList{"abre Conciliando", "avanza 0 % del Total", "avanza 0 % del Total",
+                                             "avanza 0 % del Total", "cierra"}));
+    QCOMPARE(valores(kHuellaTablas), antes);
+    QCOMPARE(m_sesion->Fila(Lado::Izquierda, 0).ConciliadoCon, QString());
 }
 
 // ---- releasing ----

@@ -7,6 +7,9 @@
 
 #include "core/Globals.h"
 #include "platform/suite/Brakmo.h"
+#include "platform/suite/EscapeEnProgreso.h"
+#include "platform/suite/PaginasReporte.h"
+#include "platform/suite/Progreso.h"
 #include "platform/suite/Reporte.h"
 #include "platform/suite/ReportesRegistrados.h"
 #include "platform/suite/Utilidades.h"
@@ -272,6 +275,67 @@ private slots:
         QCOMPARE(ModGlobal::gReporte().Margen, 25);
         // Printing saves nothing and leaves the reconciliation on screen.
         QCOMPARE(w->TextoCampo(QStringLiteral("IdConciliacion")), QStringLiteral("1"));
+    }
+
+    // REPORTE on reconciliation 80, 1,500 lines linked each to each with 1,500 others: the operator presses Escape
+    // on the report's progress window while the lines are read, or while the pages are laid out. No preview,
+    // "Reporte cancelado.", the progress window gone; meanwhile the workbench took no command, and afterwards
+    // it does: the next REPORTE shows every line.
+    void reporteSeCancelaConEscape_data()
+    {
+        QTest::addColumn<QString>("etapa");
+        QTest::newRow("al leer los movimientos") << "Leyendo los movimientos";
+        QTest::newRow("al armar las páginas") << suite::PaginasReporte::kEtapaPaginas;
+    }
+    void reporteSeCancelaConEscape()
+    {
+        QFETCH(QString, etapa);
+        QLocale::setDefault(QLocale::c());
+        constexpr int kLineas = 1500;
+        EmpresaDePrueba::ejecutar(QStringLiteral(
+            "INSERT INTO MV_CONCILIACION_CAB (IDCONCILIACION, TIPO, CUENTA, FECHA, FECHADESDE, FECHAHASTA, FINALIZADA) "
+            "VALUES ('             80', 'CTA', '1101', '2026-03-31', '2026-03-01', '2026-03-31', 1)"));
+        EmpresaDePrueba::ejecutar(QStringLiteral(
+            "INSERT INTO MV_CONCILIACION (IDCONCILIACION, CUENTA, SECUENCIA, MES_OPERATIVO, [NUMERO ASIENTO], PERIODO, "
+            "TIPO_REG, FECHAMOV, TC, COMPROBANTE, IMPORTE, CONCEPTO, CONCILIADO, CONCILIADOCON) WITH RECURSIVE "
+            "n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < %1), "
+            "socios(i, lista) AS (SELECT 1, '500001' UNION ALL SELECT i + 1, lista || ',' || (500001 + i) FROM socios "
+            "WHERE i < %1) SELECT '             80', '1101', 1000 + i, 3, 1000 + i, 2026, 'N', '2026-03-05', 'FC', "
+            "'000100000010A', 1, 'Linea ' || i, 1, (SELECT lista FROM socios WHERE i = %1) FROM n")
+                                      .arg(kLineas));
+        w->Show();
+        w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w.get()));
+        ui::ScriptedDialogs d;
+        d.expectMsgBox(ui::vbOK).containing(QStringLiteral("finalizada"));
+        confirmar(*w, "IdConciliacion", QStringLiteral("80"));
+        QVERIFY(d.verifyDone());
+        w->Lvw->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(w->Lvw));
+        suite::ReportesRegistrados mostrados;
+        suite::Progreso& progreso = ModGlobal::gProgreso();
+
+        d.expectMsgBox(ui::vbOK).withText(suite::kMensajeReporteCancelado).withStyle(ui::vbCritical);
+        {
+            EscapeEnProgreso escape(progreso, etapa, etapa == suite::PaginasReporte::kEtapaPaginas);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_F8);
+            QVERIFY(escape.Pulsada());
+            QVERIFY(!escape.Forzada());
+            QCOMPARE(escape.ModalAlPulsar(), static_cast<QWidget*>(&progreso));
+        }
+        QVERIFY(d.verifyDone());
+        QVERIFY(mostrados.documentos().isEmpty());
+        QVERIFY(!progreso.isVisible());
+        QVERIFY(!QApplication::activeModalWidget());
+        QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(w.get()));
+
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F8);
+        QVERIFY(d.verifyDone());
+        QCOMPARE(mostrados.documentos().size(), 1);
+        const QString paginas = mostrados.documentos().at(0).paginas->Texto();
+        QVERIFY(paginas.contains(QStringLiteral("Linea 1500")));
+        QVERIFY(paginas.contains(QStringLiteral("Total (1500 movimientos)")));
+        QVERIFY(paginas.contains(QStringLiteral("(y %1 más)").arg(kLineas - kSociosEnReporte)));
     }
 
     // F8 on the list stands for REPORTE.

@@ -4,11 +4,13 @@
 // finalizing all of a reconciliation's lines.
 
 #include "EmpresaDelMotor.h"
+#include "EntornoEscrituraDePrueba.h"
 
 #include "data/DB_Dll.h"
 #include "platform/ui/ScriptedDialogs.h"
 #include "reconciliation/EntornoPrograma.h"
 #include "reconciliation/engine/ConfiguracionComparacion.h"
+#include "reconciliation/engine/EspacioVinculos.h"
 #include "reconciliation/engine/LinkList.h"
 #include "reconciliation/engine/Store.h"
 
@@ -488,17 +490,21 @@ void StoreWorkflowTest::longLinkListsAreKeptWhole()
 
 void StoreWorkflowTest::eachToEachGoesInBlocks_data()
 {
-    QTest::addColumn<qint64>("cancelarEn");
-    QTest::newRow("written") << qint64(-1);
-    QTest::newRow("cancelled at the start") << qint64(0);
-    QTest::newRow("cancelled half way") << qint64(8192);
+    QTest::addColumn<int>("cancelarEn");   // the report at which the operator cancels; 0: never
+    QTest::newRow("written") << 0;
+    QTest::newRow("cancelled at the start") << 1;
+    QTest::newRow("cancelled half way") << 15;
 }
 
-// Each to each, 150 x 100 pairs: the store tells its progress a block at a time, never holding the pairs, and
-// a cancel at any point leaves every table as it was.
+// Each to each, 150 x 100 pairs: the store never holds the pairs. It tells how far it got, in bytes written,
+// before it writes anything and then whenever the interval has passed on the writer's clock (here 25 ms go by
+// at every reading, so at every fourth step), whatever a step writes; a cancel at any report leaves every
+// table as it was.
 void StoreWorkflowTest::eachToEachGoesInBlocks()
 {
-    QFETCH(qint64, cancelarEn);
+    QFETCH(int, cancelarEn);
+    EntornoEscrituraDePrueba reloj;
+    reloj.pasoMs = 25;
     const Conciliada c = conciliar();
     VinculosAGrabar v;
     for (qint64 i = 1; i <= 150; ++i)
@@ -507,25 +513,38 @@ void StoreWorkflowTest::eachToEachGoesInBlocks()
         v.derechasNuevas.push_back(5000 + j);
     const QString antes = Volcado(*m_cn);
     QList<qint64> avances;
+    qint64 totalDicho = 0;
     const Resultado r = m_store->Conciliar(Marzo(1), Estados(c.izquierda), Estados(c.derecha), v,
                                            [&](qint64 hechos, qint64 total) {
                                                avances << hechos;
-                                               return total == 15000 && hechos == cancelarEn;
+                                               totalDicho = total;
+                                               return avances.size() == cancelarEn;
                                            });
-    if (cancelarEn < 0) {
-        QCOMPARE(r, Resultado::Hecho);
-        QCOMPARE(avances, (QList<qint64>{0, 4096, 8192, 12288}));
-        const ado::RowSet cuenta = m_cn->Query(QStringLiteral("SELECT COUNT(*), COUNT(DISTINCT IdCpte), COUNT(DISTINCT "
-                                                              "IdCpteAux) FROM MV_CONCILIACION_Cpte_AUX WHERE IdCpte > 1000"));
-        QStringList valores;
-        for (const ado::Variant& valor : cuenta.rows.at(0))
-            valores << valor.toText();
-        QCOMPARE(valores, (QStringList{QStringLiteral("15000"), QStringLiteral("150"), QStringLiteral("100")}));
-    } else {
+    // The lines saved, each its link list and the rest of its row, and the link rows.
+    qint64 total = 15000 * kBytesPorVinculo;
+    for (const EstadosFilas& estados : {Estados(c.izquierda), Estados(c.derecha)})
+        for (const EstadoFila& e : estados)
+            total += BytesEstado(e);
+    QCOMPARE(totalDicho, total);
+    QCOMPARE(avances.first(), 0);
+    if (cancelarEn) {
         QCOMPARE(r, Resultado::Cancelada);
-        QCOMPARE(avances.last(), cancelarEn);
+        QCOMPARE(avances.size(), cancelarEn);
         QCOMPARE(Volcado(*m_cn), antes);
+        return;
     }
+    QCOMPARE(r, Resultado::Hecho);
+    QCOMPARE(avances.last(), total);
+    // A right line's 150 rows at each step: never more than four steps between two reports.
+    QVERIFY(avances.size() > 25);
+    for (qsizetype i = 1; i < avances.size(); ++i)
+        QVERIFY(avances[i] - avances[i - 1] <= 4 * 150 * kBytesPorVinculo);
+    const ado::RowSet cuenta = m_cn->Query(QStringLiteral("SELECT COUNT(*), COUNT(DISTINCT IdCpte), COUNT(DISTINCT "
+                                                          "IdCpteAux) FROM MV_CONCILIACION_Cpte_AUX WHERE IdCpte > 1000"));
+    QStringList valores;
+    for (const ado::Variant& valor : cuenta.rows.at(0))
+        valores << valor.toText();
+    QCOMPARE(valores, (QStringList{QStringLiteral("15000"), QStringLiteral("150"), QStringLiteral("100")}));
 }
 
 // More new left lines than the store writes together, in no order: every pair is written once.

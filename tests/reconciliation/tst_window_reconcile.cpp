@@ -3,11 +3,15 @@
 // number of links, a failure that writes nothing and leaves the screen as it was, a finalized
 // reconciliation refused, and a save that writes only the lines whose mark or links changed.
 
+#include "EntornoEscrituraDePrueba.h"
+#include "HuellaTablas.h"
 #include "VentanaDePrueba.h"
 
 #include "core/Globals.h"
+#include "platform/suite/EscapeEnProgreso.h"
 #include "platform/suite/Progreso.h"
 #include "platform/ui/Units.h"
+#include "reconciliation/engine/EspacioVinculos.h"
 
 #include <QFontMetrics>
 
@@ -46,9 +50,13 @@ bool muchasLineas(int numero, int izquierdas, int derechas)
 
 void marcarTodas(FrmConcCuentas& w, ui::ListView& lista)
 {
-    for (int i = 1; i <= lista.ListItems().Count(); ++i)
-        lista.ListItems()(i).setSelected(true);
+    lista.selectAll();
     w.MarcarSel(&lista);
+}
+
+QString huella()
+{
+    return EmpresaDePrueba::filasDe(kHuellaTablas).join(QLatin1Char('|'));
 }
 
 } // namespace
@@ -175,10 +183,21 @@ private slots:
         marcarTodas(*w, *w->Lvw2);
         QCOMPARE(w->LblDif2->text(), QStringLiteral("0.00"));
         const QString antes = volcado();
+        // The room the links need on the company's disk: 10,100 link rows, each left line's list of the 100
+        // right IDs and each right line's list of the 101 left IDs, twice while the one transaction is open.
+        const auto largoLista = [](const char* tabla) {
+            return EmpresaDePrueba::valor(QStringLiteral("SELECT SUM(LENGTH(ID)) + COUNT(*) - 1 FROM %1")
+                                              .arg(QLatin1String(tabla)))
+                .toLongLong();
+        };
+        const qint64 espacio = 2 * (10100 * conciliacion::kBytesPorVinculo
+                                    + 101 * largoLista("MV_CONCILIACION_AUX") * 105 / 100
+                                    + 100 * largoLista("MV_CONCILIACION") * 105 / 100);
         d.expectMsgBox(respuesta)
             .withText(QStringLiteral("Se vincularán 101 registros de la planilla izquierda con 100 registros de la planilla "
-                                     "derecha, cada uno con cada uno: se grabarán %1 vínculos.\r\n¿Confirma?")
-                          .arg(QLocale().toString(qint64(10100))))
+                                     "derecha, cada uno con cada uno: se grabarán %1 vínculos, que necesitan unos %2 libres "
+                                     "en el disco.\r\n¿Confirma?")
+                          .arg(QLocale().toString(qint64(10100)), conciliacion::TextoEspacio(espacio)))
             .withStyle(ui::vbYesNo + ui::vbQuestion + ui::vbDefaultButton2)
             .withTitle(QStringLiteral("ATENCIÓN"));
         // The links go in blocks; the operator cancels at the second and is told nothing was saved.
@@ -199,6 +218,57 @@ private slots:
             QCOMPARE(EmpresaDePrueba::cantidad(QStringLiteral("MV_CONCILIACION_Cpte_AUX")), 10100);
             QCOMPARE(vinculo(*w->Lvw, QStringLiteral("Linea 1")).count(QLatin1Char(',')), 99);
         }
+    }
+
+    // 90,004 lines a side marked, as Comparar leaves them on a company of 100,000 lines a side: 8,100,720,016 link
+    // rows. The operator presses Aplicar and confirms; the progress window comes up before anything is written,
+    // and the operator's Escape on it stops the write at its next report (the writer's clock goes a second
+    // forward at every reading, so it reports after every line it saves): nothing is written and the window
+    // takes commands again. A second Aplicar, on a disk without the room the links need, is refused at once.
+    void eachToEachAtScaleIsCancelledByEscape()
+    {
+        constexpr int kLineas = 90004;
+        ui::ScriptedDialogs d;
+        QVERIFY(muchasLineas(7, kLineas, kLineas));
+        confirmar(*w, "IdConciliacion", QStringLiteral("7"));
+        QCOMPARE(w->Lvw2->ListItems().Count(), kLineas);
+        marcarTodas(*w, *w->Lvw);
+        marcarTodas(*w, *w->Lvw2);
+        QVERIFY(d.verifyDone());
+        w->FTolerancia = ado::Currency::fromLong(1000000);
+        mostrar();
+        EntornoEscrituraDePrueba disco;
+        disco.libre = 2048 * EntornoEscrituraDePrueba::kGiB;
+        disco.pasoMs = 1000;
+        const QString antes = huella();
+
+        d.expectMsgBox(ui::vbYes).containing(QStringLiteral("se grabarán %1 vínculos, que necesitan unos")
+                                                 .arg(QLocale().toString(qint64(8100720016))));
+        d.expectMsgBox(ui::vbOK).withText(conciliacion::kMensajeConciliacionNoGrabada);
+        // Once the progress window is up and in front, the operator presses Escape.
+        suite::Progreso& progreso = ModGlobal::gProgreso();
+        {
+            EscapeEnProgreso escape(progreso);
+            w->CmdConciliar->setFocus();
+            QTest::keyClick(w->CmdConciliar, Qt::Key_Space);
+            QVERIFY(escape.Pulsada());
+            QVERIFY(!escape.Forzada());
+            QCOMPARE(escape.EtapaAlPulsar(), QStringLiteral("Grabando Vínculos"));
+        }
+        QVERIFY(d.verifyDone());
+        QCOMPARE(huella(), antes);
+        QVERIFY(!progreso.isVisible());
+        QVERIFY(w->CmdConciliar->isEnabled());
+        QVERIFY(!w->EstaOcupado());
+
+        // The window takes the next command: on a disk with 100 GB free the links are refused at once.
+        disco.libre = 100 * EntornoEscrituraDePrueba::kGiB;
+        d.expectMsgBox(ui::vbOK).containing(QStringLiteral("No hay espacio suficiente en el disco de la empresa"))
+            .containing(QStringLiteral("y hay %1 libres").arg(conciliacion::TextoEspacio(100 * EntornoEscrituraDePrueba::kGiB)));
+        QTest::keyClick(w->CmdConciliar, Qt::Key_Space);
+        QVERIFY(d.verifyDone());
+        QCOMPARE(huella(), antes);
+        QVERIFY(w->CmdConciliar->isEnabled());
     }
 
     // A refused statement: reported, nothing written, the screen as before, the button back.

@@ -6,8 +6,12 @@
 #include "Reporte.h"
 
 #include <QString>
+#include <memory>
 
 namespace suite {
+
+class EsperaReporte;
+class PaginasReporte;
 
 // One report as it is to be shown or printed.
 struct DocumentoReporte {
@@ -16,13 +20,17 @@ struct DocumentoReporte {
     OpcionesDocumento opciones;
     bool vistaPrevia = true;   // false: straight to the printer, after the print dialog
     QString carpeta;           // folder offered when the operator saves it as a PDF
+    // Its pages, laid out (PaginasReporte.h); none: they are laid out from the text when needed.
+    std::shared_ptr<const PaginasReporte> paginas;
 };
 
 class PresentacionReportes {
 public:
     virtual ~PresentacionReportes() = default;
-    // Shows (or prints) the document; returns when the operator is done with it.
-    virtual void Presentar(const DocumentoReporte& documento) = 0;
+    // Shows (or prints) the document; returns when the operator is done with it. The report's progress window
+    // is still up: the presentation tells it what it still does before the document shows, and ends it
+    // (EsperaReporte.h). Throws ErrorReporte(kMensajeReporteCancelado) when the operator stopped it there.
+    virtual void Presentar(const DocumentoReporte& documento, EsperaReporte& espera) = 0;
 };
 
 // The installed presentation; the print preview until another is installed.

@@ -1,5 +1,6 @@
 #include "Progreso.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QLabel>
@@ -48,18 +49,26 @@ void Progreso::Iniciar(const QString& Caption, bool PermiteCancelar)
     m_cancelar->setVisible(PermiteCancelar);
     m_cancelar->setEnabled(PermiteCancelar);
     m_presupuesto.Reiniciar();
+    if (!isVisible())
+        m_anterior = QApplication::activeWindow();
     show();
     raise();
+    activateWindow();
+    // Painted and in front before the work starts, whatever the work does before its first advance; the
+    // operator's input waits for the advances.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 void Progreso::Avanzar(bool& Cancelar, const QString& Titulo, const QString& Texto1, const QString& Texto2)
 {
+    // A new title is a new stage of the work: it shows at once, the rest when the budget allows.
+    const bool etapaNueva = Titulo != m_titulo->text();
     m_pendientes[0] = Titulo;
     m_pendientes[1] = Texto1;
     m_pendientes[2] = Texto2;
     if (m_cancelarEn > 0 && --m_cancelarEn == 0)
         m_cancelar->click();
-    if (isVisible() && m_presupuesto.Vencido()) {
+    if (isVisible() && (m_presupuesto.Vencido() || etapaNueva)) {
         MostrarTextos();
         QCoreApplication::processEvents();
     }
@@ -69,7 +78,11 @@ void Progreso::Avanzar(bool& Cancelar, const QString& Titulo, const QString& Tex
 
 void Progreso::Terminar()
 {
+    const bool activa = isActiveWindow();
     hide();
+    if (activa && m_anterior && m_anterior->isVisible())
+        m_anterior->activateWindow();
+    m_anterior = nullptr;
 }
 
 void Progreso::closeEvent(QCloseEvent* event)

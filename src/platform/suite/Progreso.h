@@ -10,6 +10,7 @@
 #include "platform/suite/base/PresupuestoTiempo.h"
 
 #include <QDialog>
+#include <QPointer>
 
 class QLabel;
 class QPushButton;
@@ -21,12 +22,14 @@ class Progreso : public QDialog {
 public:
     explicit Progreso(QWidget* parent = nullptr);
 
-    // Opens (or reopens) the window with this caption and forgets an earlier cancel.
+    // Opens (or reopens) the window with this caption, in front and active so that the operator's Escape
+    // reaches it, and forgets an earlier cancel.
     void Iniciar(const QString& Caption, bool PermiteCancelar = true);
-    // Shows the texts and lets window events run when the budget allows; sets Cancelar to True once the
-    // operator has asked to cancel (leaves it alone otherwise).
+    // Shows the texts and lets window events run when the budget allows, or at once when the title changed;
+    // sets Cancelar to True once the operator has asked to cancel (leaves it alone otherwise).
     void Avanzar(bool& Cancelar, const QString& Titulo, const QString& Texto1, const QString& Texto2);
-    // Closes the window; harmless when it was never opened.
+    // Closes the window and gives the activation back to the window that had it; harmless when it was never
+    // opened.
     void Terminar();
 
     bool CancelacionPedida() const { return m_cancelado; }
@@ -50,6 +53,7 @@ private:
     bool m_cancelado = false;
     int m_cancelarEn = 0;
     PresupuestoTiempo m_presupuesto;
+    QPointer<QWidget> m_anterior;   // the active window when it opened
 };
 
 } // namespace suite

@@ -1,21 +1,18 @@
 #include "Reporte.h"
 
 #include "Carpetas.h"
+#include "EsperaReporte.h"
+#include "PaginasReporte.h"
 #include "PresentacionReportes.h"
+#include "Progreso.h"
 #include "Utilidades.h"
 
 #include "platform/ado/Connection.h"
 #include "platform/ado/Error.h"
 #include "platform/ui/OperatorDialogs.h"
 
-#include <QCoreApplication>
 #include <QDir>
-#include <QPageLayout>
-#include <QPageSize>
-#include <QPdfWriter>
 #include <QRegularExpression>
-#include <QSaveFile>
-#include <QTextDocument>
 
 namespace suite {
 
@@ -146,29 +143,34 @@ std::optional<FormulaNombrada> LeerFormula(const QString& formula)
     return f;
 }
 
+QString ContenidoReporte::Html() const
+{
+    if (!TieneTabla())
+        return inicio + fin;
+    return inicio + tabla + encabezado + filas.join(QString()) + QStringLiteral("</table>") + fin;
+}
+
 void EscribirPdf(const QString& html, const QString& archivo, const QString& titulo,
                  const OpcionesDocumento& opciones)
 {
-    QSaveFile salida(archivo);
-    if (!salida.open(QIODevice::WriteOnly))
-        throw ErrorReporte(QStringLiteral("No se puede escribir el archivo %1:\n%2")
-                               .arg(QDir::toNativeSeparators(archivo), salida.errorString()));
-    {
-        QPdfWriter pdf(&salida);
-        pdf.setTitle(titulo);
-        pdf.setCreator(QCoreApplication::applicationName());
-        // Wider margins than this would leave no room on an A4 page.
-        const qreal margen = qBound(0, opciones.margenMm, 50);
-        pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4),
-                                      opciones.apaisado ? QPageLayout::Landscape : QPageLayout::Portrait,
-                                      QMarginsF(margen, margen, margen, margen), QPageLayout::Millimeter));
-        QTextDocument documento;
-        documento.setHtml(html);
-        documento.print(&pdf);
-    }
-    if (!salida.commit())
-        throw ErrorReporte(QStringLiteral("No se puede escribir el archivo %1:\n%2")
-                               .arg(QDir::toNativeSeparators(archivo), salida.errorString()));
+    EscribirPdf(PaginasReporte(html, opciones), archivo, titulo, opciones);
+}
+
+Reporte::Reporte() = default;
+Reporte::~Reporte() = default;
+
+void Reporte::setProgreso(Progreso* progreso)
+{
+    m_progreso = progreso;
+}
+
+Progreso& Reporte::ProgresoReporte()
+{
+    if (m_progreso)
+        return *m_progreso;
+    if (!m_progresoPropio)
+        m_progresoPropio = std::make_unique<Progreso>();
+    return *m_progresoPropio;
 }
 
 bool Reporte::Imprimir(const QString& reporte, const QStringList& formulas, const QString& seleccion,
@@ -192,10 +194,16 @@ bool Reporte::Imprimir(const QString& reporte, const QStringList& formulas, cons
             throw ErrorReporte(QStringLiteral("El reporte no tiene conexión con la base de datos."));
 
         const OpcionesDocumento opciones{Apaisado, MostrarFechaImpresion, Margen};
-        const PedidoReporte pedido{*m_conexion, *condiciones, nombradas, opciones, QDateTime::currentDateTime()};
-        const DocumentoReporte documento{nombre, definicion(pedido), opciones, VistaPrevia,
-                                         carpetaDeDocumentos(Carpeta)};
-        presentacionReportes().Presentar(documento);
+        // From here until the document shows, the operator sees how far it got and may stop it; the window
+        // closes before any message.
+        EsperaReporte espera(ProgresoReporte());
+        const PedidoReporte pedido{*m_conexion, *condiciones, nombradas, opciones, QDateTime::currentDateTime(),
+                                   espera.Avance()};
+        const ContenidoReporte contenido = definicion(pedido);
+        const auto paginas = std::make_shared<const PaginasReporte>(contenido, opciones, espera.Avance());
+        const DocumentoReporte documento{nombre, contenido.Html(), opciones, VistaPrevia,
+                                         carpetaDeDocumentos(Carpeta), paginas};
+        presentacionReportes().Presentar(documento, espera);
         return true;
     } catch (const ErrorReporte& e) {
         ui::dialogs().MsgBox(e.mensaje(), ui::vbCritical, tituloAviso);

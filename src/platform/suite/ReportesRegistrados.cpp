@@ -1,5 +1,7 @@
 #include "ReportesRegistrados.h"
 
+#include "EsperaReporte.h"
+
 #include <QTextDocument>
 
 namespace suite {
@@ -17,8 +19,9 @@ ReportesRegistrados::~ReportesRegistrados()
         instalarPresentacionReportes(m_anterior);
 }
 
-void ReportesRegistrados::Presentar(const DocumentoReporte& documento)
+void ReportesRegistrados::Presentar(const DocumentoReporte& documento, EsperaReporte& espera)
 {
+    espera.Terminar();
     m_documentos << documento;
 }
 

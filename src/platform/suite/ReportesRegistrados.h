@@ -19,7 +19,8 @@ public:
     ReportesRegistrados(const ReportesRegistrados&) = delete;
     ReportesRegistrados& operator=(const ReportesRegistrados&) = delete;
 
-    void Presentar(const DocumentoReporte& documento) override;
+    // Keeps the document and ends the wait.
+    void Presentar(const DocumentoReporte& documento, EsperaReporte& espera) override;
 
     const QList<DocumentoReporte>& documentos() const { return m_documentos; }
     // The document's text as a reader of the page sees it (its rich text laid out as a text document).

@@ -1,5 +1,6 @@
 #include "LinkListReconcile.h"
 
+#include "EspacioVinculos.h"
 #include "LinkList.h"
 
 #include <QLocale>
@@ -48,17 +49,19 @@ void RecorrerParesNuevos(const VinculosNuevos& nuevos, const WorkbenchRows& izqu
             fn(izquierda[i].ID, derecha[j].ID);
 }
 
-std::optional<Pregunta> PreguntaVinculosNuevos(const VinculosNuevos& nuevos)
+std::optional<Pregunta> PreguntaVinculosNuevos(const VinculosNuevos& nuevos, std::optional<qint64> espacio)
 {
     if (nuevos.Cantidad() <= kVinculosSinPreguntar)
         return std::nullopt;
     const QLocale locale;
     Pregunta p;
     p.texto = QStringLiteral("Se vincularán %1 registros de la planilla izquierda con %2 registros de la "
-                             "planilla derecha, cada uno con cada uno: se grabarán %3 vínculos.")
+                             "planilla derecha, cada uno con cada uno: se grabarán %3 vínculos")
                   .arg(locale.toString(qint64(nuevos.izquierda.size())),
-                       locale.toString(qint64(nuevos.derecha.size())), locale.toString(nuevos.Cantidad()))
-              + QStringLiteral("\r\n¿Confirma?");
+                       locale.toString(qint64(nuevos.derecha.size())), locale.toString(nuevos.Cantidad()));
+    if (espacio)
+        p.texto += QStringLiteral(", que necesitan unos %1 libres en el disco").arg(TextoEspacio(*espacio));
+    p.texto += QStringLiteral(".\r\n¿Confirma?");
     p.estilo = ui::vbYesNo | ui::vbQuestion | ui::vbDefaultButton2;
     p.titulo = kTituloAtencion;
     return p;

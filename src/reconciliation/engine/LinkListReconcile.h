@@ -31,9 +31,9 @@ void RecorrerParesNuevos(const VinculosNuevos& nuevos, const WorkbenchRows& izqu
 
 // Up to this many link rows a run goes ahead without asking.
 constexpr qint64 kVinculosSinPreguntar = 10000;
-// The question to ask before writing more than kVinculosSinPreguntar link rows (No is the default); none
-// below that.
-std::optional<Pregunta> PreguntaVinculosNuevos(const VinculosNuevos& nuevos);
+// The question to ask before writing more than kVinculosSinPreguntar link rows (No is the default), with the
+// free room the writing needs when it is known (EspacioVinculos.h); none below that.
+std::optional<Pregunta> PreguntaVinculosNuevos(const VinculosNuevos& nuevos, std::optional<qint64> espacio = {});
 
 // What the operator is told when the writing of the link rows was cancelled (everything was rolled back).
 inline const QString kMensajeConciliacionNoGrabada =

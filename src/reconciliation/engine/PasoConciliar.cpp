@@ -3,6 +3,8 @@
 
 #include "PasoConciliar.h"
 
+#include "EspacioVinculos.h"
+
 namespace conciliacion {
 
 PasoConciliar::PasoConciliar(ReconciliationStore& store, SesionConciliacion& sesion)
@@ -22,8 +24,19 @@ ResultadoConciliar PasoConciliar::Ejecutar(const Cabecera& cabecera, ado::Curren
     // the unlinked ones and every new right row with the marked ones, and grouping sorts stably. The session
     // finds them, and what the save writes, without reading the other rows.
     const VinculosNuevos nuevos = m_sesion.BuscarVinculosNuevos();
-    // Each to each can mean very many link rows: the operator hears how many before anything is written.
-    if (const auto pregunta = PreguntaVinculosNuevos(nuevos))
+    // Each to each can mean billions of link rows. On the embedded engine the room they need is known: a run the
+    // company's disk cannot take is refused at once, and the question says how much room the others need. A
+    // server's disks cannot be seen from here: the server refuses a write it has no room for, and the
+    // transaction rolls it back.
+    std::optional<qint64> espacio;
+    if (nuevos.Cantidad() > 0 && !m_store.ArchivoEmpresa().isEmpty()) {
+        espacio = EspacioNecesario(nuevos);
+        const std::optional<qint64> libre = m_store.EspacioLibre();
+        if (libre && !AlcanzaEspacio(*espacio, *libre))
+            return {Estado::SinEspacio, AvisoSinEspacio(*espacio, *libre)};
+    }
+    // The operator hears how many link rows there will be before anything is written.
+    if (const auto pregunta = PreguntaVinculosNuevos(nuevos, espacio))
         if (!operador.Confirmar(*pregunta))
             return {Estado::NoConfirmada, {}};
     const VinculosAGrabar vinculos{m_sesion.Ids(Lado::Izquierda, nuevos.izquierda),

@@ -2,8 +2,10 @@
 // The reconcile step ("Aplicar"): when the marked totals of both sides agree within the rounding tolerance,
 // every newly marked left line is linked with every newly marked right line, each to each, and the changed
 // marks and the header are saved with those links in one transaction. A run that would write very many link
-// rows asks first, and writes them under a progress window whose cancel rolls everything back. After the
-// write the session shows what was written and has nothing left to save; grouping the lists is the caller's.
+// rows asks first (saying, on the embedded engine, how much free room on disk they need), and writes them under
+// a progress window whose cancel rolls everything back. On the embedded engine a run the company's disk cannot
+// take is refused before anything is asked or written. After the write the session shows what was written and
+// has nothing left to save; grouping the lists is the caller's.
 
 #include "Aviso.h"
 #include "OperadorPaso.h"
@@ -18,6 +20,8 @@ struct ResultadoConciliar {
     enum class Estado {
         Conciliada,         // written; the session holds the new link lists
         TotalesNoCuadran,   // refused before anything was asked or written
+        SinEspacio,         // the company's disk has not the room the links need: refused before anything was
+                            // asked or written
         NoConfirmada,       // the operator did not confirm the many links
         Cancelada,          // the operator cancelled the writing of the links: everything was rolled back
         Finalizada,         // the store found the reconciliation finalized: nothing was written

@@ -1,8 +1,11 @@
 #include "Store.h"
+#include "EntornoEscritura.h"
 
 #include "platform/ado/Recordset.h"
 #include "data/base/DialectoOracle.h"
 #include "data/base/Sinonimos.h"
+
+#include <QSqlDatabase>
 
 namespace conciliacion {
 
@@ -35,6 +38,19 @@ bool ReconciliationStore::oracle()
 QString ReconciliationStore::sinTabla()
 {
     return oracle() ? QStringLiteral(" FROM DUAL") : QString();
+}
+
+QString ReconciliationStore::ArchivoEmpresa()
+{
+    return cn().Kind() == ado::BackendKind::Sqlite ? cn().database().databaseName() : QString();
+}
+
+std::optional<qint64> ReconciliationStore::EspacioLibre()
+{
+    const QString archivo = ArchivoEmpresa();
+    if (archivo.isEmpty())
+        return std::nullopt;
+    return EntornoEscrituraActual().EspacioLibre(archivo);
 }
 
 qint64 ReconciliationStore::ejecutar(const QString& sentencia)

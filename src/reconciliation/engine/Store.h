@@ -23,6 +23,8 @@ namespace ado { class Recordset; }
 
 namespace conciliacion {
 
+class AvancePorReloj;
+
 class ReconciliationStore {
 public:
     // On the connection given, for a user who is or is not an administrator (who reads the tables
@@ -88,8 +90,18 @@ public:
     WorkbenchRows CargarLineas(qint64 numero, Lado lado, bool incluirConciliadas, TramoIds salvo = {});
 
     // The report's header and lines (StoreReport.h); none when the header is missing or its conditions
-    // leave it out. Raises CondicionDesconocida for a table or column the report does not read.
-    std::optional<DatosReporte> LeerReporte(qint64 numero, const QList<CondicionReporte>& condiciones);
+    // leave it out. Raises CondicionDesconocida for a table or column the report does not read. The lines are
+    // read a block at a time, `avance` told of each block (before the first too); LecturaCancelada when it
+    // stops the reading.
+    std::optional<DatosReporte> LeerReporte(qint64 numero, const QList<CondicionReporte>& condiciones,
+                                            const AvanceLectura& avance = {});
+
+    // ---- room on disk ----
+    // The company file when the connection is the embedded engine's; "" on a server.
+    QString ArchivoEmpresa();
+    // Bytes free on the disk that holds the company file (EntornoEscritura.h); none on a server, whose disks
+    // cannot be seen from here, or when it cannot be told.
+    std::optional<qint64> EspacioLibre();
 
     // ---- writing ----
     // Saves the rows' marks and link lists and the header (not finalized), in one transaction. Pass the rows
@@ -98,8 +110,10 @@ public:
     Resultado Guardar(const Cabecera& cabecera, const EstadosFilas& izquierda, const EstadosFilas& derecha);
     // The reconcile step's writes in one transaction: the save above, the link rows of every unmarked line
     // of the reconciliation removed, then the new left rows' link rows replaced by `vinculos.pares`.
-    // The link rows go in blocks, so memory stays the same however many pairs there are; `avance` hears of
-    // each block and may cancel, which rolls everything back (Cancelada).
+    // The link rows go in blocks, so memory stays the same however many pairs there are. `avance` hears how far
+    // the write has got, in bytes (EspacioVinculos.h), before anything is written and then at a steady pace of
+    // the writer's clock (AvancePorReloj.h), the saved lines included; it may cancel, which rolls everything
+    // back (Cancelada).
     Resultado Conciliar(const Cabecera& cabecera, const EstadosFilas& izquierda, const EstadosFilas& derecha,
                         const VinculosAGrabar& vinculos, const AvanceEscritura& avance = {});
     // Releases lines of one side (deletes their rows, so other reconciliations can take the journal lines),
@@ -137,12 +151,14 @@ private:
     bool escribirCabeceraNueva(const Cabecera& cabecera);
     // Updates an existing header that is not finalized (leaving it not finalized); true when it did.
     bool actualizarCabecera(const Cabecera& cabecera);
-    Resultado guardarEn(const Cabecera& cabecera, const EstadosFilas& izquierda, const EstadosFilas& derecha);
-    void guardarFilas(qint64 numero, Lado lado, const EstadosFilas& estados);
+    // With `reloj`, each saved line is told to it; Cancelada when the operator cancelled.
+    Resultado guardarEn(const Cabecera& cabecera, const EstadosFilas& izquierda, const EstadosFilas& derecha,
+                        AvancePorReloj* reloj = nullptr);
+    bool guardarFilas(qint64 numero, Lado lado, const EstadosFilas& estados, AvancePorReloj* reloj);
     void liberarEn(qint64 numero, Lado lado, const std::vector<qint64>& ids);
     void desvincularSinMarca(qint64 numero);
     // False when the operator cancelled.
-    bool grabarVinculos(const VinculosAGrabar& vinculos, const AvanceEscritura& avance);
+    bool grabarVinculos(const VinculosAGrabar& vinculos, AvancePorReloj& reloj);
     bool cabeceraFinalizada(qint64 numero);
 
     ado::Connection* m_conexion;

@@ -1,6 +1,8 @@
 // The link table MV_CONCILIACION_Cpte_AUX: one row per linked pair of a left and a right line.
 
 #include "Store.h"
+#include "AvancePorReloj.h"
+#include "EspacioVinculos.h"
 #include "StoreSql.h"
 
 #include <algorithm>
@@ -25,11 +27,14 @@ void ReconciliationStore::desvincularSinMarca(qint64 numero)
     }
 }
 
-bool ReconciliationStore::grabarVinculos(const VinculosAGrabar& vinculos, const AvanceEscritura& avance)
+bool ReconciliationStore::grabarVinculos(const VinculosAGrabar& vinculos, AvancePorReloj& reloj)
 {
-    for (const QString& ids : sql::ListasDeIds(vinculos.izquierdasNuevas))
+    for (const QString& ids : sql::ListasDeIds(vinculos.izquierdasNuevas)) {
         ejecutar(QStringLiteral("DELETE FROM MV_CONCILIACION_Cpte_AUX WHERE IDCPTE IN (") + ids + QLatin1Char(')'));
-    // Each to each, one bound statement per pair, told a block at a time: nothing grows with the pairs.
+        if (!reloj.Sumar(0))
+            return false;
+    }
+    // Each to each, one bound statement per pair: nothing grows with the pairs.
     //
     // The link table is indexed by left line and by right line. Written left line by left line, every left
     // line adds a row next to each of its right lines in the right-line index, so once that index outgrows the
@@ -38,25 +43,19 @@ bool ReconciliationStore::grabarVinculos(const VinculosAGrabar& vinculos, const 
     // the band's rows together and the right-line index is walked once per band, while the left-line index
     // takes rows at the end of each of the band's lines (a few hundred pages, well within the embedded
     // engine's default cache): both stay in the cache, so the rate stays steady.
-    constexpr qint64 kBloque = 4096;
     constexpr size_t kBanda = 256;
     const QString par = adaptar(QStringLiteral("INSERT INTO MV_CONCILIACION_Cpte_AUX (IdCpte, IdCpteAux) VALUES (?, ?)"));
     std::vector<qint64> izquierdas = vinculos.izquierdasNuevas;
     std::vector<qint64> derechas = vinculos.derechasNuevas;
     std::sort(izquierdas.begin(), izquierdas.end());
     std::sort(derechas.begin(), derechas.end());
-    const qint64 total = vinculos.Cantidad();
-    qint64 hechos = 0;
-    if (avance && total > 0 && avance(0, total))
-        return false;
     for (size_t banda = 0; banda < izquierdas.size(); banda += kBanda) {
         const size_t fin = std::min(banda + kBanda, izquierdas.size());
         for (qint64 derecha : derechas) {
-            for (size_t i = banda; i < fin; ++i) {
+            for (size_t i = banda; i < fin; ++i)
                 cn().ExecuteBound(par, {izquierdas[i], derecha});
-                if (++hechos % kBloque == 0 && avance && avance(hechos, total))
-                    return false;
-            }
+            if (!reloj.Sumar(qint64(fin - banda) * kBytesPorVinculo))
+                return false;
         }
     }
     return true;

@@ -13,6 +13,8 @@ namespace conciliacion {
 namespace {
 
 const QString kTablaLineas = QStringLiteral("MV_CONCILIACION");
+// Lines read together: a line linked each to each carries a long link list, so a block stays small.
+constexpr int kBloqueReporte = 256;
 const QString kTablaCabecera = QStringLiteral("MV_CONCILIACION_CAB");
 
 QString literal(const ado::Variant& valor)
@@ -42,7 +44,8 @@ ado::Currency DatosReporte::total() const
     return suma;
 }
 
-std::optional<DatosReporte> ReconciliationStore::LeerReporte(qint64 numero, const QList<CondicionReporte>& condiciones)
+std::optional<DatosReporte> ReconciliationStore::LeerReporte(qint64 numero, const QList<CondicionReporte>& condiciones,
+                                                             const AvanceLectura& avance)
 {
     // Each condition's column is checked against its table's own columns, so that a condition can name
     // nothing but a column; its value goes in as a literal.
@@ -76,10 +79,29 @@ std::optional<DatosReporte> ReconciliationStore::LeerReporte(qint64 numero, cons
             datos.descripcionCuenta = cuenta.Texto(0, 0).trimmed();
     }
 
-    const WorkbenchRows filas = FilasDeLineas(leer(QStringLiteral("SELECT * FROM MV_CONCILIACION WHERE ")
-                                                   + deLineas.join(QLatin1String(" AND "))
-                                                   + QStringLiteral(" ORDER BY FECHAMOV, ID")),
-                                              Lado::Izquierda, true);
+    // The lines' IDs in the report's order, then the lines a block of IDs at a time: a block is a run of that
+    // order, so read in the same order it keeps its place.
+    const QString orden = QStringLiteral(" ORDER BY FECHAMOV, ID");
+    const sql::Filas ids(leer(QStringLiteral("SELECT ID FROM MV_CONCILIACION WHERE ") + deLineas.join(QLatin1String(" AND "))
+                              + orden));
+    std::vector<qint64> enOrden;
+    enOrden.reserve(size_t(ids.Cantidad()));
+    for (qsizetype i = 0; i < ids.Cantidad(); ++i)
+        enOrden.push_back(ids.Entero(i, 0));
+    const qsizetype total = qsizetype(enOrden.size());
+    const auto seguir = [&](qsizetype leidas) {
+        if (avance && avance(leidas, total))
+            throw LecturaCancelada();
+    };
+    seguir(0);
+    WorkbenchRows filas;
+    filas.reserve(enOrden.size());
+    for (const QString& bloque : sql::ListasDeIds(enOrden, kBloqueReporte)) {
+        AgregarFilasDeLineas(leer(QStringLiteral("SELECT * FROM MV_CONCILIACION WHERE ") + sql::DelNumero(numero)
+                                  + QStringLiteral(" AND ID IN (") + bloque + QLatin1Char(')') + orden),
+                             Lado::Izquierda, true, filas);
+        seguir(qsizetype(filas.size()));
+    }
     for (const WorkbenchRow& f : filas)
         datos.lineas << LineaReporte{f.Fecha.trimmed(),    f.Vencimiento.trimmed(), f.TC.trimmed(),
                                      f.Comprobante.trimmed(), f.Concepto.trimmed(), f.Importe,

@@ -1,6 +1,7 @@
 #pragma once
 // What the reconciliation report reads through the store: a reconciliation's header, its account's
-// description, and the left lines that the report's conditions keep, in date order.
+// description, and the left lines that the report's conditions keep, in date order, read a block at a time so
+// that the operator hears how far the reading got and may stop it.
 
 #include "StoreTypes.h"
 
@@ -9,6 +10,7 @@
 
 #include <QList>
 #include <QString>
+#include <functional>
 #include <stdexcept>
 
 namespace conciliacion {
@@ -27,6 +29,14 @@ struct CondicionDesconocida : std::runtime_error {
         : std::runtime_error("condicion desconocida"), tabla(std::move(tabla_)), campo(std::move(campo_)) {}
     QString tabla;
     QString campo;   // "" when the table itself is unknown
+};
+
+// Told the lines read so far and how many there are; true stops the reading (LecturaCancelada).
+using AvanceLectura = std::function<bool(qsizetype leidas, qsizetype total)>;
+
+// The operator stopped the reading.
+struct LecturaCancelada : std::runtime_error {
+    LecturaCancelada() : std::runtime_error("lectura cancelada") {}
 };
 
 struct LineaReporte {

@@ -1,40 +1,43 @@
 // Saving the lines' marks and link lists and the header; the reconcile step's writes.
 
 #include "Store.h"
+#include "AvancePorReloj.h"
+#include "EspacioVinculos.h"
 #include "Transaccion.h"
 
 
 namespace conciliacion {
 
-void ReconciliationStore::guardarFilas(qint64 numero, Lado lado, const EstadosFilas& estados)
+bool ReconciliationStore::guardarFilas(qint64 numero, Lado lado, const EstadosFilas& estados, AvancePorReloj* reloj)
 {
-    if (estados.empty())
-        return;
-    // One bound statement per line: the text is prepared once, only the values change.
+    // One bound statement per line: the text is prepared once, only the values change. An unmarked right line
+    // keeps no link list.
+    const bool izquierda = lado == Lado::Izquierda;
     const QString numeroTabla = NumeroTabla(numero);
-    if (lado == Lado::Izquierda) {
-        const QString cambio = adaptar(QStringLiteral("UPDATE MV_CONCILIACION SET CONCILIADO = ?, IDCONCAUX = ID, "
-                                                      "CONCILIADOCON = ? WHERE ID = ? AND IDCONCILIACION = ?"));
-        for (const EstadoFila& e : estados)
-            cn().ExecuteBound(cambio, {e.marcada ? 1 : 0, e.vinculo, e.id, numeroTabla});
-        return;
+    const QString cambio = adaptar(izquierda ? QStringLiteral("UPDATE MV_CONCILIACION SET CONCILIADO = ?, IDCONCAUX = ID, "
+                                                              "CONCILIADOCON = ? WHERE ID = ? AND IDCONCILIACION = ?")
+                                             : QStringLiteral("UPDATE MV_CONCILIACION_AUX SET FINALIZADA = ?, CONCILIA = ? "
+                                                              "WHERE ID = ? AND IDCONCILIACION = ?"));
+    for (const EstadoFila& e : estados) {
+        cn().ExecuteBound(cambio, {e.marcada ? 1 : 0, izquierda || e.marcada ? e.vinculo : QString(), e.id, numeroTabla});
+        // A line linked each to each can carry a list of hundreds of thousands of IDs: the operator hears of
+        // every line, not of a whole side at once.
+        if (reloj && !reloj->Sumar(BytesEstado(e)))
+            return false;
     }
-    // An unmarked right line keeps no link list.
-    const QString cambio = adaptar(QStringLiteral("UPDATE MV_CONCILIACION_AUX SET FINALIZADA = ?, CONCILIA = ? "
-                                                  "WHERE ID = ? AND IDCONCILIACION = ?"));
-    for (const EstadoFila& e : estados)
-        cn().ExecuteBound(cambio, {e.marcada ? 1 : 0, e.marcada ? e.vinculo : QString(), e.id, numeroTabla});
+    return true;
 }
 
 Resultado ReconciliationStore::guardarEn(const Cabecera& cabecera, const EstadosFilas& izquierda,
-                                         const EstadosFilas& derecha)
+                                         const EstadosFilas& derecha, AvancePorReloj* reloj)
 {
     // The header first: it is a write (so the transaction takes the write lock at once) and it tells a
     // finalized reconciliation, which must not be set back to not finalized.
     if (!actualizarCabecera(cabecera) && !escribirCabeceraNueva(cabecera))
         return Resultado::Finalizada;
-    guardarFilas(cabecera.numero, Lado::Izquierda, izquierda);
-    guardarFilas(cabecera.numero, Lado::Derecha, derecha);
+    if (!guardarFilas(cabecera.numero, Lado::Izquierda, izquierda, reloj)
+        || !guardarFilas(cabecera.numero, Lado::Derecha, derecha, reloj))
+        return Resultado::Cancelada;
     return Resultado::Hecho;
 }
 
@@ -52,12 +55,22 @@ Resultado ReconciliationStore::Conciliar(const Cabecera& cabecera, const Estados
                                          const EstadosFilas& derecha, const VinculosAGrabar& vinculos,
                                          const AvanceEscritura& avance)
 {
+    // The work in bytes, as the room it takes: the saved lines with their link lists, then the link rows.
+    qint64 total = vinculos.Cantidad() * kBytesPorVinculo;
+    for (const EstadosFilas* estados : {&izquierda, &derecha})
+        for (const EstadoFila& e : *estados)
+            total += BytesEstado(e);
+    AvancePorReloj reloj(avance, total);
+    // Told before anything is written, so the progress shows (and can be cancelled) at once.
+    if (!reloj.Sumar(0))
+        return Resultado::Cancelada;
     sql::Transaccion transaccion(cn());
-    if (guardarEn(cabecera, izquierda, derecha) == Resultado::Finalizada)
-        return Resultado::Finalizada;
+    const Resultado guardado = guardarEn(cabecera, izquierda, derecha, &reloj);
+    if (guardado != Resultado::Hecho)
+        return guardado;   // finalized or cancelled: the transaction is rolled back
     desvincularSinMarca(cabecera.numero);
-    if (!grabarVinculos(vinculos, avance))
-        return Resultado::Cancelada;   // the transaction is rolled back
+    if (!grabarVinculos(vinculos, reloj) || !reloj.Terminar())
+        return Resultado::Cancelada;
     transaccion.Confirmar();
     return Resultado::Hecho;
 }

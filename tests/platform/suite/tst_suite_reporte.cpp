@@ -1,6 +1,11 @@
 // The report printer: reading selection and named formulas, a report registered by name and read from a
 // real company file, the document it hands to the preview, the messages for what it cannot print, the PDF it
 // saves and the preview window itself.
+#include "EscapeEnProgreso.h"
+
+#include "platform/suite/EsperaReporte.h"
+#include "platform/suite/PaginasReporte.h"
+#include "platform/suite/Progreso.h"
 #include "platform/suite/Reporte.h"
 #include "platform/suite/ReportesRegistrados.h"
 #include "platform/suite/VistaPreviaReportes.h"
@@ -11,6 +16,7 @@
 #include "platform/ui/ScriptedDialogs.h"
 #include "schema/DemoDatabase.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QAction>
 #include <QDir>
 #include <QFile>
@@ -22,7 +28,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextDocument>
+#include <QThread>
+#include <QTimer>
 #include <memory>
+#include <optional>
 #ifdef CONC_HAS_QTPDF
 #include <QPdfDocument>
 #endif
@@ -89,6 +98,54 @@ struct ReporteDeCuentas {
         return html;
     }
 };
+
+// A listing with a long table: a title, `filas` rows (every seventh with a detail long enough to take three
+// lines), a closing paragraph. Its columns have widths of their own, as a long report's must.
+ContenidoReporte listadoLargo(int filas)
+{
+    ContenidoReporte c;
+    c.inicio = QStringLiteral("<html><body><h1>Listado largo</h1><p>Empresa Demo S.A.</p>");
+    c.tabla = QStringLiteral("<table width=\"100%\" border=\"1\" cellspacing=\"0\" cellpadding=\"3\">");
+    c.encabezado = QStringLiteral("<thead><tr><th width=\"20%\">Fila</th><th width=\"80%\">Detalle</th></tr></thead>");
+    for (int i = 1; i <= filas; ++i)
+        c.filas << QStringLiteral("<tr><td>F%1</td><td>%2</td></tr>")
+                       .arg(i)
+                       .arg(i % 7 ? QStringLiteral("corto") : QStringLiteral("un detalle largo ").repeated(30));
+    c.fin = QStringLiteral("<p>Fin del listado</p></body></html>");
+    return c;
+}
+
+// The whole document laid out in one go by the text engine, on the pages the report's are laid out on: 96 dots
+// per inch, the 2 cm margin the engine prints with.
+int paginasDelDocumentoEntero(const ContenidoReporte& c, const PaginasReporte& paginas)
+{
+    static QImage medida = [] {
+        QImage i(1, 1, QImage::Format_RGB32);
+        i.setDotsPerMeterX(qRound(96 / 0.0254));
+        i.setDotsPerMeterY(qRound(96 / 0.0254));
+        return i;
+    }();
+    QTextDocument d;
+    d.documentLayout()->setPaintDevice(&medida);
+    d.setDocumentMargin(int((2 / 2.54) * 96));
+    d.setPageSize(paginas.Tamano());
+    d.setHtml(c.Html());
+    return d.pageCount();
+}
+
+// A report whose definition reads for a while ("Leyendo", a hundred steps of 2 ms) and then gives a listing of
+// `filas` rows.
+void registrarLargo(int filas)
+{
+    Reporte::Registrar("Largo", [filas](const PedidoReporte& p) {
+        for (int i = 0; i <= 100; ++i) {
+            if (p.avance && p.avance(QStringLiteral("Leyendo"), i, 100))
+                throw ErrorReporte(kMensajeReporteCancelado);
+            QThread::msleep(2);
+        }
+        return listadoLargo(filas);
+    });
+}
 
 } // namespace
 
@@ -327,10 +384,157 @@ private slots:
         QVERIFY(!QFile::exists(enNingunLado));
     }
 
+    // A long table laid out a slice at a time gives the pages the text engine gives the whole document: every
+    // row once, in order, the part before and after the table once. Where the engine would split a row over
+    // two pages at the end of a slice, the row starts the next page whole instead, which can take a page more
+    // now and then.
+    void lasPaginasSonLasDelDocumentoEntero_data()
+    {
+        QTest::addColumn<int>("filas");
+        QTest::addColumn<bool>("apaisado");
+        QTest::newRow("sin filas") << 0 << true;
+        QTest::newRow("una fila") << 1 << true;
+        QTest::newRow("una página") << 12 << true;
+        QTest::newRow("muchas, apaisado") << 700 << true;
+        QTest::newRow("muchas, vertical") << 700 << false;
+    }
+    void lasPaginasSonLasDelDocumentoEntero()
+    {
+        QFETCH(int, filas);
+        QFETCH(bool, apaisado);
+        const ContenidoReporte c = listadoLargo(filas);
+        const OpcionesDocumento opciones{apaisado, false, 25};
+        QStringList etapas;
+        const PaginasReporte paginas(c, opciones, [&](const QString& etapa, qint64, qint64) {
+            etapas << etapa;
+            return false;
+        });
+        const int entero = paginasDelDocumentoEntero(c, paginas);
+        QVERIFY2(paginas.Cantidad() >= entero && paginas.Cantidad() <= entero + entero / 5 + 1,
+                 qPrintable(QStringLiteral("%1 pages, %2 for the whole document").arg(paginas.Cantidad()).arg(entero)));
+        if (filas > 100)
+            QVERIFY(paginas.Cantidad() > 10);
+        QVERIFY(!etapas.isEmpty());
+        QCOMPARE(etapas.first(), PaginasReporte::kEtapaPaginas);
+        const QStringList lineas = paginas.Texto().split(u'\n');
+        QStringList filasVistas;
+        for (const QString& l : lineas)
+            if (l.startsWith(u'F') && l.size() > 1 && l.at(1).isDigit())
+                filasVistas << l;
+        QStringList esperadas;
+        for (int i = 1; i <= filas; ++i)
+            esperadas << QStringLiteral("F%1").arg(i);
+        QCOMPARE(filasVistas, esperadas);
+        QCOMPARE(lineas.count(QStringLiteral("Listado largo")), 1);
+        QCOMPARE(lineas.count(QStringLiteral("Fin del listado")), 1);
+        QCOMPARE(lineas.last(), QStringLiteral("Fin del listado"));
+    }
+
+    // The layout tells how far it got before its first slice and after each, and stops when told to.
+    void armarLasPaginasSeDetieneAlCancelar()
+    {
+        QList<qint64> dichos;
+        try {
+            PaginasReporte(listadoLargo(700), {}, [&](const QString& etapa, qint64 hechas, qint64 total) {
+                if (etapa != PaginasReporte::kEtapaPaginas || total != 700)
+                    return false;
+                dichos << hechas;
+                return dichos.size() == 3;
+            });
+            QFAIL("laid out whole");
+        } catch (const ErrorReporte& e) {
+            QCOMPARE(e.mensaje(), kMensajeReporteCancelado);
+        }
+        QCOMPARE(dichos.size(), 3);
+        QCOMPARE(dichos.first(), 0);
+        QVERIFY(dichos.last() > dichos[1] && dichos.last() < 700);
+    }
+
+    // The operator presses Escape on the report's progress window while the definition reads, or while the
+    // pages are laid out: the report stops there, nothing is shown, the operator is told, the progress window
+    // goes; the next report goes through.
+    void imprimirSeCancelaConEscape_data()
+    {
+        QTest::addColumn<QString>("etapa");
+        QTest::newRow("al leer") << "Leyendo";
+        QTest::newRow("al armar las páginas") << PaginasReporte::kEtapaPaginas;
+    }
+    void imprimirSeCancelaConEscape()
+    {
+        QFETCH(QString, etapa);
+        registrarLargo(1500);
+        Reporte r;
+        r.setConexion(&m_cn);
+        ReportesRegistrados mostrados;
+        ui::ScriptedDialogs dialogos;
+        dialogos.expectMsgBox(ui::vbOK).withText(kMensajeReporteCancelado).withTitle("Largo");
+        {
+            EscapeEnProgreso escape(r.ProgresoReporte(), etapa, true);
+            QVERIFY(!r.Imprimir("Largo", {}, {}, {}, kEmpresa));
+            QVERIFY(escape.Pulsada());
+            QVERIFY(!escape.Forzada());
+        }
+        QVERIFY(dialogos.verifyDone());
+        QVERIFY(mostrados.documentos().isEmpty());
+        QVERIFY(!r.ProgresoReporte().isVisible());
+
+        QVERIFY(r.Imprimir("Largo", {}, {}, {}, kEmpresa));
+        QCOMPARE(mostrados.documentos().size(), 1);
+        QVERIFY(mostrados.documentos().at(0).paginas->Cantidad() > 10);
+        QVERIFY(!r.ProgresoReporte().isVisible());
+    }
+
+    // The preview's pages are drawn under the report's progress window before it shows: Escape there leaves it
+    // unshown; without it the preview shows every page and the progress window has gone.
+    void laVistaPreviaSeCancelaAlDibujar_data()
+    {
+        QTest::addColumn<bool>("cancelar");
+        QTest::newRow("Escape al dibujar") << true;
+        QTest::newRow("sin cancelar") << false;
+    }
+    void laVistaPreviaSeCancelaAlDibujar()
+    {
+        QFETCH(bool, cancelar);
+        const ContenidoReporte c = listadoLargo(1500);
+        const DocumentoReporte documento{"Largo", c.Html(), {}, true, carpetaNueva("pdf"),
+                                         std::make_shared<const PaginasReporte>(c, OpcionesDocumento{})};
+        Progreso progreso;
+        int paginasVistas = 0;
+        bool progresoAlMostrar = true;
+        QTimer cerrar;
+        cerrar.setInterval(0);
+        QObject::connect(&cerrar, &QTimer::timeout, [&] {
+            auto* vista = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
+            if (!vista || !vista->isVisible())
+                return;
+            paginasVistas = vista->findChild<QPrintPreviewWidget*>()->pageCount();
+            progresoAlMostrar = progreso.isVisible();
+            vista->reject();
+        });
+        cerrar.start();
+        std::optional<EscapeEnProgreso> escape;
+        if (cancelar)
+            escape.emplace(progreso, PaginasReporte::kEtapaDibujo);
+        VistaPreviaReportes pantalla;
+        try {
+            EsperaReporte espera(progreso);
+            pantalla.Presentar(documento, espera);
+            QVERIFY(!cancelar);
+        } catch (const ErrorReporte& e) {
+            QVERIFY(cancelar);
+            QCOMPARE(e.mensaje(), kMensajeReporteCancelado);
+            QVERIFY(escape->Pulsada());
+            QVERIFY(!escape->Forzada());
+        }
+        QVERIFY(!progreso.isVisible());
+        QCOMPARE(paginasVistas, cancelar ? 0 : documento.paginas->Cantidad());
+        QVERIFY(cancelar || !progresoAlMostrar);
+    }
+
     void laVistaPreviaMuestraLasPaginasYOfreceGuardar()
     {
         const DocumentoReporte documento{"Brenquil", "<h1>Empresa Demo S.A.</h1><p>Total 1.484,63</p>",
-                                         OpcionesDocumento{true, false, 25}, true, carpetaNueva("pdf")};
+                                         OpcionesDocumento{true, false, 25}, true, carpetaNueva("pdf"), nullptr};
         const auto vista = CrearVistaPrevia(documento);
         QCOMPARE(vista->windowTitle(), QString("Brenquil"));
         QCOMPARE(vista->printer()->docName(), QString("Brenquil"));
@@ -351,7 +555,7 @@ private slots:
         const QString carpeta = carpetaNueva("guardados");
         QVERIFY(QDir().mkpath(carpeta));
         const DocumentoReporte documento{"Brenquil", "<h1>Empresa Demo S.A.</h1><p>Total 1.484,63</p>",
-                                         OpcionesDocumento{}, true, carpeta};
+                                         OpcionesDocumento{}, true, carpeta, nullptr};
         const auto vista = CrearVistaPrevia(documento);
         auto* guardar = vista->findChild<QAction*>(QLatin1String(kAccionGuardarPdf));
         QVERIFY(guardar);
