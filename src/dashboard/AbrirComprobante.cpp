@@ -1,6 +1,4 @@
-// Opening a voucher of a report link in the document viewer its type code picks.
-
-#include "ComprobanteEnlace.h"
+#include "AbrirComprobante.h"
 
 #include "platform/ui/Routine.h"
 #include "viewers/AperturaVisores.h"

@@ -1,7 +1,5 @@
 #include "ComprobanteEnlace.h"
 
-#include "platform/ui/OperatorDialogs.h"
-
 namespace tablero {
 
 ComprobanteEnlace ComprobanteDeEnlace(const report::EnlaceLeido& enlace, OrigenEnlace origen)
@@ -17,12 +15,6 @@ ComprobanteEnlace ComprobanteDeEnlace(const report::EnlaceLeido& enlace, OrigenE
     else
         c.cuenta = fila;
     return c;
-}
-
-void AvisarCuentaInexistente(const QString& codigo)
-{
-    ui::dialogs().MsgBox(QStringLiteral("La cuenta %1 no existe en el plan de cuentas.").arg(codigo),
-                         ui::vbInformation, QStringLiteral("Aviso al operador..."));
 }
 
 } // namespace tablero

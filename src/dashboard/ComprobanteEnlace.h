@@ -7,7 +7,6 @@
 #include "report/EnlaceHTML.h"
 
 #include <QString>
-#include <functional>
 
 namespace tablero {
 
@@ -24,13 +23,5 @@ struct ComprobanteEnlace {
 };
 
 ComprobanteEnlace ComprobanteDeEnlace(const report::EnlaceLeido& enlace, OrigenEnlace origen);
-
-// Opens the voucher in the viewer its type code picks (none for "VJ"), shown modeless.
-void AbrirComprobante(const ComprobanteEnlace& comprobante);
-// Tests see which vouchers would open; an empty function puts back the viewers.
-void InstalarAbridorComprobantes(std::function<void(const ComprobanteEnlace&)> abridor);
-
-// A report link to an account the chart does not hold.
-void AvisarCuentaInexistente(const QString& codigo);
 
 } // namespace tablero

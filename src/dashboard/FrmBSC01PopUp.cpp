@@ -1,6 +1,8 @@
 #include "FrmBSC01PopUp.h"
 
 #include "CarpetaInformes.h"
+#include "AbrirComprobante.h"
+#include "AvisoCuentaInexistente.h"
 #include "ComprobanteEnlace.h"
 #include "CuentaDelPlan.h"
 #include "frmBSC01.h"

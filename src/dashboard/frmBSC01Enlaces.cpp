@@ -2,6 +2,8 @@
 // account popup, a voucher link opens the document viewer. The browser's navigation is cancelled at once and
 // the request runs afterwards, outside the browser's event, in the order the handler would have run it.
 
+#include "AbrirComprobante.h"
+#include "AvisoCuentaInexistente.h"
 #include "ComprobanteEnlace.h"
 #include "CuentaDelPlan.h"
 #include "FrmBSC01PopUp.h"

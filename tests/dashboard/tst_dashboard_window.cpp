@@ -4,6 +4,7 @@
 
 #include "TableroDePrueba.h"
 
+#include "dashboard/AbrirComprobante.h"
 #include "dashboard/ComprobanteEnlace.h"
 #include "dashboard/FrmBSC01PopUp.h"
 #include "lookup/ConsultaPorTeclas.h"
