@@ -30,6 +30,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QToolButton>
+#include <QSignalSpy>
+#include <QWebEnginePage>
+#include <QWebEngineView>
+#include <csignal>
 
 using namespace tablero;
 
@@ -488,20 +492,49 @@ private slots:
         c->setText(antes);
     }
 
-    // "Cancelar" while the written report still loads in the page view: the load stops, the status bar says the
-    // report is incomplete, and the window takes commands again.
+    // "Cancelar" while the written report still loads in the page view: the load stops, the page is dropped
+    // with what it held, the status bar says the report is not shown, and the window takes commands again.
     void cancelarDuranteLaCarga()
     {
         w->MostrarOcupado();
         QVERIFY(!w->TreeV->isEnabled());
         w->wbExplorer->Navigate(w->ArchivoInforme());
         QVERIFY(w->wbExplorer->Cargando());
+        QCOMPARE(w->StatusPanel1->text(), QStringLiteral(" Cargando la página ..."));
         QTest::mouseClick(w->cmdCancelar, Qt::LeftButton);
         QVERIFY(!w->wbExplorer->Cargando());
         QVERIFY(w->TreeV->isEnabled());
         QVERIFY(!w->cmdCancelar->isVisible());
         QVERIFY(!w->Cancelado());
-        QVERIFY(w->StatusPanel1->text().contains(QStringLiteral("Informe incompleto")));
+        QCOMPARE(w->wbExplorer->LocationURL(), QString());
+        QCOMPARE(w->StatusPanel1->text(), QStringLiteral(" Informe no mostrado: se canceló la carga de la página."));
+    }
+
+    // The page process of the view dies (as the system kills one out of memory): the operator is told, the
+    // busy display comes down, and the page is not loaded again by itself.
+    void paginaPerdida()
+    {
+        QSignalSpy cargas(w->wbExplorer, &web::WebBrowser::DownloadComplete);
+        w->TreeV_NodeClick(nodo(*w->TreeV, "A2"));
+        QVERIFY(cargas.wait(30000));
+        const qint64 proceso = w->wbExplorer->vista()->page()->renderProcessPid();
+        QVERIFY(proceso > 0);
+        w->MostrarOcupado();
+        ui::ScriptedDialogs d;
+        d.expectMsgBox(ui::vbOK)
+            .withText(QStringLiteral("No se pudo mostrar el informe: el proceso que dibuja la página se cerró (por "
+                                     "falta de memoria o por una falla). Vuelva a pedir el informe; si se repite, "
+                                     "acote el período o los filtros."))
+            .withTitle(QStringLiteral("Aviso al operador..."));
+        w->wbExplorer->Navigate(w->ArchivoInforme());
+        QCOMPARE(::kill(pid_t(proceso), SIGKILL), 0);
+        QTRY_VERIFY_WITH_TIMEOUT(d.verifyDone(), 10000);
+        QVERIFY(!w->wbExplorer->Cargando());
+        QVERIFY(!w->Pic->isVisible());
+        QVERIFY(w->TreeV->isEnabled());
+        QCOMPARE(w->StatusPanel1->text(), QStringLiteral(" No se pudo mostrar el informe."));
+        QTest::qWait(500);
+        QCOMPARE(w->wbExplorer->vista()->page()->renderProcessPid(), 0);
     }
 
     // A configured period that no fiscal year covers is said once, in the operator's terms, and leaves the period
@@ -656,9 +689,11 @@ private slots:
     {
         registro().durante = [&] { QTest::mouseClick(w->cmdCancelar, Qt::LeftButton); };
         registro().resultado = report::ResultadoListado::Cancelado;
+        QSignalSpy cargas(w->wbExplorer, &web::WebBrowser::DownloadComplete);
         w->TreeV_NodeClick(nodo(*w->TreeV, "A2"));
         QVERIFY(w->Cancelado());
-        // The file is shown as far as it was written, and said to be incomplete.
+        // The file is shown as far as it was written, and once on show said to be incomplete.
+        QVERIFY(cargas.wait(30000));
         QVERIFY(w->StatusPanel1->text().contains("incompleto"));
     }
 
@@ -689,13 +724,18 @@ private slots:
         ui::ScriptedDialogs d;
         if (!mensaje.isEmpty())
             d.expectMsgBox(ui::vbOK).containing(mensaje).withTitle("Aviso al operador...");
+        QSignalSpy cargas(w->wbExplorer, &web::WebBrowser::DownloadComplete);
         QCOMPARE(navegar(enlace(carpeta(), texto)), cancelada);
         QVERIFY(d.verifyDone());
-        QCOMPARE(w->StatusPanel1->text(), QStringLiteral(" Listo ..."));
+        // " Listo ..." once the page is on show, never while it loads; a link that loads nothing is done at once.
         if (informe == "-") {
+            QCOMPARE(w->StatusPanel1->text(), cancelada ? QStringLiteral(" Listo ...") : QStringLiteral(" Cargando la página ..."));
             QVERIFY(registro().pedidos.isEmpty());
             return;
         }
+        QCOMPARE(w->StatusPanel1->text(), QStringLiteral(" Cargando la página ..."));
+        QVERIFY(cargas.wait(30000));
+        QCOMPARE(w->StatusPanel1->text(), QStringLiteral(" Listo ..."));
         QCOMPARE(registro().pedidos.size(), 1);
         const PedidoInforme& p = registro().pedidos.first();
         QCOMPARE(p.Cuenta, informe);

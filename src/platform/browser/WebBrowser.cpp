@@ -132,6 +132,8 @@ void WebBrowser::NuevaPagina()
                 m_permitida.clear();
                 m_esperaRetenida = false;
                 m_pedidaOtraVez = true;
+                // A navigation the engine had not yet handed to the dead process would go on in a new one.
+                m_pagina->triggerAction(QWebEnginePage::Stop);
                 if (!m_cargando.isEmpty())
                     Terminar(false);
                 m_cargaCorrecta = false;
