@@ -143,9 +143,12 @@ void FrmBSC01PopUp::Escribir(const QString& titulo, const QString& cuenta, bool 
 
 void FrmBSC01PopUp::ParteTerminada(int numero, const QString& ruta)
 {
-    // The busy display and the cancel button stay while the rest is written.
-    if (m_partes.Terminada(numero))
-        NavegarArchivo(ruta);
+    if (!m_partes.Terminada(numero))
+        return;
+    // The first rows on show before the writer goes on with the rest; the busy display and the cancel button
+    // stay until it is done.
+    NavegarArchivo(ruta);
+    EsperarCarga(*wbExplorer, [] { return Tablero().Cancelado(); });
 }
 
 QString FrmBSC01PopUp::ObtenerTituloListado() const

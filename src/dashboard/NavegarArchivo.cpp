@@ -5,7 +5,10 @@
 #include "platform/ui/Routine.h"
 #include "report/ArchivoListado.h"
 
+#include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFile>
+#include <QTimer>
 
 namespace tablero {
 
@@ -17,6 +20,23 @@ void NavegarArchivo(web::WebBrowser& navegador, const QString& ruta)
         [&] { navegador.Navigate(QStringLiteral("file://") + ruta); },
         [&] { navegador.TheaterMode = false; },
     });
+}
+
+void EsperarCarga(web::WebBrowser& navegador, const std::function<bool()>& interrumpir)
+{
+    if (!navegador.Cargando())
+        return;
+    QEventLoop bucle;
+    QElapsedTimer reloj;
+    reloj.start();
+    QTimer mirar;
+    QObject::connect(&navegador, &web::WebBrowser::DownloadComplete, &bucle, &QEventLoop::quit);
+    QObject::connect(&mirar, &QTimer::timeout, &bucle, [&] {
+        if (!navegador.Cargando() || interrumpir() || reloj.elapsed() > 10000)
+            bucle.quit();
+    });
+    mirar.start(20);
+    bucle.exec();
 }
 
 QString ParteNoDisponible::Mensaje() const

@@ -5,6 +5,7 @@
 // shown.
 
 #include <QString>
+#include <functional>
 #include <optional>
 
 namespace web { class WebBrowser; }
@@ -12,6 +13,10 @@ namespace web { class WebBrowser; }
 namespace tablero {
 
 void NavegarArchivo(web::WebBrowser& navegador, const QString& ruta);
+// Lets the window's events run until the browser's load under way ends, `interrumpir` answers true, or ten
+// seconds have passed. A writer waits so for its first part to be on show: between its own short passes of
+// events the page view's load crawls.
+void EsperarCarga(web::WebBrowser& navegador, const std::function<bool()>& interrumpir);
 
 // A part of the report that cannot be shown now, and why.
 struct ParteNoDisponible {

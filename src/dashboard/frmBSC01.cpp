@@ -173,9 +173,12 @@ void frmBSC01::ProcesarEventos()
 
 void frmBSC01::ParteTerminada(int numero, const QString& ruta)
 {
-    // The busy display and the cancel button stay while the rest is written.
-    if (m_partes.Terminada(numero))
-        NavegarArchivo(ruta);
+    if (!m_partes.Terminada(numero))
+        return;
+    // The first rows on show before the writer goes on with the rest; the busy display and the cancel button
+    // stay until it is done.
+    NavegarArchivo(ruta);
+    EsperarCarga(*wbExplorer, [this] { return m_cancelado; });
 }
 
 void frmBSC01::OcultarOcupado()
