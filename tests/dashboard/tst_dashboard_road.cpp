@@ -18,6 +18,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QWebEnginePage>
@@ -152,10 +153,24 @@ private slots:
         const QString informe = w->ArchivoInforme();
         const QString cuenta = QString::fromLatin1(schema::kCashAccount);
         QSignalSpy cargas(w->wbExplorer, &web::WebBrowser::DownloadComplete);
+        // The first part goes on show while the writer is still at the rest, busy display up.
+        bool alPrincipio = true, escribiendo = false, ocupado = false;
+        QString estado;
+        const QMetaObject::Connection c = connect(w->wbExplorer, &web::WebBrowser::DownloadComplete, this, [&] {
+            if (!std::exchange(alPrincipio, false))
+                return;
+            escribiendo = w->Escribiendo();
+            ocupado = w->Pic->isVisible() && w->cmdCancelar->isVisible();
+            estado = w->StatusPanel1->text();
+        });
         w->wbExplorer->Navigate(QUrl::fromLocalFile(empresa.temporal + QLatin1Char('/') + report::EnlaceCuenta(cuenta)).toString());
-        // The first part on show, then the writer done.
         QTRY_VERIFY_WITH_TIMEOUT(cargas.count() > 0 && w->wbExplorer->UltimaCargaCorrecta(), 120000);
+        disconnect(c);
+        QVERIFY(escribiendo);
+        QVERIFY(ocupado);
+        QCOMPARE(estado, QStringLiteral(" Generando ..."));
         QCOMPARE(w->wbExplorer->LocationURL(), QUrl::fromLocalFile(informe).toString());
+        // Then the writer done, and the busy display down.
         QVERIFY(mostrado(cargas, 0));
         QVERIFY(!w->Escribiendo());
         QCOMPARE(w->FCuenta, cuenta);

@@ -745,6 +745,40 @@ private slots:
         QCOMPARE(w->FCuenta, informe);
     }
 
+    // The links between the parts of a long report load in the view when the part is there; a part still being
+    // written is said on the status bar (a message would hold the writer up), one never written in a message.
+    void partesDelInforme()
+    {
+        const QString segunda = carpeta() + QStringLiteral("BSC01-2.htm");
+        {
+            QFile f(segunda);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+        }
+        QVERIFY(!navegar(enlace(carpeta(), "BSC01-2.htm")));
+        QCOMPARE(w->StatusPanel1->text(), QStringLiteral(" Cargando la página ..."));
+        QVERIFY(QFile::remove(segunda));
+        {
+            ui::ScriptedDialogs d;
+            d.expectMsgBox(ui::vbOK)
+                .withText(QStringLiteral("La parte 2 del informe no se escribió: el listado se canceló o falló antes de "
+                                         "llegar a ella."))
+                .withTitle(QStringLiteral("Aviso al operador..."));
+            QVERIFY(navegar(enlace(carpeta(), "BSC01-2.htm")));
+            QVERIFY(d.verifyDone());
+        }
+        bool cancelada = false;
+        QString estado;
+        registro().durante = [&] {
+            cancelada = navegar(enlace(carpeta(), "BSC01-2.htm"));
+            estado = w->StatusPanel1->text();
+        };
+        ui::ScriptedDialogs sinPreguntas;
+        w->TreeV_NodeClick(nodo(*w->TreeV, "A2"));
+        QVERIFY(cancelada);
+        QCOMPARE(estado, QStringLiteral(" La parte 2 del informe todavía se está escribiendo: espere a que termine el listado."));
+        QVERIFY(sinPreguntas.verifyDone());
+    }
+
     // A marker in the folder's name is not a link: the report file is let through.
     void carpetaConMarcador()
     {
