@@ -10,13 +10,12 @@
 #include "FrmBSC01PopUp.h"
 #include "frmBSC01.h"
 
+#include "platform/browser/WebBrowser.h"
 #include "platform/ui/OperatorDialogs.h"
 #include "report/EnlaceHTML.h"
 
 #include <QLabel>
 #include <QListWidget>
-
-#include "platform/browser/WebBrowser.h"
 
 namespace tablero {
 

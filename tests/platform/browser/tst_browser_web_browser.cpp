@@ -223,18 +223,23 @@ private slots:
         QCOMPARE(::kill(pid_t(procesoDePagina(b)), SIGKILL), 0);
         QVERIFY(perdidas.wait(10000));
         QCOMPARE(completas.count(), 1);
+        QVERIFY(!b.UltimaCargaCorrecta());
+        // Asked for again, the page shows in a new process.
+        b.Navigate(otra);
+        QVERIFY(completas.wait(20000));
+        QVERIFY(b.UltimaCargaCorrecta());
 
         b.Navigate(grande);
         QVERIFY(b.Cargando());
         QCOMPARE(::kill(pid_t(procesoDePagina(b)), SIGKILL), 0);
         QTRY_COMPARE_WITH_TIMEOUT(perdidas.count(), 2, 10000);
-        QCOMPARE(completas.count(), 2);
+        QCOMPARE(completas.count(), 3);
         QVERIFY(!b.Cargando());
         QVERIFY(!b.UltimaCargaCorrecta());
         QTest::qWait(1500);
-        QCOMPARE(completas.count(), 2);
+        QCOMPARE(completas.count(), 3);
         QCOMPARE(b.vista()->page()->renderProcessPid(), 0);
-        QCOMPARE(pedidas.size(), 2);
+        QCOMPARE(pedidas.size(), 3);
     }
 
     void aScriptInAPageDoesNothing()
