@@ -1,30 +1,25 @@
 // Fresh-process runs of a benchmark figure and the peak resident size above an idle mark (Linux /proc).
 #include "common/FreshProcess.h"
 
+#include "common/ProcessTree.h"
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QProcess>
 #include <QTextStream>
 #include <algorithm>
 #include <cstdio>
+#include <unistd.h>
 
 namespace bench {
 namespace {
 
 double idleKiB = 0;
 
-// One "Vm...:   1234 kB" line of /proc/self/status, in KiB.
+// One "Vm...:   1234 kB" line of this process's status, in KiB.
 double statusKiB(const char* key)
 {
-    QFile f(QStringLiteral("/proc/self/status"));
-    if (!f.open(QIODevice::ReadOnly))
-        return 0;
-    const QByteArray prefix = QByteArray(key) + ':';
-    for (const QByteArray& line : f.readAll().split('\n')) {
-        if (line.startsWith(prefix))
-            return line.mid(prefix.size()).trimmed().split(' ').value(0).toDouble();
-    }
-    return 0;
+    return bench::statusKiB(int(getpid()), key);
 }
 
 } // namespace

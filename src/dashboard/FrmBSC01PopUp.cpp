@@ -31,15 +31,20 @@ QPointer<FrmBSC01PopUp>& instancia()
 }
 
 // The dashboard as the popup's report sees it: the same cancel button and busy display, but the popup's
-// report is not the dashboard's last report.
+// report is not the dashboard's last report, and its parts go on show in the popup.
 class HostPopUp final : public report::HostReporte {
 public:
+    explicit HostPopUp(FrmBSC01PopUp& popup) : m_popup(popup) {}
     void setCancelado(bool valor) override { Tablero().setCancelado(valor); }
     bool Cancelado() const override { return Tablero().Cancelado(); }
     void setUltimoReporte(const QString&, const QString&, bool) override {}
     void MostrarOcupado() override { Tablero().MostrarOcupado(); }
     void DibujarProgreso(double porcentaje) override { Tablero().DibujarProgreso(porcentaje); }
     void ProcesarEventos() override { Tablero().ProcesarEventos(); }
+    void ParteTerminada(int numero, const QString& ruta) override { m_popup.ParteTerminada(numero, ruta); }
+
+private:
+    FrmBSC01PopUp& m_popup;
 };
 
 } // namespace
@@ -71,6 +76,7 @@ FrmBSC01PopUp::FrmBSC01PopUp(QWidget* parent) : QWidget(parent)
     wbExplorer = new web::WebBrowser(this);
     wbExplorer->setObjectName(QStringLiteral("wbExplorer"));
     wbExplorer->setBeforeNavigate2([this](const QString& URL, bool& Cancel) { wbExplorer_BeforeNavigate2(URL, Cancel); });
+    connect(wbExplorer, &web::WebBrowser::PaginaPerdida, this, [] { AvisarInformeNoMostrado(); });
     Form_Resize();
 }
 
@@ -117,20 +123,34 @@ void FrmBSC01PopUp::Escribir(const QString& titulo, const QString& cuenta, bool 
     p.eCentrosCostos = m_centros;
     p.eNormal = true;
     p.eNiveles = m_niveles;
-    HostPopUp host;
+    HostPopUp host(*this);
     frmBSC01& tablero = Tablero();
     bool escrito = false;
+    m_partes.Comenzar(m_archivo);
     try {
         escrito = tablero.EscribirInforme(*m_escritor, p, host);
     } catch (...) {
+        m_partes.escribiendo = false;
         tablero.OcultarOcupado();
         throw;
     }
+    m_partes.escribiendo = false;
     // The dashboard's browser loads nothing for a popup report: its busy display comes down here.
     if (escrito) {
         tablero.OcultarOcupado();
-        NavegarArchivo(m_archivo);
+        if (!m_partes.primeraMostrada)
+            NavegarArchivo(m_archivo);
     }
+}
+
+void FrmBSC01PopUp::ParteTerminada(int numero, const QString& ruta)
+{
+    if (!m_partes.Terminada(numero))
+        return;
+    // The first rows on show before the writer goes on with the rest; the busy display and the cancel button
+    // stay until it is done.
+    NavegarArchivo(ruta);
+    EsperarCarga(*wbExplorer, [] { return Tablero().Cancelado(); });
 }
 
 QString FrmBSC01PopUp::ObtenerTituloListado() const
@@ -147,8 +167,14 @@ void FrmBSC01PopUp::wbExplorer_BeforeNavigate2(const QString& URL, bool& Cancel)
 {
     const report::TipoEnlace tipo = report::LeerEnlace(URL).tipo;
     Cancel = tipo == report::TipoEnlace::Cuenta || tipo == report::TipoEnlace::Comprobante;
-    if (!Cancel)
+    if (!Cancel) {
+        // The links between the parts of a long report load here, when the part is there to show.
+        if (const std::optional<ParteNoDisponible> parte = m_partes.Impedimento(URL)) {
+            Cancel = true;
+            Tablero().AvisarParte(*parte);
+        }
         return;
+    }
     // The request runs after the browser has finished with this navigation.
     QMetaObject::invokeMethod(this, [this, URL] { EjecutarEnlace(URL); }, Qt::QueuedConnection);
 }

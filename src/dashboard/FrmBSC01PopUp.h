@@ -5,9 +5,11 @@
 //
 // It writes through the dashboard, which keeps one report at a time, shows the busy display and offers the
 // cancel button; a popup report takes the busy display down again when it ends and does not change the
-// dashboard's last report, which "Actualizar" repeats.
+// dashboard's last report, which "Actualizar" repeats. A long report comes in parts, the first shown as soon
+// as it is written.
 
 #include "EscritorInformes.h"
+#include "NavegarArchivo.h"
 #include "platform/ado/Recordset.h"
 #include "report/HostReporte.h"
 
@@ -39,6 +41,8 @@ public:
     void Form_Resize();
     void Form_Unload();
     void wbExplorer_BeforeNavigate2(const QString& URL, bool& Cancel);
+    // Part `numero` of the report being written is whole: the first goes on show at once.
+    void ParteTerminada(int numero, const QString& ruta);
 
     const QString& ArchivoPagina() const { return m_archivo; }
 
@@ -64,6 +68,7 @@ private:
     QString m_archivo;
     std::unique_ptr<EscritorInformes> m_escritor;
     ado::Recordset m_rs;
+    PartesDelInforme m_partes;
 };
 
 // The popup's one instance, made and loaded on first use; cleared by its unload.

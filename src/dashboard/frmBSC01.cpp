@@ -82,6 +82,7 @@ void frmBSC01::ConectarEventos()
     connect(TreeV, &ui::TreeView::NodeClick, this, [this](const ui::Node& nodo) { TreeV_NodeClick(nodo); });
     wbExplorer->setBeforeNavigate2([this](const QString& URL, bool& Cancel) { wbExplorer_BeforeNavigate2(URL, Cancel); });
     connect(wbExplorer, &web::WebBrowser::DownloadComplete, this, [this] { wbExplorer_DownloadComplete(); });
+    connect(wbExplorer, &web::WebBrowser::PaginaPerdida, this, [this] { wbExplorer_PaginaPerdida(); });
 }
 
 void frmBSC01::Form_Initialize()
@@ -171,6 +172,16 @@ void frmBSC01::ProcesarEventos()
     QCoreApplication::processEvents();
 }
 
+void frmBSC01::ParteTerminada(int numero, const QString& ruta)
+{
+    if (!m_partes.Terminada(numero))
+        return;
+    // The first rows on show before the writer goes on with the rest; the busy display and the cancel button
+    // stay until it is done.
+    NavegarArchivo(ruta);
+    EsperarCarga(*wbExplorer, [this] { return m_cancelado; });
+}
+
 void frmBSC01::OcultarOcupado()
 {
     Pic->setVisible(false);
@@ -180,12 +191,12 @@ void frmBSC01::OcultarOcupado()
 
 void frmBSC01::cmdCancelar_Click()
 {
-    // Written already and still loading in the page view (a large report loads for long): the load stops,
-    // what has loaded stays, and the window takes commands again.
+    // Written already and still loading in the page view: the load stops, the page is dropped with the
+    // memory it held, and the window takes commands again.
     if (!m_escribiendo && wbExplorer->Stop()) {
         m_escritoCompleto = false;
-        m_avisoEnlace = QStringLiteral(" Informe incompleto: se canceló la carga de la página.");
-        StatusPanel1->setText(m_avisoEnlace);
+        m_avisoInforme = QStringLiteral(" Informe no mostrado: se canceló la carga de la página.");
+        StatusPanel1->setText(m_avisoInforme);
         return;
     }
     m_cancelado = true;

@@ -7,7 +7,9 @@
 //
 // The report writer works the window through report::HostReporte: cancel flag, last report (FCuenta,
 // FTitulo, FEsHoja) and busy display. Only one report is written at a time: a request that arrives while
-// one is being written (the writer lets events run) is refused.
+// one is being written (the writer lets events run) is refused. A long report comes in parts: the first is
+// shown as soon as it is written, and the busy display stays until the writer is done. The status bar says
+// " Listo ..." only once the page is on show.
 //
 // Files: frmBSC01.cpp (creation, load, keys, layout, splitter, check buttons, cancel, close),
 // frmBSC01Diseno.cpp (controls), frmBSC01Arbol.cpp (tree, lists, period), frmBSC01Pedidos.cpp (report
@@ -15,6 +17,7 @@
 
 #include "DisenoTablero.h"
 #include "EscritorInformes.h"
+#include "NavegarArchivo.h"
 #include "PedidoInforme.h"
 #include "core/EventosCampos.h"
 #include "platform/ado/Recordset.h"
@@ -95,6 +98,7 @@ public:
     void MostrarOcupado() override;
     void DibujarProgreso(double Porcentaje) override;
     void ProcesarEventos() override;
+    void ParteTerminada(int numero, const QString& ruta) override;
     // Busy display down: picture and cancel button hidden, tree enabled.
     void OcultarOcupado();
 
@@ -156,6 +160,11 @@ public:
     // Report links (frmBSC01Enlaces.cpp)
     void wbExplorer_BeforeNavigate2(const QString& URL, bool& Cancel);
     void wbExplorer_DownloadComplete();
+    // The browser's page process ended before its time.
+    void wbExplorer_PaginaPerdida();
+    // Says why a part of the report cannot be shown: on the status bar while the writer is at it (a message
+    // box would stop it), else in a message.
+    void AvisarParte(const ParteNoDisponible& parte);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -189,7 +198,8 @@ private:
     int m_campoActual = 0;
     bool m_errorValidacion = false;
     bool m_escritoCompleto = true;                // the last report was written to its end
-    QString m_avisoEnlace;                        // what the last link left for the status bar
+    QString m_avisoInforme = QStringLiteral(" Listo ...");   // the status once the report's page is on show
+    PartesDelInforme m_partes;                    // the parts of the window's own report
     bool m_escribiendo = false;
     core::EventosCampos m_eventosCampos;          // the filter boxes' keys and focus, to their handlers
 };

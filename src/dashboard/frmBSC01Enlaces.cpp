@@ -1,6 +1,9 @@
 // The report's links: an account link writes that account's report in the dashboard, a popup link opens the
 // account popup, a voucher link opens the document viewer. The browser's navigation is cancelled at once and
-// the request runs afterwards, outside the browser's event, in the order the handler would have run it.
+// the request runs afterwards, outside the browser's event, in the order the handler would have run it. Any
+// other address loads in the page view (the report itself, and the links between the parts of a long report,
+// unless the part is not there to show); the status bar says so while it loads and " Listo ..." once it is on
+// show.
 
 #include "AbrirComprobante.h"
 #include "AvisoCuentaInexistente.h"
@@ -9,6 +12,7 @@
 #include "FrmBSC01PopUp.h"
 #include "frmBSC01.h"
 
+#include "platform/browser/WebBrowser.h"
 #include "platform/ui/OperatorDialogs.h"
 #include "report/EnlaceHTML.h"
 
@@ -20,42 +24,65 @@ namespace tablero {
 namespace {
 
 const char kGenerando[] = " Generando ...";
+const char kCargando[] = " Cargando la página ...";
 const char kListo[] = " Listo ...";
+const char kNoMostrado[] = " No se pudo mostrar la página.";
+
+QString texto(const char* t)
+{
+    return QString::fromUtf8(t);
+}
 
 } // namespace
 
 void frmBSC01::wbExplorer_BeforeNavigate2(const QString& URL, bool& Cancel)
 {
-    StatusPanel1->setText(QString::fromLatin1(kGenerando));
+    StatusPanel1->setText(texto(kGenerando));
     // Every address reads the lists as a request does (a list with nothing selected gets all selected).
     const EstadoFiltros estado = Estado();
     const report::TipoEnlace tipo = report::LeerEnlace(URL).tipo;
     Cancel = tipo == report::TipoEnlace::Cuenta || tipo == report::TipoEnlace::CuentaPopup
              || tipo == report::TipoEnlace::Comprobante;
     if (!Cancel) {
-        StatusPanel1->setText(QString::fromLatin1(kListo));
+        if (const std::optional<ParteNoDisponible> parte = m_partes.Impedimento(URL)) {
+            Cancel = true;
+            AvisarParte(*parte);
+            return;
+        }
+        StatusPanel1->setText(texto(kCargando));
         return;
     }
     QMetaObject::invokeMethod(
         this, [this, URL, estado] { EjecutarEnlace(URL, estado); }, Qt::QueuedConnection);
 }
 
+void frmBSC01::AvisarParte(const ParteNoDisponible& parte)
+{
+    if (parte.escribiendo) {
+        StatusPanel1->setText(QLatin1Char(' ') + parte.Mensaje());
+        return;
+    }
+    StatusPanel1->setText(texto(kListo));
+    ui::dialogs().MsgBox(parte.Mensaje(), ui::vbInformation, QStringLiteral("Aviso al operador..."));
+}
+
 void frmBSC01::EjecutarEnlace(const QString& URL, const EstadoFiltros& estado)
 {
     const report::EnlaceLeido enlace = report::LeerEnlace(URL);
-    m_avisoEnlace = QString::fromLatin1(kListo);
+    // A report written and shown says its own state once its page is on show.
+    bool informe = false;
     switch (enlace.tipo) {
     case report::TipoEnlace::Cuenta: {
         const QString codigo = enlace.valor(report::kMarcaCuenta);
         if (codigo.isEmpty()) {
-            if (EscribirInforme(Escritor(), PedidoPlanGeneral(estado), *this))
-                MostrarInforme();
+            informe = EscribirInforme(Escritor(), PedidoPlanGeneral(estado), *this);
         } else if (const auto cuenta = LeerCuentaDelPlan(kSeleccionEnlace, codigo, m_rs)) {
-            if (EscribirInforme(Escritor(), PedidoDeCuenta(estado, codigo, cuenta->titulo, cuenta->esHoja), *this))
-                MostrarInforme();
+            informe = EscribirInforme(Escritor(), PedidoDeCuenta(estado, codigo, cuenta->titulo, cuenta->esHoja), *this);
         } else {
             AvisarCuentaInexistente(codigo);
         }
+        if (informe)
+            MostrarInforme();
         break;
     }
     case report::TipoEnlace::CuentaPopup: {
@@ -77,22 +104,40 @@ void frmBSC01::EjecutarEnlace(const QString& URL, const EstadoFiltros& estado)
     default:
         break;
     }
-    StatusPanel1->setText(m_avisoEnlace);
+    if (!informe)
+        StatusPanel1->setText(texto(kListo));
 }
 
 void frmBSC01::MostrarInforme()
 {
-    NavegarArchivo(m_archivo);
-    m_avisoEnlace = QString::fromLatin1(kListo);
-    if (!m_escritoCompleto) {
-        m_avisoEnlace = QStringLiteral(" Informe incompleto: la escritura se canceló o falló.");
-        StatusPanel1->setText(m_avisoEnlace);
+    m_avisoInforme = m_escritoCompleto ? texto(kListo)
+                                       : QStringLiteral(" Informe incompleto: la escritura se canceló o falló.");
+    if (!m_partes.primeraMostrada) {
+        NavegarArchivo(m_archivo);
+        return;
+    }
+    // Its first part went on show while the rest was written: once it has loaded, the report is done.
+    if (!wbExplorer->Cargando()) {
+        OcultarOcupado();
+        StatusPanel1->setText(wbExplorer->UltimaCargaCorrecta() ? m_avisoInforme : texto(kNoMostrado));
     }
 }
 
 void frmBSC01::wbExplorer_DownloadComplete()
 {
+    // The first part of a long report is on show, and the writer is still at the rest.
+    if (m_escribiendo) {
+        StatusPanel1->setText(texto(wbExplorer->UltimaCargaCorrecta() ? kGenerando : kNoMostrado));
+        return;
+    }
     OcultarOcupado();
+    StatusPanel1->setText(wbExplorer->UltimaCargaCorrecta() ? m_avisoInforme : texto(kNoMostrado));
+}
+
+void frmBSC01::wbExplorer_PaginaPerdida()
+{
+    StatusPanel1->setText(QStringLiteral(" No se pudo mostrar el informe."));
+    AvisarInformeNoMostrado();
 }
 
 } // namespace tablero

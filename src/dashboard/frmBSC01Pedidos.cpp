@@ -68,15 +68,20 @@ bool frmBSC01::EscribirInforme(EscritorInformes& escritor, const PedidoInforme& 
         }
     }
     m_escribiendo = true;
+    const bool propio = &host == static_cast<report::HostReporte*>(this);
+    if (propio)
+        m_partes.Comenzar(pedido.strNombreArchivo);
     report::ResultadoListado resultado = report::ResultadoListado::Fallido;
     try {
         resultado = escritor.writeHTML(pedido, host);
     } catch (...) {
         m_escribiendo = false;
+        m_partes.escribiendo = false;
         m_escritoCompleto = false;
         throw;
     }
     m_escribiendo = false;
+    m_partes.escribiendo = false;
     if (resultado == report::ResultadoListado::Ocupado)
         return false;
     m_escritoCompleto = resultado == report::ResultadoListado::Completo;

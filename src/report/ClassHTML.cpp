@@ -3,6 +3,7 @@
 
 #include "ClassHTML.h"
 
+#include "ArchivoListado.h"
 #include "ArchivoPagina.h"
 #include "CotaImporte.h"
 #include "EnlaceHTML.h"
@@ -68,7 +69,7 @@ QString bandaTitulo(const QString& tituloListado)
 }
 
 // The last line of a page that did not end well, so nobody takes it for the whole report.
-void avisoIncompleto(ArchivoPagina* archivo, const QString& motivo)
+void avisoIncompleto(ArchivoListado* archivo, const QString& motivo)
 {
     if (!archivo || !archivo->Abierto())
         return;
@@ -102,7 +103,7 @@ ResultadoListado ClassHTML::writeHTML(const ParametrosListado& p)
         m_host->setCancelado(false);
         m_host->MostrarOcupado();
     }
-    std::unique_ptr<ArchivoPagina> archivo;
+    std::unique_ptr<ArchivoListado> archivo;
     try {
         m_nivelesDelListado = Niveles();
         const QString filtro = filtroComprobante(p);
@@ -111,7 +112,11 @@ ResultadoListado ClassHTML::writeHTML(const ParametrosListado& p)
         // The period is read as dates before it goes near the SQL.
         const QString desde = suite::Utilidades::FechaSQL(p.FechaDesde);
         const QString hasta = suite::Utilidades::FechaSQL(p.FechaHasta);
-        archivo = std::make_unique<ArchivoPagina>(p.strNombreArchivo);
+        archivo = std::make_unique<ArchivoListado>(p.strNombreArchivo, FilasPorParte,
+                                                   [this](int numero, const QString& ruta) {
+                                                       if (m_host)
+                                                           m_host->ParteTerminada(numero, ruta);
+                                                   });
         archivo->Linea(getCabeceraHTML(QStringLiteral("BSC001")));
         archivo->Linea(bandaTitulo(p.TituloListado));
 

@@ -48,14 +48,13 @@ const char* const kHojaEstilo[] = {
 
 const QString kComilla = QStringLiteral("\"");
 
-QString botonNavegador(bool habilitado, const QString& destino, const QString& caption)
+} // namespace
+
+QString ClassHTML::getBotonNavegadorHTML(bool habilitado, const QString& destino, const QString& caption)
 {
     return QStringLiteral("<TD CLASS=") + (habilitado ? QStringLiteral("BotonEnabled") : QStringLiteral("BotonDisabled"))
-           + QStringLiteral("> ") + (habilitado ? ClassHTML::getHipertexto(destino, caption) : caption)
-           + QStringLiteral(" </TD>");
+           + QStringLiteral("> ") + (habilitado ? getHipertexto(destino, caption) : caption) + QStringLiteral(" </TD>");
 }
-
-} // namespace
 
 void ClassHTML::writeStyleCSS(const QString& strDirectorioDocumentacion) const
 {
@@ -104,11 +103,11 @@ QString ClassHTML::getBarraNavegadorHTML(bool blnWithIndex, bool blnDescripcion,
                                          bool blnVariables, bool blnRutinas) const
 {
     return QStringLiteral("<TABLE BORDER=0 WIDTH=100% CELLPADDING=1 CELLSPACING=0>") + QStringLiteral("<TR>")
-           + botonNavegador(blnWithIndex, m_ficheroProyecto, QStringLiteral("Indice"))
-           + botonNavegador(blnDescripcion, QStringLiteral("#Descripcion"), QStringLiteral("Descripci\u00f3n"))
-           + botonNavegador(blnControles, QStringLiteral("#Controles"), QStringLiteral("Controles"))
-           + botonNavegador(blnVariables, QStringLiteral("#Variables"), QStringLiteral("Variables"))
-           + botonNavegador(blnRutinas, QStringLiteral("#Rutinas"), QStringLiteral("Rutinas")) + QStringLiteral("</TR>")
+           + getBotonNavegadorHTML(blnWithIndex, m_ficheroProyecto, QStringLiteral("Indice"))
+           + getBotonNavegadorHTML(blnDescripcion, QStringLiteral("#Descripcion"), QStringLiteral("Descripci\u00f3n"))
+           + getBotonNavegadorHTML(blnControles, QStringLiteral("#Controles"), QStringLiteral("Controles"))
+           + getBotonNavegadorHTML(blnVariables, QStringLiteral("#Variables"), QStringLiteral("Variables"))
+           + getBotonNavegadorHTML(blnRutinas, QStringLiteral("#Rutinas"), QStringLiteral("Rutinas")) + QStringLiteral("</TR>")
            + QStringLiteral("</TABLE>") + QStringLiteral("<HR><BR>");
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // What the report writer needs of the window it writes for: the cancel request, the last report's
 // arguments (so the window can repeat it), the busy display and the progress bar, and letting window events
-// run. The dashboard implements it; the writer never knows a window. Tests use a fake that cancels on cue.
+// run, and the parts of a long report as they are complete. The dashboard implements it; the writer never knows a window. Tests use a fake that cancels on cue.
 
 #include <QString>
 
@@ -23,6 +23,13 @@ public:
     virtual void DibujarProgreso(double Porcentaje) = 0;
     // One pass of the window's event loop, so a click on the cancel button is seen.
     virtual void ProcesarEventos() = 0;
+    // A report written in parts: part `numero` (any but the last) is complete at `ruta`, while the writer
+    // goes on with the next. The window may show the first part now.
+    virtual void ParteTerminada(int numero, const QString& ruta)
+    {
+        Q_UNUSED(numero);
+        Q_UNUSED(ruta);
+    }
 };
 
 } // namespace report

@@ -87,7 +87,7 @@ QString MonedaAbsoluta(const ado::Variant& importe)
     return ModGlobal::FmtMoneda(dinero.isNull() ? ado::Currency() : absoluto(dinero.toCurrency()), -1);
 }
 
-Listado::Listado(const ClassHTML& html_, const ParametrosListado& p_, HostReporte* host_, ArchivoPagina& archivo_,
+Listado::Listado(const ClassHTML& html_, const ParametrosListado& p_, HostReporte* host_, ArchivoListado& archivo_,
                  const ast::TablaNiveles& niveles_)
     : html(html_), p(p_), host(host_), archivo(archivo_), niveles(niveles_), cuenta(Literal(p_.Cuenta))
 {
@@ -153,11 +153,13 @@ void Listado::BandaSaldo(const QString& sqlSaldo)
     Abrir(sqlSaldo, rs);
     const ado::Variant saldo = rs.EOF() ? ado::Variant::Null() : rs.Fields(QStringLiteral("Saldo")).Value();
     Linea(banda(p.Cuenta.left(LargoPadre()), p.Titulo, MarcaSaldo(saldo) + SaldoAbsoluto(saldo)));
+    archivo.MarcarBarra();
 }
 
 void Listado::BandaSinSaldo()
 {
     Linea(banda(p.Cuenta, p.Titulo, QString()));
+    archivo.MarcarBarra();
 }
 
 int Listado::LargoHijo() const

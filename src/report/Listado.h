@@ -1,9 +1,9 @@
 #pragma once
 // The state of one report while writeHTML writes it, shared by the three modes: the arguments, the page
-// file, the period and the voucher filter as SQL, the levels read once, and the per-record step (cancel
+// file (one page or parts), the period and the voucher filter as SQL, the levels read once, and the per-record step (cancel
 // test every record; progress and window events on a time budget).
 
-#include "ArchivoPagina.h"
+#include "ArchivoListado.h"
 #include "ClassHTML.h"
 
 #include "platform/ado/Recordset.h"
@@ -53,13 +53,13 @@ QString MonedaAbsoluta(const ado::Variant& importe);
 
 class Listado {
 public:
-    Listado(const ClassHTML& html, const ParametrosListado& p, HostReporte* host, ArchivoPagina& archivo,
+    Listado(const ClassHTML& html, const ParametrosListado& p, HostReporte* host, ArchivoListado& archivo,
             const ast::TablaNiveles& niveles);
 
     const ClassHTML& html;
     const ParametrosListado& p;
     HostReporte* host;
-    ArchivoPagina& archivo;
+    ArchivoListado& archivo;
     ast::TablaNiveles niveles;
 
     QString desde;    // the period bounds as quoted SQL date literals
@@ -68,6 +68,9 @@ public:
     QString filtro;   // the voucher filter: "" or conditions each starting with " AND "
 
     void Linea(const QString& texto) { archivo.Linea(texto); }
+    // The table's rows follow, `total` of them; a row begins (a long report goes on in its next part).
+    void ComenzarFilas(qint64 total) { archivo.ComenzarFilas(total); }
+    void Fila() { archivo.Fila(); }
     // Opens a query on the shared connection; ConsultaFallida when it cannot be opened.
     void Abrir(const QString& sql, ado::Recordset& rs);
     // The step at the start of each record: ListadoCancelado when the operator asked to cancel.
@@ -83,6 +86,7 @@ public:
     QString PeriodoAmplio() const;
 
     // The balance band: with a query, its "Saldo" beside a link one level up; without one, a link to Cuenta.
+    // The bar of a report in parts follows it.
     void BandaSaldo(const QString& sqlSaldo);
     void BandaSinSaldo();
 

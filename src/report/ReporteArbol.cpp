@@ -55,8 +55,10 @@ void consolidado(Listado& l)
                 + QStringLiteral(") and ") + l.Periodo() + QStringLiteral(" group by cuenta, descripcion order by cuenta asc"),
             rs);
     Totales totales;
+    l.ComenzarFilas(rs.RecordCount());
     for (; !rs.EOF(); rs.MoveNext()) {
         l.Paso(rs);
+        l.Fila();
         const FilaCuenta fila{rs.Fields(QStringLiteral("Cuenta")).Value().toText(),
                               rs.Fields(QStringLiteral("Descripcion")).Value().toText(),
                               rs.Fields(QStringLiteral("Saldo")).Value()};
@@ -101,7 +103,9 @@ void desglose(Listado& l)
     const EstiloFila estilo{true, claseCelda};
     Totales totales;
     ado::Recordset rs;
+    l.ComenzarFilas(filas.size());
     for (const FilaCuenta& fila : filas) {
+        l.Fila();
         QString celdas;
         for (const CodigoColumna& c : columnas) {
             const QString sql =

@@ -110,8 +110,10 @@ void filas(Listado& l, ado::Recordset& rs, Fila fila)
 {
     if (rs.EOF())
         return;
+    l.ComenzarFilas(rs.RecordCount());
     for (; !rs.EOF(); rs.MoveNext()) {
         l.Paso(rs);
+        l.Fila();
         l.Linea(QStringLiteral("<TR>"));
         fila();
     }

@@ -47,8 +47,10 @@ void consolidado(Listado& l)
             rs);
     if (rs.EOF())
         return;
+    l.ComenzarFilas(rs.RecordCount());
     for (; !rs.EOF(); rs.MoveNext()) {
         l.Paso(rs);
+        l.Fila();
         const QString codigo = rs.Fields(QStringLiteral("Cuenta")).Value().toText();
         const ado::Variant saldo = rs.Fields(QStringLiteral("Saldo")).Value();
         l.Linea(QStringLiteral("<TR>"));
@@ -94,7 +96,9 @@ void desglose(Listado& l)
     CabeceraDesglose(l, columnas);
     ado::Recordset rs;
     const EstiloFila estilo{false, QStringLiteral("TableRow")};
+    l.ComenzarFilas(filas.size());
     for (const FilaCuenta& fila : filas) {
+        l.Fila();
         QString celdas;
         for (const CodigoColumna& c : columnas) {
             const QString sql = columnasDeCentro ? kPorCentro + Literal(fila.codigo) + QStringLiteral("' and ")

@@ -37,11 +37,14 @@ struct EmpresaTablero : EmpresaTemporal {
     }
 
     // The demo company the program ships, opened as its administrator, with the real writer; the pages that
-    // writer makes carry the program's name.
-    bool crearDemo()
+    // writer makes carry the program's name. With lines, the benchmark account holds that many debit and
+    // credit lines, each with its counterpart in the cash account.
+    bool crearDemo(int lineasPorLado = 0)
     {
         QCoreApplication::setApplicationName(QStringLiteral("conccuentas"));
-        return escribirDemo(QString::fromLatin1(schema::kAdminUser)) && preparar();
+        schema::Options opciones;
+        opciones.linesPerSide = lineasPorLado;
+        return escribirDemo(QString::fromLatin1(schema::kAdminUser), opciones) && preparar();
     }
 
     static void ejecutar(const QString& sql) { gDB().gCnn.Execute(sql); }

@@ -1,11 +1,14 @@
-// The dashboard as the operator meets it, on the demo company, with the real report writer, browser and
-// document viewers: the start-up shows the whole chart; a click on an account link shows that account's
-// report; a click on a voucher link of a leaf account's report opens the viewer its type picks.
+// The dashboard as the operator meets it, on the demo company with a busy benchmark account, with the real
+// report writer, browser and document viewers: the start-up shows the whole chart; a click on an account link
+// shows that account's report; a click on a voucher link of a leaf account's report opens the viewer its type
+// picks. A year of the busy cash account (about 200,000 rows) shows in parts: the first on show, the bar's
+// links lead to the next and the last, the last has the closing lines, and its title and voucher links work.
 
 #include "TableroDePrueba.h"
 
 #include "platform/browser/WebBrowser.h"
 #include "platform/suite/PictureBox.h"
+#include "report/ArchivoListado.h"
 #include "report/EnlaceHTML.h"
 #include "viewers/FrmBSC01CBTECTABLE.h"
 #include "viewers/FrmBSC01CBTEDetalle.h"
@@ -13,8 +16,10 @@
 #include "viewers/VisorPorTC.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QToolButton>
@@ -33,6 +38,29 @@ QString texto(const QString& archivo)
     return f.open(QIODevice::ReadOnly) ? QString::fromLatin1(f.readAll()) : QString();
 }
 
+// What an expression reads in the page on show.
+QVariant enLaPagina(web::WebBrowser& navegador, const QString& expresion)
+{
+    QVariant valor;
+    bool listo = false;
+    navegador.vista()->page()->runJavaScript(expresion, QWebEngineScript::ApplicationWorld, [&](const QVariant& v) {
+        valor = v;
+        listo = true;
+    });
+    return QTest::qWaitFor([&] { return listo; }, 20000) ? valor : QVariant(QStringLiteral("<no answer>"));
+}
+
+QString textoVisible(web::WebBrowser& navegador)
+{
+    return enLaPagina(navegador, QStringLiteral("document.body ? document.body.innerText : ''")).toString();
+}
+
+// The rows on show: each has its voucher link.
+int filasVisibles(web::WebBrowser& navegador)
+{
+    return enLaPagina(navegador, QStringLiteral("document.querySelectorAll('a[href^=\"_TC_\"]').length")).toInt();
+}
+
 // Clicks the first anchor of the page whose address is `href` exactly, as the operator does.
 void clic(web::WebBrowser& navegador, const QString& href)
 {
@@ -47,7 +75,8 @@ void clic(web::WebBrowser& navegador, const QString& href)
 class TstDashboardRoad : public TableroDePrueba {
     Q_OBJECT
 
-    bool crearEmpresa() override { return empresa.crearDemo(); }
+    // 100,000 lines a side on the benchmark account: as many counterparts on the cash account.
+    bool crearEmpresa() override { return empresa.crearDemo(100000); }
 
     // Waits for the report the last request wrote to be on show.
     bool mostrado(QSignalSpy& cargas, int antes)
@@ -199,6 +228,81 @@ private slots:
             if (pagina.contains(numero))
                 vistas << importe;
         QCOMPARE(vistas, filas);
+    }
+
+    void informeEnPartes()
+    {
+        ui::ScriptedDialogs sinPreguntas;
+        const QString informe = w->ArchivoInforme();
+        const QString cuenta = QString::fromLatin1(schema::kCashAccount);
+        QSignalSpy cargas(w->wbExplorer, &web::WebBrowser::DownloadComplete);
+        // The first part goes on show while the writer is still at the rest, busy display up.
+        bool alPrincipio = true, escribiendo = false, ocupado = false;
+        QString estado;
+        const QMetaObject::Connection c = connect(w->wbExplorer, &web::WebBrowser::DownloadComplete, this, [&] {
+            if (!std::exchange(alPrincipio, false))
+                return;
+            escribiendo = w->Escribiendo();
+            ocupado = w->Pic->isVisible() && w->cmdCancelar->isVisible();
+            estado = w->StatusPanel1->text();
+        });
+        w->wbExplorer->Navigate(QUrl::fromLocalFile(empresa.temporal + QLatin1Char('/') + report::EnlaceCuenta(cuenta)).toString());
+        QTRY_VERIFY_WITH_TIMEOUT(cargas.count() > 0 && w->wbExplorer->UltimaCargaCorrecta(), 120000);
+        disconnect(c);
+        QVERIFY(escribiendo);
+        QVERIFY(ocupado);
+        QCOMPARE(estado, QStringLiteral(" Generando ..."));
+        QCOMPARE(w->wbExplorer->LocationURL(), QUrl::fromLocalFile(informe).toString());
+        // Then the writer done, and the busy display down.
+        QVERIFY(mostrado(cargas, 0));
+        QVERIFY(!w->Escribiendo());
+        QCOMPARE(w->FCuenta, cuenta);
+        QCOMPARE(w->StatusPanel1->text(), QStringLiteral(" Listo ..."));
+        int partes = 1;
+        while (QFile::exists(report::RutaDeParte(informe, partes + 1)))
+            ++partes;
+        QVERIFY2(partes == 41, qPrintable(QString::number(partes)));
+        const QString primera = textoVisible(*w->wbExplorer);
+        QVERIFY2(primera.contains(QStringLiteral("Parte 1 de 41: filas 1 a 5000 de 200")), qPrintable(primera.left(600)));
+        QCOMPARE(filasVisibles(*w->wbExplorer), 5000);
+        QVERIFY(!primera.contains(QStringLiteral("Resultados ordenados por fecha descendente")));
+
+        // "Siguiente" leads to the second part, "Última" to the last.
+        const QString segunda = QFileInfo(report::RutaDeParte(informe, 2)).fileName();
+        clic(*w->wbExplorer, segunda);
+        QVERIFY(mostrado(cargas, int(cargas.count())));
+        QTRY_COMPARE_WITH_TIMEOUT(w->wbExplorer->LocationURL(), QUrl::fromLocalFile(report::RutaDeParte(informe, 2)).toString(), 60000);
+        QCOMPARE(w->StatusPanel1->text(), QStringLiteral(" Listo ..."));
+        QVERIFY(textoVisible(*w->wbExplorer).contains(QStringLiteral("Parte 2 de 41: filas 5001 a 10000")));
+        const int antes = int(cargas.count());
+        clic(*w->wbExplorer, QFileInfo(report::RutaDeParte(informe, partes)).fileName());
+        QTRY_VERIFY_WITH_TIMEOUT(cargas.count() > antes && w->wbExplorer->UltimaCargaCorrecta(), 60000);
+        QCOMPARE(w->wbExplorer->LocationURL(), QUrl::fromLocalFile(report::RutaDeParte(informe, partes)).toString());
+        const QString ultima = textoVisible(*w->wbExplorer);
+        QVERIFY(ultima.contains(QStringLiteral("Parte 41 de 41: filas 200001 a 200")));
+        QVERIFY(filasVisibles(*w->wbExplorer) > 0);
+        QVERIFY(ultima.contains(QStringLiteral("Resultados ordenados por fecha descendente")));
+        QVERIFY(texto(report::RutaDeParte(informe, partes)).trimmed().endsWith(QLatin1String("</body></html>")));
+
+        // Its voucher links open the viewer; its title link asks for the account one level up.
+        const QString ultimaArchivo = texto(report::RutaDeParte(informe, partes));
+        const QString href = QRegularExpression(QStringLiteral("HREF=\"(_TC_[^\"]+)\"")).match(ultimaArchivo).captured(1);
+        QVERIFY(!href.isEmpty());
+        const report::EnlaceLeido comprobante = report::LeerEnlace(href);
+        visores::FrmBSC01CBTECTABLE& visor = visores::frmBSC01CBTECTABLE();
+        clic(*w->wbExplorer, href);
+        QTRY_VERIFY_WITH_TIMEOUT(visor.isVisible() && visor.documento().iNumero == comprobante.valor(report::kMarcaNumero),
+                                 60000);
+        visor.hide();
+        const QString titulo = QRegularExpression(QStringLiteral("HREF=\"(CUENTA_[^\"]*)\"")).match(ultimaArchivo).captured(1);
+        QCOMPARE(titulo, report::EnlaceCuenta(QStringLiteral("11")));
+        const int antesDelTitulo = int(cargas.count());
+        clic(*w->wbExplorer, titulo);
+        QVERIFY(mostrado(cargas, antesDelTitulo));
+        QCOMPARE(w->FCuenta, QStringLiteral("11"));
+        // A report of one page: the parts of the long one are gone.
+        QVERIFY(!QFile::exists(report::RutaDeParte(informe, 2)));
+        QVERIFY(sinPreguntas.verifyDone());
     }
 
     // "Cerrar" takes the sales/purchase viewer down with the dashboard.

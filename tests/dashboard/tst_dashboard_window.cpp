@@ -31,6 +31,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QToolButton>
+#include <QSignalSpy>
+#include <QWebEnginePage>
+#include <QWebEngineView>
+#include <csignal>
 
 using namespace tablero;
 
@@ -484,20 +488,49 @@ private slots:
             QVERIFY(r.foco != c && qobject_cast<QLineEdit*>(r.foco));
     }
 
-    // "Cancelar" while the written report still loads in the page view: the load stops, the status bar says the
-    // report is incomplete, and the window takes commands again.
+    // "Cancelar" while the written report still loads in the page view: the load stops, the page is dropped
+    // with what it held, the status bar says the report is not shown, and the window takes commands again.
     void cancelarDuranteLaCarga()
     {
         w->MostrarOcupado();
         QVERIFY(!w->TreeV->isEnabled());
         w->wbExplorer->Navigate(w->ArchivoInforme());
         QVERIFY(w->wbExplorer->Cargando());
+        QCOMPARE(w->StatusPanel1->text(), QStringLiteral(" Cargando la página ..."));
         QTest::mouseClick(w->cmdCancelar, Qt::LeftButton);
         QVERIFY(!w->wbExplorer->Cargando());
         QVERIFY(w->TreeV->isEnabled());
         QVERIFY(!w->cmdCancelar->isVisible());
         QVERIFY(!w->Cancelado());
-        QVERIFY(w->StatusPanel1->text().contains(QStringLiteral("Informe incompleto")));
+        QCOMPARE(w->wbExplorer->LocationURL(), QString());
+        QCOMPARE(w->StatusPanel1->text(), QStringLiteral(" Informe no mostrado: se canceló la carga de la página."));
+    }
+
+    // The page process of the view dies (as the system kills one out of memory): the operator is told, the
+    // busy display comes down, and the page is not loaded again by itself.
+    void paginaPerdida()
+    {
+        QSignalSpy cargas(w->wbExplorer, &web::WebBrowser::DownloadComplete);
+        w->TreeV_NodeClick(nodo(*w->TreeV, "A2"));
+        QVERIFY(cargas.wait(30000));
+        const qint64 proceso = w->wbExplorer->vista()->page()->renderProcessPid();
+        QVERIFY(proceso > 0);
+        w->MostrarOcupado();
+        ui::ScriptedDialogs d;
+        d.expectMsgBox(ui::vbOK)
+            .withText(QStringLiteral("No se pudo mostrar el informe: el proceso que dibuja la página se cerró (por "
+                                     "falta de memoria o por una falla). Vuelva a pedir el informe; si se repite, "
+                                     "acote el período o los filtros."))
+            .withTitle(QStringLiteral("Aviso al operador..."));
+        w->wbExplorer->Navigate(w->ArchivoInforme());
+        QCOMPARE(::kill(pid_t(proceso), SIGKILL), 0);
+        QTRY_VERIFY_WITH_TIMEOUT(d.verifyDone(), 10000);
+        QVERIFY(!w->wbExplorer->Cargando());
+        QVERIFY(!w->Pic->isVisible());
+        QVERIFY(w->TreeV->isEnabled());
+        QCOMPARE(w->StatusPanel1->text(), QStringLiteral(" No se pudo mostrar el informe."));
+        QTest::qWait(500);
+        QCOMPARE(w->wbExplorer->vista()->page()->renderProcessPid(), 0);
     }
 
     // A configured period that no fiscal year covers is said once, in the operator's terms, and leaves the period
@@ -635,9 +668,11 @@ private slots:
     {
         registro().durante = [&] { QTest::mouseClick(w->cmdCancelar, Qt::LeftButton); };
         registro().resultado = report::ResultadoListado::Cancelado;
+        QSignalSpy cargas(w->wbExplorer, &web::WebBrowser::DownloadComplete);
         w->TreeV_NodeClick(nodo(*w->TreeV, "A2"));
         QVERIFY(w->Cancelado());
-        // The file is shown as far as it was written, and said to be incomplete.
+        // The file is shown as far as it was written, and once on show said to be incomplete.
+        QVERIFY(cargas.wait(30000));
         QVERIFY(w->StatusPanel1->text().contains("incompleto"));
     }
 
@@ -668,13 +703,18 @@ private slots:
         ui::ScriptedDialogs d;
         if (!mensaje.isEmpty())
             d.expectMsgBox(ui::vbOK).containing(mensaje).withTitle("Aviso al operador...");
+        QSignalSpy cargas(w->wbExplorer, &web::WebBrowser::DownloadComplete);
         QCOMPARE(navegar(enlace(carpeta(), texto)), cancelada);
         QVERIFY(d.verifyDone());
-        QCOMPARE(w->StatusPanel1->text(), QStringLiteral(" Listo ..."));
+        // " Listo ..." once the page is on show, never while it loads; a link that loads nothing is done at once.
         if (informe == "-") {
+            QCOMPARE(w->StatusPanel1->text(), cancelada ? QStringLiteral(" Listo ...") : QStringLiteral(" Cargando la página ..."));
             QVERIFY(registro().pedidos.isEmpty());
             return;
         }
+        QCOMPARE(w->StatusPanel1->text(), QStringLiteral(" Cargando la página ..."));
+        QVERIFY(cargas.wait(30000));
+        QCOMPARE(w->StatusPanel1->text(), QStringLiteral(" Listo ..."));
         QCOMPARE(registro().pedidos.size(), 1);
         const PedidoInforme& p = registro().pedidos.first();
         QCOMPARE(p.Cuenta, informe);
@@ -682,6 +722,40 @@ private slots:
         QCOMPARE(p.EsHoja, hoja);
         QCOMPARE(p.strNombreArchivo, w->ArchivoInforme());
         QCOMPARE(w->FCuenta, informe);
+    }
+
+    // The links between the parts of a long report load in the view when the part is there; a part still being
+    // written is said on the status bar (a message would hold the writer up), one never written in a message.
+    void partesDelInforme()
+    {
+        const QString segunda = carpeta() + QStringLiteral("BSC01-2.htm");
+        {
+            QFile f(segunda);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+        }
+        QVERIFY(!navegar(enlace(carpeta(), "BSC01-2.htm")));
+        QCOMPARE(w->StatusPanel1->text(), QStringLiteral(" Cargando la página ..."));
+        QVERIFY(QFile::remove(segunda));
+        {
+            ui::ScriptedDialogs d;
+            d.expectMsgBox(ui::vbOK)
+                .withText(QStringLiteral("La parte 2 del informe no se escribió: el listado se canceló o falló antes de "
+                                         "llegar a ella."))
+                .withTitle(QStringLiteral("Aviso al operador..."));
+            QVERIFY(navegar(enlace(carpeta(), "BSC01-2.htm")));
+            QVERIFY(d.verifyDone());
+        }
+        bool cancelada = false;
+        QString estado;
+        registro().durante = [&] {
+            cancelada = navegar(enlace(carpeta(), "BSC01-2.htm"));
+            estado = w->StatusPanel1->text();
+        };
+        ui::ScriptedDialogs sinPreguntas;
+        w->TreeV_NodeClick(nodo(*w->TreeV, "A2"));
+        QVERIFY(cancelada);
+        QCOMPARE(estado, QStringLiteral(" La parte 2 del informe todavía se está escribiendo: espere a que termine el listado."));
+        QVERIFY(sinPreguntas.verifyDone());
     }
 
     // A marker in the folder's name is not a link: the report file is let through.

@@ -26,11 +26,11 @@ protected:
         });
     }
 
-    // The demo company, opened as that user.
-    bool escribirDemo(const QString& usuario)
+    // The demo company (with the benchmark account's lines when the options ask for them), opened as that user.
+    bool escribirDemo(const QString& usuario, const schema::Options& opciones = {})
     {
-        return escribir(usuario, [](const QString& base, QString* error) {
-            return schema::CreateCompanyDatabase(base, schema::Options{}, error);
+        return escribir(usuario, [&](const QString& base, QString* error) {
+            return schema::CreateCompanyDatabase(base, opciones, error);
         });
     }
 

@@ -11,6 +11,9 @@ PaginaControlada::PaginaControlada(QWebEngineProfile* perfil, WebBrowser* contro
 
 bool PaginaControlada::acceptNavigationRequest(const QUrl& url, NavigationType /*type*/, bool isMainFrame)
 {
+    // A page the control has dropped goes nowhere.
+    if (m_control->m_pagina != this)
+        return false;
     // A frame's own empty document loads nothing.
     if (!isMainFrame && url.scheme() == QLatin1String("about"))
         return true;

@@ -62,6 +62,16 @@ QUrl direccion(const QString& texto)
 WebBrowser::WebBrowser(QWidget* parent) : QWidget(parent)
 {
     m_vista = new QWebEngineView(this);
+    m_vista->setContextMenuPolicy(Qt::NoContextMenu);
+    auto* caja = new QVBoxLayout(this);
+    caja->setContentsMargins(0, 0, 0, 0);
+    caja->addWidget(m_vista);
+    NuevaPagina();
+}
+
+void WebBrowser::NuevaPagina()
+{
+    PaginaControlada* vieja = m_pagina.data();
     m_pagina = new PaginaControlada(perfilDelPrograma(), this);
     paginasVivas().removeAll(nullptr);
     paginasVivas().append(m_pagina.data());
@@ -70,11 +80,13 @@ WebBrowser::WebBrowser(QWidget* parent) : QWidget(parent)
     Q_UNUSED(liberacion);
     m_pagina->settings()->setDefaultTextEncoding(QStringLiteral("windows-1252"));
     m_vista->setPage(m_pagina);
-    m_vista->setContextMenuPolicy(Qt::NoContextMenu);
-    auto* caja = new QVBoxLayout(this);
-    caja->setContentsMargins(0, 0, 0, 0);
-    caja->addWidget(m_vista);
-    connect(m_pagina, &QWebEnginePage::loadingChanged, this, [this](const QWebEngineLoadingInfo& info) {
+    if (vieja) {
+        // Nothing the dropped page still reports is this control's; its page process ends with it.
+        vieja->disconnect(this);
+        vieja->deleteLater();
+    }
+    PaginaControlada* pagina = m_pagina.data();
+    connect(pagina, &QWebEnginePage::loadingChanged, this, [this](const QWebEngineLoadingInfo& info) {
         if (info.status() == QWebEngineLoadingInfo::LoadStoppedStatus && info.url() == m_retenida) {
             // The held-back navigation is over: a load of its address that waited for it can go.
             m_retenida.clear();
@@ -93,7 +105,7 @@ WebBrowser::WebBrowser(QWidget* parent) : QWidget(parent)
             || info.url() != m_cargando)
             return;
         // Right after a navigation held back, the engine can fail a load of the same address without any
-        // error of its own; the address is asked for once more.
+        // error of its own; the address is asked for once more (never after its page process died).
         if (info.status() == QWebEngineLoadingInfo::LoadFailedStatus && info.errorCode() == 0 && !m_pedidaOtraVez) {
             m_pedidaOtraVez = true;
             const QUrl url = m_cargando;
@@ -109,11 +121,33 @@ WebBrowser::WebBrowser(QWidget* parent) : QWidget(parent)
         // same address load: that end is not the load's.
         if (info.status() == QWebEngineLoadingInfo::LoadStoppedStatus)
             return;
-        const QUrl terminada = m_cargando;
-        m_cargando.clear();
-        emit DownloadComplete();
-        emit DocumentComplete(terminada.toString());
+        Terminar(info.status() == QWebEngineLoadingInfo::LoadSucceededStatus);
     });
+    connect(pagina, &QWebEnginePage::renderProcessTerminated, this,
+            [this](QWebEnginePage::RenderProcessTerminationStatus estado, int) {
+                if (estado == QWebEnginePage::NormalTerminationStatus)
+                    return;
+                // The page on show is gone with its process (out of memory, killed, crashed). A load under way
+                // ends here, unsuccessful, and is never asked for again: the program says what happened.
+                m_permitida.clear();
+                m_esperaRetenida = false;
+                m_pedidaOtraVez = true;
+                // A navigation the engine had not yet handed to the dead process would go on in a new one.
+                m_pagina->triggerAction(QWebEnginePage::Stop);
+                if (!m_cargando.isEmpty())
+                    Terminar(false);
+                m_cargaCorrecta = false;
+                QMetaObject::invokeMethod(this, [this] { emit PaginaPerdida(); }, Qt::QueuedConnection);
+            });
+}
+
+void WebBrowser::Terminar(bool correcta)
+{
+    const QUrl terminada = m_cargando;
+    m_cargando.clear();
+    m_cargaCorrecta = correcta;
+    emit DownloadComplete();
+    emit DocumentComplete(terminada.toString());
 }
 
 WebBrowser::~WebBrowser() = default;
@@ -139,13 +173,13 @@ bool WebBrowser::Stop()
 {
     if (m_cargando.isEmpty())
         return false;
-    const QUrl detenida = m_cargando;
-    m_cargando.clear();
     m_permitida.clear();
     m_esperaRetenida = false;
     m_pagina->triggerAction(QWebEnginePage::Stop);
-    emit DownloadComplete();
-    emit DocumentComplete(detenida.toString());
+    // A page stopped goes on being laid out from what was read, and keeps its memory in its page process
+    // whatever is loaded after it: the page is dropped with its process, and the view is left empty.
+    NuevaPagina();
+    Terminar(false);
     return true;
 }
 

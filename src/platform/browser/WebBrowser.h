@@ -3,7 +3,9 @@
 //  - Navigate(url) asks the before-navigate handler first and loads the address only when it is not
 //    cancelled; a link clicked in the page goes the same way, and a cancelled link never loads.
 //  - DownloadComplete (and DocumentComplete with the address) follow every load the control let through,
-//    successful or not; a cancelled link raises neither.
+//    successful or not (UltimaCargaCorrecta tells which); a cancelled link raises neither.
+//  - A page process that ends (out of memory, killed, crashed) raises PaginaPerdida; the load under way, if
+//    any, ends unsuccessful and is not asked for again.
 //  - Pages without a usable charset declaration are read as Windows-1252, as the suite writes them.
 //  - Navigating again to the address on show reads the file anew (a page rewritten under the same name
 //    shows its new text, never a cached copy).
@@ -35,11 +37,13 @@ public:
     // What the program calls; an address without a scheme is taken as a local file path.
     void Navigate(const QString& URL);
     void setBeforeNavigate2(AntesDeNavegar handler) { m_antes = std::move(handler); }
-    // Stops the load under way: what has loaded stays on show, and the load ends (DownloadComplete) now.
-    // True when a load was stopped.
+    // Stops the load under way: the load ends (DownloadComplete) now, and the page is dropped with the memory
+    // its page process held, leaving the view empty. True when a load was stopped.
     bool Stop();
     // True from an allowed navigation until its DownloadComplete.
     bool Cargando() const { return !m_cargando.isEmpty(); }
+    // Whether the last load that ended shows its page (false when it failed, was stopped or lost its process).
+    bool UltimaCargaCorrecta() const { return m_cargaCorrecta; }
 
     // Kept as set; they change nothing on screen.
     bool FullScreen = false;
@@ -55,6 +59,9 @@ public:
 signals:
     void DownloadComplete();
     void DocumentComplete(const QString& URL);
+    // The page process ended before its time: what was on show is gone. Raised after the handlers of the
+    // engine have run, so a window may ask the operator.
+    void PaginaPerdida();
 
 private:
     friend class PaginaControlada;
@@ -65,6 +72,10 @@ private:
     bool Permitida(const QUrl& url);
     void Cargar(const QUrl& url);
     void Pedir(const QUrl& url);   // has the page load the address, letting it through once
+    // A page of its own in the view, in place of the one there (dropped with its page process).
+    void NuevaPagina();
+    // The load under way ends: DownloadComplete and DocumentComplete.
+    void Terminar(bool correcta);
 
     QWebEngineView* m_vista = nullptr;
     QPointer<PaginaControlada> m_pagina;
@@ -74,6 +85,7 @@ private:
     QUrl m_retenida;    // a navigation held back whose end the engine has not told yet
     bool m_esperaRetenida = false;   // m_cargando starts when m_retenida ends
     bool m_pedidaOtraVez = false;    // m_cargando was asked for again after the engine failed it without cause
+    bool m_cargaCorrecta = false;    // the last load that ended shows its page
 };
 
 } // namespace web

@@ -9,12 +9,14 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QWebEnginePage>
 #include <QWebEngineScript>
 #include <QWebEngineView>
 #include <QtTest>
+#include <csignal>
 
 namespace {
 
@@ -38,6 +40,31 @@ QString textoVisible(web::WebBrowser& b)
     if (!QTest::qWaitFor([&] { return listo; }, 10000))
         return QStringLiteral("<no answer>");
     return texto;
+}
+
+// A page of many rows, that takes the page process a while to lay out.
+void escribirGrande(const QString& ruta)
+{
+    QFile f(ruta);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write("<HTML><BODY><TABLE>");
+    const QByteArray fila = "<TR><TD>fila</TD><TD>1234,56</TD><TD>descripcion larga de la fila</TD></TR>\r\n";
+    for (int i = 0; i < 100000; ++i)
+        f.write(fila);
+    f.write("</TABLE></BODY></HTML>");
+}
+
+// The page process of the page on show, once there is one.
+qint64 procesoDePagina(web::WebBrowser& b)
+{
+    if (!QTest::qWaitFor([&] { return b.vista()->page()->renderProcessPid() > 0; }, 10000))
+        return 0;
+    return b.vista()->page()->renderProcessPid();
+}
+
+bool procesoVivo(qint64 pid)
+{
+    return QFileInfo::exists(QStringLiteral("/proc/%1").arg(pid));
 }
 
 void clic(web::WebBrowser& b, const QString& idEnlace)
@@ -148,35 +175,71 @@ private slots:
         QCOMPARE(textoVisible(b), QStringLiteral("segunda versión"));
         QCOMPARE(completas.count(), 2);
     }
-    // A large page stopped while it loads: the load ends at once (one DownloadComplete, none later), and the
-    // browser takes the next navigation.
-    void aLoadStoppedEndsAtOnce()
+    // A large page stopped while it loads: the load ends at once (one DownloadComplete, none later), the page
+    // is dropped with the memory of its page process, and the browser takes the next navigation.
+    void aLoadStoppedEndsAtOnceAndGivesItsMemoryBack()
     {
         const QString grande = carpeta.filePath(QStringLiteral("grande.htm"));
-        {
-            QFile f(grande);
-            QVERIFY(f.open(QIODevice::WriteOnly));
-            f.write("<HTML><BODY><TABLE>");
-            const QByteArray fila = "<TR><TD>fila</TD><TD>1234,56</TD><TD>descripcion larga de la fila</TD></TR>\r\n";
-            for (int i = 0; i < 100000; ++i)
-                f.write(fila);
-            f.write("</TABLE></BODY></HTML>");
-        }
+        escribirGrande(grande);
         web::WebBrowser b;
         b.resize(400, 300);
         b.show();
         QSignalSpy completas(&b, &web::WebBrowser::DownloadComplete);
         b.Navigate(grande);
         QVERIFY(b.Cargando());
+        const qint64 proceso = procesoDePagina(b);
+        QVERIFY(proceso > 0);
         QVERIFY(b.Stop());
         QCOMPARE(completas.count(), 1);
         QVERIFY(!b.Cargando());
+        QVERIFY(!b.UltimaCargaCorrecta());
         QVERIFY(!b.Stop());
-        QTest::qWait(500);
+        QTRY_VERIFY_WITH_TIMEOUT(!procesoVivo(proceso), 10000);
         QCOMPARE(completas.count(), 1);
+        QCOMPARE(b.LocationURL(), QString());
         b.Navigate(otra);
         QVERIFY(completas.wait(20000));
+        QVERIFY(b.UltimaCargaCorrecta());
         QCOMPARE(textoVisible(b), QStringLiteral("Página dos"));
+    }
+
+    // A page process that dies (as the system kills one out of memory) is told, on show or while loading; a
+    // load under way ends unsuccessful and is never loaded again by itself.
+    void aPageProcessThatDiesIsToldAndNotReloaded()
+    {
+        const QString grande = carpeta.filePath(QStringLiteral("grande.htm"));
+        escribirGrande(grande);
+        web::WebBrowser b;
+        b.resize(400, 300);
+        b.show();
+        QStringList pedidas;
+        b.setBeforeNavigate2([&](const QString& url, bool&) { pedidas << url; });
+        QSignalSpy completas(&b, &web::WebBrowser::DownloadComplete);
+        QSignalSpy perdidas(&b, &web::WebBrowser::PaginaPerdida);
+
+        b.Navigate(otra);
+        QVERIFY(completas.wait(20000));
+        QVERIFY(b.UltimaCargaCorrecta());
+        QCOMPARE(::kill(pid_t(procesoDePagina(b)), SIGKILL), 0);
+        QVERIFY(perdidas.wait(10000));
+        QCOMPARE(completas.count(), 1);
+        QVERIFY(!b.UltimaCargaCorrecta());
+        // Asked for again, the page shows in a new process.
+        b.Navigate(otra);
+        QVERIFY(completas.wait(20000));
+        QVERIFY(b.UltimaCargaCorrecta());
+
+        b.Navigate(grande);
+        QVERIFY(b.Cargando());
+        QCOMPARE(::kill(pid_t(procesoDePagina(b)), SIGKILL), 0);
+        QTRY_COMPARE_WITH_TIMEOUT(perdidas.count(), 2, 10000);
+        QCOMPARE(completas.count(), 3);
+        QVERIFY(!b.Cargando());
+        QVERIFY(!b.UltimaCargaCorrecta());
+        QTest::qWait(1500);
+        QCOMPARE(completas.count(), 3);
+        QCOMPARE(b.vista()->page()->renderProcessPid(), 0);
+        QCOMPARE(pedidas.size(), 3);
     }
 
     void aScriptInAPageDoesNothing()
