@@ -8,6 +8,9 @@
 #include "CotaImporte.h"
 #include "EnlaceHTML.h"
 #include "Listado.h"
+#include "ReporteArbol.h"
+#include "ReporteMovimientos.h"
+#include "ReporteRamas.h"
 
 #include "data/DB_Dll.h"
 #include "platform/ado/Error.h"

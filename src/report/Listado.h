@@ -97,9 +97,4 @@ private:
     suite::PresupuestoTiempo m_presupuesto;
 };
 
-// The three modes.
-void EscribirMovimientos(Listado& l, bool conIva);
-void EscribirRamas(Listado& l);
-void EscribirArbol(Listado& l);
-
 } // namespace report::detalle

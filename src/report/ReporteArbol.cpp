@@ -3,6 +3,8 @@
 // consolidated (0), one column per business unit (1) or cost centre (2), or unit columns with one sub-row per
 // cost centre (3, no totals).
 
+#include "ReporteArbol.h"
+
 #include "Desgloses.h"
 
 namespace report::detalle {

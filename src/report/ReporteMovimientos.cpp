@@ -2,6 +2,8 @@
 // with a link to its voucher; by listing type consolidated (0, 1), per cost centre (2) or with one sub-row
 // per cost centre (3).
 
+#include "ReporteMovimientos.h"
+
 #include "Desgloses.h"
 #include "EnlaceHTML.h"
 #include "LibroIvaListado.h"

@@ -2,6 +2,8 @@
 // in the period, in code order, each linking to its own report; consolidated (0), one column per business
 // unit (1) or cost centre (2), or unit columns with one sub-row per cost centre (3).
 
+#include "ReporteRamas.h"
+
 #include "Desgloses.h"
 #include "EnlaceHTML.h"
 
