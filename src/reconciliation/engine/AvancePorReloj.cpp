@@ -9,19 +9,15 @@ namespace conciliacion {
 AvancePorReloj::AvancePorReloj(AvanceEscritura avance, qint64 total, const EntornoEscritura& entorno)
     : m_avance(std::move(avance))
     , m_total(std::max<qint64>(total, 1))
-    , m_entorno(entorno)
+    , m_presupuesto(int(kIntervaloMs), [&entorno] { return entorno.Milisegundos(); })
 {
 }
 
 bool AvancePorReloj::Sumar(qint64 hecho)
 {
     m_hecho = std::min(m_hecho + hecho, m_total);
-    if (!m_avance)
+    if (!m_avance || !m_presupuesto.Vencido())
         return true;
-    const qint64 ahora = m_entorno.Milisegundos();
-    if (m_ultimo && ahora - *m_ultimo < kIntervaloMs)
-        return true;
-    m_ultimo = ahora;
     return contar();
 }
 

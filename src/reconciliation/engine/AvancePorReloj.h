@@ -7,7 +7,7 @@
 #include "EntornoEscritura.h"
 #include "StoreTypes.h"
 
-#include <optional>
+#include "platform/suite/base/PresupuestoTiempo.h"
 
 namespace conciliacion {
 
@@ -31,8 +31,7 @@ private:
     AvanceEscritura m_avance;
     qint64 m_total;
     qint64 m_hecho = 0;
-    const EntornoEscritura& m_entorno;
-    std::optional<qint64> m_ultimo;     // when it was last told
+    suite::PresupuestoTiempo m_presupuesto;   // on the writer's clock
 };
 
 } // namespace conciliacion
