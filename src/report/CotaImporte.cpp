@@ -1,9 +1,8 @@
 #include "CotaImporte.h"
 
-#include "platform/ado/Error.h"
 #include "platform/suite/base/LecturaNumero.h"
 
-#include <cmath>
+#include <QRegularExpression>
 #include <optional>
 
 namespace report {
@@ -11,6 +10,10 @@ namespace report {
 namespace {
 
 using Lectura = CotaImporte::Lectura;
+
+// Beyond this many places either way a power of ten leaves no money amount: more whole digits than it holds,
+// or nothing at the fourth decimal.
+constexpr qint64 kMaximoCorrimiento = 40;
 
 CotaImporte monto(const suite::NumeroLeido& numero)
 {
@@ -20,28 +23,48 @@ CotaImporte monto(const suite::NumeroLeido& numero)
     return {Lectura::Monto, ado::Currency::fromScaled(*escalado)};
 }
 
-// "1,5e2", "2E-1": a number as LeerNumero reads it, then "e" and a whole power of ten.
+// "1,5e2", "2E-1": a number as LeerNumero reads it, then "e" and a whole power of ten. The decimal point is
+// moved in the digits themselves, so the amount is exact (no binary number on the way) and rounds at the fourth
+// decimal as any other bound does.
 std::optional<CotaImporte> conExponente(const QString& texto)
 {
     const qsizetype e = texto.lastIndexOf(QLatin1Char('e'), -1, Qt::CaseInsensitive);
     if (e <= 0)
         return std::nullopt;
     const std::optional<suite::NumeroLeido> mantisa = suite::LeerNumero(texto.left(e));
-    bool entero = false;
-    const int potencia = texto.mid(e + 1).trimmed().toInt(&entero);
-    if (!mantisa || !entero)
+    const QString textoPotencia = texto.mid(e + 1).trimmed();
+    static const QRegularExpression kPotencia(QStringLiteral("^[+-]?[0-9]+$"));
+    if (!mantisa || !kPotencia.match(textoPotencia).hasMatch())
         return std::nullopt;
-    const QString cifras = mantisa->entero + QLatin1Char('.') + (mantisa->decimales.isEmpty() ? QStringLiteral("0")
-                                                                                              : mantisa->decimales);
-    const double valor = (mantisa->negativo ? -1.0 : 1.0) * cifras.toDouble() * std::pow(10.0, potencia);
-    // The largest money amount, with room for the rounding at the fourth decimal.
-    if (!std::isfinite(valor) || std::fabs(valor) >= 922337203685477.0)
-        return CotaImporte{Lectura::FueraDeRango, {}};
-    try {
-        return CotaImporte{Lectura::Monto, ado::Currency::fromDouble(valor)};
-    } catch (const ado::Error&) {
-        return CotaImporte{Lectura::FueraDeRango, {}};
+    // A power too long for a whole number is far past either end all the same.
+    bool cabe = false;
+    qint64 potencia = textoPotencia.toLongLong(&cabe);
+    if (!cabe)
+        potencia = (textoPotencia.startsWith(QLatin1Char('-')) ? -1 : 1) * (kMaximoCorrimiento + 1);
+    QString cifras = mantisa->entero + mantisa->decimales;
+    qint64 punto = qint64(mantisa->entero.size());
+    while (cifras.size() > 1 && cifras.front() == QLatin1Char('0')) {
+        cifras.remove(0, 1);
+        --punto;
     }
+    if (cifras == QLatin1String("0"))
+        return CotaImporte{Lectura::Monto, {}};
+    // Far past either end of what money holds: no amount that large, or nothing left at the fourth decimal.
+    if (potencia > kMaximoCorrimiento || punto + potencia > kMaximoCorrimiento)
+        return CotaImporte{Lectura::FueraDeRango, {}};
+    if (potencia < -kMaximoCorrimiento || punto + potencia < -kMaximoCorrimiento)
+        return CotaImporte{Lectura::Monto, {}};
+    punto += potencia;
+    suite::NumeroLeido corrido;
+    corrido.negativo = mantisa->negativo;
+    if (punto <= 0) {
+        corrido.entero = QStringLiteral("0");
+        corrido.decimales = QString(qsizetype(-punto), QLatin1Char('0')) + cifras;
+    } else {
+        corrido.entero = cifras.left(qsizetype(punto)).leftJustified(qsizetype(punto), QLatin1Char('0'));
+        corrido.decimales = cifras.mid(qsizetype(punto));
+    }
+    return monto(corrido);
 }
 
 } // namespace
