@@ -9,7 +9,7 @@
 // as it is written.
 
 #include "EscritorInformes.h"
-#include "NavegarArchivo.h"
+#include "PartesDelInforme.h"
 #include "platform/ado/Recordset.h"
 #include "report/HostReporte.h"
 

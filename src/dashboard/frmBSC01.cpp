@@ -5,6 +5,7 @@
 
 #include "CarpetaInformes.h"
 #include "FrmBSC01PopUp.h"
+#include "NavegarArchivo.h"
 #include "core/Configuration.h"
 #include "core/ListRoutines.h"
 #include "core/ProgressBar.h"

@@ -17,7 +17,7 @@
 
 #include "DisenoTablero.h"
 #include "EscritorInformes.h"
-#include "NavegarArchivo.h"
+#include "PartesDelInforme.h"
 #include "PedidoInforme.h"
 #include "core/EventosCampos.h"
 #include "platform/ado/Recordset.h"

@@ -10,6 +10,7 @@
 #include "ComprobanteEnlace.h"
 #include "CuentaDelPlan.h"
 #include "FrmBSC01PopUp.h"
+#include "NavegarArchivo.h"
 #include "frmBSC01.h"
 
 #include "platform/browser/WebBrowser.h"
