@@ -12,12 +12,18 @@ namespace report {
 
 namespace {
 
+// The ending a part's name keeps after its number: ".htm", or "" for a name without one.
+QString sufijo(const QFileInfo& archivo)
+{
+    return archivo.suffix().isEmpty() ? QString() : QStringLiteral(".") + archivo.suffix();
+}
+
 // "<name>-<n>.<suffix>" (n from 2) names a part of the report "<name>.<suffix>".
 QRegularExpression patronDePartes(const QFileInfo& archivo)
 {
-    const QString sufijo = archivo.suffix().isEmpty() ? QString() : QStringLiteral("\\.") + QRegularExpression::escape(archivo.suffix());
     return QRegularExpression(QStringLiteral("^") + QRegularExpression::escape(archivo.completeBaseName())
-                              + QStringLiteral("-([1-9][0-9]*)") + sufijo + QStringLiteral("$"));
+                              + QStringLiteral("-([1-9][0-9]*)") + QRegularExpression::escape(sufijo(archivo))
+                              + QStringLiteral("$"));
 }
 
 std::optional<int> numeroEnNombre(const QFileInfo& archivo, const QString& nombre)
@@ -34,9 +40,8 @@ void borrarPartes(const QString& ruta)
 {
     const QFileInfo archivo(ruta);
     QDir carpeta = archivo.absoluteDir();
-    const QString sufijo = archivo.suffix().isEmpty() ? QString() : QStringLiteral(".") + archivo.suffix();
     const QStringList nombres =
-        carpeta.entryList({archivo.completeBaseName() + QStringLiteral("-*") + sufijo}, QDir::Files);
+        carpeta.entryList({archivo.completeBaseName() + QStringLiteral("-*") + sufijo(archivo)}, QDir::Files);
     for (const QString& nombre : nombres)
         if (numeroEnNombre(archivo, nombre).value_or(1) >= 2)
             carpeta.remove(nombre);
@@ -55,9 +60,8 @@ QString RutaDeParte(const QString& archivo, int numero)
     if (numero <= 1)
         return archivo;
     const QFileInfo info(archivo);
-    const QString sufijo = info.suffix().isEmpty() ? QString() : QStringLiteral(".") + info.suffix();
     const QString carpeta = archivo.left(archivo.size() - info.fileName().size());
-    return carpeta + info.completeBaseName() + QStringLiteral("-%1").arg(numero) + sufijo;
+    return carpeta + info.completeBaseName() + QStringLiteral("-%1").arg(numero) + sufijo(info);
 }
 
 std::optional<int> NumeroDeParte(const QString& archivo, const QString& direccion)

@@ -1,7 +1,7 @@
 #pragma once
 // The state of one report while writeHTML writes it, shared by the three modes: the arguments, the page
-// file (one page or parts), the period and the voucher filter as SQL, the levels read once, and the per-record step (cancel
-// test every record; progress and window events on a time budget).
+// file (one page or parts), the period and the voucher filter as SQL, the levels read once, and the per-record
+// step (cancel test every record; progress and window events on a time budget).
 
 #include "ArchivoListado.h"
 #include "ClassHTML.h"
