@@ -10,6 +10,7 @@
 #include "core/Globals.h"
 #include "platform/suite/EscapeEnProgreso.h"
 #include "platform/suite/Progreso.h"
+#include "platform/ui/ModalesPorTeclas.h"
 #include "platform/ui/Units.h"
 #include "reconciliation/engine/EspacioVinculos.h"
 
@@ -227,16 +228,8 @@ private slots:
     // takes commands again. A second Aplicar, on a disk without the room the links need, is refused at once.
     void eachToEachAtScaleIsCancelledByEscape()
     {
-        constexpr int kLineas = 90004;
         ui::ScriptedDialogs d;
-        QVERIFY(muchasLineas(7, kLineas, kLineas));
-        confirmar(*w, "IdConciliacion", QStringLiteral("7"));
-        QCOMPARE(w->Lvw2->ListItems().Count(), kLineas);
-        marcarTodas(*w, *w->Lvw);
-        marcarTodas(*w, *w->Lvw2);
-        QVERIFY(d.verifyDone());
-        w->FTolerancia = ado::Currency::fromLong(1000000);
-        mostrar();
+        QVERIFY(marcadasAEscala(d));
         EntornoEscrituraDePrueba disco;
         disco.libre = 2048 * EntornoEscrituraDePrueba::kGiB;
         disco.pasoMs = 1000;
@@ -246,20 +239,14 @@ private slots:
                                                  .arg(QLocale().toString(qint64(8100720016))));
         d.expectMsgBox(ui::vbOK).withText(conciliacion::kMensajeConciliacionNoGrabada);
         // Once the progress window is up and in front, the operator presses Escape.
-        suite::Progreso& progreso = ModGlobal::gProgreso();
-        {
-            EscapeEnProgreso escape(progreso);
-            w->CmdConciliar->setFocus();
-            QTest::keyClick(w->CmdConciliar, Qt::Key_Space);
-            QVERIFY(escape.Pulsada());
-            QVERIFY(!escape.Forzada());
-            QCOMPARE(escape.EtapaAlPulsar(), QStringLiteral("Grabando Vínculos"));
-        }
+        const EscapeVisto escape = aplicarYPulsarEscape();
+        QVERIFY(escape.pulsada);
+        QVERIFY(!escape.forzada);
+        QCOMPARE(escape.etapa, QStringLiteral("Grabando Vínculos"));
         QVERIFY(d.verifyDone());
-        QCOMPARE(huella(), antes);
-        QVERIFY(!progreso.isVisible());
-        QVERIFY(w->CmdConciliar->isEnabled());
-        QVERIFY(!w->EstaOcupado());
+        nadaEscritoYVentanaLista(antes);
+        if (QTest::currentTestFailed())
+            return;
 
         // The window takes the next command: on a disk with 100 GB free the links are refused at once.
         disco.libre = 100 * EntornoEscrituraDePrueba::kGiB;
@@ -269,6 +256,41 @@ private slots:
         QVERIFY(d.verifyDone());
         QCOMPARE(huella(), antes);
         QVERIFY(w->CmdConciliar->isEnabled());
+    }
+
+    // The same on the real windows, by keys, as the operator meets them: the real question box answered "Sí"
+    // (the default is "No"), then the progress window, which must be up and in front with the question box gone,
+    // gets the Escape; the real notice that nothing was saved is closed with Enter.
+    void eachToEachAtScaleByKeysOnTheRealWindows()
+    {
+        ui::ScriptedDialogs d;
+        QVERIFY(marcadasAEscala(d));
+        EntornoEscrituraDePrueba disco;
+        disco.libre = 2048 * EntornoEscrituraDePrueba::kGiB;
+        disco.pasoMs = 1000;
+        const QString antes = huella();
+
+        ui::installDialogs(nullptr);   // the program's own windows
+        ModalesPorTeclas modales;
+        modales.paso([](QWidget& pregunta) {
+            QTest::keyClick(ModalesPorTeclas::destino(pregunta), Qt::Key_Backtab);
+            QTest::keyClick(ModalesPorTeclas::destino(pregunta), Qt::Key_Space);
+        });
+        modales.pulsar(Qt::Key_Return);
+        const EscapeVisto escape = aplicarYPulsarEscape();
+        installDialogs(&d);
+        QVERIFY(escape.pulsada);
+        QVERIFY(!escape.forzada);
+        QVERIFY(!escape.modal);
+        QCOMPARE(escape.etapa, QStringLiteral("Grabando Vínculos"));
+        QVERIFY(modales.terminado());
+        QCOMPARE(modales.vistas().size(), 2);
+        QVERIFY2(modales.vistas().at(0).contains(QStringLiteral("se grabarán %1 vínculos, que necesitan unos")
+                                                      .arg(QLocale().toString(qint64(8100720016)))),
+                 qPrintable(modales.vistas().at(0)));
+        QVERIFY2(modales.vistas().at(1).endsWith(conciliacion::kMensajeConciliacionNoGrabada),
+                 qPrintable(modales.vistas().at(1)));
+        nadaEscritoYVentanaLista(antes);
     }
 
     // A refused statement: reported, nothing written, the screen as before, the button back.
@@ -366,6 +388,48 @@ private slots:
         QVERIFY(d.verifyDone());
         QCOMPARE(volcado(), antes);
         QVERIFY(!w->FHayError);
+    }
+
+private:
+    // Reconciliation 7 open with 90,004 lines a side, all marked, as Comparar leaves them on a company of 100,000
+    // lines a side: 8,100,720,016 link rows.
+    bool marcadasAEscala(ui::ScriptedDialogs& d)
+    {
+        constexpr int kLineas = 90004;
+        if (!muchasLineas(7, kLineas, kLineas))
+            return false;
+        confirmar(*w, "IdConciliacion", QStringLiteral("7"));
+        if (w->Lvw2->ListItems().Count() != kLineas)
+            return false;
+        marcarTodas(*w, *w->Lvw);
+        marcarTodas(*w, *w->Lvw2);
+        w->FTolerancia = ado::Currency::fromLong(1000000);
+        mostrar();
+        return d.verifyDone();
+    }
+
+    // Aplicar by keys, and the operator's Escape on the progress window once it is up and in front.
+    struct EscapeVisto {
+        bool pulsada = false;
+        bool forzada = false;
+        QString etapa;
+        QWidget* modal = nullptr;   // the modal window still up as it was pressed
+    };
+    EscapeVisto aplicarYPulsarEscape()
+    {
+        EscapeEnProgreso escape(ModGlobal::gProgreso());
+        w->CmdConciliar->setFocus();
+        QTest::keyClick(w->CmdConciliar, Qt::Key_Space);
+        return {escape.Pulsada(), escape.Forzada(), escape.EtapaAlPulsar(), escape.ModalAlPulsar()};
+    }
+
+    // Nothing written since `antes`, and the window ready for the next command.
+    void nadaEscritoYVentanaLista(const QString& antes)
+    {
+        QCOMPARE(huella(), antes);
+        QVERIFY(!ModGlobal::gProgreso().isVisible());
+        QVERIFY(w->CmdConciliar->isEnabled());
+        QVERIFY(!w->EstaOcupado());
     }
 };
 
