@@ -38,8 +38,6 @@ public:
     void setChecked(quint32 id, bool checked) override;
     int smallIcon(quint32 id) const override;
     void setSmallIcon(quint32 id, int icon) override;
-    bool bold(quint32 id, int column) const override;
-    void setBold(quint32 id, int column, bool bold) override;
     std::optional<qint32> foreColor(quint32 id, int column) const override;
     void setForeColor(quint32 id, int column, qint32 bgr) override;
     QString key(quint32 id) const override;
@@ -54,7 +52,6 @@ protected:
 
 private:
     struct CellStyle {
-        bool bold = false;
         bool hasColor = false;
         qint32 color = 0;
     };
