@@ -76,6 +76,9 @@ void FrmBuscar::Show()
 void FrmBuscar::Form_Load()
 {
     m_cargado = true;
+    // Loaded anew, the dialog shows none of the last search.
+    txtBuscar->clear();
+    txtResult->clear();
     show();
     raise();
     activateWindow();

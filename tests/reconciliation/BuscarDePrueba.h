@@ -6,6 +6,7 @@
 
 #include "lookup/FrmBuscar.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QFont>
 #include <QLineEdit>
@@ -14,6 +15,10 @@
 // Ctrl+F on the list, which the window sees first; the dialog it opens over that list.
 inline FrmBuscar& abrirBuscar(ui::ListView& lista)
 {
+    // The operator's window is the active one (a progress window or a closed dialog may have left none).
+    lista.window()->activateWindow();
+    if (!QTest::qWaitForWindowActive(lista.window()))
+        qWarning("the window did not become active");
     lista.setFocus();
     QTest::keyClick(&lista, Qt::Key_F, Qt::ControlModifier);
     FrmBuscar& f = gFrmBuscar();
@@ -65,4 +70,25 @@ inline void teclearBusqueda(FrmBuscar& f, const QString& texto)
         QTest::keyClick(f.txtBuscar, Qt::Key_Delete);
     else
         QTest::keyClicks(f.txtBuscar, texto);
+}
+
+// The hit shown: that one cell bold in the list, its row selected and on screen, its text in the result
+// box with the found part selected.
+inline void verHallazgo(FrmBuscar& f, ui::ListView& l, int fila, int subItem, const QString& buscado)
+{
+    QCOMPARE(celdasEnNegrita(l), QStringList{QStringLiteral("%1:%2").arg(fila).arg(subItem)});
+    QVERIFY(filasSeleccionadas(l).contains(fila));
+    const QRect renglon = l.visualRect(l.listModel().index(fila - 1, 0));
+    QVERIFY(renglon.bottom() >= 0 && renglon.top() < l.viewport()->height());
+    const QString texto = celda(l, fila, subItem);
+    QCOMPARE(f.txtResult->text().trimmed(), texto);
+    QCOMPARE(f.txtResult->selectedText().toCaseFolded(), buscado.toCaseFolded());
+    QVERIFY(f.cmdBuscar->isEnabled());
+}
+
+// No hit: no cell bold, and the step disabled until the search starts over.
+inline void verSinHallazgo(FrmBuscar& f, ui::ListView& l)
+{
+    QCOMPARE(celdasEnNegrita(l), QStringList());
+    QVERIFY(!f.cmdBuscar->isEnabled());
 }

@@ -7,6 +7,7 @@
 #include "VentanaDePrueba.h"
 
 #include <QApplication>
+#include <QHeaderView>
 
 class TstWindowFind : public VentanaDePrueba {
     Q_OBJECT
@@ -28,26 +29,6 @@ class TstWindowFind : public VentanaDePrueba {
             QTest::mouseClick(f.cmdBuscar, Qt::LeftButton);
         else
             QTest::keyClick(f.txtBuscar, como == QLatin1String("enter") ? Qt::Key_Return : Qt::Key_F3);
-    }
-
-    // The hit shown: that one cell bold in the list, its row selected and on screen, its text in the result
-    // box with the found part selected.
-    static void verHallazgo(FrmBuscar& f, ui::ListView& l, int fila, int subItem, const QString& buscado)
-    {
-        QCOMPARE(celdasEnNegrita(l), QStringList{QStringLiteral("%1:%2").arg(fila).arg(subItem)});
-        QVERIFY(filasSeleccionadas(l).contains(fila));
-        const QRect renglon = l.visualRect(l.listModel().index(fila - 1, subItem));
-        QVERIFY(l.viewport()->rect().intersects(renglon));
-        const QString texto = celda(l, fila, subItem);
-        QCOMPARE(f.txtResult->text().trimmed(), texto);
-        QCOMPARE(f.txtResult->selectedText().toCaseFolded(), buscado.toCaseFolded());
-        QVERIFY(f.cmdBuscar->isEnabled());
-    }
-
-    static void verSinHallazgo(FrmBuscar& f, ui::ListView& l)
-    {
-        QCOMPARE(celdasEnNegrita(l), QStringList());
-        QVERIFY(!f.cmdBuscar->isEnabled());
     }
 
 private slots:
@@ -84,7 +65,7 @@ private slots:
         FrmBuscar& f = abrirBuscar(l);
         QVERIFY(f.isVisible());
         QCOMPARE(f.cboBuscar->currentText(), QStringLiteral("Todos"));
-        QCOMPARE(QApplication::focusWidget(), f.txtBuscar);
+        QCOMPARE(f.focusWidget(), f.txtBuscar);
         teclearBusqueda(f, texto);
         buscarEn(f, en);
         paso(f, como);
@@ -140,8 +121,11 @@ private slots:
             QVERIFY(!f->isVisible());
             f = &abrirBuscar(l);
             QVERIFY(f->isVisible());
+            // Loaded anew: nothing of the last search is left.
             QVERIFY(f->cmdBuscar->isEnabled());
             QCOMPARE(f->cboBuscar->currentText(), QStringLiteral("Todos"));
+            QCOMPARE(f->txtBuscar->text(), QString());
+            QCOMPARE(f->txtResult->text(), QString());
         }
         // From the first row: the first line of the list with "Cobro" in it.
         teclearBusqueda(*f, QStringLiteral("Cobro"));
