@@ -195,6 +195,7 @@ void ModeloLado::reemplazadas(Lado lado)
     m_primerId += quint32(m_posicionDe.size());
     m_posicionDe.clear();
     m_idEn.clear();
+    forgetBold();
     numerar(0);
     endResetModel();
 }

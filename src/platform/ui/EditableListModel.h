@@ -1,6 +1,7 @@
 #pragma once
 // The writer half of a list model: what a ListView filled item by item from code calls on its rows. A list
-// over rows kept elsewhere has a plain ListModel instead, and the ListView's writers raise error 380 on it.
+// over rows kept elsewhere has a plain ListModel instead, and the ListView's writers raise error 380 on it (all
+// but the bold type, which every list keeps itself).
 
 #include "ListModel.h"
 

@@ -1,9 +1,9 @@
 #pragma once
 // The rows of a ListView as the view sees them: column headers, check boxes, icons, the sort settings and the
-// bold type of cells are kept here; the rows themselves are kept by a subclass. ListModel only reads rows (and takes the operator's
-// check marks): a program that keeps its own typed rows gives the view such a read-only subclass that formats
-// them on display. EditableListModel adds what a list filled item by item needs (adding rows, setting cells,
-// icons, keys); StoredListModel keeps those cell texts in memory.
+// bold type of cells are kept here; the rows themselves are kept by a subclass. ListModel only reads rows (and
+// takes the operator's check marks and the bold type): a program that keeps its own typed rows gives the view
+// such a read-only subclass that formats them on display. EditableListModel adds what a list filled item by item
+// needs (adding rows, setting cells, icons, keys); StoredListModel keeps those cell texts in memory.
 //
 // The model sorts its rows itself rather than through a proxy: the control's API is by display position
 // (ListItems(i), Index) and by ids that stay with their rows, which the model keeps in one order; a proxy would
@@ -97,6 +97,8 @@ protected:
     QVariant alignmentOf(int column) const;
     QVariant iconOf(int smallIcon) const;
     QVariant fontOf(quint32 id, int column) const;
+    // Every row is gone (a reload): their bold marks go with them.
+    void forgetBold() { m_boldCells.clear(); }
     // Orders positions [0, n) stably by the texts text(position) of the sort column, keys folded once.
     template <typename TextAt>
     std::vector<int> sortedPositions(int n, TextAt&& text) const;

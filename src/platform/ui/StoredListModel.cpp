@@ -129,6 +129,7 @@ void StoredListModel::clear()
     m_order.clear();
     m_positionOf.clear();
     m_keys.clear();
+    forgetBold();
     m_announced = 0;
     m_sortPending = false;
     endResetModel();

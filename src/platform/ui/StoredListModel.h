@@ -1,5 +1,5 @@
 #pragma once
-// The rows of a ListView kept in memory as cell texts, check marks, icons and cell styles, in vectors.
+// The rows of a ListView kept in memory as cell texts, check marks, icons and cell colours, in vectors.
 //
 // Storage is indexed by id (ids keep counting up after Clear, so an old handle never names a new row);
 // m_order holds the ids in display order. Rows added, and the re-sort that a sorted list owes them, are
