@@ -5,6 +5,7 @@
 #include "core/Startup.h"
 #include "lookup/InstalacionConsultas.h"
 #include "platform/browser/WebBrowser.h"
+#include "platform/ui/Application.h"
 #include "platform/ui/OperatorDialogs.h"
 #include "reconciliation/FrmConcCuentas.h"
 
@@ -14,7 +15,7 @@
 int main(int argc, char* argv[])
 {
     web::WebBrowser::PrepararAplicacion();
-    QApplication app(argc, argv);
+    ui::Application app(argc, argv);   // a failure in any handler is shown, not fatal
     QApplication::setApplicationName(QStringLiteral("conccuentas"));
     // The program's own icon, for every window that the station file gives no other, and the desktop entry
     // it belongs to.

@@ -7,6 +7,7 @@
 #include "dashboard/frmBSC01.h"
 #include "lookup/InstalacionConsultas.h"
 #include "platform/browser/WebBrowser.h"
+#include "platform/ui/Application.h"
 #include "platform/ui/OperatorDialogs.h"
 
 #include <QApplication>
@@ -15,7 +16,7 @@
 int main(int argc, char* argv[])
 {
     web::WebBrowser::PrepararAplicacion();
-    QApplication app(argc, argv);
+    ui::Application app(argc, argv);   // a failure in any handler is shown, not fatal
     // The same program folder (lookup masks, error log) as the workbench.
     QApplication::setApplicationName(QStringLiteral("conccuentas"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/iconos/conccuentas-tablero.svg")));

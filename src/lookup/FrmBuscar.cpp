@@ -1,6 +1,7 @@
 #include "FrmBuscar.h"
 
 #include "platform/ui/Keys.h"
+#include "platform/ui/OperatorDialogs.h"
 #include "platform/ui/ListView.h"
 #include "platform/ui/Units.h"
 
@@ -13,6 +14,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <utility>
 
 namespace {
 
@@ -74,6 +76,9 @@ void FrmBuscar::Show()
 void FrmBuscar::Form_Load()
 {
     m_cargado = true;
+    // Loaded anew, the dialog shows none of the last search.
+    txtBuscar->clear();
+    txtResult->clear();
     show();
     raise();
     activateWindow();
@@ -113,7 +118,7 @@ int FrmBuscar::IndiceSubItem(const QString& Columna) const
 void FrmBuscar::reiniciar()
 {
     // The last hit does not stay bold once the search starts over.
-    marcarCelda(m_ultimaFila, m_ultimaColumna, false);
+    desmarcar();
     m_ultimaFila = 0;
     cmdBuscar->setEnabled(true);
 }
@@ -128,21 +133,32 @@ bool FrmBuscar::celda(int fila, int columna, QString* texto) const
     return true;
 }
 
-void FrmBuscar::marcarCelda(int fila, int columna, bool negrita)
+void FrmBuscar::marcar(int fila, int columna)
 {
-    QString texto;
-    if (!celda(fila, columna, &texto))
-        return;
+    desmarcar();
     ui::ListItem item = Lvw->ListItems().Item(fila);
-    if (columna == 0)
-        item.setBold(negrita);
-    else
-        item.ListSubItems(columna).setBold(negrita);
+    item.ListSubItems(columna).setBold(true);
+    m_listaMarcada = Lvw;
+    m_itemMarcado = item;
+    m_columnaMarcada = columna;
+}
+
+void FrmBuscar::desmarcar()
+{
+    const QPointer<ui::ListView> lista = std::exchange(m_listaMarcada, nullptr);
+    const ui::ListItem item = std::exchange(m_itemMarcado, ui::ListItem());
+    if (!lista || item.isNothing())
+        return;
+    try {
+        item.ListSubItems(m_columnaMarcada).setBold(false);
+    } catch (const ui::ErrorInfo&) {
+        // The row is gone (the list was reloaded meanwhile): nothing of it is left bold.
+    }
 }
 
 void FrmBuscar::cmdBuscar_Click()
 {
-    marcarCelda(m_ultimaFila, m_ultimaColumna, false);
+    desmarcar();
     ++m_ultimaFila;
     const QString buscado = txtBuscar->text();
     const bool todos = cboBuscar->currentText().compare(kTodos, Qt::CaseInsensitive) == 0;
@@ -166,7 +182,7 @@ void FrmBuscar::cmdBuscar_Click()
             }
         }
         if (hallado) {
-            marcarCelda(i, m_ultimaColumna, true);
+            marcar(i, m_ultimaColumna);
             ui::ListItem item = Lvw->ListItems().Item(i);
             item.setSelected(true);
             item.EnsureVisible();

@@ -2,10 +2,15 @@
 // The find dialog ("Buscar"): finds a text in the rows of another window's list, one hit at a time, each step
 // resuming at the row after the previous hit. It stays on top while the operator works on; the hit cell turns
 // bold, its row is selected and scrolled to, and the whole cell text is shown with the found part selected.
+// It works on any list, whoever keeps its rows: the bold type is the list's own, not the rows'. The bold goes
+// off the cell it was put on when the search moves on or starts over, even after the list was sorted or the
+// caller pointed the dialog at its other list.
 //
 //     FrmBuscar& f = gFrmBuscar();
 //     f.Lvw = Lvw;          // the list to search
 //     f.Show();             // modeless; loads the dialog the first time (and again after it was closed)
+
+#include "platform/ui/ListView.h"
 
 #include <QDialog>
 #include <QPointer>
@@ -15,8 +20,6 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-
-namespace ui { class ListView; }
 
 class FrmBuscar : public QDialog {
     Q_OBJECT
@@ -55,7 +58,8 @@ protected:
 
 private:
     void reiniciar();
-    void marcarCelda(int fila, int columna, bool negrita);
+    void marcar(int fila, int columna);
+    void desmarcar();
     bool celda(int fila, int columna, QString* texto) const;
     void mostrarHallazgo();
     // True when the key was one of the dialog's own.
@@ -64,6 +68,11 @@ private:
     int m_ultimaFila = 0;
     int m_ultimaColumna = 0;
     bool m_cargado = false;
+    // The cell the last hit bolded: its list, its row's handle (it stays with the row through sorting) and
+    // its sub-item.
+    QPointer<ui::ListView> m_listaMarcada;
+    ui::ListItem m_itemMarcado;
+    int m_columnaMarcada = 0;
 };
 
 // The dialog's one instance, created on first use.

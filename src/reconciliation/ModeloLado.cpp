@@ -40,6 +40,8 @@ QVariant ModeloLado::data(const QModelIndex& index, int role) const
         return {};
     case Qt::DecorationRole:
         return columna == 0 ? iconOf(f.SmallIcon) : QVariant();
+    case Qt::FontRole:
+        return fontOf(m_idEn[size_t(index.row())], columna);
     case Qt::ForegroundRole:
         return f.ForeColor != kColorNegro ? QVariant(QBrush(ui::FromBgr(f.ForeColor))) : QVariant();
     case Qt::TextAlignmentRole:
@@ -143,8 +145,6 @@ int ModeloLado::smallIcon(quint32 id) const
     return Fila(id).SmallIcon;
 }
 
-bool ModeloLado::bold(quint32, int) const { return false; }
-
 std::optional<qint32> ModeloLado::foreColor(quint32 id, int) const
 {
     return Fila(id).ForeColor;
@@ -195,6 +195,7 @@ void ModeloLado::reemplazadas(Lado lado)
     m_primerId += quint32(m_posicionDe.size());
     m_posicionDe.clear();
     m_idEn.clear();
+    forgetBold();
     numerar(0);
     endResetModel();
 }

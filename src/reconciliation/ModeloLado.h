@@ -2,7 +2,8 @@
 // One side of the workbench session as the rows of a list view: the cells are the session's typed values
 // formatted on display, the operator's check box changes the session, and only the rows the session reports
 // as changed are repainted. Items keep their handles through sorting and grouping. Texts, icons and colours
-// belong to the session: writing them through an item raises the invalid-property error.
+// belong to the session: writing them through an item raises the invalid-property error. The bold type of a
+// cell (the find dialog's hit) is the list's own and is not kept in the session.
 
 #include "reconciliation/engine/SesionConciliacion.h"
 #include "platform/ui/ListModel.h"
@@ -28,7 +29,6 @@ public:
     bool checked(quint32 id) const override;
     void setChecked(quint32 id, bool checked) override;
     int smallIcon(quint32 id) const override;
-    bool bold(quint32 id, int column) const override;
     std::optional<qint32> foreColor(quint32 id, int column) const override;
     QString key(quint32 id) const override;
     QString tag(quint32 id) const override;

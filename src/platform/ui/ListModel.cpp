@@ -2,6 +2,8 @@
 
 #include "ImageList.h"
 
+#include <QFont>
+
 #include <algorithm>
 #include <numeric>
 
@@ -77,6 +79,33 @@ QVariant ListModel::iconOf(int smallIcon) const
         return {};
     const ImageList* images = m_smallIcons ? m_smallIcons : m_icons;
     return images ? images->Item(smallIcon) : QVariant();
+}
+
+QVariant ListModel::fontOf(quint32 id, int column) const
+{
+    if (!bold(id, column))
+        return {};
+    QFont font;
+    font.setBold(true);
+    return font;
+}
+
+bool ListModel::bold(quint32 id, int column) const
+{
+    return m_boldCells.contains(cellKey(id, column));
+}
+
+void ListModel::setBold(quint32 id, int column, bool bold)
+{
+    if (bold == this->bold(id, column))
+        return;
+    if (bold)
+        m_boldCells.insert(cellKey(id, column));
+    else
+        m_boldCells.remove(cellKey(id, column));
+    const int position = positionOf(id);
+    if (position >= 0 && position < rowCount() && column < columnTotal())
+        emit dataChanged(index(position, column), index(position, column), {Qt::FontRole});
 }
 
 void ListModel::addColumn(const ListColumn& column)

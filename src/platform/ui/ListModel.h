@@ -1,9 +1,9 @@
 #pragma once
-// The rows of a ListView as the view sees them: column headers, check boxes, icons and the sort settings are
-// kept here; the rows themselves are kept by a subclass. ListModel only reads rows (and takes the operator's
-// check marks): a program that keeps its own typed rows gives the view such a read-only subclass that formats
-// them on display. EditableListModel adds what a list filled item by item needs (adding rows, setting cells,
-// icons, keys); StoredListModel keeps those cell texts in memory.
+// The rows of a ListView as the view sees them: column headers, check boxes, icons, the sort settings and the
+// bold type of cells are kept here; the rows themselves are kept by a subclass. ListModel only reads rows (and
+// takes the operator's check marks and the bold type): a program that keeps its own typed rows gives the view
+// such a read-only subclass that formats them on display. EditableListModel adds what a list filled item by item
+// needs (adding rows, setting cells, icons, keys); StoredListModel keeps those cell texts in memory.
 //
 // The model sorts its rows itself rather than through a proxy: the control's API is by display position
 // (ListItems(i), Index) and by ids that stay with their rows, which the model keeps in one order; a proxy would
@@ -13,6 +13,7 @@
 // later row once its row is gone.
 
 #include <QAbstractTableModel>
+#include <QSet>
 #include <QString>
 #include <optional>
 #include <vector>
@@ -60,10 +61,15 @@ public:
     virtual bool checked(quint32 id) const = 0;
     virtual void setChecked(quint32 id, bool checked) = 0;   // by code: no ItemCheck
     virtual int smallIcon(quint32 id) const = 0;
-    virtual bool bold(quint32 id, int column) const = 0;
     virtual std::optional<qint32> foreColor(quint32 id, int column) const = 0;
     virtual QString key(quint32 id) const = 0;
     virtual QString tag(quint32 id) const = 0;
+
+    // Bold type, kept by cell id for every list alike: a list of rows kept elsewhere takes it too (the find
+    // dialog marks its hit in any list), and the mark stays with its row through sorting. Ids are never
+    // reused, so a mark left on a row that is gone names nothing.
+    bool bold(quint32 id, int column) const;
+    void setBold(quint32 id, int column, bool bold);
 
     // Sorting: stable, by the texts of one column, without regard to case. Setting any of the three sorts a
     // sorted list at once.
@@ -90,6 +96,9 @@ protected:
     // The roles every list answers alike for a cell.
     QVariant alignmentOf(int column) const;
     QVariant iconOf(int smallIcon) const;
+    QVariant fontOf(quint32 id, int column) const;
+    // Every row is gone (a reload): their bold marks go with them.
+    void forgetBold() { m_boldCells.clear(); }
     // Orders positions [0, n) stably by the texts text(position) of the sort column, keys folded once.
     template <typename TextAt>
     std::vector<int> sortedPositions(int n, TextAt&& text) const;
@@ -104,6 +113,9 @@ protected:
 
 private:
     std::vector<int> stableOrderByFolded(std::vector<QString>& folded) const;
+    static quint64 cellKey(quint32 id, int column) { return (quint64(id) << 32) | quint32(column); }
+
+    QSet<quint64> m_boldCells;
 };
 
 template <typename TextAt>

@@ -46,7 +46,7 @@ bool ListSubItem::Bold() const
 
 void ListSubItem::setBold(bool bold)
 {
-    ListItem(m_view, m_id).editable().setBold(m_id, m_column, bold);
+    ListItem(m_view, m_id).model().setBold(m_id, m_column, bold);
 }
 
 qint32 ListSubItem::ForeColor() const

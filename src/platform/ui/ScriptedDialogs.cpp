@@ -177,6 +177,8 @@ void ScriptedDialogs::fail(const Prompt& prompt, const QString& why)
 ScriptedDialogs::Expect ScriptedDialogs::take(Prompt& prompt)
 {
     m_log << prompt;
+    if (m_script.empty() && m_byDefault)
+        return byDefault(prompt);
     if (m_script.empty())
         fail(prompt, QStringLiteral("the script has no more prompts"));
     const Expect& e = m_script.front();
@@ -195,6 +197,26 @@ ScriptedDialogs::Expect ScriptedDialogs::take(Prompt& prompt)
     Expect taken = e;
     m_script.pop_front();
     return taken;
+}
+
+ScriptedDialogs::Expect ScriptedDialogs::byDefault(const Prompt& prompt)
+{
+    Expect e;
+    e.kind = prompt.kind;
+    switch (prompt.kind) {
+    case PromptKind::MsgBox: e.answer = decodeMsgStyle(prompt.style).defaultAnswer; break;
+    case PromptKind::InputBox: e.typed = prompt.detail; break;
+    case PromptKind::ErrorDialog: e.answer = vbAbort; break;
+    case PromptKind::Modal:
+        e.modalClass = prompt.text;
+        e.modal = [](QDialog&) -> std::optional<int> { return int(QDialog::Rejected); };
+        break;
+    case PromptKind::OpenFile: e.typed = QString(); break;
+    case PromptKind::PickDate: e.date = QDate::fromString(prompt.detail, Qt::ISODate); break;
+    case PromptKind::Popup:
+    case PromptKind::EndProgram: break;
+    }
+    return e;
 }
 
 int ScriptedDialogs::MsgBox(const QString& prompt, int style, const QString& title)

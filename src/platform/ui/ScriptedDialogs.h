@@ -12,6 +12,10 @@
 //     ... run the code ...
 //     QVERIFY(d.verifyDone());                                 // every answer used, nothing unexpected
 //     QCOMPARE(d.log().at(0).text, ...);
+//
+// A test that walks every command and cannot know each prompt beforehand answers the rest by default:
+//
+//     d.answerByDefault();       // once the script runs out, each prompt gets the answer Enter would give
 
 #include "OperatorDialogs.h"
 
@@ -92,6 +96,12 @@ public:
     Expect& expectDate(const QDate& date);
     Expect& cancelDate();
 
+    // Once the script has run out, every further prompt is answered as the operator's Enter (or, where Enter
+    // has nothing to take, Escape) answers it, and recorded: a message box by its default button, an input
+    // box with its default text, the error dialog by its default button (Abort), a date picker with its
+    // initial date; a modal window is closed (rejected), a menu dismissed, a file dialog cancelled.
+    void answerByDefault(bool on = true) { m_byDefault = on; }
+
     const QList<Prompt>& log() const { return m_log; }
     int pending() const { return int(m_script.size()); }
     const QStringList& failures() const { return m_failures; }
@@ -116,12 +126,14 @@ private:
     Expect take(Prompt& prompt);
     [[noreturn]] void fail(const Prompt& prompt, const QString& why);
     static QString describe(const Prompt& prompt);
+    static Expect byDefault(const Prompt& prompt);
 
     std::deque<Expect> m_script;
     QList<Prompt> m_log;
     QStringList m_failures;
     OperatorDialogs* m_previous = nullptr;
     bool m_verified = false;
+    bool m_byDefault = false;
 };
 
 } // namespace ui

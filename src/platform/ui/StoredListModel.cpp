@@ -4,7 +4,6 @@
 #include "Units.h"
 
 #include <QBrush>
-#include <QFont>
 #include <algorithm>
 
 namespace ui {
@@ -46,12 +45,7 @@ QVariant StoredListModel::data(const QModelIndex& index, int role) const
     case Qt::DecorationRole:
         return column == 0 ? iconOf(row(id).smallIcon) : QVariant();
     case Qt::FontRole:
-        if (const CellStyle* s = style(id, column); s && s->bold) {
-            QFont font;
-            font.setBold(true);
-            return font;
-        }
-        return {};
+        return fontOf(id, column);
     case Qt::ForegroundRole:
         if (const CellStyle* s = style(id, column); s && s->hasColor)
             return QBrush(FromBgr(s->color));
@@ -135,6 +129,7 @@ void StoredListModel::clear()
     m_order.clear();
     m_positionOf.clear();
     m_keys.clear();
+    forgetBold();
     m_announced = 0;
     m_sortPending = false;
     endResetModel();
@@ -200,21 +195,6 @@ const StoredListModel::CellStyle* StoredListModel::style(quint32 id, int column)
     if (!e || size_t(column) >= e->styles.size())
         return nullptr;
     return &e->styles[size_t(column)];
-}
-
-bool StoredListModel::bold(quint32 id, int column) const
-{
-    const CellStyle* s = style(id, column);
-    return s && s->bold;
-}
-
-void StoredListModel::setBold(quint32 id, int column, bool bold)
-{
-    std::vector<CellStyle>& styles = extras(id).styles;
-    if (styles.size() <= size_t(column))
-        styles.resize(size_t(column) + 1);
-    styles[size_t(column)].bold = bold;
-    cellChanged(id, column, Qt::FontRole);
 }
 
 std::optional<qint32> StoredListModel::foreColor(quint32 id, int column) const

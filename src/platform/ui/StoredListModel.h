@@ -1,5 +1,5 @@
 #pragma once
-// The rows of a ListView kept in memory as cell texts, check marks, icons and cell styles, in vectors.
+// The rows of a ListView kept in memory as cell texts, check marks, icons and cell colours, in vectors.
 //
 // Storage is indexed by id (ids keep counting up after Clear, so an old handle never names a new row);
 // m_order holds the ids in display order. Rows added, and the re-sort that a sorted list owes them, are
@@ -38,8 +38,6 @@ public:
     void setChecked(quint32 id, bool checked) override;
     int smallIcon(quint32 id) const override;
     void setSmallIcon(quint32 id, int icon) override;
-    bool bold(quint32 id, int column) const override;
-    void setBold(quint32 id, int column, bool bold) override;
     std::optional<qint32> foreColor(quint32 id, int column) const override;
     void setForeColor(quint32 id, int column, qint32 bgr) override;
     QString key(quint32 id) const override;
@@ -54,7 +52,6 @@ protected:
 
 private:
     struct CellStyle {
-        bool bold = false;
         bool hasColor = false;
         qint32 color = 0;
     };
