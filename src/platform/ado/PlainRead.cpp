@@ -1,13 +1,16 @@
 // The read guard of the server road: the text is cut into the tokens the server sees, then one walk over
 // them checks that it is a single reading statement. Where the two servers differ, each is read by its own
-// rules; where a server's reading is in doubt, the reading that sees more words is taken (a "--" comment
-// ends at any line break, a word glued to a number is also read from each letter of the number), so that a
-// doubt can refuse a text but never let one through.
+// rules; where a server's reading is in doubt, the reading that sees more words is taken (a word glued to a
+// number is also read from each letter of the number) or the text is refused (a "--" comment ended by any
+// line break but LF or CR LF), so that a doubt can refuse a text but never let one through. The ODBC driver
+// may drop an escape's braces and keyword before the server sees the text, so a brace must stand where
+// dropping it joins nothing. Both the cutting and the walk take time in proportion to the text.
 
 #include "PlainRead.h"
 
 #include <QSet>
 #include <QStringList>
+#include <algorithm>
 #include <initializer_list>
 #include <optional>
 #include <vector>
@@ -16,7 +19,7 @@ namespace ado {
 
 namespace {
 
-enum class Kind {
+enum class Kind : quint8 {
     Word,       // keywords and names
     Number,     // 12, 1.5e3, 1e, 0x1F; on Oracle also 1.5f, 2d
     Literal,    // '...', N'...'; on Oracle q'[...]'
@@ -25,13 +28,27 @@ enum class Kind {
     Mark,       // any other character, one at a time
 };
 
+// Kept small: a text of one-character tokens makes as many tokens as characters.
 struct Token {
-    Kind kind;
     QStringView text;
+    Kind kind;
     bool startsLine = false;   // nothing but blanks and comments before it on its line
-    // A word written right after a number: the word, and the same letters read from each letter inside the
-    // number ("0xDELETE" is also read "DELETE", "1eEXEC" also "EXEC").
-    std::vector<QStringView> readings;
+    // A word written right after a number is also read from each letter of the number among the `glued`
+    // characters before it ("0xDELETE" is also read "DELETE", "1eEXEC" also "EXEC"). Only as many characters
+    // as the longest refused word are kept, so a long number costs no more than its length.
+    quint8 glued = 0;
+
+    // The word and its readings from the number's letters.
+    template<typename F>
+    bool anyReading(F&& f) const
+    {
+        for (qsizetype g = glued; g > 0; --g) {
+            const QStringView reading(text.data() - g, text.size() + g);
+            if (reading[0].isLetter() && f(reading))
+                return true;
+        }
+        return f(text);
+    }
 
     bool isMark(char16_t c) const { return kind == Kind::Mark && text.size() == 1 && text[0] == c; }
     bool is(QLatin1StringView word) const
@@ -69,14 +86,62 @@ bool isLineBreak(QChar c)
            || c == u'\x2029';
 }
 
+// A character that forms no token with the one on its other side, whatever that is: an escape's brace beside it
+// may be dropped by the driver without joining two pieces of text into a word, a number, a comment mark or a
+// literal the text did not have ("-{d }-" would reach the server as "--", "DE{d }LETE" as "DELETE").
+bool keepsApart(QChar c)
+{
+    return c.isSpace() || QStringView(u"(),=<>+!%&|^~:;").contains(c);
+}
+
+// Words that start or hide a statement other than the read, on one server.
+struct RefusedWords {
+    QSet<QString> words;
+    qsizetype longest = 0;
+
+    RefusedWords(std::initializer_list<const char*> lists)
+    {
+        for (const char* list : lists)
+            for (const QString& w : QString::fromLatin1(list).split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+                words.insert(w);
+                longest = std::max(longest, w.size());
+            }
+    }
+
+    bool contains(QStringView w) const { return w.size() <= longest && words.contains(w.toString().toUpper()); }
+};
+
+// On both servers: data, definitions, rights, code and transactions.
+constexpr const char* kRefusedOnBoth = "INSERT UPDATE DELETE MERGE TRUNCATE INTO CREATE ALTER DROP GRANT REVOKE EXEC "
+                                       "EXECUTE DECLARE SET BEGIN COMMIT ROLLBACK TRIGGER";
+
+const RefusedWords& refusedWords(bool oracle)
+{
+    // SQL Server: rights, server and session commands, control of flow, cursors and transactions, external
+    // data, text and trigger statements, Service Broker.
+    static const RefusedWords sqlServer{
+        kRefusedOnBoth,
+        "DENY USE WAITFOR BULK BACKUP RESTORE DUMP LOAD DBCC SHUTDOWN KILL RECONFIGURE CHECKPOINT OPENROWSET "
+        "OPENDATASOURCE OPENQUERY OPENXML DISABLE ENABLE UPDATETEXT WRITETEXT READTEXT RECEIVE SEND CONVERSATION "
+        "IF WHILE GOTO RETURN BREAK CONTINUE THROW RAISERROR PRINT TRAN TRANSACTION SAVE OPEN CLOSE DEALLOCATE "
+        "CURSOR REVERT SETUSER ADD"};
+    // Oracle: its own definition, rights, locking and plan statements, and a sequence's next value.
+    static const RefusedWords oracleWords{kRefusedOnBoth,
+                                          "RENAME COMMENT AUDIT NOAUDIT ANALYZE ASSOCIATE DISASSOCIATE FLASHBACK "
+                                          "PURGE LOCK CALL EXPLAIN SAVEPOINT ADMINISTER NEXTVAL"};
+    return oracle ? oracleWords : sqlServer;
+}
+
 class Reader {
 public:
     Reader(QStringView s, bool oracle) : m_s(s), m_oracle(oracle) {}
 
-    // The tokens, or nothing when a literal, name or comment does not end.
+    // The tokens, or nothing when a literal, name or comment does not end or the reading is in doubt.
     std::optional<std::vector<Token>> tokens()
     {
         const qsizetype n = m_s.size();
+        // At most one token a character: room taken once, never moved (untouched room costs nothing).
+        m_out.reserve(size_t(n));
         qsizetype i = 0;
         while (i < n) {
             const QChar c = m_s[i];
@@ -84,8 +149,12 @@ public:
                 m_lineStart = m_lineStart || isLineBreak(c);
                 ++i;
             } else if (c == u'-' && i + 1 < n && m_s[i + 1] == u'-') {
-                while (i < n && !isLineBreak(m_s[i]))
-                    ++i;
+                for (; i < n && !isLineBreak(m_s[i]); ++i)
+                    if (!braceKeptApart(i))
+                        return std::nullopt;
+                // Whether a server ends the comment at another line break is a bet either way.
+                if (i < n && m_s[i] != u'\n' && !(m_s[i] == u'\r' && i + 1 < n && m_s[i + 1] == u'\n'))
+                    return std::nullopt;
             } else if (c == u'/' && i + 1 < n && m_s[i + 1] == u'*') {
                 const qsizetype end = commentEnd(i);
                 if (end < 0)
@@ -117,6 +186,8 @@ public:
                     ++end;
                 add(Kind::Variable, i, end, &i);
             } else {
+                if (!braceKeptApart(i))
+                    return std::nullopt;
                 add(Kind::Mark, i, i + 1, &i);
             }
         }
@@ -124,6 +195,17 @@ public:
     }
 
 private:
+    // False for an escape's brace that the driver could not drop without joining what stands around it: an
+    // opening brace after anything but a blank or an operator, a closing one before such.
+    bool braceKeptApart(qsizetype i) const
+    {
+        if (m_s[i] == u'{')
+            return i == 0 || keepsApart(m_s[i - 1]);
+        if (m_s[i] == u'}')
+            return i + 1 == m_s.size() || keepsApart(m_s[i + 1]);
+        return true;
+    }
+
     bool isWordStart(QChar c) const
     {
         // Oracle names start with a letter; "_", "#" and "$" there are read as marks, which sees more words.
@@ -140,7 +222,7 @@ private:
     {
         if (end < 0)
             return false;
-        m_out.push_back({kind, m_s.sliced(start, end - start), m_lineStart, {}});
+        m_out.push_back({m_s.sliced(start, end - start), kind, m_lineStart});
         m_lineStart = false;
         *next = end;
         return true;
@@ -158,9 +240,8 @@ private:
         const bool lineStart = m_lineStart;
         add(Kind::Word, start, end, i);
         if (numberStart >= 0)
-            for (qsizetype p = numberStart; p <= start; ++p)
-                if (m_s[p].isLetter())
-                    m_out.back().readings.push_back(m_s.sliced(p, end - p));
+            m_out.back().glued = quint8(std::clamp<qsizetype>(
+                std::min(start - numberStart, refusedWords(m_oracle).longest - (end - start)), 0, 255));
         if (!quotePrefix(m_out.back()) || end >= m_s.size() || m_s[end] != u'\'')
             return true;
         m_out.pop_back();
@@ -184,10 +265,14 @@ private:
     }
 
     // SQL Server nests block comments ("/* /* */ x */" is one comment); Oracle ends one at the first "*/".
+    // -1 when it does not end, or holds a brace the driver could not drop (the driver may not read the
+    // comment as the server does).
     qsizetype commentEnd(qsizetype i) const
     {
         int depth = 1;
         for (qsizetype j = i + 2; j + 1 < m_s.size();) {
+            if (!braceKeptApart(j))
+                return -1;
             if (!m_oracle && m_s[j] == u'/' && m_s[j + 1] == u'*') {
                 ++depth;
                 j += 2;
@@ -239,16 +324,20 @@ private:
     }
 
     // From the quote after q: the literal ends at the closing delimiter followed by a quote; -1 when it
-    // does not end or the delimiter is a blank.
+    // does not end, the delimiter is a blank, or a brace inside could not be dropped (a driver that does not
+    // know these literals reads their inside as text of the statement).
     qsizetype qQuoteEnd(qsizetype quote) const
     {
         if (quote + 1 >= m_s.size() || m_s[quote + 1].isSpace())
             return -1;
         const QChar open = m_s[quote + 1];
         const QChar close = open == u'[' ? u']' : open == u'{' ? u'}' : open == u'<' ? u'>' : open == u'(' ? u')' : open;
-        for (qsizetype j = quote + 2; j + 1 < m_s.size(); ++j)
+        for (qsizetype j = quote + 2; j + 1 < m_s.size(); ++j) {
             if (m_s[j] == close && m_s[j + 1] == u'\'')
                 return j + 2;
+            if (!braceKeptApart(j))
+                return -1;
+        }
         return -1;
     }
 
@@ -258,40 +347,17 @@ private:
     std::vector<Token> m_out;
 };
 
-QSet<QString> wordsOf(const char* list)
-{
-    const QStringList words = QString::fromLatin1(list).split(QLatin1Char(' '), Qt::SkipEmptyParts);
-    return QSet<QString>(words.begin(), words.end());
-}
-
-// Words that start or hide a statement other than the read.
-bool refusedOn(QStringView w, bool oracle)
-{
-    // On both servers: data, definitions, rights, code and transactions.
-    static const QSet<QString> both = wordsOf("INSERT UPDATE DELETE MERGE TRUNCATE INTO CREATE ALTER DROP GRANT "
-                                              "REVOKE EXEC EXECUTE DECLARE SET BEGIN COMMIT ROLLBACK TRIGGER");
-    // SQL Server: rights, server and session commands, control of flow, cursors and transactions, external
-    // data, text and trigger statements, Service Broker.
-    static const QSet<QString> sqlServer = wordsOf(
-        "DENY USE WAITFOR BULK BACKUP RESTORE DUMP LOAD DBCC SHUTDOWN KILL RECONFIGURE CHECKPOINT OPENROWSET "
-        "OPENDATASOURCE OPENQUERY OPENXML DISABLE ENABLE UPDATETEXT WRITETEXT READTEXT RECEIVE SEND CONVERSATION "
-        "IF WHILE GOTO RETURN BREAK CONTINUE THROW RAISERROR PRINT TRAN TRANSACTION SAVE OPEN CLOSE DEALLOCATE "
-        "CURSOR REVERT SETUSER ADD");
-    // Oracle: its own definition, rights, locking and plan statements, and a sequence's next value.
-    static const QSet<QString> oracleOnly = wordsOf("RENAME COMMENT AUDIT NOAUDIT ANALYZE ASSOCIATE DISASSOCIATE "
-                                                    "FLASHBACK PURGE LOCK CALL EXPLAIN SAVEPOINT ADMINISTER NEXTVAL");
-    const QString upper = w.toString().toUpper();
-    return both.contains(upper) || (oracle ? oracleOnly : sqlServer).contains(upper);
-}
-
 bool refused(const Token& t, bool oracle)
 {
-    if (refusedOn(t.text, oracle))
-        return true;
-    for (QStringView r : t.readings)
-        if (refusedOn(r, oracle))
-            return true;
-    return false;
+    const RefusedWords& words = refusedWords(oracle);
+    return t.anyReading([&words](QStringView w) { return words.contains(w); });
+}
+
+// Oracle takes the quoted "NEXTVAL" for the pseudocolumn as it takes the bare word: it moves the sequence on.
+bool movesSequence(const Token& t, bool oracle)
+{
+    return oracle && t.kind == Kind::Name && t.text.size() > 2
+           && t.text.sliced(1, t.text.size() - 2).compare(QLatin1StringView("NEXTVAL"), Qt::CaseInsensitive) == 0;
 }
 
 // One level of parentheses (the text itself is the outermost).
@@ -360,6 +426,8 @@ bool IsPlainRead(QStringView sql, BackendKind server)
                  && next->isAny({QLatin1StringView("fn"), QLatin1StringView("d"), QLatin1StringView("t"),
                                  QLatin1StringView("ts"), QLatin1StringView("oj"), QLatin1StringView("escape"),
                                  QLatin1StringView("guid"), QLatin1StringView("interval")})))
+            return false;
+        if (movesSequence(x, oracle))
             return false;
         if (x.kind == Kind::Word) {
             if (refused(x, oracle))

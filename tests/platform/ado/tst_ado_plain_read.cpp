@@ -45,6 +45,46 @@ private slots:
         row("go as a column name", "SELECT 1 AS go", pass, pass);
         row("nested comment holding delete", "SELECT 1 /* a /* nested */ delete */ AS n", pass, refuse);
 
+        // Escapes the ODBC driver rewrites: dropping "{d " and "}" must join nothing into a comment, a word or
+        // a literal the text did not have.
+        row("an escape dropped into a line comment", "SELECT 1 -{d }- '\nDELETE FROM X --'", refuse, refuse);
+        row("an escape dropped into a block comment", "SELECT 1 /{d }* ' */ DELETE FROM X /* '*{t }/", refuse, refuse);
+        row("an escape dropped into a comment before a drop", "SELECT 1 -{ts }- '\nDROP TABLE X --'", refuse, refuse);
+        row("an escape dropped into a comment before a truncate", "SELECT 1 -{oj }- '\nTRUNCATE TABLE X --'", refuse,
+            refuse);
+        row("an escape dropped into a comment before an exec", "SELECT 1 -{escape }- '\nEXEC sp_x --'", refuse, refuse);
+        row("a filter with an escape dropped into a comment",
+            "SELECT * FROM MA_CUENTAS WHERE 1=1 -{d }- '\nDELETE FROM MA_CUENTAS --'", refuse, refuse);
+        row("an escape joining a write word", "SELECT 1 AS a DE{d }LETE FROM X", refuse, refuse);
+        row("an escape joining two literals", "SELECT 'a'{d }'b' FROM t", refuse, refuse);
+        row("an escape joining a number and a word", "SELECT 1{d } FROM t", refuse, refuse);
+        row("an escape inside a comment", "SELECT 1 /* /* */ *{d }/ DELETE FROM X --*/", refuse, refuse);
+        row("an escape inside an Oracle literal", "SELECT q'[ -{d }- ]' FROM dual", pass, refuse);
+        row("escapes between blanks and operators",
+            "SELECT {fn UCASE(a)} FROM t WHERE d >= {d '2026-01-01'} AND (d<{ts '2026-02-01 00:00:00'})", pass, pass);
+        row("braces in literals", "SELECT '-{d }-', N'/{t }*', 'a}b{c' FROM t WHERE x <> '}'", pass, pass);
+        row("braces in a quoted name", "SELECT \"-{d }-\" FROM t", pass, pass);
+        row("braces in a bracketed name", "SELECT [-{d }-] FROM t", pass, refuse);
+        row("braces in a comment between blanks", "SELECT 1 /* { d } */ FROM t -- {x}", pass, pass);
+
+        // Line comments end at LF or CR LF only: any other line break a server may or may not take.
+        row("line comment ended by a paragraph separator", QStringLiteral("SELECT 1 --x\u2029' \nDELETE FROM X --'"),
+            refuse, refuse);
+        row("line comment ended by a next line", QStringLiteral("SELECT 1 --x\u0085' \nDELETE FROM X --'"), refuse,
+            refuse);
+        row("line comment ended by a vertical tab", "SELECT 1 --x\v' \nDELETE FROM X --'", refuse, refuse);
+        row("line comment ended by a form feed", "SELECT 1 --x\f' \nDELETE FROM X --'", refuse, refuse);
+        row("line comment ended by a lone CR, then a quote", "SELECT 1 --x\r' \nDELETE FROM X --'", refuse, refuse);
+        row("line comment with a line separator, then a quote",
+            QStringLiteral("SELECT 1 --x\u2028' \nDELETE FROM X --'"), refuse, refuse);
+        row("line comment ended by CR LF before the rest", "SELECT a -- x\r\nFROM t", pass, pass);
+        row("line comment ended by LF before the rest", "SELECT a -- x\nFROM t", pass, pass);
+
+        // A sequence's next value, quoted as the pseudocolumn.
+        row("quoted next value", "SELECT s.\"NEXTVAL\" FROM dual", pass, refuse);
+        row("quoted next value in small letters", "SELECT s.\"nextval\" FROM dual", pass, refuse);
+        row("quoted current value", "SELECT s.\"CURRVAL\" FROM dual", pass, pass);
+
         // Texts refused or let through before.
         row("truncate", "SELECT k FROM cab WHERE 1=1 TRUNCATE TABLE cab", refuse, refuse);
         row("exec()", "SELECT k FROM cab EXEC('DELETE FROM cab')", refuse, refuse);
