@@ -3,6 +3,7 @@
 #include "common/FreshProcess.h"
 #include "common/ProcessTree.h"
 #include "dashboard/frmBSC01.h"
+#include "data/DB_Dll.h"
 #include "lookup/InstalacionConsultas.h"
 #include "platform/browser/WebBrowser.h"
 #include "platform/suite/PictureBox.h"
@@ -50,7 +51,7 @@ bool esperar(const std::function<bool()>& condicion)
     return condicion();
 }
 
-int hijo(const QString& base)
+int hijo(const QString& base, const QString& consulta)
 {
     ui::ScriptedDialogs dialogos;   // showing a report asks nothing: any question fails the run
     qInstallMessageHandler([](QtMsgType tipo, const QMessageLogContext&, const QString& texto) {
@@ -78,6 +79,9 @@ int hijo(const QString& base)
     const QString informe = w.ArchivoInforme();
     const QString primera = QUrl::fromLocalFile(informe).toString();
 
+    // The statements of the request: the last one the writer sends is the movement query, measured bare apart.
+    QString ultimaSentencia;
+    gDB().gCnn.setStatementLog([&](const QString& s) { ultimaSentencia = s; });
     bench::ProcessTreeSampler muestreo;
     QElapsedTimer t;
     double primerasFilas = -1;
@@ -102,6 +106,10 @@ int hijo(const QString& base)
         return 1;
     mirar.stop();
     QObject::disconnect(c);
+    QFile sentencia(consulta);
+    if (!sentencia.open(QIODevice::WriteOnly) || sentencia.write(ultimaSentencia.toUtf8()) < 0)
+        return 1;
+    sentencia.close();
     int partes = 1;
     while (QFile::exists(report::RutaDeParte(informe, partes + 1)))
         ++partes;
@@ -136,20 +144,30 @@ QString numero(double v, int decimales = 0)
 
 std::optional<int> Hijo(const QStringList& argumentos)
 {
-    if (argumentos.size() != 2 || argumentos.at(0) != QLatin1String(kHijo))
+    if (argumentos.size() != 3 || argumentos.at(0) != QLatin1String(kHijo))
         return std::nullopt;
-    return hijo(argumentos.at(1));
+    return hijo(argumentos.at(1), argumentos.at(2));
 }
 
 void Medir(const QString& base, int corridas, QTextStream& out)
 {
-    const QMap<QString, bench::Runs> f = bench::runFresh({QLatin1String(kHijo), base}, corridas);
+    const QString consulta = base + QStringLiteral(".pantalla.sql");
+    const QMap<QString, bench::Runs> f = bench::runFresh({QLatin1String(kHijo), base, consulta}, corridas);
+    // The same query read bare: every row stepped on the program's own connection, nothing else (Escritor.cpp).
+    const QMap<QString, bench::Runs> d =
+        bench::runFresh({QStringLiteral("--escritor"), QStringLiteral("desnudo"), base, consulta}, corridas);
+    QFile::remove(consulta);
+    const double primeras = f.value(QStringLiteral("primeras")).median();
+    const double desnudo = d.value(QStringLiteral("desnudo")).median();
     out << "  on screen (the dashboard window offscreen, the account asked for by its link), " << corridas
         << " fresh processes (first / median):" << Qt::endl;
     out << "    first rows on show   " << bench::firstAndMedian(f.value(QStringLiteral("primeras")), 0)
         << " ms after the click  (writer done at " << bench::firstAndMedian(f.value(QStringLiteral("escrito")), 0)
         << " ms; " << numero(f.value(QStringLiteral("partes")).first()) << " parts of "
         << numero(report::ClassHTML::kFilasPorParte) << " rows)" << Qt::endl;
+    out << "    the same query, bare " << bench::firstAndMedian(d.value(QStringLiteral("desnudo")), 0) << " ms ("
+        << numero(d.value(QStringLiteral("filas")).first()) << " rows); first rows / bare "
+        << numero(desnudo > 0 ? primeras / desnudo : 0, 2) << "  (goal, for a year of a busy account: within 1.3)" << Qt::endl;
     out << "    last part on show    " << bench::firstAndMedian(f.value(QStringLiteral("ultima")), 0)
         << " ms after it was asked for" << Qt::endl;
     out << "    memory, the program with its page processes (RSS summed): idle "

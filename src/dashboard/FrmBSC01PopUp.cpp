@@ -40,7 +40,13 @@ public:
     void setUltimoReporte(const QString&, const QString&, bool) override {}
     void MostrarOcupado() override { Tablero().MostrarOcupado(); }
     void DibujarProgreso(double porcentaje) override { Tablero().DibujarProgreso(porcentaje); }
-    void ProcesarEventos() override { Tablero().ProcesarEventos(); }
+    // A part asked for in the popup loads before the writer goes on, as in the dashboard.
+    void ProcesarEventos() override
+    {
+        Tablero().ProcesarEventos();
+        EsperarCarga(*m_popup.wbExplorer, [] { return Tablero().Cancelado(); });
+    }
+    bool EsperaLecturas() const override { return true; }
     void ParteTerminada(int numero, const QString& ruta) override { m_popup.ParteTerminada(numero, ruta); }
 
 private:
@@ -147,8 +153,9 @@ void FrmBSC01PopUp::ParteTerminada(int numero, const QString& ruta)
 {
     if (!m_partes.Terminada(numero))
         return;
-    // The first rows on show before the writer goes on with the rest; the busy display and the cancel button
-    // stay until it is done.
+    // The window and its first rows on show before the writer goes on with the rest; the busy display and the
+    // cancel button stay until it is done.
+    show();
     NavegarArchivo(ruta);
     EsperarCarga(*wbExplorer, [] { return Tablero().Cancelado(); });
 }

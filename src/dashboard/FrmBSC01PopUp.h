@@ -5,8 +5,8 @@
 //
 // It writes through the dashboard, which keeps one report at a time, shows the busy display and offers the
 // cancel button; a popup report takes the busy display down again when it ends and does not change the
-// dashboard's last report, which "Actualizar" repeats. A long report comes in parts, the first shown as soon
-// as it is written.
+// dashboard's last report, which "Actualizar" repeats. A long report comes in parts: the window shows itself
+// with the first as soon as it is written, while the rest is written.
 
 #include "EscritorInformes.h"
 #include "PartesDelInforme.h"

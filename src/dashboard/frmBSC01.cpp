@@ -161,16 +161,24 @@ void frmBSC01::MostrarOcupado()
     Pic->raise();
     cmdCancelar->raise();
     TreeV->setEnabled(false);
+    m_estadoAntesDeOcupado = StatusPanel1->text();
+    StatusPanel1->setText(QString::fromUtf8(kEstadoLeyendo));
 }
 
 void frmBSC01::DibujarProgreso(double Porcentaje)
 {
     ModGlobal::DibujarProgreso(*Pic, Porcentaje, 0xFF0000, QString());
+    // The rows are read: the writer is at the page.
+    if (StatusPanel1->text() == QLatin1String(kEstadoLeyendo))
+        StatusPanel1->setText(QString::fromUtf8(kEstadoGenerando));
 }
 
 void frmBSC01::ProcesarEventos()
 {
     QCoreApplication::processEvents();
+    // A part the operator asked for has begun to load: it loads before the writer goes on, as between the
+    // writer's short passes of events the page view's load would crawl.
+    EsperarCarga(*wbExplorer, [this] { return m_cancelado; });
 }
 
 void frmBSC01::ParteTerminada(int numero, const QString& ruta)
@@ -188,6 +196,9 @@ void frmBSC01::OcultarOcupado()
     Pic->setVisible(false);
     cmdCancelar->setVisible(false);
     TreeV->setEnabled(true);
+    const QString estado = StatusPanel1->text();
+    if (estado == QLatin1String(kEstadoLeyendo) || estado == QLatin1String(kEstadoGenerando))
+        StatusPanel1->setText(m_estadoAntesDeOcupado);
 }
 
 void frmBSC01::cmdCancelar_Click()

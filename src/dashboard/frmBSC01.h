@@ -7,9 +7,11 @@
 //
 // The report writer works the window through report::HostReporte: cancel flag, last report (FCuenta,
 // FTitulo, FEsHoja) and busy display. Only one report is written at a time: a request that arrives while
-// one is being written (the writer lets events run) is refused. A long report comes in parts: the first is
-// shown as soon as it is written, and the busy display stays until the writer is done. The status bar says
-// " Listo ..." only once the page is on show.
+// one is being written (the writer lets events run) is refused. From the request on, the busy display is up
+// and the window takes events while the engine reads the report's query, so Cancelar stops the reading too.
+// A long report comes in parts: the first is shown as soon as it is written, and the busy display stays until
+// the writer is done; a part the operator asks for meanwhile loads before the writer goes on. The status bar
+// says " Listo ..." only once the page is on show.
 //
 // Files: frmBSC01.cpp (creation, load, keys, layout, splitter, check buttons, cancel, close),
 // frmBSC01Diseno.cpp (controls), frmBSC01Arbol.cpp (tree, lists, period), frmBSC01Pedidos.cpp (report
@@ -45,6 +47,11 @@ namespace suite { class PictureBox; }
 namespace web { class WebBrowser; }
 
 namespace tablero {
+
+// The status bar while a report is read from the database, while it is written, and once it is on show.
+inline constexpr char kEstadoLeyendo[] = " Leyendo el informe ...";
+inline constexpr char kEstadoGenerando[] = " Generando ...";
+inline constexpr char kEstadoListo[] = " Listo ...";
 
 class frmBSC01 : public QWidget, public report::HostReporte {
     Q_OBJECT
@@ -97,9 +104,12 @@ public:
     void setUltimoReporte(const QString& cuenta, const QString& titulo, bool esHoja) override;
     void MostrarOcupado() override;
     void DibujarProgreso(double Porcentaje) override;
+    // Also lets a page the operator asked for load before the writer goes on.
     void ProcesarEventos() override;
+    bool EsperaLecturas() const override { return true; }
     void ParteTerminada(int numero, const QString& ruta) override;
-    // Busy display down: picture and cancel button hidden, tree enabled.
+    // Busy display down: picture and cancel button hidden, tree enabled; a status the busy display set is
+    // put back as it was before.
     void OcultarOcupado();
 
     // ---------------------------------------------------------------------------------------------------
@@ -201,6 +211,7 @@ private:
     QString m_avisoInforme = QStringLiteral(" Listo ...");   // the status once the report's page is on show
     PartesDelInforme m_partes;                    // the parts of the window's own report
     bool m_escribiendo = false;
+    QString m_estadoAntesDeOcupado;               // the status bar before the busy display went up
     core::EventosCampos m_eventosCampos;          // the filter boxes' keys and focus, to their handlers
 };
 

@@ -24,9 +24,7 @@ namespace tablero {
 
 namespace {
 
-const char kGenerando[] = " Generando ...";
 const char kCargando[] = " Cargando la página ...";
-const char kListo[] = " Listo ...";
 const char kNoMostrado[] = " No se pudo mostrar la página.";
 
 QString texto(const char* t)
@@ -38,7 +36,7 @@ QString texto(const char* t)
 
 void frmBSC01::wbExplorer_BeforeNavigate2(const QString& URL, bool& Cancel)
 {
-    StatusPanel1->setText(texto(kGenerando));
+    StatusPanel1->setText(texto(kEstadoGenerando));
     // Every address reads the lists as a request does (a list with nothing selected gets all selected).
     const EstadoFiltros estado = Estado();
     const report::TipoEnlace tipo = report::LeerEnlace(URL).tipo;
@@ -63,7 +61,7 @@ void frmBSC01::AvisarParte(const ParteNoDisponible& parte)
         StatusPanel1->setText(QLatin1Char(' ') + parte.Mensaje());
         return;
     }
-    StatusPanel1->setText(texto(kListo));
+    StatusPanel1->setText(texto(kEstadoListo));
     ui::dialogs().MsgBox(parte.Mensaje(), ui::vbInformation, QStringLiteral("Aviso al operador..."));
 }
 
@@ -106,12 +104,12 @@ void frmBSC01::EjecutarEnlace(const QString& URL, const EstadoFiltros& estado)
         break;
     }
     if (!informe)
-        StatusPanel1->setText(texto(kListo));
+        StatusPanel1->setText(texto(kEstadoListo));
 }
 
 void frmBSC01::MostrarInforme()
 {
-    m_avisoInforme = m_escritoCompleto ? texto(kListo)
+    m_avisoInforme = m_escritoCompleto ? texto(kEstadoListo)
                                        : QStringLiteral(" Informe incompleto: la escritura se canceló o falló.");
     if (!m_partes.primeraMostrada) {
         NavegarArchivo(m_archivo);
@@ -128,7 +126,7 @@ void frmBSC01::wbExplorer_DownloadComplete()
 {
     // The first part of a long report is on show, and the writer is still at the rest.
     if (m_escribiendo) {
-        StatusPanel1->setText(texto(wbExplorer->UltimaCargaCorrecta() ? kGenerando : kNoMostrado));
+        StatusPanel1->setText(texto(wbExplorer->UltimaCargaCorrecta() ? kEstadoGenerando : kNoMostrado));
         return;
     }
     OcultarOcupado();

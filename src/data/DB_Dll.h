@@ -57,7 +57,8 @@ public:
     void OpenLocalADODB(const QString& ConnString = {}, const QString& CadenaID = {}, const QString& CadenaPWD = {});
 
     // ---- statements and recordsets ----
-    // Writes the table-name rewritten text back into SentenciaSQL. True when Lrcs ends up open.
+    // Writes the table-name rewritten text back into SentenciaSQL. True when Lrcs ends up open. A read
+    // cancelled through an installed ado::QueryWait raises ado::QueryCancelled to the caller, with no dialog.
     bool AbrirRecordset(QString& SentenciaSQL, ado::Recordset& Lrcs, ado::Connection* ConexionActiva = nullptr,
                         int CursorType = ado::adOpenForwardOnly, int LockType = ado::adLockReadOnly,
                         int Options = -1, bool ConvOracle = true);

@@ -6,6 +6,7 @@
 #include "data/base/DialectoOracle.h"
 #include "data/base/Sinonimos.h"
 #include "data/base/SqlText.h"
+#include "platform/ado/QueryWait.h"
 
 namespace {
 
@@ -65,7 +66,16 @@ bool DB_Dll::AbrirRecordset(QString& SentenciaSQL, ado::Recordset& Lrcs, ado::Co
                             int CursorType, int LockType, int Options, bool ConvOracle)
 {
     m_ultimoError.reset();
-    ui::Routine rutina(QStringLiteral("AbrirRecordset"));
+    // A read the operator cancelled while it ran is no failure to ask about: it goes on to the caller.
+    ui::Routine rutina(QStringLiteral("AbrirRecordset"), [](const std::exception_ptr& error, const QString& rutina) {
+        try {
+            std::rethrow_exception(error);
+        } catch (const ado::QueryCancelled&) {
+            throw;
+        } catch (...) {
+        }
+        return ui::askOperator()(error, rutina);
+    });
     QString fuente;
     rutina.steps({
         [&] { CierraRecordset(Lrcs); },

@@ -105,6 +105,8 @@ ResultadoListado ClassHTML::writeHTML(const ParametrosListado& p)
     if (m_host) {
         m_host->setCancelado(false);
         m_host->MostrarOcupado();
+        // Painted before the first query, which may hold the window a while on a road that cannot wait aside.
+        m_host->ProcesarEventos();
     }
     std::unique_ptr<ArchivoListado> archivo;
     try {

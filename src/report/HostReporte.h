@@ -23,6 +23,9 @@ public:
     virtual void DibujarProgreso(double Porcentaje) = 0;
     // One pass of the window's event loop, so a click on the cancel button is seen.
     virtual void ProcesarEventos() = 0;
+    // The window waits for the report's queries with its events running, so that it paints and its cancel
+    // stops the engine's reading (LecturaDelListado.h). Without it a query holds the window until it returns.
+    virtual bool EsperaLecturas() const { return false; }
     // A report written in parts: part `numero` (any but the last) is complete at `ruta`, while the writer
     // goes on with the next. The window may show the first part now.
     virtual void ParteTerminada(int numero, const QString& ruta)

@@ -1,6 +1,7 @@
 #include "Listado.h"
 
 #include "EnlaceHTML.h"
+#include "LecturaDelListado.h"
 
 #include "core/Configuration.h"
 #include "core/Money.h"
@@ -95,8 +96,14 @@ Listado::Listado(const ClassHTML& html_, const ParametrosListado& p_, HostReport
 
 void Listado::Abrir(const QString& sql, ado::Recordset& rs)
 {
-    if (!gDB().AbrirRecordset(sql, rs, nullptr, ado::adOpenForwardOnly, ado::adLockReadOnly, -1, true))
+    switch (AbrirLectura(sql, rs, host)) {
+    case Lectura::Abierta:
+        return;
+    case Lectura::Cancelada:
+        throw ListadoCancelado{};
+    case Lectura::Fallida:
         throw ConsultaFallida{};
+    }
 }
 
 void Listado::Paso(const ado::Recordset& rs)

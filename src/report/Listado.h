@@ -71,7 +71,8 @@ public:
     // The table's rows follow, `total` of them; a row begins (a long report goes on in its next part).
     void ComenzarFilas(qint64 total) { archivo.ComenzarFilas(total); }
     void Fila() { archivo.Fila(); }
-    // Opens a query on the shared connection; ConsultaFallida when it cannot be opened.
+    // Opens a query on the shared connection, the host's events running while the engine reads;
+    // ConsultaFallida when it cannot be opened, ListadoCancelado when the operator cancelled meanwhile.
     void Abrir(const QString& sql, ado::Recordset& rs);
     // The step at the start of each record: ListadoCancelado when the operator asked to cancel.
     void Paso(const ado::Recordset& rs);

@@ -57,6 +57,11 @@ bool Install(sqlite3* db, QString* error)
     return install(db, false, error);
 }
 
+bool InstallForReading(sqlite3* db, QString* error)
+{
+    return install(db, true, error);
+}
+
 QSqlDatabase Open(const QString& file, const QString& connectionName, bool readOnly, OpenFailure* failure)
 {
     OpenFailure why;

@@ -47,6 +47,8 @@ QString Rewrite(const QString& statement);
 // like(), so that LIKE folds case as the text collation does and knows [a-z] / [^a] classes.
 // Returns false with a reason when something could not be registered.
 bool Install(sqlite3* db, QString* error = nullptr);
+// The same for a connection that only reads: the file's journal mode is left as it is.
+bool InstallForReading(sqlite3* db, QString* error = nullptr);
 
 // Opens (creating when missing) an SQLite file as a named Qt connection with everything installed.
 // Returns an invalid (closed) database and a reason on failure.
