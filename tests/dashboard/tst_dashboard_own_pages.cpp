@@ -14,6 +14,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QLabel>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSignalSpy>
@@ -81,12 +82,12 @@ private slots:
         const QString informe = w->ArchivoInforme();
         QTRY_VERIFY_WITH_TIMEOUT(!w->Pic->isVisible() && !w->wbExplorer->Cargando(), 60000);
 
-        // The bank account's movements, in parts.
+        // The benchmark account's movements, in parts.
         QSignalSpy cargas(w->wbExplorer, &web::WebBrowser::DownloadComplete);
         w->wbExplorer->Navigate(
-            QUrl::fromLocalFile(w->CarpetaTemporal() + report::EnlaceCuenta(schema::kBankAccount)).toString());
+            QUrl::fromLocalFile(w->CarpetaTemporal() + report::EnlaceCuenta(schema::kBenchAccount)).toString());
         QVERIFY(QTest::qWaitFor([&] { return !cargas.isEmpty() && !w->Pic->isVisible() && !w->Escribiendo(); }, 60000));
-        QCOMPARE(w->FCuenta, QString::fromLatin1(schema::kBankAccount));
+        QCOMPARE(w->FCuenta, QString::fromLatin1(schema::kBenchAccount));
         QStringList partes{informe};
         while (QFile::exists(report::RutaDeParte(informe, int(partes.size()) + 1)))
             partes << report::RutaDeParte(informe, int(partes.size()) + 1);

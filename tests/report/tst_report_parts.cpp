@@ -66,6 +66,7 @@ private slots:
     void partOfAnAddress_data();
     void partOfAnAddress();
     void aPartPastTheFileSizeLimitSaysWhyAndIsRemoved();
+    void aReportPastTheFileSizeLimitTellsTheOperator();
 
 private:
     // Writes the report with the bound (0: one page) and returns its parts' paths.
@@ -291,6 +292,34 @@ void ReportPartsTest::aPartPastTheFileSizeLimitSaysWhyAndIsRemoved()
     QVERIFY(!QFile::exists(segunda));
     QVERIFY(lineas(ruta).last().endsWith(QStringLiteral("</body></html>")));
     QFile::remove(ruta);
+}
+
+// The same through the report writer: the operator reads the cause in the error message, the report ends as
+// failed, and no cut page is left for the window to show.
+void ReportPartsTest::aReportPastTheFileSizeLimitTellsTheOperator()
+{
+    const ProcesoHijo::Fin fin = ProcesoHijo::Ejecutar(
+        [&] {
+            ui::ScriptedDialogs d;
+            d.expectErrorDialog(ui::vbAbort)
+                .withRoutine(QStringLiteral("Generar"))
+                .withNumber(75)
+                .containing(QStringLiteral("el archivo llegó al tamaño máximo que el sistema permite a este programa"));
+            ParametrosListado p = ReportFixture::parametros("110101", "Banco", true, 0);
+            p.strNombreArchivo = m_base.pagina;
+            report::ClassHTML html;
+            const ResultadoListado r = html.writeHTML(p);
+            return QStringLiteral("%1, %2, %3")
+                .arg(int(r))
+                .arg(QLatin1String(d.verifyDone() ? "told" : "not told"),
+                     QLatin1String(QFile::exists(m_base.pagina) ? "a page left" : "no page"));
+        },
+        [] {
+            std::signal(SIGXFSZ, SIG_IGN);
+            ProcesoHijo::LimiteDeArchivo(1000);
+        });
+    QCOMPARE(fin.codigo, 0);
+    QCOMPARE(fin.texto, QStringLiteral("%1, told, no page").arg(int(ResultadoListado::Fallido)));
 }
 
 QTEST_GUILESS_MAIN(ReportPartsTest)
