@@ -26,24 +26,6 @@ namespace {
 
 constexpr int kFilasPorParte = 100;
 
-// The report library's writer with small parts, so a small company shows them.
-class EscritorEnPartes final : public EscritorInformes {
-public:
-    EscritorEnPartes() { m_html.FilasPorParte = kFilasPorParte; }
-    void setColIVA(bool valor) override { m_html.ColIVA = valor; }
-    void writeStyleCSS(const QString& carpeta) override { m_html.writeStyleCSS(carpeta); }
-    report::ResultadoListado writeHTML(const PedidoInforme& pedido, report::HostReporte& host) override
-    {
-        m_html.setHost(&host);
-        const report::ResultadoListado r = m_html.writeHTML(pedido);
-        m_html.setHost(nullptr);
-        return r;
-    }
-
-private:
-    report::ClassHTML m_html;
-};
-
 QByteArray leer(const QString& ruta)
 {
     QFile f(ruta);
@@ -71,7 +53,8 @@ class TstDashboardOwnPages : public TableroDePrueba {
     {
         if (!empresa.crearDemo(300))
             return false;
-        InstalarFabricaEscritores([] { return std::make_unique<EscritorEnPartes>(); });
+        // Small parts, so a small company shows them.
+        InstalarFabricaEscritores([] { return EscritorDeLaBiblioteca(kFilasPorParte); });
         return true;
     }
 
