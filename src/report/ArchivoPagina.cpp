@@ -49,6 +49,7 @@ ArchivoPagina::ArchivoPagina(const QString& ruta) : m_ruta(ruta)
     if (m_fd < 0)
         Fallar("crear", errno);
     m_creado = true;
+    m_pendiente.reserve(kBloque + kBloque / 4);
 }
 
 ArchivoPagina::~ArchivoPagina()
@@ -94,7 +95,7 @@ void ArchivoPagina::Vaciar()
         // A short write is followed by another, which says why the rest did not go.
         escrito += n;
     }
-    m_pendiente.clear();
+    m_pendiente.resize(0);   // keeps its room for the next block
 }
 
 void ArchivoPagina::Fallar(const char* que, int numero)

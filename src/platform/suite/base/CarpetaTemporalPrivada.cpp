@@ -6,7 +6,6 @@
 #include <QFile>
 
 #include <cerrno>
-#include <climits>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
@@ -51,14 +50,15 @@ QString revisarBase(const QString& base, const QString& variable)
 {
     if (!QDir::isAbsolutePath(base))
         rechazar(base, variable, QStringLiteral("no es una ruta absoluta"));
-    char resuelta[PATH_MAX];
-    if (::realpath(QFile::encodeName(base).constData(), resuelta) == nullptr) {
+    char* resuelta = ::realpath(QFile::encodeName(base).constData(), nullptr);
+    if (resuelta == nullptr) {
         const int numero = errno;
         rechazar(base, variable, numero == ENOENT || numero == ENOTDIR
                                      ? QStringLiteral("no existe")
                                      : QStringLiteral("no se puede leer: %1").arg(textoDelSistema(numero)));
     }
     const QByteArray ruta(resuelta);
+    std::free(resuelta);
     const QString real = QFile::decodeName(ruta);
     // The message names the folder as given, and where it leads when that is elsewhere.
     const QString nombrada = real == QDir::cleanPath(base)
