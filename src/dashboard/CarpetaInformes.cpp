@@ -4,9 +4,9 @@
 
 namespace tablero {
 
-QString CarpetaInformes()
+suite::CarpetaDeVentana CarpetaInformes()
 {
-    return suite::CarpetaTemporalDelPrograma();
+    return suite::NuevaCarpetaDeVentana();
 }
 
 } // namespace tablero

@@ -1,11 +1,12 @@
 #pragma once
-// The folder the dashboard and its popup write their reports into: the program's temporary folder, under the
-// one rule of every temporary folder (platform/suite/Carpetas.h); always ending in "/".
+// The folder the dashboard or its popup writes its reports into: a folder of the window's own inside the
+// program's temporary folder, under the one rule of every temporary folder (platform/suite/Carpetas.h), so no
+// other window or program overwrites its parts; removed with the window. Its path always ends in "/".
 
-#include <QString>
+#include "platform/suite/base/CarpetaDeVentana.h"
 
 namespace tablero {
 
-QString CarpetaInformes();
+suite::CarpetaDeVentana CarpetaInformes();
 
 } // namespace tablero

@@ -7,6 +7,7 @@ namespace {
 // The report library's writer.
 class EscritorClassHTML final : public EscritorInformes {
 public:
+    explicit EscritorClassHTML(int filasPorParte) { m_html.FilasPorParte = filasPorParte; }
     void setColIVA(bool valor) override { m_html.ColIVA = valor; }
     void writeStyleCSS(const QString& carpeta) override { m_html.writeStyleCSS(carpeta); }
     report::ResultadoListado writeHTML(const PedidoInforme& pedido, report::HostReporte& host) override
@@ -33,7 +34,12 @@ std::unique_ptr<EscritorInformes> NuevoEscritor()
 {
     if (fabrica())
         return fabrica()();
-    return std::make_unique<EscritorClassHTML>();
+    return EscritorDeLaBiblioteca();
+}
+
+std::unique_ptr<EscritorInformes> EscritorDeLaBiblioteca(int filasPorParte)
+{
+    return std::make_unique<EscritorClassHTML>(filasPorParte);
 }
 
 void InstalarFabricaEscritores(FabricaEscritores f)

@@ -26,6 +26,8 @@ using FabricaEscritores = std::function<std::unique_ptr<EscritorInformes>()>;
 
 // A new writer from the installed factory (the report library's writer by default).
 std::unique_ptr<EscritorInformes> NuevoEscritor();
+// The report library's writer, a long report in parts of `filasPorParte` rows.
+std::unique_ptr<EscritorInformes> EscritorDeLaBiblioteca(int filasPorParte = report::ClassHTML::kFilasPorParte);
 // Installs a factory; an empty one puts back the default.
 void InstalarFabricaEscritores(FabricaEscritores fabrica);
 

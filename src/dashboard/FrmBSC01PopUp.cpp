@@ -106,7 +106,9 @@ void FrmBSC01PopUp::Mostrar(const QString& /*NombreArchivo*/, const QString& Tit
     m_unidades = eUnidadesNegocio;
     m_centros = eCentrosCostos;
     m_niveles = eCantidadNiveles;
-    m_carpeta = CarpetaInformes();
+    if (!m_carpetaPropia.Existe())
+        m_carpetaPropia = CarpetaInformes();
+    m_carpeta = m_carpetaPropia.Ruta();
     m_archivo = m_carpeta + QStringLiteral("BSC01PopUp.htm");
     if (!m_escritor)
         m_escritor = NuevoEscritor();

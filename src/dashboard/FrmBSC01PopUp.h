@@ -11,6 +11,7 @@
 #include "EscritorInformes.h"
 #include "PartesDelInforme.h"
 #include "platform/ado/Recordset.h"
+#include "platform/suite/base/CarpetaDeVentana.h"
 #include "report/HostReporte.h"
 
 #include <QStringList>
@@ -64,6 +65,7 @@ private:
     QStringList m_unidades, m_centros;
     int m_niveles = 6;
 
+    suite::CarpetaDeVentana m_carpetaPropia;   // the popup's own folder, removed with it
     QString m_carpeta;
     QString m_archivo;
     std::unique_ptr<EscritorInformes> m_escritor;

@@ -111,7 +111,10 @@ void frmBSC01::Form_Load()
         [&] { ArmarTreeVAutomatico(); },
         [&] { Generar(QStringLiteral("Ma_Cuentas")); },
         [&] { m_conPeriodo = AsignarDatos(); },
-        [&] { m_carpeta = CarpetaInformes(); },
+        [&] {
+            m_carpetaPropia = CarpetaInformes();
+            m_carpeta = m_carpetaPropia.Ruta();
+        },
         [&] { m_archivo = m_carpeta + QStringLiteral("BSC01.htm"); },
         [&] {
             // The style sheet serves every later report, also when there is no period to list yet.

@@ -24,6 +24,7 @@
 #include "core/EventosCampos.h"
 #include "platform/ado/Recordset.h"
 #include "platform/suite/ControlArray.h"
+#include "platform/suite/base/CarpetaDeVentana.h"
 #include "platform/ui/ImageList.h"
 #include "platform/ui/TreeView.h"
 #include "report/HostReporte.h"
@@ -199,7 +200,8 @@ private:
     bool m_descargado = false;
     bool m_cancelado = false;                     // Cancelado: set by the cancel button, cleared by the writer
     ado::Recordset m_rs;                          // the window's recordset
-    QString m_carpeta;                            // temporary folder, ends in "/"
+    suite::CarpetaDeVentana m_carpetaPropia;      // the window's own folder, removed with it
+    QString m_carpeta;                            // its path, ends in "/"
     QString m_archivo;                            // the report file
     std::unique_ptr<EscritorInformes> m_escritor;
     DisenoTablero m_diseno;

@@ -62,12 +62,15 @@ void VisorDocumento::Form_Unload(int& /*Cancel*/)
 {
     hide();
     OlvidarInstancia();
+    m_carpetaPropia.Borrar();
 }
 
 void VisorDocumento::MostrarDocumento(const Documento& d)
 {
     m_documento = d;
-    CarpetaTemporal = suite::CarpetaTemporalDelPrograma();
+    if (!m_carpetaPropia.Existe())
+        m_carpetaPropia = suite::NuevaCarpetaDeVentana();
+    CarpetaTemporal = m_carpetaPropia.Ruta();
     RutaPagina = CarpetaTemporal + m_archivo;
     setWindowTitle(m_prefijo + d.iTC + QLatin1Char(' ') + d.iSucursal + d.iNumero + d.iLetra);
     report::ClassHTML().writeStyleCSS(CarpetaTemporal);

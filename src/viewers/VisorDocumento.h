@@ -1,7 +1,7 @@
 #pragma once
 // The window every document viewer is made of: an embedded browser filling it. Mostrar writes the style
-// sheet and the page into the temporary folder and points the browser at the page; the caller shows the
-// window. Every address the browser is about to open passes the window's link handler: the pages' links
+// sheet and the page into a folder of the window's own (so two viewers never write over each other's page) and
+// points the browser at the page; the caller shows the window. Every address the browser is about to open passes the window's link handler: the pages' links
 // open further viewers, the voucher's entry or the article program, and are cancelled.
 // Key code 3 (Cancel) hides the window; closing it unloads it. Either clears the class's default window,
 // so the next request through it makes a new one.
@@ -10,6 +10,7 @@
 #include "MarcoDocumento.h"
 #include "VisorPorTC.h"
 #include "platform/browser/WebBrowser.h"
+#include "platform/suite/base/CarpetaDeVentana.h"
 
 #include <QPointer>
 #include <QString>
@@ -27,7 +28,7 @@ public:
 
     Visor tipo() const { return m_tipo; }
     web::WebBrowser* wbExplorer = nullptr;
-    QString CarpetaTemporal;   // set by Mostrar
+    QString CarpetaTemporal;   // the window's own folder, set by Mostrar
     QString RutaPagina;        // the temporary folder and the window's page file name
     // How the last page ended: an incomplete one carries a notice saying so.
     ResultadoPagina UltimoResultado = ResultadoPagina::Completa;
@@ -62,6 +63,7 @@ private:
     void EjecutarAccion(const AccionEnlace& accion);
 
     Visor m_tipo;
+    suite::CarpetaDeVentana m_carpetaPropia;   // made by Mostrar, removed when the window is unloaded
     QString m_archivo;
     QString m_prefijo;
     Documento m_documento;

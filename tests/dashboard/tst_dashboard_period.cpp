@@ -63,7 +63,7 @@ private slots:
         QCOMPARE(p.FechaDesde, QStringLiteral("01/01/2030"));
         QCOMPARE(p.FechaHasta, QStringLiteral("31/12/2030"));
         // The page links its style sheet by name: it was written at the start-up all the same.
-        QVERIFY(empresa.registro.llamadas.contains(QStringLiteral("css ") + empresa.temporal + QLatin1Char('/')));
+        QVERIFY(empresa.registro.llamadas.contains(QStringLiteral("css ") + w->CarpetaTemporal()));
     }
 };
 

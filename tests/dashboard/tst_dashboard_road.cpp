@@ -89,8 +89,9 @@ private slots:
     {
         ui::ScriptedDialogs sinPreguntas;
         const QString informe = w->ArchivoInforme();
-        QCOMPARE(informe, empresa.temporal + QStringLiteral("/BSC01.htm"));
-        QVERIFY(QFile::exists(empresa.temporal + QStringLiteral("/Style.css")));
+        QCOMPARE(informe, w->CarpetaTemporal() + QStringLiteral("BSC01.htm"));
+        QVERIFY(w->CarpetaTemporal().startsWith(empresa.temporal + QLatin1Char('/')));
+        QVERIFY(QFile::exists(w->CarpetaTemporal() + QStringLiteral("Style.css")));
 
         // The whole chart on show, its top accounts as links.
         QTRY_VERIFY_WITH_TIMEOUT(w->wbExplorer->LocationURL() == QUrl::fromLocalFile(informe).toString(), 60000);
@@ -115,7 +116,7 @@ private slots:
 
         // The bank account's movements, with a link per journal row's voucher.
         const int antes = int(cargas.count());
-        w->wbExplorer->Navigate(QUrl::fromLocalFile(empresa.temporal + QLatin1Char('/') + report::EnlaceCuenta(schema::kBankAccount))
+        w->wbExplorer->Navigate(QUrl::fromLocalFile(w->CarpetaTemporal() + report::EnlaceCuenta(schema::kBankAccount))
                                     .toString());
         QVERIFY(mostrado(cargas, antes));
         QCOMPARE(w->FCuenta, QString::fromLatin1(schema::kBankAccount));
@@ -200,7 +201,7 @@ private slots:
         QSignalSpy cargas(w->wbExplorer, &web::WebBrowser::DownloadComplete);
         if (w->FCuenta != QLatin1String("5103")) {
             w->wbExplorer->Navigate(
-                QUrl::fromLocalFile(empresa.temporal + QLatin1Char('/') + report::EnlaceCuenta("5103")).toString());
+                QUrl::fromLocalFile(w->CarpetaTemporal() + report::EnlaceCuenta("5103")).toString());
             QVERIFY(mostrado(cargas, 0));
             QCOMPARE(w->FCuenta, QStringLiteral("5103"));
         }
@@ -246,7 +247,7 @@ private slots:
             ocupado = w->Pic->isVisible() && w->cmdCancelar->isVisible();
             estado = w->StatusPanel1->text();
         });
-        w->wbExplorer->Navigate(QUrl::fromLocalFile(empresa.temporal + QLatin1Char('/') + report::EnlaceCuenta(cuenta)).toString());
+        w->wbExplorer->Navigate(QUrl::fromLocalFile(w->CarpetaTemporal() + report::EnlaceCuenta(cuenta)).toString());
         QTRY_VERIFY_WITH_TIMEOUT(cargas.count() > 0 && w->wbExplorer->UltimaCargaCorrecta(), 120000);
         disconnect(c);
         QVERIFY(escribiendo);

@@ -22,6 +22,7 @@
 #include "viewers/VisorPorTC.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QStatusBar>
@@ -83,7 +84,10 @@ class TstDashboardWindow : public TableroDePrueba {
 
     QList<ComprobanteEnlace> abiertos;
 
-    QString carpeta() const { return empresa.temporal + QLatin1Char('/'); }
+    // The window's own folder for its reports.
+    QString carpeta() const { return w->CarpetaTemporal(); }
+    // The folder of a report file, ending in "/".
+    static QString carpetaDe(const QString& archivo) { return archivo.left(archivo.lastIndexOf(QLatin1Char('/')) + 1); }
     RegistroEscritor& registro() { return empresa.registro; }
     QLineEdit* campo(const char* nombre) const { return w->Campo(QString::fromLatin1(nombre)); }
 
@@ -145,7 +149,10 @@ private slots:
     void arranque()
     {
         // Recorded before init() cleared them: look at what the start-up left behind instead.
-        QCOMPARE(w->CarpetaTemporal(), carpeta());
+        // A folder of the window's own inside the user's private folder, closed to others.
+        QVERIFY2(carpeta().startsWith(empresa.temporal + QLatin1Char('/')) && carpeta() != empresa.temporal + QLatin1Char('/'),
+                 qPrintable(carpeta()));
+        QCOMPARE(QFileInfo(carpeta()).permissions() & 0x0077, QFileDevice::Permissions());
         QCOMPARE(w->ArchivoInforme(), carpeta() + QStringLiteral("BSC01.htm"));
         QCOMPARE(w->FCuenta, QString());
         QCOMPARE(w->FTitulo, QStringLiteral("Plan General de Cuentas"));
@@ -174,15 +181,21 @@ private slots:
     void arranqueOrdenYArgumentos()
     {
         ui::ScriptedDialogs sinPreguntas;
+        QString otraCarpeta;
         {
             frmBSC01 otro;
             otro.Parametros = empresa.lanzamiento;
             otro.Form_Initialize();
+            // Its reports go to a folder of its own, never into the first window's.
+            const QString suya = otro.CarpetaTemporal();
+            QVERIFY(suya != carpeta());
+            QVERIFY(suya.startsWith(empresa.temporal + QLatin1Char('/')));
+            otraCarpeta = suya;
             QCOMPARE(registro().llamadas,
-                     (QStringList{"css " + carpeta(), "html ", "html ", "iva 0"}));
+                     (QStringList{"css " + suya, "html ", "html ", "iva 0"}));
             for (const PedidoInforme& p : registro().pedidos) {
                 QCOMPARE(p.TituloListado, QStringLiteral("Consolidado"));
-                QCOMPARE(p.strNombreArchivo, carpeta() + QStringLiteral("BSC01.htm"));
+                QCOMPARE(p.strNombreArchivo, suya + QStringLiteral("BSC01.htm"));
                 QCOMPARE(p.Titulo, QStringLiteral("Plan General de Cuentas"));
                 QCOMPARE(p.Cuenta, QString());
                 QVERIFY(!p.EsHoja);
@@ -199,6 +212,9 @@ private slots:
             }
             otro.hide();
         }
+        // Gone with its window; the first window's is untouched.
+        QVERIFY(!QFileInfo::exists(otraCarpeta));
+        QVERIFY(QFile::exists(w->ArchivoInforme()));
         QVERIFY(sinPreguntas.verifyDone());
         w->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(w));
@@ -853,7 +869,11 @@ private slots:
         QCOMPARE(PopUp().windowTitle(), QStringLiteral("Detalle de cuenta"));
         QCOMPARE(registro().pedidos.size(), 1);
         const PedidoInforme& p = registro().pedidos.first();
-        QCOMPARE(p.strNombreArchivo, carpeta() + "BSC01PopUp.htm");
+        // The popup's report goes to a folder of its own.
+        QCOMPARE(p.strNombreArchivo, PopUp().ArchivoPagina());
+        QCOMPARE(QFileInfo(p.strNombreArchivo).fileName(), QStringLiteral("BSC01PopUp.htm"));
+        QVERIFY(carpetaDe(p.strNombreArchivo) != carpeta());
+        QVERIFY(carpetaDe(p.strNombreArchivo).startsWith(empresa.temporal + QLatin1Char('/')));
         QCOMPARE(p.Cuenta, QStringLiteral("2101"));
         QCOMPARE(p.Titulo, QStringLiteral("2101 - Proveedor Uno"));
         QCOMPARE(w->FCuenta, QStringLiteral("1102"));
@@ -873,14 +893,16 @@ private slots:
                       {"1"}, {"C1"}, false, 4);
         QCOMPARE(registro().pedidos.size(), 1);
         PedidoInforme p = registro().pedidos.takeFirst();
-        QCOMPARE(p.strNombreArchivo, carpeta() + "BSC01PopUp.htm");
+        QCOMPARE(p.strNombreArchivo, popup.ArchivoPagina());
+        QCOMPARE(QFileInfo(p.strNombreArchivo).fileName(), QStringLiteral("BSC01PopUp.htm"));
+        QVERIFY(carpetaDe(p.strNombreArchivo) != carpeta());
         QVERIFY(p.eNormal);
         QCOMPARE(p.eTipoListado, 2);
         QCOMPARE(p.TituloListado, QStringLiteral("Abierto por Unidad de Negocio y Centro de Costo"));
         QCOMPARE(p.eUnidadesNegocio, QStringList{"1"});
         QCOMPARE(p.eNiveles, 4);
         QVERIFY(p.pTc.isEmpty());
-        QCOMPARE(registro().llamadas.first(), "css " + carpeta());
+        QCOMPARE(registro().llamadas.first(), "css " + carpetaDe(popup.ArchivoPagina()));
         QVERIFY(dashboard.open(QIODevice::ReadOnly));
         QCOMPARE(dashboard.readAll(), antes);
         dashboard.close();

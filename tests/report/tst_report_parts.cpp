@@ -6,10 +6,15 @@
 
 #include "ReportFixture.h"
 
+#include "platform/ProcesoHijo.h"
+#include "platform/ado/Error.h"
 #include "report/ArchivoListado.h"
 
 #include <QDir>
 #include <QRegularExpression>
+#include <cerrno>
+#include <csignal>
+#include <cstring>
 
 using report::ParametrosListado;
 using report::ResultadoListado;
@@ -60,6 +65,8 @@ private slots:
     void windowIsToldOfEachWholePart();
     void partOfAnAddress_data();
     void partOfAnAddress();
+    void aPartPastTheFileSizeLimitSaysWhyAndIsRemoved();
+    void aReportPastTheFileSizeLimitTellsTheOperator();
 
 private:
     // Writes the report with the bound (0: one page) and returns its parts' paths.
@@ -247,6 +254,72 @@ void ReportPartsTest::partOfAnAddress()
     if (parte > 0)
         QCOMPARE(QUrl::fromLocalFile(report::RutaDeParte(QStringLiteral("/t/BSC01.htm"), parte)).toLocalFile(),
                  QUrl(direccion).isRelative() ? direccion : QUrl(direccion).toLocalFile());
+}
+
+// The programs' files may be limited in size (ulimit -f): the part that would pass the limit fails with the cause
+// in the operator's words and the system's, and is removed, while the parts before it stay whole.
+void ReportPartsTest::aPartPastTheFileSizeLimitSaysWhyAndIsRemoved()
+{
+    const QString ruta = m_base.carpeta.filePath(QStringLiteral("limite.htm"));
+    const ProcesoHijo::Fin fin = ProcesoHijo::Ejecutar(
+        [&] {
+            try {
+                report::ArchivoListado archivo(ruta, 2);
+                archivo.Linea(QStringLiteral("<html><body><TABLE>"));
+                archivo.ComenzarFilas(4);
+                // Two short rows in the first part, two long ones past the limit in the second.
+                for (int fila = 0; fila < 4; ++fila) {
+                    archivo.Fila();
+                    archivo.Linea(QStringLiteral("<TR><TD>%1</TD></TR>").arg(QString(fila < 2 ? 100 : 70000, QLatin1Char('x'))));
+                }
+                archivo.Cerrar();
+                return QStringLiteral("written");
+            } catch (const ado::Error& e) {
+                return QString::number(e.Number) + QLatin1Char(' ') + e.Description;
+            }
+        },
+        [] {
+            std::signal(SIGXFSZ, SIG_IGN);
+            ProcesoHijo::LimiteDeArchivo(100000);
+        });
+    QCOMPARE(fin.codigo, 0);
+    const QString segunda = report::RutaDeParte(ruta, 2);
+    QVERIFY2(fin.texto.startsWith(QStringLiteral("75 No se puede escribir el archivo ") + segunda), qPrintable(fin.texto));
+    QVERIFY2(fin.texto.contains(QStringLiteral("el archivo llegó al tamaño máximo que el sistema permite a este programa (")
+                                + QString::fromLocal8Bit(std::strerror(EFBIG)) + QLatin1Char(')')),
+             qPrintable(fin.texto));
+    QVERIFY2(fin.texto.contains(QStringLiteral("El archivo incompleto se borró.")), qPrintable(fin.texto));
+    QVERIFY(!QFile::exists(segunda));
+    QVERIFY(lineas(ruta).last().endsWith(QStringLiteral("</body></html>")));
+    QFile::remove(ruta);
+}
+
+// The same through the report writer: the operator reads the cause in the error message, the report ends as
+// failed, and no cut page is left for the window to show.
+void ReportPartsTest::aReportPastTheFileSizeLimitTellsTheOperator()
+{
+    const ProcesoHijo::Fin fin = ProcesoHijo::Ejecutar(
+        [&] {
+            ui::ScriptedDialogs d;
+            d.expectErrorDialog(ui::vbAbort)
+                .withRoutine(QStringLiteral("Generar"))
+                .withNumber(75)
+                .containing(QStringLiteral("el archivo llegó al tamaño máximo que el sistema permite a este programa"));
+            ParametrosListado p = ReportFixture::parametros("110101", "Banco", true, 0);
+            p.strNombreArchivo = m_base.pagina;
+            report::ClassHTML html;
+            const ResultadoListado r = html.writeHTML(p);
+            return QStringLiteral("%1, %2, %3")
+                .arg(int(r))
+                .arg(QLatin1String(d.verifyDone() ? "told" : "not told"),
+                     QLatin1String(QFile::exists(m_base.pagina) ? "a page left" : "no page"));
+        },
+        [] {
+            std::signal(SIGXFSZ, SIG_IGN);
+            ProcesoHijo::LimiteDeArchivo(1000);
+        });
+    QCOMPARE(fin.codigo, 0);
+    QCOMPARE(fin.texto, QStringLiteral("%1, told, no page").arg(int(ResultadoListado::Fallido)));
 }
 
 QTEST_GUILESS_MAIN(ReportPartsTest)

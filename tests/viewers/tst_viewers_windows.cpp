@@ -12,6 +12,7 @@
 #include "viewers/FrmBSC01CBTEDetalle.h"
 #include "viewers/FrmBSC01RECIBODetalle.h"
 
+#include <QFileInfo>
 #include <QScopeGuard>
 
 using namespace visores;
@@ -55,8 +56,23 @@ private slots:
         QVERIFY(textoDe(*venta).contains(QStringLiteral("Av. Córdoba 1234")));
         // The receipt's own page did not move.
         QCOMPARE(recibo.wbExplorer->LocationURL(), QUrl::fromLocalFile(recibo.RutaPagina).toString());
+
+        // Another window of the same class, on another voucher: each page under its own name in a folder of its
+        // window's own, so neither shows the other's.
+        FrmBSC01CBTEDetalle& otra = frmBSC01CBTEDetalle();
+        otra.Mostrar(QStringLiteral("FCC"), QStringLiteral("0001"), QStringLiteral("00000012"), QStringLiteral("A"), false);
+        QCOMPARE(QFileInfo(otra.RutaPagina).fileName(), QFileInfo(venta->RutaPagina).fileName());
+        QVERIFY(otra.CarpetaTemporal != venta->CarpetaTemporal);
+        QVERIFY(otra.CarpetaTemporal != recibo.CarpetaTemporal);
+        QVERIFY(EmpresaVisores::leer(venta->RutaPagina).contains("Tornillo &lt;M6&gt;"));
+        QVERIFY(!EmpresaVisores::leer(otra.RutaPagina).contains("Tornillo &lt;M6&gt;"));
+        QCOMPARE(venta->wbExplorer->LocationURL(), QUrl::fromLocalFile(venta->RutaPagina).toString());
+        const QString carpetaVenta = venta->CarpetaTemporal;
         frmBSC01CBTEDetalle().close();
         venta->close();
+        // A window's folder goes with it.
+        QVERIFY(!QFileInfo::exists(carpetaVenta));
+        QVERIFY(QFileInfo::exists(recibo.RutaPagina));
         QVERIFY(sinPreguntas.verifyDone());
     }
 
@@ -81,8 +97,11 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&pago));
         QTest::keyClick(&pago, Qt::Key_Escape);
         QVERIFY(pago.isVisible());
+        const QString carpetaPago = pago.CarpetaTemporal;
+        QVERIFY(QFileInfo(carpetaPago).isDir());
         QTest::keyClick(&pago, Qt::Key_Pause, Qt::ControlModifier);
         QVERIFY(!pago.isVisible());
+        QVERIFY(!QFileInfo::exists(carpetaPago));
         QVERIFY(&frmBSC01RECIBODetalle() != &pago);
         compra->close();
         QVERIFY(sinPreguntas.verifyDone());

@@ -33,6 +33,11 @@ QString CarpetaTemporalDelPrograma()
     return temp.isEmpty() ? Estacion::CarpetaTemporal() : CarpetaTemporalPrivada(temp, QStringLiteral("TEMP"));
 }
 
+CarpetaDeVentana NuevaCarpetaDeVentana()
+{
+    return CarpetaDeVentana(CarpetaTemporalDelPrograma());
+}
+
 QString RutaEnCarpetaDelPrograma(const QString& archivo)
 {
     if (QDir::isAbsolutePath(archivo))

@@ -4,7 +4,10 @@
 //    else the per-user application data folder; created when missing;
 //  - temporary folder: this user's private folder inside the folder TEMP names (trimmed) when it is not blank,
 //    else the station's temporary folder; either under the rule of base/CarpetaTemporalPrivada.h, which
-//    raises ado::Error naming the folder and the fault.
+//    raises ado::Error naming the folder and the fault;
+//  - a window's own folder for its pages, inside the temporary folder (base/CarpetaDeVentana.h).
+
+#include "platform/suite/base/CarpetaDeVentana.h"
 
 #include <QString>
 
@@ -12,6 +15,7 @@ namespace suite {
 
 QString CarpetaDelPrograma();
 QString CarpetaTemporalDelPrograma();
+CarpetaDeVentana NuevaCarpetaDeVentana();
 
 // A file name of the program folder; an absolute path is kept as given.
 QString RutaEnCarpetaDelPrograma(const QString& archivo);

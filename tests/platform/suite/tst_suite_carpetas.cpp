@@ -87,6 +87,12 @@ private slots:
             fila("own folder a link", "es un enlace, no una carpeta");
             fila("own folder a file", "es un archivo, no una carpeta");
             fila("own folder another user's", "pertenece a otro usuario");
+            // The folder is resolved once: the one checked is the one the pages go into.
+            fila("link then .. out of a folder open to all", "");
+            fila("link then .. into a folder open to all", "está abierta a otros usuarios (permisos 0777)");
+            fila("a link to a safe folder", "");
+            fila("a link to a folder open to all", "está abierta a otros usuarios (permisos 0777)");
+            fila(". and .. segments", "");
         }
     }
     void unaReglaParaCadaCarpetaTemporal()
@@ -106,6 +112,14 @@ private slots:
         const QString propia = propiaEn(base);
         bool sinPrivilegios = false;
         QString nombrada = base;   // the folder the message must name
+        QString usada = base;      // the folder the private folder goes into
+        const auto carpetaCon = [&](const QString& nombre, mode_t permisos) {
+            const QString ruta = raiz.filePath(nombre);
+            return QDir().mkpath(ruta) && modo(ruta, permisos) ? ruta : QString();
+        };
+        const auto enlace = [&](const QString& destino, const QString& nombre) {
+            return QFile::link(destino, nombre) ? nombre : QString();
+        };
         if (forma == "missing") {
             base = raiz.filePath("no-existe");
             nombrada = base;
@@ -128,6 +142,34 @@ private slots:
             QVERIFY(modo(base, 01777));
         } else if (forma == "another user's") {
             QVERIFY(::chown(QFile::encodeName(base).constData(), ProcesoHijo::kNadie, ProcesoHijo::kNadie) == 0);
+        } else if (forma == "link then .. out of a folder open to all") {
+            // The text names the open folder; the system reaches the safe one.
+            const QString abierta = carpetaCon("abierta", 0777);
+            QVERIFY(!carpetaCon("segura/dentro", 0700).isEmpty());
+            QVERIFY(!enlace(raiz.filePath("segura/dentro"), abierta + "/lnk").isEmpty());
+            base = abierta + "/lnk/..";
+            nombrada = base;
+            usada = raiz.filePath("segura");
+        } else if (forma == "link then .. into a folder open to all") {
+            QVERIFY(!carpetaCon("abierta/dentro", 0700).isEmpty());
+            QVERIFY(modo(raiz.filePath("abierta"), 0777));
+            QVERIFY(!enlace(raiz.filePath("abierta/dentro"), base + "/lnk").isEmpty());
+            base = base + "/lnk/..";
+            nombrada = base;
+        } else if (forma == "a link to a safe folder") {
+            base = enlace(base, raiz.filePath("lnk"));
+            QVERIFY(!base.isEmpty());
+            nombrada = base;
+            usada = raiz.filePath("base");
+        } else if (forma == "a link to a folder open to all") {
+            base = enlace(carpetaCon("abierta", 0777), raiz.filePath("lnk"));
+            QVERIFY(!base.isEmpty());
+            nombrada = base;
+        } else if (forma == ". and .. segments") {
+            QVERIFY(!carpetaCon("base/sub", 0700).isEmpty());
+            base = base + "/./sub/..";
+            nombrada = base;
+            usada = raiz.filePath("base");
         } else if (forma.startsWith("own folder")) {
             nombrada = propia;
             const QByteArray ruta = QFile::encodeName(propia);
@@ -170,9 +212,9 @@ private slots:
         QDir::setCurrent(QDir::rootPath());
         QCOMPARE(fin.codigo, 0);
         if (falla.isEmpty()) {
-            QCOMPARE(fin.texto, "\n" + propia + "/");
+            QCOMPARE(fin.texto, "\n" + propiaEn(usada) + "/");
             struct stat datos {};
-            QVERIFY(::lstat(QFile::encodeName(propia).constData(), &datos) == 0);
+            QVERIFY(::lstat(QFile::encodeName(propiaEn(usada)).constData(), &datos) == 0);
             QVERIFY(S_ISDIR(datos.st_mode));
             QCOMPARE(int(datos.st_mode & 07777), 0700);
         } else {
@@ -187,6 +229,9 @@ private slots:
             QVERIFY(!QFileInfo::exists(QDir(raiz.path()).filePath(base + "/" + QFileInfo(propia).fileName())));
         if (forma == "missing")
             QVERIFY(!QFileInfo::exists(base));
+        // Nothing in the folder the text names when the system reaches another.
+        if (QFileInfo(QDir::cleanPath(base)).canonicalFilePath() != QFileInfo(usada).canonicalFilePath())
+            QVERIFY(!QFileInfo::exists(propiaEn(QDir::cleanPath(base))));
     }
 
     void carpetaDelProgramaDesdeElEntorno()

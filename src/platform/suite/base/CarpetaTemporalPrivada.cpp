@@ -6,6 +6,7 @@
 #include <QFile>
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -41,31 +42,44 @@ bool seEscribe(const QByteArray& ruta)
 }
 
 // The folder the environment names: the program makes nothing here, it only needs it to be a place where the
-// private folder can be made and where nobody else can take that folder away or put another in its place.
-void revisarBase(const QString& base, const QString& variable)
+// private folder can be made and where nobody else can take that folder away or put another in its place. It is
+// resolved once (links and "." and ".." segments) and the folder checked is the folder used: a name like
+// "<open folder>/link/.." reaches one folder through the system and another as text. Returns the resolved
+// folder.
+QString revisarBase(const QString& base, const QString& variable)
 {
     if (!QDir::isAbsolutePath(base))
         rechazar(base, variable, QStringLiteral("no es una ruta absoluta"));
-    const QByteArray ruta = QFile::encodeName(base);
-    struct stat datos {};
-    if (::stat(ruta.constData(), &datos) != 0) {
+    char* resuelta = ::realpath(QFile::encodeName(base).constData(), nullptr);
+    if (resuelta == nullptr) {
         const int numero = errno;
         rechazar(base, variable, numero == ENOENT || numero == ENOTDIR
                                      ? QStringLiteral("no existe")
                                      : QStringLiteral("no se puede leer: %1").arg(textoDelSistema(numero)));
     }
+    const QByteArray ruta(resuelta);
+    std::free(resuelta);
+    const QString real = QFile::decodeName(ruta);
+    // The message names the folder as given, and where it leads when that is elsewhere.
+    const QString nombrada = real == QDir::cleanPath(base)
+                                 ? base
+                                 : QStringLiteral("%1 (que lleva a %2)").arg(base, QDir::toNativeSeparators(real));
+    struct stat datos {};
+    if (::stat(ruta.constData(), &datos) != 0)
+        rechazar(nombrada, variable, QStringLiteral("no se puede leer: %1").arg(textoDelSistema(errno)));
     if (!S_ISDIR(datos.st_mode))
-        rechazar(base, variable, QStringLiteral("no es una carpeta: hay un archivo con ese nombre"));
+        rechazar(nombrada, variable, QStringLiteral("no es una carpeta: hay un archivo con ese nombre"));
     if (!seEscribe(ruta))
-        rechazar(base, variable, QStringLiteral("no permite escribir a este usuario"));
+        rechazar(nombrada, variable, QStringLiteral("no permite escribir a este usuario"));
     if ((datos.st_mode & (S_IWGRP | S_IWOTH)) != 0 && (datos.st_mode & S_ISVTX) == 0)
-        rechazar(base, variable,
+        rechazar(nombrada, variable,
                  QStringLiteral("está abierta a otros usuarios (permisos %1) sin el bit que les impide borrar o "
                                 "reemplazar lo que no es suyo (sticky)")
                      .arg(permisos(datos.st_mode)));
     if (datos.st_uid != ::geteuid() && datos.st_uid != 0)
-        rechazar(base, variable, QStringLiteral("pertenece a otro usuario, que podría reemplazar lo que el programa "
-                                                "deja en ella"));
+        rechazar(nombrada, variable, QStringLiteral("pertenece a otro usuario, que podría reemplazar lo que el "
+                                                    "programa deja en ella"));
+    return real;
 }
 
 // This user's own folder: made private; one that is already there is used only when it is a real folder of this
@@ -115,8 +129,7 @@ QString CarpetaTemporalDelSistema()
 
 QString CarpetaTemporalPrivada(const QString& base, const QString& variable)
 {
-    revisarBase(base, variable);
-    const QString carpeta = QDir(QDir::cleanPath(base)).filePath(QStringLiteral("conccuentas-")
+    const QString carpeta = QDir(revisarBase(base, variable)).filePath(QStringLiteral("conccuentas-")
                                                                  + UsuarioDelSistema().toLower());
     asegurarPrivada(carpeta);
     return carpeta + QLatin1Char('/');

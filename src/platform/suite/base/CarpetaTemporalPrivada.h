@@ -18,7 +18,8 @@ QString CarpetaTemporalDelSistema();
 
 // The private folder "conccuentas-<user>" inside the temporary folder `base` (named by the environment
 // variable `variable`, for the message), created with mode 0700 when missing; ends in "/".
-// `base` must be absolute, exist, be a folder, be writable by this user, and, when others may write in it,
+// `base` is resolved once (links, "." and ".."): the folder checked is the folder the private folder goes into.
+// It must be absolute, exist, be a folder, be writable by this user, and, when others may write in it,
 // keep them from removing what is not theirs (the sticky bit of /tmp). The private folder must be a real
 // folder (not a link, not a file) owned by this user that others cannot write in; one of ours that others may
 // only read (left by an earlier version) is closed to them. Otherwise raises ado::Error (number 75) whose
