@@ -92,15 +92,32 @@ private slots:
         QCOMPARE(QDir(m_carpeta).entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot), antes);
     }
 
-    // The real file of a link has a journal with committed rows (a station works on it by its real name): read
-    // through the link by a user who cannot write there, the journal's rows show, not what the file alone held.
+    // The real file of a link has a journal with committed rows, beside its real name: a station works on it
+    // by that name, or one ended without closing it. Read through the link by a user who cannot write there,
+    // the journal's rows show, not what the file alone held.
+    void linkReadsTheJournalOfTheRealFile_data()
+    {
+        QTest::addColumn<bool>("abierta");
+        QTest::newRow("a station has it open") << true;
+        QTest::newRow("a station ended without closing it") << false;
+    }
     void linkReadsTheJournalOfTheRealFile()
     {
+        QFETCH(bool, abierta);
         QVERIFY(modo(m_carpeta, 0755));
+        const QString real = m_empresa->path();
+        const auto escribir = [&real](ado::Connection& cn) {
+            cn.Open(textoDe(real));
+            cn.Execute(QStringLiteral("UPDATE NOTAS SET TEXTO = 'ACTIVO DEL WAL' WHERE ID = 1"));
+            return QString::number(filas(cn));
+        };
         ado::Connection estacion;
-        estacion.Open(textoDe(m_empresa->path()));
-        estacion.Execute(QStringLiteral("UPDATE NOTAS SET TEXTO = 'ACTIVO DEL WAL' WHERE ID = 1"));
-        QVERIFY(QFileInfo::exists(m_empresa->path() + QStringLiteral("-wal")));
+        if (abierta)
+            escribir(estacion);
+        else   // the connection is left open as the child ends
+            QCOMPARE(ProcesoHijo::Ejecutar([&] { return escribir(*new ado::Connection); }).texto,
+                     QString::number(EmpresaDeNotas::kFilas));
+        QVERIFY(QFileInfo::exists(real + QStringLiteral("-wal")));
         QTemporaryDir otra;
         QVERIFY(modo(otra.path(), 0777));
         const QString enlace = QDir(otra.path()).filePath(QStringLiteral("empresa.db"));
