@@ -31,6 +31,11 @@ public:
         m_ok = true;
     }
 
+    // The folder is given back to its owner alone, whatever a test opened it to, so that it can be removed.
+    ~EmpresaDeNotas() { ::chmod(QFile::encodeName(carpeta()).constData(), 0700); }
+    EmpresaDeNotas(const EmpresaDeNotas&) = delete;
+    EmpresaDeNotas& operator=(const EmpresaDeNotas&) = delete;
+
     bool ok() const { return m_ok; }
     QString path() const { return m_fixture.path(); }
     QString carpeta() const { return QFileInfo(path()).absolutePath(); }

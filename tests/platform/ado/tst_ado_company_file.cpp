@@ -32,11 +32,7 @@ private slots:
         m_carpeta = m_empresa->carpeta();
         QCOMPARE(archivosEn(m_carpeta), QStringList{QStringLiteral("empresa.db")});
     }
-    void cleanup()
-    {
-        modo(m_carpeta, 0700);
-        m_empresa.reset();
-    }
+    void cleanup() { m_empresa.reset(); }
 
     // A hard link gives the file a second name: opened by either, the engine would keep a journal beside
     // each. Refused both ways round, before anything is made beside either name.

@@ -46,11 +46,7 @@ private slots:
         QVERIFY(m_empresa->ok());
         m_carpeta = m_empresa->carpeta();
     }
-    void cleanup()
-    {
-        modo(m_carpeta, 0700);
-        m_empresa.reset();
-    }
+    void cleanup() { m_empresa.reset(); }
 
     // A name that reaches no company file says what it reaches instead, and nothing is made anywhere.
     void nameOfNoFile_data()

@@ -38,11 +38,7 @@ private slots:
         QVERIFY(m_empresa->ok());
         m_carpeta = m_empresa->carpeta();
     }
-    void cleanup()
-    {
-        modo(m_carpeta, 0700);
-        m_empresa.reset();
-    }
+    void cleanup() { m_empresa.reset(); }
 
     // The reader opens the company while nobody else has it open, reads, and reads again after each of the
     // owner's writes: the owner opens, writes and closes (its journal copied into the file), then opens and
