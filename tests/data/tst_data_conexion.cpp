@@ -133,7 +133,7 @@ private slots:
         ScriptedDialogs d;
         d.expectMsgBox(ui::vbNo)
             .withTitle(QStringLiteral(" Error de Conexion a Base de Datos"))
-            .containing(motivo.arg(archivo, destino));
+            .containing(QString(motivo).replace(QLatin1String("%1"), archivo).replace(QLatin1String("%2"), destino));
         QVERIFY(abiertaPorElAdministrador(archivo, soloLee) == ado::adStateClosed);
         QVERIFY(d.verifyDone());
     }

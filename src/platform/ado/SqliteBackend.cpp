@@ -622,6 +622,8 @@ std::unique_ptr<Backend> OpenSqliteBackend(const QString& name, const QStringLis
         throw refusal(cannotOpen(name, QStringLiteral("no file named.")), SQLITE_CANTOPEN);
     // Every look below is made on the file the engine will open, whatever link led to it.
     const sqlcompat::CompanyFile company = sqlcompat::ResolveCompanyFile(name);
+    if (company.missing)
+        throw refusal(cannotOpen(name, QStringLiteral("the file does not exist.")), SQLITE_CANTOPEN);
     if (!company.problem.isEmpty())
         throw refusal(company.problem, SQLITE_CANTOPEN);
     const QString& file = company.path;

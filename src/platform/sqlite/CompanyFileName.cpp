@@ -26,7 +26,7 @@ CompanyFile ResolveCompanyFile(const QString& name)
                                "datos.")
                     .arg(shown)};
     if (!info.exists())
-        return {QString(), QStringLiteral("El archivo de la empresa \"%1\" no existe.").arg(shown)};
+        return {QString(), QString(), true};
     if (!info.isFile())
         return {QString(),
                 QStringLiteral("\"%1\" no es un archivo común (es un dispositivo, una tubería o un socket): no es una "
@@ -34,7 +34,7 @@ CompanyFile ResolveCompanyFile(const QString& name)
                     .arg(shown)};
     const QString real = info.canonicalFilePath();
     if (real.isEmpty())
-        return {QString(), QStringLiteral("El archivo de la empresa \"%1\" no existe.").arg(shown)};
+        return {QString(), QString(), true};
     return {real, QString()};
 }
 

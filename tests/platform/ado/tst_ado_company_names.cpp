@@ -53,7 +53,7 @@ private slots:
     {
         QTest::addColumn<QString>("que");
         QTest::addColumn<QString>("dicho");   // %1 the name, %2 what a link points to
-        QTest::newRow("nothing") << "nada" << "El archivo de la empresa \"%1\" no existe.";
+        QTest::newRow("nothing") << "nada" << "Cannot open the database \"%1\": the file does not exist.";
         QTest::newRow("a folder") << "carpeta"
                                   << "\"%1\" es una carpeta, no un archivo de la empresa: indique el archivo de la "
                                      "base de datos.";
@@ -83,7 +83,7 @@ private slots:
             cn.Open(textoDe(nombre));
             QFAIL("opened");
         } catch (const ado::Error& e) {
-            QCOMPARE(e.Description, dicho.arg(nombre, destino));
+            QCOMPARE(e.Description, QString(dicho).replace(QLatin1String("%1"), nombre).replace(QLatin1String("%2"), destino));
         }
         QCOMPARE(QDir(m_carpeta).entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot), antes);
     }
