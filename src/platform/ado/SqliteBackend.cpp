@@ -23,7 +23,6 @@
 #include "platform/sqlite/TsqlCompat.h"
 
 #include <QElapsedTimer>
-#include <QFileInfo>
 #include <QSqlDriver>
 #include <QVarLengthArray>
 #include <sqlite3.h>
