@@ -28,6 +28,20 @@ auto Rellenar(const QString& servidor, const QString& base, int plataforma = 0, 
     };
 }
 
+// The company file opened by the administrator as a program does, the dashboard (soloLee) opening what it
+// cannot write read-only: the state the connection is left in, closed too when the program was not told it
+// opened.
+ado::ObjectState abiertaPorElAdministrador(const QString& archivo, bool soloLee)
+{
+    DB_Dll db;
+    db.gCnn.WhenUnwritable = soloLee ? ado::UnwritableFile::OpenReadOnly : ado::UnwritableFile::Refuse;
+    db.gServidor = QStringLiteral("sqlite");
+    db.gDBName = archivo;
+    db.gUsuario = QStringLiteral("admin");
+    db.OpenServerADODB(false, 3, QString(), true);
+    return db.gOpenFlag || db.gCnn.State() == ado::adStateOpen ? ado::adStateOpen : ado::adStateClosed;
+}
+
 } // namespace
 
 class TstConexion : public QObject {
@@ -85,6 +99,45 @@ private slots:
     }
 
     // A file that is no company database is refused with one message and left byte for byte as it was.
+    // A name that reaches no file of the company, given to either program (the dashboard opens what it cannot
+    // write read-only): the connection message says what it reaches, in the suite's words.
+    void nombreQueNoEsUnArchivo_data()
+    {
+        QTest::addColumn<QString>("clase");
+        QTest::addColumn<bool>("soloLee");
+        QTest::addColumn<QString>("motivo");
+        for (const bool soloLee : {false, true}) {
+            const char* programa = soloLee ? "the dashboard" : "the workbench";
+            QTest::addRow("%s, a folder", programa) << QStringLiteral("carpeta") << soloLee
+                                                   << QStringLiteral("\"%1\" es una carpeta, no un archivo de la empresa");
+            QTest::addRow("%s, a link to nothing", programa)
+                << QStringLiteral("roto") << soloLee
+                << QStringLiteral("El archivo de la empresa \"%1\" es un enlace a \"%2\", que no existe.");
+            QTest::addRow("%s, a link to a folder", programa)
+                << QStringLiteral("a carpeta") << soloLee
+                << QStringLiteral("\"%1\" es un enlace a la carpeta \"%2\", no a un archivo de la empresa");
+        }
+    }
+    void nombreQueNoEsUnArchivo()
+    {
+        QFETCH(QString, clase);
+        QFETCH(bool, soloLee);
+        QFETCH(QString, motivo);
+        QTemporaryDir dir;
+        const QString archivo = dir.filePath(QStringLiteral("X.db"));
+        const QString destino = dir.filePath(QStringLiteral("destino"));
+        if (clase == QLatin1String("carpeta") || clase == QLatin1String("a carpeta"))
+            QVERIFY(QDir().mkdir(clase == QLatin1String("carpeta") ? archivo : destino));
+        if (clase != QLatin1String("carpeta"))
+            QVERIFY(QFile::link(destino, archivo));
+        ScriptedDialogs d;
+        d.expectMsgBox(ui::vbNo)
+            .withTitle(QStringLiteral(" Error de Conexion a Base de Datos"))
+            .containing(QString(motivo).replace(QLatin1String("%1"), archivo).replace(QLatin1String("%2"), destino));
+        QVERIFY(abiertaPorElAdministrador(archivo, soloLee) == ado::adStateClosed);
+        QVERIFY(d.verifyDone());
+    }
+
     void archivoQueNoEsDeLaEmpresa_data()
     {
         QTest::addColumn<QString>("clase");
@@ -134,14 +187,8 @@ private slots:
 
         ScriptedDialogs d;
         d.expectMsgBox(ui::vbNo).withTitle(QStringLiteral(" Error de Conexion a Base de Datos")).containing(motivo);
-        DB_Dll db;
-        db.gServidor = QStringLiteral("sqlite");
-        db.gDBName = archivo;
-        db.gUsuario = QStringLiteral("admin");
-        db.OpenServerADODB(false, 3, QString(), true);
+        QVERIFY(abiertaPorElAdministrador(archivo, false) == ado::adStateClosed);
         QVERIFY(d.verifyDone());
-        QVERIFY(!db.gOpenFlag);
-        QCOMPARE(db.gCnn.State(), int(ado::adStateClosed));
 
         QFile despues(archivo);
         QVERIFY(despues.open(QIODevice::ReadOnly));

@@ -16,16 +16,18 @@
 #include "QueryWait.h"
 #include "SelectTable.h"
 #include "SqliteCells.h"
+#include "SqliteOpening.h"
 #include "StoredCells.h"
 #include "VariantRows.h"
+#include "platform/sqlite/CompanyFileName.h"
 #include "platform/sqlite/EngineFailure.h"
+#include "platform/sqlite/EngineLocks.h"
 #include "platform/sqlite/FileCheck.h"
 #include "platform/sqlite/LiteralParameters.h"
 #include "platform/sqlite/SqlTokens.h"
 #include "platform/sqlite/TsqlCompat.h"
 
 #include <QElapsedTimer>
-#include <QFileInfo>
 #include <QSqlDriver>
 #include <QVarLengthArray>
 #include <sqlite3.h>
@@ -122,6 +124,7 @@ public:
             sqlite3_close_v2(m_reader);
         }
         sqlite3_busy_handler(m_h, nullptr, nullptr);
+        sqlcompat::SaveJournalOfMovedFile(m_h);
         m_db.close();
         m_db = QSqlDatabase();
         QSqlDatabase::removeDatabase(m_name);
@@ -492,8 +495,10 @@ private:
     {
         if (m_reader || m_readerFailed)
             return m_reader;
+        // Read-only, the reader opens as the asking connection did (with or without locks), so that the look
+        // at the file that keeps a connection without locks current holds for both.
         const bool readOnly = !m_readOnlyReason.isEmpty();
-        const QByteArray name = readOnly ? sqlcompat::ReadOnlyUri(m_file) : m_file.toUtf8();
+        const QByteArray name = readOnly ? m_db.databaseName().toUtf8() : m_file.toUtf8();
         const int flags = readOnly ? SQLITE_OPEN_READONLY | SQLITE_OPEN_URI : SQLITE_OPEN_READWRITE;
         sqlite3* reader = nullptr;
         if (sqlite3_open_v2(name.constData(), &reader, flags, nullptr) == SQLITE_OK
@@ -700,40 +705,34 @@ private:
 
 } // namespace
 
-std::unique_ptr<Backend> OpenSqliteBackend(const QString& file, const QStringList& requiredTables,
-                                           UnwritableFile unwritable)
+namespace {
+
+Error refusal(const QString& why, int code)
 {
-    const auto refused = [](const QString& why, int code) {
-        return Error(kErrOther, why, QStringLiteral("SQLite"), QStringLiteral("08001"), code);
-    };
-    const auto cannotOpen = [&file](const QString& why) {
-        return QStringLiteral("Cannot open the database \"%1\": %2").arg(file, why);
-    };
-    if (file.trimmed().isEmpty())
-        throw refused(cannotOpen(QStringLiteral("no file named.")), SQLITE_CANTOPEN);
-    if (!QFileInfo(file).isFile())
-        throw refused(cannotOpen(QStringLiteral("the file does not exist.")), SQLITE_CANTOPEN);
-    const QString problem = sqlcompat::FileProblem(file, requiredTables);
-    if (!problem.isEmpty())
-        throw refused(problem, SQLITE_NOTADB);
-    // Looked at before the engine opens the file: once open, it would have made its files beside it.
-    const QString readOnly = sqlcompat::WriteProblem(file);
-    if (!readOnly.isEmpty() && unwritable == UnwritableFile::Refuse)
-        throw refused(readOnly + QStringLiteral(" El programa graba en la empresa y no puede trabajar con ella así: "
-                                                "pida permiso de escritura o ábrala con un usuario que lo tenga."),
-                      SQLITE_READONLY);
+    return Error(kErrOther, why, QStringLiteral("SQLite"), QStringLiteral("08001"), code);
+}
+
+QString cannotOpen(const QString& file, const QString& why)
+{
+    return QStringLiteral("Cannot open the database \"%1\": %2").arg(file, why);
+}
+
+} // namespace
+
+std::unique_ptr<Backend> OpenSqliteEngine(const QString& file, const QString& readOnlyReason)
+{
     const QString name = UniqueConnectionName("conc-ado-sqlite");
     const sqlcompat::EngineFiles before = sqlcompat::EngineFilesOf(file);
     sqlcompat::OpenFailure failure;
     {
-        QSqlDatabase db = sqlcompat::Open(file, name, !readOnly.isEmpty(), &failure);
+        QSqlDatabase db = sqlcompat::Open(file, name, !readOnlyReason.isEmpty(), &failure);
         if (db.isOpen()) {
             const QVariant v = db.driver()->handle();
             sqlite3* handle = nullptr;
             if (v.isValid() && qstrcmp(v.typeName(), "sqlite3*") == 0)
                 handle = *static_cast<sqlite3* const*>(v.constData());
             if (handle)
-                return std::make_unique<SqliteBackend>(name, db, handle, file, readOnly);
+                return std::make_unique<SqliteBackend>(name, db, handle, file, readOnlyReason);
             failure.reason = QStringLiteral("the driver gave no engine handle.");
         }
         db.close();
@@ -742,9 +741,46 @@ std::unique_ptr<Backend> OpenSqliteBackend(const QString& file, const QStringLis
     // A failure on a full disk can leave the engine's files half made beside the company.
     sqlcompat::RemoveStrayEngineFiles(file, before);
     const QString why = failure.reason.isEmpty() ? QStringLiteral("unknown failure.") : failure.reason;
-    throw refused(sqlcompat::OpenFailureText(file, sqlcompat::FailureOf(failure.code, failure.systemErrno),
-                                             cannotOpen(why)),
+    throw refusal(sqlcompat::OpenFailureText(file, sqlcompat::FailureOf(failure.code, failure.systemErrno),
+                                             cannotOpen(file, why)),
                   failure.code ? failure.code : SQLITE_CANTOPEN);
+}
+
+std::unique_ptr<Backend> OpenSqliteBackend(const QString& name, const QStringList& requiredTables,
+                                           UnwritableFile unwritable)
+{
+    if (name.trimmed().isEmpty())
+        throw refusal(cannotOpen(name, QStringLiteral("no file named.")), SQLITE_CANTOPEN);
+    // Every look below is made on the file the engine will open, whatever link led to it.
+    const sqlcompat::CompanyFile company = sqlcompat::ResolveCompanyFile(name);
+    if (company.missing)
+        throw refusal(cannotOpen(name, QStringLiteral("the file does not exist.")), SQLITE_CANTOPEN);
+    if (!company.problem.isEmpty())
+        throw refusal(company.problem, SQLITE_CANTOPEN);
+    const QString& file = company.path;
+    // Noted before any look: the look at a file with a journal beside it may make the engine's shared-memory file.
+    const sqlcompat::EngineFiles before = sqlcompat::EngineFilesOf(file);
+    try {
+        // Before the look into the file, which would make a journal beside this name.
+        const QString elsewhere = sqlcompat::OpenUnderAnotherName(file);
+        if (!elsewhere.isEmpty())
+            throw refusal(elsewhere, SQLITE_CANTOPEN);
+        const QString problem = sqlcompat::FileProblem(file, requiredTables);
+        if (!problem.isEmpty())
+            throw refusal(problem, SQLITE_NOTADB);
+        // Looked at before the engine opens the file: once open, it would have made its files beside it.
+        const QString readOnly = sqlcompat::WriteProblem(file);
+        if (readOnly.isEmpty())
+            return OpenSqliteEngine(file, QString());
+        if (unwritable == UnwritableFile::Refuse)
+            throw refusal(readOnly + QStringLiteral(" El programa graba en la empresa y no puede trabajar con ella así: "
+                                                    "pida permiso de escritura o ábrala con un usuario que lo tenga."),
+                          SQLITE_READONLY);
+        return OpenCurrentReadOnly(file, readOnly);
+    } catch (const Error&) {
+        sqlcompat::RemoveStrayEngineFiles(file, before);
+        throw;
+    }
 }
 
 } // namespace ado

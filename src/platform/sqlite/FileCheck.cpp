@@ -1,6 +1,7 @@
 #include "FileCheck.h"
 
 #include "EngineFailure.h"
+#include "EngineLocks.h"
 
 #include <QDir>
 #include <QFile>
@@ -67,17 +68,7 @@ void RemoveStrayEngineFiles(const QString& file, const EngineFiles& before)
     const int fd = ::open(QFile::encodeName(file).constData(), O_RDWR | O_CLOEXEC);
     if (fd < 0)
         return;
-    // The engine's shared lock is a read lock on these bytes of the file (its lock page, past any data), held
-    // by every connection while it is open. A write lock on them, of this open file alone, is refused while any
-    // connection of any program holds it.
-    constexpr off_t kSharedFirst = 0x40000000 + 2;
-    constexpr off_t kSharedSize = 510;
-    struct flock lock {};
-    lock.l_type = F_WRLCK;
-    lock.l_whence = SEEK_SET;
-    lock.l_start = kSharedFirst;
-    lock.l_len = kSharedSize;
-    if (::fcntl(fd, F_OFD_SETLK, &lock) == 0) {
+    if (HoldAlone(fd)) {
         if (now.wal && !before.wal)
             QFile::remove(file + QStringLiteral("-wal"));
         if (now.shm && !before.shm)
@@ -89,8 +80,9 @@ void RemoveStrayEngineFiles(const QString& file, const EngineFiles& before)
 QByteArray ReadOnlyUri(const QString& file)
 {
     QUrl url = QUrl::fromLocalFile(QFileInfo(file).absoluteFilePath());
-    url.setQuery(QFileInfo::exists(file + QStringLiteral("-wal")) ? QStringLiteral("mode=ro")
-                                                                   : QStringLiteral("immutable=1"));
+    // Without locks only while nobody else can write: no journal beside it and no connection on it.
+    const bool alone = !QFileInfo::exists(file + QStringLiteral("-wal")) && !HeldOpen(file);
+    url.setQuery(alone ? QStringLiteral("immutable=1") : QStringLiteral("mode=ro"));
     return url.toEncoded();
 }
 
@@ -120,7 +112,10 @@ QString FileProblem(const QString& file, const QStringList& requiredTables)
         return QStringLiteral("El archivo de la empresa \"%1\" tiene %2 nombres en el disco (enlaces duros). "
                               "El motor de la base de datos lleva sus cambios en un archivo junto al nombre con que "
                               "se abre, y con dos nombres llevaría dos y dañaría la empresa: se abre solo un archivo "
-                              "con un único nombre. Quite los otros nombres y vuelva a intentarlo.")
+                              "con un único nombre. Cierre primero la empresa en todas las estaciones; después quite los otros "
+                              "nombres y vuelva a intentarlo. Si el otro nombre se hizo para guardar un respaldo, "
+                              "cópielo a un archivo aparte antes de quitarlo: copiar el archivo es la forma segura de "
+                              "separar el respaldo de la empresa.")
             .arg(file)
             .arg(names);
     if (!hasDatabaseHeader(file))

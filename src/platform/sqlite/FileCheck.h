@@ -3,7 +3,7 @@
 // something else, would turn it into one (the engine writes its journal mode into it and adds files beside
 // it); opening one file under two names would give it two journals; opening a file that cannot be written
 // would leave the engine's files beside it and fail at the first write. The look itself writes nothing and
-// leaves no file behind.
+// leaves no file behind. Each look takes the real file (CompanyFileName.h), the one the engine opens.
 
 #include <QByteArray>
 #include <QString>
@@ -21,9 +21,11 @@ QString FileProblem(const QString& file, const QStringList& requiredTables);
 // shared-memory files); otherwise which of them cannot be written, as a sentence for the operator.
 QString WriteProblem(const QString& file);
 
-// The URI that opens `file` read-only without making anything beside it: without the shared-memory file
-// (immutable) when no other connection has the file open (no "-wal" beside it), every page then being in
-// the file itself; plain read-only otherwise, so that what the journal holds is read too.
+// The URI that opens `file` read-only without making anything beside it: without locks or the shared-memory
+// file (immutable) while no connection of any program has the file open and no "-wal" stands beside it, every
+// page then being in the file itself; plain read-only otherwise, so that what the journal holds is read too.
+// Immutable holds only for as long as that lasts: its reader must look again before it trusts what it read
+// (FileSnapshot.h).
 QByteArray ReadOnlyUri(const QString& file);
 
 // Which of the engine's own files ("-wal", "-shm") stand beside `file` now.

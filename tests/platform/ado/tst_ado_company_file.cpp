@@ -3,7 +3,7 @@
 // reported in the suite's words before the engine's text, nothing is left half written, and no file is left
 // beside the company that was not there before.
 
-#include "SqliteFixture.h"
+#include "EmpresaDeNotas.h"
 #include "platform/ProcesoHijo.h"
 #include "platform/ado/Connection.h"
 #include "platform/ado/Recordset.h"
@@ -17,35 +17,7 @@
 
 namespace {
 
-constexpr int kFilas = 400;
-
-QStringList archivosEn(const QString& carpeta)
-{
-    return QDir(carpeta).entryList(QDir::Files | QDir::Hidden, QDir::Name);
-}
-
-QByteArray leer(const QString& ruta)
-{
-    QFile f(ruta);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-QString textoDe(const QString& archivo)
-{
-    return QStringLiteral("PROVIDER=SQLOLEDB;Server=sqlite;Database =%1;UId=sa;Pwd=;").arg(archivo);
-}
-
-qint64 filas(ado::Connection& cn)
-{
-    ado::Recordset rs;
-    rs.Open(QStringLiteral("SELECT COUNT(*) AS N FROM NOTAS"), &cn);
-    return rs.Fields(QStringLiteral("N")).Value().toLong();
-}
-
-bool modo(const QString& ruta, mode_t permisos)
-{
-    return ::chmod(QFile::encodeName(ruta).constData(), permisos) == 0;
-}
+constexpr int kFilas = EmpresaDeNotas::kFilas;
 
 } // namespace
 
@@ -55,25 +27,12 @@ class TstAdoCompanyFile : public QObject {
 private slots:
     void init()
     {
-        m_empresa = std::make_unique<SqliteFixture>();
+        m_empresa = std::make_unique<EmpresaDeNotas>();
         QVERIFY(m_empresa->ok());
-        ado::Connection cn;
-        cn.Open(m_empresa->connectionText());
-        cn.Execute(QStringLiteral("CREATE TABLE NOTAS (ID INTEGER PRIMARY KEY, TEXTO VARCHAR(2000))"));
-        cn.BeginTrans();
-        for (int i = 1; i <= kFilas; ++i)
-            cn.ExecuteBound(QStringLiteral("INSERT INTO NOTAS (ID, TEXTO) VALUES (?, ?)"),
-                            {ado::Variant(qint64(i)), ado::Variant(QString(200, QChar(u'a' + i % 26)))});
-        cn.CommitTrans();
-        cn.Close();
-        m_carpeta = QFileInfo(m_empresa->path()).absolutePath();
+        m_carpeta = m_empresa->carpeta();
         QCOMPARE(archivosEn(m_carpeta), QStringList{QStringLiteral("empresa.db")});
     }
-    void cleanup()
-    {
-        modo(m_carpeta, 0700);
-        m_empresa.reset();
-    }
+    void cleanup() { m_empresa.reset(); }
 
     // A hard link gives the file a second name: opened by either, the engine would keep a journal beside
     // each. Refused both ways round, before anything is made beside either name.
@@ -252,7 +211,7 @@ private slots:
         QCOMPARE(partes.value(1), QString::number(kFilas));
         QCOMPARE(archivosEn(m_carpeta), QStringList{QStringLiteral("empresa.db")});
         ado::Connection cn;
-        cn.Open(m_empresa->connectionText());
+        cn.Open(textoDe(m_empresa->path()));
         QCOMPARE(filas(cn), qint64(kFilas));
         ado::Recordset rs;
         rs.Open(QStringLiteral("SELECT TEXTO FROM NOTAS WHERE ID = 5"), &cn);
@@ -260,13 +219,37 @@ private slots:
     }
 
     // The disk is full when the company opens: the engine cannot make its shared-memory file. Said in the
-    // suite's words, and nothing is left beside the company.
+    // suite's words, and nothing is left beside the company that was not there before: also when a journal
+    // with committed rows stands beside it without its shared memory (a station that ended without closing),
+    // which the look before the opening reads.
+    void fullDiskAtOpening_data()
+    {
+        QTest::addColumn<bool>("conDiario");
+        QTest::newRow("the file alone") << false;
+        QTest::newRow("a committed journal, no shared memory") << true;
+    }
     void fullDiskAtOpening()
     {
+        QFETCH(bool, conDiario);
         const QString archivo = m_empresa->path();
+        QStringList antes{QStringLiteral("empresa.db")};
+        if (conDiario) {
+            const ProcesoHijo::Fin fin = ProcesoHijo::Ejecutar([&] {
+                // Left open as the process ends: the journal keeps what was committed.
+                auto* cn = new ado::Connection;
+                cn->Open(textoDe(archivo));
+                cn->Execute(QStringLiteral("UPDATE NOTAS SET TEXTO = 'cambiada' WHERE ID <= 10"));
+                return QString::number(filas(*cn));
+            });
+            QCOMPARE(fin.texto, QString::number(kFilas));
+            QVERIFY(QFile::remove(archivo + QStringLiteral("-shm")));
+            antes << QStringLiteral("empresa.db-wal");
+            QCOMPARE(archivosEn(m_carpeta), antes);
+        }
         const ProcesoHijo::Fin fin = ProcesoHijo::Ejecutar(
             [&] {
                 ado::Connection cn;
+                cn.RequiredTables = {QStringLiteral("NOTAS")};   // as the programs look at their company's tables
                 try {
                     cn.Open(textoDe(archivo));
                 } catch (const ado::Error& e) {
@@ -279,12 +262,13 @@ private slots:
                 ProcesoHijo::LimiteDeArchivo(1024);
             });
         QCOMPARE(fin.codigo, 0);
+        // The look into the file meets the full disk first when a journal stands beside it.
         QVERIFY2(fin.texto.startsWith(QStringLiteral("No se pudo abrir la base de datos de la empresa \"%1\": no hay más "
                                                      "lugar en el disco (o el archivo llegó al tamaño máximo "
-                                                     "permitido).\r\nCannot open the database \"%1\": ")
-                                          .arg(archivo)),
+                                                     "permitido).\r\n%2")
+                                          .arg(archivo, conDiario ? QString() : QStringLiteral("Cannot open the database"))),
                  qPrintable(fin.texto));
-        QCOMPARE(archivosEn(m_carpeta), QStringList{QStringLiteral("empresa.db")});
+        QCOMPARE(archivosEn(m_carpeta), antes);
     }
 
     // A damaged file: where the engine keeps the list of tables, it is refused at opening; in a table's rows,
@@ -331,7 +315,7 @@ private slots:
     }
 
 private:
-    std::unique_ptr<SqliteFixture> m_empresa;
+    std::unique_ptr<EmpresaDeNotas> m_empresa;
     QString m_carpeta;
 };
 
