@@ -4,6 +4,7 @@
 
 #include "core/LaunchString.h"
 #include "core/Startup.h"
+#include "data/DB_Dll.h"
 #include "dashboard/frmBSC01.h"
 #include "lookup/InstalacionConsultas.h"
 #include "platform/browser/WebBrowser.h"
@@ -27,5 +28,9 @@ int main(int argc, char* argv[])
     tablero::frmBSC01& ventana = tablero::Tablero();
     ventana.Parametros = ModGlobal::TextoDeArgumentos(QApplication::arguments().mid(1));
     ventana.Form_Initialize();
-    return app.exec();
+    const int codigo = app.exec();
+    // Ended otherwise than by its window (which closes it first): the connection is closed while the database
+    // driver is still loaded, so the engine's journal is not left beside the company.
+    gDB().CerrarConexion();
+    return codigo;
 }

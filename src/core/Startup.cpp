@@ -238,6 +238,7 @@ void Finalizar()
 {
     RegistrarEgreso();
     LiberarObjetosCompartidos();
+    gDB().CerrarConexion();
 }
 
 } // namespace ModGlobal

@@ -71,6 +71,13 @@ DB_Dll& gDB()
     return *db;
 }
 
+void DB_Dll::CerrarConexion()
+{
+    glrcs.Close();
+    gCnn.Close();
+    gOpenFlag = false;   // a later start-up road connects again
+}
+
 QString DB_Dll::ArmarCadena()
 {
     gPlataforma = conexion::PlataformaDeServidor(gServidor);

@@ -55,6 +55,10 @@ public:
     void OpenServerADODB(bool PideParametrosSQL = false, int lCursor = 0, const QString& ConnString = {},
                          bool ValidaAdmin = false);
     void OpenLocalADODB(const QString& ConnString = {}, const QString& CadenaID = {}, const QString& CadenaPWD = {});
+    // Closes the connection as the program ends. On the embedded engine the last program to close the company
+    // copies the engine's journal into it and removes it, so that nothing is left beside the company file at
+    // its largest size; harmless when it is already closed.
+    void CerrarConexion();
 
     // ---- statements and recordsets ----
     // Writes the table-name rewritten text back into SentenciaSQL. True when Lrcs ends up open. A read

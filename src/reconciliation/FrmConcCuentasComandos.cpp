@@ -6,6 +6,7 @@
 
 #include "core/Configuration.h"
 #include "core/Globals.h"
+#include "data/DB_Dll.h"
 #include "platform/suite/Brakmo.h"
 #include "platform/suite/Reporte.h"
 #include "platform/ui/Routine.h"
@@ -137,5 +138,8 @@ void FrmConcCuentas::Form_Unload()
     ui::Routine r(QStringLiteral("Form_Unload"));
     r.step([&] { SoltarBloqueo(); });
     hide();
+    // The program ends at once: its connection is closed first, so that the engine's journal does not stay
+    // beside the company.
+    gDB().CerrarConexion();
     ui::dialogs().EndProgram(0);
 }

@@ -79,15 +79,18 @@ void FrmConcCuentas::CmdConciliar_Click()
     } retenidos(m_modelos);
     const conciliacion::ResultadoConciliar resultado =
         conciliacion::PasoConciliar(m_store, m_sesion).Ejecutar(CabeceraDeCampos(), FTolerancia, operador);
-    if (resultado.aviso)
-        OperadorVentana::Mostrar(*resultado.aviso);
     if (resultado.estado == Estado::Finalizada) {
+        if (resultado.aviso)
+            OperadorVentana::Mostrar(*resultado.aviso);
         TomarComoFinalizada();
         return;
     }
+    // A saved run is told once the lists show it.
     if (resultado.estado == Estado::Conciliada) {
         AgruparConciliados();
         CalcularTotales();
     }
+    if (resultado.aviso)
+        OperadorVentana::Mostrar(*resultado.aviso);
     CmdConciliar->setEnabled(true);
 }

@@ -59,6 +59,11 @@ void OperadorVentana::TerminarProgreso()
     ModGlobal::gProgreso().Terminar();
 }
 
+void OperadorVentana::ProgresoSinVuelta(const QString& titulo, const QString& texto)
+{
+    ModGlobal::gProgreso().SinVuelta(titulo, texto);
+}
+
 void OperadorVentana::AvanceRecorrido(qsizetype hechas, qsizetype total)
 {
     ModGlobal::DibujarProgreso(*m_ventana.PicImg, double(hechas) * 100.0 / double(total), 0xFF, QString());

@@ -20,6 +20,7 @@ public:
     void IniciarProgreso(const QString& titulo) override;
     bool Avanzar(const QString& titulo, const QString& texto1, const QString& texto2) override;
     void TerminarProgreso() override;
+    void ProgresoSinVuelta(const QString& titulo, const QString& texto) override;
     void AvanceRecorrido(qsizetype hechas, qsizetype total) override;
 
     // Asks a question a step returned; true for Yes.

@@ -1,10 +1,11 @@
 // Opening the shared connection: connection texts, the administrator flag, the connection dialog and the retry
-// loop, with scripted operator answers.
+// loop, with scripted operator answers; and closing it as the program ends.
 #include "BaseDePrueba.h"
 #include "data/frmAcceso.h"
 #include "platform/ui/ScriptedDialogs.h"
 
 #include <QComboBox>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -424,6 +425,50 @@ private slots:
         QCOMPARE(a.pSQLOLEDB(), QStringLiteral("SQLOLEDB"));
         QCOMPARE(a.pJETOLEDB40(), QStringLiteral("Microsoft.Jet.OLEDB.4.0"));
         QCOMPARE(a.pJETOLEDB35(), QStringLiteral("Microsoft.Jet.OLEDB.3.51"));
+    }
+
+    // The program's end closes the connection: the engine copies its journal into the company and removes it
+    // (while another station still has the company open, the journal stays for it, and goes when it closes);
+    // what was saved is in the company, and a later start-up road connects again.
+    void cerrarAlTerminar_data()
+    {
+        QTest::addColumn<bool>("otraEstacion");
+        QTest::newRow("alone") << false;
+        QTest::newRow("another station open") << true;
+    }
+    void cerrarAlTerminar()
+    {
+        QFETCH(bool, otraEstacion);
+        BaseDePrueba base;
+        ScriptedDialogs d;
+        DB_Dll db;
+        base.Abrir(db, QStringLiteral("admin"));
+        sqlite3* otra = nullptr;
+        if (otraEstacion) {
+            QCOMPARE(sqlite3_open(base.archivo.toUtf8().constData(), &otra), SQLITE_OK);
+            QCOMPARE(sqlite3_exec(otra, "SELECT COUNT(*) FROM sqlite_master", nullptr, nullptr, nullptr), SQLITE_OK);
+        }
+        QVERIFY(db.EjecutaConsultaSQL(QStringLiteral("INSERT INTO TA_CONFIGURACION (CLAVE, VALOR) VALUES ('GUARDADA', 'si')")));
+        const QString diario = base.archivo + QStringLiteral("-wal");
+        QVERIFY(QFileInfo(diario).size() > 0);
+
+        db.CerrarConexion();
+        QCOMPARE(db.gCnn.State(), int(ado::adStateClosed));
+        QVERIFY(!db.gOpenFlag);
+        if (otra) {
+            QVERIFY(QFileInfo::exists(diario));
+            sqlite3_close(otra);
+        }
+        QVERIFY(!QFileInfo::exists(diario));
+        QVERIFY(!QFileInfo::exists(base.archivo + QStringLiteral("-shm")));
+
+        base.Abrir(db, QStringLiteral("admin"));
+        QCOMPARE(db.gCnn.State(), int(ado::adStateOpen));
+        QCOMPARE(db.gCnn.Query(QStringLiteral("SELECT VALOR FROM TA_CONFIGURACION WHERE CLAVE = 'GUARDADA'"))
+                     .rows.value(0).value(0).toText(),
+                 QStringLiteral("si"));
+        db.CerrarConexion();
+        QVERIFY(d.verifyDone());
     }
 };
 

@@ -94,6 +94,10 @@ struct EmpresaDePrueba : EmpresaTemporal {
                            .arg(numero));
     }
 
+    // Once a test has ended the program (which closes the connection) and goes on: the next window's load
+    // connects again, as a new start of the program would.
+    bool volverAConectar() const { return conectar(); }
+
 private:
     // The first window's load opens the connection for the whole process.
     bool conectar() const

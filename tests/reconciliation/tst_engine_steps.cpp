@@ -35,6 +35,7 @@ public:
     std::map<int, Intento> sinCorrer;
     int cancelarEnAvance = 0;
     std::function<void()> alAvanzar;   // runs at every advance, before it is answered
+    std::function<void()> alQuedarSinVuelta;   // runs when the write can no longer be cancelled
     QStringList progreso;           // "abre <caption>", "avanza <line 2>", "cierra"
     QStringList fallas;
     std::vector<std::pair<qsizetype, qsizetype>> recorrido;
@@ -70,6 +71,12 @@ public:
         return ++m_avances == cancelarEnAvance;
     }
     void TerminarProgreso() override { progreso << QStringLiteral("cierra"); }
+    void ProgresoSinVuelta(const QString& titulo, const QString& texto) override
+    {
+        progreso << QStringLiteral("sin vuelta ") + titulo + QStringLiteral(" / ") + texto;
+        if (alQuedarSinVuelta)
+            alQuedarSinVuelta();
+    }
     void AvanceRecorrido(qsizetype hechas, qsizetype total) override { recorrido.emplace_back(hechas, total); }
 
 private:
@@ -353,6 +360,10 @@ void EngineStepsTest::reconcileAsksBeforeManyLinks()
     OperadorDePrueba operador;
     operador.respuestas = {si};
     operador.cancelarEnAvance = cancelarEn;
+    qint64 vinculosVistosSinVuelta = -1;
+    ado::Connection otra;
+    m_base->Abrir(otra);
+    operador.alQuedarSinVuelta = [&] { vinculosVistosSinVuelta = Contar(otra, "MV_CONCILIACION_Cpte_AUX"); };
     const ResultadoConciliar r = PasoConciliar(*m_store, *m_sesion).Ejecutar(Marzo(1), ado::Currency(), operador);
 
     QCOMPARE(operador.preguntas.size(), 1);
@@ -381,6 +392,16 @@ void EngineStepsTest::reconcileAsksBeforeManyLinks()
     QCOMPARE(r.vinculos, 10100);
     QCOMPARE(Contar(*m_cn, "MV_CONCILIACION_Cpte_AUX"), 10100);
     QCOMPARE(operador.progreso[1], QStringLiteral("avanza 0 % del Total"));
+    // After the last report the write can no longer be cancelled: the window is told so before the commit
+    // (nothing is saved yet, as another station sees it), and the end is told.
+    const qsizetype sinVuelta = operador.progreso.size() - 2;
+    QCOMPARE(operador.progreso[sinVuelta - 1], QStringLiteral("avanza 100 % del Total"));
+    QCOMPARE(operador.progreso[sinVuelta], QStringLiteral("sin vuelta Terminando de grabar ... / Ya no se puede "
+                                                          "cancelar: la conciliación se está grabando."));
+    QCOMPARE(vinculosVistosSinVuelta, 0);
+    QVERIFY(r.aviso);
+    QCOMPARE(r.aviso->texto, QStringLiteral("La conciliación se grabó con sus %1 vínculos.").arg(QLocale().toString(10100)));
+    QCOMPARE(r.aviso->estilo, ui::vbOKOnly + ui::vbInformation);
     QCOMPARE(m_sesion->Fila(Lado::Izquierda, 0).ConciliadoCon.count(u','), 99);
 }
 

@@ -275,11 +275,19 @@ private slots:
         ui::ScriptedDialogs d;
         cargarMarzo(*w);
         tildar(*w->Lvw, kD1, true);
+        const QString diario = empresa.archivo + QStringLiteral("-wal");
+        QVERIFY(QFileInfo::exists(diario));
         QVERIFY_THROWS_EXCEPTION(ui::ProgramEnded, w->Brakmo1_Click(QStringLiteral("CERRAR")));
         QCOMPARE(d.log().last().kind, ui::PromptKind::EndProgram);
+        // The program closed its connection before it ended: the engine's journal is gone from beside the
+        // company, copied into it.
+        QCOMPARE(gDB().gCnn.State(), int(ado::adStateClosed));
+        QVERIFY(!QFileInfo::exists(diario));
+        QVERIFY(empresa.volverAConectar());
         QCOMPARE(bloqueos(), 0);
-        // Nothing on screen was saved.
+        // Nothing on screen was saved; what the load registered was.
         QCOMPARE(EmpresaDePrueba::cantidad(QStringLiteral("MV_CONCILIACION WHERE CONCILIADO = 1")), 0);
+        QCOMPARE(EmpresaDePrueba::cantidad(QStringLiteral("MV_CONCILIACION")), 3);
     }
 
     // Keys go to the command bar first (F5 saves), then to the window (F9 loads).

@@ -1,7 +1,8 @@
 // "Aplicar" and the save through the window: the balance check against the rounding tolerance, newly marked
 // lines linked each to each (earlier links kept, unmarked lines unlinked), the question before a very large
-// number of links, a failure that writes nothing and leaves the screen as it was, a finalized
-// reconciliation refused, and a save that writes only the lines whose mark or links changed.
+// number of links, the end of a long write that can no longer be cancelled, a failure that writes nothing and
+// leaves the screen as it was, a finalized reconciliation refused, and a save that writes only the lines whose
+// mark or links changed.
 
 #include "EntornoEscrituraDePrueba.h"
 #include "HuellaTablas.h"
@@ -15,6 +16,7 @@
 #include "reconciliation/engine/EspacioVinculos.h"
 
 #include <QFontMetrics>
+#include <QPushButton>
 
 #include <QSqlError>
 #include <QSqlQuery>
@@ -206,6 +208,11 @@ private slots:
             d.expectMsgBox(ui::vbOK)
                 .withText(QStringLiteral("Se canceló la grabación de los vínculos: la conciliación no se grabó."))
                 .withTitle(QStringLiteral("Aviso al Operador"));
+        else if (respuesta == ui::vbYes)
+            d.expectMsgBox(ui::vbOK)
+                .withText(QStringLiteral("La conciliación se grabó con sus %1 vínculos.").arg(QLocale().toString(qint64(10100))))
+                .withStyle(ui::vbOKOnly + ui::vbInformation)
+                .withTitle(QStringLiteral("Aviso al Operador"));
         ModGlobal::gProgreso().CancelarEnAvance(cancelar ? 2 : 0);
         w->CmdConciliar_Click();
         ModGlobal::gProgreso().CancelarEnAvance(0);
@@ -219,6 +226,44 @@ private slots:
             QCOMPARE(EmpresaDePrueba::cantidad(QStringLiteral("MV_CONCILIACION_Cpte_AUX")), 10100);
             QCOMPARE(vinculo(*w->Lvw, QStringLiteral("Linea 1")).count(QLatin1Char(',')), 99);
         }
+    }
+
+    // Once the last report has passed, the commit cannot be stopped: the progress window says so, with Cancelar
+    // off, and the operator's Escape then neither cancels nor is taken for a cancel; every link row is saved and
+    // the operator is told so once the lists show it.
+    void escapeWhileTheWriteEndsIsNotACancel()
+    {
+        ui::ScriptedDialogs d;
+        QVERIFY(muchasLineas(7, 101, 100));
+        confirmar(*w, "IdConciliacion", QStringLiteral("7"));
+        marcarTodas(*w, *w->Lvw);
+        marcarTodas(*w, *w->Lvw2);
+        mostrar();
+        d.expectMsgBox(ui::vbYes).containing(QStringLiteral("se grabarán %1 vínculos").arg(QLocale().toString(qint64(10100))));
+        d.expectMsgBox(ui::vbOK)
+            .withText(QStringLiteral("La conciliación se grabó con sus %1 vínculos.").arg(QLocale().toString(qint64(10100))))
+            .withStyle(ui::vbOKOnly + ui::vbInformation)
+            .withTitle(QStringLiteral("Aviso al Operador"));
+        EscapeEnProgreso escape(ModGlobal::gProgreso(), QStringLiteral("Terminando de grabar ..."));
+        w->CmdConciliar->setFocus();
+        QTest::keyClick(w->CmdConciliar, Qt::Key_Space);
+
+        QVERIFY(escape.Pulsada());
+        QVERIFY(!escape.Forzada());
+        QVERIFY(!escape.CancelarActivoAlPulsar());
+        QCOMPARE(escape.TextoAlPulsar(), QStringLiteral("Ya no se puede cancelar: la conciliación se está grabando."));
+        QVERIFY(!ModGlobal::gProgreso().CancelacionPedida());
+        QVERIFY(d.verifyDone());
+        QCOMPARE(EmpresaDePrueba::cantidad(QStringLiteral("MV_CONCILIACION_Cpte_AUX")), 10100);
+        QCOMPARE(vinculo(*w->Lvw, QStringLiteral("Linea 1")).count(QLatin1Char(',')), 99);
+        QVERIFY(!ModGlobal::gProgreso().isVisible());
+        QVERIFY(w->CmdConciliar->isEnabled());
+        QVERIFY(!w->EstaOcupado());
+
+        // The next write's window takes a cancel again.
+        ModGlobal::gProgreso().Iniciar(QStringLiteral("Conciliando"), true);
+        QVERIFY(ModGlobal::gProgreso().findChild<QPushButton*>(QStringLiteral("cmdCancelar"))->isEnabled());
+        ModGlobal::gProgreso().Terminar();
     }
 
     // 90,004 lines a side marked, as Comparar leaves them on a company of 100,000 lines a side: 8,100,720,016 link

@@ -11,6 +11,7 @@
 #include "platform/suite/Brakmo.h"
 
 #include <QDate>
+#include <QFileInfo>
 
 namespace {
 
@@ -291,9 +292,13 @@ void TstWindowRoad::road()
     QVERIFY(d.verifyDone());
     QCOMPARE(w->TextoCampo(QStringLiteral("IdConciliacion")), QStringLiteral("2"));
 
-    // 18. Closing ends the program; nothing is asked.
+    // 18. Closing ends the program; nothing is asked. Its connection is closed, which leaves nothing beside the
+    // company file; what follows reads the company as the next start of the program finds it.
     QVERIFY_THROWS_EXCEPTION(ui::ProgramEnded, w->Brakmo1_Click(QStringLiteral("CERRAR")));
     QVERIFY(w->isHidden());
+    QCOMPARE(gDB().gCnn.State(), int(ado::adStateClosed));
+    QVERIFY(!QFileInfo::exists(empresa.archivo + QStringLiteral("-wal")));
+    QVERIFY(empresa.volverAConectar());
 
     // The database after the road.
     QCOMPARE(EmpresaDePrueba::filasDe(QStringLiteral(

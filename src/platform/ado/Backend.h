@@ -55,6 +55,10 @@ public:
     // Why this connection only reads; "" when it may write.
     virtual QString readOnlyReason() const { return QString(); }
 
+    // Gives the engine's journal back to the disk, without waiting for anyone: true when it was emptied. The
+    // servers keep their own logs: nothing to do.
+    virtual bool trimJournal() noexcept { return false; }
+
     // Receives every text sent to the engine.
     std::function<void(const QString&)> log;
 

@@ -75,6 +75,11 @@ void Connection::Close()
     m_backend.reset();
 }
 
+bool Connection::TrimJournal() noexcept
+{
+    return m_backend && m_backend->trimJournal();
+}
+
 int Connection::State() const
 {
     return m_backend ? adStateOpen : adStateClosed;

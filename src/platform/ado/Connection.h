@@ -50,7 +50,15 @@ public:
     // Opens the connection; raises Error (and fills Errors()) on failure. Options are accepted and ignored.
     void Open(const QString& connectionString, const QString& user = {}, const QString& password = {},
               int options = -1);
+    // Closes the connection. On the embedded engine the journal beside the company file is copied into it and
+    // removed by the last connection to close, so a program that ends leaves nothing beside the company.
     void Close();
+    // The embedded engine keeps its journal (the "-wal" file beside the company) at the largest size a
+    // transaction made it, gigabytes after a large write. This copies what it holds into the company file and
+    // cuts it to nothing, unless a transaction is open here or another connection still reads what it holds:
+    // it is then left as it is, for a later call or the last close (nothing waits). True when it was emptied;
+    // never raises; does nothing on the servers.
+    bool TrimJournal() noexcept;
     int State() const;
     BackendKind Kind() const;
 

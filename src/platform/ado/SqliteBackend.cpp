@@ -112,6 +112,10 @@ public:
     {
         // Replaces the plain busy timeout: the wait is the same, but it can be seen and cancelled.
         sqlite3_busy_handler(m_h, &SqliteBackend::onBusy, this);
+        // A journal emptied by a checkpoint is cut down to this size when it is next written from its start,
+        // even when it could not be cut at once (another station was reading it).
+        if (m_readOnlyReason.isEmpty())
+            sqlite3_exec(m_h, "PRAGMA journal_size_limit = 67108864", nullptr, nullptr, nullptr);
     }
 
     ~SqliteBackend() override
@@ -123,6 +127,9 @@ public:
                 sqlite3_interrupt(m_reader);
             sqlite3_close_v2(m_reader);
         }
+        // The last connection to the company removes the journal as it closes; while another one stays open
+        // the journal stays, as small as this one can leave it.
+        trimJournal();
         sqlite3_busy_handler(m_h, nullptr, nullptr);
         sqlcompat::SaveJournalOfMovedFile(m_h);
         m_db.close();
@@ -234,6 +241,19 @@ public:
 
     QSqlDatabase database() const override { return m_db; }
     QString readOnlyReason() const override { return m_readOnlyReason; }
+
+    // A truncating checkpoint, with the busy handler off so that it never waits: should another connection be
+    // writing or reading an older state, the engine copies what it can, leaves the journal as it is and
+    // answers busy.
+    bool trimJournal() noexcept override
+    {
+        if (!m_readOnlyReason.isEmpty() || !sqlite3_get_autocommit(m_h))
+            return false;
+        sqlite3_busy_handler(m_h, nullptr, nullptr);
+        const int rc = sqlite3_wal_checkpoint_v2(m_h, nullptr, SQLITE_CHECKPOINT_TRUNCATE, nullptr, nullptr);
+        sqlite3_busy_handler(m_h, &SqliteBackend::onBusy, this);
+        return rc == SQLITE_OK;
+    }
 
 private:
     // A failure while waiting for another station's lock, a full disk (or the file-size limit reached) and a

@@ -43,6 +43,7 @@ void Progreso::Iniciar(const QString& Caption, bool PermiteCancelar)
 {
     setWindowTitle(Caption);
     m_cancelado = false;
+    m_sinVuelta = false;
     for (QString& t : m_pendientes)
         t.clear();
     MostrarTextos();
@@ -76,8 +77,22 @@ void Progreso::Avanzar(bool& Cancelar, const QString& Titulo, const QString& Tex
         Cancelar = true;
 }
 
+void Progreso::SinVuelta(const QString& Titulo, const QString& Texto1, const QString& Texto2)
+{
+    m_sinVuelta = true;
+    m_cancelar->setEnabled(false);
+    m_pendientes[0] = Titulo;
+    m_pendientes[1] = Texto1;
+    m_pendientes[2] = Texto2;
+    MostrarTextos();
+    if (isVisible())
+        QCoreApplication::processEvents();
+}
+
 void Progreso::Terminar()
 {
+    if (m_sinVuelta && isVisible())
+        QCoreApplication::processEvents();
     const bool activa = isActiveWindow();
     hide();
     if (activa && m_anterior && m_anterior->isVisible())

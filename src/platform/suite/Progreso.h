@@ -28,8 +28,13 @@ public:
     // Shows the texts and lets window events run when the budget allows, or at once when the title changed;
     // sets Cancelar to True once the operator has asked to cancel (leaves it alone otherwise).
     void Avanzar(bool& Cancelar, const QString& Titulo, const QString& Texto1, const QString& Texto2);
+    // The work can no longer be stopped (it is confirming what it did): shows these texts at once and turns
+    // Cancelar off until the next Iniciar, so that a press, a close or an Escape from now on asks nothing. Window
+    // events are let run once, so the texts are painted before the wait.
+    void SinVuelta(const QString& Titulo, const QString& Texto1, const QString& Texto2 = QString());
     // Closes the window and gives the activation back to the window that had it; harmless when it was never
-    // opened.
+    // opened. After SinVuelta, the operator's input that came during the wait reaches this window first, and
+    // is ignored, rather than the window behind it.
     void Terminar();
 
     bool CancelacionPedida() const { return m_cancelado; }
@@ -51,6 +56,7 @@ private:
     QPushButton* m_cancelar;
     QString m_pendientes[3];
     bool m_cancelado = false;
+    bool m_sinVuelta = false;       // since SinVuelta, until the next Iniciar
     int m_cancelarEn = 0;
     PresupuestoTiempo m_presupuesto;
     QPointer<QWidget> m_anterior;   // the active window when it opened

@@ -13,8 +13,8 @@
 //   pages a long one runs over.
 // - The run is one transaction. While it is open, every page it writes is in the engine's journal beside the
 //   company file (the write-ahead log, where a page written twice keeps one copy); at the commit the journal is
-//   copied into the file, which grows by as much, and the journal keeps its length until the last connection
-//   to the company closes. So the run needs twice the room of what it writes.
+//   copied into the file, which grows by as much, and only then is the journal cut back. So the run needs twice
+//   the room of what it writes.
 
 #include "Aviso.h"
 #include "LinkListReconcile.h"

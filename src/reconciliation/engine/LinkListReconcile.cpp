@@ -67,4 +67,9 @@ std::optional<Pregunta> PreguntaVinculosNuevos(const VinculosNuevos& nuevos, std
     return p;
 }
 
+QString MensajeConciliacionGrabada(qint64 vinculos)
+{
+    return QStringLiteral("La conciliación se grabó con sus %1 vínculos.").arg(QLocale().toString(vinculos));
+}
+
 } // namespace conciliacion

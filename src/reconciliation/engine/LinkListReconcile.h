@@ -38,5 +38,11 @@ std::optional<Pregunta> PreguntaVinculosNuevos(const VinculosNuevos& nuevos, std
 // What the operator is told when the writing of the link rows was cancelled (everything was rolled back).
 inline const QString kMensajeConciliacionNoGrabada =
     QStringLiteral("Se canceló la grabación de los vínculos: la conciliación no se grabó.");
+// What the window shows once the writing can no longer be cancelled: the engine is confirming the transaction.
+inline const QString kTituloTerminandoDeGrabar = QStringLiteral("Terminando de grabar ...");
+inline const QString kTextoTerminandoDeGrabar =
+    QStringLiteral("Ya no se puede cancelar: la conciliación se está grabando.");
+// What the operator is told when a write shown with its progress ended saved: `vinculos` link rows written.
+QString MensajeConciliacionGrabada(qint64 vinculos);
 
 } // namespace conciliacion

@@ -21,6 +21,8 @@ bool OperadorPaso::Avanzar(const QString&, const QString&, const QString&)
 
 void OperadorPaso::TerminarProgreso() {}
 
+void OperadorPaso::ProgresoSinVuelta(const QString&, const QString&) {}
+
 void OperadorPaso::AvanceRecorrido(qsizetype, qsizetype) {}
 
 ProgresoAbierto::ProgresoAbierto(OperadorPaso& operador, const QString& titulo) : m_operador(operador)

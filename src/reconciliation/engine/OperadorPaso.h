@@ -34,6 +34,9 @@ public:
     virtual void IniciarProgreso(const QString& titulo);
     virtual bool Avanzar(const QString& titulo, const QString& texto1, const QString& texto2);
     virtual void TerminarProgreso();
+    // The write shown in the progress window can no longer be cancelled (its end is being confirmed): the window
+    // shows these lines and takes no cancel until it is closed.
+    virtual void ProgresoSinVuelta(const QString& titulo, const QString& texto);
 
     // A walk over a list's rows, row `hechas` of `total` done: the window draws its progress strip.
     virtual void AvanceRecorrido(qsizetype hechas, qsizetype total);

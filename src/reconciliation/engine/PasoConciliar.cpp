@@ -51,13 +51,17 @@ ResultadoConciliar PasoConciliar::Ejecutar(const Cabecera& cabecera, ado::Curren
         return operador.Avanzar(QStringLiteral("Grabando Vínculos"),
                                 QString::number(hechos * 100 / total) + QStringLiteral(" % del Total"), QString());
     };
+    // The commit at the end cannot be stopped, and after billions of rows it takes seconds: the window says so
+    // and takes no cancel meanwhile, rather than look as if it still could.
+    const auto sinVuelta = [&] { operador.ProgresoSinVuelta(kTituloTerminandoDeGrabar, kTextoTerminandoDeGrabar); };
     Resultado resultado = Resultado::Hecho;
     const Intento intento = operador.Ejecutar([&] {
         std::optional<ProgresoAbierto> progreso;
         if (conProgreso)
             progreso.emplace(operador, QStringLiteral("Conciliando"));
         resultado = m_store.Conciliar(cabecera, estadosIzquierda, estadosDerecha, vinculos,
-                                      conProgreso ? avance : AvanceEscritura());
+                                      conProgreso ? avance : AvanceEscritura(),
+                                      conProgreso ? std::function<void()>(sinVuelta) : std::function<void()>());
     });
     if (intento != Intento::Hecho)
         return {Estado::Fallida, {}};
@@ -71,6 +75,12 @@ ResultadoConciliar PasoConciliar::Ejecutar(const Cabecera& cabecera, ado::Curren
     // The session shows what was written; nothing is left to save.
     m_sesion.AsignarVinculosNuevos(nuevos);
     m_sesion.OlvidarCambios();
+    // A write the operator watched (and may have tried to stop at its end) ends with a word that it was saved.
+    if (conProgreso)
+        return {Estado::Conciliada,
+                Aviso{MensajeConciliacionGrabada(vinculos.Cantidad()), ui::vbOKOnly + ui::vbInformation,
+                      kTituloAvisoOperador},
+                vinculos.Cantidad()};
     return {Estado::Conciliada, {}, vinculos.Cantidad()};
 }
 

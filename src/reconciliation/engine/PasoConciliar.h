@@ -3,7 +3,8 @@
 // every newly marked left line is linked with every newly marked right line, each to each, and the changed
 // marks and the header are saved with those links in one transaction. A run that would write very many link
 // rows asks first (saying, on the embedded engine, how much free room on disk they need), and writes them under
-// a progress window whose cancel rolls everything back. On the embedded engine a run the company's disk cannot
+// a progress window whose cancel rolls everything back until the commit begins; from then on the window says that
+// the write can no longer be cancelled, and its end is told. On the embedded engine a run the company's disk cannot
 // take is refused before anything is asked or written. After the write the session shows what was written and
 // has nothing left to save; grouping the lists is the caller's.
 
@@ -28,7 +29,8 @@ struct ResultadoConciliar {
         Fallida,            // the write failed and the operator was told: nothing was written
     };
     Estado estado = Estado::Conciliada;
-    std::optional<Aviso> aviso;     // what the operator must be told, when anything
+    std::optional<Aviso> aviso;     // what the operator must be told, when anything (a write shown with its
+                                    // progress is told when it was saved)
     qint64 vinculos = 0;            // link rows written
 };
 

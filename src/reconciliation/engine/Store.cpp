@@ -50,6 +50,11 @@ std::optional<qint64> ReconciliationStore::EspacioLibre()
     const QString archivo = ArchivoEmpresa();
     if (archivo.isEmpty())
         return std::nullopt;
+    // A journal an earlier write left at its largest (a run cancelled before this program gave it back, another
+    // program's) would be counted as used, though the next write fills it again from its start: it is given
+    // back first when no one reads it. Should another station be reading it, it stays and counts as used, which
+    // is right: the next write then grows it further.
+    cn().TrimJournal();
     return EntornoEscrituraActual().EspacioLibre(archivo);
 }
 

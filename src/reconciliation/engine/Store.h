@@ -99,8 +99,8 @@ public:
     // ---- room on disk ----
     // The company file when the connection is the embedded engine's; "" on a server.
     QString ArchivoEmpresa();
-    // Bytes free on the disk that holds the company file (EntornoEscritura.h); none on a server, whose disks
-    // cannot be seen from here, or when it cannot be told.
+    // Bytes free on the disk that holds the company file (EntornoEscritura.h), once the engine's journal has been
+    // given back when it can be; none on a server, whose disks cannot be seen from here, or when it cannot be told.
     std::optional<qint64> EspacioLibre();
 
     // ---- writing ----
@@ -113,9 +113,12 @@ public:
     // The link rows go in blocks, so memory stays the same however many pairs there are. `avance` hears how far
     // the write has got, in bytes (EspacioVinculos.h), before anything is written and then at a steady pace of
     // the writer's clock (AvancePorReloj.h), the saved lines included; it may cancel, which rolls everything
-    // back (Cancelada).
+    // back (Cancelada). `sinVuelta` hears when the write can no longer be cancelled: after the last report,
+    // just before the commit, which may take a while after billions of rows. Once the transaction has ended,
+    // committed, cancelled or failed, the engine's journal is given back to the disk when it can be.
     Resultado Conciliar(const Cabecera& cabecera, const EstadosFilas& izquierda, const EstadosFilas& derecha,
-                        const VinculosAGrabar& vinculos, const AvanceEscritura& avance = {});
+                        const VinculosAGrabar& vinculos, const AvanceEscritura& avance = {},
+                        const std::function<void()>& sinVuelta = {});
     // Releases lines of one side (deletes their rows, so other reconciliations can take the journal lines),
     // with their link rows, and takes their IDs out of the other side's link lists; one transaction.
     Resultado Liberar(qint64 numero, Lado lado, const std::vector<qint64>& ids);

@@ -53,8 +53,14 @@ Resultado ReconciliationStore::Guardar(const Cabecera& cabecera, const EstadosFi
 
 Resultado ReconciliationStore::Conciliar(const Cabecera& cabecera, const EstadosFilas& izquierda,
                                          const EstadosFilas& derecha, const VinculosAGrabar& vinculos,
-                                         const AvanceEscritura& avance)
+                                         const AvanceEscritura& avance, const std::function<void()>& sinVuelta)
 {
+    // However the write ends, the journal it grew (as large as the write, gigabytes each to each) is given back
+    // to the disk once the transaction is over, rather than kept beside the company until the program ends.
+    struct DiarioDevuelto {
+        ado::Connection& cn;
+        ~DiarioDevuelto() { cn.TrimJournal(); }
+    } diario{cn()};
     // The work in bytes, as the room it takes: the saved lines with their link lists, then the link rows.
     qint64 total = vinculos.Cantidad() * kBytesPorVinculo;
     for (const EstadosFilas* estados : {&izquierda, &derecha})
@@ -71,6 +77,10 @@ Resultado ReconciliationStore::Conciliar(const Cabecera& cabecera, const Estados
     desvincularSinMarca(cabecera.numero);
     if (!grabarVinculos(vinculos, reloj) || !reloj.Terminar())
         return Resultado::Cancelada;
+    // The commit cannot be stopped half way: from here on the write is no longer cancellable, and whoever shows
+    // it says so before the wait.
+    if (sinVuelta)
+        sinVuelta();
     transaccion.Confirmar();
     return Resultado::Hecho;
 }

@@ -31,6 +31,9 @@ public:
     QString AvanceAlPulsar() const { return m_avanceAlPulsar; }
     // The modal window, when there was one, as the key was pressed.
     QWidget* ModalAlPulsar() const { return m_modalAlPulsar; }
+    // The window's first line of text, and whether its Cancelar could be pressed, as the key was pressed.
+    QString TextoAlPulsar() const { return m_textoAlPulsar; }
+    bool CancelarActivoAlPulsar() const { return m_cancelarActivo; }
     bool Forzada() const { return m_forzada; }
 
 private:
@@ -55,6 +58,8 @@ private:
         m_etapaAlPulsar = etapa;
         m_avanceAlPulsar = avance;
         m_modalAlPulsar = QApplication::activeModalWidget();
+        m_textoAlPulsar = texto("lblTexto1");
+        m_cancelarActivo = m_progreso.findChild<QPushButton*>(QStringLiteral("cmdCancelar"))->isEnabled();
         QWidget* foco = QApplication::focusWidget();
         QTest::keyClick(foco ? foco : static_cast<QWidget*>(&m_progreso), Qt::Key_Escape);
     }
@@ -66,6 +71,8 @@ private:
     QString m_etapaAlPulsar;
     QString m_avanceAlPulsar;
     QWidget* m_modalAlPulsar = nullptr;
+    QString m_textoAlPulsar;
+    bool m_cancelarActivo = false;
     int m_vueltas = 0;
     bool m_forzada = false;
 };
