@@ -287,16 +287,18 @@ class TstDashboardCommands : public TableroDePrueba {
     }
 
     // The answers a row gives the modal windows its command opens, ahead of the defaults: a lookup or the date
-    // picker escaped or chosen from, the account lookup driven by its own keys.
+    // picker escaped or chosen from, a box's lookup list driven by its own keys.
     void respuestas(const QString& comando, ModalesPorTeclas& m)
     {
-        if (comando.endsWith(QLatin1String(" F5")))
-            m.pulsar(Qt::Key_Escape);
-        else if (comando.endsWith(QLatin1String(" F5-choose")))
-            m.pulsar(Qt::Key_Return);   // the first row of a list, or the date on show in the date picker
-        if (!comando.startsWith(QLatin1String("lookup ")))
+        const QStringList partes = comando.split(QLatin1Char(' '));
+        if (partes.value(0) != QLatin1String("lookup")) {
+            if (partes.contains(QLatin1String("F5")))
+                m.pulsar(Qt::Key_Escape);
+            else if (partes.contains(QLatin1String("F5-choose")))
+                m.pulsar(Qt::Key_Return);   // the first row of a list, or the date on show in the date picker
             return;
-        const QString que = comando.mid(7);
+        }
+        const QString que = partes.mid(2).join(QLatin1Char(' '));
         enLaConsulta(m, [que](Lib_FrmCons3& l) {
             QComboBox* caja = l.CmbSearch.value(0);
             if (que == QLatin1String("type-ahead then Enter")) {
@@ -408,8 +410,8 @@ class TstDashboardCommands : public TableroDePrueba {
                 QTest::mouseDClick(c, Qt::LeftButton);
             else if (k == QLatin1String("Delete"))
                 QTest::keyClick(c, Qt::Key_Delete);
-        } else if (primera == QLatin1String("lookup")) {   // the account lookup, its own keys (see respuestas)
-            tecla(campo(QStringLiteral("CUENTA")), Qt::Key_F5);
+        } else if (primera == QLatin1String("lookup")) {   // lookup <DataField> ...: its own keys (see respuestas)
+            tecla(campo(partes.value(1)), Qt::Key_F5);
         } else if (comando == QLatin1String("button Contraer/Expander")) {
             QTest::mouseClick(w->ChkRama(0), Qt::LeftButton);
             QTest::mouseClick(w->ChkRama(0), Qt::LeftButton);
@@ -461,6 +463,18 @@ class TstDashboardCommands : public TableroDePrueba {
             w->resize(40, 30);
             QCoreApplication::processEvents();
             w->resize(tamanoInicial);
+        } else if (comando.endsWith(QLatin1String(" without a temporary folder"))) {
+            // TEMP names a folder that cannot be made: below a file.
+            const QByteArray temp = qgetenv("TEMP");
+            qputenv("TEMP", (w->ArchivoInforme() + QStringLiteral("/sub")).toUtf8());
+            const QString cab = QStringLiteral("1"), fila = QString::fromLatin1(schema::kCashAccount);
+            if (comando.startsWith(QLatin1String("link voucher")))
+                navegar(report::EnlaceComprobante(QStringLiteral("FC"), QStringLiteral("0001"), QStringLiteral("00000001"),
+                                                  QStringLiteral("A"), &cab, &fila));
+            else
+                navegar(report::EnlaceCuentaPopup(QString::fromLatin1(schema::kCashAccount)));
+            QCoreApplication::processEvents();
+            qputenv("TEMP", temp);
         } else if (primera == QLatin1String("link")) {   // link <kind> ...
             const QString tipo = partes.value(1);
             const QString cab = QStringLiteral("1"), fila = QString::fromLatin1(schema::kCashAccount);
@@ -601,16 +615,22 @@ class TstDashboardCommands : public TableroDePrueba {
         fila(QStringLiteral("field ImpDesde F5"), ninguna, kIgual, popup);
         fila(QStringLiteral("field CUENTA double-click"), ninguna, kIgual, popup);
 
-        // The account lookup's own keys and buttons.
-        fila(QStringLiteral("lookup type-ahead then Enter"), lista, kCualquiera, popup);
-        fila(QStringLiteral("lookup F5 filter then Escape"), lista, kIgual, popup);
-        fila(QStringLiteral("lookup F5 filter with a quote then Escape"), lista, kIgual, popup);
-        fila(QStringLiteral("lookup letters in the list then Escape"), lista, kIgual, popup);
-        fila(QStringLiteral("lookup Down Up PageDown then Enter"), lista, kCualquiera, popup);
-        fila(QStringLiteral("lookup sort by each column then Escape"), lista, kIgual, popup);
-        fila(QStringLiteral("lookup new search then Cancelar"), lista, kIgual, popup);
-        fila(QStringLiteral("lookup double click a row"), lista, QString::fromLatin1(schema::kBankAccount), popup);
-        fila(QStringLiteral("lookup Aceptar with no row"), lista, kIgual, popup);
+        // The lookup lists' own keys and buttons, in the account box and in the voucher type box.
+        for (const QString& caja : {QStringLiteral("CUENTA"), QStringLiteral("TC")}) {
+            const QString elegida = caja == QLatin1String("CUENTA") ? kCualquiera : kIgual;
+            const QString l = QStringLiteral("lookup ") + caja + QLatin1Char(' ');
+            fila(l + QStringLiteral("type-ahead then Enter"), lista, elegida, popup);
+            fila(l + QStringLiteral("F5 filter then Escape"), lista, kIgual, popup);
+            fila(l + QStringLiteral("F5 filter with a quote then Escape"), lista, kIgual, popup);
+            fila(l + QStringLiteral("letters in the list then Escape"), lista, kIgual, popup);
+            fila(l + QStringLiteral("Down Up PageDown then Enter"), lista, elegida, popup);
+            fila(l + QStringLiteral("sort by each column then Escape"), lista, kIgual, popup);
+            fila(l + QStringLiteral("new search then Cancelar"), lista, kIgual, popup);
+            fila(l + QStringLiteral("Aceptar with no row"), lista, kIgual, popup);
+        }
+        fila(QStringLiteral("lookup CUENTA double click a row"), lista, QString::fromLatin1(schema::kBankAccount), popup);
+        fila(QStringLiteral("field CUENTA F5 1'1"), lista, kIgual, popup);
+        fila(QStringLiteral("field FechaDESDE F5 zz"), fecha, kIgual, popup);
 
         // The buttons and check boxes.
         fila(QStringLiteral("button Contraer/Expander"), ninguna, kIgual, popup);
@@ -642,6 +662,10 @@ class TstDashboardCommands : public TableroDePrueba {
         fila(QStringLiteral("link voucher AS"), ninguna, kIgual, popup, QStringLiteral("visores::FrmBSC01CBTECTABLE"));
         fila(QStringLiteral("link voucher VJ"), ninguna, kIgual, popup);
         fila(QStringLiteral("link report-file"), ninguna, kIgual, popup);
+        // A folder for the page that cannot be made is said in the error box; nothing opens.
+        const QStringList sinCarpeta{QStringLiteral("QMessageBox: Error 75: La carpeta temporal")};
+        fila(QStringLiteral("link voucher without a temporary folder"), sinCarpeta, kIgual, popup);
+        fila(QStringLiteral("link popup without a temporary folder"), sinCarpeta, kIgual, popup);
         if (estado == kPartes) {
             fila(QStringLiteral("link part 2"), ninguna, kIgual, popup);
             fila(QStringLiteral("link part last"), ninguna, kIgual, popup);
