@@ -475,6 +475,22 @@ class TstDashboardCommands : public TableroDePrueba {
                 navegar(report::EnlaceCuentaPopup(QString::fromLatin1(schema::kCashAccount)));
             QCoreApplication::processEvents();
             qputenv("TEMP", temp);
+        } else if (comando.endsWith(QLatin1String(" with the chart unreadable"))) {
+            EmpresaTablero::ejecutar(QStringLiteral("ALTER TABLE MA_CUENTAS RENAME TO MA_CUENTAS_APARTE"));
+            if (comando.startsWith(QLatin1String("link account")))
+                navegar(report::EnlaceCuenta(QString::fromLatin1(schema::kCashAccount)));
+            else if (comando.startsWith(QLatin1String("link popup")))
+                navegar(report::EnlaceCuentaPopup(QString::fromLatin1(schema::kCashAccount)));
+            else if (comando.startsWith(QLatin1String("popup account link")))
+                navegarPopUp(report::EnlaceCuenta(QString::fromLatin1(schema::kCashAccount)));
+            else if (comando.startsWith(QLatin1String("field CUENTA Enter"))) {
+                enfocar(campo(QStringLiteral("CUENTA")));
+                QTest::keyClicks(campo(QStringLiteral("CUENTA")), QString::fromLatin1(schema::kCashAccount));
+                QTest::keyClick(campo(QStringLiteral("CUENTA")), Qt::Key_Return);
+            } else if (comando.startsWith(QLatin1String("button Actualizar")))
+                QTest::mouseClick(w->CmdActualizar, Qt::LeftButton);
+            QCoreApplication::processEvents();
+            EmpresaTablero::ejecutar(QStringLiteral("ALTER TABLE MA_CUENTAS_APARTE RENAME TO MA_CUENTAS"));
         } else if (primera == QLatin1String("link")) {   // link <kind> ...
             const QString tipo = partes.value(1);
             const QString cab = QStringLiteral("1"), fila = QString::fromLatin1(schema::kCashAccount);
@@ -666,6 +682,13 @@ class TstDashboardCommands : public TableroDePrueba {
         const QStringList sinCarpeta{QStringLiteral("QMessageBox: Error 75: La carpeta temporal")};
         fila(QStringLiteral("link voucher without a temporary folder"), sinCarpeta, kIgual, popup);
         fila(QStringLiteral("link popup without a temporary folder"), sinCarpeta, kIgual, popup);
+        // A chart that cannot be read: the failure is said, nothing is written or opened.
+        const QStringList sinPlan{QStringLiteral("QMessageBox: Error -2147217865: no such table: MA_CUENTAS"), kCualquiera};
+        fila(QStringLiteral("link account with the chart unreadable"), sinPlan, kIgual, popup);
+        fila(QStringLiteral("link popup with the chart unreadable"), sinPlan, kIgual, popup);
+        fila(QStringLiteral("field CUENTA Enter with the chart unreadable"), {QStringLiteral("QMessageBox"), kCualquiera},
+             kIgual, popup);
+        fila(QStringLiteral("button Actualizar with the chart unreadable"), ninguna, kIgual, popup);
         if (estado == kPartes) {
             fila(QStringLiteral("link part 2"), ninguna, kIgual, popup);
             fila(QStringLiteral("link part last"), ninguna, kIgual, popup);
@@ -682,6 +705,7 @@ class TstDashboardCommands : public TableroDePrueba {
         fila(QStringLiteral("popup unknown account link"), {QStringLiteral("QMessageBox: La cuenta 999 no existe")}, kIgual,
              1);
         fila(QStringLiteral("popup empty account link"), ninguna, kIgual, 1);
+        fila(QStringLiteral("popup account link with the chart unreadable"), sinPlan, kIgual, 1);
         fila(QStringLiteral("popup voucher link PG"), ninguna, kIgual, 1, QStringLiteral("visores::FrmBSC01RECIBODetalle"));
         fila(QStringLiteral("popup voucher link FCC without account"), ninguna, kIgual, 1,
              QStringLiteral("visores::FrmBSC01CBTEDetalle"));
@@ -738,7 +762,11 @@ private slots:
 
         // What the row names.
         const QStringList vistas = modales.vistas();
-        QVERIFY2(vistas.size() == ventanas.size(), qPrintable(vistas.join(QStringLiteral(" | "))));
+        const bool yMas = !ventanas.isEmpty() && ventanas.last() == kCualquiera;   // further boxes may follow
+        if (yMas)
+            ventanas.removeLast();
+        QVERIFY2(yMas ? vistas.size() >= ventanas.size() : vistas.size() == ventanas.size(),
+                 qPrintable(vistas.join(QStringLiteral(" | "))));
         for (int i = 0; i < ventanas.size(); ++i)
             QVERIFY2(vistas.at(i).startsWith(ventanas.at(i)), qPrintable(vistas.join(QStringLiteral(" | "))));
         if (cuenta == kIgual)
