@@ -191,6 +191,9 @@ class TstViewerCommands : public QObject {
             else if (comando == QLatin1String("link voucher of another type"))
                 texto = report::EnlaceComprobante(QStringLiteral("AS"), QStringLiteral("0001"), QStringLiteral("00000001"),
                                                   QStringLiteral("X"));
+            else if (comando == QLatin1String("link voucher with a quote in its letter"))
+                texto = report::EnlaceComprobante(QStringLiteral("FC"), QStringLiteral("0001"), QStringLiteral("00000099"),
+                                                  QStringLiteral("'"));
             else if (comando == QLatin1String("link voucher missing"))
                 texto = report::EnlaceComprobante(QStringLiteral("FC"), QStringLiteral("9999"), QStringLiteral("99999999"),
                                                   QStringLiteral("Z"));
@@ -202,10 +205,21 @@ class TstViewerCommands : public QObject {
                 texto = QStringLiteral("_TC_");
             else if (comando == QLatin1String("address of no link"))
                 texto = QStringLiteral("Style.css");
-            else
+            if (comando.startsWith(QLatin1String("without a temporary folder: "))) {
+                const QString cab2 = QStringLiteral("2101");
+                texto = comando.endsWith(QLatin1String("voucher"))
+                            ? report::EnlaceComprobante(QStringLiteral("FC"), QStringLiteral("0001"),
+                                                        QStringLiteral("00000010"), QStringLiteral("A"))
+                            : report::EnlaceAsiento(c.tc, c.sucursal, c.numero, c.letra, &cab2);
+            } else if (texto.isEmpty())
                 QFAIL(qPrintable(QStringLiteral("unknown command: ") + comando));
+            // TEMP naming a folder that cannot be made (below a file) for the window the link opens.
+            const QByteArray temp = qgetenv("TEMP");
+            if (comando.startsWith(QLatin1String("without a temporary folder: ")))
+                qputenv("TEMP", (v.RutaPagina + QStringLiteral("/sub")).toUtf8());
             bool cancelar = false;
             v.wbExplorer_BeforeNavigate2(enlace(v, texto), cancelar);
+            qputenv("TEMP", temp);
             if (!cancelar)
                 v.wbExplorer->Navigate(enlace(v, texto));
         }
@@ -226,11 +240,13 @@ private slots:
         QTest::addColumn<bool>("sigue");        // the state's viewer still up
         QTest::addColumn<QString>("abre");      // the class of a further viewer on show afterwards; "" none
         QTest::addColumn<bool>("articulo");     // the article program started
+        QTest::addColumn<QStringList>("cajas"); // the boxes shown, by the start of their text
         for (const Clase& c : clases()) {
             const bool contable = c.tc == QLatin1String("AS");
-            auto fila = [&](const QString& comando, bool sigue, const QString& abre = QString(), bool articulo = false) {
+            auto fila = [&](const QString& comando, bool sigue, const QString& abre = QString(), bool articulo = false,
+                            const QStringList& cajas = {}) {
                 QTest::newRow(qPrintable(c.nombre + QStringLiteral(" / ") + comando))
-                    << c.nombre << comando << sigue << abre << articulo;
+                    << c.nombre << comando << sigue << abre << articulo << cajas;
             };
             const QString detalle = QStringLiteral("visores::FrmBSC01CBTEDetalle");
             const QString recibo = QStringLiteral("visores::FrmBSC01RECIBODetalle");
@@ -254,6 +270,12 @@ private slots:
             fila(QStringLiteral("link voucher FCC"), true, detalle);
             fila(QStringLiteral("link voucher CB"), true, recibo);
             fila(QStringLiteral("link voucher missing"), true, detalle);
+            fila(QStringLiteral("link voucher with a quote in its letter"), true, detalle);
+            // A window that cannot write its page says so in the error box and does not open.
+            const QStringList sinCarpeta{QStringLiteral("QMessageBox: Error 75: La carpeta temporal")};
+            fila(QStringLiteral("without a temporary folder: voucher"), true, QString(), false, sinCarpeta);
+            if (!contable)
+                fila(QStringLiteral("without a temporary folder: entry"), true, QString(), false, sinCarpeta);
             fila(QStringLiteral("link voucher VJ"), true);
             fila(QStringLiteral("link voucher of another type"), true);
             fila(QStringLiteral("link empty marker"), true);
@@ -272,6 +294,7 @@ private slots:
         QFETCH(bool, sigue);
         QFETCH(QString, abre);
         QFETCH(bool, articulo);
+        QFETCH(QStringList, cajas);
         const Clase& c = clase(estado);
         despejar();
         QFile::remove(argumentos);
@@ -287,9 +310,12 @@ private slots:
             return;
         QCoreApplication::processEvents();
 
-        // Alive, nothing modal left up, no box shown.
+        // Alive, nothing modal left up, the boxes the row names shown and no other.
         QVERIFY(!QApplication::activeModalWidget());
-        QVERIFY2(modales.vistas().isEmpty(), qPrintable(modales.vistas().join(QStringLiteral(" | "))));
+        const QStringList vistas = modales.vistas();
+        QVERIFY2(vistas.size() == cajas.size(), qPrintable(vistas.join(QStringLiteral(" | "))));
+        for (int i = 0; i < cajas.size(); ++i)
+            QVERIFY2(vistas.at(i).startsWith(cajas.at(i)), qPrintable(vistas.at(i)));
 
         // What the row names.
         QCOMPARE(visor && visor->isVisible(), sigue);
