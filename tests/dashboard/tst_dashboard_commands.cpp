@@ -101,7 +101,7 @@ const QString kPopUp = QStringLiteral("the popup open");
 constexpr int kLineasPorLado = 40;
 constexpr int kFilasPorParte = 15;
 
-// "*" in a row: whatever the command leaves.
+// In a row: "*" whatever the command leaves, "=" as it was before the command.
 const QString kCualquiera = QStringLiteral("*");
 const QString kIgual = QStringLiteral("=");
 
@@ -775,6 +775,11 @@ private slots:
             QCOMPARE(w->FCuenta, cuenta);
         if (popup >= 0)
             QCOMPARE(PopUpExiste() && PopUp().isVisible(), popup == 1);
+        // A link between the parts puts that part on show.
+        if (comando == QLatin1String("link part 2") || comando == QLatin1String("link part last")) {
+            const int parte = comando.endsWith(QLatin1String("2")) ? 2 : ultimaParte();
+            QVERIFY(mostrando(report::RutaDeParte(w->ArchivoInforme(), parte)));
+        }
         QStringList visores;
         for (QWidget* v : QApplication::topLevelWidgets())
             if (qobject_cast<visores::VisorDocumento*>(v) && v->isVisible())
