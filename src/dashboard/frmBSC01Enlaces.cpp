@@ -15,6 +15,7 @@
 
 #include "platform/browser/WebBrowser.h"
 #include "platform/ui/OperatorDialogs.h"
+#include "platform/ui/Routine.h"
 #include "report/EnlaceHTML.h"
 
 #include <QLabel>
@@ -88,10 +89,15 @@ void frmBSC01::EjecutarEnlace(const QString& URL, const EstadoFiltros& estado)
         const QString codigo = enlace.valor(report::kMarcaCuentaPopup);
         if (const auto cuenta = LeerCuentaDelPlan(kSeleccionEnlace, codigo, m_rs)) {
             const PedidoInforme p = PedidoDeCuenta(estado, codigo, cuenta->titulo, cuenta->esHoja);
-            FrmBSC01PopUp& popup = PopUp();
-            popup.Mostrar(p.strNombreArchivo, p.Titulo, p.Cuenta, p.EsHoja, p.FechaDesde, p.FechaHasta, p.eTipoListado,
-                          p.eUnidadesNegocio, p.eCentrosCostos, p.eNormal, p.eNiveles);
-            popup.show();
+            // A popup that cannot be filled (no temporary folder to write its page in) is reported like a viewer
+            // that cannot, and not shown; the request runs outside any handler that could take the failure.
+            ui::Routine r(QStringLiteral("wbExplorer_BeforeNavigate2"));
+            r.step([&] {
+                FrmBSC01PopUp& popup = PopUp();
+                popup.Mostrar(p.strNombreArchivo, p.Titulo, p.Cuenta, p.EsHoja, p.FechaDesde, p.FechaHasta,
+                              p.eTipoListado, p.eUnidadesNegocio, p.eCentrosCostos, p.eNormal, p.eNiveles);
+                popup.show();
+            });
         } else {
             AvisarCuentaInexistente(codigo);
         }
