@@ -130,6 +130,37 @@ function(_conc_write_widget_free_tests consumer library header)
   endif()
 endfunction()
 
+# conc_widget_free_test_set(<target> <list>)
+# Once every folder has registered its tests: <target> builds each registered test (conc_add_test) that reaches no
+# Qt Gui or Widgets and nothing else, and the file <list> names them, one a line. The sanitizer build
+# (scripts/sanitize) builds and runs just that set.
+function(conc_widget_free_test_set target list)
+  add_custom_target(${target})
+  _conc_at_end(_conc_gather_widget_free_tests ${target} "${list}")
+endfunction()
+
+function(_conc_gather_widget_free_tests target list)
+  get_property(tests GLOBAL PROPERTY CONC_TEST_TARGETS)
+  set(text "")
+  foreach(t IN LISTS tests)
+    # What the test is built after counts too (tst_engine_link waits for a window program it reads).
+    set(reached "")
+    get_target_property(after ${t} MANUALLY_ADDED_DEPENDENCIES)
+    foreach(d IN LISTS t after)
+      if(TARGET "${d}")
+        _conc_link_closure(${d} closure)
+        list(APPEND reached ${closure})
+      endif()
+    endforeach()
+    _conc_first_widget_target(widgets ${reached})
+    if(NOT widgets)
+      string(APPEND text "${t}\n")
+      add_dependencies(${target} ${t})
+    endif()
+  endforeach()
+  file(CONFIGURE OUTPUT "${list}" CONTENT "${text}" @ONLY)
+endfunction()
+
 # Calls <function> with the arguments given once every folder has declared its targets and registered its
 # tests. A deferred call reads its arguments when it runs: EVAL writes their values into it now.
 function(_conc_at_end function)

@@ -142,13 +142,21 @@ void bindSaveLine(sqlite3_stmt* st, int i)
 const QString kSaveUpdate = QStringLiteral("UPDATE MV_CONCILIACION SET CONCILIADO = ?, IDCONCAUX = ID, "
                                            "CONCILIADOCON = ? WHERE ID = ? AND IDCONCILIACION = ?");
 
-void timed(const QString& name, const std::function<void()>& work)
+// The work timed; a work that writes must change exactly `rows` rows (the engine's count of rows inserted,
+// updated or deleted on the connection), or the figure would time something else.
+void timed(const QString& name, const std::function<void()>& work, sqlite3* db = nullptr, qint64 rows = 0)
 {
+    const sqlite3_int64 before = db ? sqlite3_total_changes64(db) : 0;
     bench::markIdle();
     QElapsedTimer t;
     t.start();
     work();
-    bench::report(name, t.nsecsElapsed() / 1e6);
+    const double elapsed = t.nsecsElapsed() / 1e6;
+    if (db) {
+        const qint64 changed = sqlite3_total_changes64(db) - before;
+        bench::Exigir(changed == rows, QStringLiteral("%1 changed %2 rows, not %3").arg(name).arg(changed).arg(rows));
+    }
+    bench::report(name, elapsed);
     bench::report(QStringLiteral("peak"), bench::peakAboveIdleMiB());
 }
 
@@ -177,7 +185,7 @@ QString copyToWrite(const QString& file)
     const QString copy = file + QStringLiteral(".run");
     for (const char* suffix : {"", "-wal", "-shm", "-journal"})
         QFile::remove(copy + QLatin1String(suffix));
-    QFile::copy(file, copy);
+    bench::Exigir(QFile::copy(file, copy), QStringLiteral("the database was not copied"));
     QFile written(copy);
     if (written.open(QIODevice::ReadWrite))
         ::fsync(written.handle());
@@ -194,6 +202,7 @@ void recordset(Run& r)
 {
     ado::Recordset rs;
     timed(QStringLiteral("recordset"), [&] { rs.Open(recordsetQuery(), &r.cn); });
+    bench::Exigir(rs.RecordCount() > 0, QStringLiteral("the recordset read no row"));
     bench::report(QStringLiteral("rows"), rs.RecordCount());
 }
 
@@ -201,31 +210,32 @@ void bareRecordset(Run& r)
 {
     qint64 rows = 0;
     timed(QStringLiteral("bare-recordset"), [&] { rows = bareRead(r.db, recordsetQuery().toUtf8()); });
+    bench::Exigir(rows > 0, QStringLiteral("bare SQLite read no row"));
     bench::report(QStringLiteral("rows"), rows);
 }
 
 void insert(Run& r)
 {
     const QStringList all = texts(r.lines, amountInsert);
-    timed(QStringLiteral("insert"), [&] { executeAll(r.cn, all); });
+    timed(QStringLiteral("insert"), [&] { executeAll(r.cn, all); }, r.db, r.lines);
 }
 
 void bareInsert(Run& r)
 {
-    timed(QStringLiteral("bare-insert"), [&] { bareRows(r.db, kBareInsert, r.lines, bindInsert); });
+    timed(QStringLiteral("bare-insert"), [&] { bareRows(r.db, kBareInsert, r.lines, bindInsert); }, r.db, r.lines);
 }
 
 void update(Run& r)
 {
     bareRows(r.db, kBareInsert, r.lines, bindInsert);
     const QStringList all = texts(r.lines, amountUpdate);
-    timed(QStringLiteral("update"), [&] { executeAll(r.cn, all); });
+    timed(QStringLiteral("update"), [&] { executeAll(r.cn, all); }, r.db, r.lines);
 }
 
 void bareUpdate(Run& r)
 {
     bareRows(r.db, kBareInsert, r.lines, bindInsert);
-    timed(QStringLiteral("bare-update"), [&] { bareRows(r.db, kBareUpdate, r.lines, bindUpdate); });
+    timed(QStringLiteral("bare-update"), [&] { bareRows(r.db, kBareUpdate, r.lines, bindUpdate); }, r.db, r.lines);
 }
 
 std::vector<QString> saveLinks(Run& r)
@@ -246,7 +256,7 @@ void save(Run& r)
         for (int i = 0; i < r.lines; ++i)
             r.cn.ExecuteBound(kSaveUpdate, {i % 3 != 0, links[size_t(i)], qint64(1000001 + i), kSaveConciliacion});
         r.cn.CommitTrans();
-    });
+    }, r.db, r.lines);
 }
 
 void bareSave(Run& r)
@@ -261,7 +271,7 @@ void bareSave(Run& r)
             sqlite3_bind_int64(st, 3, 1000001 + i);
             sqlite3_bind_int64(st, 4, kSaveConciliacion);
         });
-    });
+    }, r.db, r.lines);
 }
 
 struct Figure {
@@ -288,6 +298,7 @@ int RunFigure(const QString& figure, const QString& file, int lines)
         r.lines = lines;
         r.cn.Open(QStringLiteral("PROVIDER=SQLOLEDB;Server=sqlite;Database =%1;UId=;Pwd=;")
                       .arg(f.writes ? copyToWrite(file) : file));
+        bench::Exigir(r.cn.State() != 0, QStringLiteral("the database did not open"));
         r.db = handleOf(r.cn);
         f.run(r);
         return 0;

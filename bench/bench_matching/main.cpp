@@ -3,8 +3,9 @@
 // lines and the groups redone, through the workbench session as the window does it). Each figure is timed in
 // fresh processes (the first run and the median of several), each beside its goal. The pair-by-pair reference
 // runs once on a smaller n, is checked for identical marks and colours, and its time is scaled by (N / n)^2.
-// Usage: bench_matching [--million] [--runs N] [--reference n]   (sizes 10,000 and 100,000 lines a side;
-// --million adds 1,000,000; reference n 2000)
+// Usage: bench_matching [--million] [--runs N] [--reference n] [--small]   (sizes 10,000 and 100,000 lines a
+// side; --million adds 1,000,000; reference n 2000; --small: one run of each figure on 1,000 lines a side and
+// a reference on 200, checked (pairs found, the reference's marks, the lines linked and grouped), for CI)
 #include "common/FreshProcess.h"
 #include "reconciliation/engine/LinkListReconcile.h"
 #include "reconciliation/engine/Matching.h"
@@ -123,6 +124,9 @@ int Hijo(const QString& figura, int n, int nRef)
             Generar(n, e, izq, der);
             ResultadoComparacion r;
             Medido(figura, [&] { r = Comparar(izq, der, Opciones(e)); });
+            // Nine lines in ten have their own copy on the other side, one in seven of those 0.05 apart.
+            bench::Exigir(!e.casiTodosPares || r.pares >= n / 2,
+                          QStringLiteral("%1: Comparar found %2 pairs on %3 lines").arg(figura).arg(r.pares).arg(n));
             bench::report(QStringLiteral("pares"), double(r.pares));
             return 0;
         }
@@ -133,7 +137,9 @@ int Hijo(const QString& figura, int n, int nRef)
             Totales totales = CalcularTotales(izqR, derR, 2);
             Medido(figura, [&] { CompararReferencia(izqR, derR, Opciones(e), totales, 2); });
             Comparar(izqI, derI, Opciones(e));
-            bench::report(QStringLiteral("iguales"), Iguales(izqI, izqR) && Iguales(derI, derR) ? 1 : 0);
+            bench::Exigir(Iguales(izqI, izqR) && Iguales(derI, derR),
+                          QStringLiteral("%1: the matcher and the reference set other marks").arg(figura));
+            bench::report(QStringLiteral("iguales"), 1);
             return 0;
         }
     }
@@ -147,6 +153,8 @@ int Hijo(const QString& figura, int n, int nRef)
         WorkbenchRows izq(static_cast<size_t>(n)), der;
         UnoAUno(izq, der);
         Medido(figura, [&] { AgruparConciliados(izq, der); });
+        bench::Exigir(std::all_of(izq.begin(), izq.end(), [](const WorkbenchRow& f) { return f.Grupo != 0; }),
+                      QStringLiteral("a linked line was left out of every group"));
         return 0;
     }
     if (figura == QLatin1String("aplicar")) {
@@ -164,6 +172,11 @@ int Hijo(const QString& figura, int n, int nRef)
             sesion.AsignarVinculosNuevos(sesion.BuscarVinculosNuevos());
             sesion.Agrupar();
         });
+        qsizetype agrupadas = 0;
+        for (Lado lado : {Lado::Izquierda, Lado::Derecha})
+            for (const WorkbenchRow& f : sesion.Filas(lado))
+                agrupadas += f.Grupo != 0 ? 1 : 0;
+        bench::Exigir(agrupadas == 201, QStringLiteral("Aplicar grouped %1 lines, not 201").arg(agrupadas));
         return 0;
     }
     return 2;
@@ -214,25 +227,32 @@ void Medir(QTextStream& out, int n, int nRef, int corridas)
         << Qt::endl;
 }
 
-} // namespace
-
-int main(int argc, char* argv[])
+int principal(const QStringList& args)
 {
-    QCoreApplication app(argc, argv);
-    const QStringList args = app.arguments();
     if (args.value(1) == QLatin1String("--child"))
         return Hijo(args.value(2), args.value(3).toInt(), args.value(4).toInt());
     const auto opcion = [&](const char* nombre, int porDefecto) {
         const int en = int(args.indexOf(QLatin1String(nombre)));
         return en > 0 ? std::max(1, args.value(en + 1).toInt()) : porDefecto;
     };
-    const int corridas = opcion("--runs", 5);
-    const int nRef = opcion("--reference", 2000);
+    const bool pequeno = bench::ModoPequeno(args);
+    const int corridas = pequeno ? 1 : opcion("--runs", 5);
+    const int nRef = pequeno ? 200 : opcion("--reference", 2000);
     QList<int> tamanos = {10000, 100000};
-    if (args.contains(QLatin1String("--million")))
+    if (pequeno)
+        tamanos = {1000};
+    else if (args.contains(QLatin1String("--million")))
         tamanos << 1000000;
     QTextStream out(stdout);
     for (int n : tamanos)
         Medir(out, n, nRef, corridas);
     return 0;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    return bench::Principal([&] { return principal(app.arguments()); });
 }

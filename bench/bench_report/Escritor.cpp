@@ -83,16 +83,24 @@ int informe(const QString& base, int tipo, bool iva, const QString& consulta)
     bench::report(QStringLiteral("informe"), ms(t));
     bench::report(QStringLiteral("informe-mem"), bench::peakAboveIdleMiB());
     bench::report(QStringLiteral("sentencias"), double(sentencias.size()));
+    // The report's own statements end with its movement query; what this run asks afterwards is not the report's.
+    const QString listado = sentencias.last();
+    const qsizetype delListado = sentencias.size();
     QFile f(consulta);
-    if (!f.open(QIODevice::WriteOnly) || f.write(sentencias.last().toUtf8()) < 0)
-        return 1;
+    bench::Exigir(f.open(QIODevice::WriteOnly) && f.write(listado.toUtf8()) >= 0,
+                  QStringLiteral("the report's query was not kept"));
     if (!iva)
         return 0;
-    // The tax-book column answered with one query per row, timed on a sample of rows and scaled.
-    const qsizetype delListado = sentencias.size();
+    // The tax-book column answered with one query per row, timed on a sample of rows and scaled; the account's
+    // tax book must hold lines, or the figure would be that of an empty one.
+    const qint64 enElLibro = gDB().gCnn.Query(QStringLiteral("SELECT COUNT(*) FROM MV_ASIENTOS WHERE CUENTA = '%1' "
+                                                             "AND LIVA_TIPO IS NOT NULL")
+                                                  .arg(p.Cuenta)).rows.at(0).at(0).toLong();
+    bench::Exigir(enElLibro > 0, QStringLiteral("the account's tax book is empty"));
     ado::Recordset rs;
-    gDB().AbrirRecordset(sentencias.last(), rs);
+    gDB().AbrirRecordset(listado, rs);
     const qint64 filas = rs.RecordCount();
+    bench::Exigir(filas > 0, QStringLiteral("the report's query read no row"));
     const int muestra = int(std::min<qint64>(filas, 2000));
     QElapsedTimer m;
     m.start();
@@ -140,6 +148,7 @@ int desnudo(const QString& base, const QString& consulta)
         ++filas;
     }
     sqlite3_finalize(st);
+    bench::Exigir(filas > 0, QStringLiteral("bare SQLite read no row of the report's query"));
     bench::report(QStringLiteral("desnudo"), ms(t));
     bench::report(QStringLiteral("filas"), double(filas));
     return bytes >= 0 ? 0 : 1;
@@ -156,7 +165,9 @@ int recordset(const QString& base, const QString& consulta)
     t.start();
     gDB().AbrirRecordset(texto, rs);
     bench::report(QStringLiteral("recordset"), ms(t));
-    return rs.RecordCount() > 0 ? 0 : 1;
+    bench::report(QStringLiteral("recordset-filas"), double(rs.RecordCount()));
+    bench::Exigir(rs.RecordCount() > 0, QStringLiteral("the recordset of the report's query has no row"));
+    return 0;
 }
 
 QString numero(double v, int decimales = 0)
@@ -194,6 +205,9 @@ void Medir(const QString& base, int corridas, const QString& carpeta, QTextStrea
                 bench::runFresh({QLatin1String(kHijo), QStringLiteral("desnudo"), base, consulta}, corridas);
             const QMap<QString, bench::Runs> r =
                 bench::runFresh({QLatin1String(kHijo), QStringLiteral("recordset"), base, consulta}, corridas);
+            const double filas = bench::Figura(d, QStringLiteral("filas")).first();
+            bench::Exigir(bench::Figura(r, QStringLiteral("recordset-filas")).first() == filas,
+                          QStringLiteral("the recordset and bare SQLite read other rows of the report's query"));
             out << "    type=" << tipo << " iva=" << int(iva) << " rows=" << numero(d.value(QStringLiteral("filas")).first())
                 << "  report " << bench::firstAndMedian(f.value(QStringLiteral("informe")), 0) << " ms ("
                 << bench::firstAndMedian(f.value(QStringLiteral("informe-mem")), 0) << " MiB above idle)"

@@ -156,8 +156,7 @@ std::optional<int> Hijo(const QStringList& argumentos)
     QTemporaryDir dir;
     qputenv("CONCCUENTAS_HOME", dir.path().toUtf8());
     const QString archivo = dir.filePath(QStringLiteral("copia.db"));
-    if (!QFile::copy(argumentos.at(2), archivo))
-        return 1;
+    bench::Exigir(dir.isValid() && QFile::copy(argumentos.at(2), archivo), QStringLiteral("the company was not copied"));
     if (figura == QLatin1String("ventana"))
         return ventana(archivo);
     if (figura == QLatin1String("almacen"))
@@ -177,10 +176,8 @@ void Medir(const QList<Tamano>& tamanos, const QString& carpeta, QTextStream& ou
         schema::Options opciones;
         opciones.linesPerSide = n;
         QString porque;
-        if (!QFile::exists(plantilla) && !schema::CreateCompanyDatabase(plantilla, opciones, &porque)) {
-            out << "cannot build the database of " << n << " lines a side: " << porque << Qt::endl;
-            continue;
-        }
+        bench::Exigir(QFile::exists(plantilla) || schema::CreateCompanyDatabase(plantilla, opciones, &porque),
+                      QStringLiteral("cannot build the database of %1 lines a side: %2").arg(n).arg(porque));
         QMap<QString, bench::Runs> f = bench::runFresh({QLatin1String(kHijo), QStringLiteral("ventana"), plantilla}, corridas);
         const QMap<QString, bench::Runs> d = bench::runFresh({QLatin1String(kHijo), QStringLiteral("desnudo"), plantilla}, corridas);
         const QMap<QString, bench::Runs> a = bench::runFresh({QLatin1String(kHijo), QStringLiteral("almacen"), plantilla}, corridas);
@@ -188,6 +185,14 @@ void Medir(const QList<Tamano>& tamanos, const QString& carpeta, QTextStream& ou
             f.insert(it.key(), it.value());
         for (auto it = a.cbegin(); it != a.cend(); ++it)
             f.insert(it.key(), it.value());
+        // Every figure over the same lines: the window listed each line bare SQLite and the store read, every run.
+        const bench::Runs& listadas = bench::Figura(f, QStringLiteral("ventana-lineas"));
+        for (const char* figura : {"ventana-lineas", "desnudo-lineas", "almacen-lineas"}) {
+            for (double lineas : bench::Figura(f, QLatin1String(figura)).values)
+                bench::Exigir(lineas > 0 && lineas == listadas.first(),
+                              QStringLiteral("%1 was %2, the window listed %3").arg(QLatin1String(figura)).arg(lineas)
+                                  .arg(listadas.first()));
+        }
         const bool millon = n >= 1000000;
         out << "  " << numero(n) << " lines a side, " << corridas << " runs ("
             << numero(f.value(QStringLiteral("ventana-lineas")).first())

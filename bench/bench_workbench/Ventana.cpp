@@ -160,8 +160,7 @@ int Hijo(const QString& figura, const QString& plantilla)
     QTemporaryDir dir;
     qputenv("CONCCUENTAS_HOME", dir.path().toUtf8());
     const QString archivo = dir.filePath(QStringLiteral("copia.db"));
-    if (!QFile::copy(plantilla, archivo))
-        return 1;
+    bench::Exigir(dir.isValid() && QFile::copy(plantilla, archivo), QStringLiteral("the company was not copied"));
     RespuestasAutomaticas respuestas;
     ui::installDialogs(&respuestas);
     lookup::InstallHook();
@@ -174,6 +173,8 @@ int Hijo(const QString& figura, const QString& plantilla)
         w.show();
         cargar(w);
         Asentar();
+        bench::Exigir(w.Lvw->ListItems().Count() > 0 && w.Lvw2->ListItems().Count() >= 200,
+                      QStringLiteral("the lists were not loaded"));
         bench::report(QStringLiteral("lineas"), w.Lvw->ListItems().Count());
         if (figura == QLatin1String("aplicar")) {
             PrepararAplicar(w);
@@ -183,6 +184,7 @@ int Hijo(const QString& figura, const QString& plantilla)
             for (Lado lado : {Lado::Izquierda, Lado::Derecha})
                 for (const auto& f : w.FilasDeLista(lado))
                     enGrupo += f.Grupo != 0 ? 1 : 0;
+            bench::Exigir(enGrupo == 201, QStringLiteral("Aplicar grouped %1 lines, not 201").arg(enGrupo));
             bench::report(QStringLiteral("agrupadas"), enGrupo);
         } else if (figura == QLatin1String("comparar")) {
             const conciliacion::OpcionesComparacion opciones = OpcionesDemo(w);
@@ -193,6 +195,8 @@ int Hijo(const QString& figura, const QString& plantilla)
             conciliacion::Comparar(a, b, opciones);
             const bool iguales =
                 mismasMarcas(a, w.FilasDeLista(Lado::Izquierda)) && mismasMarcas(b, w.FilasDeLista(Lado::Derecha));
+            bench::Exigir(iguales, QStringLiteral("Comparar in the window and the matcher alone set other marks"));
+            bench::Exigir(marcadas(w.FilasDeLista(Lado::Izquierda)) > 0, QStringLiteral("Comparar marked no line"));
             bench::report(QStringLiteral("iguales"), iguales ? 1 : 0);
             bench::report(QStringLiteral("pares"), marcadas(w.FilasDeLista(Lado::Izquierda)));
         } else {
@@ -218,10 +222,8 @@ void MedirTamano(int lineas, int corridas, QTextStream& out)
     schema::Options options;
     options.linesPerSide = lineas;
     QString why;
-    if (!schema::CreateCompanyDatabase(plantilla, options, &why)) {
-        out << "lines/side=" << lineas << ": cannot build the database: " << why << Qt::endl;
-        return;
-    }
+    bench::Exigir(schema::CreateCompanyDatabase(plantilla, options, &why),
+                  QStringLiteral("lines/side=%1: cannot build the database: %2").arg(lineas).arg(why));
     const QLocale c = QLocale::c();
     const auto correr = [&](const char* figura) {
         return bench::runFresh({QLatin1String(kHijo), QLatin1String(figura), plantilla}, corridas);
@@ -287,6 +289,7 @@ void MedirVentana(const std::function<QString()>& copiaNueva, int nReferencia, i
         conciliacion::Comparar(ia, ib, opciones);
         const double indexadoChico = ms(t);
         const bool igualReferencia = mismasMarcas(ra, ia) && mismasMarcas(rb, ib);
+        bench::Exigir(igualReferencia, QStringLiteral("the matcher and the pair-by-pair reference set other marks"));
         out << "pair-by-pair reference at n=" << m << ": " << QString::number(referencia, 'f', 1) << " ms (indexed "
             << QString::number(indexadoChico, 'f', 2) << " ms, identical: " << (igualReferencia ? "yes" : "NO") << ")"
             << Qt::endl;
@@ -306,6 +309,7 @@ void MedirVentana(const std::function<QString()>& copiaNueva, int nReferencia, i
         t.restart();
         w.ActualizarDatos();
         const double guardarCien = ms(t);
+        bench::Exigir(!w.FHayError && cambiadas > 0, QStringLiteral("the save of the marks failed or had no mark"));
         out << "save all marks (ActualizarDatos): changed lines=" << cambiadas << "  "
             << QString::number(guardarTodo, 'f', 1) << " ms (" << QString::number(guardarTodo * 1000 / std::max(cambiadas, 1), 'f', 1)
             << " us per line); after 100 more marks: " << QString::number(guardarCien, 'f', 1) << " ms ("
@@ -341,14 +345,16 @@ std::optional<int> VentanaAplicarComparar(int argc, char** argv)
     const QStringList args = app.arguments();
     const int runsAt = int(args.indexOf(QLatin1String("--runs")));
     QTextStream out(stdout);
-    MedirAplicarComparar(runsAt > 0 ? std::max(1, args.value(runsAt + 1).toInt()) : 5, out);
+    MedirAplicarComparar(bench::ModoPequeno(args) ? 1 : runsAt > 0 ? std::max(1, args.value(runsAt + 1).toInt()) : 5, out);
     return 0;
 }
 
 void MedirAplicarComparar(int corridas, QTextStream& out)
 {
     QList<int> tamanos = {10000, 100000};
-    if (QCoreApplication::arguments().contains(QLatin1String("--million")))
+    if (bench::ModoPequeno(QCoreApplication::arguments()))
+        tamanos = {1000};
+    else if (QCoreApplication::arguments().contains(QLatin1String("--million")))
         tamanos << 1000000;
     for (int lineas : tamanos)
         MedirTamano(lineas, corridas, out);

@@ -6,6 +6,8 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QProcess>
+#include <QProcessEnvironment>
+#include <QTemporaryDir>
 #include <QTextStream>
 #include <algorithm>
 #include <cstdio>
@@ -23,6 +25,32 @@ double statusKiB(const char* key)
 }
 
 } // namespace
+
+Fallo::Fallo(const QString& porque) : std::runtime_error(porque.toStdString()) {}
+
+void Exigir(bool cumple, const QString& porque)
+{
+    if (!cumple)
+        throw Fallo(porque);
+}
+
+int Principal(const std::function<int()>& principal)
+{
+    try {
+        return principal();
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "bench FAILED, no figure for it: %s\n", e.what());
+    } catch (...) {
+        std::fprintf(stderr, "bench FAILED, no figure for it: an unknown exception\n");
+    }
+    std::fflush(stderr);
+    return 1;
+}
+
+bool ModoPequeno(const QStringList& argumentos)
+{
+    return argumentos.contains(QStringLiteral("--small"));
+}
 
 void markIdle()
 {
@@ -59,24 +87,42 @@ QMap<QString, Runs> runFresh(const QStringList& arguments, int runs)
 {
     QMap<QString, Runs> figures;
     for (int i = 0; i < runs; ++i) {
+        const QString run = QStringLiteral("run %1 of %2").arg(i + 1).arg(arguments.join(QLatin1Char(' ')));
+        // The child's temporary files, whatever it leaves when it aborts, go with this folder.
+        QTemporaryDir temporal;
+        Exigir(temporal.isValid(), run + QStringLiteral(": no temporary folder"));
+        QProcessEnvironment entorno = QProcessEnvironment::systemEnvironment();
+        entorno.insert(QStringLiteral("TMPDIR"), temporal.path());
         QProcess child;
+        child.setProcessEnvironment(entorno);
         child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         child.start(QCoreApplication::applicationFilePath(), arguments);
-        if (!child.waitForFinished(-1) || child.exitStatus() != QProcess::NormalExit || child.exitCode() != 0) {
-            std::fprintf(stderr, "run %d of %s failed (exit %d)\n", i + 1, qPrintable(arguments.join(' ')),
-                         child.exitCode());
-            continue;
-        }
+        const bool ended = child.waitForFinished(-1);
+        Exigir(ended && child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0,
+               run + QStringLiteral(" failed (%1)")
+                         .arg(child.exitStatus() == QProcess::NormalExit ? QStringLiteral("exit %1").arg(child.exitCode())
+                                                                         : QStringLiteral("crashed")));
+        int found = 0;
         for (const QByteArray& line : child.readAllStandardOutput().split('\n')) {
             if (!line.startsWith("figure "))
                 continue;
             const QByteArray body = line.mid(7);
             const int eq = body.indexOf('=');
-            if (eq > 0)
+            if (eq > 0) {
                 figures[QString::fromUtf8(body.left(eq))].values.push_back(body.mid(eq + 1).toDouble());
+                ++found;
+            }
         }
+        Exigir(found > 0, run + QStringLiteral(" printed no figure"));
     }
     return figures;
+}
+
+const Runs& Figura(const QMap<QString, Runs>& figuras, const QString& nombre)
+{
+    const auto it = figuras.constFind(nombre);
+    Exigir(it != figuras.constEnd() && !it->values.empty(), QStringLiteral("no figure %1 was measured").arg(nombre));
+    return *it;
 }
 
 QString firstAndMedian(const Runs& runs, int decimals)

@@ -3,6 +3,7 @@
 #include "platform/suite/base/LecturaNumero.h"
 
 #include <QRegularExpression>
+#include <algorithm>
 #include <optional>
 
 namespace report {
@@ -36,11 +37,14 @@ std::optional<CotaImporte> conExponente(const QString& texto)
     static const QRegularExpression kPotencia(QStringLiteral("^[+-]?[0-9]+$"));
     if (!mantisa || !kPotencia.match(textoPotencia).hasMatch())
         return std::nullopt;
-    // A power too long for a whole number is far past either end all the same.
+    // The power saturates far past any position a digit of the text can hold, so adding it to the point's place
+    // cannot overflow and a power too long for a whole number reads as far past either end all the same.
+    constexpr qint64 kSaturada = qint64(1) << 62;
     bool cabe = false;
     qint64 potencia = textoPotencia.toLongLong(&cabe);
     if (!cabe)
-        potencia = (textoPotencia.startsWith(QLatin1Char('-')) ? -1 : 1) * (kMaximoCorrimiento + 1);
+        potencia = textoPotencia.startsWith(QLatin1Char('-')) ? -kSaturada : kSaturada;
+    potencia = std::clamp(potencia, -kSaturada, kSaturada);
     QString cifras = mantisa->entero + mantisa->decimales;
     qint64 punto = qint64(mantisa->entero.size());
     while (cifras.size() > 1 && cifras.front() == QLatin1Char('0')) {
@@ -50,9 +54,9 @@ std::optional<CotaImporte> conExponente(const QString& texto)
     if (cifras == QLatin1String("0"))
         return CotaImporte{Lectura::Monto, {}};
     // Far past either end of what money holds: no amount that large, or nothing left at the fourth decimal.
-    if (potencia > kMaximoCorrimiento || punto + potencia > kMaximoCorrimiento)
+    if (punto + potencia > kMaximoCorrimiento)
         return CotaImporte{Lectura::FueraDeRango, {}};
-    if (potencia < -kMaximoCorrimiento || punto + potencia < -kMaximoCorrimiento)
+    if (punto + potencia < -kMaximoCorrimiento)
         return CotaImporte{Lectura::Monto, {}};
     punto += potencia;
     suite::NumeroLeido corrido;

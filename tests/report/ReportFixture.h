@@ -4,6 +4,7 @@
 // business unit, a zero line, a line outside the period, tax-book rows, cost-centre shares). Levels 1, 2, 4, 6.
 // Pages are compared byte for byte with files in the golden folder; CONC_REPORT_REGENERATE=1 rewrites them.
 
+#include "Modelos.h"
 #include "core/Startup.h"
 #include "data/DB_Dll.h"
 #include "report/ClassHTML.h"
@@ -170,9 +171,15 @@ struct ReportFixture {
     // Compares a written page with its golden file (or rewrites the golden file when asked to).
     static bool igualAlModelo(const QString& escrito, const QString& modelo)
     {
-        const QString ruta = qEnvironmentVariable("CONC_REPORT_GOLDEN") + QLatin1Char('/') + modelo;
+        const bool regenerar = qEnvironmentVariableIntValue("CONC_REPORT_REGENERATE");
+        QString falta;
+        const QString ruta = RutaModelo(modelo, falta, !regenerar);
+        if (ruta.isEmpty()) {
+            qWarning("%s", qPrintable(falta));
+            return false;
+        }
         const QByteArray bytes = leer(escrito);
-        if (qEnvironmentVariableIntValue("CONC_REPORT_REGENERATE")) {
+        if (regenerar) {
             QFile f(ruta);
             return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
         }

@@ -1,5 +1,6 @@
 // The style sheet and the page kit: bytes of "Style.css", the page head and the small HTML builders.
 
+#include "Modelos.h"
 #include "report/ClassHTML.h"
 
 #include <QCoreApplication>
@@ -58,7 +59,10 @@ void ReportKitTest::styleSheetMatchesGolden()
     ClassHTML html;
     html.writeStyleCSS(dir.path() + (conSeparador ? QStringLiteral("/") : QString()));
     const QByteArray escrito = leer(dir.filePath(QStringLiteral("Style.css")));
-    const QByteArray esperado = leer(qEnvironmentVariable("CONC_REPORT_GOLDEN") + QStringLiteral("/Style.css"));
+    QString falta;
+    const QString modelo = RutaModelo(QStringLiteral("Style.css"), falta);
+    QVERIFY2(!modelo.isEmpty(), qPrintable(falta));
+    const QByteArray esperado = leer(modelo);
     QVERIFY(!esperado.isEmpty());
     QCOMPARE(escrito, esperado);
     // Accented comment lines are single bytes of the Western code page.

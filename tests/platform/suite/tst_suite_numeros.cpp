@@ -55,6 +55,11 @@ private slots:
         QTest::newRow("es point decimal") << "es_AR" << "1234.5" << qint64(12345000) << true;
         QTest::newRow("es millions") << "es_AR" << "1.234.567,8" << qint64(12345678000) << true;
         QTest::newRow("es cents") << "es_AR" << "-0,01" << qint64(-100) << true;
+        // Grouping never writes a leading group of 0: the separator after it is the decimal one.
+        QTest::newRow("C comma after a zero") << "C" << "0,150" << qint64(1500) << true;
+        QTest::newRow("es point after a zero") << "es_AR" << "0.150" << qint64(1500) << true;
+        QTest::newRow("C zero group, then more groups") << "C" << "0,150,000" << qint64(0) << false;
+        QTest::newRow("es zero group, then a decimal comma") << "es_AR" << "0.150,5" << qint64(0) << false;
     }
     void textoAMoneda()
     {

@@ -45,9 +45,17 @@ QString quitarSigno(QString s, const QLocale& locale, bool& negativo)
     return s;
 }
 
+// The digits before the first separator are all zeros: grouping never writes a leading group of 0, so such a
+// number has no thousands separators.
+bool primerGrupoEsCero(const QString& s)
+{
+    const auto primero = std::find_if(s.begin(), s.end(), [](QChar c) { return c == u'.' || c == u','; });
+    return primero != s.begin() && primero != s.end() && std::all_of(s.begin(), primero, [](QChar c) { return c == u'0'; });
+}
+
 bool pareceMiles(const QString& s, qsizetype pos)
 {
-    return pos >= 1 && pos <= 3 && s.size() - pos - 1 == 3;
+    return pos >= 1 && pos <= 3 && s.size() - pos - 1 == 3 && !primerGrupoEsCero(s);
 }
 
 } // namespace
@@ -92,6 +100,9 @@ std::optional<NumeroLeido> LeerNumero(const QString& texto, const QLocale& local
     }
 
     QString entero = decimal >= 0 ? limpio.left(decimal) : limpio;
+    // "0,150,000", "0.150,5": a leading group of 0 leaves no reading with thousands separators.
+    if ((entero.contains(u'.') || entero.contains(u',')) && primerGrupoEsCero(limpio))
+        return std::nullopt;
     n.decimales = decimal >= 0 ? limpio.mid(decimal + 1) : QString();
     entero.remove(u'.').remove(u',');
     if (entero.isEmpty() && n.decimales.isEmpty())

@@ -4,7 +4,9 @@
 //
 // Which separator is the decimal one: with both present, the last one; with one of them once, it is the
 // decimal separator when it is the locale's, or when it does not stand where a thousands separator would
-// (1 to 3 digits before it, exactly 3 after it); a separator that comes several times groups thousands.
+// (1 to 3 digits before it, exactly 3 after it, and those before it not all zeros); a separator that comes
+// several times groups thousands. A leading group of 0 is never a thousands group: "0,150" and "0.150" are
+// 0.15 everywhere, and "0,150,000" is no number.
 // So "1.234,56", "1,234.56", "1234,5" and "1234.5" read alike in any locale, and "1.234" is 1234 where
 // "," is the decimal separator and 1.234 where "." is.
 
