@@ -140,9 +140,16 @@ void FrmBSC01PopUp::Escribir(const QString& titulo, const QString& cuenta, bool 
     } catch (...) {
         m_partes.escribiendo = false;
         tablero.OcultarOcupado();
+        if (m_descargarAlTerminar)
+            Form_Unload();
         throw;
     }
     m_partes.escribiendo = false;
+    if (m_descargarAlTerminar) {
+        tablero.OcultarOcupado();
+        Form_Unload();
+        return;
+    }
     // The dashboard's browser loads nothing for a popup report: its busy display comes down here.
     if (escrito) {
         tablero.OcultarOcupado();
@@ -223,6 +230,15 @@ void FrmBSC01PopUp::Form_Resize()
 
 void FrmBSC01PopUp::Form_Unload()
 {
+    // Closed while its report is being written: the writer is told to stop, and the window, whose folder and
+    // objects the writer is using, goes once it has.
+    if (m_partes.escribiendo) {
+        m_descargarAlTerminar = true;
+        Tablero().setCancelado(true);
+        hide();
+        return;
+    }
+    m_descargarAlTerminar = false;
     ui::Routine r(QString(), ui::silently(ui::vbIgnore));
     r.steps({
         [&] { m_rs.Close(); },

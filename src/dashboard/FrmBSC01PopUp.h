@@ -71,6 +71,7 @@ private:
     std::unique_ptr<EscritorInformes> m_escritor;
     ado::Recordset m_rs;
     PartesDelInforme m_partes;
+    bool m_descargarAlTerminar = false;   // closed while its report was being written: goes once the writer stops
 };
 
 // The popup's one instance, made and loaded on first use; cleared by its unload.
