@@ -127,7 +127,8 @@ class TstDashboardCommands : public TableroDePrueba {
         tamanoInicial = w->size();
     }
 
-    QString carpeta() const { return empresa.temporal + QLatin1Char('/'); }
+    // The window's own folder, where its report and parts are.
+    QString carpeta() const { return QFileInfo(w->ArchivoInforme()).absolutePath() + QLatin1Char('/'); }
     QString enlace(const QString& texto) const { return QUrl::fromLocalFile(carpeta()).toString() + texto; }
     QLineEdit* campo(const QString& dataField) const { return w->Campo(dataField); }
 
@@ -678,10 +679,14 @@ class TstDashboardCommands : public TableroDePrueba {
         fila(QStringLiteral("link voucher AS"), ninguna, kIgual, popup, QStringLiteral("visores::FrmBSC01CBTECTABLE"));
         fila(QStringLiteral("link voucher VJ"), ninguna, kIgual, popup);
         fila(QStringLiteral("link report-file"), ninguna, kIgual, popup);
-        // A folder for the page that cannot be made is said in the error box; nothing opens.
+        // A window keeps the folder it made for its pages: the voucher viewer, open since the rows above, shows
+        // the voucher there. A window that must make its folder where none can be made says so in the error box
+        // and opens nothing: the popup, unless it is already open.
         const QStringList sinCarpeta{QStringLiteral("QMessageBox: Error 75: La carpeta temporal")};
-        fila(QStringLiteral("link voucher without a temporary folder"), sinCarpeta, kIgual, popup);
-        fila(QStringLiteral("link popup without a temporary folder"), sinCarpeta, kIgual, popup);
+        fila(QStringLiteral("link voucher without a temporary folder"), ninguna, kIgual, popup,
+             QStringLiteral("visores::FrmBSC01CBTEDetalle"));
+        fila(QStringLiteral("link popup without a temporary folder"), estado == kPopUp ? ninguna : sinCarpeta, kIgual,
+             popup);
         // A chart that cannot be read: the failure is said, nothing is written or opened.
         const QStringList sinPlan{QStringLiteral("QMessageBox: Error -2147217865: no such table: MA_CUENTAS"), kCualquiera};
         fila(QStringLiteral("link account with the chart unreadable"), sinPlan, kIgual, popup);

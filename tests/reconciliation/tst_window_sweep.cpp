@@ -217,6 +217,11 @@ private slots:
         QCOMPARE(termino ? QStringLiteral("ended") : QStringLiteral("usable"), queda);
         if (!termino)
             usable();
+        else {
+            // The program closed its connection as it ended; the next row starts the program anew.
+            QCOMPARE(gDB().gCnn.State(), int(ado::adStateClosed));
+            QVERIFY(empresa.volverAConectar());
+        }
         // Nothing on the way, the probe included, failed into the error box.
         for (const ui::Prompt& p : d.log())
             QVERIFY2(p.kind != ui::PromptKind::ErrorDialog,

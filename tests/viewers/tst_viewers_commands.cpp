@@ -271,11 +271,13 @@ private slots:
             fila(QStringLiteral("link voucher CB"), true, recibo);
             fila(QStringLiteral("link voucher missing"), true, detalle);
             fila(QStringLiteral("link voucher with a quote in its letter"), true, detalle);
-            // A window that cannot write its page says so in the error box and does not open.
+            // A new window that cannot make the folder for its page says so in the error box and does not open;
+            // the accounting viewer's default window, open since the first kind's rows, keeps the folder it made
+            // and shows the entry there.
             const QStringList sinCarpeta{QStringLiteral("QMessageBox: Error 75: La carpeta temporal")};
             fila(QStringLiteral("without a temporary folder: voucher"), true, QString(), false, sinCarpeta);
             if (!contable)
-                fila(QStringLiteral("without a temporary folder: entry"), true, QString(), false, sinCarpeta);
+                fila(QStringLiteral("without a temporary folder: entry"), true, asiento);
             fila(QStringLiteral("link voucher VJ"), true);
             fila(QStringLiteral("link voucher of another type"), true);
             fila(QStringLiteral("link empty marker"), true);
