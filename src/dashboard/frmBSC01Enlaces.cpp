@@ -69,6 +69,10 @@ void frmBSC01::AvisarParte(const ParteNoDisponible& parte)
 void frmBSC01::EjecutarEnlace(const QString& URL, const EstadoFiltros& estado)
 {
     const report::EnlaceLeido enlace = report::LeerEnlace(URL);
+    // While a report is being written, a link that would write another is let go, as a click in the tree is:
+    // the writer would refuse it, and a popup would show with nothing in it.
+    if (m_escribiendo && enlace.tipo != report::TipoEnlace::Comprobante)
+        return;
     // A report written and shown says its own state once its page is on show.
     bool informe = false;
     switch (enlace.tipo) {
