@@ -40,6 +40,25 @@ ui::ErrorHandler manejadorInicio()
     };
 }
 
+// The station file's section for the station's connection.
+QString SeccionBaseDeDatos()
+{
+    return suite::Estacion::NombreEstacion().toUpper() + QLatin1Char('|') + suite::Estacion::UsuarioEstacion().toUpper()
+        + QStringLiteral("BaseDeDatos");
+}
+
+// The seconds a server is given to accept the login: the station file's "TiempoDeConexion" when it is a whole
+// number above 0, else the platform's 15.
+int TiempoDeConexion()
+{
+    bool ok = false;
+    const int segundos = suite::ArchivoIni::LeerIni(kArchivoIni, SeccionBaseDeDatos(), QStringLiteral("TiempoDeConexion"),
+                                                    QString())
+                             .trimmed()
+                             .toInt(&ok);
+    return ok && segundos > 0 ? segundos : ado::kDefaultLoginTimeout;
+}
+
 // Reads the launch items and opens the connection; ends the program when none results.
 void Conectar(const QString& texto, QString& ConnString, int CursorLocation)
 {
@@ -55,6 +74,9 @@ void Conectar(const QString& texto, QString& ConnString, int CursorLocation)
             ConnString = conexion::CadenaServidor(QStringLiteral("#"), p.DbName, p.Usuario, p.Password, QString());
     }
     DB_Dll& db = gDB();
+    // The server road applies both when the connection opens, so they are set before it.
+    db.gCnn.ConnectionTimeout = TiempoDeConexion();
+    db.gCnn.CommandTimeout = 360;
     db.gUsuario = p.Usuario;
     db.gDBName = p.DbName;
     db.gUserPassWord = p.Password;
@@ -63,7 +85,6 @@ void Conectar(const QString& texto, QString& ConnString, int CursorLocation)
     if (!db.gOpenFlag)
         ui::dialogs().EndProgram(1);
     gUsuarioLogeado = db.gUsuario;
-    db.gCnn.CommandTimeout = 360;
     db.gCnn.IsolationLevel = 256;
 }
 
@@ -102,8 +123,7 @@ QString SeccionEstacion(const QString& nombre, const QString& usuario)
 QString TextoLanzamientoDeEstacion()
 {
     using suite::Utilidades;
-    const QString seccion = suite::Estacion::NombreEstacion().toUpper() + QLatin1Char('|')
-        + suite::Estacion::UsuarioEstacion().toUpper() + QStringLiteral("BaseDeDatos");
+    const QString seccion = SeccionBaseDeDatos();
     auto leer = [&](const char* clave, const QString& porDefecto, bool codificado) {
         QString valor = suite::ArchivoIni::LeerIni(kArchivoIni, seccion, QString::fromLatin1(clave), porDefecto);
         if (codificado)

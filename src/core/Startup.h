@@ -20,7 +20,8 @@ void PrepararProceso(UsoDeLaEmpresa uso);
 // First run: reads the launch string (Parametros, or the program's arguments joined by blanks when it is
 // ""), opens the one connection through gDB() (the connection dialog when no server is given; the program
 // ends when no connection results), sets the command time-out to 360 s and read-uncommitted isolation and
-// makes the database user the logged user. Every run with a database name: hands the lookup driver its
+// makes the database user the logged user. A server is given the station file's "TiempoDeConexion" seconds
+// (section "<STATION>|<USER>BaseDeDatos", as the station's connection) to accept the login, 15 when unset. Every run with a database name: hands the lookup driver its
 // connection and mask file, creates the mask file when missing, and reloads the configuration.
 // A failing step is reported through the error dialog and logged; the steps after it still run.
 // ConnString, when given, is used unchanged; on an Oracle server ("#...") it is built when empty.

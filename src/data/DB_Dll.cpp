@@ -2,10 +2,12 @@
 
 #include "DB_Dll.h"
 
+#include "AvisoConexion.h"
 #include "AvisoEspera.h"
 #include "data/base/SqlText.h"
 #include "frmAcceso.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <functional>
@@ -33,6 +35,18 @@ bool esVerdadero(const ado::Variant& v)
     }
 }
 
+// The windows that show a wait for the database (another station's lock, a server that is slow to log in), for
+// every connection of the program; only where there are windows.
+void InstalarAvisos()
+{
+    if (!qobject_cast<QApplication*>(QCoreApplication::instance()))
+        return;
+    static AvisoEspera espera;
+    static AvisoConexion conexion;
+    ado::SetLockWaitNotice(&espera);
+    ado::SetConnectWaitNotice(&conexion);
+}
+
 } // namespace
 
 void RegistrarErroresDeDatos()
@@ -54,7 +68,7 @@ void RegistrarErroresDeDatos()
 DB_Dll::DB_Dll()
 {
     RegistrarErroresDeDatos();
-    InstalarAvisoEspera();
+    InstalarAvisos();
     // A file without the company's tables is refused at connect, untouched, with one message, instead of
     // being made a database and answered by an error for every table the program reads.
     gCnn.RequiredTables = {QStringLiteral("TA_CONFIGURACION"), QStringLiteral("MA_CUENTAS"),

@@ -75,9 +75,16 @@ protected:
 // user cannot write is refused, or opened read-only, as `unwritable` says.
 std::unique_ptr<Backend> OpenSqliteBackend(const QString& file, const QStringList& requiredTables = {},
                                            UnwritableFile unwritable = UnwritableFile::Refuse);
+// The seconds a server is given: to log in (0 or less: kDefaultLoginTimeout), and to finish each statement
+// (0 or less: no limit).
+struct OdbcTimeouts {
+    int login = kDefaultLoginTimeout;
+    int command = 0;
+};
 // SQL Server or Oracle through ODBC; the driver comes from CONCCUENTAS_ODBC_SQLSERVER (default "FreeTDS")
-// or CONCCUENTAS_ODBC_ORACLE.
-std::unique_ptr<Backend> OpenOdbcBackend(const ConnectionTarget& target);
+// or CONCCUENTAS_ODBC_ORACLE. The login runs with the notice of ConnectWaitNotice.h and ends at its time-out
+// (SQLSTATE HYT00), or when the operator gives up (HY008), with an error naming the server.
+std::unique_ptr<Backend> OpenOdbcBackend(const ConnectionTarget& target, const OdbcTimeouts& timeouts);
 
 // A name no other open connection of this process uses.
 QString UniqueConnectionName(const char* prefix);

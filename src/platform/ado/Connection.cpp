@@ -12,16 +12,33 @@ namespace ado {
 
 namespace {
 
+// A statement the server cancelled at the command time-out (ODBC's SQLSTATE for a time-out, in its 3.x or 2.x
+// spelling), said so; the driver's own words follow.
+Error explainedTimeout(const Error& e, int seconds)
+{
+    if ((e.SQLState != QLatin1String("HYT00") && e.SQLState != QLatin1String("S1T00")) || seconds <= 0)
+        return e;
+    Error said = e;
+    said.Description = QStringLiteral("La sentencia no terminó en los %1 segundos del tiempo de espera de comandos: "
+                                      "el servidor la canceló y no se completó.\r\n%2")
+                           .arg(seconds)
+                           .arg(e.Description);
+    return said;
+}
+
 // Every call that reaches the database starts with an empty error list and leaves its failure in it.
 template <class Call>
-auto recorded(Errors& errors, Call&& call) -> decltype(call())
+auto recorded(Errors& errors, int commandTimeout, Call&& call) -> decltype(call())
 {
     errors.Clear();
     try {
         return call();
     } catch (const Error& e) {
-        errors.Append(e);
-        throw;
+        const Error said = explainedTimeout(e, commandTimeout);
+        errors.Append(said);
+        if (said.Description == e.Description)
+            throw;
+        throw said;
     }
 }
 
@@ -53,7 +70,7 @@ Backend& Connection::backend()
 
 void Connection::Open(const QString& connectionString, const QString& user, const QString& password, int)
 {
-    recorded(m_errors, [&] {
+    recorded(m_errors, m_commandTimeout, [&] {
         if (m_backend)
             fail(Error(kErrObjectOpen, QStringLiteral("Operation is not allowed when the object is open.")));
         ConnectionTarget target = ParseConnectionText(connectionString);
@@ -61,9 +78,10 @@ void Connection::Open(const QString& connectionString, const QString& user, cons
             target.user = user;
         if (!password.isEmpty())
             target.password = password;
-        m_backend = target.kind == BackendKind::Sqlite
-            ? OpenSqliteBackend(target.database.trimmed(), RequiredTables, WhenUnwritable)
-            : OpenOdbcBackend(target);
+        const bool server = target.kind != BackendKind::Sqlite;
+        m_backend = server ? OpenOdbcBackend(target, OdbcTimeouts{ConnectionTimeout, CommandTimeout})
+                           : OpenSqliteBackend(target.database.trimmed(), RequiredTables, WhenUnwritable);
+        m_commandTimeout = server ? CommandTimeout : 0;
         m_backend->log = [this](const QString& sql) { log(sql); };
         m_connectionString = connectionString;
         m_defaultDatabase = target.kind == BackendKind::Oracle ? target.server : target.database.trimmed();
@@ -97,7 +115,7 @@ BackendKind Connection::Kind() const
 
 void Connection::Execute(const QString& sql, qint64* recordsAffected, int)
 {
-    recorded(m_errors, [&] {
+    recorded(m_errors, m_commandTimeout, [&] {
         const qint64 n = backend().execute(sql);
         if (recordsAffected)
             *recordsAffected = n;
@@ -106,17 +124,17 @@ void Connection::Execute(const QString& sql, qint64* recordsAffected, int)
 
 qint64 Connection::ExecuteBound(const QString& sql, const QVector<Variant>& values)
 {
-    return recorded(m_errors, [&] { return backend().executeBound(sql, values); });
+    return recorded(m_errors, m_commandTimeout, [&] { return backend().executeBound(sql, values); });
 }
 
 RowSet Connection::QueryBound(const QString& sql, const QVector<Variant>& values)
 {
-    return recorded(m_errors, [&] { return backend().queryBound(sql, values); });
+    return recorded(m_errors, m_commandTimeout, [&] { return backend().queryBound(sql, values); });
 }
 
 void Connection::BeginTrans()
 {
-    recorded(m_errors, [&] {
+    recorded(m_errors, m_commandTimeout, [&] {
         Backend& b = backend();
         b.setReadUncommitted(IsolationLevel == 256);
         b.beginTransaction();
@@ -125,12 +143,12 @@ void Connection::BeginTrans()
 
 void Connection::CommitTrans()
 {
-    recorded(m_errors, [&] { backend().commitTransaction(); });
+    recorded(m_errors, m_commandTimeout, [&] { backend().commitTransaction(); });
 }
 
 void Connection::RollbackTrans()
 {
-    recorded(m_errors, [&] { backend().rollbackTransaction(); });
+    recorded(m_errors, m_commandTimeout, [&] { backend().rollbackTransaction(); });
 }
 
 bool Connection::InTransaction() const
@@ -140,7 +158,7 @@ bool Connection::InTransaction() const
 
 void Connection::setDefaultDatabase(const QString& name)
 {
-    recorded(m_errors, [&] {
+    recorded(m_errors, m_commandTimeout, [&] {
         if (m_backend)
             m_backend->useDatabase(name);
         m_defaultDatabase = name;
@@ -149,32 +167,32 @@ void Connection::setDefaultDatabase(const QString& name)
 
 QStringList Connection::TableNames()
 {
-    return recorded(m_errors, [&] { return backend().tableNames(); });
+    return recorded(m_errors, m_commandTimeout, [&] { return backend().tableNames(); });
 }
 
 QStringList Connection::ColumnNames(const QString& table)
 {
-    return recorded(m_errors, [&] { return backend().columnNames(table); });
+    return recorded(m_errors, m_commandTimeout, [&] { return backend().columnNames(table); });
 }
 
 RowSet Connection::Query(const QString& sql)
 {
-    return recorded(m_errors, [&] { return backend().query(sql); });
+    return recorded(m_errors, m_commandTimeout, [&] { return backend().query(sql); });
 }
 
 StoredRows Connection::QueryStored(const QString& sql)
 {
-    return recorded(m_errors, [&] { return backend().queryStored(sql); });
+    return recorded(m_errors, m_commandTimeout, [&] { return backend().queryStored(sql); });
 }
 
 QStringList Connection::PrimaryKey(const QString& table)
 {
-    return recorded(m_errors, [&] { return backend().primaryKey(table); });
+    return recorded(m_errors, m_commandTimeout, [&] { return backend().primaryKey(table); });
 }
 
 void Connection::InsertRow(const QString& table, const QStringList& columns, const QVector<Variant>& values)
 {
-    recorded(m_errors, [&] {
+    recorded(m_errors, m_commandTimeout, [&] {
         Backend& b = backend();
         const BoundStatement s =
             BuildInsert(table, columns, values, [&b](const QString& n) { return b.quoteName(n); });
@@ -185,7 +203,7 @@ void Connection::InsertRow(const QString& table, const QStringList& columns, con
 void Connection::UpdateRow(const QString& table, const QStringList& columns, const QVector<Variant>& values,
                            const QStringList& keyColumns, const QVector<Variant>& keyValues)
 {
-    recorded(m_errors, [&] {
+    recorded(m_errors, m_commandTimeout, [&] {
         Backend& b = backend();
         const BoundStatement s = BuildUpdate(table, columns, values, keyColumns, keyValues,
                                              [&b](const QString& n) { return b.quoteName(n); });

@@ -40,6 +40,9 @@ enum ObjectState { adStateClosed = 0, adStateOpen = 1 };
 enum class UnwritableFile { Refuse, OpenReadOnly };
 enum CursorLocationEnum { adUseServer = 2, adUseClient = 3 };
 
+// The seconds a server is given to accept a login unless told otherwise, as ADO gives a connection.
+inline constexpr int kDefaultLoginTimeout = 15;
+
 class Connection {
 public:
     Connection();
@@ -91,8 +94,13 @@ public:
 
     QString ConnectionString() const { return m_connectionString; }
     int CursorLocation = adUseClient;    // recordsets are always client-side; kept for the program to read
-    int CommandTimeout = 30;             // not applied: the embedded engine waits 360 s for a lock, and Qt's
-                                         // ODBC driver has no statement timeout
+    // Seconds a server is given to log the connection in (0 or less: kDefaultLoginTimeout). While it opens the
+    // installed ConnectWaitNotice is shown; past it the open fails naming the server. Read by Open.
+    int ConnectionTimeout = kDefaultLoginTimeout;
+    // Seconds a server is given to finish each statement (0 or less: no limit); one that runs past it is
+    // cancelled on the server and fails saying so. Read by Open on the servers: set it before opening. The
+    // embedded engine keeps its own wait of up to 360 s for another station's lock (LockWaitNotice.h).
+    int CommandTimeout = 30;
     int IsolationLevel = 4096;           // adXactCursorStability; 256 asks for read-uncommitted
     // The embedded engine opens only a file that is a database with these tables (names without regard
     // to case); a zero-byte file, a file that is no database or one without them is refused with one
@@ -132,6 +140,7 @@ private:
     void log(const QString& sql) { if (m_log) m_log(sql); }
 
     std::unique_ptr<Backend> m_backend;
+    int m_commandTimeout = 0;   // the one the open connection applies
     Errors m_errors;
     QString m_connectionString;
     QString m_defaultDatabase;

@@ -208,9 +208,20 @@ QString OdbcConnectionText(const ConnectionTarget& target, const QString& driver
         add(QStringLiteral("UID"), target.user);
     if (!target.password.isEmpty())
         add(QStringLiteral("PWD"), target.password);
-    for (const auto& [key, value] : target.extra)
+    bool namesTdsVersion = false;
+    for (const auto& [key, value] : target.extra) {
         add(key, value);
+        namesTdsVersion = namesTdsVersion || normalKey(key) == QLatin1String("tds_version");
+    }
+    if (target.kind == BackendKind::SqlServer && !namesTdsVersion
+        && driver.contains(QLatin1String("freetds"), Qt::CaseInsensitive))
+        add(QStringLiteral("TDS_Version"), QStringLiteral("7.4"));
     return text;
+}
+
+QString CommandTimeoutText(int seconds)
+{
+    return seconds > 0 ? QStringLiteral("DMStmtAttr=[SQL_ATTR_QUERY_TIMEOUT]=\\%1;").arg(seconds) : QString();
 }
 
 } // namespace ado

@@ -31,7 +31,14 @@ ConnectionTarget ParseConnectionText(const QString& text);
 QString OdbcValue(const QString& value);
 
 // The ODBC text for a SQL Server or Oracle target through the named driver. A "host,port" server becomes
-// SERVER=host;PORT=port.
+// SERVER=host;PORT=port; "host\instance" is passed as it is (the driver asks the host for the instance's port).
+// Through FreeTDS, SQL Server is asked for TDS 7.4 unless the text names a TDS_Version: FreeTDS reads no
+// freetds.conf for a server given this way, and left to guess it falls back to a protocol SQL Server does not
+// speak, after which its login time-out no longer ends the wait.
 QString OdbcConnectionText(const ConnectionTarget& target, const QString& driver);
+
+// The part of an ODBC text that has the driver manager (unixODBC) give every statement of the connection this
+// query time-out in seconds, so the driver cancels a statement that runs past it; "" for 0 or less (no limit).
+QString CommandTimeoutText(int seconds);
 
 } // namespace ado

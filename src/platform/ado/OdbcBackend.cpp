@@ -7,6 +7,7 @@
 #include "DateText.h"
 #include "ErrorMapping.h"
 #include "OdbcDiagnostic.h"
+#include "OdbcLogin.h"
 #include "PlainRead.h"
 #include "PreparedCache.h"
 #include "SelectTable.h"
@@ -322,32 +323,43 @@ private:
 
 } // namespace
 
-std::unique_ptr<Backend> OpenOdbcBackend(const ConnectionTarget& target)
+std::unique_ptr<Backend> OpenOdbcBackend(const ConnectionTarget& target, const OdbcTimeouts& timeouts)
 {
     const QString driver = driverFor(target.kind);
     const QString source = QStringLiteral("ODBC %1").arg(driver);
-    const auto cannotConnect = [&source](const QString& why, qint64 native = 0) {
-        return Error(kErrOther, why, source, QStringLiteral("08001"), native);
+    const auto cannotConnect = [&source](const QString& why, qint64 native = 0,
+                                         const QString& state = QStringLiteral("08001")) {
+        return Error(kErrOther, why, source, state, native);
     };
     if (driver.isEmpty())
         throw cannotConnect(QStringLiteral("No ODBC driver is named for Oracle: set CONCCUENTAS_ODBC_ORACLE."));
     if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QODBC")))
         throw cannotConnect(QStringLiteral("Qt's ODBC driver (QODBC) is not installed."));
     const QString name = UniqueConnectionName("conc-ado-odbc");
-    QSqlError error;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QODBC"), name);
-        db.setDatabaseName(OdbcConnectionText(target, driver));
-        if (db.open())
-            return std::make_unique<OdbcBackend>(target.kind, name, db, target.database.trimmed(), source);
-        error = db.lastError();
+    const QString server = target.server.trimmed();
+    const QString database = target.kind == BackendKind::Oracle ? QString() : target.database.trimmed();
+    const int seconds = timeouts.login > 0 ? timeouts.login : kDefaultLoginTimeout;
+    const QString where = database.isEmpty() ? QStringLiteral(".") : QStringLiteral(" con la base de datos %1.").arg(database);
+    const OdbcLogin login = OpenOdbcLogin(
+        name, OdbcConnectionText(target, driver) + CommandTimeoutText(timeouts.command), seconds, server, database);
+    switch (login.outcome) {
+    case OdbcLogin::Opened:
+        return std::make_unique<OdbcBackend>(target.kind, name, login.database, target.database.trimmed(), source);
+    case OdbcLogin::TimedOut:
+        throw cannotConnect(QStringLiteral("El servidor %1 no respondió en %2 segundos: no se pudo conectar%3")
+                                .arg(server, QString::number(seconds), where),
+                            0, QStringLiteral("HYT00"));
+    case OdbcLogin::Cancelled:
+        throw cannotConnect(QStringLiteral("Se dejó de esperar al servidor %1: no se conectó%2").arg(server, where),
+                            0, QStringLiteral("HY008"));
+    case OdbcLogin::Failed:
+        break;
     }
-    QSqlDatabase::removeDatabase(name);
-    QString why = error.databaseText().trimmed();
+    QString why = login.error.databaseText().trimmed();
     if (why.isEmpty())
         why = QStringLiteral("The ODBC driver \"%1\" could not connect to \"%2\".")
                   .arg(driver, target.kind == BackendKind::Oracle ? target.server : target.server + QLatin1Char('/') + target.database);
-    throw cannotConnect(why, error.nativeErrorCode().toLongLong());
+    throw cannotConnect(why, login.error.nativeErrorCode().toLongLong());
 }
 
 } // namespace ado

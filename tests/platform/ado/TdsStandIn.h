@@ -64,6 +64,12 @@ public:
     // How many logins were acknowledged.
     int logins() const { return m_logins; }
 
+    // A slow server: each batch is answered only after `ms`. A cancel (ATTENTION) arriving meanwhile is
+    // answered as a server does, with a DONE carrying the attention acknowledgement, and the batch is dropped.
+    void answerLate(int ms) { m_lateMs = ms; }
+    // How many cancels were acknowledged.
+    int attentions() const { return m_attentions; }
+
 private:
     enum PacketType : quint8 { SqlBatch = 0x01, Rpc = 0x03, Reply = 0x04, Attention = 0x06, Login7 = 0x10,
                                PreLogin = 0x12 };
@@ -267,11 +273,11 @@ private:
                     std::lock_guard<std::mutex> lock(m_mutex);
                     m_batches << text;
                 }
-                ok = reply(fd, done(0));
+                ok = cancelledWhileLate(fd) ? acknowledgeAttention(fd) : reply(fd, done(0));
                 break;
             }
             case Attention:
-                ok = reply(fd, done(0x0020));
+                ok = acknowledgeAttention(fd);
                 break;
             default:   // remote procedure calls and the rest: nothing to say
                 ok = reply(fd, done(0));
@@ -282,7 +288,29 @@ private:
         }
     }
 
+    // True when the client cancelled (sent ATTENTION) before the late answer was due.
+    bool cancelledWhileLate(int fd)
+    {
+        for (int waited = 0; waited < m_lateMs && !m_stop; waited += 20) {
+            pollfd p{fd, POLLIN, 0};
+            if (::poll(&p, 1, 20) <= 0)
+                continue;
+            quint8 type = 0;
+            QByteArray payload;
+            return readMessage(fd, &type, &payload) && type == Attention;
+        }
+        return false;
+    }
+
+    bool acknowledgeAttention(int fd)
+    {
+        ++m_attentions;
+        return reply(fd, done(0x0020));
+    }
+
     int m_listener = -1;
+    std::atomic<int> m_lateMs{0};
+    std::atomic<int> m_attentions{0};
     quint16 m_port = 0;
     std::atomic<bool> m_stop{false};
     std::atomic<int> m_logins{0};

@@ -103,12 +103,32 @@ private slots:
         QCOMPARE(OdbcValue(value), expected);
     }
 
+    // FreeTDS is asked for TDS 7.4 unless the text names a version; another driver is left to its own.
+    void odbcTextForSqlServer_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("driver");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("host,port through FreeTDS")
+            << "PROVIDER=SQLOLEDB;Server=srv,1433;Database =EMPRESA;UId=sa;Pwd=a;b};" << "FreeTDS"
+            << "DRIVER={FreeTDS};SERVER=srv;PORT=1433;DATABASE=EMPRESA;UID=sa;PWD={a;b}}};TDS_Version=7.4;";
+        QTest::newRow("named instance")
+            << "PROVIDER=SQLOLEDB;Server=srv\\CONTA;Database =EMPRESA;UId=sa;Pwd=x;" << "FreeTDS"
+            << "DRIVER={FreeTDS};SERVER=srv\\CONTA;DATABASE=EMPRESA;UID=sa;PWD=x;TDS_Version=7.4;";
+        QTest::newRow("version named in the text")
+            << "PROVIDER=SQLOLEDB;Server=srv;Database =EMPRESA;UId=sa;Pwd=x;TDS_Version=7.3;" << "FreeTDS"
+            << "DRIVER={FreeTDS};SERVER=srv;DATABASE=EMPRESA;UID=sa;PWD=x;TDS_Version=7.3;";
+        QTest::newRow("another driver")
+            << "PROVIDER=SQLOLEDB;Server=srv;Database =EMPRESA;UId=sa;Pwd=x;" << "ODBC Driver 18 for SQL Server"
+            << "DRIVER={ODBC Driver 18 for SQL Server};SERVER=srv;DATABASE=EMPRESA;UID=sa;PWD=x;";
+    }
+
     void odbcTextForSqlServer()
     {
-        ConnectionTarget t = ParseConnectionText(
-            QStringLiteral("PROVIDER=SQLOLEDB;Server=srv,1433;Database =EMPRESA;UId=sa;Pwd=a;b};"));
-        QCOMPARE(OdbcConnectionText(t, QStringLiteral("FreeTDS")),
-                 QStringLiteral("DRIVER={FreeTDS};SERVER=srv;PORT=1433;DATABASE=EMPRESA;UID=sa;PWD={a;b}}};"));
+        QFETCH(QString, text);
+        QFETCH(QString, driver);
+        QFETCH(QString, expected);
+        QCOMPARE(OdbcConnectionText(ParseConnectionText(text), driver), expected);
     }
 
     void odbcTextForOracle()

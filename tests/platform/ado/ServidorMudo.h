@@ -1,0 +1,71 @@
+#pragma once
+// A server that accepts every connection on 127.0.0.1 (at a port the system picks) and never says a word: a
+// wrong port reaching another service, a proxy holding the connection, a hung server. Connections stay open
+// until it goes.
+
+#include <QtGlobal>
+
+#include <arpa/inet.h>
+#include <atomic>
+#include <netinet/in.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <thread>
+#include <unistd.h>
+#include <vector>
+
+class ServidorMudo {
+public:
+    ServidorMudo()
+    {
+        m_escucha = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        sockaddr_in direccion{};
+        direccion.sin_family = AF_INET;
+        direccion.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t largo = sizeof direccion;
+        if (m_escucha < 0 || ::bind(m_escucha, reinterpret_cast<sockaddr*>(&direccion), sizeof direccion) != 0
+            || ::listen(m_escucha, 8) != 0
+            || ::getsockname(m_escucha, reinterpret_cast<sockaddr*>(&direccion), &largo) != 0)
+            return;
+        m_puerto = ntohs(direccion.sin_port);
+        m_hilo = std::thread([this] {
+            while (!m_fin) {
+                pollfd p{m_escucha, POLLIN, 0};
+                if (::poll(&p, 1, 50) <= 0)
+                    continue;
+                const int cliente = ::accept4(m_escucha, nullptr, nullptr, SOCK_CLOEXEC);
+                if (cliente >= 0) {
+                    m_clientes.push_back(cliente);
+                    ++m_aceptadas;
+                }
+            }
+        });
+    }
+
+    ~ServidorMudo()
+    {
+        m_fin = true;
+        if (m_hilo.joinable())
+            m_hilo.join();
+        for (int cliente : m_clientes)
+            ::close(cliente);
+        if (m_escucha >= 0)
+            ::close(m_escucha);
+    }
+
+    ServidorMudo(const ServidorMudo&) = delete;
+    ServidorMudo& operator=(const ServidorMudo&) = delete;
+
+    // 0 when it could not listen.
+    quint16 puerto() const { return m_puerto; }
+    // How many connections it accepted.
+    int aceptadas() const { return m_aceptadas; }
+
+private:
+    int m_escucha = -1;
+    quint16 m_puerto = 0;
+    std::atomic<bool> m_fin{false};
+    std::atomic<int> m_aceptadas{0};
+    std::thread m_hilo;
+    std::vector<int> m_clientes;   // touched only by the thread until it is joined
+};
