@@ -5,6 +5,7 @@
 // ends the program. `arrancar` starts the program's window as the program does, with the launch string.
 
 #include "AvisoConexionVisto.h"
+#include "data/DB_Dll.h"
 #include "platform/ado/FreeTdsDePrueba.h"
 #include "platform/ado/ServidorMudo.h"
 #include "platform/suite/Estacion.h"
@@ -48,4 +49,6 @@ inline void ArrancarSinRespuesta(const std::function<void(const QString&)>& arra
     QVERIFY2(d.log().first().text.contains(QStringLiteral("no respondió en 2 segundos")), qPrintable(d.log().first().text));
     QCOMPARE(d.log().last().kind, ui::PromptKind::EndProgram);
     QVERIFY(mudo.aceptadas() >= 1);
+    // The server road gives statements their time when the connection opens: it was set before.
+    QCOMPARE(gDB().gCnn.CommandTimeout, 360);
 }

@@ -7,6 +7,7 @@
 
 #include <arpa/inet.h>
 #include <atomic>
+#include <mutex>
 #include <netinet/in.h>
 #include <poll.h>
 #include <sys/socket.h>
@@ -35,6 +36,7 @@ public:
                     continue;
                 const int cliente = ::accept4(m_escucha, nullptr, nullptr, SOCK_CLOEXEC);
                 if (cliente >= 0) {
+                    std::lock_guard<std::mutex> cierre(m_mutex);
                     m_clientes.push_back(cliente);
                     ++m_aceptadas;
                 }
@@ -60,6 +62,21 @@ public:
     quint16 puerto() const { return m_puerto; }
     // How many connections it accepted.
     int aceptadas() const { return m_aceptadas; }
+    // How many of them the client has not closed yet (what it sent is read and dropped on the way).
+    int abiertas() const
+    {
+        std::lock_guard<std::mutex> cierre(m_mutex);
+        int n = 0;
+        for (int cliente : m_clientes) {
+            char bloque[512];
+            ssize_t leido;
+            while ((leido = ::recv(cliente, bloque, sizeof bloque, MSG_DONTWAIT)) > 0) {
+            }
+            if (leido < 0)
+                ++n;
+        }
+        return n;
+    }
 
 private:
     int m_escucha = -1;
@@ -67,5 +84,6 @@ private:
     std::atomic<bool> m_fin{false};
     std::atomic<int> m_aceptadas{0};
     std::thread m_hilo;
-    std::vector<int> m_clientes;   // touched only by the thread until it is joined
+    mutable std::mutex m_mutex;
+    std::vector<int> m_clientes;
 };

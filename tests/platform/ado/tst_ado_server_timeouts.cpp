@@ -98,6 +98,8 @@ private slots:
                                            .arg(mudo.puerto()));
         QCOMPARE(cn.errors().Count(), 1);
         QCOMPARE(cn.State(), int(adStateClosed));
+        // Nothing is left behind: the driver has let the connection go too.
+        QTRY_COMPARE_WITH_TIMEOUT(mudo.abiertas(), 0, 5000);
     }
 
     void theWaitIsShownAndCancelEndsIt()
