@@ -287,6 +287,8 @@ private:
     void ColumnClick(conciliacion::Lado lado, const ui::ColumnHeader& ColumnHeader);
     void MouseDownLista(conciliacion::Lado lado, int Button);
     void QuitarConfirmando(conciliacion::Lado lado);
+    // After the other side was reloaded: this side keeps only the lines a reload of it would list.
+    void SoloLoQueLaRecargaLista(conciliacion::Lado lado);
     // Shows "CONCILIACION FINALIZADA, NO SEPUEDE MODIFICAR" when the open reconciliation is finalized.
     bool AvisoFinalizada();
     // The header validated as the save key validates it (the period is not checked).

@@ -41,7 +41,29 @@ void FrmConcCuentas::Quitar(bool Izquierda, bool SoloSeleccionados)
     if (resultado.estado == conciliacion::Resultado::Finalizada)
         TomarComoFinalizada();
     CargarConciliacion(Izquierda, !Izquierda);
+    SoloLoQueLaRecargaLista(conciliacion::OtroLado(lado));
     CalcularTotales();
+}
+
+void FrmConcCuentas::SoloLoQueLaRecargaLista(Lado lado)
+{
+    // The reloaded side lists only what a reload lists; the other one may still show lines reconciled since it
+    // was loaded while reconciled lines are not shown. Side by side, their totals would count different sets
+    // and the difference would be false: those lines leave this side too, as a reopen would leave them out.
+    // A line whose mark the operator changed and did not save stays, with its mark.
+    if (ChkConciliados->isChecked() || m_sesion.Cantidad(lado) == 0)
+        return;
+    QSet<qint64> listadas;
+    for (const conciliacion::WorkbenchRow& f : m_store.CargarLineas(NumeroConciliacion(), lado, false))
+        listadas.insert(f.ID);
+    QSet<qint64> fuera;
+    for (const conciliacion::WorkbenchRow& f : m_sesion.Filas(lado))
+        if (!listadas.contains(f.ID) && !m_sesion.Cambiada(lado, f.ID))
+            fuera.insert(f.ID);
+    if (fuera.isEmpty())
+        return;
+    m_sesion.Quitar(lado, fuera);
+    AgruparConciliados();
 }
 
 void FrmConcCuentas::QuitarConfirmando(Lado lado)

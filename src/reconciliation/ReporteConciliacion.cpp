@@ -4,6 +4,7 @@
 #include "reconciliation/engine/Store.h"
 
 #include "data/DB_Dll.h"
+#include "platform/suite/ColumnasReporte.h"
 
 #include <QLocale>
 
@@ -73,12 +74,13 @@ QString ImporteReporte(const ado::Currency& importe)
 
 QString ConciliadoConAcotado(const QString& conciliadoCon)
 {
+    // The IDs apart, so that a long list wraps in its column instead of widening the table past the page.
     const QStringList socios = conciliadoCon.split(QLatin1Char(','), Qt::SkipEmptyParts);
-    if (socios.size() <= kSociosEnReporte)
-        return conciliadoCon;
     QStringList primeros;
-    for (qsizetype i = 0; i < kSociosEnReporte; ++i)
+    for (qsizetype i = 0; i < std::min<qsizetype>(socios.size(), kSociosEnReporte); ++i)
         primeros << socios.at(i).trimmed();
+    if (socios.size() <= kSociosEnReporte)
+        return primeros.join(QStringLiteral(", "));
     return primeros.join(QStringLiteral(", "))
            + QStringLiteral(" (y %1 más)").arg(QLocale().toString(qint64(socios.size() - kSociosEnReporte)));
 }
@@ -110,26 +112,29 @@ suite::ContenidoReporte ContenidoConciliacion(const DatosReporte& datos, const Q
     html += filaEncabezado(QStringLiteral("Estado:"), e.finalizada ? QStringLiteral("Finalizada") : QStringLiteral("Abierta"));
     html += QStringLiteral("</table><br/>");
 
-    c.tabla = QStringLiteral("<table width=\"100%\" border=\"1\" cellspacing=\"0\" cellpadding=\"3\">");
-    // The columns' widths are the report's own, not measured on its rows: the pages are laid out a few at a
-    // time (PaginasReporte.h) and every page must show the same columns.
-    c.encabezado = QStringLiteral("<thead><tr>");
-    for (const auto& [titulo, ancho] : {std::pair{"Fecha", 10}, {"Vencimiento", 12}, {"TC", 4}, {"Comprobante", 14},
-                                        {"Concepto", 20}, {"Importe", 11}, {"Conciliado con", 29}})
-        c.encabezado += QStringLiteral("<th width=\"%1%\">%2</th>").arg(ancho).arg(QString::fromUtf8(titulo));
-    c.encabezado += QStringLiteral("</tr></thead>");
+    // Sized to their content, measured on every line: amounts, dates and codes never wrap; Concepto and
+    // "Conciliado con" take what is left of the page.
+    suite::ColumnasReporte columnas({{QStringLiteral("Fecha")},
+                                     {QStringLiteral("Vencimiento")},
+                                     {QStringLiteral("TC")},
+                                     {QStringLiteral("Comprobante")},
+                                     {QStringLiteral("Concepto"), true},
+                                     {QStringLiteral("Importe"), false, true},
+                                     {QStringLiteral("Conciliado con"), true}});
     const qsizetype total = datos.lineas.size();
     c.filas.reserve(total + 1);
     for (qsizetype i = 0; i < total; ++i) {
         if (avance && avance(i, total))
             throw suite::ErrorReporte(suite::kMensajeReporteCancelado);
         const LineaReporte& l = datos.lineas.at(i);
-        c.filas << QStringLiteral("<tr>") + celda(l.fecha) + celda(l.vencimiento) + celda(l.tc) + celda(l.comprobante)
-                       + celda(l.concepto) + celda(ImporteReporte(l.importe), " align=\"right\"")
-                       + celda(ConciliadoConAcotado(l.conciliadoCon)) + QStringLiteral("</tr>");
+        c.filas << columnas.Fila({l.fecha, l.vencimiento, l.tc, l.comprobante, l.concepto, ImporteReporte(l.importe),
+                                  ConciliadoConAcotado(l.conciliadoCon)});
     }
-    c.filas << QStringLiteral("<tr><td colspan=\"5\"><b>Total (%1 movimientos)</b></td>").arg(datos.lineas.size())
-                   + QStringLiteral("<td align=\"right\"><b>%1</b></td><td></td></tr>").arg(ImporteReporte(datos.total()));
+    c.filas << columnas.Fila({QStringLiteral("Total (%1 movimientos)").arg(datos.lineas.size()),
+                              ImporteReporte(datos.total()), QString()},
+                             true, {5, 1, 1});
+    c.tabla = suite::ColumnasReporte::Tabla();
+    c.encabezado = columnas.Encabezado(opciones);
     c.fin = QStringLiteral("</body></html>");
     return c;
 }

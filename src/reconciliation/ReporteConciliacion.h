@@ -34,7 +34,7 @@ DatosReporte LeerConciliacion(ReconciliationStore& store, const QList<suite::Con
 // How many partners a line's "Conciliado con" cell names: a line linked each to each with thousands of others
 // would otherwise carry its whole list, and a page of such rows never finishes laying out.
 inline constexpr int kSociosEnReporte = 10;
-// The link list as the report shows it: the first kSociosEnReporte partners, then how many more there are.
+// The link list as the report shows it: the first kSociosEnReporte partners, apart, then how many more there are.
 QString ConciliadoConAcotado(const QString& conciliadoCon);
 
 // Told the rows written so far and the total; true stops the report (ErrorReporte "Reporte cancelado.").

@@ -8,6 +8,7 @@
 #include "core/Globals.h"
 #include "platform/suite/Brakmo.h"
 #include "platform/suite/EscapeEnProgreso.h"
+#include "platform/suite/PalabrasPdf.h"
 #include "platform/suite/PaginasReporte.h"
 #include "platform/suite/Progreso.h"
 #include "platform/suite/Reporte.h"
@@ -17,6 +18,7 @@
 #include "reconciliation/engine/Store.h"
 
 #include <QAction>
+#include <QTemporaryDir>
 #include <QTextDocument>
 
 using namespace conciliacion;
@@ -69,6 +71,41 @@ void grabarConciliaciones()
         "PERIODO, TIPO_REG, FECHAMOV, TC, COMPROBANTE, IMPORTE, CONCEPTO, CONCILIADO) "
         "VALUES ('             72', '1101', 4, 4, 13, 2026, 'N', '2026-04-02', 'FAC', '0002000000001', 555, "
         "'De otra conciliación', 1)"));
+}
+
+// A reconciliation as the demo's: seven lines of realistic length whose total takes seven figures
+// (1.381.651,71).
+DatosReporte conciliacionDeSieteLineas()
+{
+    DatosReporte d;
+    d.cabecera.numero = 1;
+    d.cabecera.cuenta = QStringLiteral("1101");
+    d.cabecera.fecha = QStringLiteral("31/03/2026");
+    d.cabecera.fechaDesde = QStringLiteral("01/03/2026");
+    d.cabecera.fechaHasta = QStringLiteral("31/03/2026");
+    d.cabecera.observaciones = QStringLiteral("Extracto bancario de marzo");
+    d.descripcionCuenta = QStringLiteral("Banco cuenta corriente");
+    const struct {
+        const char* fecha;
+        const char* tc;
+        const char* comprobante;
+        const char* concepto;
+        const char* importe;
+        const char* socios;
+    } lineas[] = {
+        {"03/03/2026", "FC", "000100001217A", "Cobro Distribuidora del Norte S.R.L. factura 0001-00001217", "987654.32", "1201,1202"},
+        {"05/03/2026", "CB", "000100000345X", "Recibo Ferretería Industrial Pérez Hnos.", "123456.78", "1203"},
+        {"09/03/2026", "FC", "000100001230A", "Cobro Supermercados La Económica S.A.", "98765.43", "1204"},
+        {"12/03/2026", "ND", "000200000012A", "Nota de débito por intereses de mora", "45678.90", "1205"},
+        {"18/03/2026", "CB", "000100000351X", "Recibo Transportes del Litoral S.A. cuota 3 de 12", "76543.21", "1206,1207,1208"},
+        {"24/03/2026", "FC", "000100001244B", "Cobro Consultora Gómez & Asociados", "34567.89", "1209"},
+        {"30/03/2026", "CB", "000100000360X", "Recibo Cooperativa Agrícola Santa Rosa Ltda.", "14985.18", "1210"},
+    };
+    for (const auto& l : lineas)
+        d.lineas.append({QString::fromLatin1(l.fecha), QString(), QString::fromLatin1(l.tc),
+                         QString::fromLatin1(l.comprobante), QString::fromUtf8(l.concepto),
+                         *ado::Currency::parse(QLatin1String(l.importe)), QString::fromLatin1(l.socios)});
+    return d;
 }
 
 } // namespace
@@ -211,8 +248,44 @@ private slots:
             QCOMPARE(e.mensaje(), QString("Reporte cancelado."));
         }
         QCOMPARE(llamadas, qsizetype(101));
-        // A short list is shown as it is.
-        QCOMPARE(ConciliadoConAcotado("7,8,9"), QString("7,8,9"));
+        // A short list is shown whole, its IDs apart so that the cell may wrap.
+        QCOMPARE(ConciliadoConAcotado("7,8,9"), QString("7, 8, 9"));
+    }
+
+    // The printed reconciliation reads as a document: seven lines on one page, each amount, the total and each
+    // concept on one line of its own, the columns as the content asks.
+    void laConciliacionImpresaSeLeeComoDocumento()
+    {
+        const DatosReporte d = conciliacionDeSieteLineas();
+        QCOMPARE(ImporteReporte(d.total()), QString("1.381.651,71"));
+        const suite::OpcionesDocumento opciones{true, false, 25};
+        const suite::PaginasReporte paginas(ContenidoConciliacion(d, "Empresa Demo S.A.", opciones), opciones);
+        QCOMPARE(paginas.Cantidad(), 1);
+        const QStringList renglones = paginas.Renglones();
+        QVERIFY2(renglones.contains("1.381.651,71"), qPrintable(renglones.join(" | ")));
+        QVERIFY(renglones.contains("Total (7 movimientos)"));
+        for (const LineaReporte& l : d.lineas) {
+            QVERIFY2(renglones.contains(ImporteReporte(l.importe)), qPrintable(ImporteReporte(l.importe)));
+            QVERIFY2(renglones.contains(l.concepto), qPrintable(l.concepto));
+            QVERIFY(renglones.contains(l.comprobante));
+        }
+
+        // The saved PDF, as a person reads it: one page, the total beside its label, nothing past the margin.
+        if (!HayLectorDePdf())
+            QSKIP("pdftotext (poppler-utils) is not installed: the PDF's pages cannot be read here.");
+        QTemporaryDir carpeta;
+        const QString archivo = carpeta.filePath("Brenquil.pdf");
+        suite::EscribirPdf(paginas, archivo, "Brenquil", opciones);
+        const QList<QList<PalabraPdf>> pdf = palabrasDelPdf(archivo);
+        QCOMPARE(pdf.size(), 1);
+        const QString fuera = FueraDelMargen(pdf.at(0), kA4Apaisado, 25);
+        QVERIFY2(fuera.isEmpty(), qPrintable(fuera));
+        const auto palabra = [&](const QString& texto) {
+            return *std::find_if(pdf.at(0).begin(), pdf.at(0).end(), [&](const PalabraPdf& w) { return w.texto == texto; });
+        };
+        const PalabraPdf total = palabra("1.381.651,71");
+        QCOMPARE(total.texto, QString("1.381.651,71"));
+        QVERIFY(qAbs(total.caja.top() - palabra("movimientos)").caja.top()) < 1);
     }
 
     void loQueNoPuedeImprimirSeLoDice_data()

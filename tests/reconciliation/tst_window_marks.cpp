@@ -26,6 +26,24 @@ const QString kPreguntaDerecha =
 class TstWindowMarks : public VentanaDePrueba {
     Q_OBJECT
 
+    // What the operator sees of the reconciliation: each list's lines with their marks, the totals and the
+    // difference.
+    QString pantalla()
+    {
+        QStringList t;
+        for (ui::ListView* lista : {w->Lvw, w->Lvw2}) {
+            QStringList lineas;
+            for (int i = 1; i <= lista->ListItems().Count(); ++i)
+                lineas << celda(*lista, i, conciliacion::colConcepto)
+                              + (lista->ListItems()(i).Checked() ? QStringLiteral(" [x]") : QString());
+            lineas.sort();
+            t << lineas.join(QLatin1Char(','));
+        }
+        for (QLabel* l : {w->lblTotConc, w->lblTotNConc, w->lblTotConc2, w->lblTotNConc2, w->LblDif2})
+            t << l->text();
+        return t.join(QLatin1Char('\n'));
+    }
+
 private slots:
     void uncheckLinkedLeftRowConfirmed()
     {
@@ -300,6 +318,54 @@ private slots:
         ui::ListView& lista = izquierda ? *w->Lvw : *w->Lvw2;
         QCOMPARE(columna(lista, conciliacion::colConcepto), QStringList{izquierda ? kD1 : kC1});
         QCOMPARE(marcadas(izquierda ? *w->Lvw2 : *w->Lvw), izquierda ? kC1 : kD1);
+    }
+
+    // After a release the lists, totals and difference are those a reopen of the reconciliation shows: lines
+    // reconciled since the other list was loaded leave it too while reconciled lines are not shown.
+    void releaseShowsWhatAReopenShows_data()
+    {
+        QTest::addColumn<QString>("lados");
+        QTest::addColumn<bool>("conciliados");
+        QTest::newRow("left") << "I" << false;
+        QTest::newRow("right") << "D" << false;
+        QTest::newRow("left, then right") << "ID" << false;
+        QTest::newRow("left, reconciled lines shown") << "I" << true;
+    }
+    void releaseShowsWhatAReopenShows()
+    {
+        QFETCH(QString, lados);
+        QFETCH(bool, conciliados);
+        ui::ScriptedDialogs d;
+        conciliarMarzo(*w);
+        w->ChkConciliados->setChecked(conciliados);
+        for (const QChar lado : lados) {
+            d.expectMsgBox(ui::vbYes).containing(QStringLiteral("Los registros sin marcar"));
+            lado == u'I' ? w->CmdQuitarI_Click() : w->CmdQuitarD_Click();
+        }
+        QVERIFY(d.verifyDone());
+        const QString tras = pantalla();
+        QCOMPARE(w->LblDif2->text(), QStringLiteral("0.00"));
+        QCOMPARE(fondoDiferencia(*w), 0xFF0000);   // blue: not below zero
+        w->Brakmo1_Click(QStringLiteral("CANCELAR"));
+        w->ChkConciliados->setChecked(conciliados);
+        confirmar(*w, "IdConciliacion", QStringLiteral("1"));
+        QVERIFY(d.verifyDone());
+        QCOMPARE(pantalla(), tras);
+    }
+
+    // A mark the operator set on the other list and did not save stays through a release, with its total.
+    void releaseKeepsUnsavedMarksOfTheOtherList()
+    {
+        ui::ScriptedDialogs d;
+        conciliarMarzo(*w);
+        tildar(*w->Lvw2, kC3, true);
+        d.expectMsgBox(ui::vbYes).containing(QStringLiteral("(ventana izquierda)"));
+        w->CmdQuitarI_Click();
+        QVERIFY(d.verifyDone());
+        QCOMPARE(columna(*w->Lvw2, conciliacion::colConcepto), QStringList{kC3});
+        QCOMPARE(marcadas(*w->Lvw2), kC3);
+        QCOMPARE(w->lblTotConc2->text(), QStringLiteral("7.50"));
+        QCOMPARE(w->LblDif2->text(), QStringLiteral("7.5"));
     }
 
     // Releasing with every row marked deletes nothing but still reloads the side.

@@ -25,6 +25,26 @@ struct VisorDePrueba final : conciliacion::VisorDocumentos {
     }
 };
 
+// A real right click on the line with that concept, on the shown list.
+void clicDerecho(ui::ListView& lista, const QString& concepto)
+{
+    lista.listModel().sync();
+    const QRect linea = lista.visualRect(lista.listModel().index(fila(lista, concepto) - 1, conciliacion::colConcepto));
+    QVERIFY(linea.isValid());
+    QTest::mouseClick(lista.viewport(), Qt::RightButton, {}, linea.center());
+}
+
+// The concepts of the lines the list shows selected, sorted.
+QString seleccionadas(ui::ListView& lista)
+{
+    QStringList s;
+    for (int i = 1; i <= lista.ListItems().Count(); ++i)
+        if (lista.ListItems()(i).Selected())
+            s << celda(lista, i, conciliacion::colConcepto);
+    s.sort();
+    return s.join(QLatin1Char(','));
+}
+
 } // namespace
 
 class TstWindowMenu : public VentanaDePrueba {
@@ -69,6 +89,74 @@ private slots:
         QCOMPARE(marcadas(*w->Lvw2), kC3 + ',' + kC1);
         QCOMPARE(w->lblTotConc2->text(), QStringLiteral("107.50"));
         QCOMPARE(w->LblDif2->text(), QStringLiteral("107.5"));
+    }
+
+    // A right click acts on the line under the pointer: a line outside the selection becomes the selection
+    // alone before the menu, whatever was selected, and the list shows what was acted on.
+    void rightClickActsOnTheLineUnderThePointer_data()
+    {
+        QTest::addColumn<QStringList>("antes");
+        QTest::newRow("another line selected") << QStringList{kD3};
+        QTest::newRow("nothing selected") << QStringList{};
+        QTest::newRow("other lines selected") << QStringList{kD1, kD3};
+    }
+    void rightClickActsOnTheLineUnderThePointer()
+    {
+        QFETCH(QStringList, antes);
+        mostrar();
+        VisorDePrueba visor;
+        ui::ScriptedDialogs d;
+        cambiarFila(*w, *w->Lvw, kD2, [](conciliacion::WorkbenchRow& f) {
+            f.TC = QStringLiteral("FC");
+            f.Comprobante = QStringLiteral("000100001217A");
+        });
+        cambiarFila(*w, *w->Lvw, kD3, [](conciliacion::WorkbenchRow& f) {
+            f.TC = QStringLiteral("CB");
+            f.Comprobante = QStringLiteral("000100000345X");
+        });
+        seleccionar(*w->Lvw, antes);
+        d.expectPopup(kVer);
+        clicDerecho(*w->Lvw, kD2);
+        QVERIFY(d.verifyDone());
+        QCOMPARE(visor.abiertos, QStringList{QStringLiteral("FC|0001|00001217|A|1101")});
+        QCOMPARE(seleccionadas(*w->Lvw), kD2);
+
+        seleccionar(*w->Lvw, antes);
+        d.expectPopup(kMarcar);
+        clicDerecho(*w->Lvw, kD2);
+        QVERIFY(d.verifyDone());
+        QCOMPARE(marcadas(*w->Lvw), kD2);
+        QCOMPARE(seleccionadas(*w->Lvw), kD2);
+    }
+
+    // Releasing from the menu releases the clicked line, the one the list shows selected.
+    void rightClickReleasesTheLineUnderThePointer()
+    {
+        mostrar();
+        ui::ScriptedDialogs d;
+        seleccionar(*w->Lvw2, {kC1});
+        d.expectPopup(kQuitar);
+        clicDerecho(*w->Lvw2, kC2);
+        QVERIFY(d.verifyDone());
+        QCOMPARE(fila(*w->Lvw2, kC2), 0);
+        QVERIFY(fila(*w->Lvw2, kC1) > 0);
+        QCOMPARE(EmpresaDePrueba::filasDe(QStringLiteral("SELECT CONCEPTO FROM MV_CONCILIACION_AUX ORDER BY CONCEPTO")),
+                 (QStringList{kC3, kC1}));
+    }
+
+    // Below the last line there is no line to act on: no menu, and the selection goes, as list views do.
+    void rightClickBelowTheLastLineShowsNoMenu()
+    {
+        mostrar();
+        ui::ScriptedDialogs d;   // any menu would be an unexpected prompt
+        seleccionar(*w->Lvw, {kD1});
+        w->Lvw->listModel().sync();
+        const QRect ultima = w->Lvw->visualRect(w->Lvw->listModel().index(w->Lvw->ListItems().Count() - 1, 2));
+        QVERIFY(ultima.bottom() + 10 < w->Lvw->viewport()->height());
+        QTest::mouseClick(w->Lvw->viewport(), Qt::RightButton, {}, QPoint(ultima.center().x(), ultima.bottom() + 10));
+        QVERIFY(d.verifyDone());
+        QCOMPARE(seleccionadas(*w->Lvw), QString());
+        QCOMPARE(marcadas(*w->Lvw), QString());
     }
 
     void dismissedMenuDoesNothing()

@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFontMetricsF>
+#include <QGuiApplication>
 #include <QImage>
 #include <QPageLayout>
 #include <QPagedPaintDevice>
@@ -15,6 +16,7 @@
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextFrame>
+#include <QTextLayout>
 #include <QTextTable>
 #include <cmath>
 
@@ -23,8 +25,8 @@ namespace suite {
 namespace {
 
 constexpr qreal kPuntos = 96;
-// The margin the text engine leaves inside the page when it prints a document: 2 cm.
-const qreal kMargen = int((2 / 2.54) * kPuntos);
+// The report's letter, in points.
+constexpr int kPuntosLetra = 9;
 // Rows of the first slice; later slices take about five pages of rows, as the earlier ones measured them.
 constexpr qsizetype kFilasPrimerTramo = 64;
 constexpr qsizetype kPaginasPorTramo = 5;
@@ -39,6 +41,12 @@ QPaintDevice& medida()
         return i;
     }();
     return imagen;
+}
+
+// The band at the bottom of each page that holds its number: two lines of the letter.
+qreal altoPie()
+{
+    return 2 * QFontMetricsF(LetraReporte(), &medida()).lineSpacing();
 }
 
 // The top-level tables of a document, in order.
@@ -69,6 +77,19 @@ Alto altoDeFila(const QTextDocument& documento, QTextTable& tabla, int fila)
     return a;
 }
 
+void prepararEnTamano(QTextDocument& documento, const QSizeF& tamano, const QString& html)
+{
+    documento.documentLayout()->setPaintDevice(&medida());
+    documento.setDefaultFont(LetraReporte());
+    documento.setPageSize(tamano);
+    documento.setHtml(html);
+    // The page's margin is the report's white: the document adds none but the band for the page's number.
+    QTextFrameFormat marco = documento.rootFrame()->frameFormat();
+    marco.setMargin(0);
+    marco.setBottomMargin(altoPie());
+    documento.rootFrame()->setFrameFormat(marco);
+}
+
 } // namespace
 
 const QString PaginasReporte::kEtapaPaginas = QStringLiteral("Armando las páginas");
@@ -78,7 +99,6 @@ PaginasReporte::PaginasReporte(const ContenidoReporte& contenido, const Opciones
                                const AvanceReporte& avance)
 {
     m_tamano = HojaDeReporte(opciones).paintRectPixels(int(kPuntos)).size();
-    m_margen = kMargen;
     const qreal alto = m_tamano.height();
     const auto agregar = [this](const QTextDocument* d, int paginas) {
         for (int p = 0; p < paginas; ++p)
@@ -172,10 +192,7 @@ PaginasReporte::~PaginasReporte() = default;
 QTextDocument* PaginasReporte::nuevo(const QString& html)
 {
     auto d = std::make_unique<QTextDocument>();
-    d->documentLayout()->setPaintDevice(&medida());
-    d->setDocumentMargin(m_margen);
-    d->setPageSize(m_tamano);
-    d->setHtml(html);
+    prepararEnTamano(*d, m_tamano, html);
     m_documentos.push_back(std::move(d));
     return m_documentos.back().get();
 }
@@ -192,15 +209,17 @@ void PaginasReporte::Dibujar(QPainter& pintor, int indice) const
     // Black text whatever the system's colours: it goes on white paper.
     contexto.palette.setColor(QPalette::Text, Qt::black);
     pagina.documento->documentLayout()->draw(&pintor, contexto);
-    // The page's number at the bottom right, within the margin.
+    // The page's number at the bottom right, in its band. The letter's size is given in dots, as the pages are
+    // laid out: a size in points would be taken at the device's own resolution and then scaled once more.
     pintor.setClipping(false);
-    const QFont letra = pagina.documento->defaultFont();
+    QFont letra = LetraReporte();
+    letra.setPixelSize(qRound(kPuntosLetra * kPuntos / 72));
     const QFontMetricsF medidas(letra, &medida());
     const QString numero = QString::number(indice + 1);
     pintor.setFont(letra);
     pintor.setPen(Qt::black);
-    pintor.drawText(QPointF(m_tamano.width() - m_margen - medidas.horizontalAdvance(numero),
-                            vista.top() + m_tamano.height() - m_margen + medidas.ascent() + 5 * kPuntos / 72),
+    pintor.drawText(QPointF(m_tamano.width() - medidas.horizontalAdvance(numero),
+                            vista.top() + m_tamano.height() - altoPie() + medidas.lineSpacing() + medidas.ascent()),
                     numero);
     pintor.restore();
 }
@@ -236,17 +255,58 @@ QPageLayout HojaDeReporte(const OpcionesDocumento& opciones)
                        QMarginsF(margen, margen, margen, margen), QPageLayout::Millimeter);
 }
 
-QString PaginasReporte::Texto() const
+QFont LetraReporte()
 {
-    QStringList lineas;
-    for (size_t i = 0; i < m_paginas.size(); ++i) {
-        const Pagina& pagina = m_paginas[i];
+    QFont letra = QGuiApplication::font();
+    letra.setPointSize(kPuntosLetra);
+    return letra;
+}
+
+qreal AnchoEnReporte(const QString& texto, bool negrita)
+{
+    QFont letra = LetraReporte();
+    letra.setBold(negrita);
+    return QFontMetricsF(letra, &medida()).horizontalAdvance(texto);
+}
+
+qreal AnchoUtilReporte(const OpcionesDocumento& opciones)
+{
+    return HojaDeReporte(opciones).paintRectPixels(int(kPuntos)).width();
+}
+
+void PrepararDocumento(QTextDocument& documento, const OpcionesDocumento& opciones, const QString& html)
+{
+    prepararEnTamano(documento, HojaDeReporte(opciones).paintRectPixels(int(kPuntos)).size(), html);
+}
+
+void PaginasReporte::RecorrerBloques(const std::function<void(const QTextBlock&)>& visitar) const
+{
+    for (const Pagina& pagina : m_paginas) {
         QAbstractTextDocumentLayout* diseno = pagina.documento->documentLayout();
         for (QTextBlock b = pagina.documento->begin(); b.isValid(); b = b.next())
             if (int(std::floor(diseno->blockBoundingRect(b).top() / m_tamano.height())) == pagina.numero)
-                lineas << b.text();
+                visitar(b);
     }
+}
+
+QString PaginasReporte::Texto() const
+{
+    QStringList lineas;
+    RecorrerBloques([&](const QTextBlock& b) { lineas << b.text(); });
     return lineas.join(QLatin1Char('\n'));
+}
+
+QStringList PaginasReporte::Renglones() const
+{
+    QStringList renglones;
+    RecorrerBloques([&](const QTextBlock& b) {
+        const QTextLayout* disposicion = b.layout();
+        for (int i = 0; i < disposicion->lineCount(); ++i) {
+            const QTextLine linea = disposicion->lineAt(i);
+            renglones << b.text().mid(linea.textStart(), linea.textLength()).trimmed();
+        }
+    });
+    return renglones;
 }
 
 void EscribirPdf(const PaginasReporte& paginas, const QString& archivo, const QString& titulo,

@@ -7,19 +7,25 @@
 // header on top (and the part before the table on the first page), laid out on pages of the report's size; its
 // full pages are kept, and the rows that fell on its last page start the next slice. The engine itself decides
 // where a page ends, keeps rows whole and repeats the header, so the pages are those it would give the whole
-// document. Each page carries its number at the bottom right, as the text engine prints them.
+// document. The page's margin is the only white around the text (the documents have none of their own) but for
+// a band at the bottom, where each page carries its number at the right.
 //
-// Pages are laid out at the screen's 96 dots per inch and drawn scaled to whatever device they go to.
+// Pages are laid out at the screen's 96 dots per inch in the report's letter and drawn scaled to whatever device
+// they go to, the page numbers too, so that the preview, the printer and a saved PDF show the same pages.
 
 #include "Reporte.h"
 
+#include <QFont>
 #include <QSizeF>
+#include <QStringList>
+#include <functional>
 #include <memory>
 #include <vector>
 
 class QPageLayout;
 class QPagedPaintDevice;
 class QPainter;
+class QTextBlock;
 class QTextDocument;
 
 namespace suite {
@@ -46,6 +52,8 @@ public:
     bool Imprimir(QPagedPaintDevice& dispositivo, const AvanceReporte& avance = {}) const;
     // Every page's text, as a reader of the pages sees it, one page after another.
     QString Texto() const;
+    // Every line of every page as the text engine laid it out: a text it wrapped is two lines or more.
+    QStringList Renglones() const;
 
     // Stage names the progress is told.
     static const QString kEtapaPaginas;
@@ -57,17 +65,26 @@ private:
         int numero;   // the page of that document, from 0
     };
 
+    // Each block of each page's text, page after page.
+    void RecorrerBloques(const std::function<void(const QTextBlock&)>& visitar) const;
     // A new slice document holding `html`, laid out on the report's pages.
     QTextDocument* nuevo(const QString& html);
 
     QSizeF m_tamano;
-    qreal m_margen = 0;
     std::vector<std::unique_ptr<QTextDocument>> m_documentos;
     std::vector<Pagina> m_paginas;
 };
 
 // A report's page: A4 in the options' orientation, within their margins (read within 0..50 mm).
 QPageLayout HojaDeReporte(const OpcionesDocumento& opciones);
+// The letter reports are written in, and how wide a text is in it, in dots at 96 per inch.
+QFont LetraReporte();
+qreal AnchoEnReporte(const QString& texto, bool negrita = false);
+// The width a report's page gives its text, in dots at 96 per inch.
+qreal AnchoUtilReporte(const OpcionesDocumento& opciones);
+// Lays a document out as a report's page does (its letter, no margin but the page-number band at the bottom, the
+// page's size at 96 dots per inch).
+void PrepararDocumento(QTextDocument& documento, const OpcionesDocumento& opciones, const QString& html);
 
 // Writes the pages as a PDF file, replacing it only once the whole document is written. Throws ErrorReporte
 // when the file cannot be written.

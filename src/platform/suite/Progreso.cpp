@@ -5,7 +5,9 @@
 #include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace suite {
 
@@ -24,8 +26,10 @@ Progreso::Progreso(QWidget* parent)
     QFont negrita = m_titulo->font();
     negrita.setBold(true);
     m_titulo->setFont(negrita);
-    for (QLabel* l : {m_titulo, m_texto1, m_texto2})
+    for (QLabel* l : {m_titulo, m_texto1, m_texto2}) {
         l->setAlignment(Qt::AlignCenter);
+        l->setWordWrap(true);
+    }
     m_cancelar->setAutoDefault(false);
 
     auto* layout = new QVBoxLayout(this);
@@ -123,6 +127,25 @@ void Progreso::MostrarTextos()
     m_titulo->setText(m_pendientes[0]);
     m_texto1->setText(m_pendientes[1]);
     m_texto2->setText(m_pendientes[2]);
+    AjustarAlTexto();
+}
+
+void Progreso::AjustarAlTexto()
+{
+    // Every line shows whole: the window grows to its widest line (and keeps that width while the texts change,
+    // so that it does not jump at every advance), never past the screen, where a line wraps instead.
+    const QMargins bordes = layout()->contentsMargins();
+    int ancho = minimumWidth();
+    for (const QLabel* l : {m_titulo, m_texto1, m_texto2})
+        ancho = std::max(ancho, l->fontMetrics().horizontalAdvance(l->text()) + 2 * l->margin() + l->frameWidth() * 2
+                                    + bordes.left() + bordes.right() + 1);
+    if (const QScreen* pantalla = screen())
+        ancho = std::min(ancho, pantalla->availableGeometry().width());
+    ancho = std::max(ancho, width());
+    layout()->activate();
+    const int alto = std::max(layout()->totalHeightForWidth(ancho), layout()->totalMinimumSize().height());
+    if (ancho != width() || alto > height())
+        resize(ancho, std::max(alto, height()));
 }
 
 } // namespace suite

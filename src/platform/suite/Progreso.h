@@ -1,7 +1,7 @@
 #pragma once
 // The suite's progress window (`gProgreso`): a caption, a title and two lines of text, and a cancel
-// button whose press the loop learns from its next `Avanzar`. Texts are shown and window events let run
-// on a time budget, so a loop may call `Avanzar` for every row.
+// button whose press the loop learns from its next `Avanzar`. Texts are shown and window events let run on a time
+// budget, so a loop may call `Avanzar` for every row. The window grows to show each line whole.
 //
 //     gProgreso.Iniciar("Comparando", true);
 //     for (...) { gProgreso.Avanzar(cancelar, "Realizando Comparación", general, parcial); if (cancelar) break; }
@@ -49,6 +49,7 @@ protected:
 private:
     void PedirCancelar();
     void MostrarTextos();
+    void AjustarAlTexto();
 
     QLabel* m_titulo;
     QLabel* m_texto1;

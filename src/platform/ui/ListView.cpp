@@ -430,9 +430,34 @@ void ListView::keyPressEvent(QKeyEvent* event)
 void ListView::mousePressEvent(QMouseEvent* event)
 {
     const QPoint inList = event->position().toPoint() + viewport()->pos();
+    const bool derecho = event->button() == Qt::RightButton;
+    if (derecho)
+        SeleccionarBajoElPuntero(event->position().toPoint());
     emit MouseDown(legacyButton(event->button()), LegacyShift(event->modifiers()), PxToTwips(inList.x()),
                    PxToTwips(inList.y()));
+    // The right button's selection is made; what its handler did (a menu, a reload) is not undone by the press
+    // arriving at the view afterwards.
+    if (derecho) {
+        event->accept();
+        return;
+    }
     QTreeView::mousePressEvent(event);
+}
+
+void ListView::SeleccionarBajoElPuntero(const QPoint& enVista)
+{
+    // As list views do: a line outside the selection becomes the selection alone, a line inside it keeps it,
+    // and below the last line nothing is selected.
+    m_model->sync();
+    const QModelIndex bajo = indexAt(enVista);
+    QItemSelectionModel* seleccion = selectionModel();
+    if (!bajo.isValid()) {
+        seleccion->clearSelection();
+        return;
+    }
+    if (seleccion->isRowSelected(bajo.row(), {}))
+        return;
+    seleccion->setCurrentIndex(m_model->index(bajo.row(), 0), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 
 void ListView::mouseDoubleClickEvent(QMouseEvent* event)

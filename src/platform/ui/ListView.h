@@ -14,7 +14,9 @@
 // their place when something reads the order (Item(i), Index, selection), and on screen at the next turn of
 // the event loop or at Refresh(); so a large load is not re-sorted row by row.
 // Key and mouse events are emitted before the list acts on them; KeyDown may set keyCode to 0 to eat the key
-// (connect it directly: it passes the code by reference). In-place editing of texts is never offered.
+// (connect it directly: it passes the code by reference). A right press first selects the line under the
+// pointer (alone, unless it is already selected; below the last line, nothing), so that MouseDown's handler acts
+// on the line the operator clicked. In-place editing of texts is never offered.
 // A sort lays the rows out again only in their texts: the rows are all one height and none has children, so
 // the view keeps its row layout (a pass over every row, long at a million rows) and repaints.
 
@@ -194,6 +196,8 @@ private:
     friend class ColumnHeaderCollection;
     friend class ListItemCollection;
     void applyColumnWidth(int index0);
+    // A right press: the line under the pointer (a point of the viewport) becomes the one acted on.
+    void SeleccionarBajoElPuntero(const QPoint& enVista);
     ListItem itemAtRow(int row) const;
 
     ListModel* m_model;

@@ -3,6 +3,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 
 using suite::Progreso;
@@ -108,6 +109,51 @@ private slots:
         bool cancelar = false;
         p.Avanzar(cancelar, "a", "b", "c");
         QVERIFY(!cancelar);
+    }
+
+    // Every line shows whole in the window, on one line while the screen has room for it, wrapped within the
+    // screen when it has not.
+    void cadaLineaSeVeEntera_data()
+    {
+        QTest::addColumn<QString>("titulo");
+        QTest::addColumn<QString>("texto");
+        QTest::addColumn<bool>("sinVuelta");
+        QTest::newRow("the link run's last stretch")
+            << "Terminando de grabar ..." << "Ya no se puede cancelar: la conciliación se está grabando." << true;
+        QTest::newRow("a long stage") << "Grabando los vínculos de la conciliación de la cuenta Banco cuenta corriente"
+                                      << "Vínculo 1.234.567 de 9.876.543 (12 %)" << false;
+        QTest::newRow("wider than the screen") << "Leyendo" << QString("palabra ").repeated(60).trimmed() << false;
+    }
+    void cadaLineaSeVeEntera()
+    {
+        QFETCH(QString, titulo);
+        QFETCH(QString, texto);
+        QFETCH(bool, sinVuelta);
+        Progreso p;
+        p.Iniciar("Conciliando", true);
+        bool cancelar = false;
+        p.Avanzar(cancelar, "Grabando", "1 %", "");
+        if (sinVuelta)
+            p.SinVuelta(titulo, texto);
+        else
+            p.Avanzar(cancelar, titulo, texto, "50 %");
+        QCoreApplication::processEvents();
+        const int pantalla = p.screen()->availableGeometry().width();
+        QVERIFY(p.width() <= pantalla);
+        for (const char* nombre : {"lblTitulo", "lblTexto1", "lblTexto2"}) {
+            const auto* l = p.findChild<QLabel*>(nombre);
+            QVERIFY(p.rect().contains(l->geometry()));
+            const QRect caja = l->contentsRect();
+            const int largo = l->fontMetrics().horizontalAdvance(l->text());
+            if (largo < pantalla / 2) {
+                QVERIFY2(largo <= caja.width(), qPrintable(QString("%1: %2 > %3").arg(l->text()).arg(largo).arg(caja.width())));
+            } else {
+                const QRect necesita = l->fontMetrics().boundingRect(caja, Qt::TextWordWrap | Qt::AlignCenter, l->text());
+                QVERIFY(necesita.width() <= caja.width());
+                QVERIFY(necesita.height() <= caja.height());
+            }
+        }
+        p.Terminar();
     }
 
     void terminarSinIniciarNoFalla()

@@ -2,6 +2,7 @@
 // real company file, the document it hands to the preview, the messages for what it cannot print, the PDF it
 // saves and the preview window itself.
 #include "EscapeEnProgreso.h"
+#include "PalabrasPdf.h"
 
 #include "platform/suite/EsperaReporte.h"
 #include "platform/suite/PaginasReporte.h"
@@ -23,6 +24,7 @@
 #include <QLocale>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
+#include <QPrinter>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -115,21 +117,11 @@ ContenidoReporte listadoLargo(int filas)
     return c;
 }
 
-// The whole document laid out in one go by the text engine, on the pages the report's are laid out on: 96 dots
-// per inch, the 2 cm margin the engine prints with.
-int paginasDelDocumentoEntero(const ContenidoReporte& c, const PaginasReporte& paginas)
+// The whole document laid out in one go by the text engine, on the pages the report's are laid out on.
+int paginasDelDocumentoEntero(const ContenidoReporte& c, const OpcionesDocumento& opciones)
 {
-    static QImage medida = [] {
-        QImage i(1, 1, QImage::Format_RGB32);
-        i.setDotsPerMeterX(qRound(96 / 0.0254));
-        i.setDotsPerMeterY(qRound(96 / 0.0254));
-        return i;
-    }();
     QTextDocument d;
-    d.documentLayout()->setPaintDevice(&medida);
-    d.setDocumentMargin(int((2 / 2.54) * 96));
-    d.setPageSize(paginas.Tamano());
-    d.setHtml(c.Html());
+    PrepararDocumento(d, opciones, c.Html());
     return d.pageCount();
 }
 
@@ -409,7 +401,7 @@ private slots:
             etapas << etapa;
             return false;
         });
-        const int entero = paginasDelDocumentoEntero(c, paginas);
+        const int entero = paginasDelDocumentoEntero(c, opciones);
         QVERIFY2(paginas.Cantidad() >= entero && paginas.Cantidad() <= entero + entero / 5 + 1,
                  qPrintable(QStringLiteral("%1 pages, %2 for the whole document").arg(paginas.Cantidad()).arg(entero)));
         if (filas > 100)
@@ -428,6 +420,65 @@ private slots:
         QCOMPARE(lineas.count(QStringLiteral("Listado largo")), 1);
         QCOMPARE(lineas.count(QStringLiteral("Fin del listado")), 1);
         QCOMPARE(lineas.last(), QStringLiteral("Fin del listado"));
+    }
+
+    // The same pages by every road a report leaves by: saved from the preview ("Guardar como PDF"), and through the
+    // printer, at its own resolution and at the screen's (the preview's). Each page's number is the size of the
+    // text, in the band under it at the right, and the only white beside the text is the page's margin.
+    void losNumerosDePaginaSonIgualesPorCadaCamino_data()
+    {
+        QTest::addColumn<QString>("camino");
+        QTest::newRow("Guardar como PDF") << "pdf";
+        QTest::newRow("printer, its own resolution") << "alta";
+        QTest::newRow("printer, the screen's resolution") << "pantalla";
+    }
+    void losNumerosDePaginaSonIgualesPorCadaCamino()
+    {
+        QFETCH(QString, camino);
+        if (!HayLectorDePdf())
+            QSKIP("pdftotext (poppler-utils) is not installed: the PDF's pages cannot be read here.");
+        const OpcionesDocumento opciones{true, false, 25};
+        const PaginasReporte paginas(listadoLargo(60), opciones);
+        QVERIFY(paginas.Cantidad() >= 3);
+        const QString archivo = carpetaNueva(qPrintable(QStringLiteral("numeros-%1.pdf").arg(camino)));
+        if (camino == QLatin1String("pdf")) {
+            EscribirPdf(paginas, archivo, QStringLiteral("Listado"), opciones);
+        } else {
+            QPrinter impresora(camino == QLatin1String("alta") ? QPrinter::HighResolution : QPrinter::ScreenResolution);
+            impresora.setOutputFormat(QPrinter::PdfFormat);
+            impresora.setOutputFileName(archivo);
+            impresora.setPageLayout(HojaDeReporte(opciones));
+            QVERIFY(paginas.Imprimir(impresora));
+        }
+        const QList<QList<PalabraPdf>> pdf = palabrasDelPdf(archivo);
+        QCOMPARE(pdf.size(), paginas.Cantidad());
+        const qreal margen = PuntosDeMm(25);
+        const QSizeF hoja = kA4Apaisado;
+        for (qsizetype p = 0; p < pdf.size(); ++p) {
+            const QList<PalabraPdf>& palabras = pdf.at(p);
+            QVERIFY(!palabras.isEmpty());
+            // The page's number: the lowest word on the page.
+            const PalabraPdf numero = *std::max_element(palabras.begin(), palabras.end(), [](const auto& a, const auto& b) {
+                return a.caja.bottom() < b.caja.bottom();
+            });
+            QCOMPARE(numero.texto, QString::number(p + 1));
+            const PalabraPdf& fila = *std::find_if(palabras.begin(), palabras.end(),
+                                                   [](const PalabraPdf& w) { return w.texto.startsWith(u'F'); });
+            QVERIFY2(qAbs(numero.caja.height() - fila.caja.height()) < 0.2 * fila.caja.height(),
+                     qPrintable(QStringLiteral("page %1: number %2 pt high, text %3 pt")
+                                    .arg(p + 1)
+                                    .arg(numero.caja.height())
+                                    .arg(fila.caja.height())));
+            QVERIFY(qAbs(numero.caja.right() - (hoja.width() - margen)) < 3);
+            QVERIFY(numero.caja.bottom() <= hoja.height() - margen + 1);
+            const QString fuera = FueraDelMargen(palabras, hoja, 25);
+            QVERIFY2(fuera.isEmpty(), qPrintable(fuera));
+            // Nothing but the margin at the left: the text starts at it.
+            const qreal izquierda = std::min_element(palabras.begin(), palabras.end(), [](const auto& a, const auto& b) {
+                                        return a.caja.left() < b.caja.left();
+                                    })->caja.left();
+            QVERIFY2(izquierda < margen + 8, qPrintable(QString::number(izquierda)));
+        }
     }
 
     // The layout tells how far it got before its first slice and after each, and stops when told to.
