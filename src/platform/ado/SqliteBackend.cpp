@@ -782,9 +782,9 @@ std::unique_ptr<Backend> OpenSqliteBackend(const QString& name, const QStringLis
     const sqlcompat::EngineFiles before = sqlcompat::EngineFilesOf(file);
     try {
         // Before the look into the file, which would make a journal beside this name.
-        const QString elsewhere = sqlcompat::OpenUnderAnotherName(file);
-        if (!elsewhere.isEmpty())
-            throw refusal(elsewhere, SQLITE_CANTOPEN);
+        for (const QString& elsewhere : {sqlcompat::OpenUnderAnotherName(file), sqlcompat::JournalOfAnotherFile(file)})
+            if (!elsewhere.isEmpty())
+                throw refusal(elsewhere, SQLITE_CANTOPEN);
         const QString problem = sqlcompat::FileProblem(file, requiredTables);
         if (!problem.isEmpty())
             throw refusal(problem, SQLITE_NOTADB);
