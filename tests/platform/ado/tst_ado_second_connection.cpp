@@ -60,23 +60,28 @@ private slots:
         });
         const ProcesoHijo::Fin fin = ProcesoHijo::Ejecutar([&] {
             ado::Connection primera;
-            primera.Open(textoDe(archivo));
-            agregar(primera, 2);
-            if (segunda == "connection") {
-                ado::Connection otra;
-                otra.Open(textoDe(archivo));
-                filas(otra);
-            } else {
-                sqlcompat::HeldOpen(archivo);
-                sqlcompat::OpenUnderAnotherName(archivo);
-                sqlcompat::JournalOfAnotherFile(archivo);
-                sqlcompat::FileProblem(archivo, {QStringLiteral("NOTAS")});
+            try {
+                primera.Open(textoDe(archivo));
+                agregar(primera, 2);
+                if (segunda == "connection") {
+                    ado::Connection otra;
+                    otra.Open(textoDe(archivo));
+                    filas(otra);
+                } else {
+                    sqlcompat::HeldOpen(archivo);
+                    sqlcompat::OpenUnderAnotherName(archivo);
+                    sqlcompat::JournalOfAnotherFile(archivo);
+                    sqlcompat::FileProblem(archivo, {QStringLiteral("NOTAS")});
+                }
+                turnos.avisarAlPadre();
+                if (!turnos.esperarAlPadre())
+                    return QStringLiteral("the other station never wrote");
+                agregar(primera, 5);
+                return QString::number(filas(primera));
+            } catch (const ado::Error& e) {
+                turnos.avisarAlPadre();
+                return e.Description;
             }
-            turnos.avisarAlPadre();
-            if (!turnos.esperarAlPadre())
-                return QStringLiteral("the other station never wrote");
-            agregar(primera, 5);
-            return QString::number(filas(primera));
         });
         otraEstacion.join();
         const QString sostenida = QStringLiteral("held 1, journal 1, shared memory 1");
