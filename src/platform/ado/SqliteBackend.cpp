@@ -128,10 +128,10 @@ public:
             sqlite3_close_v2(m_reader);
         }
         // The last connection to the company removes the journal as it closes; while another one stays open
-        // the journal stays, as small as this one can leave it.
+        // the journal stays, as small as this one can leave it. A file renamed, or its name removed, while it
+        // was open is never copied into by the engine as it closes: this is what puts its journal into it.
         trimJournal();
         sqlite3_busy_handler(m_h, nullptr, nullptr);
-        sqlcompat::SaveJournalOfMovedFile(m_h);
         m_db.close();
         m_db = QSqlDatabase();
         QSqlDatabase::removeDatabase(m_name);

@@ -6,7 +6,6 @@
 #include <QStringList>
 #include <QThread>
 #include <fcntl.h>
-#include <sqlite3.h>
 #include <map>
 #include <mutex>
 #include <sys/stat.h>
@@ -164,22 +163,6 @@ QString JournalOfAnotherFile(const QString& file)
                           "puso otro. Abierta ahora, esta empresa tomaría los cambios de la otra, y se perdería lo que "
                           "grabaron las dos. Cierre la empresa en todas las estaciones y vuelva a abrirla.")
         .arg(QDir::toNativeSeparators(file));
-}
-
-void SaveJournalOfMovedFile(sqlite3* db)
-{
-    int moved = 0;
-    if (!db || sqlite3_file_control(db, "main", SQLITE_FCNTL_HAS_MOVED, &moved) != SQLITE_OK || !moved
-        || sqlite3_db_readonly(db, "main") != 0)
-        return;
-    // Nothing may wait here: a connection that still reads keeps its pages in the journal, and copies them
-    // when it closes in turn.
-    sqlite3_busy_handler(db, nullptr, nullptr);
-    int frames = -1;
-    int copied = -1;
-    if (sqlite3_wal_checkpoint_v2(db, "main", SQLITE_CHECKPOINT_PASSIVE, &frames, &copied) == SQLITE_OK
-        && frames == copied)
-        sqlite3_wal_checkpoint_v2(db, "main", SQLITE_CHECKPOINT_TRUNCATE, nullptr, nullptr);
 }
 
 } // namespace sqlcompat

@@ -13,8 +13,6 @@
 #include <QString>
 #include <QStringList>
 
-struct sqlite3;
-
 namespace sqlcompat {
 
 // Whether a connection of any program (this one too) has `file` open now.
@@ -37,10 +35,5 @@ QString OpenUnderAnotherName(const QString& file);
 // sentence for the operator. Opened now, this file would be read and written through the other file's
 // journal, and whichever station closed last would write one company's changes into the other.
 QString JournalOfAnotherFile(const QString& file);
-
-// Before a connection closes: when its file was renamed, or its name removed, while it was open, the engine
-// would leave what its journal holds beside a name that no longer reaches the file. Copies it into the file
-// itself first (every page no other connection still reads, and the journal is then emptied when none does).
-void SaveJournalOfMovedFile(sqlite3* db);
 
 } // namespace sqlcompat
