@@ -516,13 +516,15 @@ private:
         if (m_reader || m_readerFailed)
             return m_reader;
         // Read-only, the reader opens as the asking connection did (with or without locks), so that the look
-        // at the file that keeps a connection without locks current holds for both.
+        // at the file that keeps a connection without locks current holds for both. It opens the file by its
+        // name: once the name has left the asking connection's file it would be on another one, through the
+        // journal the asking connection uses, and its close would copy that journal into the wrong file. Looked at once it is open, before it reads.
         const bool readOnly = !m_readOnlyReason.isEmpty();
         const QByteArray name = readOnly ? m_db.databaseName().toUtf8() : m_file.toUtf8();
         const int flags = readOnly ? SQLITE_OPEN_READONLY | SQLITE_OPEN_URI : SQLITE_OPEN_READWRITE;
         sqlite3* reader = nullptr;
         if (sqlite3_open_v2(name.constData(), &reader, flags, nullptr) == SQLITE_OK
-            && sqlcompat::InstallForReading(reader)
+            && !sqlcompat::NameLeftTheFile(m_h) && sqlcompat::InstallForReading(reader)
             && sqlite3_exec(reader, "PRAGMA query_only=1", nullptr, nullptr, nullptr) == SQLITE_OK) {
             m_reader = reader;
             return m_reader;

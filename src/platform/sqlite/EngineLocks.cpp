@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <QThread>
 #include <fcntl.h>
+#include <sqlite3.h>
 #include <map>
 #include <mutex>
 #include <sys/stat.h>
@@ -163,6 +164,12 @@ QString JournalOfAnotherFile(const QString& file)
                           "puso otro. Abierta ahora, esta empresa tomaría los cambios de la otra, y se perdería lo que "
                           "grabaron las dos. Cierre la empresa en todas las estaciones y vuelva a abrirla.")
         .arg(QDir::toNativeSeparators(file));
+}
+
+bool NameLeftTheFile(sqlite3* db)
+{
+    int moved = 0;
+    return sqlite3_file_control(db, "main", SQLITE_FCNTL_HAS_MOVED, &moved) == SQLITE_OK && moved != 0;
 }
 
 } // namespace sqlcompat

@@ -13,6 +13,8 @@
 #include <QString>
 #include <QStringList>
 
+struct sqlite3;
+
 namespace sqlcompat {
 
 // Whether a connection of any program (this one too) has `file` open now.
@@ -35,5 +37,9 @@ QString OpenUnderAnotherName(const QString& file);
 // sentence for the operator. Opened now, this file would be read and written through the other file's
 // journal, and whichever station closed last would write one company's changes into the other.
 QString JournalOfAnotherFile(const QString& file);
+
+// Whether the name `db` opened its file by no longer reaches that file: the file was renamed or moved, or its
+// name removed, since. A connection opened now by that name would be on another file, or on none.
+bool NameLeftTheFile(sqlite3* db);
 
 } // namespace sqlcompat

@@ -6,6 +6,7 @@
 
 #include "EmpresaDeNotas.h"
 #include "Turnos.h"
+#include "platform/ado/QueryWait.h"
 #include "platform/ProcesoHijo.h"
 
 #include <QtTest>
@@ -34,6 +35,26 @@ QString abrirEnHijo(const QString& archivo, ado::UnwritableFile siNoSePuede)
     return QStringLiteral("opened\x1f") + cn.ReadOnlyReason() + QStringLiteral("\x1f")
         + rs.Fields(QStringLiteral("TEXTO")).Value().toText();
 }
+
+constexpr qint64 kFilasDeX = 10;
+
+// Another company, of kFilasDeX notes, to be copied to where the first one was.
+std::unique_ptr<EmpresaDeNotas> otraEmpresa()
+{
+    auto otra = std::make_unique<EmpresaDeNotas>();
+    if (otra->ok()) {
+        ado::Connection cn;
+        cn.Open(textoDe(otra->path()));
+        cn.Execute(QStringLiteral("DELETE FROM NOTAS WHERE ID > %1").arg(kFilasDeX));
+    }
+    return otra;
+}
+
+// A wait that lets every read go on: while it is installed, reads are made aside.
+class EsperaQueSigue final : public ado::QueryWait {
+public:
+    bool waiting(int) override { return true; }
+};
 
 // Station A, in a child process: opens `archivo`, saves rows, lets the test move things about, saves more and
 // closes; hands back how many rows it saw last. Tells the test when it has closed.
@@ -250,16 +271,10 @@ private slots:
     void anotherFileAtTheNameOfAMovedCompany()
     {
         QFETCH(bool, bCierraUltima);
-        constexpr qint64 kFilasDeX = 10;
         const QString nombre = m_empresa->path();
         const QString movido = QDir(m_carpeta).filePath(QStringLiteral("movida.db"));
-        EmpresaDeNotas otra;
-        QVERIFY(otra.ok());
-        {
-            ado::Connection cn;
-            cn.Open(textoDe(otra.path()));
-            cn.Execute(QStringLiteral("DELETE FROM NOTAS WHERE ID > %1").arg(kFilasDeX));
-        }
+        const std::unique_ptr<EmpresaDeNotas> otra = otraEmpresa();
+        QVERIFY(otra->ok());
         Turnos turnos;
         QVERIFY(turnos.ok());
         QStringList deB;
@@ -269,7 +284,7 @@ private slots:
                 return;
             }
             const bool puesta = ::rename(QFile::encodeName(nombre).constData(), QFile::encodeName(movido).constData()) == 0
-                && QFile::copy(otra.path(), nombre);
+                && QFile::copy(otra->path(), nombre);
             const auto abrir = [&] {
                 ado::Connection cn;
                 try {
@@ -304,6 +319,37 @@ private slots:
         ado::Connection deX;
         deX.Open(textoDe(nombre));
         QCOMPARE(filas(deX), kFilasDeX + (bCierraUltima ? 3 : 0));
+    }
+
+    // A station works on the company; its file is moved away and another company copied to its name. A report
+    // the station then reads aside (as while a window waits for it) reads the station's own company, and when
+    // the station closes, its rows are in its moved file and the other company's file is as it was.
+    void readAsideOnceTheFileWasMoved()
+    {
+        const QString nombre = m_empresa->path();
+        const QString movido = QDir(m_carpeta).filePath(QStringLiteral("movida.db"));
+        const std::unique_ptr<EmpresaDeNotas> otra = otraEmpresa();
+        QVERIFY(otra->ok());
+        EsperaQueSigue espera;
+        ado::Connection a;
+        a.Open(textoDe(nombre));
+        agregar(a, 59);
+        QVERIFY(::rename(QFile::encodeName(nombre).constData(), QFile::encodeName(movido).constData()) == 0);
+        QVERIFY(QFile::copy(otra->path(), nombre));
+        qint64 vistas = -1;
+        {
+            const ado::QueryWaitScope aparte(&espera);
+            vistas = filas(a);
+        }
+        agregar(a, 7);
+        a.Close();
+        QCOMPARE(vistas, qint64(EmpresaDeNotas::kFilas + 59));
+        ado::Connection deA;
+        deA.Open(textoDe(movido));
+        QCOMPARE(filas(deA), qint64(kFilasDeA));
+        ado::Connection deX;
+        deX.Open(textoDe(nombre));
+        QCOMPARE(filas(deX), kFilasDeX);
     }
 
     // The message of a file with two names says to close the company everywhere first, and that a copy, not a
