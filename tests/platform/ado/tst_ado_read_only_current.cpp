@@ -1,7 +1,7 @@
 // A company this user cannot write, opened read-only, shows the file as it is at each read: the owner's rows
 // written since the opening show at the next read, while the owner still works on the company and after it
-// closed it, and those written while a read is under way show in that read; nothing is left beside the file by
-// the reader.
+// closed it, and those written while a read is under way show in that read; another file put at the name of the
+// owner's moved file is not read through the owner's journal; nothing is left beside the file by the reader.
 
 #include "EmpresaDeNotas.h"
 #include "Turnos.h"
@@ -148,8 +148,7 @@ private slots:
         if (::geteuid() != 0)
             QSKIP("needs root to keep the file out of the reader's reach and write it as its owner");
         const QString archivo = m_empresa->path();
-        QVERIFY(modo(m_carpeta, 0755));
-        QVERIFY(modo(archivo, 0666));
+        QVERIFY(soloParaLeer(archivo));
         Turnos turnos;
         QVERIFY(turnos.ok());
         QString delDueno;
@@ -177,7 +176,67 @@ private slots:
         QCOMPARE(leido, QStringLiteral("read-only ") + esperado(EmpresaDeNotas::kFilas + 100));
     }
 
+    // While the reader has the company open, the owner opens it and writes, its file is moved away and another
+    // company is copied to its name, and the owner goes on writing. The reader's next read (read through the
+    // owner's journal, it would take the other company for a damaged file) is refused in the suite's words while
+    // the owner still uses the journal beside the name; once the owner has closed, it reads the company now at
+    // the name.
+    void anotherFileAtTheNameWhileTheOwnerWorks()
+    {
+        if (::geteuid() != 0)
+            QSKIP("needs root to keep the file out of the reader's reach and write it as its owner");
+        constexpr int kFilasDeX = 10;
+        const QString archivo = m_empresa->path();
+        const EmpresaDeNotas otra(kFilasDeX);
+        QVERIFY(otra.ok());
+        QVERIFY(soloParaLeer(archivo));
+        Turnos turnos;
+        QVERIFY(turnos.ok());
+        QString delDueno;
+        std::thread escritor = dueno(turnos, delDueno, [&](ado::Connection& cn) {
+            esperarAlLector(turnos);
+            cn.Open(textoDe(archivo));
+            agregar(cn, 59);
+            const QString movido = QDir(m_carpeta).filePath(QStringLiteral("movida.db"));
+            if (::rename(QFile::encodeName(archivo).constData(), QFile::encodeName(movido).constData()) != 0
+                || !QFile::copy(otra.path(), archivo) || !modo(archivo, 0666))
+                throw ado::Error(0, QStringLiteral("the other company could not be put at the name"));
+            agregar(cn, 500);
+            turnos.avisarAlHijo();
+            esperarAlLector(turnos);
+            cn.Close();
+            turnos.avisarAlHijo();
+        });
+        const QString leido = leidoSinPermiso(archivo, [&](ado::Connection& cn, QStringList& leido) {
+            for (int lectura = 1; lectura <= 3; ++lectura) {
+                try {
+                    leido << resumen(cn);
+                } catch (const ado::Error& e) {
+                    leido << QStringLiteral("[%1]").arg(e.Description);
+                }
+                if (lectura < 3) {
+                    turnos.avisarAlPadre();
+                    turnos.esperarAlPadre();
+                }
+            }
+        });
+        escritor.join();
+        modo(m_carpeta, 0700);
+        QCOMPARE(delDueno, QString());
+        const QString rechazo = QStringLiteral("[La empresa \"%1\" no se puede abrir ahora: junto a su nombre están los "
+                                               "archivos de trabajo (-wal y -shm) de otra empresa")
+                                    .arg(archivo);
+        QVERIFY2(leido.startsWith(QStringLiteral("read-only ") + esperado(EmpresaDeNotas::kFilas) + QLatin1Char(' ')
+                                  + rechazo),
+                 qPrintable(leido));
+        QVERIFY2(leido.endsWith(QLatin1String("] ") + esperado(kFilasDeX)), qPrintable(leido));
+    }
+
 private:
+    // The company's folder and `archivo` as a reader that may read both and write neither needs them; the owner
+    // (root) writes them still.
+    bool soloParaLeer(const QString& archivo) { return modo(m_carpeta, 0755) && modo(archivo, 0666); }
+
     std::unique_ptr<EmpresaDeNotas> m_empresa;
     QString m_carpeta;
 };
