@@ -128,10 +128,10 @@ public:
             sqlite3_close_v2(m_reader);
         }
         // The last connection to the company removes the journal as it closes; while another one stays open
-        // the journal stays, as small as this one can leave it.
+        // the journal stays, as small as this one can leave it. A file renamed, or its name removed, while it
+        // was open is never copied into by the engine as it closes: this is what puts its journal into it.
         trimJournal();
         sqlite3_busy_handler(m_h, nullptr, nullptr);
-        sqlcompat::SaveJournalOfMovedFile(m_h);
         m_db.close();
         m_db = QSqlDatabase();
         QSqlDatabase::removeDatabase(m_name);
@@ -516,13 +516,15 @@ private:
         if (m_reader || m_readerFailed)
             return m_reader;
         // Read-only, the reader opens as the asking connection did (with or without locks), so that the look
-        // at the file that keeps a connection without locks current holds for both.
+        // at the file that keeps a connection without locks current holds for both. It opens the file by its
+        // name: once the name has left the asking connection's file it would be on another one, through the
+        // journal the asking connection uses, and its close would copy that journal into the wrong file. Looked at once it is open, before it reads.
         const bool readOnly = !m_readOnlyReason.isEmpty();
         const QByteArray name = readOnly ? m_db.databaseName().toUtf8() : m_file.toUtf8();
         const int flags = readOnly ? SQLITE_OPEN_READONLY | SQLITE_OPEN_URI : SQLITE_OPEN_READWRITE;
         sqlite3* reader = nullptr;
         if (sqlite3_open_v2(name.constData(), &reader, flags, nullptr) == SQLITE_OK
-            && sqlcompat::InstallForReading(reader)
+            && !sqlcompat::NameLeftTheFile(m_h) && sqlcompat::InstallForReading(reader)
             && sqlite3_exec(reader, "PRAGMA query_only=1", nullptr, nullptr, nullptr) == SQLITE_OK) {
             m_reader = reader;
             return m_reader;
@@ -782,9 +784,9 @@ std::unique_ptr<Backend> OpenSqliteBackend(const QString& name, const QStringLis
     const sqlcompat::EngineFiles before = sqlcompat::EngineFilesOf(file);
     try {
         // Before the look into the file, which would make a journal beside this name.
-        const QString elsewhere = sqlcompat::OpenUnderAnotherName(file);
-        if (!elsewhere.isEmpty())
-            throw refusal(elsewhere, SQLITE_CANTOPEN);
+        for (const QString& elsewhere : {sqlcompat::OpenUnderAnotherName(file), sqlcompat::JournalOfAnotherFile(file)})
+            if (!elsewhere.isEmpty())
+                throw refusal(elsewhere, SQLITE_CANTOPEN);
         const QString problem = sqlcompat::FileProblem(file, requiredTables);
         if (!problem.isEmpty())
             throw refusal(problem, SQLITE_NOTADB);

@@ -6,7 +6,10 @@
 // reads through the writer's journal whenever one stands beside the file.
 
 #include "SqliteOpening.h"
+#include "platform/sqlite/EngineLocks.h"
 #include "platform/sqlite/FileSnapshot.h"
+
+#include <sqlite3.h>
 
 namespace ado {
 
@@ -102,9 +105,13 @@ private:
         }
     }
 
+    // By the company's name, as it was opened: while the journal beside that name serves a file moved away
+    // from it (another file now at the name), nothing of the file at the name can be read as it is.
     void reopen()
     {
         const sqlcompat::FileSnapshot seen = sqlcompat::SnapshotOf(m_file);
+        if (const QString elsewhere = sqlcompat::JournalOfAnotherFile(m_file); !elsewhere.isEmpty())
+            throw Error(kErrOther, elsewhere, QStringLiteral("SQLite"), QStringLiteral("08001"), SQLITE_CANTOPEN);
         std::unique_ptr<Backend> engine = OpenSqliteEngine(m_file, m_reason);
         engine->log = [this](const QString& sql) { logText(sql); };
         m_withoutLocks = engine->database().databaseName().contains(QLatin1String("immutable=1"));

@@ -22,11 +22,8 @@ constexpr char kHeader[] = "SQLite format 3";   // followed by a zero byte
 
 bool hasDatabaseHeader(const QString& file)
 {
-    QFile f(file);
-    if (!f.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray head = f.read(sizeof kHeader);
-    return head == QByteArray(kHeader, sizeof kHeader);
+    char head[sizeof kHeader] = {};
+    return ReadHead(file, head, int(sizeof head)) && QByteArray(head, sizeof head) == QByteArray(kHeader, sizeof kHeader);
 }
 
 // The number of names the file has on its disk; 0 when it cannot be read.
@@ -60,21 +57,15 @@ EngineFiles EngineFilesOf(const QString& file)
 
 void RemoveStrayEngineFiles(const QString& file, const EngineFiles& before)
 {
-    // Files that were there already belong to a connection that had the file open (in this process too: the
-    // file is then never opened here, whose closing would drop that connection's locks).
+    // Files that were there already belong to a connection that had the file open.
     const EngineFiles now = EngineFilesOf(file);
-    if ((!now.wal || before.wal) && (!now.shm || before.shm))
-        return;
-    const int fd = ::open(QFile::encodeName(file).constData(), O_RDWR | O_CLOEXEC);
-    if (fd < 0)
-        return;
-    if (HoldAlone(fd)) {
-        if (now.wal && !before.wal)
-            QFile::remove(file + QStringLiteral("-wal"));
-        if (now.shm && !before.shm)
-            QFile::remove(file + QStringLiteral("-shm"));
-    }
-    ::close(fd);
+    QStringList made;
+    if (now.wal && !before.wal)
+        made << file + QStringLiteral("-wal");
+    if (now.shm && !before.shm)
+        made << file + QStringLiteral("-shm");
+    if (!made.isEmpty())
+        RemoveWhileNobodyHasItOpen(file, made);
 }
 
 QByteArray ReadOnlyUri(const QString& file)

@@ -1,6 +1,7 @@
 #pragma once
-// A company file of the embedded engine holding one table of notes, written and closed (nothing beside it),
-// and what the tests of the company file look at: the files of its folder, its bytes, its rows.
+// A company file of the embedded engine holding one table of notes (kFilas of them unless told), written and
+// closed (nothing beside it), and what the tests of the company file look at: the files of its folder, its
+// bytes, its rows.
 
 #include "SqliteFixture.h"
 #include "platform/ado/Connection.h"
@@ -15,7 +16,7 @@ class EmpresaDeNotas {
 public:
     static constexpr int kFilas = 400;
 
-    EmpresaDeNotas()
+    explicit EmpresaDeNotas(int filas = kFilas)
     {
         if (!m_fixture.ok())
             return;
@@ -23,7 +24,7 @@ public:
         cn.Open(m_fixture.connectionText());
         cn.Execute(QStringLiteral("CREATE TABLE NOTAS (ID INTEGER PRIMARY KEY, TEXTO VARCHAR(2000))"));
         cn.BeginTrans();
-        for (int i = 1; i <= kFilas; ++i)
+        for (int i = 1; i <= filas; ++i)
             cn.ExecuteBound(QStringLiteral("INSERT INTO NOTAS (ID, TEXTO) VALUES (?, ?)"),
                             {ado::Variant(qint64(i)), ado::Variant(QString(200, QChar(u'a' + i % 26)))});
         cn.CommitTrans();

@@ -1,10 +1,12 @@
 // The names that reach a company file: a name that reaches no file (a folder, a link to nothing or to a
 // folder) is refused in the suite's words; a symbolic link is followed once, and every look at the file is
 // made on the real one; a file renamed, or given a second name, while a station has it open is not opened by
-// the new name, and what that station saved reaches the file when it closes.
+// the new name, and what that station saved reaches the file when it closes; another file put at the name of
+// one moved while a station has it open is not opened while that station uses the journal beside the name.
 
 #include "EmpresaDeNotas.h"
 #include "Turnos.h"
+#include "platform/ado/QueryWait.h"
 #include "platform/ProcesoHijo.h"
 
 #include <QtTest>
@@ -32,6 +34,31 @@ QString abrirEnHijo(const QString& archivo, ado::UnwritableFile siNoSePuede)
     rs.Open(QStringLiteral("SELECT TEXTO FROM NOTAS WHERE ID = 1"), &cn);
     return QStringLiteral("opened\x1f") + cn.ReadOnlyReason() + QStringLiteral("\x1f")
         + rs.Fields(QStringLiteral("TEXTO")).Value().toText();
+}
+
+constexpr int kFilasDeX = 10;
+
+// A wait that lets every read go on: while it is installed, reads are made aside.
+class EsperaQueSigue final : public ado::QueryWait {
+public:
+    bool waiting(int) override { return true; }
+};
+
+// Station A, in a child process: opens `archivo`, saves rows, lets the test move things about, saves more and
+// closes; hands back how many rows it saw last. Tells the test when it has closed.
+QString estacionA(const QString& archivo, Turnos& turnos)
+{
+    ado::Connection a;
+    a.Open(textoDe(archivo));
+    agregar(a, 59);
+    turnos.avisarAlPadre();
+    if (!turnos.esperarAlPadre())
+        return QStringLiteral("B never tried");
+    agregar(a, 7);
+    const qint64 vistas = filas(a);
+    a.Close();
+    turnos.avisarAlPadre();
+    return QString::number(vistas);
 }
 
 } // namespace
@@ -205,18 +232,7 @@ private slots:
             cn.Close();
             turnos.avisarAlHijo();
         });
-        const ProcesoHijo::Fin fin = ProcesoHijo::Ejecutar([&] {
-            ado::Connection a;
-            a.Open(textoDe(primero));
-            agregar(a, 59);
-            turnos.avisarAlPadre();
-            if (!turnos.esperarAlPadre())
-                return QStringLiteral("B never tried");
-            agregar(a, 7);
-            const qint64 vistas = filas(a);
-            a.Close();
-            return QString::number(vistas);
-        });
+        const ProcesoHijo::Fin fin = ProcesoHijo::Ejecutar([&] { return estacionA(primero, turnos); });
         estacionB.join();
         QCOMPARE(fin.texto, QString::number(kFilasDeA));
         QVERIFY2(deB.startsWith(QStringLiteral("La empresa \"%1\" está abierta con otro nombre en otra estación o "
@@ -228,6 +244,100 @@ private slots:
         ado::Connection b;
         b.Open(textoDe(nuevo));
         QCOMPARE(filas(b), qint64(kFilasDeA));
+    }
+
+    // Station A works on the company; meanwhile its file is moved away and another company is copied to its
+    // name, as a backup put back by hand is. Station B, on that name, is refused while A still uses the journal
+    // beside it: A's rows stay A's, and the other company's file stays as it was. Either A closes last (B gave up),
+    // or B opens the other company once A has closed and closes last; either way every row is in its own file.
+    void anotherFileAtTheNameOfAMovedCompany_data()
+    {
+        QTest::addColumn<bool>("bCierraUltima");
+        QTest::newRow("A closes last") << false;
+        QTest::newRow("B closes last") << true;
+    }
+    void anotherFileAtTheNameOfAMovedCompany()
+    {
+        QFETCH(bool, bCierraUltima);
+        const QString nombre = m_empresa->path();
+        const QString movido = QDir(m_carpeta).filePath(QStringLiteral("movida.db"));
+        const EmpresaDeNotas otra(kFilasDeX);
+        QVERIFY(otra.ok());
+        Turnos turnos;
+        QVERIFY(turnos.ok());
+        QStringList deB;
+        std::thread estacionB([&] {
+            if (!turnos.esperarAlHijo()) {
+                deB << QStringLiteral("A never wrote");
+                return;
+            }
+            const bool puesta = ::rename(QFile::encodeName(nombre).constData(), QFile::encodeName(movido).constData()) == 0
+                && QFile::copy(otra.path(), nombre);
+            const auto abrir = [&] {
+                ado::Connection cn;
+                try {
+                    if (!puesta)
+                        throw ado::Error(0, QStringLiteral("the other company could not be put at the name"));
+                    cn.Open(textoDe(nombre));
+                    const qint64 vistas = filas(cn);
+                    agregar(cn, 3);
+                    deB << QStringLiteral("opened with %1 rows").arg(vistas);
+                } catch (const ado::Error& e) {
+                    deB << e.Description;
+                }
+            };
+            abrir();
+            turnos.avisarAlHijo();
+            if (bCierraUltima && turnos.esperarAlHijo())
+                abrir();
+        });
+        const ProcesoHijo::Fin fin = ProcesoHijo::Ejecutar([&] { return estacionA(nombre, turnos); });
+        estacionB.join();
+        QCOMPARE(fin.texto, QString::number(kFilasDeA));
+        QCOMPARE(deB.size(), bCierraUltima ? 2 : 1);
+        QVERIFY2(deB.first().startsWith(QStringLiteral("La empresa \"%1\" no se puede abrir ahora: junto a su nombre "
+                                                       "están los archivos de trabajo (-wal y -shm) de otra empresa")
+                                            .arg(nombre)),
+                 qPrintable(deB.first()));
+        if (bCierraUltima)
+            QCOMPARE(deB.last(), QStringLiteral("opened with %1 rows").arg(kFilasDeX));
+        ado::Connection deA;
+        deA.Open(textoDe(movido));
+        QCOMPARE(filas(deA), qint64(kFilasDeA));
+        ado::Connection deX;
+        deX.Open(textoDe(nombre));
+        QCOMPARE(filas(deX), qint64(kFilasDeX + (bCierraUltima ? 3 : 0)));
+    }
+
+    // A station works on the company; its file is moved away and another company copied to its name. A report
+    // the station then reads aside (as while a window waits for it) reads the station's own company, and when
+    // the station closes, its rows are in its moved file and the other company's file is as it was.
+    void readAsideOnceTheFileWasMoved()
+    {
+        const QString nombre = m_empresa->path();
+        const QString movido = QDir(m_carpeta).filePath(QStringLiteral("movida.db"));
+        const EmpresaDeNotas otra(kFilasDeX);
+        QVERIFY(otra.ok());
+        EsperaQueSigue espera;
+        ado::Connection a;
+        a.Open(textoDe(nombre));
+        agregar(a, 59);
+        QVERIFY(::rename(QFile::encodeName(nombre).constData(), QFile::encodeName(movido).constData()) == 0);
+        QVERIFY(QFile::copy(otra.path(), nombre));
+        qint64 vistas = -1;
+        {
+            const ado::QueryWaitScope aparte(&espera);
+            vistas = filas(a);
+        }
+        agregar(a, 7);
+        a.Close();
+        QCOMPARE(vistas, qint64(EmpresaDeNotas::kFilas + 59));
+        ado::Connection deA;
+        deA.Open(textoDe(movido));
+        QCOMPARE(filas(deA), qint64(kFilasDeA));
+        ado::Connection deX;
+        deX.Open(textoDe(nombre));
+        QCOMPARE(filas(deX), qint64(kFilasDeX));
     }
 
     // The message of a file with two names says to close the company everywhere first, and that a copy, not a
