@@ -1,11 +1,14 @@
 #pragma once
 // A stand-in for SQL Server on 127.0.0.1, at a port the system picks: it speaks just enough of the TDS protocol
-// (version 7.3) for FreeTDS's ODBC driver to log in and send statements, and keeps the text of every SQL batch
-// it receives, so a test sees exactly what reached "the server" after the driver had its say. The pre-login is
-// answered without encryption, the login with an acknowledgement, and every request with a bare DONE (no rows).
+// (version 7.3) for FreeTDS's ODBC driver to log in and send statements, and keeps every request it receives: the
+// text of each SQL batch, and each remote procedure call with the procedure's name (or number) and its parameters'
+// values, so a test sees exactly what reached "the server" after the driver had its say. The pre-login is
+// answered without encryption, the login with an acknowledgement, and every batch or call with a bare DONE (no
+// rows).
 // Each client is served on a thread of its own; every wait has a timeout, so a test never hangs on it.
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -54,11 +57,31 @@ public:
     // 0 when it could not listen.
     quint16 port() const { return m_port; }
 
+    // One request as the server received it.
+    struct Request {
+        bool rpc = false;         // a remote procedure call; otherwise an SQL batch
+        QString text;             // the batch's text
+        QString procedure;        // the procedure's name; for one called by number, "#" and the number
+        QStringList parameters;   // the call's parameters' values, in order: texts as sent, NULL as a null string;
+                                  // a value of a type this stand-in does not read ends the list
+        QList<bool> national;     // for each parameter, whether it was sent as a national (UTF-16) text
+    };
+
+    // Every batch and call received, in order.
+    QList<Request> requests() const
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        return m_requests;
+    }
+
     // The text of each SQL batch received, in order.
     QStringList batches() const
     {
-        std::lock_guard<std::mutex> lock(m_mutex);
-        return m_batches;
+        QStringList texts;
+        for (const Request& r : requests())
+            if (!r.rpc)
+                texts << r.text;
+        return texts;
     }
 
     // How many logins were acknowledged.
@@ -231,20 +254,146 @@ private:
         return b;
     }
 
-    // A batch is its headers (a total length first), then the text in UTF-16LE.
+    static quint32 get32(const QByteArray& b, qsizetype at)
+    {
+        return quint8(b[at]) | (quint8(b[at + 1]) << 8) | (quint8(b[at + 2]) << 16) | (quint32(quint8(b[at + 3])) << 24);
+    }
+
+    static quint16 get16(const QByteArray& b, qsizetype at) { return quint16(quint8(b[at]) | (quint8(b[at + 1]) << 8)); }
+
+    // UTF-16LE bytes as text.
+    static QString utf16(const QByteArray& b, qsizetype at, qsizetype bytes)
+    {
+        QString text;
+        for (qsizetype i = at; i + 1 < at + bytes && i + 1 < b.size(); i += 2)
+            text.append(QChar(char16_t(get16(b, i))));
+        return text;
+    }
+
+    // Where a batch's or a call's body starts: past its headers (a total length first), when it has them.
+    static qsizetype pastHeaders(const QByteArray& payload)
+    {
+        if (payload.size() >= 4) {
+            const quint32 headers = get32(payload, 0);
+            if (headers >= 4 && headers <= quint32(payload.size()))
+                return qsizetype(headers);
+        }
+        return 0;
+    }
+
+    // A batch is its headers, then the text in UTF-16LE.
     static QString batchText(const QByteArray& payload)
     {
-        qsizetype start = 0;
-        if (payload.size() >= 4) {
-            const quint32 headers = quint8(payload[0]) | (quint8(payload[1]) << 8) | (quint8(payload[2]) << 16)
-                                    | (quint32(quint8(payload[3])) << 24);
-            if (headers >= 4 && headers <= quint32(payload.size()))
-                start = qsizetype(headers);
+        const qsizetype start = pastHeaders(payload);
+        return utf16(payload, start, payload.size() - start);
+    }
+
+    // A call: headers, the procedure (a name, or 0xFFFF and a number), two bytes of options, then each parameter:
+    // its name, a status byte, its type and its value. The types read are the texts (national or not, fixed,
+    // varying, up to max in chunks, or long text) and the integers; the bytes of a one-byte text are kept as
+    // Latin-1.
+    static Request rpcRequest(const QByteArray& p)
+    {
+        Request r;
+        r.rpc = true;
+        qsizetype at = pastHeaders(p);
+        const auto has = [&p, &at](qsizetype n) { return n >= 0 && at + n <= p.size(); };
+        if (!has(2))
+            return r;
+        const quint16 nameLength = get16(p, at);
+        at += 2;
+        if (nameLength == 0xFFFF) {
+            if (!has(2))
+                return r;
+            r.procedure = QStringLiteral("#%1").arg(get16(p, at));
+            at += 2;
+        } else {
+            if (!has(nameLength * 2))
+                return r;
+            r.procedure = utf16(p, at, nameLength * 2);
+            at += nameLength * 2;
         }
-        QString text;
-        for (qsizetype i = start; i + 1 < payload.size(); i += 2)
-            text.append(QChar(char16_t(quint8(payload[i]) | (quint8(payload[i + 1]) << 8))));
-        return text;
+        at += 2;   // options
+        while (has(1)) {
+            const qsizetype name = quint8(p[at]) * 2;
+            at += 1 + name + 1;   // name, status
+            if (!has(1))
+                return r;
+            const quint8 type = quint8(p[at++]);
+            const bool wide = type == 0xE7 || type == 0xEF || type == 0x63;
+            r.national << wide;
+            const auto text = [&p, wide](qsizetype from, qsizetype bytes) {
+                return wide ? utf16(p, from, bytes) : QString::fromLatin1(p.constData() + from, bytes);
+            };
+            if (type == 0xE7 || type == 0xEF || type == 0xA7 || type == 0xAF) {   // (n)varchar, (n)char
+                if (!has(2 + 5))
+                    return r;
+                const quint16 max = get16(p, at);
+                at += 2 + 5;   // largest size, collation
+                if (max == 0xFFFF) {   // up to max: a total, then chunks up to an empty one
+                    if (!has(8))
+                        return r;
+                    const bool null = get32(p, at) == 0xFFFFFFFF && get32(p, at + 4) == 0xFFFFFFFF;
+                    at += 8;
+                    QString value;
+                    while (!null && has(4) && get32(p, at) != 0) {
+                        const qsizetype chunk = get32(p, at);
+                        at += 4;
+                        if (!has(chunk))
+                            return r;
+                        value += text(at, chunk);
+                        at += chunk;
+                    }
+                    at += null ? 0 : 4;
+                    r.parameters << value;
+                } else {
+                    if (!has(2))
+                        return r;
+                    const quint16 length = get16(p, at);
+                    at += 2;
+                    if (length == 0xFFFF) {
+                        r.parameters << QString();
+                        continue;
+                    }
+                    if (!has(length))
+                        return r;
+                    r.parameters << text(at, length);
+                    at += length;
+                }
+            } else if (type == 0x63 || type == 0x23) {   // ntext, text
+                if (!has(4 + 5 + 4))
+                    return r;
+                at += 4 + 5;   // largest size, collation
+                const quint32 length = get32(p, at);
+                at += 4;
+                if (length == 0xFFFFFFFF) {
+                    r.parameters << QString();
+                    continue;
+                }
+                if (!has(qsizetype(length)))
+                    return r;
+                r.parameters << text(at, length);
+                at += length;
+            } else if (type == 0x26) {   // integer of 1, 2, 4 or 8 bytes
+                if (!has(2) || !has(2 + quint8(p[at + 1])))
+                    return r;
+                const int length = quint8(p[at + 1]);
+                qint64 v = 0;
+                for (int i = length - 1; i >= 0; --i)
+                    v = (v << 8) | quint8(p[at + 2 + i]);
+                r.parameters << (length == 0 ? QString() : QString::number(v));
+                at += 2 + length;
+            } else {
+                return r;
+            }
+        }
+        return r;
+    }
+
+    void keep(Request r)
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_requests << std::move(r);
     }
 
     void serve(int fd)
@@ -262,18 +411,20 @@ private:
                 ++m_logins;
                 break;
             case SqlBatch: {
-                const QString text = batchText(payload);
-                {
-                    std::lock_guard<std::mutex> lock(m_mutex);
-                    m_batches << text;
-                }
+                Request r;
+                r.text = batchText(payload);
+                keep(std::move(r));
                 ok = reply(fd, done(0));
                 break;
             }
+            case Rpc:
+                keep(rpcRequest(payload));
+                ok = reply(fd, done(0));
+                break;
             case Attention:
                 ok = reply(fd, done(0x0020));
                 break;
-            default:   // remote procedure calls and the rest: nothing to say
+            default:   // nothing else to say
                 ok = reply(fd, done(0));
                 break;
             }
@@ -289,5 +440,5 @@ private:
     std::thread m_acceptor;
     std::vector<std::thread> m_clients;   // touched only by the acceptor until it is joined
     mutable std::mutex m_mutex;
-    QStringList m_batches;
+    QList<Request> m_requests;
 };
