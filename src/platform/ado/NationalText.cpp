@@ -30,8 +30,9 @@ bool ExecWithNationalText(QSqlQuery& query, const QString& text)
     SQLHANDLE stmt = StatementHandle(query);
     if (!stmt)
         return false;
-    // The driver reads the value and its length when the statement runs: both live until exec() returns, and
-    // the binding is dropped after it.
+    // The driver reads the value and its length when the statement runs: both live until exec() returns. The
+    // binding is dropped after a run; after a failure it stays until the next run binds anew, so that the
+    // failure's diagnostics are still there to be read.
     SQLLEN length = SQLLEN(text.size()) * SQLLEN(sizeof(SQLWCHAR));
     const SQLRETURN bound = SQLBindParameter(stmt, 1, SQL_PARAM_INPUT, SQL_C_WCHAR, SQL_WLONGVARCHAR,
                                              SQLULEN(std::max<qsizetype>(text.size(), 1)), 0,
@@ -39,7 +40,8 @@ bool ExecWithNationalText(QSqlQuery& query, const QString& text)
     if (!SQL_SUCCEEDED(bound))
         return false;
     const bool ran = query.exec();
-    SQLFreeStmt(stmt, SQL_RESET_PARAMS);
+    if (ran)
+        SQLFreeStmt(stmt, SQL_RESET_PARAMS);
     return ran;
 #else
     Q_UNUSED(query);

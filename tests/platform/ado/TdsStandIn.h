@@ -3,11 +3,13 @@
 // (version 7.3) for FreeTDS's ODBC driver to log in and send statements, and keeps every request it receives: the
 // text of each SQL batch, and each remote procedure call with the procedure's name (or number) and its parameters'
 // values, so a test sees exactly what reached "the server" after the driver had its say. The pre-login is
-// answered without encryption, the login with an acknowledgement, and every batch or call with a bare DONE (no
-// rows).
+// answered without encryption, the login with an acknowledgement, a batch or call whose text (a call's first
+// value) was given an answer with that table of texts or that error, as a server answers a batch or
+// sp_executesql, and every other batch or call with a bare DONE (no rows).
 // Each client is served on a thread of its own; every wait has a timeout, so a test never hangs on it.
 
 #include <QByteArray>
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -82,6 +84,21 @@ public:
             if (!r.rpc)
                 texts << r.text;
         return texts;
+    }
+
+    // A batch whose text, or a call whose first value, is `text` is answered with these columns and rows (each a
+    // national text; a null QString is NULL).
+    void answer(const QString& text, const QStringList& columns, const QList<QStringList>& rows)
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_answers[text] = {columns, rows};
+    }
+
+    // A batch whose text, or a call whose first value, is `text` fails with this error number and message.
+    void fail(const QString& text, qint32 number, const QString& message)
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_failures[text] = {number, message};
     }
 
     // How many logins were acknowledged.
@@ -200,14 +217,90 @@ private:
             put16(b, c.unicode());
     }
 
-    static QByteArray done(quint16 status)
+    static QByteArray done(quint16 status, quint8 token = 0xFD, quint64 rows = 0)
     {
         QByteArray b;
-        b.append(char(0xFD));
+        b.append(char(token));
         put16(b, status);
         put16(b, 0);                                // current command
-        b.append(QByteArray(8, '\0'));              // row count
+        for (int i = 0; i < 8; ++i)                 // row count
+            b.append(char((rows >> (8 * i)) & 0xFF));
         return b;
+    }
+
+    struct Table {
+        QStringList columns;
+        QList<QStringList> rows;
+    };
+
+    // The columns' description and the rows, every column an nvarchar; a call's answer ends as a procedure's
+    // (the statement done inside it, its return status, the procedure done), a batch's with its count.
+    static QByteArray tableAnswer(const Table& t, bool call)
+    {
+        QByteArray b;
+        b.append(char(0x81));
+        put16(b, quint16(t.columns.size()));
+        for (const QString& name : t.columns) {
+            b.append(QByteArray(4, '\0'));          // user type
+            put16(b, 0x0001);                       // nullable
+            b.append(char(0xE7));
+            put16(b, 8000);
+            b.append("\x09\x04\xD0\x00\x34", 5);    // collation Latin1_General_CI_AS
+            putShortText(b, name);
+        }
+        for (const QStringList& row : t.rows) {
+            b.append(char(0xD1));
+            for (qsizetype c = 0; c < t.columns.size(); ++c) {
+                const QString v = row.value(c);
+                put16(b, v.isNull() ? 0xFFFF : quint16(v.size() * 2));
+                for (QChar ch : v)
+                    put16(b, ch.unicode());
+            }
+        }
+        const quint16 counted = 0x0010;
+        if (!call)
+            return b + done(counted, 0xFD, quint64(t.rows.size()));
+        b += done(counted | 0x0001, 0xFF, quint64(t.rows.size()));   // more follows
+        b.append(char(0x79));                       // return status 0
+        b.append(QByteArray(4, '\0'));
+        return b + done(0, 0xFE);
+    }
+
+    struct Failure {
+        qint32 number = 0;
+        QString message;
+    };
+
+    // An error of severity 16, then the end of the batch or the procedure marked as failed.
+    static QByteArray failureAnswer(const Failure& f, bool call)
+    {
+        QByteArray e;
+        for (int i = 0; i < 4; ++i)
+            e.append(char((quint32(f.number) >> (8 * i)) & 0xFF));
+        e.append(char(1));                          // state
+        e.append(char(16));                         // severity
+        put16(e, quint16(f.message.size()));
+        for (QChar c : f.message)
+            put16(e, c.unicode());
+        putShortText(e, QStringLiteral("STANDIN"));
+        putShortText(e, QString());
+        e.append(QByteArray(4, '\0'));              // line number
+        QByteArray b;
+        b.append(char(0xAA));
+        put16(b, quint16(e.size()));
+        return b + e + done(0x0002, call ? 0xFE : 0xFD);
+    }
+
+    // The answer given for a request: a table, a failure, or nothing but DONE.
+    QByteArray answerFor(const Request& r) const
+    {
+        const QString key = r.rpc ? r.parameters.value(0) : r.text;
+        std::lock_guard<std::mutex> lock(m_mutex);
+        if (const auto table = m_answers.constFind(key); table != m_answers.cend())
+            return tableAnswer(*table, r.rpc);
+        if (const auto failure = m_failures.constFind(key); failure != m_failures.cend())
+            return failureAnswer(*failure, r.rpc);
+        return done(0);
     }
 
     static QByteArray preLoginAnswer()
@@ -410,17 +503,16 @@ private:
                 ok = reply(fd, loginAnswer());
                 ++m_logins;
                 break;
-            case SqlBatch: {
-                Request r;
-                r.text = batchText(payload);
+            case SqlBatch:
+            case Rpc: {
+                Request r = type == Rpc ? rpcRequest(payload) : Request();
+                if (type == SqlBatch)
+                    r.text = batchText(payload);
+                const QByteArray answer = answerFor(r);
                 keep(std::move(r));
-                ok = reply(fd, done(0));
+                ok = reply(fd, answer);
                 break;
             }
-            case Rpc:
-                keep(rpcRequest(payload));
-                ok = reply(fd, done(0));
-                break;
             case Attention:
                 ok = reply(fd, done(0x0020));
                 break;
@@ -441,4 +533,6 @@ private:
     std::vector<std::thread> m_clients;   // touched only by the acceptor until it is joined
     mutable std::mutex m_mutex;
     QList<Request> m_requests;
+    QHash<QString, Table> m_answers;
+    QHash<QString, Failure> m_failures;
 };

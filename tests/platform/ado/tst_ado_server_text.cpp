@@ -101,6 +101,16 @@ private:
                && arrived[0].parameters == QStringList{sql} && arrived[0].national == QList<bool>{true};
     }
 
+    // What arrived, for a failure's message.
+    static QByteArray described(const QList<TdsStandIn::Request>& arrived)
+    {
+        QStringList parts;
+        for (const TdsStandIn::Request& r : arrived)
+            parts << (r.rpc ? QStringLiteral("call %1 (%2 values)").arg(r.procedure).arg(r.parameters.size())
+                            : QStringLiteral("batch %1").arg(r.text.left(60)));
+        return parts.isEmpty() ? QByteArray("nothing arrived") : parts.join(QLatin1String("; ")).toUtf8();
+    }
+
 private slots:
     void initTestCase()
     {
@@ -187,8 +197,54 @@ private slots:
         bool refused = false;
         const QList<TdsStandIn::Request> arrived = query(m_cn, sql, &refused);
         QVERIFY(!refused);
-        QVERIFY2(isRunnerCall(arrived, sql), qPrintable(arrived.isEmpty() ? QStringLiteral("nothing arrived")
-                                                                          : arrived[0].procedure));
+        QVERIFY2(isRunnerCall(arrived, sql), described(arrived).constData());
+    }
+
+    // The rows of a read come back as the server sends them, on the statement runner's road as on a batch's.
+    void rowsComeBackAsSent()
+    {
+        const QString sql = QStringLiteral("SELECT CUENTA, DESCRIPCION FROM MA_CUENTAS ORDER BY CUENTA");
+        const QStringList columns = {QStringLiteral("CUENTA"), QStringLiteral("DESCRIPCION")};
+        const QList<QStringList> rows = {{QStringLiteral("1101"), QStringLiteral("Caja")},
+                                         {QStringLiteral("1102"), QStringLiteral("Año \u20ac")},
+                                         {QStringLiteral("1103"), QString()}};
+        m_server->answer(sql, columns, rows);
+        for (Connection* cn : {&m_cn, &m_oracle}) {
+            RowSet read;
+            const QList<TdsStandIn::Request> arrived = received([&] { read = cn->Query(sql); });
+            QCOMPARE(arrived.size(), 1);
+            QCOMPARE(arrived[0].rpc, cn == &m_cn);
+            QCOMPARE(read.fields.size(), columns.size());
+            for (qsizetype c = 0; c < columns.size(); ++c)
+                QCOMPARE(read.fields[c].name, columns[c]);
+            QCOMPARE(read.rows.size(), rows.size());
+            for (qsizetype r = 0; r < rows.size(); ++r)
+                for (qsizetype c = 0; c < columns.size(); ++c) {
+                    const Variant& v = read.rows[r][c];
+                    QCOMPARE(v.isNull(), rows[r][c].isNull());
+                    if (!v.isNull())
+                        QCOMPARE(v.toString(), rows[r][c]);
+                }
+        }
+    }
+
+    // A server's error on a read comes back with its number and SQL state, the same on either road.
+    void serverErrorsComeBackWhole()
+    {
+        const QString sql = QStringLiteral("SELECT A FROM NO_EXISTE");
+        m_server->fail(sql, 208, QStringLiteral("Invalid object name 'NO_EXISTE'."));
+        QList<Error> errors;
+        for (Connection* cn : {&m_cn, &m_oracle}) {
+            QVERIFY_THROWS_EXCEPTION(Error, cn->Query(sql));
+            errors << cn->errors().Item(0);
+        }
+        for (const Error& e : errors) {
+            QCOMPARE(e.NativeError, qint64(208));
+            QCOMPARE(e.Number, kErrMissingObject);
+            QVERIFY2(e.Description.contains(QLatin1String("NO_EXISTE")), qPrintable(e.Description));
+        }
+        QVERIFY(!errors[0].SQLState.isEmpty());
+        QCOMPARE(errors[0].SQLState, errors[1].SQLState);
     }
 
     // The lookup's statement from a mask whose filter was written to make the driver send a delete.
