@@ -10,6 +10,19 @@ namespace {
 
 bool esFiltroEnBlanco(const QString& s) { return s.trimmed().isEmpty(); }
 
+// " WHERE " and the filter. A filter that may end in a line comment ends with a line break, so that what the
+// program appends after it (the ORDER BY here, a search's condition, the row limit's parenthesis on Oracle) is
+// not taken into the comment.
+QString conFiltro(QString sql, const QString& filtro)
+{
+    if (esFiltroEnBlanco(filtro))
+        return sql;
+    sql += QStringLiteral(" WHERE ") + filtro;
+    if (filtro.contains(QLatin1String("--")))
+        sql += QLatin1Char('\n');
+    return sql;
+}
+
 QString conOrden(QString sql, const QString& campoBusqueda)
 {
     if (!campoBusqueda.isEmpty())
@@ -67,11 +80,9 @@ std::optional<QString> SentenciaDeMascara(const MascaraConsulta& mascara, int to
         if (esFiltroEnBlanco(filtro))
             filtro = QStringLiteral("SUSPENDIDO = 0");
     }
-    QString sql = QStringLiteral("SELECT TOP ") + QString::number(tope) + QLatin1Char(' ') + columnas
-                  + QStringLiteral(" FROM ") + tabla;
-    if (!esFiltroEnBlanco(filtro))
-        sql += QStringLiteral(" WHERE ") + filtro;
-    return conOrden(sql, campoBusqueda);
+    const QString sql = QStringLiteral("SELECT TOP ") + QString::number(tope) + QLatin1Char(' ') + columnas
+                        + QStringLiteral(" FROM ") + tabla;
+    return conOrden(conFiltro(sql, filtro), campoBusqueda);
 }
 
 QString SentenciaDeColumnas(const QString& tabla, const QStringList& campos, int tope, const QString& where,
@@ -99,11 +110,9 @@ QString SentenciaDeColumnas(const QString& tabla, const QStringList& campos, int
         columnas = nombres.join(QLatin1Char(','));
         campoBusqueda = busqueda.isEmpty() ? conservados.constLast() : busqueda;
     }
-    QString sql = QStringLiteral("SELECT TOP ") + QString::number(tope) + QLatin1Char(' ') + columnas
-                  + QStringLiteral(" FROM ") + tabla;
-    if (!esFiltroEnBlanco(where))
-        sql += QStringLiteral(" WHERE ") + where;
-    return conOrden(sql, conservados.isEmpty() ? campoBusqueda : sqltext::NombreSql(campoBusqueda));
+    const QString sql = QStringLiteral("SELECT TOP ") + QString::number(tope) + QLatin1Char(' ') + columnas
+                        + QStringLiteral(" FROM ") + tabla;
+    return conOrden(conFiltro(sql, where), conservados.isEmpty() ? campoBusqueda : sqltext::NombreSql(campoBusqueda));
 }
 
 QString SentenciaCampos(const QString& tabla)

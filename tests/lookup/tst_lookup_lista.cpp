@@ -203,6 +203,56 @@ private slots:
         QCOMPARE(c.ValorDevuelto, QString("999"));
     }
 
+    // A mask's filter that ends in a line comment: the ORDER BY the statement gets and the condition F5 adds
+    // after it still apply, so the list comes in order and filtered, as the engine orders and filters it.
+    void maskFilterEndingInALineComment()
+    {
+        const QString mascaras = gConsultas().gRutaMascaraConsultas;
+        const QByteArray antes = readFile(mascaras);
+        lookup::MascaraConsulta m;
+        m.Titulo = "CUENTAS";
+        m.Tabla = "MA_CUENTAS";
+        m.Campos = "|Descripcion|Codigo|";
+        m.Extra = "Titulo = 0 -- solo imputables";
+        QVERIFY(writeFile(mascaras, antes + lookup::CodificarMascara(m)));
+        const auto columna = [this](const QString& sql) {
+            QStringList valores;
+            ado::Recordset rs;
+            rs.Open(sql, &gDB().gCnn);
+            for (; !rs.EOF(); rs.MoveNext())
+                valores << rs.Fields(0).Value().toText();
+            return valores;
+        };
+        const QStringList enOrden = columna("SELECT Descripcion FROM MA_CUENTAS WHERE Titulo = 0 ORDER BY Descripcion");
+        QVERIFY(enOrden.size() > 2);
+        QVERIFY(columna("SELECT Descripcion FROM MA_CUENTAS WHERE Titulo = 0") != enOrden);   // stored otherwise
+        const QString patron = gConsultas().UsaConsultaLike() ? "%de%" : "Ca%";
+        const QStringList filtradas = columna("SELECT Descripcion FROM MA_CUENTAS WHERE Titulo = 0 AND Descripcion "
+                                              "LIKE '" + patron + "' ORDER BY Descripcion");
+        QVERIFY(!filtradas.isEmpty() && filtradas.size() < enOrden.size());
+
+        const auto lista = [](Lib_FrmCons3& w) {
+            QStringList valores;
+            for (int r = 1; r <= w.ListView1->ListItems().Count(); ++r)
+                valores << w.ListView1->ListItems().Item(r).Text();
+            return valores;
+        };
+        ui::ScriptedDialogs d;
+        QStringList mostradas, trasF5;
+        d.onModal<Lib_FrmCons3>([&](Lib_FrmCons3& w) {
+            mostradas = lista(w);
+            teclear(w.CmbSearch.at(0), gConsultas().UsaConsultaLike() ? "de" : "Ca");
+            QTest::keyClick(w.CmbSearch.at(0), Qt::Key_F5);
+            trasF5 = lista(w);
+            return 0;
+        });
+        gConsultas().ConsultaSearch("MA_CUENTAS");
+        QVERIFY(d.verifyDone());
+        QVERIFY(writeFile(mascaras, antes));
+        QCOMPARE(mostradas, enOrden);
+        QCOMPARE(trasF5, filtradas);
+    }
+
     // The journal has columns named with a blank and a dash: the columns road lists them and F5 filters on one.
     void columnNamesThatAreNoPlainNamesAreBracketed()
     {

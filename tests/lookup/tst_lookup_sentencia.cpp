@@ -1,6 +1,9 @@
 // How the lookup driver builds the statement its window shows: filter wrapping, row limit, the mask road and
-// the road built from the table's columns.
+// the road built from the table's columns; a filter ending in a line comment, as Oracle reads the statement.
 #include "lookup/SentenciaConsulta.h"
+
+#include "data/base/DialectoOracle.h"
+#include "platform/ado/PlainRead.h"
 
 #include <QtTest>
 
@@ -119,6 +122,27 @@ private slots:
         QString search;
         QVERIFY(!SentenciaDeMascara(mask("V_TA_X", "|NOMBRE|"), 1000, "", search).has_value());
         QVERIFY(search.isEmpty());
+    }
+
+    // On Oracle the row limit closes a parenthesis after the statement: a filter ending in a line comment must not
+    // take it (nor the ORDER BY before it) into the comment, or Oracle's reading of the statement is left open.
+    void filterEndingInALineCommentOnOracle_data()
+    {
+        QTest::addColumn<QString>("filtro");
+        QTest::addColumn<QString>("busqueda");
+        QTest::newRow("ordered by the mask's first column") << "titulo = 0 -- solo imputables" << "";
+        QTest::newRow("ordered by the caller's column") << "titulo = 0 --" << "CODIGO";
+        QTest::newRow("a comment after a condition with a literal") << "descripcion <> '--' -- no" << "";
+    }
+    void filterEndingInALineCommentOnOracle()
+    {
+        QFETCH(QString, filtro);
+        QFETCH(QString, busqueda);
+        const std::optional<QString> sql =
+            SentenciaDeMascara(mask("MA_CUENTAS", "|DESCRIPCION|CODIGO|", filtro), 1000, "", busqueda);
+        QVERIFY(sql.has_value());
+        const QString oracle = oracle::Traducir(*sql);
+        QVERIFY2(ado::IsPlainRead(oracle, ado::BackendKind::Oracle), qPrintable(oracle));
     }
 
     void columnsRoad_data()

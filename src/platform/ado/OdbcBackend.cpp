@@ -1,17 +1,23 @@
-// SQL Server and Oracle through Qt's ODBC driver. Statements go to the server as they are (the server reads
-// T-SQL batches itself); decimals arrive as text and are read exactly.
+// SQL Server and Oracle through Qt's ODBC driver. Action statements go to the server as they are (the server reads
+// T-SQL batches itself); decimals arrive as text and are read exactly. A query is judged before it leaves
+// (PlainRead.h), and the server must run the text that was judged: SQL Server is handed it as the value of its
+// own statement runner, which no driver rewrites; elsewhere the text goes as it is, so it may hold nothing a
+// driver rewrites (DriverText.h).
 
 #include "Backend.h"
 #include "ColumnType.h"
 #include "ConnectionText.h"
 #include "DateText.h"
+#include "DriverText.h"
 #include "ErrorMapping.h"
+#include "NationalText.h"
 #include "OdbcDiagnostic.h"
 #include "OdbcLogin.h"
 #include "PlainRead.h"
 #include "PreparedCache.h"
 #include "SelectTable.h"
 
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlField>
 #include <QSqlIndex>
@@ -79,6 +85,10 @@ Variant fromQt(const QVariant& v, ColumnKind kind)
     return v.toString();
 }
 
+// SQL Server's statement runner, called with the text as its one value. The call is an escape the driver turns
+// into a call of the procedure by name; a value is never scanned.
+const QString kStatementRunner = QStringLiteral("{call sp_executesql(?)}");
+
 QVariant toQt(const Variant& v)
 {
     switch (v.type()) {
@@ -101,7 +111,11 @@ class OdbcBackend final : public Backend {
 public:
     OdbcBackend(BackendKind kind, QString name, QSqlDatabase db, QString database, QString source)
         : m_kind(kind), m_name(std::move(name)), m_db(std::move(db)), m_database(std::move(database)),
-          m_source(std::move(source))
+          m_source(std::move(source)),
+          // What the driver says is at the other end: a driver standing in for SQL Server's may reach another
+          // engine, which has no such runner.
+          m_statementRunner(m_kind == BackendKind::SqlServer && CanBindNationalText() && m_db.driver()
+                            && m_db.driver()->dbmsType() == QSqlDriver::MSSqlServer)
     {
     }
 
@@ -117,6 +131,7 @@ public:
 
     qint64 execute(const QString& sql) override
     {
+        refuseUnsendable(sql);
         QSqlQuery q(m_db);
         q.setForwardOnly(true);
         logText(sql);
@@ -137,22 +152,31 @@ public:
     // which runs a batch written without ";" too (PlainRead.h reads the text as this server does).
     RowSet query(const QString& sql) override
     {
+        refuseUnsendable(sql);
         if (!IsPlainRead(sql, m_kind))
-            throw Error(kErrOther,
-                        QStringLiteral("Una consulta es una sola sentencia que solo lee datos; no se ejecutó: %1")
-                            .arg(sql.trimmed()),
-                        m_source, QStringLiteral("42000"));
+            throw refusal(QStringLiteral("Una consulta es una sola sentencia que solo lee datos; no se ejecutó: %1")
+                              .arg(sql.trimmed()));
+        if (m_statementRunner) {
+            const std::shared_ptr<QSqlQuery> q = prepared(kStatementRunner);
+            logText(sql);
+            if (!ExecWithNationalText(*q, sql))
+                fail(*q);
+            RowSet result = readFirstRows(*q, sql);
+            q->finish();
+            return result;
+        }
+        if (DriverMayRewrite(sql))
+            throw refusal(QStringLiteral("Una consulta no puede llevar llaves ({ }) ni la forma larga de una secuencia "
+                                         "de escape (--(*) en este servidor: el controlador ODBC las reescribe antes "
+                                         "de que el servidor lea el texto; no se ejecutó: %1")
+                              .arg(sql.trimmed()));
         QSqlQuery q(m_db);
         q.setForwardOnly(true);
         q.setNumericalPrecisionPolicy(QSql::HighPrecision);
         logText(sql);
         if (!q.exec(sql))
             fail(q);
-        while (!q.isSelect() && q.nextResult()) {
-        }
-        if (q.lastError().type() != QSqlError::NoError)
-            fail(q);
-        return readRows(q, sql);
+        return readFirstRows(q, sql);
     }
 
     qint64 executeBound(const QString& sql, const QVector<Variant>& values) override
@@ -245,8 +269,21 @@ public:
     QSqlDatabase database() const override { return m_db; }
 
 private:
-    // A one-statement text prepared once (the driver refuses a batch where it can tell), bound and run.
-    std::shared_ptr<QSqlQuery> boundQuery(const QString& sql, const QVector<Variant>& values)
+    Error refusal(const QString& why) const { return Error(kErrOther, why, m_source, QStringLiteral("42000")); }
+
+    // A NUL or half a surrogate pair would end or change the text on its way: the server would run another one.
+    void refuseUnsendable(const QString& sql) const
+    {
+        const qsizetype at = UnsendableCharacterAt(sql);
+        if (at >= 0)
+            throw refusal(QStringLiteral("El texto de la sentencia tiene un carácter que no se puede enviar al "
+                                         "servidor (un carácter nulo o medio carácter Unicode) en la posición %1; "
+                                         "no se ejecutó.")
+                              .arg(at + 1));
+    }
+
+    // A one-statement text prepared once (the driver refuses a batch where it can tell), ready to run.
+    std::shared_ptr<QSqlQuery> prepared(const QString& sql)
     {
         std::shared_ptr<QSqlQuery> q = m_prepared.get(sql, [this](const QString& text) {
             auto made = std::make_shared<QSqlQuery>(m_db);
@@ -258,12 +295,30 @@ private:
         });
         if (q->isActive())
             q->finish();
+        return q;
+    }
+
+    // A one-statement text prepared once, bound and run.
+    std::shared_ptr<QSqlQuery> boundQuery(const QString& sql, const QVector<Variant>& values)
+    {
+        refuseUnsendable(sql);
+        const std::shared_ptr<QSqlQuery> q = prepared(sql);
         logText(sql);
         for (int i = 0; i < values.size(); ++i)
             q->bindValue(i, toQt(values.at(i)));
         if (!q->exec())
             fail(*q);
         return q;
+    }
+
+    // The rows of the first result that has columns.
+    RowSet readFirstRows(QSqlQuery& q, const QString& sql) const
+    {
+        while (!q.isSelect() && q.nextResult()) {
+        }
+        if (q.lastError().type() != QSqlError::NoError)
+            fail(q);
+        return readRows(q, sql);
     }
 
     RowSet readRows(QSqlQuery& q, const QString& sql) const
@@ -316,6 +371,7 @@ private:
     QSqlDatabase m_db;
     QString m_database;
     QString m_source;
+    bool m_statementRunner;   // queries go as the value of SQL Server's sp_executesql
     bool m_inTransaction = false;
     bool m_readUncommitted = false;
     PreparedCache<QSqlQuery> m_prepared;

@@ -1,8 +1,6 @@
 #include "OdbcDiagnostic.h"
 
-#include <QSqlQuery>
-#include <QSqlResult>
-#include <QVariant>
+#include "OdbcHandle.h"
 
 #ifdef CONC_HAVE_ODBC
 #include <sql.h>
@@ -15,13 +13,7 @@ OdbcDiagnostic StatementDiagnostic(const QSqlQuery& query)
 {
     OdbcDiagnostic d;
 #ifdef CONC_HAVE_ODBC
-    const QSqlResult* result = query.result();
-    if (!result)
-        return d;
-    const QVariant handle = result->handle();
-    if (!handle.isValid() || qstrcmp(handle.typeName(), "void*") != 0)
-        return d;
-    SQLHANDLE stmt = *static_cast<SQLHANDLE const*>(handle.constData());
+    SQLHANDLE stmt = StatementHandle(query);
     if (!stmt)
         return d;
     SQLCHAR state[6] = {};

@@ -2,9 +2,8 @@
 // them checks that it is a single reading statement. Where the two servers differ, each is read by its own
 // rules; where a server's reading is in doubt, the reading that sees more words is taken (a word glued to a
 // number is also read from each letter of the number) or the text is refused (a "--" comment ended by any
-// line break but LF or CR LF), so that a doubt can refuse a text but never let one through. The ODBC driver
-// may drop an escape's braces and keyword before the server sees the text, so a brace must stand where
-// dropping it joins nothing. Both the cutting and the walk take time in proportion to the text.
+// line break but LF or CR LF), so that a doubt can refuse a text but never let one through. Both the cutting
+// and the walk take time in proportion to the text.
 
 #include "PlainRead.h"
 
@@ -86,14 +85,6 @@ bool isLineBreak(QChar c)
            || c == u'\x2029';
 }
 
-// A character that forms no token with the one on its other side, whatever that is: an escape's brace beside it
-// may be dropped by the driver without joining two pieces of text into a word, a number, a comment mark or a
-// literal the text did not have ("-{d }-" would reach the server as "--", "DE{d }LETE" as "DELETE").
-bool keepsApart(QChar c)
-{
-    return c.isSpace() || QStringView(u"(),=<>+!%&|^~:;").contains(c);
-}
-
 // Words that start or hide a statement other than the read, on one server.
 struct RefusedWords {
     QSet<QString> words;
@@ -149,9 +140,8 @@ public:
                 m_lineStart = m_lineStart || isLineBreak(c);
                 ++i;
             } else if (c == u'-' && i + 1 < n && m_s[i + 1] == u'-') {
-                for (; i < n && !isLineBreak(m_s[i]); ++i)
-                    if (!braceKeptApart(i))
-                        return std::nullopt;
+                while (i < n && !isLineBreak(m_s[i]))
+                    ++i;
                 // Whether a server ends the comment at another line break is a bet either way.
                 if (i < n && m_s[i] != u'\n' && !(m_s[i] == u'\r' && i + 1 < n && m_s[i + 1] == u'\n'))
                     return std::nullopt;
@@ -186,8 +176,6 @@ public:
                     ++end;
                 add(Kind::Variable, i, end, &i);
             } else {
-                if (!braceKeptApart(i))
-                    return std::nullopt;
                 add(Kind::Mark, i, i + 1, &i);
             }
         }
@@ -195,17 +183,6 @@ public:
     }
 
 private:
-    // False for an escape's brace that the driver could not drop without joining what stands around it: an
-    // opening brace after anything but a blank or an operator, a closing one before such.
-    bool braceKeptApart(qsizetype i) const
-    {
-        if (m_s[i] == u'{')
-            return i == 0 || keepsApart(m_s[i - 1]);
-        if (m_s[i] == u'}')
-            return i + 1 == m_s.size() || keepsApart(m_s[i + 1]);
-        return true;
-    }
-
     bool isWordStart(QChar c) const
     {
         // Oracle names start with a letter; "_", "#" and "$" there are read as marks, which sees more words.
@@ -265,14 +242,11 @@ private:
     }
 
     // SQL Server nests block comments ("/* /* */ x */" is one comment); Oracle ends one at the first "*/".
-    // -1 when it does not end, or holds a brace the driver could not drop (the driver may not read the
-    // comment as the server does).
+    // -1 when it does not end.
     qsizetype commentEnd(qsizetype i) const
     {
         int depth = 1;
         for (qsizetype j = i + 2; j + 1 < m_s.size();) {
-            if (!braceKeptApart(j))
-                return -1;
             if (!m_oracle && m_s[j] == u'/' && m_s[j + 1] == u'*') {
                 ++depth;
                 j += 2;
@@ -324,20 +298,16 @@ private:
     }
 
     // From the quote after q: the literal ends at the closing delimiter followed by a quote; -1 when it
-    // does not end, the delimiter is a blank, or a brace inside could not be dropped (a driver that does not
-    // know these literals reads their inside as text of the statement).
+    // does not end or the delimiter is a blank.
     qsizetype qQuoteEnd(qsizetype quote) const
     {
         if (quote + 1 >= m_s.size() || m_s[quote + 1].isSpace())
             return -1;
         const QChar open = m_s[quote + 1];
         const QChar close = open == u'[' ? u']' : open == u'{' ? u'}' : open == u'<' ? u'>' : open == u'(' ? u')' : open;
-        for (qsizetype j = quote + 2; j + 1 < m_s.size(); ++j) {
+        for (qsizetype j = quote + 2; j + 1 < m_s.size(); ++j)
             if (m_s[j] == close && m_s[j + 1] == u'\'')
                 return j + 2;
-            if (!braceKeptApart(j))
-                return -1;
-        }
         return -1;
     }
 
@@ -420,7 +390,7 @@ bool IsPlainRead(QStringView sql, BackendKind server)
             levels.pop_back();
             continue;
         }
-        // An ODBC escape is rewritten by the driver: only those that stand for a value or a join.
+        // SQL Server reads the ODBC escapes itself: only those that stand for a value or a join.
         if (x.isMark(u'{')
             && !(next
                  && next->isAny({QLatin1StringView("fn"), QLatin1StringView("d"), QLatin1StringView("t"),

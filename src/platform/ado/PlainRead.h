@@ -4,9 +4,8 @@
 // its comments, literals and quoted names by its own rules (block comments nest on SQL Server and not on
 // Oracle, Oracle's q'[...]' literals, a word glued to a number). A word the server would run is never hidden
 // where this reading sees a comment or a literal, and a word the server takes for a name or a literal never
-// refuses an honest read. The ODBC driver may rewrite escapes before the server sees the text (FreeTDS drops
-// "{d " and "}" and cannot be told not to), so an escape is let through only where dropping its braces and
-// keyword joins nothing: the server then runs the read that was judged.
+// refuses an honest read. It judges the text the server runs: that the driver hands the server this very text
+// is the connection's to make sure of (OdbcBackend.cpp).
 
 #include "Connection.h"
 
@@ -17,9 +16,9 @@ namespace ado {
 // True for one SELECT (or WITH ... SELECT) with its unions and subqueries, and nothing more. Refused: a
 // second statement (after ";", on its own after a GO line, or simply written after the first); any word
 // that changes data or definitions, grants, runs code or transactions, waits, or reaches outside the
-// database (SELECT ... INTO included); an ODBC escape that calls a procedure ({call ...}), and any escape
-// brace outside literals and quoted names with anything but a blank or an operator on its outer side; a "--"
-// comment ended by any line break but LF or CR LF (whether a server ends it there is a bet either way); and a
+// database (SELECT ... INTO included); an ODBC escape but those that stand for a value or a join ({call ...}
+// included); a "--" comment ended by any line break but LF or CR LF (whether a server ends it there is a bet
+// either way); and a
 // text left open (a literal, quoted name, comment or parenthesis that does not end), which no server runs
 // either. It takes time in proportion to the text's length.
 // `server` is BackendKind::Oracle for Oracle's reading; any other kind reads as SQL Server.
