@@ -80,6 +80,11 @@ bool Connection::TrimJournal() noexcept
     return m_backend && m_backend->trimJournal();
 }
 
+bool Connection::TrimLargeJournal() noexcept
+{
+    return m_backend && m_backend->journalBytes() > kJournalKeptBytes && m_backend->trimJournal();
+}
+
 int Connection::State() const
 {
     return m_backend ? adStateOpen : adStateClosed;
@@ -126,11 +131,13 @@ void Connection::BeginTrans()
 void Connection::CommitTrans()
 {
     recorded(m_errors, [&] { backend().commitTransaction(); });
+    TrimLargeJournal();
 }
 
 void Connection::RollbackTrans()
 {
     recorded(m_errors, [&] { backend().rollbackTransaction(); });
+    TrimLargeJournal();
 }
 
 bool Connection::InTransaction() const
