@@ -11,6 +11,7 @@
 #include <QTextStream>
 #include <algorithm>
 #include <cstdio>
+#include <ctime>
 #include <unistd.h>
 
 namespace bench {
@@ -64,6 +65,13 @@ void markIdle()
 double peakMiB() { return statusKiB("VmHWM") / 1024.0; }
 
 double peakAboveIdleMiB() { return (statusKiB("VmHWM") - idleKiB) / 1024.0; }
+
+double cpuMs()
+{
+    timespec t{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return double(t.tv_sec) * 1e3 + double(t.tv_nsec) / 1e6;
+}
 
 void report(const QString& name, double value)
 {

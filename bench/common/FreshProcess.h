@@ -45,6 +45,9 @@ bool ModoPequeno(const QStringList& argumentos);
 void markIdle();                 // resets the kernel's peak-resident mark and remembers the resident size
 double peakAboveIdleMiB();       // peak resident since markIdle(), less the resident size then
 double peakMiB();                // the process's peak resident size (after markIdle(): since then)
+// The CPU time this process has used so far (user and system, every thread), in ms: the difference across a
+// figure shows what it cost where the wall clock is shared with other work on the machine.
+double cpuMs();
 void report(const QString& name, double value);  // one "figure NAME=VALUE" line on stdout, flushed
 
 // --- parent side ---

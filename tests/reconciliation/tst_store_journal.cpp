@@ -1,9 +1,12 @@
 // The engine's journal beside the company file after a large write of link rows: the writer gives it back to the
 // disk once its transaction is over, committed or cancelled, and closing the connection leaves nothing beside the
 // company; nothing saved is lost, and another station that reads meanwhile keeps what it reads and loses nothing.
+// A short write keeps the journal for the next one (the operator does not wait for its give-back), unless it grew
+// the journal past the size the connection keeps, or the room asked for falls short.
 
 #include "EmpresaDelMotor.h"
 #include "EntornoEscrituraDePrueba.h"
+#include "reconciliation/engine/EspacioVinculos.h"
 #include "reconciliation/engine/Store.h"
 
 #include <QFileInfo>
@@ -27,6 +30,15 @@ VinculosAGrabar CadaUnoConCadaUno()
 }
 
 constexpr qint64 kVinculos = 200 * 500;
+
+// A small Aplicar: one left line with two right lines.
+VinculosAGrabar UnoConDos()
+{
+    VinculosAGrabar v;
+    v.izquierdasNuevas = {900};
+    v.derechasNuevas = {901, 902};
+    return v;
+}
 
 // Another station on the company file, through the bare engine: it may hold a read open while the store writes.
 class OtraEstacion {
@@ -148,8 +160,8 @@ private slots:
         QVERIFY(otra.Ejecutar(QStringLiteral("COMMIT")));
         QCOMPARE(otra.Vinculos(), kVinculos + 1);
 
-        // The room asked for gives back the journal once no one reads it.
-        m_store->EspacioLibre();
+        // The room asked for (which cannot be told here) gives back the journal once no one reads it.
+        m_store->EspacioLibre(kVinculos * kBytesPorVinculo);
         QCOMPARE(largoDiario(), 0);
         const QString guardado = Volcado(*m_cn);
 
@@ -183,9 +195,87 @@ private slots:
             QVERIFY(otra.Ejecutar(QStringLiteral("COMMIT")));
             QVERIFY2(largoDiario() > 1'000'000, qPrintable(QString::number(largoDiario())));
         }
-        QCOMPARE(m_store->EspacioLibre(), std::optional<qint64>(123));
+        QCOMPARE(m_store->EspacioLibre(kVinculos * kBytesPorVinculo), std::optional<qint64>(123));
         QCOMPARE(largoDiario(), 0);
         QCOMPARE(Contar(*m_cn, QStringLiteral("MV_CONCILIACION_Cpte_AUX")), 1);
+    }
+
+    // A run too short to show its progress keeps the journal as large as it is: the next small Aplicar writes it
+    // again from its start and leaves it so. A run that shows its progress gives it back, and so does the close.
+    void shortRunKeepsTheJournal()
+    {
+        EntornoEscrituraDePrueba reloj;
+        QCOMPARE(m_store->Conciliar(Marzo(1), {}, {}, CadaUnoConCadaUno()), Resultado::Hecho);
+        const qint64 crecido = largoDiario();
+        QVERIFY2(crecido > 1'000'000, qPrintable(QString::number(crecido)));
+
+        QCOMPARE(m_store->Conciliar(Marzo(1), {}, {}, UnoConDos()), Resultado::Hecho);
+        QCOMPARE(largoDiario(), crecido);
+        QCOMPARE(Contar(*m_cn, QStringLiteral("MV_CONCILIACION_Cpte_AUX")), kVinculos + 2);
+
+        QCOMPARE(m_store->Conciliar(Marzo(1), {}, {}, UnoConDos(), [](qint64, qint64) { return false; }), Resultado::Hecho);
+        QCOMPARE(largoDiario(), 0);
+
+        QCOMPARE(m_store->Conciliar(Marzo(1), {}, {}, UnoConDos()), Resultado::Hecho);
+        QVERIFY(largoDiario() > 0);
+        const QString guardado = Volcado(*m_cn);
+        m_store.reset();
+        m_cn->Close();
+        QVERIFY(!QFileInfo::exists(m_base->archivo + QStringLiteral("-wal")));
+        ado::Connection otra;
+        m_base->Abrir(otra);
+        QCOMPARE(Volcado(otra), guardado);
+    }
+
+    // The room for a run is asked for before it: a journal left by an earlier write is given back only when the
+    // room falls short without it, or cannot be told; the room told is the disk's after that.
+    void roomAskedForKeepsTheJournalWhenEnough_data()
+    {
+        QTest::addColumn<std::optional<qint64>>("libre");
+        QTest::addColumn<bool>("devuelto");
+        QTest::newRow("room enough") << std::optional<qint64>(100 * EntornoEscrituraDePrueba::kGiB) << false;
+        QTest::newRow("room short") << std::optional<qint64>(123) << true;
+        QTest::newRow("room unknown") << std::optional<qint64>() << true;
+    }
+
+    void roomAskedForKeepsTheJournalWhenEnough()
+    {
+        QFETCH(std::optional<qint64>, libre);
+        QFETCH(bool, devuelto);
+        EntornoEscrituraDePrueba reloj;
+        reloj.libre = libre;
+        QCOMPARE(m_store->Conciliar(Marzo(1), {}, {}, CadaUnoConCadaUno()), Resultado::Hecho);
+        const qint64 crecido = largoDiario();
+        QVERIFY(crecido > 1'000'000);
+        QCOMPARE(m_store->EspacioLibre(kVinculos * kBytesPorVinculo), libre);
+        QCOMPARE(largoDiario(), devuelto ? 0 : crecido);
+    }
+
+    // A save (Grabar) that grows the journal past the size the connection keeps gives it back at its end; a
+    // smaller one leaves it for the next write. What it saved is in the file either way.
+    void saveGivesBackAJournalPastTheSize_data()
+    {
+        QTest::addColumn<qint64>("largo");
+        QTest::addColumn<bool>("devuelto");
+        QTest::newRow("a small save") << qint64(1000) << false;
+        QTest::newRow("a save past the size") << ado::Connection::kJournalKeptBytes + 1024 * 1024 << true;
+    }
+
+    void saveGivesBackAJournalPastTheSize()
+    {
+        QFETCH(qint64, largo);
+        QFETCH(bool, devuelto);
+        const ResultadoRegistro registro = m_store->RegistrarLibres(Marzo(1), Lado::Izquierda, false);
+        QVERIFY(registro.cantidad > 0);
+        const qint64 id = registro.ids.hasta;
+        QCOMPARE(m_store->Guardar(Marzo(1), {{id, true, QString(largo, QLatin1Char('7'))}}, {}), Resultado::Hecho);
+        if (devuelto)
+            QCOMPARE(largoDiario(), 0);
+        else
+            QVERIFY2(largoDiario() > largo, qPrintable(QString::number(largoDiario())));
+        const qint64 guardado = m_cn->Query(QStringLiteral("SELECT LENGTH(CONCILIADOCON) FROM MV_CONCILIACION WHERE ID = %1")
+                                                .arg(id)).rows.at(0).at(0).toLong();
+        QCOMPARE(guardado, largo);
     }
 
 private:

@@ -58,6 +58,8 @@ public:
     // Gives the engine's journal back to the disk, without waiting for anyone: true when it was emptied. The
     // servers keep their own logs: nothing to do.
     virtual bool trimJournal() noexcept { return false; }
+    // The bytes the engine's journal takes on disk now (0 when there is none, and on the servers).
+    virtual qint64 journalBytes() const noexcept { return 0; }
 
     // Receives every text sent to the engine.
     std::function<void(const QString&)> log;

@@ -98,6 +98,11 @@ bool Connection::TrimJournal() noexcept
     return m_backend && m_backend->trimJournal();
 }
 
+bool Connection::TrimLargeJournal() noexcept
+{
+    return m_backend && m_backend->journalBytes() > kJournalKeptBytes && m_backend->trimJournal();
+}
+
 int Connection::State() const
 {
     return m_backend ? adStateOpen : adStateClosed;
@@ -144,11 +149,13 @@ void Connection::BeginTrans()
 void Connection::CommitTrans()
 {
     recorded(m_errors, m_commandTimeout, [&] { backend().commitTransaction(); });
+    TrimLargeJournal();
 }
 
 void Connection::RollbackTrans()
 {
     recorded(m_errors, m_commandTimeout, [&] { backend().rollbackTransaction(); });
+    TrimLargeJournal();
 }
 
 bool Connection::InTransaction() const

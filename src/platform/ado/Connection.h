@@ -62,6 +62,13 @@ public:
     // it is then left as it is, for a later call or the last close (nothing waits). True when it was emptied;
     // never raises; does nothing on the servers.
     bool TrimJournal() noexcept;
+    // The same, only when the journal has grown past kJournalKeptBytes. Giving it back costs a wait (the file
+    // cut and synced), and a small journal is written again from its start by the next transaction: it is kept
+    // for that, and goes at the close. Every transaction ends with this, so a write that grew it past the size
+    // gives it back at its own end, where the operator already waits for a long write, and one that found it
+    // held by another station's read retries it.
+    bool TrimLargeJournal() noexcept;
+    static constexpr qint64 kJournalKeptBytes = 64LL * 1024 * 1024;
     int State() const;
     BackendKind Kind() const;
 

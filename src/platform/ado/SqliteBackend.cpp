@@ -112,10 +112,9 @@ public:
     {
         // Replaces the plain busy timeout: the wait is the same, but it can be seen and cancelled.
         sqlite3_busy_handler(m_h, &SqliteBackend::onBusy, this);
-        // A journal emptied by a checkpoint is cut down to this size when it is next written from its start,
-        // even when it could not be cut at once (another station was reading it).
-        if (m_readOnlyReason.isEmpty())
-            sqlite3_exec(m_h, "PRAGMA journal_size_limit = 67108864", nullptr, nullptr, nullptr);
+        // No journal size limit: the engine would cut a grown journal at the end of the next write, however small
+        // that one is, and the operator would wait for it there. The connection gives it back at the end of the
+        // write that grew it (Connection::TrimLargeJournal).
     }
 
     ~SqliteBackend() override
@@ -253,6 +252,18 @@ public:
         const int rc = sqlite3_wal_checkpoint_v2(m_h, nullptr, SQLITE_CHECKPOINT_TRUNCATE, nullptr, nullptr);
         sqlite3_busy_handler(m_h, &SqliteBackend::onBusy, this);
         return rc == SQLITE_OK;
+    }
+
+    // Asked of the engine's own handle on the journal: it is this connection's even where the name beside the
+    // company file is no longer its own (the file moved while open).
+    qint64 journalBytes() const noexcept override
+    {
+        sqlite3_file* journal = nullptr;
+        sqlite3_int64 bytes = 0;
+        if (sqlite3_file_control(m_h, "main", SQLITE_FCNTL_JOURNAL_POINTER, &journal) != SQLITE_OK || !journal
+            || !journal->pMethods || journal->pMethods->xFileSize(journal, &bytes) != SQLITE_OK)
+            return 0;
+        return bytes;
     }
 
 private:

@@ -31,7 +31,7 @@ ResultadoConciliar PasoConciliar::Ejecutar(const Cabecera& cabecera, ado::Curren
     std::optional<qint64> espacio;
     if (nuevos.Cantidad() > 0 && !m_store.ArchivoEmpresa().isEmpty()) {
         espacio = EspacioNecesario(nuevos);
-        const std::optional<qint64> libre = m_store.EspacioLibre();
+        const std::optional<qint64> libre = m_store.EspacioLibre(*espacio);
         if (libre && !AlcanzaEspacio(*espacio, *libre))
             return {Estado::SinEspacio, AvisoSinEspacio(*espacio, *libre)};
     }

@@ -1,5 +1,6 @@
 #include "Store.h"
 #include "EntornoEscritura.h"
+#include "EspacioVinculos.h"
 
 #include "platform/ado/Recordset.h"
 #include "data/base/DialectoOracle.h"
@@ -45,16 +46,21 @@ QString ReconciliationStore::ArchivoEmpresa()
     return cn().Kind() == ado::BackendKind::Sqlite ? cn().database().databaseName() : QString();
 }
 
-std::optional<qint64> ReconciliationStore::EspacioLibre()
+std::optional<qint64> ReconciliationStore::EspacioLibre(qint64 necesario)
 {
     const QString archivo = ArchivoEmpresa();
     if (archivo.isEmpty())
         return std::nullopt;
+    const std::optional<qint64> libre = EntornoEscrituraActual().EspacioLibre(archivo);
+    if (libre && AlcanzaEspacio(necesario, *libre))
+        return libre;
     // A journal an earlier write left at its largest (a run cancelled before this program gave it back, another
-    // program's) would be counted as used, though the next write fills it again from its start: it is given
-    // back first when no one reads it. Should another station be reading it, it stays and counts as used, which
-    // is right: the next write then grows it further.
-    cn().TrimJournal();
+    // program's) is counted as used, though the next write fills it again from its start: when the room falls
+    // short (or cannot be told) it is given back, when no one reads it, and the room told again. Should another
+    // station be reading it, it stays and counts as used, which is right: the next write then grows it further.
+    // Where the room is enough, the operator does not wait for the give-back.
+    if (!cn().TrimJournal())
+        return libre;
     return EntornoEscrituraActual().EspacioLibre(archivo);
 }
 

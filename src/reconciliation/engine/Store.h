@@ -99,9 +99,10 @@ public:
     // ---- room on disk ----
     // The company file when the connection is the embedded engine's; "" on a server.
     QString ArchivoEmpresa();
-    // Bytes free on the disk that holds the company file (EntornoEscritura.h), once the engine's journal has been
-    // given back when it can be; none on a server, whose disks cannot be seen from here, or when it cannot be told.
-    std::optional<qint64> EspacioLibre();
+    // Bytes free on the disk that holds the company file (EntornoEscritura.h) for a write that needs `necesario`
+    // bytes: when they fall short of it (AlcanzaEspacio), once the engine's journal has been given back when it
+    // can be. None on a server, whose disks cannot be seen from here, or when it cannot be told.
+    std::optional<qint64> EspacioLibre(qint64 necesario);
 
     // ---- writing ----
     // Saves the rows' marks and link lists and the header (not finalized), in one transaction. Pass the rows

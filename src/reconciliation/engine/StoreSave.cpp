@@ -55,12 +55,19 @@ Resultado ReconciliationStore::Conciliar(const Cabecera& cabecera, const Estados
                                          const EstadosFilas& derecha, const VinculosAGrabar& vinculos,
                                          const AvanceEscritura& avance, const std::function<void()>& sinVuelta)
 {
-    // However the write ends, the journal it grew (as large as the write, gigabytes each to each) is given back
-    // to the disk once the transaction is over, rather than kept beside the company until the program ends.
+    // A run long enough to show its progress grows the journal as large as the write (gigabytes each to each):
+    // however it ends, the journal is given back once the transaction is over, rather than kept beside the
+    // company until the program ends; its cost is nothing beside the run's. A short write keeps it, to be
+    // written again from its start by the next one (the connection gives back one grown past a size).
     struct DiarioDevuelto {
         ado::Connection& cn;
-        ~DiarioDevuelto() { cn.TrimJournal(); }
-    } diario{cn()};
+        bool corridaLarga;
+        ~DiarioDevuelto()
+        {
+            if (corridaLarga)
+                cn.TrimJournal();
+        }
+    } diario{cn(), bool(avance)};
     // The work in bytes, as the room it takes: the saved lines with their link lists, then the link rows.
     qint64 total = vinculos.Cantidad() * kBytesPorVinculo;
     for (const EstadosFilas* estados : {&izquierda, &derecha})
