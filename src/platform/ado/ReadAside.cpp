@@ -22,13 +22,19 @@ namespace ado {
 
 ReadAside::ReadAside(QByteArray name, bool readOnly) : m_name(std::move(name)), m_readOnly(readOnly) {}
 
-ReadAside::~ReadAside()
+void ReadAside::close() noexcept
 {
     if (!m_reader)
         return;
-    if (m_running)
+    // The reader is closed only once its thread is done with it.
+    if (m_worker.joinable()) {
         sqlite3_interrupt(m_reader);
+        m_worker.join();
+        m_closedWhileReading = true;
+    }
     sqlite3_close_v2(m_reader);
+    m_reader = nullptr;
+    m_failed = true;
 }
 
 sqlite3* ReadAside::reader()
@@ -74,8 +80,19 @@ void ReadAside::run(const std::function<int(sqlite3*)>& read, QueryWait& wait)
         done = true;
         ended.notify_one();
     };
+    // The reader, while it is open: an event of the wait may close it (close()).
+    const auto interrupt = [this] {
+        if (m_reader)
+            sqlite3_interrupt(m_reader);
+    };
+    const auto joined = [this] {
+        if (m_worker.joinable())
+            m_worker.join();
+        m_running = false;
+        return !std::exchange(m_closedWhileReading, false);
+    };
     m_running = true;
-    std::thread worker(work);
+    m_worker = std::thread(work);
     bool cancelled = false;
     QElapsedTimer clock;
     clock.start();
@@ -88,18 +105,17 @@ void ReadAside::run(const std::function<int(sqlite3*)>& read, QueryWait& wait)
             }
             if (!cancelled && !wait.waiting(int(clock.elapsed()))) {
                 cancelled = true;
-                sqlite3_interrupt(reader);
+                interrupt();
             }
         }
     } catch (...) {
         // The window's events ended the wait (the program is ending): the read is stopped first.
-        sqlite3_interrupt(reader);
-        worker.join();
-        m_running = false;
+        interrupt();
+        joined();
         throw;
     }
-    worker.join();
-    m_running = false;
+    if (!joined())
+        throw QueryCancelled{};   // the connection was closed meanwhile: what was read is not whole
     if (outcome.error)
         std::rethrow_exception(outcome.error);
     if (outcome.code != SQLITE_OK) {

@@ -3,9 +3,14 @@
 // connection to the same file, kept for that, on a thread of its own, while the asking thread runs the
 // window's events and interrupts the engine when the operator cancels. The asking connection stays free for
 // what those events ask of it. Used only by the embedded engine's backend.
+//
+// Those events may close the connection (the program's close, run from the window while a report is read):
+// the close stops the read and waits for its thread before the reader closes, and the read then ends as
+// cancelled.
 
 #include <QByteArray>
 #include <functional>
+#include <thread>
 
 struct sqlite3;
 
@@ -19,8 +24,7 @@ public:
     // connection was opened with (with or without locks), so that the look at the file that keeps a connection
     // without locks current holds for both.
     ReadAside(QByteArray name, bool readOnly);
-    // Closed while the program ends in the middle of a read aside: the engine stops it first.
-    ~ReadAside();
+    ~ReadAside() { close(); }
     ReadAside(const ReadAside&) = delete;
     ReadAside& operator=(const ReadAside&) = delete;
 
@@ -29,11 +33,14 @@ public:
     sqlite3* reader();
     // A read runs aside now.
     bool running() const { return m_running; }
+    // Stops a read running aside, waits for its thread to end, and closes the reader; no read goes aside after.
+    // Called from the wait's events, the read's own call ends as cancelled.
+    void close() noexcept;
 
     // Runs `read` on the reader's thread while this one lets the window's events run through `wait`; the
     // operator's cancel interrupts the engine. `read` prepares and steps on the reader and answers
     // SQLITE_DONE or the code that failed. The thread is joined however the wait ends. Raises QueryCancelled
-    // for a read the cancel stopped, the engine's error for a read that failed.
+    // for a read the cancel or a close stopped, the engine's error for a read that failed.
     void run(const std::function<int(sqlite3*)>& read, QueryWait& wait);
 
 private:
@@ -42,6 +49,8 @@ private:
     sqlite3* m_reader = nullptr;
     bool m_failed = false;    // it could not be opened: reads stay on the asking connection
     bool m_running = false;
+    std::thread m_worker;     // the thread of the read running aside
+    bool m_closedWhileReading = false;
 };
 
 } // namespace ado

@@ -3,8 +3,8 @@
 // each result column (dates and amounts), doubles at full precision, extended error codes, and reading
 // every row without a QVariant per cell.
 //
-// While a QueryWait is installed (QueryWait.h), a query is read aside (ReadAside.h): on a second connection to
-// the same file, on a thread of its own, while the asking thread runs the window's events.
+// A query handed a QueryWait (QueryWait.h) is read aside (ReadAside.h): on a second connection to the same
+// file, on a thread of its own, while the asking thread runs the window's events.
 
 #include "Backend.h"
 #include "ColumnType.h"
@@ -114,9 +114,15 @@ public:
             sqlite3_exec(m_h, "PRAGMA journal_size_limit = 67108864", nullptr, nullptr, nullptr);
     }
 
-    ~SqliteBackend() override
+    ~SqliteBackend() override { close(); }
+
+    void close() noexcept override
     {
+        if (std::exchange(m_closed, true))
+            return;
         m_prepared.clear();   // every statement is finalized before the file closes
+        // A read running aside stops, and the reader closes, before the journal is trimmed.
+        m_aside.close();
         // The last connection to the company removes the journal as it closes; while another one stays open
         // the journal stays, as small as this one can leave it.
         trimJournal();
@@ -157,14 +163,14 @@ public:
     RowSet query(const QString& sql) override
     {
         RowSet result;
-        readQuery(sql, &result.table, &result.fields, sqliterows::VariantRows(&result));
+        readQuery(sql, nullptr, &result.table, &result.fields, sqliterows::VariantRows(&result));
         return result;
     }
 
-    StoredRows queryStored(const QString& sql) override
+    StoredRows queryStored(const QString& sql, QueryWait* wait) override
     {
         StoredRows result;
-        readQuery(sql, &result.table, &result.fields, sqliterows::StoredCells(&result.rows));
+        readQuery(sql, wait, &result.table, &result.fields, sqliterows::StoredCells(&result.rows));
         return result;
     }
 
@@ -472,8 +478,11 @@ private:
         return false;
     }
 
+    // With a wait, outside a transaction and with no read aside already running, the read goes aside: the
+    // wait's events run meanwhile, and may close this connection (close()); nothing of this object is used
+    // after the read aside, and the connection keeps the object until this call returns.
     template <class Rows>
-    void readQuery(const QString& sql, QString* table, QList<FieldInfo>* fields, Rows&& rows)
+    void readQuery(const QString& sql, QueryWait* wait, QString* table, QList<FieldInfo>* fields, Rows&& rows)
     {
         const QStringList parts = sqlcompat::SplitBatch(sql);
         if (parts.isEmpty())
@@ -486,11 +495,11 @@ private:
             throw notAQuery(QStringLiteral("Una consulta solo puede leer datos; no se ejecutó: %1"), sql);
         const QString text = sqlcompat::Rewrite(parts.first());
         logText(text);
-        const std::shared_ptr<Statement> st = prepareOne(text);
+        std::shared_ptr<Statement> st = prepareOne(text);
         if (!sqlite3_stmt_readonly(st->get()) || sqlite3_column_count(st->get()) == 0)
             throw notAQuery(QStringLiteral("Una consulta solo puede leer datos; no se ejecutó: %1"), sql);
-        QueryWait* wait = CurrentQueryWait();
         if (wait && !m_aside.running() && !inTransaction() && m_aside.reader()) {
+            st.reset();   // finalized now: a close during the read finds no statement open on this connection
             const QByteArray utf8 = text.toUtf8();
             m_aside.run(
                 [&](sqlite3* reader) {
@@ -584,7 +593,8 @@ private:
     bool m_waitCancelled = false;
     bool m_endedByFailure = false;        // a lock wait or the disk failed; the transaction, if any, is rolled back
     QString m_readOnlyReason;             // why the file is open read-only; "" when it may be written
-    ReadAside m_aside;                    // reads while a QueryWait is installed
+    ReadAside m_aside;                    // reads that have a QueryWait
+    bool m_closed = false;
 };
 
 } // namespace
