@@ -8,6 +8,7 @@
 #include "platform/browser/WebBrowser.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/OperatorDialogs.h"
+#include "platform/ui/SystemEnd.h"
 #include "reconciliation/FrmConcCuentas.h"
 
 #include <QApplication>
@@ -26,6 +27,9 @@ int main(int argc, char* argv[])
     ModGlobal::PrepararProceso(ModGlobal::UsoDeLaEmpresa::Graba);   // the workbench writes in the company
     lookup::InstallHook();
     FrmConcCuentas& ventana = frmConcCuentas();
+    // Ended by the system (logout, shutdown, Ctrl+C), from the start-up on: the window's own close, asking
+    // nothing.
+    ui::OnSystemEnd([&ventana] { ventana.CerrarSinPreguntar(); });
     ventana.Parametros = ModGlobal::TextoDeArgumentos(QApplication::arguments().mid(1));
     ventana.Show();
     const int codigo = app.exec();

@@ -10,6 +10,7 @@
 #include "platform/browser/WebBrowser.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/OperatorDialogs.h"
+#include "platform/ui/SystemEnd.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -26,6 +27,9 @@ int main(int argc, char* argv[])
     ModGlobal::PrepararProceso(ModGlobal::UsoDeLaEmpresa::SoloLee);   // the dashboard only reads the company
     lookup::InstallHook();
     tablero::frmBSC01& ventana = tablero::Tablero();
+    // Ended by the system (logout, shutdown, Ctrl+C), from the start-up on: as "Cerrar" closes it, which asks
+    // nothing.
+    ui::OnSystemEnd([&ventana] { ventana.cmdClose_Click(); });
     ventana.Parametros = ModGlobal::TextoDeArgumentos(QApplication::arguments().mid(1));
     ventana.Form_Initialize();
     const int codigo = app.exec();

@@ -62,7 +62,7 @@ public:
 
     // ---- statements and recordsets ----
     // Writes the table-name rewritten text back into SentenciaSQL. True when Lrcs ends up open. A read
-    // cancelled through an installed ado::QueryWait raises ado::QueryCancelled to the caller, with no dialog.
+    // cancelled through the recordset's ado::QueryWait raises ado::QueryCancelled to the caller, with no dialog.
     bool AbrirRecordset(QString& SentenciaSQL, ado::Recordset& Lrcs, ado::Connection* ConexionActiva = nullptr,
                         int CursorType = ado::adOpenForwardOnly, int LockType = ado::adLockReadOnly,
                         int Options = -1, bool ConvOracle = true);

@@ -274,6 +274,10 @@ public:
     void Form_KeyDown(int& KeyCode, int Shift);
     // Gives back the edit lock, hides the window and ends the program.
     void Form_Unload();
+    // The same close when the system ends the program (a signal, platform/ui/SystemEnd.h): nobody is asked
+    // anything and a failure is passed over; a transaction left open by a step the signal came in the middle
+    // of is rolled back first, so that nothing that was not saved is written.
+    void CerrarSinPreguntar();
 
     // The line menu and the document behind a line (FrmConcCuentasMenu.cpp).
     void Lvw_MouseDown(int Button, int Shift, double X, double Y);
@@ -282,6 +286,8 @@ public:
                            const QString& iLetra, const QString& CuentaFiltro);
 
 private:
+    // The end of both closes, with the routine whose handler meets their failures.
+    void Cerrar(ui::Routine& r);
     void ItemCheck(conciliacion::Lado lado, const ui::ListItem& Item);
     void KeyDownLista(conciliacion::Lado lado, int KeyCode, int Shift);
     void ColumnClick(conciliacion::Lado lado, const ui::ColumnHeader& ColumnHeader);

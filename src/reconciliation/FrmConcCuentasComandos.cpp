@@ -136,6 +136,21 @@ void FrmConcCuentas::Form_KeyDown(int& KeyCode, int Shift)
 void FrmConcCuentas::Form_Unload()
 {
     ui::Routine r(QStringLiteral("Form_Unload"));
+    Cerrar(r);
+}
+
+void FrmConcCuentas::CerrarSinPreguntar()
+{
+    ui::Routine r(QString(), ui::silently(ui::vbIgnore));
+    r.step([] {
+        if (gDB().gCnn.InTransaction())
+            gDB().gCnn.RollbackTrans();
+    });
+    Cerrar(r);
+}
+
+void FrmConcCuentas::Cerrar(ui::Routine& r)
+{
     r.step([&] { SoltarBloqueo(); });
     hide();
     // The program ends at once: its connection is closed first, so that the engine's journal does not stay

@@ -31,7 +31,12 @@ Lectura AbrirLectura(const QString& sql, ado::Recordset& rs, HostReporte* host)
     std::optional<EsperaDeLectura> espera;
     if (host && host->EsperaLecturas())
         espera.emplace(*host);
-    const ado::QueryWaitScope alcance(espera ? &*espera : nullptr);
+    // The wait is this read's alone, and goes with it.
+    struct EsperaDelRecordset {
+        ado::Recordset& rs;
+        ~EsperaDelRecordset() { rs.setQueryWait(nullptr); }
+    } soltar{rs};
+    rs.setQueryWait(espera ? &*espera : nullptr);
     try {
         return gDB().AbrirRecordset(sql, rs, nullptr, ado::adOpenForwardOnly, ado::adLockReadOnly, -1, true)
                    ? Lectura::Abierta

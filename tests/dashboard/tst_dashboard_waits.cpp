@@ -2,8 +2,8 @@
 // up, the tree is disabled and the status bar says the report is being read, and Cancelar stops the reading
 // and leaves the window usable with no report claimed; a part the operator asks for while the writer is at the
 // rest of a long report is on show before the writer writes its next part; and the account popup shows itself
-// with its first part while the writer is still at the rest. Parts are made small here so that a report of a
-// few thousand rows comes in many.
+// with its first part while the writer is still at the rest; and a close while the engine reads closes the
+// connection there and then. Parts are made small here so that a report of a few thousand rows comes in many.
 
 #include "TableroDePrueba.h"
 
@@ -16,6 +16,7 @@
 #include "report/EnlaceHTML.h"
 #include "report/LecturaDelListado.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
@@ -255,6 +256,37 @@ private slots:
         QVERIFY(PopUp().isVisible());
         DescargarPopUp();
         QVERIFY(sinPreguntas.verifyDone());
+    }
+
+    // Closed by its close box while the engine reads a report's query (the program's close runs inside the
+    // read's wait): the read stops, the connection is closed there and then with the engine's journal given
+    // back, and the program ends. Last: the window does not come back.
+    void cerrarDuranteLaLectura()
+    {
+        ui::ScriptedDialogs d;
+        m_v.lecturaLarga = true;
+        const QString diario = empresa.archivo + QStringLiteral("-wal");
+        bool terminado = false, cerrada = false, devuelto = false;
+        QTimer cerrar;
+        cerrar.setSingleShot(true);
+        connect(&cerrar, &QTimer::timeout, this, [&] {
+            QVERIFY(w->Pic->isVisible());   // still reading
+            try {
+                w->close();
+            } catch (const ui::ProgramEnded&) {
+                // Here the program would be gone: what it left is looked at.
+                terminado = true;
+                cerrada = gDB().gCnn.State() == ado::adStateClosed;
+                devuelto = !QFile::exists(diario);
+            }
+        });
+        cerrar.start(300);
+        w->TreeV_NodeClick(nodo(schema::kBenchAccount));
+        QVERIFY(terminado);
+        QCOMPARE(d.log().last().kind, ui::PromptKind::EndProgram);
+        QVERIFY(cerrada);
+        QVERIFY(devuelto);
+        QCOMPARE(m_v.lectura, report::Lectura::Cancelada);
     }
 };
 

@@ -1,6 +1,6 @@
 // The command bar's actions on the workbench: keys in any letter case, NUEVO, BORRAR (everything of the
 // reconciliation or nothing), GRABAR (refused field, failed save, success), CONSULTAR, REPORTE, CANCELAR,
-// CERRAR; and the window's own keys.
+// CERRAR, and the same close without questions when the system ends the program; and the window's own keys.
 
 #include "VentanaDePrueba.h"
 
@@ -288,6 +288,45 @@ private slots:
         // Nothing on screen was saved; what the load registered was.
         QCOMPARE(EmpresaDePrueba::cantidad(QStringLiteral("MV_CONCILIACION WHERE CONCILIADO = 1")), 0);
         QCOMPARE(EmpresaDePrueba::cantidad(QStringLiteral("MV_CONCILIACION")), 3);
+    }
+
+    // The close the system's end runs (a signal to the program): no question whatever happens, a transaction the
+    // signal came in the middle of is rolled back before the lock is given back, the connection is closed with
+    // the journal given back, and the program ends even when the lock cannot be given back.
+    void closingWithoutQuestions_data()
+    {
+        QTest::addColumn<bool>("transaccionAbierta");
+        QTest::addColumn<bool>("liberacionFalla");
+        QTest::newRow("a transaction left open") << true << false;
+        QTest::newRow("the lock cannot be given back") << false << true;
+    }
+    void closingWithoutQuestions()
+    {
+        QFETCH(bool, transaccionAbierta);
+        QFETCH(bool, liberacionFalla);
+        ui::ScriptedDialogs d;
+        cargarMarzo(*w);
+        QCOMPARE(bloqueos(), 1);
+        const QString diario = empresa.archivo + QStringLiteral("-wal");
+        QVERIFY(QFileInfo::exists(diario));
+        if (liberacionFalla)
+            QVERIFY(disparador("BEFORE DELETE ON V_MV_CTROL_CPTE"));
+        if (transaccionAbierta) {
+            gDB().gCnn.BeginTrans();
+            gDB().gCnn.Execute(QStringLiteral("UPDATE MV_CONCILIACION SET CONCILIADO = 1"));
+        }
+        const qsizetype antes = d.log().size();
+        QVERIFY_THROWS_EXCEPTION(ui::ProgramEnded, w->CerrarSinPreguntar());
+        QCOMPARE(d.log().size(), antes + 1);   // nothing but the program's end
+        QCOMPARE(d.log().last().kind, ui::PromptKind::EndProgram);
+        QCOMPARE(gDB().gCnn.State(), int(ado::adStateClosed));
+        QVERIFY(!QFileInfo::exists(diario));
+        QVERIFY(empresa.volverAConectar());
+        QCOMPARE(bloqueos(), liberacionFalla ? 1 : 0);
+        QCOMPARE(EmpresaDePrueba::cantidad(QStringLiteral("MV_CONCILIACION WHERE CONCILIADO = 1")), 0);
+        QCOMPARE(EmpresaDePrueba::cantidad(QStringLiteral("MV_CONCILIACION")), 3);
+        if (liberacionFalla)
+            EmpresaDePrueba::ejecutar(QStringLiteral("DELETE FROM V_MV_CTROL_CPTE"));
     }
 
     // Keys go to the command bar first (F5 saves), then to the window (F9 loads).

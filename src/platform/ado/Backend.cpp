@@ -2,7 +2,7 @@
 
 namespace ado {
 
-StoredRows Backend::queryStored(const QString& sql)
+StoredRows Backend::queryStored(const QString& sql, QueryWait*)
 {
     RowSet read = query(sql);
     StoredRows stored;

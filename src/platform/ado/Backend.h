@@ -15,6 +15,7 @@
 namespace ado {
 
 struct ConnectionTarget;
+class QueryWait;
 
 class Backend {
 public:
@@ -27,8 +28,9 @@ public:
     virtual qint64 execute(const QString& sql) = 0;
     // Reads every row of the first statement of the text that returns columns.
     virtual RowSet query(const QString& sql) = 0;
-    // The same rows in a recordset's compact store; by default copied from query().
-    virtual StoredRows queryStored(const QString& sql);
+    // The same rows in a recordset's compact store; by default copied from query(). With a wait, the embedded
+    // engine reads aside while the wait runs the window's events (QueryWait.h); the servers ignore it.
+    virtual StoredRows queryStored(const QString& sql, QueryWait* wait);
     // One statement with "?" markers bound to the values in order, prepared once per text and kept on the
     // connection; the rows it touched (-1 for a statement that changes none).
     virtual qint64 executeBound(const QString& sql, const QVector<Variant>& values) = 0;
@@ -60,6 +62,10 @@ public:
     virtual bool trimJournal() noexcept { return false; }
     // The bytes the engine's journal takes on disk now (0 when there is none, and on the servers).
     virtual qint64 journalBytes() const noexcept { return 0; }
+
+    // Closes the engine's connection now; the destructor does it too. The wait of a read may run it while that
+    // read is under way: the read then ends as cancelled, and the object must outlive its call.
+    virtual void close() noexcept {}
 
     // Receives every text sent to the engine.
     std::function<void(const QString&)> log;

@@ -52,7 +52,10 @@ QString UniqueConnectionName(const char* prefix)
 
 Connection::Connection() = default;
 
-Connection::~Connection() = default;
+Connection::~Connection()
+{
+    Close();
+}
 
 void Connection::fail(const Error& e)
 {
@@ -90,6 +93,8 @@ void Connection::Open(const QString& connectionString, const QString& user, cons
 
 void Connection::Close()
 {
+    if (m_backend)
+        m_backend->close();
     m_backend.reset();
 }
 
@@ -187,9 +192,14 @@ RowSet Connection::Query(const QString& sql)
     return recorded(m_errors, m_commandTimeout, [&] { return backend().query(sql); });
 }
 
-StoredRows Connection::QueryStored(const QString& sql)
+StoredRows Connection::QueryStored(const QString& sql, QueryWait* wait)
 {
-    return recorded(m_errors, m_commandTimeout, [&] { return backend().queryStored(sql); });
+    return recorded(m_errors, m_commandTimeout, [&] {
+        backend();   // raises when closed
+        // The wait's events may close the connection: the backend stays until the read's call has returned.
+        const std::shared_ptr<Backend> reading = m_backend;
+        return reading->queryStored(sql, wait);
+    });
 }
 
 QStringList Connection::PrimaryKey(const QString& table)

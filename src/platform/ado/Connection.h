@@ -27,6 +27,7 @@ class QSqlDatabase;
 namespace ado {
 
 class Backend;
+class QueryWait;
 struct RowSet;
 struct StoredRows;
 
@@ -55,6 +56,8 @@ public:
               int options = -1);
     // Closes the connection. On the embedded engine the journal beside the company file is copied into it and
     // removed by the last connection to close, so a program that ends leaves nothing beside the company.
+    // Closed by an event that a read's wait runs (QueryWait.h), it stops that read and closes at once; the
+    // read's call ends as cancelled. The Connection object itself must outlive the call.
     void Close();
     // The embedded engine keeps its journal (the "-wal" file beside the company) at the largest size a
     // transaction made it, gigabytes after a large write. This copies what it holds into the company file and
@@ -133,7 +136,9 @@ public:
     // Used by Recordset: the rows of a query; one new row; one changed row, found by the key values
     // (raises kErrRowNotLocated when no row has them). Values are bound, names quoted.
     RowSet Query(const QString& sql);
-    StoredRows QueryStored(const QString& sql);   // the same rows in the store a recordset keeps
+    // The same rows in the store a recordset keeps. With a wait, the embedded engine reads them aside while the
+    // wait runs the window's events, and the wait's cancel stops the read (QueryWait.h).
+    StoredRows QueryStored(const QString& sql, QueryWait* wait = nullptr);
     void InsertRow(const QString& table, const QStringList& columns, const QVector<Variant>& values);
     void UpdateRow(const QString& table, const QStringList& columns, const QVector<Variant>& values,
                    const QStringList& keyColumns, const QVector<Variant>& keyValues);
@@ -146,7 +151,8 @@ private:
     Backend& backend();   // raises 3709 when closed
     void log(const QString& sql) { if (m_log) m_log(sql); }
 
-    std::unique_ptr<Backend> m_backend;
+    // Shared with a read under way, which keeps it (closed) until its call returns.
+    std::shared_ptr<Backend> m_backend;
     int m_commandTimeout = 0;   // the one the open connection applies
     Errors m_errors;
     QString m_connectionString;

@@ -56,7 +56,7 @@ void Recordset::Open(const QString& source, Connection* connection, int cursorTy
     if (!connection)
         raise(kErrConnectionUnusable, "The connection cannot be used to perform this operation. It is either "
                                       "closed or invalid in this context.");
-    m_data = connection->QueryStored(source);
+    m_data = connection->QueryStored(source, m_wait);
     m_cellsRow = -1;
     m_source = source;
     m_connection = connection;

@@ -26,6 +26,8 @@
 
 namespace ado {
 
+class QueryWait;
+
 enum CursorTypeEnum { adOpenForwardOnly = 0, adOpenKeyset = 1, adOpenDynamic = 2, adOpenStatic = 3 };
 enum LockTypeEnum { adLockReadOnly = 1, adLockPessimistic = 2, adLockOptimistic = 3 };
 
@@ -75,6 +77,9 @@ public:
 
     void Open(const QString& source, Connection* connection, int cursorType = adOpenForwardOnly,
               int lockType = adLockReadOnly, int options = -1);
+    // The wait for the reads of this recordset's Open (QueryWait.h); nullptr, as it starts, for none. It stays
+    // until it is set again.
+    void setQueryWait(QueryWait* wait) { m_wait = wait; }
     void Close();
     int State() const { return m_open ? adStateOpen : adStateClosed; }
 
@@ -117,6 +122,7 @@ private:
     bool m_open = false;
     QString m_source;
     Connection* m_connection = nullptr;
+    QueryWait* m_wait = nullptr;
     StoredRows m_data;
     qint64 m_pos = 0;                   // 0-based row index; == rows.size() at EOF; -1 at BOF
     bool m_adding = false;

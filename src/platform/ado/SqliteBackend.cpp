@@ -3,9 +3,8 @@
 // each result column (dates and amounts), doubles at full precision, extended error codes, and reading
 // every row without a QVariant per cell.
 //
-// While a QueryWait is installed (QueryWait.h), a query is read on a second connection to the same file, kept
-// for that, on a thread of its own: the asking thread runs the window's events meanwhile and interrupts the
-// engine when the operator cancels. The asking connection stays free for what those events ask of it.
+// A query handed a QueryWait (QueryWait.h) is read aside (ReadAside.h): on a second connection to the same
+// file, on a thread of its own, while the asking thread runs the window's events.
 
 #include "Backend.h"
 #include "ColumnType.h"
@@ -14,6 +13,7 @@
 #include "LockWaitNotice.h"
 #include "PreparedCache.h"
 #include "QueryWait.h"
+#include "ReadAside.h"
 #include "SelectTable.h"
 #include "SqliteCells.h"
 #include "SqliteOpening.h"
@@ -32,12 +32,7 @@
 #include <QVarLengthArray>
 #include <sqlite3.h>
 #include <array>
-#include <chrono>
-#include <condition_variable>
 #include <cstring>
-#include <exception>
-#include <mutex>
-#include <thread>
 #include <vector>
 #include <limits>
 #include <string_view>
@@ -109,6 +104,7 @@ public:
         , m_h(handle)
         , m_file(std::move(file))
         , m_readOnlyReason(std::move(readOnlyReason))
+        , m_aside((m_readOnlyReason.isEmpty() ? m_file : m_db.databaseName()).toUtf8(), !m_readOnlyReason.isEmpty())
     {
         // Replaces the plain busy timeout: the wait is the same, but it can be seen and cancelled.
         sqlite3_busy_handler(m_h, &SqliteBackend::onBusy, this);
@@ -117,15 +113,15 @@ public:
         // write that grew it (Connection::TrimLargeJournal).
     }
 
-    ~SqliteBackend() override
+    ~SqliteBackend() override { close(); }
+
+    void close() noexcept override
     {
+        if (std::exchange(m_closed, true))
+            return;
         m_prepared.clear();   // every statement is finalized before the file closes
-        if (m_reader) {
-            // Closed while the program ends in the middle of a read aside: the engine stops it first.
-            if (m_readingAside)
-                sqlite3_interrupt(m_reader);
-            sqlite3_close_v2(m_reader);
-        }
+        // A read running aside stops, and the reader closes, before the journal is trimmed.
+        m_aside.close();
         // The last connection to the company removes the journal as it closes; while another one stays open
         // the journal stays, as small as this one can leave it. A file renamed, or its name removed, while it
         // was open is never copied into by the engine as it closes: this is what puts its journal into it.
@@ -166,14 +162,14 @@ public:
     RowSet query(const QString& sql) override
     {
         RowSet result;
-        readQuery(sql, &result.table, &result.fields, sqliterows::VariantRows(&result));
+        readQuery(sql, nullptr, &result.table, &result.fields, sqliterows::VariantRows(&result));
         return result;
     }
 
-    StoredRows queryStored(const QString& sql) override
+    StoredRows queryStored(const QString& sql, QueryWait* wait) override
     {
         StoredRows result;
-        readQuery(sql, &result.table, &result.fields, sqliterows::StoredCells(&result.rows));
+        readQuery(sql, wait, &result.table, &result.fields, sqliterows::StoredCells(&result.rows));
         return result;
     }
 
@@ -493,8 +489,11 @@ private:
         return false;
     }
 
+    // With a wait, outside a transaction and with no read aside already running, the read goes aside: the
+    // wait's events run meanwhile, and may close this connection (close()); nothing of this object is used
+    // after the read aside, and the connection keeps the object until this call returns.
     template <class Rows>
-    void readQuery(const QString& sql, QString* table, QList<FieldInfo>* fields, Rows&& rows)
+    void readQuery(const QString& sql, QueryWait* wait, QString* table, QList<FieldInfo>* fields, Rows&& rows)
     {
         const QStringList parts = sqlcompat::SplitBatch(sql);
         if (parts.isEmpty())
@@ -507,159 +506,33 @@ private:
             throw notAQuery(QStringLiteral("Una consulta solo puede leer datos; no se ejecutó: %1"), sql);
         const QString text = sqlcompat::Rewrite(parts.first());
         logText(text);
-        const std::shared_ptr<Statement> st = prepareOne(text);
+        std::shared_ptr<Statement> st = prepareOne(text);
         if (!sqlite3_stmt_readonly(st->get()) || sqlite3_column_count(st->get()) == 0)
             throw notAQuery(QStringLiteral("Una consulta solo puede leer datos; no se ejecutó: %1"), sql);
-        QueryWait* wait = CurrentQueryWait();
-        sqlite3* reader = wait && !m_readingAside && !inTransaction() ? readerConnection() : nullptr;
-        if (reader)
-            readAside(reader, text, fields, rows, *wait);
-        else
+        if (wait && !m_aside.running() && !inTransaction() && m_aside.reader(m_h)) {
+            st.reset();   // finalized now: a close during the read finds no statement open on this connection
+            const QByteArray utf8 = text.toUtf8();
+            m_aside.run(
+                [&](sqlite3* reader) {
+                    Statement aside;
+                    const int rc =
+                        sqlite3_prepare_v2(reader, utf8.constData(), int(utf8.size()), aside.out(), nullptr);
+                    if (rc != SQLITE_OK)
+                        return rc;
+                    return sqliterows::readRows(aside.get(), fields, rows,
+                                                [](sqlite3_stmt* s) { return sqlite3_step(s); });
+                },
+                *wait);
+        } else
             readAll(st->get(), fields, rows);
         *table = SingleTableOf(parts.first());
-    }
-
-    // The connection that reads aside, opened on first use as the asking one was (read-only when it is), with
-    // the same functions and collations; it never writes. nullptr when it cannot be opened: the read then runs
-    // on the asking connection.
-    sqlite3* readerConnection()
-    {
-        if (m_reader || m_readerFailed)
-            return m_reader;
-        // Read-only, the reader opens as the asking connection did (with or without locks), so that the look
-        // at the file that keeps a connection without locks current holds for both. It opens the file by its
-        // name: once the name has left the asking connection's file it would be on another one, through the
-        // journal the asking connection uses, and its close would copy that journal into the wrong file. Looked at once it is open, before it reads.
-        const bool readOnly = !m_readOnlyReason.isEmpty();
-        const QByteArray name = readOnly ? m_db.databaseName().toUtf8() : m_file.toUtf8();
-        const int flags = readOnly ? SQLITE_OPEN_READONLY | SQLITE_OPEN_URI : SQLITE_OPEN_READWRITE;
-        sqlite3* reader = nullptr;
-        if (sqlite3_open_v2(name.constData(), &reader, flags, nullptr) == SQLITE_OK
-            && !sqlcompat::NameLeftTheFile(m_h) && sqlcompat::InstallForReading(reader)
-            && sqlite3_exec(reader, "PRAGMA query_only=1", nullptr, nullptr, nullptr) == SQLITE_OK) {
-            m_reader = reader;
-            return m_reader;
-        }
-        sqlite3_close_v2(reader);
-        m_readerFailed = true;
-        return nullptr;
-    }
-
-    // Reads every row of `text` on the reader's thread while this one lets the window's events run; the
-    // operator's cancel interrupts the engine. The thread is joined however the wait ends.
-    template <class Rows>
-    void readAside(sqlite3* reader, const QString& text, QList<FieldInfo>* fields, Rows&& rows, QueryWait& wait)
-    {
-        struct Outcome {
-            int code = SQLITE_OK;   // the reader's extended code when the read failed
-            QString message;
-            int systemErrno = 0;
-            std::exception_ptr error;
-        } outcome;
-        std::mutex mutex;
-        std::condition_variable ended;
-        bool done = false;
-        const QByteArray utf8 = text.toUtf8();
-        const auto read = [&] {
-            try {
-                Statement st;
-                int rc = sqlite3_prepare_v2(reader, utf8.constData(), int(utf8.size()), st.out(), nullptr);
-                if (rc == SQLITE_OK)
-                    rc = readRows(st.get(), fields, rows, [](sqlite3_stmt* s) { return sqlite3_step(s); });
-                if (rc != SQLITE_DONE) {
-                    outcome.code = sqlite3_extended_errcode(reader);
-                    outcome.message = QString::fromUtf8(sqlite3_errmsg(reader));
-                    outcome.systemErrno = sqlcompat::SystemErrorOf(reader);
-                }
-            } catch (...) {
-                outcome.error = std::current_exception();
-            }
-            const std::lock_guard<std::mutex> lock(mutex);
-            done = true;
-            ended.notify_one();
-        };
-        m_readingAside = true;
-        std::thread worker(read);
-        bool cancelled = false;
-        QElapsedTimer clock;
-        clock.start();
-        try {
-            for (;;) {
-                {
-                    std::unique_lock<std::mutex> lock(mutex);
-                    if (ended.wait_for(lock, std::chrono::milliseconds(30), [&] { return done; }))
-                        break;
-                }
-                if (!cancelled && !wait.waiting(int(clock.elapsed()))) {
-                    cancelled = true;
-                    sqlite3_interrupt(reader);
-                }
-            }
-        } catch (...) {
-            // The window's events ended the wait (the program is ending): the read is stopped first.
-            sqlite3_interrupt(reader);
-            worker.join();
-            m_readingAside = false;
-            throw;
-        }
-        worker.join();
-        m_readingAside = false;
-        if (outcome.error)
-            std::rethrow_exception(outcome.error);
-        if (outcome.code != SQLITE_OK) {
-            if (cancelled && (outcome.code & 0xff) == SQLITE_INTERRUPT)
-                throw QueryCancelled{};
-            throw SqliteError(outcome.code, outcome.message, outcome.systemErrno);
-        }
-        // Cancelled once every row was read already: the rows stand.
     }
 
     template <class Rows>
     void readAll(sqlite3_stmt* st, QList<FieldInfo>* fields, Rows&& rows)
     {
-        if (readRows(st, fields, rows, [this](sqlite3_stmt* s) { return step(s); }) != SQLITE_DONE)
+        if (sqliterows::readRows(st, fields, rows, [this](sqlite3_stmt* s) { return step(s); }) != SQLITE_DONE)
             fail();
-    }
-
-    // Every row of the statement into `rows`, each step taken by `stepOnce`; SQLITE_DONE, or the code of the
-    // step that failed.
-    template <class Rows, class Step>
-    static int readRows(sqlite3_stmt* st, QList<FieldInfo>* fields, Rows& rows, Step&& stepOnce)
-    {
-        const int n = sqlite3_column_count(st);
-        QVector<ColumnKind> kinds(n);
-        QVector<int> untyped;
-        for (int i = 0; i < n; ++i) {
-            const ColumnType t = ColumnTypeFromDeclared(sqlite3_column_decltype(st, i));
-            kinds[i] = t.kind;
-            if (t.kind == ColumnKind::Auto)
-                untyped << i;
-            fields->append({QString::fromUtf8(sqlite3_column_name(st, i)), t.definedSize, t.adoType});
-        }
-        rows.start(n);
-        int rc;
-        while ((rc = stepOnce(st)) == SQLITE_ROW) {
-            for (int i = 0; i < n; ++i)
-                sqliterows::readCell(rows, st, i, kinds[i]);
-            rows.endRow();
-        }
-        if (rc != SQLITE_DONE)
-            return rc;
-        // An expression column reports the type of its first value that is not Null; with none to look at
-        // it reads as an expression text, so that a list still gives it a visible column.
-        for (int i : untyped) {
-            ColumnType t = ColumnTypeFromValue(VarType::String);
-            for (qint64 r = 0; r < rows.size(); ++r) {
-                const VarType type = rows.type(r, i);
-                if (type != VarType::Null) {
-                    t = ColumnTypeFromValue(type);
-                    break;
-                }
-            }
-            (*fields)[i].type = t.adoType;
-            (*fields)[i].definedSize = t.definedSize;
-        }
-        return SQLITE_DONE;
     }
 
     void bind(sqlite3_stmt* st, int index, const Variant& v)
@@ -723,9 +596,6 @@ private:
     QSqlDatabase m_db;
     sqlite3* m_h;
     QString m_file;
-    sqlite3* m_reader = nullptr;           // reads aside while a QueryWait is installed
-    bool m_readerFailed = false;           // it could not be opened: reads stay on the asking connection
-    bool m_readingAside = false;           // a read runs aside now
     PreparedCache<Statement> m_prepared;
     sqlcompat::LiteralShape m_shape;       // the last INSERT or UPDATE of literals, and the UTF-8 bytes of
     QByteArray m_textBytes;                // its texts: kept for their storage
@@ -734,6 +604,8 @@ private:
     bool m_waitCancelled = false;
     bool m_endedByFailure = false;        // a lock wait or the disk failed; the transaction, if any, is rolled back
     QString m_readOnlyReason;             // why the file is open read-only; "" when it may be written
+    ReadAside m_aside;                    // reads that have a QueryWait
+    bool m_closed = false;
 };
 
 } // namespace

@@ -1,5 +1,5 @@
 #pragma once
-// The cells of a result row of the embedded engine, each read as its column's declared kind (dates and
+// The rows of a result of the embedded engine, each cell read as its column's declared kind (dates and
 // amounts from their stored text or number) and handed to where the rows go: rows of Variants for the
 // connection's queries (VariantRows.h), the packed store for a recordset (StoredCells.h). Used only by the
 // embedded engine's backend.
@@ -8,6 +8,7 @@
 #include "Currency.h"
 #include "DateText.h"
 #include "Error.h"
+#include "Recordset.h"
 
 #include <sqlite3.h>
 #include <limits>
@@ -73,6 +74,47 @@ void readCell(Rows& rows, sqlite3_stmt* st, int i, ColumnKind kind)
         return;
     }
     }
+}
+
+// Every row of the statement into `rows`, each step taken by `stepOnce`; SQLITE_DONE, or the code of the
+// step that failed.
+template <class Rows, class Step>
+int readRows(sqlite3_stmt* st, QList<FieldInfo>* fields, Rows& rows, Step&& stepOnce)
+{
+    const int n = sqlite3_column_count(st);
+    QVector<ColumnKind> kinds(n);
+    QVector<int> untyped;
+    for (int i = 0; i < n; ++i) {
+        const ColumnType t = ColumnTypeFromDeclared(sqlite3_column_decltype(st, i));
+        kinds[i] = t.kind;
+        if (t.kind == ColumnKind::Auto)
+            untyped << i;
+        fields->append({QString::fromUtf8(sqlite3_column_name(st, i)), t.definedSize, t.adoType});
+    }
+    rows.start(n);
+    int rc;
+    while ((rc = stepOnce(st)) == SQLITE_ROW) {
+        for (int i = 0; i < n; ++i)
+            sqliterows::readCell(rows, st, i, kinds[i]);
+        rows.endRow();
+    }
+    if (rc != SQLITE_DONE)
+        return rc;
+    // An expression column reports the type of its first value that is not Null; with none to look at
+    // it reads as an expression text, so that a list still gives it a visible column.
+    for (int i : untyped) {
+        ColumnType t = ColumnTypeFromValue(VarType::String);
+        for (qint64 r = 0; r < rows.size(); ++r) {
+            const VarType type = rows.type(r, i);
+            if (type != VarType::Null) {
+                t = ColumnTypeFromValue(type);
+                break;
+            }
+        }
+        (*fields)[i].type = t.adoType;
+        (*fields)[i].definedSize = t.definedSize;
+    }
+    return SQLITE_DONE;
 }
 
 } // namespace ado::sqliterows

@@ -32,9 +32,9 @@ public:
     {
         return read([&] { return m_engine->query(sql); });
     }
-    StoredRows queryStored(const QString& sql) override
+    StoredRows queryStored(const QString& sql, QueryWait* wait) override
     {
-        return read([&] { return m_engine->queryStored(sql); });
+        return read([&] { return m_engine->queryStored(sql, wait); });
     }
     qint64 executeBound(const QString& sql, const QVector<Variant>& values) override
     {
@@ -71,6 +71,7 @@ public:
 
     QSqlDatabase database() const override { return m_engine->database(); }
     QString readOnlyReason() const override { return m_reason; }
+    void close() noexcept override { m_engine->close(); }
 
 private:
     // A connection with locks reads what is committed when it reads. One without them reads what was

@@ -1,13 +1,14 @@
-// Reading on the embedded engine with a query wait installed: the asking thread's events run while the engine
-// reads, a cancel stops a read that would never end, the asking connection answers other queries meanwhile,
-// a read inside a transaction sees what the transaction wrote, a failure is the engine's own, and without a
-// wait nothing is waited on.
+// Reading on the embedded engine with a query wait handed to the recordset: the asking thread's events run while
+// the engine reads, a cancel stops a read that would never end, the asking connection answers other queries
+// meanwhile, a read inside a transaction sees what the transaction wrote, a failure is the engine's own, a read
+// that was handed no wait waits on none, and a close from the wait's events stops the read and closes at once.
 
 #include "OpenSqlite.h"
 #include "platform/ado/Error.h"
 #include "platform/ado/QueryWait.h"
 #include "platform/ado/Recordset.h"
 
+#include <QFile>
 #include <QTimer>
 #include <QtTest>
 #include <functional>
@@ -32,7 +33,14 @@ public:
     }
 };
 
+// The program's end as the tests' dialogs make it: thrown from inside the wait's events.
+struct FinDelPrograma {};
+
+enum class TrasCerrar { Sigue, Cancela, TerminaElPrograma };
+
 } // namespace
+
+Q_DECLARE_METATYPE(TrasCerrar)
 
 class TestAdoQueryWait : public QObject {
     Q_OBJECT
@@ -65,10 +73,8 @@ private slots:
         QObject::connect(&boton, &QTimer::timeout, [&] { cancelar = true; });
         boton.start(200);
         Recordset rs;
-        {
-            const QueryWaitScope alcance(&espera);
-            QVERIFY_THROWS_EXCEPTION(QueryCancelled, rs.Open(QString::fromLatin1(kSinFin), &cn()));
-        }
+        rs.setQueryWait(&espera);
+        QVERIFY_THROWS_EXCEPTION(QueryCancelled, rs.Open(QString::fromLatin1(kSinFin), &cn()));
         QVERIFY(cancelar);
         QVERIFY(espera.llamadas > 1);
         QCOMPARE(rs.State(), int(adStateClosed));
@@ -85,7 +91,7 @@ private slots:
         EsperaDePrueba espera;
         espera.seguir = [](int) { return false; };
         Recordset rs;
-        const QueryWaitScope alcance(&espera);
+        rs.setQueryWait(&espera);
         QVERIFY_THROWS_EXCEPTION(
             QueryCancelled,
             rs.Open(QStringLiteral("WITH RECURSIVE c(x) AS (SELECT 1 UNION ALL SELECT x + 1 FROM c) SELECT count(*) "
@@ -107,10 +113,8 @@ private slots:
             return false;
         };
         Recordset rs;
-        {
-            const QueryWaitScope alcance(&espera);
-            QVERIFY_THROWS_EXCEPTION(QueryCancelled, rs.Open(QString::fromLatin1(kSinFin), &cn()));
-        }
+        rs.setQueryWait(&espera);
+        QVERIFY_THROWS_EXCEPTION(QueryCancelled, rs.Open(QString::fromLatin1(kSinFin), &cn()));
         QCOMPARE(espera.llamadas, 1);
         QCOMPARE(leidos, (QStringList{QStringLiteral("uno"), QStringLiteral("DOS"), QStringLiteral("tres")}));
     }
@@ -122,10 +126,8 @@ private slots:
         cn().BeginTrans();
         cn().Execute(QStringLiteral("INSERT INTO T (V, N) VALUES ('cuatro', 4)"));
         Recordset rs;
-        {
-            const QueryWaitScope alcance(&espera);
-            rs.Open(QStringLiteral("SELECT V FROM T WHERE N = 4"), &cn());
-        }
+        rs.setQueryWait(&espera);
+        rs.Open(QStringLiteral("SELECT V FROM T WHERE N = 4"), &cn());
         QCOMPARE(rs.RecordCount(), 1);
         cn().RollbackTrans();
     }
@@ -135,10 +137,81 @@ private slots:
     {
         EsperaDePrueba espera;
         Recordset rs;
-        const QueryWaitScope alcance(&espera);
+        rs.setQueryWait(&espera);
         QVERIFY_THROWS_EXCEPTION(Error, rs.Open(QStringLiteral("SELECT nada FROM T"), &cn()));
         QVERIFY(cn().errors().Count() > 0);
         QVERIFY(cn().errors().Item(0).Description.contains(QLatin1String("nada")));
+    }
+
+    // Closed by an event while the read goes on aside (the program's close from the window): the read is stopped
+    // and the connection closed at once, the journal given back before the read's call has even returned; the
+    // read ends as cancelled, or with the program's end when that follows the close; the company reads again on
+    // a connection opened anew.
+    void aCloseDuringTheReadClosesAtOnce_data()
+    {
+        QTest::addColumn<TrasCerrar>("despues");
+        QTest::newRow("the wait goes on") << TrasCerrar::Sigue;
+        QTest::newRow("the operator cancels") << TrasCerrar::Cancela;
+        QTest::newRow("the program ends") << TrasCerrar::TerminaElPrograma;
+    }
+    void aCloseDuringTheReadClosesAtOnce()
+    {
+        QFETCH(TrasCerrar, despues);
+        const QString diario = m_db->file.path() + QStringLiteral("-wal");
+        QVERIFY(QFile::exists(diario));
+        EsperaDePrueba espera;
+        bool diarioDevuelto = false;
+        espera.seguir = [&](int) {
+            cn().Close();
+            diarioDevuelto = !QFile::exists(diario);
+            if (despues == TrasCerrar::TerminaElPrograma)
+                throw FinDelPrograma{};
+            return despues == TrasCerrar::Sigue;
+        };
+        Recordset rs;
+        rs.setQueryWait(&espera);
+        if (despues == TrasCerrar::TerminaElPrograma)
+            QVERIFY_THROWS_EXCEPTION(FinDelPrograma, rs.Open(QString::fromLatin1(kSinFin), &cn()));
+        else
+            QVERIFY_THROWS_EXCEPTION(QueryCancelled, rs.Open(QString::fromLatin1(kSinFin), &cn()));
+        QCOMPARE(espera.llamadas, 1);
+        QVERIFY(diarioDevuelto);
+        QCOMPARE(cn().State(), int(adStateClosed));
+        QCOMPARE(rs.State(), int(adStateClosed));
+        cn().Open(m_db->file.connectionText());
+        Recordset otra;
+        otra.Open(QStringLiteral("SELECT V FROM T ORDER BY N"), &cn());
+        QCOMPARE(otra.RecordCount(), 3);
+    }
+
+    // The wait governs only the read it was handed to: a read that an event of that wait makes on another
+    // connection, handed none, runs to its end without entering the wait again.
+    void theWaitIsTheReadsAlone()
+    {
+        Connection otra;
+        otra.Open(m_db->file.connectionText());
+        EsperaDePrueba espera;
+        int dentro = 0, masDentro = 0;
+        qint64 contados = 0;
+        espera.seguir = [&](int) {
+            ++dentro;
+            masDentro = std::max(masDentro, dentro);
+            if (dentro == 1) {
+                Recordset corta;
+                corta.Open(QStringLiteral("WITH RECURSIVE c(x) AS (SELECT 1 UNION ALL SELECT x + 1 FROM c WHERE x < "
+                                          "3000000) SELECT count(*) FROM c"),
+                           &otra);
+                contados = corta.Fields(0).Value().toLong();
+            }
+            --dentro;
+            return false;
+        };
+        Recordset rs;
+        rs.setQueryWait(&espera);
+        QVERIFY_THROWS_EXCEPTION(QueryCancelled, rs.Open(QString::fromLatin1(kSinFin), &cn()));
+        QCOMPARE(contados, qint64(3000000));
+        QCOMPARE(espera.llamadas, 1);
+        QCOMPARE(masDentro, 1);
     }
 
     // Rows written and committed before the read are all there.
@@ -149,10 +222,8 @@ private slots:
         cn().CommitTrans();
         EsperaDePrueba espera;
         Recordset rs;
-        {
-            const QueryWaitScope alcance(&espera);
-            rs.Open(QStringLiteral("SELECT V FROM T ORDER BY N"), &cn());
-        }
+        rs.setQueryWait(&espera);
+        rs.Open(QStringLiteral("SELECT V FROM T ORDER BY N"), &cn());
         QCOMPARE(rs.RecordCount(), 4);
         rs.MoveLast();
         QCOMPARE(rs.Fields(0).Value().toString(), QStringLiteral("cinco"));
