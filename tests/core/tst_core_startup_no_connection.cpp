@@ -6,7 +6,7 @@
 #include "platform/ui/ScriptedDialogs.h"
 
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 
 class StartupNoConnectionTest : public QObject {
     Q_OBJECT

@@ -1,7 +1,7 @@
 // The error log line, byte for byte, and where the log lives.
 #include "data/RegistroErrores.h"
 
-#include <QtTest>
+#include <QTest>
 
 class TstRegistroErrores : public QObject {
     Q_OBJECT

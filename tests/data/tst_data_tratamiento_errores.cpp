@@ -3,7 +3,7 @@
 #include "platform/ui/ScriptedDialogs.h"
 
 #include <QRegularExpression>
-#include <QtTest>
+#include <QTest>
 
 using ui::ScriptedDialogs;
 

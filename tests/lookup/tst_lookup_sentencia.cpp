@@ -2,7 +2,7 @@
 // the road built from the table's columns.
 #include "lookup/SentenciaConsulta.h"
 
-#include <QtTest>
+#include <QTest>
 
 using namespace lookup;
 

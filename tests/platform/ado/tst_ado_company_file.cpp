@@ -10,7 +10,7 @@
 
 #include <QDir>
 #include <QFile>
-#include <QtTest>
+#include <QTest>
 #include <csignal>
 #include <sys/stat.h>
 #include <unistd.h>

@@ -9,7 +9,7 @@
 #include "platform/ado/Recordset.h"
 
 #include <QTimer>
-#include <QtTest>
+#include <QTest>
 #include <functional>
 
 using namespace ado;

@@ -14,7 +14,7 @@
 #include <QFile>
 #include <QSqlDatabase>
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 #include <optional>
 
 using namespace ado;
