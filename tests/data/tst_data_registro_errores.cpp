@@ -1,6 +1,7 @@
 // The error log line, byte for byte, and where the log lives.
 #include "data/RegistroErrores.h"
 
+#include <QStandardPaths>
 #include <QTest>
 
 class TstRegistroErrores : public QObject {

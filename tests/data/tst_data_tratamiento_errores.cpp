@@ -3,6 +3,7 @@
 #include "platform/ui/ScriptedDialogs.h"
 
 #include <QRegularExpression>
+#include <QStringEncoder>
 #include <QTest>
 
 using ui::ScriptedDialogs;
