@@ -32,14 +32,56 @@ function(conc_add_test name)
     set(ARG_SOURCES "${name}.cpp")
   endif()
   add_executable(${name} ${ARG_SOURCES})
-  target_compile_options(${name} PRIVATE ${CONC_WARNINGS})
+  # Tests are debugged far less than the programs: line tables are enough for a failure's backtrace, and the
+  # full debug information of some 150 programs is much of their compile and link time.
+  target_compile_options(${name} PRIVATE ${CONC_WARNINGS} $<$<CONFIG:RelWithDebInfo>:-g1>)
   target_include_directories(${name} PRIVATE "${PROJECT_SOURCE_DIR}/src" "${PROJECT_SOURCE_DIR}/tests")
   target_link_libraries(${name} PRIVATE Qt6::Test ${ARG_LIBS})
   add_test(NAME ${name} COMMAND ${name})
   set_property(GLOBAL APPEND PROPERTY CONC_TEST_TARGETS ${name})
+  _conc_at_end(_conc_share_test_pch ${name})
   set_tests_properties(${name} PROPERTIES
     ENVIRONMENT "QT_QPA_PLATFORM=offscreen;CONC_SCHEMA_DIR=${PROJECT_SOURCE_DIR}/schema;${ARG_ENV}"
     TIMEOUT 600)
+endfunction()
+
+# Each test file reads some 250,000 lines of Qt headers, most of them the same: the tests of one folder that
+# reach the same Qt modules share one precompiled header, made once by the first of them. The compiler takes a
+# precompiled header only where every macro it mentions is defined alike; what differs between tests is the
+# folder (QtTest's QT_TESTCASE_SOURCEDIR and QT_TESTCASE_BUILDDIR) and the modules (QT_WIDGETS_LIB and the
+# like), hence the groups. With ccache, set CCACHE_SLOPPINESS=pch_defines,time_macros,include_file_mtime,
+# include_file_ctime, or ccache compiles every file that uses a precompiled header itself.
+function(_conc_share_test_pch test)
+  _conc_link_closure(${test} reached)
+  set(modules "")
+  foreach(t IN LISTS reached)
+    if(t MATCHES "^Qt6?::([A-Za-z]+)$")
+      list(APPEND modules ${CMAKE_MATCH_1})
+    endif()
+  endforeach()
+  list(REMOVE_DUPLICATES modules)
+  list(SORT modules)
+  get_target_property(dir ${test} SOURCE_DIR)
+  # The file that gathers the moc output of a test's headers is mostly empty: loading the header would cost it
+  # more than it saves.
+  get_target_property(built ${test} BINARY_DIR)
+  set_source_files_properties("${built}/${test}_autogen/mocs_compilation.cpp" TARGET_DIRECTORY ${test}
+                              PROPERTIES SKIP_PRECOMPILE_HEADERS ON)
+  string(MD5 group "${dir};${modules}")
+  get_property(donor GLOBAL PROPERTY CONC_TEST_PCH_${group})
+  if(donor)
+    target_precompile_headers(${test} REUSE_FROM ${donor})
+    return()
+  endif()
+  set_property(GLOBAL PROPERTY CONC_TEST_PCH_${group} ${test})
+  set(headers <QTest> <QDir> <QFile> <QFileInfo> <QTemporaryDir> <QString> <QStringList> <functional> <memory>)
+  if("Sql" IN_LIST modules)
+    list(APPEND headers <QSqlDatabase> <QSqlQuery> <QSqlError>)
+  endif()
+  if("Widgets" IN_LIST modules)
+    list(APPEND headers <QApplication> <QWidget> <QPushButton> <QLineEdit> <QLabel>)
+  endif()
+  target_precompile_headers(${test} PRIVATE ${headers})
 endfunction()
 
 # conc_forbid_widgets(<target>)

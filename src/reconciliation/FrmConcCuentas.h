@@ -198,7 +198,8 @@ public:
 
     // Loading the panels from the journal (FrmConcCuentasCarga.cpp)
     void CmdEjecutar_Click();
-    void CargarPanel(bool Izquierda, bool Derecha, bool ArmarCols);
+    // `Orden` is the command that loads, as the operator knows it: a failure is shown under it.
+    void CargarPanel(bool Izquierda, bool Derecha, bool ArmarCols, const QString& Orden);
 
     // Rows, totals and groups (FrmConcCuentasListas.cpp)
     ui::ListView& Lista(conciliacion::Lado lado) const;

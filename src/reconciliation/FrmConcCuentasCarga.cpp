@@ -9,6 +9,7 @@
 #include "reconciliation/engine/PasoCargar.h"
 #include "core/Globals.h"
 #include "platform/suite/Progreso.h"
+#include "platform/ui/LugarDelError.h"
 #include "platform/ui/PaintHold.h"
 #include "platform/ui/Routine.h"
 
@@ -45,13 +46,14 @@ void FrmConcCuentas::CmdEjecutar_Click()
         FEjecutando = false;
         return;
     }
-    CargarPanel(true, false, true);
+    const QString orden = ui::textoDeOrden(QString(), CmdEjecutar->toolTip());
+    CargarPanel(true, false, true, orden);
     // A reconciliation another station finalized meanwhile gets no second panel.
     if (!FFinalizada)
-        CargarPanel(false, true, true);
+        CargarPanel(false, true, true, orden);
 }
 
-void FrmConcCuentas::CargarPanel(bool Izquierda, bool Derecha, bool ArmarCols)
+void FrmConcCuentas::CargarPanel(bool Izquierda, bool Derecha, bool ArmarCols, const QString& Orden)
 {
     FEjecutando = false;
     if (!Izquierda && !Derecha)
@@ -100,7 +102,8 @@ void FrmConcCuentas::CargarPanel(bool Izquierda, bool Derecha, bool ArmarCols)
         Lado m_lado = Lado::Izquierda;
         std::optional<ui::PaintHold> m_pintura;
     } vista(*this, titulo);
-    OperadorVentana operador(*this, QString(), manejadorCarga());
+    // Named as the operator knows it: the window, the command and the panel that was loading.
+    OperadorVentana operador(*this, ui::lugarEn(this, Orden + QStringLiteral(": ") + titulo).titulo(), manejadorCarga());
     const conciliacion::ResultadoCarga resultado = conciliacion::PasoCargar(m_store).Ejecutar(
         CabeceraDeCampos(), lado, ArmarCols, ChkConciliados->isChecked(), operador, vista);
     vista.Soltar();

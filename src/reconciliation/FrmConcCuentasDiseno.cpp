@@ -245,7 +245,7 @@ QWidget* FrmConcCuentas::CrearBandaTotales()
     lblTotConc2 = total(banda, "lblTotConc2");
 
     cmdFind = boton(QStyle::SP_FileDialogContentsView, QStringLiteral("[Ctrol + F] Buscar"), banda, "cmdFind");
-    cmdRefresh = boton(QStyle::SP_BrowserReload, QStringLiteral("Refresh"), banda, "cmdRefresh");
+    cmdRefresh = boton(QStyle::SP_BrowserReload, QStringLiteral("Actualizar"), banda, "cmdRefresh");
     cmdComparar = boton(QStyle::SP_FileDialogDetailedView, QStringLiteral("Comparar"), banda, "cmdComparar");
     CmdQuitarI = boton(QStyle::SP_ArrowLeft, QStringLiteral("Quitar movimientos no conciliados en ventana izquierda"),
                        banda, "CmdQuitarI");

@@ -7,7 +7,6 @@
 #include "OperadorVentana.h"
 #include "reconciliation/engine/PasoFinalizar.h"
 #include "platform/ado/Error.h"
-#include "platform/ui/OperatorDialogs.h"
 
 void FrmConcCuentas::cmdFinalizar_Click()
 {
@@ -26,7 +25,7 @@ void FrmConcCuentas::cmdFinalizar_Click()
         Ocupado ocupado(*this);
         resultado = conciliacion::PasoFinalizar(m_store, m_sesion).Ejecutar(CabeceraDeCampos(), numero);
     } catch (const ado::Error& e) {
-        ui::dialogs().MsgBox(e.Description, ui::vbOKOnly + ui::vbCritical, QStringLiteral("ATENCIÓN"));
+        OperadorVentana::Mostrar(conciliacion::PasoFinalizar::AvisoDeFalla(numero, e.Description));
         return;
     }
     if (resultado.estado == conciliacion::Resultado::Finalizada) {

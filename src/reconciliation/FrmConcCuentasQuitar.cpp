@@ -8,9 +8,11 @@
 #include "reconciliation/engine/PasoLiberar.h"
 #include "lookup/FrmBuscar.h"
 #include "platform/suite/PictureBox.h"
+#include "platform/ui/LugarDelError.h"
 
 #include <QCheckBox>
 #include <QItemSelectionModel>
+#include <QPushButton>
 
 using conciliacion::Lado;
 
@@ -95,9 +97,10 @@ void FrmConcCuentas::cmdRefresh_Click()
 {
     if (EstaOcupado())
         return;
-    CargarPanel(true, false, false);
+    const QString orden = ui::textoDeOrden(QString(), cmdRefresh->toolTip());
+    CargarPanel(true, false, false, orden);
     if (!FFinalizada)
-        CargarPanel(false, true, false);
+        CargarPanel(false, true, false, orden);
 }
 
 void FrmConcCuentas::ChkConciliados_Click()

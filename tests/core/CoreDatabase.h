@@ -6,7 +6,7 @@
 #include "schema/DemoDatabase.h"
 
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 
 struct CoreDatabase {
     QTemporaryDir carpeta;

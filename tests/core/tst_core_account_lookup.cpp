@@ -6,7 +6,7 @@
 #include "platform/ado/Recordset.h"
 #include "platform/ui/ScriptedDialogs.h"
 
-#include <QtTest>
+#include <QTest>
 
 class AccountLookupTest : public QObject {
     Q_OBJECT

@@ -8,7 +8,7 @@
 
 #include <QFile>
 #include <QSqlQuery>
-#include <QtTest>
+#include <QTest>
 
 using namespace ModGlobal;
 

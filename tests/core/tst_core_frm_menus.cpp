@@ -5,7 +5,7 @@
 
 #include <QAction>
 #include <QMenu>
-#include <QtTest>
+#include <QTest>
 
 using ModGlobal::FrmMenus;
 

@@ -2,7 +2,7 @@
 
 #include "core/LaunchString.h"
 
-#include <QtTest>
+#include <QTest>
 
 using ModGlobal::ParametrosLanzamiento;
 

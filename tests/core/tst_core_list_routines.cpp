@@ -4,7 +4,7 @@
 #include "platform/ado/Error.h"
 
 #include <QListWidget>
-#include <QtTest>
+#include <QTest>
 
 class ListRoutinesTest : public QObject {
     Q_OBJECT

@@ -12,7 +12,7 @@
 #include <QFile>
 #include <QScopeGuard>
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 
 using namespace ModGlobal;
 

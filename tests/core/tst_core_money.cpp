@@ -6,7 +6,7 @@
 #include "platform/ado/Error.h"
 
 #include <QLocale>
-#include <QtTest>
+#include <QTest>
 #include <clocale>
 
 class MoneyTest : public QObject {

@@ -3,7 +3,7 @@
 #include "core/ProgressBar.h"
 #include "platform/suite/PictureBox.h"
 
-#include <QtTest>
+#include <QTest>
 
 class ProgressBarTest : public QObject {
     Q_OBJECT

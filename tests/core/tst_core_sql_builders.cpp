@@ -9,7 +9,7 @@
 
 #include <QLocale>
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 
 using ModGlobal::CampoValor;
 

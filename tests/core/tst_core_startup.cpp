@@ -14,7 +14,7 @@
 #include <QFile>
 #include <QSqlQuery>
 #include <QWidget>
-#include <QtTest>
+#include <QTest>
 
 using namespace ModGlobal;
 

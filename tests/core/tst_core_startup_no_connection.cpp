@@ -6,7 +6,7 @@
 #include "platform/ui/ScriptedDialogs.h"
 
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 
 class StartupNoConnectionTest : public QObject {
     Q_OBJECT
@@ -63,6 +63,10 @@ void StartupNoConnectionTest::oracleServerFromLaunchText()
         ModGlobal::Inicializar(false, "@Server=#ORCL;@DbName=ORCLDS;@Usuario=u;@Password=p;", conexion, 3));
     QVERIFY(d.verifyDone());
     QCOMPARE(d.log().size(), 2);   // no connection dialog: the retry question, then the end
+    // The question says why, in the operator's words, and what to set.
+    QVERIFY2(d.log().at(0).text.contains(
+                 QStringLiteral("No se indicó el controlador ODBC de Oracle: defina CONCCUENTAS_ODBC_ORACLE.")),
+             qPrintable(d.log().at(0).text));
     const QString oracle = "Provider=OraOLEDB.Oracle.1;Data Source=ORCLDS;User Id=u;Password=p;";
     QCOMPARE(conexion, oracle);
     QCOMPARE(gDB().gConnString, oracle);

@@ -5,7 +5,7 @@
 #include "data/DB_Dll.h"
 #include "platform/ui/ScriptedDialogs.h"
 
-#include <QtTest>
+#include <QTest>
 
 using namespace ModGlobal;
 

@@ -21,7 +21,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QtTest>
+#include <QTest>
 
 struct EmpresaTablero : EmpresaTemporal {
     QString temporal;   // where the reports are written

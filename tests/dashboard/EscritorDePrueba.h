@@ -5,7 +5,7 @@
 #include "dashboard/EscritorInformes.h"
 
 #include <QFile>
-#include <QtTest>
+#include <QTest>
 #include <functional>
 
 // What the window asked the writer, in order: "css <folder>", "iva <0|1>", "html <account>".

@@ -8,7 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 #include <sys/stat.h>
 
 class TstDashboardReportFolder : public QObject {

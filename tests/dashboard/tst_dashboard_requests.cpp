@@ -7,7 +7,7 @@
 #include "dashboard/PedidoInforme.h"
 #include "report/EnlaceHTML.h"
 
-#include <QtTest>
+#include <QTest>
 
 using namespace tablero;
 

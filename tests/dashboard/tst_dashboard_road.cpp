@@ -26,7 +26,7 @@
 #include <QWebEnginePage>
 #include <QWebEngineScript>
 #include <QWebEngineView>
-#include <QtTest>
+#include <QTest>
 
 using namespace tablero;
 

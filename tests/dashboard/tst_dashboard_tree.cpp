@@ -2,7 +2,7 @@
 
 #include "dashboard/ArbolCuentas.h"
 
-#include <QtTest>
+#include <QTest>
 
 using namespace tablero;
 

@@ -22,7 +22,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QThread>
-#include <QtTest>
+#include <QTest>
 
 using namespace tablero;
 

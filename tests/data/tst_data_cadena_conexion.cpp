@@ -2,7 +2,7 @@
 #include "data/CadenaConexion.h"
 #include "platform/ado/ConnectionText.h"
 
-#include <QtTest>
+#include <QTest>
 
 Q_DECLARE_METATYPE(Plataforma)
 

@@ -381,7 +381,7 @@ private slots:
         DB_Dll otra;
         d.expectMsgBox(ui::vbOK)
             .withStyle(ui::vbCritical + ui::vbOKOnly)
-            .containing(QString::number(ado::kErrOther) + QStringLiteral("  Cannot open"));
+            .containing(QString::number(ado::kErrOther) + QStringLiteral("  No se puede abrir la base de datos"));
         otra.OpenLocalADODB(QStringLiteral("Provider=SQLOLEDB;Server=sqlite;Database=") + base.dir.filePath(QStringLiteral("no/hay.db")));
         QVERIFY(d.verifyDone());
         QCOMPARE(otra.gCnn.State(), int(ado::adStateClosed));

@@ -1,7 +1,7 @@
 // The exact SQL texts of the table lookups, before table-name rewriting.
 #include "data/ConsultasTabla.h"
 
-#include <QtTest>
+#include <QTest>
 
 Q_DECLARE_METATYPE(ado::Variant)
 

@@ -1,7 +1,7 @@
 // The Oracle translation is pure text: each rewrite is checked on the statements the program sends.
 #include "data/base/DialectoOracle.h"
 
-#include <QtTest>
+#include <QTest>
 
 using oracle::Paso;
 

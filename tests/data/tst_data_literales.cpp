@@ -1,7 +1,7 @@
 // SQL literals, the ADO type predicates and the object-name routines.
 #include "data/DB_Dll.h"
 
-#include <QtTest>
+#include <QTest>
 
 Q_DECLARE_METATYPE(ado::Variant)
 

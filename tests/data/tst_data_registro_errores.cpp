@@ -1,7 +1,8 @@
 // The error log line, byte for byte, and where the log lives.
 #include "data/RegistroErrores.h"
 
-#include <QtTest>
+#include <QStandardPaths>
+#include <QTest>
 
 class TstRegistroErrores : public QObject {
     Q_OBJECT

@@ -1,7 +1,7 @@
 // Table-name rewriting for users who are not administrators, as a table of statements.
 #include "data/base/Sinonimos.h"
 
-#include <QtTest>
+#include <QTest>
 
 class TstSinonimos : public QObject {
     Q_OBJECT

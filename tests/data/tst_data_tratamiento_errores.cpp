@@ -3,7 +3,8 @@
 #include "platform/ui/ScriptedDialogs.h"
 
 #include <QRegularExpression>
-#include <QtTest>
+#include <QStringEncoder>
+#include <QTest>
 
 using ui::ScriptedDialogs;
 

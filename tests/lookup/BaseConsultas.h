@@ -11,7 +11,7 @@
 #include "schema/DemoDatabase.h"
 
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 
 struct BaseConsultas {
     QTemporaryDir carpeta;

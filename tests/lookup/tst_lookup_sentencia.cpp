@@ -5,7 +5,7 @@
 #include "data/base/DialectoOracle.h"
 #include "platform/ado/PlainRead.h"
 
-#include <QtTest>
+#include <QTest>
 
 using namespace lookup;
 

@@ -38,27 +38,11 @@ public:
             ::close(tubo[0]);
             if (preparar)
                 preparar();
-            const QByteArray texto = trabajo().toUtf8();
-            qsizetype escrito = 0;
-            while (escrito < texto.size()) {
-                const ssize_t n = ::write(tubo[1], texto.constData() + escrito, size_t(texto.size() - escrito));
-                if (n <= 0)
-                    break;
-                escrito += n;
-            }
-            ::close(tubo[1]);
+            escribirYCerrar(tubo[1], trabajo().toUtf8());
             ::_exit(0);
         }
         ::close(tubo[1]);
-        QByteArray leido;
-        char bloque[4096];
-        for (;;) {
-            const ssize_t n = ::read(tubo[0], bloque, sizeof bloque);
-            if (n <= 0)
-                break;
-            leido.append(bloque, n);
-        }
-        ::close(tubo[0]);
+        const QByteArray leido = leerYCerrar(tubo[0]);
         int estado = 0;
         ::waitpid(hijo, &estado, 0);
         Fin fin;
@@ -67,6 +51,96 @@ public:
         fin.senal = fin.porSenal ? WTERMSIG(estado) : 0;
         fin.codigo = WIFEXITED(estado) ? WEXITSTATUS(estado) : -1;
         return fin;
+    }
+
+    // A child that runs `trabajo`, hands back its text and then stays alive until it is told to go (Terminar)
+    // or this object goes. A check that fails while it lives returns from the test function and still ends and
+    // reaps it, so no child outlives its test holding the test's output open.
+    class Vivo {
+    public:
+        explicit Vivo(const std::function<QString()>& trabajo)
+        {
+            int aviso[2], orden[2];
+            if (::pipe(aviso) != 0)
+                return;
+            if (::pipe(orden) != 0) {
+                ::close(aviso[0]);
+                ::close(aviso[1]);
+                return;
+            }
+            m_pid = ::fork();
+            if (m_pid == 0) {
+                // Only the parent may hold the word to go: when it ends, however it ends, the read below returns.
+                ::close(aviso[0]);
+                ::close(orden[1]);
+                escribirYCerrar(aviso[1], trabajo().toUtf8());
+                char c;
+                (void)!::read(orden[0], &c, 1);
+                ::_exit(0);
+            }
+            ::close(aviso[1]);
+            ::close(orden[0]);
+            m_orden = orden[1];
+            if (m_pid < 0) {
+                ::close(aviso[0]);
+                return;
+            }
+            m_texto = QString::fromUtf8(leerYCerrar(aviso[0]));
+        }
+        ~Vivo() { Terminar(); }
+        Vivo(const Vivo&) = delete;
+        Vivo& operator=(const Vivo&) = delete;
+
+        pid_t pid() const { return m_pid; }
+        const QString& texto() const { return m_texto; }
+
+        // Tells the child to go and waits for its end.
+        void Terminar()
+        {
+            if (m_orden >= 0) {
+                (void)!::write(m_orden, "x", 1);
+                ::close(m_orden);
+                m_orden = -1;
+            }
+            if (m_pid > 0) {
+                int estado = 0;
+                ::waitpid(m_pid, &estado, 0);
+                m_pid = -1;
+            }
+        }
+
+    private:
+        pid_t m_pid = -1;
+        int m_orden = -1;
+        QString m_texto;
+    };
+
+    // The whole text through a pipe's end, which is then closed.
+    static void escribirYCerrar(int fd, const QByteArray& texto)
+    {
+        qsizetype escrito = 0;
+        while (escrito < texto.size()) {
+            const ssize_t n = ::write(fd, texto.constData() + escrito, size_t(texto.size() - escrito));
+            if (n <= 0)
+                break;
+            escrito += n;
+        }
+        ::close(fd);
+    }
+
+    // Everything a pipe's end gives until the other end is closed; then this end is closed.
+    static QByteArray leerYCerrar(int fd)
+    {
+        QByteArray leido;
+        char bloque[4096];
+        for (;;) {
+            const ssize_t n = ::read(fd, bloque, sizeof bloque);
+            if (n <= 0)
+                break;
+            leido.append(bloque, n);
+        }
+        ::close(fd);
+        return leido;
     }
 
     // For `preparar`: the child becomes a user without privileges when the test runs as root.

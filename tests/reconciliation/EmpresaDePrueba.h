@@ -14,7 +14,7 @@
 #include "reconciliation/FrmConcCuentas.h"
 #include "schema/EmpresaTemporal.h"
 
-#include <QtTest>
+#include <QTest>
 #include <memory>
 
 // The day the tests run on, whatever the clock says: a run across midnight sees one date.

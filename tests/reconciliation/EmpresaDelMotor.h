@@ -15,7 +15,7 @@
 #include <QFile>
 #include <QHash>
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 #include <memory>
 
 namespace prueba {

@@ -6,7 +6,7 @@
 #include "ProgramasDelMotor.h"
 
 #include <QProcess>
-#include <QtTest>
+#include <QTest>
 
 #include <vector>
 

@@ -4,7 +4,7 @@
 #include "FilasDePrueba.h"
 #include "reconciliation/engine/WorkbenchGroups.h"
 
-#include <QtTest>
+#include <QTest>
 
 using namespace conciliacion;
 using prueba::Filas;

@@ -6,7 +6,7 @@
 #include "reconciliation/engine/WorkbenchChecks.h"
 #include "reconciliation/engine/WorkbenchGroups.h"
 
-#include <QtTest>
+#include <QTest>
 
 using namespace conciliacion;
 using prueba::Filas;

@@ -6,7 +6,7 @@
 #include "reconciliation/engine/MatchingReference.h"
 #include "reconciliation/engine/WorkbenchTotals.h"
 
-#include <QtTest>
+#include <QTest>
 
 using namespace conciliacion;
 using prueba::Filas;

@@ -7,7 +7,7 @@
 #include "reconciliation/engine/WorkbenchTotals.h"
 
 #include <QRandomGenerator>
-#include <QtTest>
+#include <QTest>
 
 using namespace conciliacion;
 

@@ -12,7 +12,7 @@
 #include <QAbstractItemModelTester>
 #include <QSignalSpy>
 
-#include <QtTest>
+#include <QTest>
 
 using namespace conciliacion;
 using prueba::Filas;

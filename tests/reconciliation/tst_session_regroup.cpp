@@ -9,7 +9,7 @@
 #include "reconciliation/engine/SesionConciliacion.h"
 
 #include <QRandomGenerator>
-#include <QtTest>
+#include <QTest>
 
 using namespace conciliacion;
 

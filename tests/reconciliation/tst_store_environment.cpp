@@ -4,7 +4,7 @@
 #include "reconciliation/engine/Store.h"
 
 #include <QHash>
-#include <QtTest>
+#include <QTest>
 
 using namespace conciliacion;
 

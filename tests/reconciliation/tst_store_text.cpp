@@ -6,7 +6,7 @@
 #include "platform/ado/Error.h"
 #include "platform/suite/base/Conversiones.h"
 
-#include <QtTest>
+#include <QTest>
 
 using namespace conciliacion;
 

@@ -3,7 +3,7 @@
 #include "FilasDePrueba.h"
 #include "reconciliation/engine/WorkbenchTotals.h"
 
-#include <QtTest>
+#include <QTest>
 #include <clocale>
 
 using namespace conciliacion;

@@ -118,10 +118,14 @@ private slots:
                               .arg(evento)));
         const QString antes = volcado();
         confirmarAmbas(d);
-        d.expectMsgBox(ui::vbOK).containing(QStringLiteral("rechazado")).withStyle(ui::vbOKOnly + ui::vbCritical).withTitle(
-            QStringLiteral("ATENCIÓN"));
+        // It says that the reconciliation was not finalized, and then why.
+        d.expectMsgBox(ui::vbOK)
+            .containing(QStringLiteral("La Conciliación número: 1 no se finalizó; no se grabó ningún cambio.\r\n"))
+            .withStyle(ui::vbOKOnly + ui::vbCritical)
+            .withTitle(QStringLiteral("ATENCIÓN"));
         w->cmdFinalizar_Click();
         QVERIFY(d.verifyDone());
+        QVERIFY2(d.log().last().text.contains(QStringLiteral("rechazado")), qPrintable(d.log().last().text));
         QCOMPARE(volcado(), antes);
         QCOMPARE(w->TextoCampo(QStringLiteral("IdConciliacion")), QStringLiteral("1"));
         QVERIFY(!w->FFinalizada);

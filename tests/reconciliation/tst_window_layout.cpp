@@ -54,6 +54,31 @@ private slots:
         QVERIFY(w->CmdQuitarD->mapTo(w.get(), QPoint(0, 0)).x() > w->CmdConciliar->mapTo(w.get(), QPoint(0, 0)).x());
     }
 
+    // The buttons that show only an icon are known by their tooltips, in the operator's words (the README's
+    // walk through the demo names them so).
+    void iconButtonsSayWhatTheyDo_data()
+    {
+        QTest::addColumn<QString>("boton");
+        QTest::addColumn<QString>("ayuda");
+        QTest::newRow("find") << "cmdFind" << "[Ctrol + F] Buscar";
+        QTest::newRow("reload") << "cmdRefresh" << "Actualizar";
+        QTest::newRow("compare") << "cmdComparar" << "Comparar";
+        QTest::newRow("release left") << "CmdQuitarI" << "Quitar movimientos no conciliados en ventana izquierda";
+        QTest::newRow("apply") << "CmdConciliar" << "Aplicar";
+        QTest::newRow("release right") << "CmdQuitarD" << "Quitar movimientos no conciliados en ventana derecha";
+        QTest::newRow("finalize") << "cmdFinalizar" << "Finalizar Conciliación";
+    }
+    void iconButtonsSayWhatTheyDo()
+    {
+        QFETCH(QString, boton);
+        QFETCH(QString, ayuda);
+        const auto* b = w->findChild<QPushButton*>(boton);
+        QVERIFY(b);
+        QVERIFY(b->text().isEmpty());
+        QVERIFY(!b->icon().isNull());
+        QCOMPARE(b->toolTip(), ayuda);
+    }
+
     void helpToggles()
     {
         QVERIFY(!w->frmHelp->isVisible());

@@ -202,6 +202,41 @@ private slots:
         EmpresaDePrueba::ejecutar(QStringLiteral("DELETE FROM MV_ASIENTOS WHERE SECUENCIA = 50"));
     }
 
+    // A failure while a panel loads is shown under what the operator knows: the window, the command and the
+    // panel; the other panel still loads.
+    void aFailureNamesTheCommandAndThePanel_data()
+    {
+        QTest::addColumn<QString>("orden");
+        QTest::addColumn<QString>("titulo");
+        QTest::newRow("F9") << "F9" << "Brenquil - [F9] Ejecutar Consulta: Cargando Panel Izquierdo";
+        QTest::newRow("reload") << "Actualizar" << "Brenquil - Actualizar: Cargando Panel Izquierdo";
+    }
+    void aFailureNamesTheCommandAndThePanel()
+    {
+        QFETCH(QString, orden);
+        QFETCH(QString, titulo);
+        ui::ScriptedDialogs d;
+        if (orden == "Actualizar") {
+            cargarMarzo(*w);
+            // A new line to register, so that the reload writes.
+            EmpresaDePrueba::ejecutar(QStringLiteral(
+                "INSERT INTO MV_ASIENTOS (CUENTA, SECUENCIA, MES_OPERATIVO, [NUMERO ASIENTO], PERIODO, TIPO_REG, FECHA, "
+                "[DEBE-HABER], IMPORTE, DETALLE) VALUES ('1101', 50, 3, 150, 2026, 'N', '2026-03-25', 'D', 5, 'nueva')"));
+        }
+        QVERIFY(QSqlQuery(gDB().gCnn.database())
+                    .exec(QStringLiteral("CREATE TEMP TRIGGER rechazo BEFORE INSERT ON MV_CONCILIACION BEGIN "
+                                         "SELECT RAISE(ABORT, 'rechazado'); END")));
+        d.expectErrorDialog(ui::vbAbort).withRoutine(titulo).containing(QStringLiteral("rechazado"));
+        if (orden == "F9")
+            cargarMarzo(*w);
+        else
+            QTest::mouseClick(w->cmdRefresh, Qt::LeftButton);
+        QVERIFY(d.verifyDone());
+        QCOMPARE(w->Lvw2->ListItems().Count(), 3);
+        QVERIFY(QSqlQuery(gDB().gCnn.database()).exec(QStringLiteral("DROP TRIGGER rechazo")));
+        EmpresaDePrueba::ejecutar(QStringLiteral("DELETE FROM MV_ASIENTOS WHERE SECUENCIA = 50"));
+    }
+
     void cancelWhileLoading_data()
     {
         QTest::addColumn<int>("respuesta");

@@ -4,7 +4,7 @@
 
 #include "report/CotaImporte.h"
 
-#include <QtTest>
+#include <QTest>
 
 using report::CotaImporte;
 using report::LeerCotaImporte;

@@ -4,7 +4,7 @@
 #include "report/EnlaceHTML.h"
 
 #include <QUrl>
-#include <QtTest>
+#include <QTest>
 
 using namespace report;
 

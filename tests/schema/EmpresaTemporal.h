@@ -8,7 +8,7 @@
 #include <QLocale>
 #include <QStringList>
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 #include <functional>
 
 class EmpresaTemporal {

@@ -9,7 +9,7 @@
 #include <QSqlRecord>
 #include <QStringList>
 #include <QVariant>
-#include <QtTest>
+#include <QTest>
 
 class SchemaTestDb {
 public:

@@ -19,7 +19,7 @@
 
 #include <QDir>
 #include <QFile>
-#include <QtTest>
+#include <QTest>
 
 struct EmpresaVisores : EmpresaTemporal {
     QString temporal;   // TEMP of the pages

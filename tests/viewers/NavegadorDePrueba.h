@@ -9,7 +9,7 @@
 #include <QWebEnginePage>
 #include <QWebEngineScript>
 #include <QWebEngineView>
-#include <QtTest>
+#include <QTest>
 
 // The text the window's page shows (document.body.innerText), once its load has completed.
 inline QString textoDe(visores::VisorDocumento& v)

@@ -12,7 +12,7 @@
 #include "viewers/PaginaRecibo.h"
 
 #include <QFile>
-#include <QtTest>
+#include <QTest>
 
 using visores::Documento;
 

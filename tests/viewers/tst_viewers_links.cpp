@@ -9,7 +9,7 @@
 #include "viewers/MarcoDocumento.h"
 #include "viewers/VisorPorTC.h"
 
-#include <QtTest>
+#include <QTest>
 
 using visores::AccionEnlace;
 using visores::Visor;

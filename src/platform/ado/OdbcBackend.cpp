@@ -388,7 +388,7 @@ std::unique_ptr<Backend> OpenOdbcBackend(const ConnectionTarget& target, const O
         return Error(kErrOther, why, source, state, native);
     };
     if (driver.isEmpty())
-        throw cannotConnect(QStringLiteral("No ODBC driver is named for Oracle: set CONCCUENTAS_ODBC_ORACLE."));
+        throw cannotConnect(QStringLiteral("No se indicó el controlador ODBC de Oracle: defina CONCCUENTAS_ODBC_ORACLE."));
     if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QODBC")))
         throw cannotConnect(QStringLiteral("Qt's ODBC driver (QODBC) is not installed."));
     const QString name = UniqueConnectionName("conc-ado-odbc");

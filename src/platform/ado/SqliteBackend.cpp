@@ -619,7 +619,7 @@ Error refusal(const QString& why, int code)
 
 QString cannotOpen(const QString& file, const QString& why)
 {
-    return QStringLiteral("Cannot open the database \"%1\": %2").arg(file, why);
+    return QStringLiteral("No se puede abrir la base de datos \"%1\": %2").arg(file, why);
 }
 
 } // namespace
@@ -655,11 +655,11 @@ std::unique_ptr<Backend> OpenSqliteBackend(const QString& name, const QStringLis
                                            UnwritableFile unwritable)
 {
     if (name.trimmed().isEmpty())
-        throw refusal(cannotOpen(name, QStringLiteral("no file named.")), SQLITE_CANTOPEN);
+        throw refusal(cannotOpen(name, QStringLiteral("no se indicó el archivo.")), SQLITE_CANTOPEN);
     // Every look below is made on the file the engine will open, whatever link led to it.
     const sqlcompat::CompanyFile company = sqlcompat::ResolveCompanyFile(name);
     if (company.missing)
-        throw refusal(cannotOpen(name, QStringLiteral("the file does not exist.")), SQLITE_CANTOPEN);
+        throw refusal(cannotOpen(name, QStringLiteral("el archivo no existe.")), SQLITE_CANTOPEN);
     if (!company.problem.isEmpty())
         throw refusal(company.problem, SQLITE_CANTOPEN);
     const QString& file = company.path;

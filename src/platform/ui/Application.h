@@ -21,9 +21,11 @@ public:
     bool notify(QObject* receiver, QEvent* event) override;
 };
 
-// Shows a failure that left an event handler of `receiver` in the error dialog, naming the receiver as the
-// routine; a failure while one is already on show is only written to the log output, so a failure that
-// repeats on every repaint does not pile up dialogs.
+// Shows a failure that left an event handler of `receiver` in the error dialog, titled with what the operator
+// knows of it (the window and the command, LugarDelError.h) and saying that the command was not completed.
+// A failure that comes while a dialog is on show is shown once that dialog closes; failures that repeat while
+// dialogs are on show (one on every repaint, say) are shown once, with how often they came, so they never pile
+// up dialogs.
 void showHandlerError(const std::exception_ptr& error, const QObject* receiver);
 
 } // namespace ui

@@ -22,6 +22,14 @@ std::array<Pregunta, 2> PasoFinalizar::Preguntas(const QString& numero)
                      estilo, kTituloAtencion}};
 }
 
+Aviso PasoFinalizar::AvisoDeFalla(const QString& numero, const QString& motivo)
+{
+    // The one transaction was rolled back: the marks and links stay as they were before Finalizar, unsaved.
+    return Aviso{QStringLiteral("La Conciliación número: ") + numero.trimmed()
+                     + QStringLiteral(" no se finalizó; no se grabó ningún cambio.\r\n") + motivo,
+                 ui::vbOKOnly + ui::vbCritical, kTituloAtencion};
+}
+
 ResultadoFinalizar PasoFinalizar::Ejecutar(const Cabecera& cabecera, const QString& numero)
 {
     const Resultado estado = m_store.Finalizar(cabecera, m_sesion.EstadosCambiados(Lado::Izquierda),

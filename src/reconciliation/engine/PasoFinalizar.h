@@ -26,6 +26,10 @@ public:
     // shows as `numero`; No is the default of both.
     static std::array<Pregunta, 2> Preguntas(const QString& numero);
 
+    // What the operator is told when finalizing failed with `motivo` (the engine's or the server's words): that
+    // the reconciliation was not finalized and nothing of it was written, then why.
+    static Aviso AvisoDeFalla(const QString& numero, const QString& motivo);
+
     // Finalizes the header's reconciliation; `numero` as the header shows it.
     ResultadoFinalizar Ejecutar(const Cabecera& cabecera, const QString& numero);
 

@@ -9,7 +9,7 @@
 #include "platform/ado/Recordset.h"
 #include "platform/sqlite/TsqlCompat.h"
 
-#include <QtTest>
+#include <QTest>
 
 using namespace ado;
 

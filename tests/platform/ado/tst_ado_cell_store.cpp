@@ -4,7 +4,7 @@
 #include "platform/ado/CellStore.h"
 #include "platform/ado/DateText.h"
 
-#include <QtTest>
+#include <QTest>
 
 using namespace ado;
 

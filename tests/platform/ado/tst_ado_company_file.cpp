@@ -10,7 +10,7 @@
 
 #include <QDir>
 #include <QFile>
-#include <QtTest>
+#include <QTest>
 #include <csignal>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -266,7 +266,7 @@ private slots:
         QVERIFY2(fin.texto.startsWith(QStringLiteral("No se pudo abrir la base de datos de la empresa \"%1\": no hay más "
                                                      "lugar en el disco (o el archivo llegó al tamaño máximo "
                                                      "permitido).\r\n%2")
-                                          .arg(archivo, conDiario ? QString() : QStringLiteral("Cannot open the database"))),
+                                          .arg(archivo, conDiario ? QString() : QStringLiteral("No se puede abrir la base de datos"))),
                  qPrintable(fin.texto));
         QCOMPARE(archivosEn(m_carpeta), antes);
     }

@@ -9,7 +9,7 @@
 #include "platform/ado/QueryWait.h"
 #include "platform/ProcesoHijo.h"
 
-#include <QtTest>
+#include <QTest>
 #include <thread>
 #include <unistd.h>
 
@@ -80,7 +80,8 @@ private slots:
     {
         QTest::addColumn<QString>("que");
         QTest::addColumn<QString>("dicho");   // %1 the name, %2 what a link points to
-        QTest::newRow("nothing") << "nada" << "Cannot open the database \"%1\": the file does not exist.";
+        QTest::newRow("nothing") << "nada" << "No se puede abrir la base de datos \"%1\": el archivo no existe.";
+        QTest::newRow("no name") << "sin nombre" << "No se puede abrir la base de datos \"%1\": no se indicó el archivo.";
         QTest::newRow("a folder") << "carpeta"
                                   << "\"%1\" es una carpeta, no un archivo de la empresa: indique el archivo de la "
                                      "base de datos.";
@@ -94,7 +95,7 @@ private slots:
     {
         QFETCH(QString, que);
         QFETCH(QString, dicho);
-        const QString nombre = QDir(m_carpeta).filePath(QStringLiteral("X.db"));
+        const QString nombre = que == "sin nombre" ? QString() : QDir(m_carpeta).filePath(QStringLiteral("X.db"));
         const QString destino = QDir(m_carpeta).filePath(QStringLiteral("otra"));
         if (que == "carpeta")
             QVERIFY(QDir().mkdir(nombre));

@@ -8,7 +8,7 @@
 #include "SqliteFixture.h"
 #include "platform/ado/Recordset.h"
 
-#include <QtTest>
+#include <QTest>
 
 using namespace ado;
 

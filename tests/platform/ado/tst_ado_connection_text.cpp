@@ -3,7 +3,7 @@
 
 #include "platform/ado/ConnectionText.h"
 
-#include <QtTest>
+#include <QTest>
 
 using namespace ado;
 

@@ -5,7 +5,7 @@
 #include "platform/ado/Currency.h"
 #include "platform/ado/Recordset.h"
 
-#include <QtTest>
+#include <QTest>
 
 using namespace ado;
 

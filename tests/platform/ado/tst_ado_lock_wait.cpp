@@ -8,7 +8,7 @@
 #include "platform/ado/Recordset.h"
 
 #include <QElapsedTimer>
-#include <QtTest>
+#include <QTest>
 #include <functional>
 #include <thread>
 #include <sqlite3.h>

@@ -9,7 +9,7 @@
 #include <QProcess>
 #include <QSqlDatabase>
 #include <QFile>
-#include <QtTest>
+#include <QTest>
 
 using namespace ado;
 

@@ -5,7 +5,7 @@
 
 #include "platform/ado/PlainRead.h"
 
-#include <QtTest>
+#include <QTest>
 
 using namespace ado;
 

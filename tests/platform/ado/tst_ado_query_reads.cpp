@@ -4,7 +4,7 @@
 #include "OpenSqlite.h"
 #include "platform/ado/Recordset.h"
 
-#include <QtTest>
+#include <QTest>
 
 using namespace ado;
 

@@ -10,7 +10,7 @@
 
 #include <QFile>
 #include <QTimer>
-#include <QtTest>
+#include <QTest>
 #include <functional>
 
 using namespace ado;

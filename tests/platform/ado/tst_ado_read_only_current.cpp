@@ -7,7 +7,7 @@
 #include "Turnos.h"
 #include "platform/ProcesoHijo.h"
 
-#include <QtTest>
+#include <QTest>
 #include <functional>
 #include <thread>
 #include <unistd.h>

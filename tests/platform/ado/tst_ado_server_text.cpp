@@ -18,7 +18,7 @@
 #include <functional>
 #include <QSqlDatabase>
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 #include <optional>
 
 using namespace ado;

@@ -6,7 +6,7 @@
 #include "platform/ado/RowStatements.h"
 #include "platform/ado/SelectTable.h"
 
-#include <QtTest>
+#include <QTest>
 
 using namespace ado;
 

@@ -7,7 +7,7 @@
 #include "platform/ado/Variant.h"
 
 #include <QLocale>
-#include <QtTest>
+#include <QTest>
 
 using namespace ado;
 

@@ -15,7 +15,7 @@
 #include <QWebEnginePage>
 #include <QWebEngineScript>
 #include <QWebEngineView>
-#include <QtTest>
+#include <QTest>
 #include <csignal>
 
 namespace {

@@ -4,7 +4,7 @@
 #include "schema/DemoDatabase.h"
 
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 #include <sqlite3.h>
 
 namespace {

@@ -2,7 +2,7 @@
 
 #include "platform/sqlite/TsqlCollations.h"
 
-#include <QtTest>
+#include <QTest>
 
 class TstTsqlCollations : public QObject {
     Q_OBJECT

@@ -2,7 +2,7 @@
 
 #include "platform/sqlite/TsqlCompat.h"
 
-#include <QtTest>
+#include <QTest>
 
 class TstTsqlCompat : public QObject {
     Q_OBJECT

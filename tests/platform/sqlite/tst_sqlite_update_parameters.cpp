@@ -2,7 +2,7 @@
 
 #include "platform/sqlite/LiteralParameters.h"
 
-#include <QtTest>
+#include <QTest>
 
 namespace {
 

@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
+#include <cerrno>
 #include <cstdlib>
 #include <fcntl.h>
 #include <sys/file.h>
@@ -135,24 +136,10 @@ private slots:
         QVERIFY(QFileInfo(muerto.texto).isDir());
 
         // A running process: it holds its folder until told to go.
-        int aviso[2], orden[2];
-        QVERIFY(::pipe(aviso) == 0 && ::pipe(orden) == 0);
-        const pid_t vivo = ::fork();
-        if (vivo == 0) {
-            const QByteArray ruta = QFile::encodeName(suite::CarpetaDelProceso(m_privada));
-            (void)!::write(aviso[1], ruta.constData(), size_t(ruta.size()));
-            ::close(aviso[1]);
-            char c;
-            (void)!::read(orden[0], &c, 1);
-            ::_exit(0);
-        }
-        ::close(aviso[1]);
-        ::close(orden[0]);
-        char bloque[4096];
-        const ssize_t n = ::read(aviso[0], bloque, sizeof bloque);
-        ::close(aviso[0]);
-        QVERIFY(n > 0);
-        const QString delVivo = QFile::decodeName(QByteArray(bloque, int(n)));
+        ProcesoHijo::Vivo vivo([this] { return suite::CarpetaDelProceso(m_privada); });
+        QVERIFY(vivo.pid() > 0);
+        const QString delVivo = vivo.texto();
+        QVERIFY(!delVivo.isEmpty());
 
         // A folder with a free number whose lock is held (a process seen under another number) and another
         // that nobody holds; a link named like a process folder, to a folder of ours.
@@ -180,16 +167,30 @@ private slots:
         QVERIFY(QFileInfo(m_privada + "otra-cosa").isDir());
 
         // Once they are gone, so are their folders.
-        (void)!::write(orden[1], "x", 1);
-        ::close(orden[1]);
-        int estado = 0;
-        ::waitpid(vivo, &estado, 0);
+        vivo.Terminar();
         ::close(fd);
         suite::BorrarCarpetasAbandonadas(m_privada);
         QVERIFY(!QFileInfo::exists(delVivo));
         QVERIFY(!QFileInfo::exists(retenida));
         QVERIFY(QFileInfo(nuestra).isDir());
         QFile::remove(enlace);
+    }
+
+    // A check that fails while a live child waits leaves the test function at once: the child still ends with
+    // it and is reaped, instead of running on with the test's output open until the run is stopped.
+    void unHijoVivoNoSobreviveASuPrueba()
+    {
+        pid_t hijo = -1;
+        {
+            ProcesoHijo::Vivo vivo([] { return QStringLiteral("listo"); });
+            hijo = vivo.pid();
+            QCOMPARE(vivo.texto(), QStringLiteral("listo"));
+            // The test function is left here, as a failed check leaves it.
+        }
+        QVERIFY(hijo > 0);
+        errno = 0;
+        QCOMPARE(::waitpid(hijo, nullptr, WNOHANG), pid_t(-1));   // reaped already: no such child
+        QCOMPARE(errno, ECHILD);
     }
 
     // A new process sweeps on its first window; the program's end removes all of its own.

@@ -4,7 +4,7 @@
 
 #include "platform/ui/Application.h"
 
-#include <QtTest>
+#include <QTest>
 
 #define CONC_TEST_MAIN_CON_GUARDIA(TestObject)                                                                 \
     int main(int argc, char** argv)                                                                            \

@@ -1,8 +1,10 @@
 // A failure that leaves an event handler (a key, an event filter, a click, a timer) is shown in the error
-// dialog, naming the control, and the program goes on: the window still takes keys afterwards, whatever the
-// operator answered.
+// dialog, named by what the operator knows (the window's title and the command given) and saying that the
+// command was not completed, and the program goes on: the window still takes keys afterwards, whatever the
+// operator answered. A failure that comes while the dialog is up is shown once it closes.
 
 #include "MainConGuardia.h"
+#include "ModalesPorTeclas.h"
 
 #include "platform/ui/ControlErrors.h"
 #include "platform/ui/ScriptedDialogs.h"
@@ -58,6 +60,7 @@ private slots:
     {
         ventana = new QWidget;
         ventana->setObjectName(QStringLiteral("frmPrueba"));
+        ventana->setWindowTitle(QStringLiteral("Prueba de errores"));
         auto* capas = new QVBoxLayout(ventana);
         campo = new CampoQueFalla(ventana);
         campo->setObjectName(QStringLiteral("txtCampo"));
@@ -68,6 +71,8 @@ private slots:
         connect(boton, &QPushButton::clicked, ventana, [] { ui::raiseControlError(ui::kErrIndexOutOfBounds); });
         ventana->show();
         QVERIFY(QTest::qWaitForWindowExposed(ventana));
+        ventana->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(ventana));
     }
 
     void cleanup() { delete ventana; }
@@ -78,12 +83,18 @@ private slots:
         QTest::addColumn<int>("respuesta");
         QTest::addColumn<qint64>("numero");
         QTest::addColumn<QString>("rutina");
-        QTest::newRow("key handler") << "key" << int(ui::vbIgnore) << qint64(380) << "txtCampo";
-        QTest::newRow("key handler, answered Abort") << "key" << int(ui::vbAbort) << qint64(380) << "txtCampo";
-        QTest::newRow("library exception in a key handler") << "std" << int(ui::vbIgnore) << qint64(0) << "txtCampo";
-        QTest::newRow("event filter") << "filter" << int(ui::vbRetry) << qint64(35605) << "txtCampo";
-        QTest::newRow("click") << "click" << int(ui::vbIgnore) << qint64(35600) << "frmPrueba";
-        QTest::newRow("timer") << "timer" << int(ui::vbAbort) << qint64(35601) << "frmPrueba";
+        QTest::addColumn<QString>("desenlace");
+        const QString nada = QStringLiteral("No se completó lo que se estaba haciendo; el programa sigue.");
+        QTest::newRow("key handler") << "key" << int(ui::vbIgnore) << qint64(380) << "Prueba de errores" << nada;
+        QTest::newRow("key handler, answered Abort")
+            << "key" << int(ui::vbAbort) << qint64(380) << "Prueba de errores" << nada;
+        QTest::newRow("library exception in a key handler")
+            << "std" << int(ui::vbIgnore) << qint64(0) << "Prueba de errores" << nada;
+        QTest::newRow("event filter") << "filter" << int(ui::vbRetry) << qint64(35605) << "Prueba de errores" << nada;
+        QTest::newRow("click") << "click" << int(ui::vbIgnore) << qint64(35600) << "Prueba de errores - Aceptar"
+                               << "La orden \"Aceptar\" no se completó; el programa sigue.";
+        QTest::newRow("queued call") << "queued" << int(ui::vbAbort) << qint64(35601) << "Prueba de errores" << nada;
+        QTest::newRow("timer") << "timer" << int(ui::vbAbort) << qint64(35601) << "Prueba de errores" << nada;
     }
 
     void aFailureIsShownAndTheWindowGoesOn()
@@ -92,6 +103,7 @@ private slots:
         QFETCH(int, respuesta);
         QFETCH(qint64, numero);
         QFETCH(QString, rutina);
+        QFETCH(QString, desenlace);
         ui::ScriptedDialogs d;
         d.expectErrorDialog(respuesta).withNumber(numero).withRoutine(rutina);
         if (donde == QLatin1String("key"))
@@ -102,12 +114,17 @@ private slots:
             QTest::keyClick(campo, Qt::Key_F7);
         else if (donde == QLatin1String("click"))
             QTest::mouseClick(boton, Qt::LeftButton);
-        else
+        else if (donde == QLatin1String("queued"))
             QTimer::singleShot(0, ventana, [] { ui::raiseControlError(ui::kErrElementNotFound); });
+        else
+            QTimer::singleShot(20, ventana, [] { ui::raiseControlError(ui::kErrElementNotFound); });
         QTRY_COMPARE(d.pending(), 0);
         QVERIFY(d.verifyDone());
+        // The failure, then what became of the command.
+        const QString dicho = d.log().at(0).error.description;
+        QVERIFY2(dicho.endsWith(QStringLiteral("\r\n") + desenlace), qPrintable(dicho));
         if (donde == QLatin1String("std"))
-            QCOMPARE(d.log().at(0).error.description, QStringLiteral("posición fuera de la lista"));
+            QVERIFY2(dicho.startsWith(QStringLiteral("posición fuera de la lista\r\n")), qPrintable(dicho));
         // The window lives and takes the operator's keys.
         QVERIFY(ventana->isVisible());
         QTest::keyClicks(campo, QStringLiteral("sigue"));
@@ -123,6 +140,38 @@ private slots:
         d.expectErrorDialog(ui::vbIgnore).withNumber(380);
         d.expectErrorDialog(ui::vbIgnore).withNumber(35605);
         QTest::keyClick(campo, Qt::Key_F5);
+        QTest::keyClick(campo, Qt::Key_F7);
+        QVERIFY(d.verifyDone());
+    }
+
+    // Failures that come while the box is up, on the real boxes closed by keys: each other failure is shown
+    // once the box closes, repeats once with how often they came; the one on show is not shown again.
+    void aFailureWhileTheBoxIsUpIsShownAfterIt()
+    {
+        ModalesPorTeclas modales;
+        modales.paso([this](QWidget& caja) {
+            for (int i = 0; i < 3; ++i)
+                QTest::keyClick(campo, Qt::Key_F7);
+            QTest::keyClick(campo, Qt::Key_F5);
+            QTest::keyClick(ModalesPorTeclas::destino(caja), Qt::Key_Escape);
+        });
+        QStringList titulos;
+        modales.paso([&titulos](QWidget& caja) {
+            titulos << caja.windowTitle();
+            QTest::keyClick(ModalesPorTeclas::destino(caja), Qt::Key_Escape);
+        });
+        QTest::keyClick(campo, Qt::Key_F5);
+        QVERIFY(modales.terminado());
+        QCOMPARE(modales.vistas().size(), 2);
+        QVERIFY2(modales.vistas().at(0).contains(QStringLiteral("Error 380: ")), qPrintable(modales.vistas().at(0)));
+        QVERIFY2(!modales.vistas().at(0).contains(QStringLiteral("veces")), qPrintable(modales.vistas().at(0)));
+        QVERIFY2(modales.vistas().at(1).contains(QStringLiteral("Error 35605: ")), qPrintable(modales.vistas().at(1)));
+        QVERIFY2(modales.vistas().at(1).contains(QStringLiteral("El mismo error ocurrió 3 veces.")),
+                 qPrintable(modales.vistas().at(1)));
+        QCOMPARE(titulos, QStringList{QStringLiteral("Prueba de errores")});
+        // Nothing is left waiting: the next failure is shown at once, alone.
+        ui::ScriptedDialogs d;
+        d.expectErrorDialog(ui::vbIgnore).withNumber(35605);
         QTest::keyClick(campo, Qt::Key_F7);
         QVERIFY(d.verifyDone());
     }

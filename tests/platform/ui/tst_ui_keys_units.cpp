@@ -5,7 +5,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QPalette>
-#include <QtTest>
+#include <QTest>
 
 using namespace ui;
 

@@ -10,7 +10,7 @@
 #include <QHeaderView>
 #include <QSignalSpy>
 #include <QStyleOptionViewItem>
-#include <QtTest>
+#include <QTest>
 
 using namespace ui;
 

@@ -8,7 +8,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
-#include <QtTest>
+#include <QTest>
 
 using namespace ui;
 

@@ -2,7 +2,7 @@
 #include "platform/ui/Routine.h"
 #include "platform/ui/ScriptedDialogs.h"
 
-#include <QtTest>
+#include <QTest>
 #include <stdexcept>
 
 using namespace ui;

@@ -3,7 +3,7 @@
 
 #include <QAction>
 #include <QMenu>
-#include <QtTest>
+#include <QTest>
 
 using namespace ui;
 

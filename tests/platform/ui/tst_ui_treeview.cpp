@@ -4,7 +4,7 @@
 #include "platform/ui/TreeView.h"
 
 #include <QSignalSpy>
-#include <QtTest>
+#include <QTest>
 
 using namespace ui;
 
