@@ -3,6 +3,7 @@
 
 #include "frmBSC01.h"
 
+#include "AvisoDelInforme.h"
 #include "CarpetaInformes.h"
 #include "FrmBSC01PopUp.h"
 #include "NavegarArchivo.h"
@@ -111,15 +112,11 @@ void frmBSC01::Form_Load()
         [&] { ArmarTreeVAutomatico(); },
         [&] { Generar(QStringLiteral("Ma_Cuentas")); },
         [&] { m_conPeriodo = AsignarDatos(); },
+        // Without its folder the window writes nothing: each request tries to make it again, and says which
+        // file it cannot write.
+        [&] { CrearCarpeta(); },
         [&] {
-            m_carpetaPropia = CarpetaInformes();
-            m_carpeta = m_carpetaPropia.Ruta();
-        },
-        [&] { m_archivo = m_carpeta + QStringLiteral("BSC01.htm"); },
-        [&] {
-            // The style sheet serves every later report, also when there is no period to list yet.
-            Escritor().writeStyleCSS(m_carpeta);
-            if (m_conPeriodo)
+            if (m_conPeriodo && m_carpetaPropia.Existe())
                 EscribirInforme(Escritor(), PedidoPlanGeneral(Estado()), *this);
         },
     });
@@ -133,6 +130,16 @@ void frmBSC01::Generar(const QString& tabla)
             && !m_rs.BOF())
             m_rs.MoveFirst();
     });
+}
+
+void frmBSC01::CrearCarpeta()
+{
+    suite::CarpetaDeVentana carpeta = CarpetaInformes();
+    // The style sheet serves every later report, also when there is no period to list yet.
+    Escritor().writeStyleCSS(carpeta.Ruta());
+    m_carpetaPropia = std::move(carpeta);
+    m_carpeta = m_carpetaPropia.Ruta();
+    m_archivo = m_carpeta + QString::fromLatin1(kArchivoInforme);
 }
 
 EscritorInformes& frmBSC01::Escritor()
@@ -166,10 +173,15 @@ void frmBSC01::MostrarOcupado()
     TreeV->setEnabled(false);
     m_estadoAntesDeOcupado = StatusPanel1->text();
     StatusPanel1->setText(QString::fromUtf8(kEstadoLeyendo));
+    // No percentage is known until the rows are read: the bar says they are being read, not the last report's
+    // figure.
+    m_leyendo = true;
+    DibujarLectura(*Pic);
 }
 
 void frmBSC01::DibujarProgreso(double Porcentaje)
 {
+    m_leyendo = false;
     ModGlobal::DibujarProgreso(*Pic, Porcentaje, 0xFF0000, QString());
     // The rows are read: the writer is at the page.
     if (StatusPanel1->text() == QLatin1String(kEstadoLeyendo))
@@ -186,6 +198,7 @@ void frmBSC01::ProcesarEventos()
 
 void frmBSC01::ParteTerminada(int numero, const QString& ruta)
 {
+    m_leyendo = false;
     if (!m_partes.Terminada(numero))
         return;
     // The first rows on show before the writer goes on with the rest; the busy display and the cancel button
@@ -209,7 +222,7 @@ void frmBSC01::cmdCancelar_Click()
     // Written already and still loading in the page view: the load stops, the page is dropped with the
     // memory it held, and the window takes commands again.
     if (!m_escribiendo && wbExplorer->Stop()) {
-        m_escritoCompleto = false;
+        m_resultado = report::ResultadoListado::Cancelado;
         m_avisoInforme = QStringLiteral(" Informe no mostrado: se canceló la carga de la página.");
         StatusPanel1->setText(m_avisoInforme);
         return;

@@ -53,6 +53,8 @@ namespace tablero {
 inline constexpr char kEstadoLeyendo[] = " Leyendo el informe ...";
 inline constexpr char kEstadoGenerando[] = " Generando ...";
 inline constexpr char kEstadoListo[] = " Listo ...";
+// The window's report file, in its own folder.
+inline constexpr char kArchivoInforme[] = "BSC01.htm";
 
 class frmBSC01 : public QWidget, public report::HostReporte {
     Q_OBJECT
@@ -192,8 +194,14 @@ private:
     // The account link, popup link or voucher link, run after the navigation that carried it was cancelled,
     // with the filters read when it was clicked.
     void EjecutarEnlace(const QString& URL, const EstadoFiltros& estado);
-    // Shows the report file, and says so when the report did not end well.
+    // Shows the report file, and says so when the report did not end well. A report with nothing to show, or
+    // whose page does not begin to load, ends here: the busy display goes.
     void MostrarInforme();
+    // The window's own folder for its report, made now if the load could not make it; false (the operator told
+    // which file cannot be written, and why) when it cannot be made.
+    bool PrepararCarpeta();
+    // Makes the window's folder with its style sheet and names the report file in it; raises when it cannot.
+    void CrearCarpeta();
 
     bool m_cargado = false;
     bool m_conPeriodo = false;                    // the load filled the period boxes
@@ -209,7 +217,9 @@ private:
     bool m_guardaRama = false;                    // absorbs the click ChkRama(1) raises on itself
     int m_campoActual = 0;
     bool m_errorValidacion = false;
-    bool m_escritoCompleto = true;                // the last report was written to its end
+    report::ResultadoListado m_resultado = report::ResultadoListado::Completo;   // how the last report ended
+    bool m_leyendo = false;                       // the writer has not yet reached the report's rows
+    bool m_terminoAlLeer = false;                 // the last report ended before its rows were reached
     QString m_avisoInforme = QStringLiteral(" Listo ...");   // the status once the report's page is on show
     PartesDelInforme m_partes;                    // the parts of the window's own report
     bool m_escribiendo = false;

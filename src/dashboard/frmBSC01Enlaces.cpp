@@ -6,6 +6,7 @@
 // show.
 
 #include "AbrirComprobante.h"
+#include "AvisoDelInforme.h"
 #include "AvisoCuentaInexistente.h"
 #include "ComprobanteEnlace.h"
 #include "CuentaDelPlan.h"
@@ -18,6 +19,7 @@
 #include "platform/ui/Routine.h"
 #include "report/EnlaceHTML.h"
 
+#include <QFile>
 #include <QLabel>
 #include <QListWidget>
 
@@ -119,10 +121,20 @@ void frmBSC01::EjecutarEnlace(const QString& URL, const EstadoFiltros& estado)
 
 void frmBSC01::MostrarInforme()
 {
-    m_avisoInforme = m_escritoCompleto ? texto(kEstadoListo)
-                                       : QStringLiteral(" Informe incompleto: la escritura se canceló o falló.");
+    m_avisoInforme = AvisoDelInforme(m_resultado, m_terminoAlLeer);
     if (!m_partes.primeraMostrada) {
+        // A first part cut short is removed by the writer, which has said why: there is nothing to show.
+        if (!QFile::exists(m_archivo)) {
+            OcultarOcupado();
+            StatusPanel1->setText(QStringLiteral(" Informe no mostrado: no se pudo escribir su primera parte."));
+            return;
+        }
         NavegarArchivo(m_archivo);
+        // A load that did not begin raises no download-complete: the request ends here.
+        if (!wbExplorer->Cargando()) {
+            OcultarOcupado();
+            StatusPanel1->setText(texto(kNoMostrado));
+        }
         return;
     }
     // Its first part went on show while the rest was written: once it has loaded, the report is done.
