@@ -28,7 +28,6 @@ namespace tablero {
 namespace {
 
 const char kCargando[] = " Cargando la página ...";
-const char kNoMostrado[] = " No se pudo mostrar la página.";
 
 QString texto(const char* t)
 {
@@ -133,14 +132,14 @@ void frmBSC01::MostrarInforme()
         // A load that did not begin raises no download-complete: the request ends here.
         if (!wbExplorer->Cargando()) {
             OcultarOcupado();
-            StatusPanel1->setText(texto(kNoMostrado));
+            StatusPanel1->setText(AvisoPaginaNoMostrada());
         }
         return;
     }
     // Its first part went on show while the rest was written: once it has loaded, the report is done.
     if (!wbExplorer->Cargando()) {
         OcultarOcupado();
-        StatusPanel1->setText(wbExplorer->UltimaCargaCorrecta() ? m_avisoInforme : texto(kNoMostrado));
+        StatusPanel1->setText(wbExplorer->UltimaCargaCorrecta() ? m_avisoInforme : AvisoPaginaNoMostrada());
     }
 }
 
@@ -148,11 +147,11 @@ void frmBSC01::wbExplorer_DownloadComplete()
 {
     // The first part of a long report is on show, and the writer is still at the rest.
     if (m_escribiendo) {
-        StatusPanel1->setText(texto(wbExplorer->UltimaCargaCorrecta() ? kEstadoGenerando : kNoMostrado));
+        StatusPanel1->setText(wbExplorer->UltimaCargaCorrecta() ? texto(kEstadoGenerando) : AvisoPaginaNoMostrada());
         return;
     }
     OcultarOcupado();
-    StatusPanel1->setText(wbExplorer->UltimaCargaCorrecta() ? m_avisoInforme : texto(kNoMostrado));
+    StatusPanel1->setText(wbExplorer->UltimaCargaCorrecta() ? m_avisoInforme : AvisoPaginaNoMostrada());
 }
 
 void frmBSC01::wbExplorer_PaginaPerdida()
