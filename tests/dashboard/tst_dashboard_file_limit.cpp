@@ -34,18 +34,6 @@ class TstDashboardFileLimit : public TableroDePrueba {
     }
 
     void alAbrir() override { QTRY_VERIFY_WITH_TIMEOUT(libre(), 60000); }
-
-    bool libre() const
-    {
-        return !w->Escribiendo() && !w->wbExplorer->Cargando() && !w->Pic->isVisible() && !w->cmdCancelar->isVisible()
-               && w->TreeV->isEnabled();
-    }
-
-    ui::Node nodo(const char* cuenta) const
-    {
-        return w->TreeV->Nodes().Item(QStringLiteral("A") + QLatin1String(cuenta));
-    }
-
 private slots:
     void parteCortadaPorElLimite()
     {
@@ -54,7 +42,7 @@ private slots:
         if (!w->ChkIVA->isChecked())
             QTest::mouseClick(w->ChkIVA, Qt::LeftButton);
         w->OptTipoListado(1)->setChecked(true);
-        w->TreeV_NodeClick(nodo(schema::kCashAccount));
+        w->TreeV_NodeClick(nodoDeCuenta(schema::kCashAccount));
         QTRY_VERIFY_WITH_TIMEOUT(libre(), 60000);
         QCOMPARE(modales.vistas().size(), 1);
         QVERIFY2(modales.vistas().at(0).contains(QStringLiteral("tamaño máximo")), qPrintable(modales.vistas().at(0)));
@@ -67,7 +55,7 @@ private slots:
     {
         ModalesPorTeclas modales;
         w->OptTipoListado(0)->setChecked(true);
-        w->TreeV_NodeClick(nodo(schema::kBankAccount));
+        w->TreeV_NodeClick(nodoDeCuenta(schema::kBankAccount));
         QTRY_VERIFY_WITH_TIMEOUT(libre(), 60000);
         QCOMPARE(modales.vistas(), QStringList());
         QVERIFY(QFileInfo(w->ArchivoInforme()).size() > 0);

@@ -33,17 +33,6 @@ class TstDashboardTempFolder : public TableroDePrueba {
         m_arranque = modales.vistas();
     }
 
-    // Nothing written or loading, and the window takes the next command.
-    bool libre() const
-    {
-        return !w->Escribiendo() && !w->wbExplorer->Cargando() && !w->Pic->isVisible() && !w->cmdCancelar->isVisible()
-               && w->TreeV->isEnabled();
-    }
-
-    ui::Node nodo(const char* cuenta) const
-    {
-        return w->TreeV->Nodes().Item(QStringLiteral("A") + QLatin1String(cuenta));
-    }
 
 private slots:
     void arranqueSinCarpeta()
@@ -83,7 +72,7 @@ private slots:
         ModalesPorTeclas modales;
         modales.pulsar(Qt::Key_Return);
         modales.pulsar(Qt::Key_Return);
-        w->TreeV_NodeClick(nodo("1101"));
+        w->TreeV_NodeClick(nodoDeCuenta("1101"));
         QCoreApplication::processEvents();
         const QStringList vistas = modales.vistas();
         QCOMPARE(vistas.size(), 1);
@@ -98,7 +87,7 @@ private slots:
     {
         qputenv("TEMP", m_temp);
         ModalesPorTeclas modales;
-        w->TreeV_NodeClick(nodo("1101"));
+        w->TreeV_NodeClick(nodoDeCuenta("1101"));
         QTRY_VERIFY_WITH_TIMEOUT(libre(), 60000);
         QCOMPARE(modales.vistas(), QStringList());
         QCOMPARE(empresa.registro.pedidos.size(), 1);
