@@ -30,6 +30,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QStatusBar>
 #include <QToolButton>
 #include <algorithm>
@@ -96,6 +97,11 @@ void frmBSC01::Form_Initialize()
     // without a node: the whole chart is asked for instead.
     if (m_conPeriodo)
         TreeV_NodeClick(TreeV->SelectedItem());
+    // Opens at a size that shows the tree's rows whole, as far as the screen has room (less its frame).
+    const QRect espacio = screen()->availableGeometry();
+    const QSizeF tamano = TamanoInicial(AnchoFilasArbol(), QSizeF(ui::PxToTwips(espacio.width() - 16),
+                                                                   ui::PxToTwips(espacio.height() - 64)));
+    resize(ui::TwipsToPx(tamano.width()), ui::TwipsToPx(tamano.height()));
     show();
 }
 

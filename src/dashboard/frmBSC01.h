@@ -139,6 +139,8 @@ public:
     // when the period boxes could not be filled (already said to the operator).
     bool AsignarDatos();
     QString ObtenerTituloListado() const;
+    // The width (twips) the tree's widest row takes, with every branch open: indentation, picture and text.
+    double AnchoFilasArbol() const;
     // The selected option 0..3; -1 when none is.
     int OpcionTipoListado() const;
 
