@@ -198,8 +198,10 @@ void frmBSC01::ProcesarEventos()
 {
     QCoreApplication::processEvents();
     // A part the operator asked for has begun to load: it loads before the writer goes on, as between the
-    // writer's short passes of events the page view's load would crawl.
-    EsperarCarga(*wbExplorer, [this] { return m_cancelado; });
+    // writer's short passes of events the page view's load would crawl. Only that load, and only once: a load
+    // that does not end must not hold every pass of the writer.
+    if (std::exchange(m_esperarParte, false))
+        EsperarCarga(*wbExplorer, [this] { return m_cancelado; });
 }
 
 void frmBSC01::ParteTerminada(int numero, const QString& ruta)

@@ -107,7 +107,8 @@ public:
     void setUltimoReporte(const QString& cuenta, const QString& titulo, bool esHoja) override;
     void MostrarOcupado() override;
     void DibujarProgreso(double Porcentaje) override;
-    // Also lets a page the operator asked for load before the writer goes on.
+    // Also lets a part the operator asked for meanwhile load before the writer goes on; no other load holds
+    // the writer.
     void ProcesarEventos() override;
     bool EsperaLecturas() const override { return true; }
     void ParteTerminada(int numero, const QString& ruta) override;
@@ -225,6 +226,7 @@ private:
     QString m_avisoInforme = QStringLiteral(" Listo ...");   // the status once the report's page is on show
     PartesDelInforme m_partes;                    // the parts of the window's own report
     bool m_escribiendo = false;
+    bool m_esperarParte = false;                  // a part the operator asked for while the writer is at it
     QString m_estadoAntesDeOcupado;               // the status bar before the busy display went up
     core::EventosCampos m_eventosCampos;          // the filter boxes' keys and focus, to their handlers
 };

@@ -17,6 +17,7 @@
 #include "platform/browser/WebBrowser.h"
 #include "platform/ui/OperatorDialogs.h"
 #include "platform/ui/Routine.h"
+#include "report/ArchivoListado.h"
 #include "report/EnlaceHTML.h"
 
 #include <QFile>
@@ -51,6 +52,7 @@ void frmBSC01::wbExplorer_BeforeNavigate2(const QString& URL, bool& Cancel)
             return;
         }
         StatusPanel1->setText(texto(kCargando));
+        m_esperarParte = m_escribiendo && report::NumeroDeParte(m_partes.archivo, URL).has_value();
         return;
     }
     QMetaObject::invokeMethod(

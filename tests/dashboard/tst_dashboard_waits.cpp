@@ -23,6 +23,10 @@
 #include <QThread>
 #include <QtTest>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 using namespace tablero;
 
 namespace {
@@ -245,6 +249,43 @@ private slots:
             if (s.at(i).startsWith(QLatin1String("parte ")))
                 siguiente = i;
         QVERIFY2(siguiente > mostrada, qPrintable(s.join(QLatin1String(", "))));
+        QVERIFY(sinPreguntas.verifyDone());
+    }
+
+    // A page that never finishes loading (an address the operator opens while the writer is at the rest of a
+    // long report) does not hold the writer: it writes every part in the time they take, where ten seconds a
+    // pass of events would take it minutes. Cancelar is clicked after 30 seconds, should it still be writing.
+    void cargaSinFinNoDetieneAlEscritor()
+    {
+        ui::ScriptedDialogs sinPreguntas;
+        const QString fifo = empresa.carpeta.filePath(QStringLiteral("sin-fin.htm"));
+        QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        m_v.pausaPorFila = 500;
+        m_v.alTerminar = [&](int numero) {
+            if (numero == 1)
+                QMetaObject::invokeMethod(
+                    w, [&] { w->wbExplorer->Navigate(QUrl::fromLocalFile(fifo).toString()); }, Qt::QueuedConnection);
+        };
+        QTimer vigia;
+        vigia.setSingleShot(true);
+        connect(&vigia, &QTimer::timeout, this, [&] { QTest::mouseClick(w->cmdCancelar, Qt::LeftButton); });
+        vigia.start(30000);
+        w->TreeV_NodeClick(nodo(schema::kBenchAccount));
+        vigia.stop();
+        m_v.alTerminar = nullptr;
+        m_v.pausaPorFila = 0;
+        const bool sinTerminar = w->wbExplorer->Cargando();
+        // The page's load ends: the pipe is written and closed.
+        const int fd = ::open(QFile::encodeName(fifo).constData(), O_WRONLY | O_NONBLOCK);
+        if (fd >= 0) {
+            const char pagina[] = "<html><body>fin</body></html>";
+            [[maybe_unused]] const ssize_t escrito = ::write(fd, pagina, sizeof pagina - 1);
+            ::close(fd);
+        }
+        QVERIFY(sinTerminar);
+        QVERIFY(enReposo());
+        // The report was written to its end: its last part is there.
+        QVERIFY(QFile::exists(report::RutaDeParte(w->ArchivoInforme(), 6000 / m_v.filasPorParte)));
         QVERIFY(sinPreguntas.verifyDone());
     }
 
