@@ -1,5 +1,7 @@
 #include "DisenoTablero.h"
 
+#include <algorithm>
+
 namespace tablero {
 
 namespace {
@@ -22,6 +24,15 @@ void izquierda(QRectF& r, double x)
 }
 
 } // namespace
+
+QSizeF TamanoInicial(double anchoFilas, const QSizeF& espacio)
+{
+    constexpr double kAncho = 11880, kAlto = 8250;
+    // Redimensionar gives the tree a third of the width less 250; its vertical scroll bar takes about 300.
+    const double ancho = std::max(kAncho, 3 * (anchoFilas + 250 + 300));
+    const double alto = ancho * kAlto / kAncho;
+    return {std::min(ancho, espacio.width()), std::min(alto, espacio.height())};
+}
 
 void DisenoTablero::Redimensionar(double scaleWidth, double scaleHeight, double width)
 {

@@ -4,6 +4,7 @@
 // controls. A statement that would give a negative size is skipped, as a control refuses one.
 
 #include <QRectF>
+#include <QSizeF>
 
 namespace tablero {
 
@@ -30,5 +31,10 @@ struct DisenoTablero {
     // The "Normal / Abierto" button: hides a shown pane, shows a hidden one with the design sizes.
     void AlternarPanel(double width);
 };
+
+// The size the window opens at (twips): the design size, widened in its proportions until the tree, a third of
+// the width after a resize, shows its widest row (`anchoFilas`: indentation, picture and text) whole beside its
+// scroll bar, and never larger than the screen's room (`espacio`).
+QSizeF TamanoInicial(double anchoFilas, const QSizeF& espacio);
 
 } // namespace tablero

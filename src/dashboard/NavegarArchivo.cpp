@@ -5,8 +5,11 @@
 #include "platform/ui/Routine.h"
 
 #include <QElapsedTimer>
+#include <QLocale>
 #include <QEventLoop>
 #include <QTimer>
+
+#include <sys/resource.h>
 
 namespace tablero {
 
@@ -43,6 +46,20 @@ void AvisarInformeNoMostrado()
                                         "(por falta de memoria o por una falla). Vuelva a pedir el informe; si se "
                                         "repite, acote el período o los filtros."),
                          ui::vbInformation, QStringLiteral("Aviso al operador..."));
+}
+
+QString AvisoPaginaNoMostrada()
+{
+    // Measured: under a smaller limit the page view shows nothing, above it pages show.
+    constexpr rlim_t kMinimoDelNavegador = 2 * 1024 * 1024;
+    rlimit limite{};
+    if (getrlimit(RLIMIT_FSIZE, &limite) == 0 && limite.rlim_cur != RLIM_INFINITY
+        && limite.rlim_cur < kMinimoDelNavegador)
+        return QStringLiteral(" No se pudo mostrar la página: este programa no puede escribir archivos de más de %1 "
+                              "(límite del sistema, \"ulimit -f\") y el navegador que muestra los informes necesita "
+                              "al menos 2 MiB.")
+            .arg(QLocale::c().formattedDataSize(qint64(limite.rlim_cur), 1, QLocale::DataSizeIecFormat));
+    return QStringLiteral(" No se pudo mostrar la página.");
 }
 
 } // namespace tablero

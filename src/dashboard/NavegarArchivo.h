@@ -19,4 +19,8 @@ void EsperarCarga(web::WebBrowser& navegador, const std::function<bool()>& inter
 // The page process of a browser ended before its time: says so to the operator.
 void AvisarInformeNoMostrado();
 
+// The status when a page could not be shown; with the reason when the process may not write files as large
+// as the page view needs (a file-size limit, "ulimit -f", below 2 MiB: it then shows no page at all).
+QString AvisoPaginaNoMostrada();
+
 } // namespace tablero

@@ -3,6 +3,7 @@
 
 #include "frmBSC01.h"
 
+#include "AvisoDelInforme.h"
 #include "CarpetaInformes.h"
 #include "FrmBSC01PopUp.h"
 #include "NavegarArchivo.h"
@@ -29,6 +30,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QStatusBar>
 #include <QToolButton>
 #include <algorithm>
@@ -95,6 +97,11 @@ void frmBSC01::Form_Initialize()
     // without a node: the whole chart is asked for instead.
     if (m_conPeriodo)
         TreeV_NodeClick(TreeV->SelectedItem());
+    // Opens at a size that shows the tree's rows whole, as far as the screen has room (less its frame).
+    const QRect espacio = screen()->availableGeometry();
+    const QSizeF tamano = TamanoInicial(AnchoFilasArbol(), QSizeF(ui::PxToTwips(espacio.width() - 16),
+                                                                   ui::PxToTwips(espacio.height() - 64)));
+    resize(ui::TwipsToPx(tamano.width()), ui::TwipsToPx(tamano.height()));
     show();
 }
 
@@ -111,15 +118,11 @@ void frmBSC01::Form_Load()
         [&] { ArmarTreeVAutomatico(); },
         [&] { Generar(QStringLiteral("Ma_Cuentas")); },
         [&] { m_conPeriodo = AsignarDatos(); },
+        // Without its folder the window writes nothing: each request tries to make it again, and says which
+        // file it cannot write.
+        [&] { CrearCarpeta(); },
         [&] {
-            m_carpetaPropia = CarpetaInformes();
-            m_carpeta = m_carpetaPropia.Ruta();
-        },
-        [&] { m_archivo = m_carpeta + QStringLiteral("BSC01.htm"); },
-        [&] {
-            // The style sheet serves every later report, also when there is no period to list yet.
-            Escritor().writeStyleCSS(m_carpeta);
-            if (m_conPeriodo)
+            if (m_conPeriodo && m_carpetaPropia.Existe())
                 EscribirInforme(Escritor(), PedidoPlanGeneral(Estado()), *this);
         },
     });
@@ -133,6 +136,16 @@ void frmBSC01::Generar(const QString& tabla)
             && !m_rs.BOF())
             m_rs.MoveFirst();
     });
+}
+
+void frmBSC01::CrearCarpeta()
+{
+    suite::CarpetaDeVentana carpeta = CarpetaInformes();
+    // The style sheet serves every later report, also when there is no period to list yet.
+    Escritor().writeStyleCSS(carpeta.Ruta());
+    m_carpetaPropia = std::move(carpeta);
+    m_carpeta = m_carpetaPropia.Ruta();
+    m_archivo = m_carpeta + QString::fromLatin1(kArchivoInforme);
 }
 
 EscritorInformes& frmBSC01::Escritor()
@@ -166,10 +179,15 @@ void frmBSC01::MostrarOcupado()
     TreeV->setEnabled(false);
     m_estadoAntesDeOcupado = StatusPanel1->text();
     StatusPanel1->setText(QString::fromUtf8(kEstadoLeyendo));
+    // No percentage is known until the rows are read: the bar says they are being read, not the last report's
+    // figure.
+    m_leyendo = true;
+    DibujarLectura(*Pic);
 }
 
 void frmBSC01::DibujarProgreso(double Porcentaje)
 {
+    m_leyendo = false;
     ModGlobal::DibujarProgreso(*Pic, Porcentaje, 0xFF0000, QString());
     // The rows are read: the writer is at the page.
     if (StatusPanel1->text() == QLatin1String(kEstadoLeyendo))
@@ -180,12 +198,15 @@ void frmBSC01::ProcesarEventos()
 {
     QCoreApplication::processEvents();
     // A part the operator asked for has begun to load: it loads before the writer goes on, as between the
-    // writer's short passes of events the page view's load would crawl.
-    EsperarCarga(*wbExplorer, [this] { return m_cancelado; });
+    // writer's short passes of events the page view's load would crawl. Only that load, and only once: a load
+    // that does not end must not hold every pass of the writer.
+    if (std::exchange(m_esperarParte, false))
+        EsperarCarga(*wbExplorer, [this] { return m_cancelado; });
 }
 
 void frmBSC01::ParteTerminada(int numero, const QString& ruta)
 {
+    m_leyendo = false;
     if (!m_partes.Terminada(numero))
         return;
     // The first rows on show before the writer goes on with the rest; the busy display and the cancel button
@@ -209,7 +230,7 @@ void frmBSC01::cmdCancelar_Click()
     // Written already and still loading in the page view: the load stops, the page is dropped with the
     // memory it held, and the window takes commands again.
     if (!m_escribiendo && wbExplorer->Stop()) {
-        m_escritoCompleto = false;
+        m_resultado = report::ResultadoListado::Cancelado;
         m_avisoInforme = QStringLiteral(" Informe no mostrado: se canceló la carga de la página.");
         StatusPanel1->setText(m_avisoInforme);
         return;

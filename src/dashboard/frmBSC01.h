@@ -53,6 +53,8 @@ namespace tablero {
 inline constexpr char kEstadoLeyendo[] = " Leyendo el informe ...";
 inline constexpr char kEstadoGenerando[] = " Generando ...";
 inline constexpr char kEstadoListo[] = " Listo ...";
+// The window's report file, in its own folder.
+inline constexpr char kArchivoInforme[] = "BSC01.htm";
 
 class frmBSC01 : public QWidget, public report::HostReporte {
     Q_OBJECT
@@ -105,7 +107,8 @@ public:
     void setUltimoReporte(const QString& cuenta, const QString& titulo, bool esHoja) override;
     void MostrarOcupado() override;
     void DibujarProgreso(double Porcentaje) override;
-    // Also lets a page the operator asked for load before the writer goes on.
+    // Also lets a part the operator asked for meanwhile load before the writer goes on; no other load holds
+    // the writer.
     void ProcesarEventos() override;
     bool EsperaLecturas() const override { return true; }
     void ParteTerminada(int numero, const QString& ruta) override;
@@ -137,6 +140,8 @@ public:
     // when the period boxes could not be filled (already said to the operator).
     bool AsignarDatos();
     QString ObtenerTituloListado() const;
+    // The width (twips) the tree's widest row takes, with every branch open: indentation, picture and text.
+    double AnchoFilasArbol() const;
     // The selected option 0..3; -1 when none is.
     int OpcionTipoListado() const;
 
@@ -192,8 +197,14 @@ private:
     // The account link, popup link or voucher link, run after the navigation that carried it was cancelled,
     // with the filters read when it was clicked.
     void EjecutarEnlace(const QString& URL, const EstadoFiltros& estado);
-    // Shows the report file, and says so when the report did not end well.
+    // Shows the report file, and says so when the report did not end well. A report with nothing to show, or
+    // whose page does not begin to load, ends here: the busy display goes.
     void MostrarInforme();
+    // The window's own folder for its report, made now if the load could not make it; false (the operator told
+    // which file cannot be written, and why) when it cannot be made.
+    bool PrepararCarpeta();
+    // Makes the window's folder with its style sheet and names the report file in it; raises when it cannot.
+    void CrearCarpeta();
 
     bool m_cargado = false;
     bool m_conPeriodo = false;                    // the load filled the period boxes
@@ -209,10 +220,13 @@ private:
     bool m_guardaRama = false;                    // absorbs the click ChkRama(1) raises on itself
     int m_campoActual = 0;
     bool m_errorValidacion = false;
-    bool m_escritoCompleto = true;                // the last report was written to its end
+    report::ResultadoListado m_resultado = report::ResultadoListado::Completo;   // how the last report ended
+    bool m_leyendo = false;                       // the writer has not yet reached the report's rows
+    bool m_terminoAlLeer = false;                 // the last report ended before its rows were reached
     QString m_avisoInforme = QStringLiteral(" Listo ...");   // the status once the report's page is on show
     PartesDelInforme m_partes;                    // the parts of the window's own report
     bool m_escribiendo = false;
+    bool m_esperarParte = false;                  // a part the operator asked for while the writer is at it
     QString m_estadoAntesDeOcupado;               // the status bar before the busy display went up
     core::EventosCampos m_eventosCampos;          // the filter boxes' keys and focus, to their handlers
 };

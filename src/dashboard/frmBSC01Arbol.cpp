@@ -11,12 +11,33 @@
 #include "data/DB_Dll.h"
 #include "platform/suite/Utilidades.h"
 #include "platform/ui/Routine.h"
+#include "platform/ui/Units.h"
 
+#include <QFontMetrics>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
+#include <QStyle>
+#include <QTreeWidgetItemIterator>
+#include <algorithm>
 
 namespace tablero {
+
+double frmBSC01::AnchoFilasArbol() const
+{
+    const QFontMetrics letra(TreeV->font());
+    const int imagen = TreeV->iconSize().isValid() ? TreeV->iconSize().width()
+                                                   : TreeV->style()->pixelMetric(QStyle::PM_SmallIconSize);
+    int ancho = 0;
+    for (QTreeWidgetItemIterator it(TreeV); *it; ++it) {
+        int nivel = 1;   // the root is decorated too
+        for (const QTreeWidgetItem* padre = (*it)->parent(); padre; padre = padre->parent())
+            ++nivel;
+        // A few pixels between picture and text, and after the text.
+        ancho = std::max(ancho, nivel * TreeV->indentation() + imagen + 12 + letra.horizontalAdvance((*it)->text(0)));
+    }
+    return ui::PxToTwips(ancho);
+}
 
 void frmBSC01::ArmarTreeVAutomatico()
 {

@@ -6,6 +6,7 @@
 // show.
 
 #include "AbrirComprobante.h"
+#include "AvisoDelInforme.h"
 #include "AvisoCuentaInexistente.h"
 #include "ComprobanteEnlace.h"
 #include "CuentaDelPlan.h"
@@ -16,8 +17,10 @@
 #include "platform/browser/WebBrowser.h"
 #include "platform/ui/OperatorDialogs.h"
 #include "platform/ui/Routine.h"
+#include "report/ArchivoListado.h"
 #include "report/EnlaceHTML.h"
 
+#include <QFile>
 #include <QLabel>
 #include <QListWidget>
 
@@ -26,7 +29,6 @@ namespace tablero {
 namespace {
 
 const char kCargando[] = " Cargando la página ...";
-const char kNoMostrado[] = " No se pudo mostrar la página.";
 
 QString texto(const char* t)
 {
@@ -50,6 +52,7 @@ void frmBSC01::wbExplorer_BeforeNavigate2(const QString& URL, bool& Cancel)
             return;
         }
         StatusPanel1->setText(texto(kCargando));
+        m_esperarParte = m_escribiendo && report::NumeroDeParte(m_partes.archivo, URL).has_value();
         return;
     }
     QMetaObject::invokeMethod(
@@ -119,16 +122,26 @@ void frmBSC01::EjecutarEnlace(const QString& URL, const EstadoFiltros& estado)
 
 void frmBSC01::MostrarInforme()
 {
-    m_avisoInforme = m_escritoCompleto ? texto(kEstadoListo)
-                                       : QStringLiteral(" Informe incompleto: la escritura se canceló o falló.");
+    m_avisoInforme = AvisoDelInforme(m_resultado, m_terminoAlLeer);
     if (!m_partes.primeraMostrada) {
+        // A first part cut short is removed by the writer, which has said why: there is nothing to show.
+        if (!QFile::exists(m_archivo)) {
+            OcultarOcupado();
+            StatusPanel1->setText(QStringLiteral(" Informe no mostrado: no se pudo escribir su primera parte."));
+            return;
+        }
         NavegarArchivo(m_archivo);
+        // A load that did not begin raises no download-complete: the request ends here.
+        if (!wbExplorer->Cargando()) {
+            OcultarOcupado();
+            StatusPanel1->setText(AvisoPaginaNoMostrada());
+        }
         return;
     }
     // Its first part went on show while the rest was written: once it has loaded, the report is done.
     if (!wbExplorer->Cargando()) {
         OcultarOcupado();
-        StatusPanel1->setText(wbExplorer->UltimaCargaCorrecta() ? m_avisoInforme : texto(kNoMostrado));
+        StatusPanel1->setText(wbExplorer->UltimaCargaCorrecta() ? m_avisoInforme : AvisoPaginaNoMostrada());
     }
 }
 
@@ -136,11 +149,11 @@ void frmBSC01::wbExplorer_DownloadComplete()
 {
     // The first part of a long report is on show, and the writer is still at the rest.
     if (m_escribiendo) {
-        StatusPanel1->setText(texto(wbExplorer->UltimaCargaCorrecta() ? kEstadoGenerando : kNoMostrado));
+        StatusPanel1->setText(wbExplorer->UltimaCargaCorrecta() ? texto(kEstadoGenerando) : AvisoPaginaNoMostrada());
         return;
     }
     OcultarOcupado();
-    StatusPanel1->setText(wbExplorer->UltimaCargaCorrecta() ? m_avisoInforme : texto(kNoMostrado));
+    StatusPanel1->setText(wbExplorer->UltimaCargaCorrecta() ? m_avisoInforme : AvisoPaginaNoMostrada());
 }
 
 void frmBSC01::wbExplorer_PaginaPerdida()

@@ -7,8 +7,10 @@
 #include "NavegarArchivo.h"
 
 #include "core/ListRoutines.h"
+#include "platform/ado/Error.h"
 #include "platform/browser/WebBrowser.h"
 #include "platform/suite/Controles.h"
+#include "platform/suite/Utilidades.h"
 #include "platform/ui/OperatorDialogs.h"
 #include "platform/ui/Routine.h"
 
@@ -67,25 +69,49 @@ bool frmBSC01::EscribirInforme(EscritorInformes& escritor, const PedidoInforme& 
             return false;
         }
     }
-    m_escribiendo = true;
     const bool propio = &host == static_cast<report::HostReporte*>(this);
+    PedidoInforme p = pedido;
+    if (propio) {
+        if (!PrepararCarpeta())
+            return false;
+        p.strNombreArchivo = m_archivo;
+    }
+    m_escribiendo = true;
+    m_leyendo = false;
     if (propio)
-        m_partes.Comenzar(pedido.strNombreArchivo);
+        m_partes.Comenzar(p.strNombreArchivo);
     report::ResultadoListado resultado = report::ResultadoListado::Fallido;
     try {
-        resultado = escritor.writeHTML(pedido, host);
+        resultado = escritor.writeHTML(p, host);
     } catch (...) {
         m_escribiendo = false;
         m_partes.escribiendo = false;
-        m_escritoCompleto = false;
+        m_resultado = report::ResultadoListado::Fallido;
         throw;
     }
     m_escribiendo = false;
     m_partes.escribiendo = false;
     if (resultado == report::ResultadoListado::Ocupado)
         return false;
-    m_escritoCompleto = resultado == report::ResultadoListado::Completo;
+    m_resultado = resultado;
+    m_terminoAlLeer = m_leyendo;
     return true;
+}
+
+bool frmBSC01::PrepararCarpeta()
+{
+    if (m_carpetaPropia.Existe())
+        return true;
+    try {
+        CrearCarpeta();
+        return true;
+    } catch (const ado::Error& e) {
+        suite::Utilidades::TratarError(
+            ado::Error(e.Number, QStringLiteral("No se puede crear el archivo %1: %2")
+                                       .arg(QString::fromLatin1(kArchivoInforme), e.Description)),
+            QStringLiteral("Generar"));
+    }
+    return false;
 }
 
 void frmBSC01::TreeV_NodeClick(const ui::Node& Node)

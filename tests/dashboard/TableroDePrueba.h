@@ -7,6 +7,8 @@
 
 #include "EmpresaTablero.h"
 
+#include "platform/ui/TreeView.h"
+
 #include <QObject>
 
 class TableroDePrueba : public QObject {
@@ -19,6 +21,11 @@ protected:
     virtual void arrancar();
     // Runs once the window is loaded, before the first test.
     virtual void alAbrir() {}
+
+    // Nothing being written or loaded, the busy display down and the tree enabled: the window takes commands.
+    bool libre() const;
+    // The tree's node of an account.
+    ui::Node nodoDeCuenta(const char* cuenta) const;
 
     EmpresaTablero empresa;
     tablero::frmBSC01* w = nullptr;

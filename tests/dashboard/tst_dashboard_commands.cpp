@@ -34,6 +34,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QToolButton>
+#include <QThread>
 #include <QTreeWidget>
 
 using namespace tablero;
@@ -45,6 +46,9 @@ namespace {
 struct AjustesEscritor {
     int filasPorParte = report::ClassHTML::kFilasPorParte;
     std::function<void()> alPrimeraParte;
+    // Microseconds added to each row, so that the writer passes through the window's events between parts
+    // (it does so on a time budget), as it does on a report of real size.
+    unsigned long pausaPorFila = 0;
 };
 
 AjustesEscritor& ajustes()
@@ -58,7 +62,13 @@ class HostConAviso final : public report::HostReporte {
 public:
     explicit HostConAviso(report::HostReporte& host) : m_host(host) {}
     void setCancelado(bool valor) override { m_host.setCancelado(valor); }
-    bool Cancelado() const override { return m_host.Cancelado(); }
+    // Asked once a row.
+    bool Cancelado() const override
+    {
+        if (ajustes().pausaPorFila)
+            QThread::usleep(ajustes().pausaPorFila);
+        return m_host.Cancelado();
+    }
     void setUltimoReporte(const QString& c, const QString& t, bool h) override { m_host.setUltimoReporte(c, t, h); }
     void MostrarOcupado() override { m_host.MostrarOcupado(); }
     void DibujarProgreso(double p) override { m_host.DibujarProgreso(p); }
@@ -205,6 +215,7 @@ class TstDashboardCommands : public TableroDePrueba {
         const bool conPartes = estado == kPartes;
         ajustes().filasPorParte = conPartes ? kFilasPorParte : report::ClassHTML::kFilasPorParte;
         ajustes().alPrimeraParte = nullptr;
+        ajustes().pausaPorFila = 0;
         if (estado != kPopUp && PopUpExiste())
             DescargarPopUp();
         const QString cuenta = estado == kInicio ? QString()
@@ -527,8 +538,10 @@ class TstDashboardCommands : public TableroDePrueba {
             else if (que == QLatin1String("minimised resize"))
                 p.showMinimized(), p.resize(600, 400), p.showNormal();
             else if (que.endsWith(QLatin1String(" while it writes"))) {
-                // The bench account's report in parts; the command comes once its first part is whole.
+                // The bench account's report in parts; the command comes once its first part is whole, and the
+                // writer passes through the window's events before it writes another.
                 ajustes().filasPorParte = kFilasPorParte;
+                ajustes().pausaPorFila = 5000;
                 ajustes().alPrimeraParte = [this, que] {
                     if (que.startsWith(QLatin1String("Cancelar")))
                         QTest::mouseClick(w->cmdCancelar, Qt::LeftButton);

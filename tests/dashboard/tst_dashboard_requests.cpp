@@ -235,6 +235,38 @@ private slots:
         QCOMPARE(d.wbExplorer.right(), 12000.0 - 50);
     }
 
+    // The opening size: the tree shows its widest row whole beside its scroll bar when the screen has room,
+    // the window never exceeds the screen, and a chart of short names keeps the design size. "Banco cuenta
+    // recaudadora" three levels down needs about 4,300 twips; a 1600 x 1000 screen has 24,000 x 15,000.
+    void tamanoInicial_data()
+    {
+        QTest::addColumn<double>("filas");
+        QTest::addColumn<QSizeF>("espacio");
+        QTest::addColumn<bool>("entera");   // the widest row fits whole
+        QTest::newRow("long names, 1600 x 1000") << 4300.0 << QSizeF(24000, 15000) << true;
+        QTest::newRow("short names, 1600 x 1000") << 2000.0 << QSizeF(24000, 15000) << true;
+        QTest::newRow("long names, 800 x 600") << 4300.0 << QSizeF(12000, 9000) << false;
+        QTest::newRow("very long names, 1600 x 1000") << 9000.0 << QSizeF(24000, 15000) << false;
+    }
+    void tamanoInicial()
+    {
+        QFETCH(double, filas);
+        QFETCH(QSizeF, espacio);
+        QFETCH(bool, entera);
+        const QSizeF t = TamanoInicial(filas, espacio);
+        QVERIFY(t.width() <= espacio.width() && t.height() <= espacio.height());
+        QVERIFY(t.width() >= std::min(11880.0, espacio.width()) && t.height() >= std::min(8250.0, espacio.height()));
+        DisenoTablero d;
+        d.Redimensionar(t.width(), t.height(), t.width());
+        // The tree's inside, less its vertical scroll bar.
+        if (entera)
+            QVERIFY2(d.treeV.width() - 300 >= filas, qPrintable(QString::number(d.treeV.width())));
+        else
+            QCOMPARE(t.width(), espacio.width());
+        if (filas <= 2000)
+            QCOMPARE(t, QSizeF(11880, 8250));
+    }
+
     void alternarPanel()
     {
         DisenoTablero d;

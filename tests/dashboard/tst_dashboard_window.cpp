@@ -687,9 +687,9 @@ private slots:
         QSignalSpy cargas(w->wbExplorer, &web::WebBrowser::DownloadComplete);
         w->TreeV_NodeClick(nodo(*w->TreeV, "A2"));
         QVERIFY(w->Cancelado());
-        // The file is shown as far as it was written, and once on show said to be incomplete.
+        // The file is shown as far as it was written, and once on show said to be cancelled.
         QVERIFY(cargas.wait(30000));
-        QVERIFY(w->StatusPanel1->text().contains("incompleto"));
+        QVERIFY2(w->StatusPanel1->text().contains("cancelado"), qPrintable(w->StatusPanel1->text()));
     }
 
     void enlaces_data()
