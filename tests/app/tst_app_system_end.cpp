@@ -11,7 +11,7 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QtTest>
+#include <QTest>
 #include <csignal>
 
 namespace {

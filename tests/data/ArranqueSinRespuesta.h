@@ -13,7 +13,7 @@
 
 #include <QFile>
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 #include <functional>
 
 inline void ArrancarSinRespuesta(const std::function<void(const QString&)>& arrancar)

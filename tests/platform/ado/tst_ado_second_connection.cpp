@@ -9,7 +9,7 @@
 #include "platform/sqlite/EngineLocks.h"
 #include "platform/sqlite/FileCheck.h"
 
-#include <QtTest>
+#include <QTest>
 #include <thread>
 
 class TstAdoSecondConnection : public QObject {

@@ -15,7 +15,7 @@
 
 #include <QElapsedTimer>
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 #include <optional>
 
 using namespace ado;
