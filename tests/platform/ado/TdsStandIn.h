@@ -130,8 +130,9 @@ private:
         }
     }
 
-    // Exactly `n` bytes, or false on a timeout, a closed socket or the stand-in stopping.
-    bool readExactly(int fd, char* into, size_t n)
+    // Exactly `n` bytes, or false on a timeout (none when `idle`: a client may stay quiet between requests as
+    // long as it likes), a closed socket or the stand-in stopping.
+    bool readExactly(int fd, char* into, size_t n, bool idle = false)
     {
         size_t got = 0;
         int waited = 0;
@@ -142,7 +143,7 @@ private:
                 return false;
             if (ready <= 0) {
                 waited += 50;
-                if (waited >= kWaitMs)
+                if (!idle && waited >= kWaitMs)
                     return false;
                 continue;
             }
@@ -158,9 +159,9 @@ private:
     bool readMessage(int fd, quint8* type, QByteArray* payload)
     {
         payload->clear();
-        for (;;) {
+        for (bool first = true;; first = false) {
             char header[8];
-            if (!readExactly(fd, header, sizeof header))
+            if (!readExactly(fd, header, sizeof header, first))
                 return false;
             *type = quint8(header[0]);
             const bool last = (quint8(header[1]) & 0x01) != 0;
