@@ -21,6 +21,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QThread>
+#include <QTimer>
 #include <QTest>
 
 using namespace tablero;
