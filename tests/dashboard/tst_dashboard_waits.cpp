@@ -22,6 +22,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QThread>
+#include <QTimer>
 #include <QTest>
 
 #include <fcntl.h>
