@@ -252,36 +252,51 @@ private slots:
         QCOMPARE(ConciliadoConAcotado("7,8,9"), QString("7, 8, 9"));
     }
 
-    // The printed reconciliation reads as a document: seven lines on one page, each amount, the total and each
-    // concept on one line of its own, the columns as the content asks.
+    // The printed reconciliation reads as a document: seven lines on one page, each amount and the total on one
+    // line of its own, each concept too while the page has room for it; a concept longer than that wraps in its
+    // column, and still nothing goes past the margin.
+    void laConciliacionImpresaSeLeeComoDocumento_data()
+    {
+        QTest::addColumn<int>("repetir");   // how many times each concept says itself
+        QTest::addColumn<int>("paginas");
+        QTest::newRow("the demo's") << 1 << 1;
+        QTest::newRow("concepts longer than the page") << 6 << 2;
+    }
     void laConciliacionImpresaSeLeeComoDocumento()
     {
-        const DatosReporte d = conciliacionDeSieteLineas();
+        QFETCH(int, repetir);
+        QFETCH(int, paginas);
+        DatosReporte d = conciliacionDeSieteLineas();
+        for (LineaReporte& l : d.lineas)
+            l.concepto = QStringList(repetir, l.concepto).join(QLatin1Char(' '));
         QCOMPARE(ImporteReporte(d.total()), QString("1.381.651,71"));
         const suite::OpcionesDocumento opciones{true, false, 25};
-        const suite::PaginasReporte paginas(ContenidoConciliacion(d, "Empresa Demo S.A.", opciones), opciones);
-        QCOMPARE(paginas.Cantidad(), 1);
-        const QStringList renglones = paginas.Renglones();
+        const suite::PaginasReporte hojas(ContenidoConciliacion(d, "Empresa Demo S.A.", opciones), opciones);
+        QCOMPARE(hojas.Cantidad(), paginas);
+        const QStringList renglones = hojas.Renglones();
         QVERIFY2(renglones.contains("1.381.651,71"), qPrintable(renglones.join(" | ")));
         QVERIFY(renglones.contains("Total (7 movimientos)"));
         for (const LineaReporte& l : d.lineas) {
             QVERIFY2(renglones.contains(ImporteReporte(l.importe)), qPrintable(ImporteReporte(l.importe)));
-            QVERIFY2(renglones.contains(l.concepto), qPrintable(l.concepto));
+            QCOMPARE(renglones.contains(l.concepto), repetir == 1);
             QVERIFY(renglones.contains(l.comprobante));
         }
 
-        // The saved PDF, as a person reads it: one page, the total beside its label, nothing past the margin.
+        // The saved PDF, as a person reads it: its pages, the total beside its label, nothing past the margin.
         if (!HayLectorDePdf())
             QSKIP("pdftotext (poppler-utils) is not installed: the PDF's pages cannot be read here.");
         QTemporaryDir carpeta;
         const QString archivo = carpeta.filePath("Brenquil.pdf");
-        suite::EscribirPdf(paginas, archivo, "Brenquil", opciones);
+        suite::EscribirPdf(hojas, archivo, "Brenquil", opciones);
         const QList<QList<PalabraPdf>> pdf = palabrasDelPdf(archivo);
-        QCOMPARE(pdf.size(), 1);
-        const QString fuera = FueraDelMargen(pdf.at(0), kA4Apaisado, 25);
-        QVERIFY2(fuera.isEmpty(), qPrintable(fuera));
+        QCOMPARE(pdf.size(), paginas);
+        for (const QList<PalabraPdf>& pagina : pdf) {
+            const QString fuera = FueraDelMargen(pagina, kA4Apaisado, 25);
+            QVERIFY2(fuera.isEmpty(), qPrintable(fuera));
+        }
+        const QList<PalabraPdf>& ultima = pdf.last();
         const auto palabra = [&](const QString& texto) {
-            return *std::find_if(pdf.at(0).begin(), pdf.at(0).end(), [&](const PalabraPdf& w) { return w.texto == texto; });
+            return *std::find_if(ultima.begin(), ultima.end(), [&](const PalabraPdf& w) { return w.texto == texto; });
         };
         const PalabraPdf total = palabra("1.381.651,71");
         QCOMPARE(total.texto, QString("1.381.651,71"));

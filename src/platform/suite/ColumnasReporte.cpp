@@ -70,7 +70,9 @@ QString ColumnasReporte::Encabezado(const OpcionesDocumento& opciones) const
     const QList<int> anchos = Anchos(opciones);
     QString html = QStringLiteral("<thead><tr>");
     for (qsizetype i = 0; i < m_columnas.size(); ++i)
-        html += QStringLiteral("<th width=\"%1\">%2</th>").arg(anchos.at(i) - kBordeCelda).arg(m_columnas.at(i).titulo.toHtmlEscaped());
+        html += QStringLiteral("<th width=\"%1\">%2</th>")
+                    .arg(anchos.at(i) - kBordeCelda)
+                    .arg(m_columnas.at(i).titulo.toHtmlEscaped());
     return html + QStringLiteral("</tr></thead>");
 }
 

@@ -457,7 +457,8 @@ void ListView::SeleccionarBajoElPuntero(const QPoint& enVista)
     }
     if (seleccion->isRowSelected(bajo.row(), {}))
         return;
-    seleccion->setCurrentIndex(m_model->index(bajo.row(), 0), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    seleccion->setCurrentIndex(m_model->index(bajo.row(), 0),
+                               QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 
 void ListView::mouseDoubleClickEvent(QMouseEvent* event)
