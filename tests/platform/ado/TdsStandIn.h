@@ -104,8 +104,8 @@ public:
     // How many logins were acknowledged.
     int logins() const { return m_logins; }
 
-    // A slow server: each batch is answered only after `ms`. A cancel (ATTENTION) arriving meanwhile is
-    // answered as a server does, with a DONE carrying the attention acknowledgement, and the batch is dropped.
+    // A slow server: each batch or call is answered only after `ms`. A cancel (ATTENTION) arriving meanwhile is
+    // answered as a server does, with a DONE carrying the attention acknowledgement, and the request is dropped.
     void answerLate(int ms) { m_lateMs = ms; }
     // How many cancels were acknowledged.
     int attentions() const { return m_attentions; }
