@@ -3,6 +3,8 @@
 // wrong port reaching another service, a proxy holding the connection, a hung server. Connections stay open
 // until it goes.
 
+#include "EscuchaLocal.h"
+
 #include <QtGlobal>
 
 #include <arpa/inet.h>
@@ -19,16 +21,9 @@ class ServidorMudo {
 public:
     ServidorMudo()
     {
-        m_escucha = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-        sockaddr_in direccion{};
-        direccion.sin_family = AF_INET;
-        direccion.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        socklen_t largo = sizeof direccion;
-        if (m_escucha < 0 || ::bind(m_escucha, reinterpret_cast<sockaddr*>(&direccion), sizeof direccion) != 0
-            || ::listen(m_escucha, 8) != 0
-            || ::getsockname(m_escucha, reinterpret_cast<sockaddr*>(&direccion), &largo) != 0)
+        m_escucha = EscucharEnLocal(&m_puerto);
+        if (m_escucha < 0)
             return;
-        m_puerto = ntohs(direccion.sin_port);
         m_hilo = std::thread([this] {
             while (!m_fin) {
                 pollfd p{m_escucha, POLLIN, 0};

@@ -8,6 +8,8 @@
 // sp_executesql, and every other batch or call with a bare DONE (no rows).
 // Each client is served on a thread of its own; every wait has a timeout, so a test never hangs on it.
 
+#include "EscuchaLocal.h"
+
 #include <QByteArray>
 #include <QHash>
 #include <QList>
@@ -28,17 +30,9 @@ class TdsStandIn {
 public:
     TdsStandIn()
     {
-        m_listener = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-        sockaddr_in address{};
-        address.sin_family = AF_INET;
-        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        address.sin_port = 0;
-        socklen_t length = sizeof address;
-        if (m_listener < 0 || ::bind(m_listener, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0
-            || ::listen(m_listener, 8) != 0
-            || ::getsockname(m_listener, reinterpret_cast<sockaddr*>(&address), &length) != 0)
+        m_listener = EscucharEnLocal(&m_port);
+        if (m_listener < 0)
             return;
-        m_port = ntohs(address.sin_port);
         m_acceptor = std::thread([this] { acceptLoop(); });
     }
 

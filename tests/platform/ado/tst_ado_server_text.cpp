@@ -7,6 +7,7 @@
 // The Oracle road is run through the same driver and stand-in, named as the Oracle driver. Skipped, saying why,
 // when Qt's ODBC plugin or FreeTDS is not installed.
 
+#include "FreeTdsDePrueba.h"
 #include "TdsStandIn.h"
 #include "lookup/MascaraConsulta.h"
 #include "lookup/SentenciaConsulta.h"
@@ -31,16 +32,6 @@ private:
     std::unique_ptr<TdsStandIn> m_server;
     Connection m_cn;       // SQL Server
     Connection m_oracle;   // Oracle, by the same driver to the same stand-in
-
-    // The FreeTDS ODBC driver's library, where Debian and others put it; empty when none is found.
-    static QString freeTdsLibrary()
-    {
-        for (const char* path : {"/usr/lib/x86_64-linux-gnu/odbc/libtdsodbc.so", "/usr/lib/aarch64-linux-gnu/odbc/libtdsodbc.so",
-                                 "/usr/lib/odbc/libtdsodbc.so", "/usr/lib64/libtdsodbc.so", "/usr/local/lib/libtdsodbc.so"})
-            if (QFile::exists(QString::fromLatin1(path)))
-                return QString::fromLatin1(path);
-        return QString();
-    }
 
     static bool write(const QString& path, const QByteArray& text)
     {
@@ -114,16 +105,11 @@ private:
 private slots:
     void initTestCase()
     {
-        if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QODBC")))
-            QSKIP("Qt's ODBC plugin (QODBC, Debian package libqt6sql6-odbc) is not installed");
-        const QString library = freeTdsLibrary();
-        if (library.isEmpty())
-            QSKIP("the FreeTDS ODBC driver (libtdsodbc.so, Debian package tdsodbc) is not installed");
         QVERIFY(m_dir.isValid());
         // A private driver list and FreeTDS settings: nothing of the machine's is read or changed.
-        QVERIFY(write(m_dir.filePath(QStringLiteral("odbcinst.ini")),
-                      "[FreeTDS]\nDescription=FreeTDS\nDriver=" + library.toUtf8() + "\n"));
-        QVERIFY(write(m_dir.filePath(QStringLiteral("odbc.ini")), ""));
+        const QString why = FreeTdsDePrueba::Preparar(m_dir.path());
+        if (!why.isEmpty())
+            QSKIP(qPrintable(why));
         m_server = std::make_unique<TdsStandIn>();
         QVERIFY2(m_server->port() != 0, "the stand-in server could not listen on 127.0.0.1");
         // The Oracle connection names the stand-in as a server of FreeTDS's settings.
@@ -131,10 +117,7 @@ private slots:
                       "[global]\n\ttds version = 7.3\n\tconnect timeout = 10\n\ttimeout = 10\n"
                       "[standin]\n\thost = 127.0.0.1\n\tport = "
                           + QByteArray::number(m_server->port()) + "\n"));
-        qputenv("ODBCSYSINI", m_dir.path().toLocal8Bit());
-        qputenv("ODBCINI", m_dir.filePath(QStringLiteral("odbc.ini")).toLocal8Bit());
         qputenv("FREETDSCONF", m_dir.filePath(QStringLiteral("freetds.conf")).toLocal8Bit());
-        qunsetenv("CONCCUENTAS_ODBC_SQLSERVER");   // the default driver, FreeTDS
         qputenv("CONCCUENTAS_ODBC_ORACLE", "FreeTDS");
 
         m_cn.Open(QStringLiteral("Provider=SQLOLEDB;Persist Security Info=False;Server=127.0.0.1,%1;Database=conta;"
